@@ -1,0 +1,68 @@
+#pragma once
+// Everything the engine asks of the desktop. The Qt front end implements it
+// with real windows; tests and nerilo-sim implement it with scripted doubles.
+#include <array>
+#include <optional>
+#include <string>
+
+namespace nerilo {
+
+enum class MsgButtons { Ok, OkCancel, YesNoCancel };
+enum class MsgIcon { None, Information, Question, Exclamation };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+struct Rgb {
+    uint8_t red = 0, green = 0, blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+constexpr Rgb White{255, 255, 255};
+constexpr Rgb Yellow{255, 255, 0};
+constexpr Rgb Red{255, 0, 0};
+constexpr Rgb Green{0, 255, 0};
+
+struct FileDialogRequest {
+    std::string title;
+    std::string initialFolder;  // empty: wherever the dialog was last
+    std::string fileName;       // what the file-name field starts with
+    std::string filter;         // "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*"
+};
+
+struct FileChoice {
+    std::string path;   // full path
+    std::string title;  // file name without folder
+};
+
+// The five letters of the stage-clear window and their background colour.
+struct ClearBanner {
+    std::array<std::string, 5> letters;
+    Rgb background;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                                 MsgIcon icon) = 0;
+    // Returns the typed text, or empty text on Cancel.
+    virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) = 0;
+    virtual std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) = 0;
+
+    // Modal: returns when the splash has closed.
+    virtual void showSplash() = 0;
+    // Modal: returns when the player has closed the stage-clear window.
+    virtual void showStageClear(const ClearBanner& banner) = 0;
+    // Modeless: the ending scene runs on its own.
+    virtual void showEnding(bool redLabel) = 0;
+
+    // Outer height of the main window in position units (twips).
+    virtual void setWindowHeight(int twips) = 0;
+    // The main window has agreed to close: end the program.
+    virtual void closeMainWindow() = 0;
+    // Folder of the running executable, with or without a trailing separator.
+    virtual std::string executableFolder() = 0;
+};
+
+}  // namespace nerilo

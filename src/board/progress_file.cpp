@@ -1,0 +1,74 @@
+#include "board/progress_file.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+
+#include "board/fields.h"
+#include "board/file_io.h"
+
+namespace nerilo {
+namespace {
+constexpr long long MaxProgressFileBytes = 4096;
+
+bool isWholeByte(const std::string& field, uint8_t& value) {
+    if (field.empty() || field.size() > 3) return false;
+    int n = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return false;
+        n = n * 10 + (c - '0');
+    }
+    if (n > 255) return false;
+    value = static_cast<uint8_t>(n);
+    return true;
+}
+}  // namespace
+
+ProgressRead parseProgress(std::string_view text) {
+    ProgressRead result;
+    FieldReader reader(text);
+    std::string field;
+    for (size_t i = 0; i < result.progress.size(); ++i) {
+        if (reader.next(field) != FieldReader::Status::Field) {
+            result.error = "記録が " + std::to_string(i) + " 面分しかありません。";
+            break;
+        }
+        if (!isWholeByte(field, result.progress[i])) {
+            result.error = "ステージ " + std::to_string(i + 1) + " の記録「" + field + "」が 0 から 255 の数ではありません。";
+            break;
+        }
+    }
+    if (result.ok() && !reader.atEnd()) result.error = "記録が 30 面分より多くあります。";
+    if (!result.ok()) result.progress = {};
+    return result;
+}
+
+ProgressRead readProgressFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
+        ProgressRead result;
+        result.missing = true;
+        return result;
+    }
+    FileBytes file = readWholeFile(path, MaxProgressFileBytes);
+    if (!file.ok()) {
+        ProgressRead result;
+        result.error = file.error;
+        return result;
+    }
+    return parseProgress(file.bytes);
+}
+
+std::string formatProgress(const Progress& progress) {
+    std::string out;
+    for (size_t i = 0; i < progress.size(); ++i) {
+        if (i) out += ',';
+        out += decimalText(progress[i]);
+    }
+    return out + "\r\n";
+}
+
+std::string writeProgressFile(const std::string& path, const Progress& progress) {
+    return writeFileAtomically(path, formatProgress(progress));
+}
+
+}  // namespace nerilo

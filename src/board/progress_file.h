@@ -1,0 +1,27 @@
+#pragma once
+// The progress file "data.nrl": one line of 30 numbers, the record of each stage
+// (0 not cleared, 1 cleared, 2 cleared in step-try mode), commas between, CR LF.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace nerilo {
+
+constexpr const char* ProgressFileName = "data.nrl";
+using Progress = std::array<uint8_t, 30>;
+
+struct ProgressRead {
+    Progress progress{};
+    bool missing = false;  // no file: a new player
+    std::string error;     // a damaged file, in Japanese; progress is then all zeros
+    bool ok() const { return error.empty(); }
+};
+
+ProgressRead parseProgress(std::string_view text);
+ProgressRead readProgressFile(const std::string& path);
+std::string formatProgress(const Progress& progress);
+// Returns an error in Japanese, or empty text.
+std::string writeProgressFile(const std::string& path, const Progress& progress);
+
+}  // namespace nerilo

@@ -1,0 +1,46 @@
+#pragma once
+// The stage file: 225 ground codes, 225 block codes, a comment and a step target,
+// in code page 932 with CR LF. One reader and one writer for the game, the
+// editor and the tools. The reader checks everything, so only a valid stage
+// reaches the board.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "board/codes.h"
+
+namespace nerilo {
+
+constexpr int StageFieldCount = 2 * CellCount + 2;
+// A stage file of the format is a few kilobytes; anything far larger is not one.
+constexpr long long MaxStageFileBytes = 1 << 20;
+
+struct Stage {
+    std::array<uint8_t, CellCount> ground{};
+    std::array<uint8_t, CellCount> blocks{};
+    std::string comment;  // UTF-8
+    long long stepTarget = 0;
+};
+
+struct StageRead {
+    Stage stage;
+    std::string error;  // empty on success; the problem, in Japanese
+    bool ok() const { return error.empty(); }
+};
+
+// Parses the UTF-8 text of a stage file.
+StageRead parseStage(std::string_view text);
+// Reads and checks a stage file from disk.
+StageRead readStageFile(const std::string& path);
+
+// The file's text as the writer lays it out (UTF-8, quoted fields, CR LF).
+std::string formatStage(const Stage& stage);
+// Writes a stage file; returns an error in Japanese, or empty text.
+std::string writeStageFile(const std::string& path, const Stage& stage);
+
+// A double quote cannot stand inside a quoted field, so the comment keeps a
+// full-width one in its place.
+std::string storableComment(std::string_view comment);
+
+}  // namespace nerilo

@@ -1,0 +1,17 @@
+#pragma once
+// Conversion between the files' Windows code page 932 and the UTF-8 used inside.
+#include <string>
+#include <string_view>
+
+namespace nerilo {
+
+struct Conversion {
+    std::string text;
+    std::string error;  // empty on success; a Japanese description otherwise
+    bool ok() const { return error.empty(); }
+};
+
+Conversion cp932ToUtf8(std::string_view bytes);
+Conversion utf8ToCp932(std::string_view text);
+
+}  // namespace nerilo

@@ -1,0 +1,37 @@
+// The stage comment and the step target.
+#include <cmath>
+
+#include "board/fields.h"
+#include "board/form1.h"
+#include "board/text_codec.h"
+
+namespace nerilo {
+
+void Form1::Optcoments_Click() {
+    std::string text = platform_.inputBox("コメントを入力してください", "Nerilo(コメント設定)", ComentsTag);
+    if (text.empty()) return;
+    // Refused here rather than at Save, so the author can still fix it.
+    Conversion encoded = utf8ToCp932(text);
+    if (!encoded.ok()) {
+        platform_.messageBox("このコメントは保存できません。\n" + encoded.error, "Nerilo", MsgButtons::Ok,
+                             MsgIcon::Exclamation);
+        return;
+    }
+    ComentsTag = text;
+}
+
+// "0" and an empty answer keep the target; any other text sets its leading
+// number (0 when it has none), a negative one included.
+void Form1::Optimer_Click() {
+    std::string text = platform_.inputBox("目標歩数を決めてください", "Nerilo(タイマー設定)", Label1.caption);
+    if (text.empty() || text == "0") return;
+    double value = std::trunc(leadingNumber(text));
+    if (!(std::fabs(value) <= 99999999)) {
+        platform_.messageBox("目標歩数が大きすぎます。", "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    Label1.caption = decimalText(static_cast<long long>(value));
+    Label1.tag = Label1.caption;
+}
+
+}  // namespace nerilo

@@ -1,0 +1,36 @@
+#include "tools/scripted_platform.h"
+
+#include "board/file_io.h"
+
+namespace nerilo {
+
+MsgResult ScriptedPlatform::messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                                       MsgIcon icon) {
+    messages.push_back({text, title, buttons, icon});
+    if (!messageAnswers.empty()) {
+        MsgResult answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    return buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
+}
+
+std::string ScriptedPlatform::inputBox(const std::string&, const std::string&, const std::string& defaultText) {
+    if (inputAnswers.empty()) return defaultText;
+    std::string answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
+std::optional<FileChoice> ScriptedPlatform::chooseFile(const FileDialogRequest& request) {
+    dialogs.push_back(request);
+    if (fileAnswers.empty()) return std::nullopt;
+    std::string path = fileAnswers.front();
+    fileAnswers.pop_front();
+    return FileChoice{path, fileTitle(path)};
+}
+
+std::optional<FileChoice> ScriptedPlatform::openFileDialog(const FileDialogRequest& request) { return chooseFile(request); }
+std::optional<FileChoice> ScriptedPlatform::saveFileDialog(const FileDialogRequest& request) { return chooseFile(request); }
+
+}  // namespace nerilo

@@ -1,0 +1,54 @@
+#pragma once
+// A platform without windows: message boxes are recorded and answered from a
+// script (or with their default button), dialogs return scripted choices, and
+// the clear and ending windows are counted and closed at once.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "board/platform.h"
+
+namespace nerilo {
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+class ScriptedPlatform : public Platform {
+public:
+    explicit ScriptedPlatform(std::string programFolder = {}) : programFolder(std::move(programFolder)) {}
+
+    MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
+    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
+    std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
+    std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
+    void showSplash() override { ++splashes; }
+    void showStageClear(const ClearBanner& banner) override { clears.push_back(banner); }
+    void showEnding(bool redLabel) override { endings.push_back(redLabel); }
+    void setWindowHeight(int twips) override { windowHeight = twips; }
+    void closeMainWindow() override { closed = true; }
+    std::string executableFolder() override { return programFolder; }
+
+    // Answers to give, in order; when empty, message boxes get their default
+    // button (OK, Yes), input boxes their default text and dialogs a cancel.
+    std::deque<MsgResult> messageAnswers;
+    std::deque<std::string> inputAnswers;
+    std::deque<std::string> fileAnswers;  // full paths chosen in the file dialogs
+
+    std::string programFolder;
+    std::vector<ShownMessage> messages;
+    std::vector<FileDialogRequest> dialogs;
+    std::vector<ClearBanner> clears;
+    std::vector<bool> endings;  // red label or not
+    int splashes = 0;
+    int windowHeight = 0;
+    bool closed = false;
+
+private:
+    std::optional<FileChoice> chooseFile(const FileDialogRequest& request);
+};
+
+}  // namespace nerilo
