@@ -22,15 +22,15 @@ Power halfOwning(uint8_t code, int side) {
 // The side of the source that power leaves by, per direction.
 constexpr int SourceSide[DirectionCount] = {LeftSide, RightSide, TopSide, BottomSide};
 
-// Whether power crosses from live cell i to its neighbour n in direction d.
-bool crosses(const Form1& form, int i, int n, int d) {
+// Whether power leaves live cell i by its side towards direction d into
+// neighbour n: n must still take power, a straight bar conducts along its own
+// axis only, and a diagonal source needs the half that owns the side.
+inline bool crosses(const Form1& form, int i, int n, int d) {
     const Power target = form.Ji[n].power;
-    if (target != Power::Denkai && target != Power::UpperHalf && target != Power::LowerHalf) return false;
+    if (target == Power::Inert || target == Power::Full) return false;
     const uint8_t gi = form.Ji[i].code;
-    const uint8_t gn = form.Ji[n].code;
-    const bool sideways = d == Left || d == Right;
-    const uint8_t crossBar = sideways ? ground::VerticalBar : ground::HorizontalBar;
-    if (gi == crossBar || gn == crossBar) return false;
+    const uint8_t crossBar = d == Left || d == Right ? ground::VerticalBar : ground::HorizontalBar;
+    if (gi == crossBar || form.Ji[n].code == crossBar) return false;
     if (isDiagonal(gi)) {
         const Power source = form.Ji[i].power;
         return source == Power::Full || source == halfOwning(gi, SourceSide[d]);
@@ -49,22 +49,26 @@ void spreadPower(Form1& form) {
     for (int c = 0; c < CellCount; ++c)
         if (isLive(form.Ji[c].power)) queue[tail++] = static_cast<uint8_t>(c);
 
-    constexpr int Order[DirectionCount] = {Right, Left, Down, Up};
-    using Check = void (Form1::*)();
     // The neighbour to the right receives power through its left side, and so on.
-    constexpr Check CheckFor[DirectionCount] = {&Form1::Check2325_2, &Form1::Check2325_1, &Form1::Check2325_4,
-                                                &Form1::Check2325_3};
+    auto feed = [&](int i, int n, int d) {
+        if (!crosses(form, i, n, d)) return;
+        const Power before = form.Ji[n].power;
+        form.FlowCell = static_cast<int16_t>(n);
+        switch (d) {
+        case Right: form.Check2325_1(); break;
+        case Left: form.Check2325_2(); break;
+        case Down: form.Check2325_3(); break;
+        default: form.Check2325_4(); break;
+        }
+        if (form.Ji[n].power != before) queue[tail++] = static_cast<uint8_t>(n);
+    };
     while (head < tail) {
         const int i = queue[head++];
-        for (int d : Order) {
-            if (!hasNeighbour(i, d)) continue;
-            const int n = neighbourOf(i, d);
-            if (!crosses(form, i, n, d)) continue;
-            const Power before = form.Ji[n].power;
-            form.FlowCell = static_cast<int16_t>(n);
-            (form.*CheckFor[d])();
-            if (form.Ji[n].power != before) queue[tail++] = static_cast<uint8_t>(n);
-        }
+        const int column = columnOf(i);
+        if (column != BoardSide - 1) feed(i, i + 1, Right);
+        if (column != 0) feed(i, i - 1, Left);
+        if (i < CellCount - BoardSide) feed(i, i + BoardSide, Down);
+        if (i >= BoardSide) feed(i, i - BoardSide, Up);
     }
 }
 

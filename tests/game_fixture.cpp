@@ -1,0 +1,83 @@
+#include "game_fixture.h"
+
+#include <random>
+#include <stdexcept>
+
+namespace nerilo::test {
+
+TempDir::TempDir() {
+    std::random_device seed;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        auto candidate = std::filesystem::temp_directory_path() / ("nerilo-test-" + std::to_string(seed()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("no temporary folder");
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+TestGame::TestGame() : platform(dir.path().string()), form(platform) {
+    std::filesystem::create_directory(dir.path() / "stage");
+    form.seedRandom(1);
+    stage.stepTarget = 200;
+}
+
+TestGame& TestGame::ground(int at, uint8_t code) {
+    stage.ground[at] = code;
+    return *this;
+}
+
+TestGame& TestGame::block(int at, uint8_t code) {
+    stage.blocks[at] = code;
+    return *this;
+}
+
+TestGame& TestGame::comment(std::string text) {
+    stage.comment = std::move(text);
+    return *this;
+}
+
+TestGame& TestGame::target(long long steps) {
+    stage.stepTarget = steps;
+    return *this;
+}
+
+std::string TestGame::stageFile(const std::string& name) const { return (dir.path() / "stage" / name).string(); }
+
+void TestGame::load(const std::string& name) {
+    const std::string path = stageFile(name);
+    if (!writeStageFile(path, stage).empty()) throw std::runtime_error("cannot write " + path);
+    platform.fileAnswers.push_back(path);
+    form.hiraku_Click();
+    if (form.StagePath != path) throw std::runtime_error("cannot load " + path);
+}
+
+void TestGame::start(const std::string& name) {
+    load(name);
+    form.kaisi_Click();
+}
+
+Replay TestGame::play(std::string_view keys, long long maxTicks) {
+    Replay replay;
+    if (!playKeys(form, keys, maxTicks, replay)) throw std::runtime_error("unknown key letter");
+    return replay;
+}
+
+void TestGame::settle() {
+    for (int i = 0; i < 1000 && form.Timer1Enabled && form.InputLock == -1; ++i) form.Timer1_Timer();
+}
+
+int TestGame::blockOn(int at, uint8_t code) const {
+    for (int k = 0; k < CellCount; ++k)
+        if (form.BlockCell[k] == at && form.Block[k].code == code) return k;
+    return -1;
+}
+
+}  // namespace nerilo::test

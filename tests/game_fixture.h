@@ -1,0 +1,60 @@
+#pragma once
+// A tiny stage built in code, loaded through the Open command into a real
+// Form1 on a scripted platform, and played with the key letters.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "board/form1.h"
+#include "board/stage_file.h"
+#include "input/key_letters.h"
+#include "tools/scripted_platform.h"
+
+namespace nerilo::test {
+
+constexpr int cell(int row, int column) { return row * BoardSide + column; }
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(std::string_view name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+class TestGame {
+public:
+    TestGame();
+
+    TestGame& ground(int at, uint8_t code);
+    TestGame& block(int at, uint8_t code);
+    TestGame& comment(std::string text);
+    TestGame& target(long long steps);
+
+    // Writes the stage as name in the program folder's "stage" folder and
+    // opens it with the Open command.
+    void load(const std::string& name = "test.txt");
+    // load() followed by Start.
+    void start(const std::string& name = "test.txt");
+    Replay play(std::string_view keys, long long maxTicks = 2000);
+    // Ticks until the keyboard is free or the game has stopped.
+    void settle();
+
+    int player() const { return form.BlockCell[form.PlayerBlock]; }
+    // The block control holding `code` that stands on `at`, or -1.
+    int blockOn(int at, uint8_t code) const;
+    std::string stageFile(const std::string& name) const;
+
+    TempDir dir;
+    ScriptedPlatform platform;
+    Form1 form;
+    Stage stage;
+};
+
+}  // namespace nerilo::test

@@ -1,0 +1,158 @@
+// The keyboard handler's move requests: edges, grounds, pushes and kicks.
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+
+namespace nerilo::test {
+namespace {
+
+TEST(Movement, AtTheEdgeNothingHappensNotEvenATurn) {
+    struct Case { int start; char key; };
+    for (Case c : {Case{cell(4, 14), 'R'}, Case{cell(4, 0), 'L'}, Case{cell(0, 4), 'U'}, Case{cell(14, 4), 'D'}}) {
+        TestGame game;
+        game.block(c.start, 7).target(5);
+        game.form.Tokein.checked = true;
+        game.start();
+        game.play(std::string(1, c.key));
+        EXPECT_EQ(game.player(), c.start);
+        EXPECT_EQ(game.form.Block[game.form.PlayerBlock].picture, Btip(7)) << "no turn at the edge";
+        EXPECT_EQ(game.form.Label1.caption, "5");
+        EXPECT_EQ(game.form.InputLock, 0);
+    }
+}
+
+TEST(Movement, GroundsThePlayerCannotStepOnTurnHimOnly) {
+    for (int code : {1, 7, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}) {
+        TestGame game;
+        game.block(cell(5, 5), 7).ground(cell(4, 5), static_cast<uint8_t>(code));
+        game.start();
+        game.form.Form_KeyDown(vk::Up, 0);
+        EXPECT_EQ(game.form.InputLock, 0) << code;
+        EXPECT_EQ(game.form.MoveKind, 0);
+        EXPECT_EQ(game.form.Block[game.form.PlayerBlock].picture, Ptip(5)) << code;
+    }
+}
+
+TEST(Movement, GroundsThePlayerMayStepOnAreGranted) {
+    for (int code : {0, 2, 3, 4, 5, 6, 8, 9, 15, 26, 27, 28, 29}) {
+        TestGame game;
+        game.block(cell(5, 5), 7).ground(cell(5, 4), static_cast<uint8_t>(code));
+        game.start();
+        game.form.Form_KeyDown(vk::Left, 0);
+        EXPECT_EQ(game.form.InputLock, -1) << code;
+        EXPECT_EQ(game.form.StepPhase[Left], 1) << code;
+    }
+}
+
+TEST(Movement, PushLandingGroundsAndObstacles) {
+    struct Case { uint8_t landingGround; uint8_t landingBlock; bool allowed; };
+    const Case cases[] = {
+        {0, 0, true},  {2, 0, true},  {3, 0, true},  {8, 0, true},  {9, 0, true},  {26, 0, true},
+        {29, 0, true}, {4, 0, false}, {6, 0, false}, {15, 0, false}, {1, 0, false}, {7, 0, false},
+        {0, 1, false}, {0, 5, false}, {0, 6, false}, {0, 8, true},
+    };
+    for (const Case& c : cases) {
+        TestGame game;
+        game.block(cell(5, 5), 7).block(cell(5, 6), 1).ground(cell(5, 7), c.landingGround).block(cell(5, 7), c.landingBlock);
+        game.start();
+        game.form.Form_KeyDown(vk::Right, 0);
+        EXPECT_EQ(game.form.MoveKind == 1, c.allowed) << int(c.landingGround) << "/" << int(c.landingBlock);
+        EXPECT_EQ(game.form.InputLock == -1, c.allowed);
+        if (c.allowed) {
+            game.settle();
+            EXPECT_EQ(game.form.BlockCell[cell(5, 6)], cell(5, 7));
+            EXPECT_EQ(game.player(), cell(5, 6));
+        }
+    }
+}
+
+TEST(Movement, EveryPushableBlockIsPushedButNotPastTheEdge) {
+    for (uint8_t code : {1, 2, 3, 4}) {
+        TestGame game;
+        game.block(cell(5, 12), 7).block(cell(5, 13), code);
+        game.start();
+        game.play("R");
+        EXPECT_EQ(game.blockOn(cell(5, 14), code == 3 ? 2 : code), cell(5, 13)) << int(code);
+        game.play("R");
+        EXPECT_EQ(game.player(), cell(5, 13)) << "a block in the last column cannot be pushed on";
+    }
+}
+
+TEST(Movement, ALaterBlockOnTheCellOverridesAnEarlierOne) {
+    // Two blocks on the target cell: a ball (control 10) and a black ball that
+    // rolled there (control 40). The later control decides.
+    TestGame game;
+    game.block(cell(0, 11), 7).block(cell(0, 10), 5).block(cell(2, 10), 1);
+    game.start();
+    game.form.BlockCell[cell(2, 10)] = cell(0, 10);
+    game.form.Form_KeyDown(vk::Left, 0);
+    EXPECT_EQ(game.form.MoveKind, 1);
+    EXPECT_EQ(game.form.PushedBlock, cell(2, 10));
+
+    TestGame reversed;
+    reversed.block(cell(0, 11), 7).block(cell(0, 10), 1).block(cell(2, 10), 5);
+    reversed.start();
+    reversed.form.BlockCell[cell(2, 10)] = cell(0, 10);
+    reversed.form.Form_KeyDown(vk::Left, 0);
+    EXPECT_EQ(reversed.form.MoveKind, 2);
+    EXPECT_EQ(reversed.form.PushedBlock, cell(2, 10));
+}
+
+TEST(Movement, KickNeedsOnlyRoomOnTheBoard) {
+    TestGame atEdge;
+    atEdge.block(cell(5, 13), 7).block(cell(5, 14), 5);
+    atEdge.start();
+    atEdge.form.Form_KeyDown(vk::Right, 0);
+    EXPECT_EQ(atEdge.form.InputLock, 0);
+    EXPECT_EQ(atEdge.form.Block[atEdge.form.PlayerBlock].picture, Ptip(8));
+
+    TestGame nextToWall;
+    nextToWall.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 7), 1);
+    nextToWall.start();
+    nextToWall.form.Form_KeyDown(vk::Right, 0);
+    EXPECT_EQ(nextToWall.form.MoveKind, 2);
+    nextToWall.settle();
+    EXPECT_EQ(nextToWall.form.BlockCell[cell(5, 6)], cell(5, 6));
+    EXPECT_EQ(nextToWall.player(), cell(5, 5));
+    EXPECT_EQ(nextToWall.form.InputLock, 0);
+    EXPECT_EQ(nextToWall.form.KickActive, 0);
+}
+
+TEST(Movement, KeyAndStippleBlocksDoNotStopThePlayer) {
+    TestGame game;
+    game.block(cell(5, 5), 7).block(cell(5, 6), 6).block(cell(5, 7), 8);
+    game.start();
+    game.play("RR");
+    EXPECT_EQ(game.player(), cell(5, 7));
+}
+
+TEST(Movement, KeysPressedDuringAMoveAreDropped) {
+    TestGame game;
+    game.block(cell(5, 5), 7);
+    game.start();
+    game.form.Form_KeyDown(vk::Right, 0);
+    game.form.Timer1_Timer();
+    game.form.Form_KeyDown(vk::Right, 0);
+    game.settle();
+    EXPECT_EQ(game.player(), cell(5, 6));
+}
+
+TEST(Movement, ShiftArrowMovesFirstThenActsOnTheNeighbour) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(4, 5), 12).block(cell(7, 7), 6);
+    game.start();
+    game.form.KeyCount = 1;
+    game.play("u");
+    EXPECT_EQ(game.form.Ji[cell(4, 5)].code, 0);
+    EXPECT_EQ(game.form.KeyCount, 0);
+    EXPECT_EQ(game.form.Block[game.form.PlayerBlock].picture, Ptip(5));
+    EXPECT_EQ(game.player(), cell(5, 5));
+    // With Ctrl or Alt as well, only the move happens.
+    game.form.KeyCount = 1;
+    game.form.Ji[cell(4, 5)].code = 12;
+    game.form.Form_KeyDown(vk::Up, ShiftMask | 2);
+    EXPECT_EQ(game.form.Ji[cell(4, 5)].code, 12);
+}
+
+}  // namespace
+}  // namespace nerilo::test

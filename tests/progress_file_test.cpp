@@ -1,0 +1,175 @@
+#include <fstream>
+#include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "board/progress_file.h"
+#include "board/startup.h"
+#include "game_fixture.h"
+
+namespace nerilo::test {
+namespace {
+
+Progress progressOf(std::initializer_list<std::pair<int, uint8_t>> records, uint8_t rest) {
+    Progress p;
+    p.fill(rest);
+    for (auto [stage, value] : records) p[stage - 1] = value;
+    return p;
+}
+
+// Limits the size of files this process writes; writes past it fail with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(Progress, StartStageFollowsTheRecords) {
+    EXPECT_EQ(startStage(progressOf({{1, 1}, {2, 1}, {3, 2}}, 0)), 4);
+    EXPECT_EQ(startStage(progressOf({{5, 1}, {9, 1}}, 2)), 5);
+    EXPECT_EQ(startStage(progressOf({}, 2)), 30);
+    EXPECT_EQ(startStage(progressOf({}, 0)), 1);
+}
+
+TEST(Progress, FileFormatRoundTrips) {
+    Progress p = progressOf({{1, 1}, {2, 2}, {30, 1}}, 0);
+    EXPECT_EQ(formatProgress(p), "1,2,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n");
+    ProgressRead read = parseProgress(formatProgress(p));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.progress, p);
+    // Line ends may stand between the fields.
+    EXPECT_TRUE(parseProgress("1,2,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,1").ok());
+}
+
+TEST(Progress, DamagedFilesAreReportedAndCountAsZeros) {
+    const std::string zeros29 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
+    for (const std::string& text : {zeros29, zeros29 + ",0,0", zeros29 + ",256", zeros29 + ",-1", zeros29 + ",a",
+                                    std::string("")}) {
+        ProgressRead read = parseProgress(text);
+        EXPECT_FALSE(read.ok()) << text;
+        EXPECT_EQ(read.progress, Progress{});
+    }
+    EXPECT_TRUE(parseProgress(zeros29 + ",255").ok());
+}
+
+TEST(Progress, StartUpReadsTheFileAndLoadsTheFirstUnclearedStage) {
+    TestGame game;
+    game.block(cell(2, 2), 7).comment("stage four");
+    game.load("stage4.txt");
+    std::ofstream(game.dir.file("data.nrl"), std::ios::binary) << formatProgress(progressOf({{1, 1}, {2, 1}, {3, 2}}, 0));
+    Form1 fresh(game.platform);
+    fresh.Form_Load();
+    EXPECT_EQ(game.platform.splashes, 1);
+    EXPECT_EQ(fresh.StageName.caption, "stage4.txt");
+    EXPECT_EQ(fresh.StagePath, game.stageFile("stage4.txt"));
+    EXPECT_EQ(fresh.ComentsTag, "stage four");
+    EXPECT_EQ(fresh.InputLock, -1);
+    EXPECT_EQ(fresh.Command1.caption, "開始");
+    EXPECT_EQ(fresh.playerCell(), cell(2, 2));
+    EXPECT_EQ(fresh.StageProgress[2], 2);
+    EXPECT_TRUE(game.platform.messages.empty());
+}
+
+TEST(Progress, StartUpWithoutFilesShowsAnEmptyBoardAndSaysWhy) {
+    TestGame game;
+    Form1 fresh(game.platform);
+    fresh.Form_Load();
+    EXPECT_EQ(fresh.StageProgress, Progress{});
+    ASSERT_EQ(game.platform.messages.size(), 1u);  // the missing stage, not the missing progress
+    EXPECT_NE(game.platform.messages[0].text.find("stage1.txt"), std::string::npos);
+    for (int i = 0; i < CellCount; ++i) {
+        EXPECT_EQ(fresh.Ji[i].code, 0);
+        EXPECT_EQ(fresh.Block[i].code, 0);
+    }
+    EXPECT_EQ(fresh.Command1.caption, "開始");
+}
+
+TEST(Progress, GarbledFileIsReportedAndKeptUntilANormalClose) {
+    TestGame game;
+    game.block(0, 7).load("stage1.txt");
+    const std::string path = game.dir.file("data.nrl");
+    std::ofstream(path, std::ios::binary) << "garbage";
+    Form1 fresh(game.platform);
+    fresh.Form_Load();
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_NE(game.platform.messages[0].text.find("data.nrl"), std::string::npos);
+    EXPECT_EQ(readBytes(path), "garbage");
+    bool cancel = false;
+    fresh.Form_Unload(cancel);
+    EXPECT_EQ(readBytes(path), formatProgress(Progress{}));
+}
+
+TEST(Progress, ClosingWritesTheFileAndAFailedWriteKeepsTheOldOneAndReports) {
+    TestGame game;
+    game.form.StageProgress[0] = 1;
+    bool cancel = false;
+    game.form.Form_Unload(cancel);
+    EXPECT_FALSE(cancel);
+    const std::string path = game.dir.file("data.nrl");
+    EXPECT_EQ(readBytes(path), formatProgress(game.form.StageProgress));
+    EXPECT_TRUE(game.platform.messages.empty());
+
+    // A full disk, simulated with a file size limit (which binds root too).
+    game.form.StageProgress[1] = 2;
+    {
+        FileSizeLimit limit(10);
+        game.form.Form_Unload(cancel);
+    }
+    EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}}, 0)));
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
+}
+
+TEST(Progress, ClosingInEditModeAsksAndCancelKeepsTheWindowButWritesProgress) {
+    TestGame game;
+    game.load();
+    game.form.Editcheck_Click();
+    game.form.StageProgress[4] = 1;
+    game.platform.messageAnswers.push_back(MsgResult::Cancel);
+    game.form.shuryou_Click();
+    EXPECT_FALSE(game.platform.closed);
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_EQ(game.platform.messages[0].text, "終了します。\n保存しますか？");
+    EXPECT_EQ(game.platform.messages[0].buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(game.form.StageProgress));
+
+    game.platform.messageAnswers.push_back(MsgResult::No);
+    game.form.shuryou_Click();
+    EXPECT_TRUE(game.platform.closed);
+}
+
+TEST(Progress, ClosingOutsideEditModeAsksNothing) {
+    TestGame game;
+    game.form.shuryou_Click();
+    EXPECT_TRUE(game.platform.messages.empty());
+    EXPECT_TRUE(game.platform.closed);
+}
+
+TEST(Progress, MyPathEndsInExactlyOneSeparator) {
+    ScriptedPlatform root("/");
+    Form1 atRoot(root);
+    EXPECT_EQ(atRoot.MyPath(), "/");
+    ScriptedPlatform plain("/opt/nerilo");
+    Form1 inFolder(plain);
+    EXPECT_EQ(inFolder.MyPath(), "/opt/nerilo/");
+}
+
+}  // namespace
+}  // namespace nerilo::test

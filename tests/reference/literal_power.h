@@ -1,0 +1,9 @@
+#pragma once
+// Power spreading exactly as the rules describe it: passes over the board in
+// index order, each spreading once from every live cell not yet spread, until
+// a pass changes nothing. Slow on long wires against the index order; kept as
+// the reference that the engine's work-list spreading must match.
+namespace nerilo {
+class Form1;
+void spreadPowerLiteral(Form1& form);
+}  // namespace nerilo

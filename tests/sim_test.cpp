@@ -1,0 +1,99 @@
+// nerilo-sim as a stage author runs it.
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+#include "game_fixture.h"
+
+namespace nerilo::test {
+namespace {
+
+struct SimRun {
+    int status = -1;
+    std::string output;
+};
+
+SimRun runSim(const std::string& arguments) {
+    SimRun run;
+    FILE* pipe = ::popen((std::string(NERILO_SIM) + " " + arguments + " 2>&1").c_str(), "r");
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.output.append(buffer.data(), n);
+    run.status = WEXITSTATUS(::pclose(pipe));
+    return run;
+}
+
+TEST(Sim, PlaysAStageAndReportsTheOutcome) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(5, 7), 15).ground(cell(0, 0), 7).ground(cell(0, 1), 2).target(9);
+    game.load("stage3.txt");
+    game.stage = Stage{};
+    game.block(cell(1, 1), 7).comment("next").target(200);
+    game.load("stage4.txt");
+    SimRun run = runSim(game.stageFile("stage3.txt") + " --step-try --keys RRZ --program-dir " + game.dir.path().string());
+    ASSERT_EQ(run.status, 0) << run.output;
+    auto json = nlohmann::json::parse(run.output);
+    EXPECT_EQ(json["stage"], "stage4.txt");
+    EXPECT_EQ(json["clears"], 1);
+    EXPECT_EQ(json["progress"][2], 2);
+    EXPECT_EQ(json["player"], cell(1, 1));
+    EXPECT_EQ(json["counter"], "200");
+    EXPECT_EQ(json["command1"], "再挑戦");
+    EXPECT_EQ(json["lost"], false);
+    EXPECT_EQ(json["ground"].size(), 225u);
+    EXPECT_EQ(json["blocks"][0], (nlohmann::json{cell(1, 1), cell(1, 1), 7}));
+    EXPECT_EQ(json["ticks"], 9);
+}
+
+TEST(Sim, ShowsPowerMarksAndLosses) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(0, 0), 7).ground(cell(0, 1), 2).ground(cell(1, 0), 18).ground(cell(5, 6), 28);
+    game.load();
+    SimRun run = runSim(game.stageFile("test.txt") + " --keys R");
+    ASSERT_EQ(run.status, 0) << run.output;
+    auto json = nlohmann::json::parse(run.output);
+    EXPECT_EQ(json["power"][1], "ビリリ");
+    EXPECT_EQ(json["power"][15], "ビリリ");
+    EXPECT_EQ(json["power"][2], "");
+    EXPECT_EQ(json["marks"][0], cell(2, 0));
+    EXPECT_EQ(json["lost"], false);
+    EXPECT_EQ(json["player"], cell(5, 14));
+
+    SimRun stone = runSim(game.stageFile("test.txt") + " --no-start --keys SX");
+    auto restarted = nlohmann::json::parse(stone.output);
+    EXPECT_EQ(restarted["player"], cell(5, 5));
+    EXPECT_EQ(restarted["input_lock"], 0);
+}
+
+TEST(Sim, RefusesBadFilesAndOptions) {
+    TestGame game;
+    game.load();
+    EXPECT_EQ(runSim(game.dir.file("missing.txt")).status, 2);
+    EXPECT_EQ(runSim(game.stageFile("test.txt") + " --keys RQ").status, 2);
+    EXPECT_EQ(runSim(game.stageFile("test.txt") + " --progress 1,2,3").status, 2);
+    EXPECT_EQ(runSim(game.stageFile("test.txt") + " --block-mode --super-mode").status, 2);
+    SimRun ok = runSim(game.stageFile("test.txt") + " --no-start");
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_EQ(nlohmann::json::parse(ok.output)["command1"], "開始");
+}
+
+TEST(Sim, ProgressOptionRunsTheStartUpCheckAndTheCapSetsStuck) {
+    TestGame game;
+    game.block(cell(2, 0), 7);
+    for (int c = 0; c < BoardSide; ++c) game.ground(cell(2, c), 1);
+    game.ground(cell(2, 1), 4);
+    game.load();
+    std::string all2 = "2";
+    for (int i = 1; i < 30; ++i) all2 += ",2";
+    SimRun run = runSim(game.stageFile("test.txt") + " --progress " + all2 + " --keys R --max-ticks 50");
+    auto json = nlohmann::json::parse(run.output);
+    EXPECT_EQ(json["mode_level"], 2);
+    EXPECT_EQ(json["endings"], 0);
+    EXPECT_EQ(json["stuck"], true);
+    EXPECT_EQ(json["ticks"], 50);
+}
+
+}  // namespace
+}  // namespace nerilo::test

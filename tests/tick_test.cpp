@@ -1,0 +1,274 @@
+// The world tick: phases, frames, wrap, landing rules and slides.
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+
+namespace nerilo::test {
+namespace {
+
+struct Frame {
+    int left, top, frame;
+};
+
+std::vector<Frame> followMove(TestGame& game, int key, int ticks) {
+    std::vector<Frame> frames;
+    game.form.Form_KeyDown(key, 0);
+    for (int i = 0; i < ticks; ++i) {
+        game.form.Timer1_Timer();
+        const BlockControl& p = game.form.Block[game.form.PlayerBlock];
+        frames.push_back({p.left, p.top, p.picture.palette == Palette::Ptip ? p.picture.index : -1});
+    }
+    return frames;
+}
+
+TEST(Tick, AStepRunsFourQuarterPhasesWithWalkingFrames) {
+    TestGame game;
+    game.block(cell(5, 5), 7);
+    game.start();
+    auto frames = followMove(game, vk::Left, 4);
+    const int x = cellLeft(cell(5, 5)), y = cellTop(cell(5, 5));
+    const Frame expected[] = {{x - 120, y, 12}, {x - 240, y, 11}, {x - 360, y, 13}, {x - 480, y, 11}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(frames[i].left, expected[i].left) << i;
+        EXPECT_EQ(frames[i].top, expected[i].top) << i;
+        EXPECT_EQ(frames[i].frame, expected[i].frame) << i;
+    }
+    EXPECT_EQ(game.player(), cell(5, 4));
+    EXPECT_EQ(game.form.InputLock, 0);
+}
+
+TEST(Tick, AJumpFromASpringFollowsItsArcAndLandsTwoCellsOn) {
+    TestGame game;
+    game.block(cell(5, 2), 7).ground(cell(5, 3), 5);
+    game.start();
+    auto frames = followMove(game, vk::Right, 8);
+    const int y = cellTop(cell(5, 3));
+    const int x = cellLeft(cell(5, 3));
+    // Ticks 5..8 are the jump: a quarter step, then the arc offsets of phases 1 to 3.
+    const Frame expected[] = {{x + 240, y - 240, 8}, {x + 480, y - 360, 8}, {x + 720, y - 240, 8}, {cellLeft(cell(5, 5)), y, 8}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(frames[4 + i].left, expected[i].left) << i;
+        EXPECT_EQ(frames[4 + i].top, expected[i].top) << i;
+        EXPECT_EQ(frames[4 + i].frame, expected[i].frame) << i;
+    }
+    EXPECT_EQ(game.player(), cell(5, 5));
+    EXPECT_EQ(game.form.InputLock, 0);
+}
+
+TEST(Tick, StepsWrapAroundTheBoard) {
+    // A jump onto a wall in column 1 steps on into the wall of column 0, and
+    // from there a plain step to the left comes in at column 14.
+    TestGame left;
+    left.block(cell(3, 4), 7).ground(cell(3, 3), 4).ground(cell(3, 1), 1).ground(cell(3, 0), 1);
+    left.start();
+    auto frames = followMove(left, vk::Left, 16);
+    EXPECT_EQ(frames[12].left, -120);
+    EXPECT_EQ(frames[14].left, -360);  // the picture slides out of the grid
+    EXPECT_EQ(frames[15].left, cellLeft(cell(3, 14)));
+    EXPECT_EQ(left.player(), cell(3, 14));
+    EXPECT_EQ(left.form.InputLock, 0);
+
+    TestGame up;
+    up.block(cell(3, 6), 7).ground(cell(2, 6), 4).ground(cell(0, 6), 1);
+    up.start();
+    up.play("U");
+    EXPECT_EQ(up.player(), cell(14, 6));
+    EXPECT_EQ(up.form.Block[up.form.PlayerBlock].top, cellTop(cell(14, 6)));
+}
+
+TEST(Tick, JumpsWrapOnEitherCellChange) {
+    // From column 12 onto a spring in 13: the jump's second cell change wraps to column 0.
+    TestGame second;
+    second.block(cell(4, 12), 7).ground(cell(4, 13), 4);
+    second.start();
+    second.play("R");
+    EXPECT_EQ(second.player(), cell(4, 0));
+    // From column 13 onto a spring in 14: the first change wraps, landing in column 1.
+    TestGame first;
+    first.block(cell(4, 13), 7).ground(cell(4, 14), 4);
+    first.start();
+    first.play("R");
+    EXPECT_EQ(first.player(), cell(4, 1));
+}
+
+TEST(Tick, AJumpOntoAWallOrABlockStepsOn) {
+    TestGame wall;
+    wall.block(cell(6, 2), 7).ground(cell(6, 3), 6).ground(cell(6, 5), 1).ground(cell(6, 6), 13);
+    wall.start();
+    Replay r = wall.play("R");
+    EXPECT_EQ(wall.player(), cell(6, 7));
+    EXPECT_EQ(r.ticks, 4 + 4 + 4 + 4);
+
+    TestGame ball;
+    ball.block(cell(6, 2), 7).ground(cell(6, 3), 6).block(cell(6, 5), 1);
+    ball.start();
+    ball.play("R");
+    EXPECT_EQ(ball.player(), cell(6, 6));
+    EXPECT_EQ(ball.form.BlockCell[cell(6, 5)], cell(6, 5));
+}
+
+TEST(Tick, SpringsChainJumps) {
+    // A step ending on a spring jumps; a jump ending on a spring jumps again.
+    TestGame game;
+    game.block(cell(8, 1), 7).ground(cell(8, 2), 4).ground(cell(8, 4), 5);
+    game.start();
+    Replay r = game.play("R");
+    EXPECT_EQ(game.player(), cell(8, 6));
+    EXPECT_EQ(r.ticks, 12);
+}
+
+TEST(Tick, AnEndlessJumpRowKeepsCirclingUntilRetry) {
+    TestGame game;
+    game.block(cell(2, 0), 7);
+    for (int c = 0; c < BoardSide; ++c) game.ground(cell(2, c), 1);
+    game.ground(cell(2, 1), 4);
+    game.start();
+    Replay r = game.play("R", 500);
+    EXPECT_TRUE(r.stuck);
+    EXPECT_EQ(game.form.InputLock, -1);
+    game.play("X");
+    EXPECT_EQ(game.player(), cell(2, 0));
+    EXPECT_EQ(game.form.InputLock, 0);
+}
+
+TEST(Tick, PushingANonConductorRedrawsBeamsAndAConductorReevaluates) {
+    // An emitter fires across the row; pushing a black ball into the beam cuts it.
+    TestGame cut;
+    cut.ground(cell(1, 0), 7).ground(cell(1, 1), 20).block(cell(3, 5), 7).block(cell(2, 5), 1);
+    cut.start();
+    EXPECT_TRUE(cut.form.BeemPic[cell(1, 7)].marked);
+    cut.play("U");  // pushes the ball up into the beam row at (1,5)
+    EXPECT_EQ(cut.form.BlockCell[cell(2, 5)], cell(1, 5));
+    EXPECT_TRUE(cut.form.BeemPic[cell(1, 4)].marked);
+    EXPECT_FALSE(cut.form.BeemPic[cell(1, 6)].marked);
+}
+
+TEST(Tick, IdlePlayerOnAnArrowSlidesWithoutAKey) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(5, 5), 28);
+    game.start();
+    game.form.Timer1_Timer();
+    EXPECT_EQ(game.player(), cell(5, 6));
+    game.settle();
+    EXPECT_EQ(game.player(), cell(5, 14));
+    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_FALSE(game.form.isLost());
+}
+
+TEST(Slides, BlockedOnItsOwnArrowThePlayerIsLost) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(5, 6), 28).ground(cell(5, 7), 1);
+    game.start();
+    game.play("R");
+    EXPECT_TRUE(game.form.isLost());
+    EXPECT_EQ(game.player(), cell(5, 6));
+    EXPECT_EQ(game.form.Block[game.form.PlayerBlock].picture, Ptip(1));
+}
+
+TEST(Slides, CarriedIntoTheTopRowOnItsOwnArrowIsLostButNotFromPlainGround) {
+    TestGame onArrow;
+    onArrow.block(cell(3, 5), 7).ground(cell(2, 5), 27).ground(cell(1, 5), 27).ground(cell(0, 5), 27);
+    onArrow.start();
+    onArrow.play("U");
+    EXPECT_TRUE(onArrow.form.isLost());
+    EXPECT_EQ(onArrow.player(), cell(0, 5));
+
+    TestGame plain;
+    plain.block(cell(3, 5), 7).ground(cell(2, 5), 27);
+    plain.start();
+    plain.play("U");
+    EXPECT_FALSE(plain.form.isLost());
+    EXPECT_EQ(plain.player(), cell(0, 5));
+    EXPECT_EQ(plain.form.InputLock, 0);
+}
+
+TEST(Slides, KickedBallRollsUntilStoppedAndHandsControlBack) {
+    TestGame game;
+    game.block(cell(5, 5), 7).block(cell(5, 6), 5).block(cell(5, 9), 1);
+    game.start();
+    game.play("R");
+    EXPECT_EQ(game.form.BlockCell[cell(5, 6)], cell(5, 8));
+    EXPECT_EQ(game.player(), cell(5, 5));
+    EXPECT_EQ(game.form.KickActive, 0);
+    EXPECT_EQ(game.form.MovingBlock, game.form.PlayerBlock);
+    EXPECT_EQ(game.form.InputLock, 0);
+    // A key block does not stop it; the board edge does.
+    TestGame key;
+    key.block(cell(5, 5), 7).block(cell(5, 6), 5).block(cell(5, 10), 6);
+    key.start();
+    key.play("R");
+    EXPECT_EQ(key.form.BlockCell[cell(5, 6)], cell(5, 14));
+}
+
+TEST(Slides, BallOnItsOwnArrowIsNotLostWhenBlockedButGivesControlBackAtTheEdge) {
+    TestGame blocked;
+    blocked.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 8), 28).ground(cell(5, 9), 1);
+    blocked.start();
+    blocked.play("R");
+    EXPECT_FALSE(blocked.form.isLost());
+    EXPECT_EQ(blocked.form.BlockCell[cell(5, 6)], cell(5, 8));
+    EXPECT_EQ(blocked.form.InputLock, 0);
+
+    TestGame edge;
+    edge.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 14), 28);
+    edge.start();
+    edge.play("R");
+    EXPECT_FALSE(edge.form.isLost());
+    EXPECT_EQ(edge.form.BlockCell[cell(5, 6)], cell(5, 14));
+    EXPECT_EQ(edge.form.MovingBlock, edge.form.PlayerBlock);
+    EXPECT_EQ(edge.form.InputLock, 0);
+    EXPECT_EQ(edge.form.KickActive, -1);  // cleared when the player's next move ends
+    edge.play("D");
+    EXPECT_EQ(edge.form.KickActive, 0);
+}
+
+TEST(Slides, KickedBallOnAnArrowRollsTheArrowsWay) {
+    TestGame game;
+    game.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 6), 26);
+    game.start();
+    game.play("R");
+    EXPECT_EQ(game.form.BlockCell[cell(5, 6)], cell(14, 6));
+}
+
+TEST(Slides, BallKeepsSlidingOverAYellowPlateAndThePlayerDoesNot) {
+    TestGame ball;
+    ball.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 8), 3).ground(cell(4, 8), 7);
+    ball.start();
+    ball.play("R");
+    EXPECT_EQ(ball.form.BlockCell[cell(5, 6)], cell(5, 14));
+    EXPECT_FALSE(ball.form.isLost());
+
+    TestGame player;
+    player.block(cell(5, 5), 7).ground(cell(5, 6), 28).ground(cell(5, 8), 3).ground(cell(4, 8), 7);
+    player.start();
+    player.play("R");
+    EXPECT_TRUE(player.form.isLost());
+    EXPECT_EQ(player.player(), cell(5, 8));
+}
+
+TEST(Slides, ASlideIntoASpringJumpsOn) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(5, 6), 28).ground(cell(5, 8), 4);
+    game.start();
+    game.play("R");
+    EXPECT_EQ(game.player(), cell(5, 10));
+    EXPECT_EQ(game.form.InputLock, 0);
+}
+
+TEST(Slides, ThousandsOfTicksOfABallCirclingOnArrowsStayOnTheBoard) {
+    TestGame game;
+    game.block(cell(5, 5), 7).block(cell(5, 6), 5);
+    game.ground(cell(5, 7), 28).ground(cell(5, 9), 26).ground(cell(7, 9), 29).ground(cell(7, 7), 27);
+    game.start();
+    game.form.Form_KeyDown(vk::Right, 0);
+    for (int i = 0; i < 5000; ++i) game.form.Timer1_Timer();
+    const int at = game.form.BlockCell[cell(5, 6)];
+    EXPECT_TRUE(at == cell(5, 7) || at == cell(5, 8) || at == cell(5, 9) || at == cell(6, 9) || at == cell(7, 9) ||
+                at == cell(7, 8) || at == cell(7, 7) || at == cell(6, 7));
+    EXPECT_EQ(game.form.InputLock, -1);
+    game.play("X");
+    EXPECT_EQ(game.form.InputLock, 0);
+}
+
+}  // namespace
+}  // namespace nerilo::test
