@@ -1,0 +1,29 @@
+#include "board/drawing_order.h"
+
+#include <algorithm>
+
+namespace nerilo {
+
+std::vector<DrawItem> drawingOrder(const Form1Model& model) {
+    struct Layered {
+        uint32_t z;
+        DrawItem item;
+    };
+    std::vector<Layered> layered;
+    layered.reserve(2 * CellCount);
+    for (int k = 0; k < CellCount; ++k) {
+        const BlockControl& b = model.Block[k];
+        const bool empty = b.picture.palette == Palette::None ||
+                           (b.picture.palette == Palette::Btip && b.picture.index == block::Empty);
+        if (!empty) layered.push_back({b.z, {b.picture, b.left, b.top}});
+    }
+    for (int c = 0; c < CellCount; ++c)
+        if (model.BeemPic[c].marked) layered.push_back({model.BeemPic[c].z, {Btip(block::Stipple), cellLeft(c), cellTop(c)}});
+    std::sort(layered.begin(), layered.end(), [](const Layered& a, const Layered& b) { return a.z < b.z; });
+    std::vector<DrawItem> items;
+    items.reserve(layered.size());
+    for (const Layered& l : layered) items.push_back(l.item);
+    return items;
+}
+
+}  // namespace nerilo

@@ -1,0 +1,12 @@
+#pragma once
+// Stand-ins for the window's Japanese fonts, from the IPA font family.
+#include <QFont>
+
+namespace nerilo::ui {
+
+QFont gothicFont(double points, bool bold = false);  // ＭＳ Ｐゴシック
+QFont roundFont(double points);                      // HG丸ｺﾞｼｯｸM-PRO, bold
+QFont popFont(double points);                        // HGS創英角ﾎﾟｯﾌﾟ体, bold
+QFont impactFont(double points);                     // Impact, bold
+
+}  // namespace nerilo::ui

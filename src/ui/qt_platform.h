@@ -1,0 +1,38 @@
+#pragma once
+// The platform for the real desktop: Qt message boxes, input boxes, file
+// dialogs, and the splash, stage-clear and ending windows.
+#include "board/platform.h"
+
+class QWidget;
+
+namespace nerilo::ui {
+
+class MainWindow;
+
+class QtPlatform : public Platform {
+public:
+    void attach(MainWindow* window) { window_ = window; }
+    void setQuiet(bool quiet) { quiet_ = quiet; }
+
+    MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
+    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
+    std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
+    std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
+    void showSplash() override;
+    void showStageClear(const ClearBanner& banner) override;
+    void showEnding(bool redLabel) override;
+    void setWindowHeight(int twips) override;
+    void closeMainWindow() override;
+    std::string executableFolder() override;
+
+private:
+    std::optional<FileChoice> fileDialog(const FileDialogRequest& request, bool save);
+    QWidget* parent() const;
+    MainWindow* window_ = nullptr;
+    bool quiet_ = false;
+};
+
+// The message box's text shown once more when the player thanks the ending.
+void showThanks(QWidget* parent);
+
+}  // namespace nerilo::ui

@@ -1,0 +1,40 @@
+#include "ui/splash_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
+
+#include "ui/fonts.h"
+#include "ui/pictures.h"
+
+namespace nerilo::ui {
+
+SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QString());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
+    setFixedSize(px(3720), px(3465));
+    setStyleSheet(QStringLiteral("SplashWindow { background: #202040; }"));
+
+    auto* logo = new QLabel(this);
+    logo->setGeometry(px(960), px(1320), px(1800), px(1800));
+    logo->setPixmap(Pictures::instance().of(Btip(7)).scaled(logo->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
+
+    auto* title = new QLabel(QStringLiteral("Nerilo"), this);
+    title->setFont(popFont(32));
+    title->setStyleSheet(QStringLiteral("color: #ffff00;"));
+    title->setAlignment(Qt::AlignCenter);
+    title->setGeometry(0, px(240), width(), px(960));
+
+    auto* version = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(1).arg(1).arg(0), this);
+    version->setFont(gothicFont(9, true));
+    version->setStyleSheet(QStringLiteral("color: #ffffff;"));
+    version->setGeometry(px(1140), px(3180), px(1500), px(285));
+
+    for (QLabel* label : {logo, title, version}) label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QTimer::singleShot(2000, this, &QDialog::accept);
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent*) { accept(); }
+void SplashWindow::mousePressEvent(QMouseEvent*) { accept(); }
+
+}  // namespace nerilo::ui
