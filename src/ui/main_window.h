@@ -32,6 +32,7 @@ public:
     void closeAfterUnload();
     // Screenshots show no splash and no message box.
     void platformForScreenshots() { platform_.setQuiet(true); }
+    void setProgramFolder(const std::string& folder) { platform_.setProgramFolder(folder); }
 
     // Named parts for tests.
     BoardWidget* board() const { return board_; }

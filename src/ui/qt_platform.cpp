@@ -114,7 +114,9 @@ void QtPlatform::closeMainWindow() {
     if (window_) window_->closeAfterUnload();
 }
 
-std::string QtPlatform::executableFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
+std::string QtPlatform::executableFolder() {
+    return programFolder_.empty() ? QCoreApplication::applicationDirPath().toStdString() : programFolder_;
+}
 
 void showThanks(QWidget* parent) {
     QMessageBox box(parent);

@@ -13,6 +13,8 @@ class QtPlatform : public Platform {
 public:
     void attach(MainWindow* window) { window_ = window; }
     void setQuiet(bool quiet) { quiet_ = quiet; }
+    // Where the program keeps its stages and progress; by default the executable's folder.
+    void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
 
     MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
     std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
@@ -30,6 +32,7 @@ private:
     QWidget* parent() const;
     MainWindow* window_ = nullptr;
     bool quiet_ = false;
+    std::string programFolder_;
 };
 
 // The message box's text shown once more when the player thanks the ending.

@@ -1,0 +1,202 @@
+// The real window on Qt's offscreen platform, driven as a player drives it.
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QtTest>
+#include <fstream>
+
+#include "board/progress_file.h"
+#include "game_fixture.h"
+#include "ui/board_widget.h"
+#include "ui/clear_window.h"
+#include "ui/click_label.h"
+#include "ui/main_window.h"
+#include "ui/pictures.h"
+#include "ui/splash_window.h"
+
+using namespace nerilo;
+using nerilo::test::cell;
+using nerilo::test::TestGame;
+using nerilo::ui::MainWindow;
+
+namespace {
+
+// Runs `act` on the next modal window once it is open.
+void whenModalOpens(const std::function<void(QWidget*)>& act) {
+    QTimer::singleShot(20, [act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) act(modal);
+        else whenModalOpens(act);
+    });
+}
+
+// A window whose program folder is the test game's folder, with a stage loaded.
+struct Window {
+    explicit Window(TestGame& game, const std::string& stage = "stage1.txt") {
+        window.setProgramFolder(game.dir.path().string());
+        window.run([&] {
+            Form1& f = window.form();
+            f.StagePath = game.stageFile(stage);
+            f.StageName.caption = stage;
+            f.Opener();
+            f.PaintBoard();
+            f.findPlayer();
+            f.InputLock = -1;
+        });
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    MainWindow window;
+};
+
+QImage cellImage(MainWindow& window, int at) {
+    const int pitch = ui::px(CellPitch);
+    return window.board()->grab().toImage().copy(columnOf(at) * pitch, rowOf(at) * pitch, pitch, pitch);
+}
+
+}  // namespace
+
+class GuiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void f1AndTheStartLabelBothStart() {
+        TestGame game;
+        game.block(cell(5, 5), 7).load("stage1.txt");
+        {
+            Window w(game);
+            QTest::keyClick(&w.window, Qt::Key_F1);
+            QCOMPARE(w.window.form().Command1.caption, std::string("再挑戦"));
+            QVERIFY(w.window.worldTimer().isActive());
+            QCOMPARE(w.window.command(1)->text(), QStringLiteral("再挑戦"));
+        }
+        {
+            Window w(game);
+            QCOMPARE(w.window.command(1)->text(), QStringLiteral("開始"));
+            QTest::mouseClick(w.window.command(1), Qt::LeftButton);
+            QVERIFY(w.window.worldTimer().isActive());
+            QVERIFY(!w.window.action("kaisi")->isEnabled());
+        }
+    }
+
+    void arrowsMoveThePlayerOnTheDrawnBoard() {
+        TestGame game;
+        game.block(cell(5, 5), 7).load("stage1.txt");
+        Window w(game);
+        const QImage floor = ui::Pictures::instance().of(Jtip(0)).toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(cellImage(w.window, cell(5, 5)).convertToFormat(QImage::Format_RGB32) != floor);
+        QTest::keyClick(&w.window, Qt::Key_F1);
+        QTest::keyClick(&w.window, Qt::Key_Right);
+        QTRY_COMPARE(w.window.form().playerCell(), cell(5, 6));
+        QTRY_COMPARE(w.window.form().InputLock, int16_t(0));
+        QCOMPARE(cellImage(w.window, cell(5, 5)).convertToFormat(QImage::Format_RGB32), floor);
+        QVERIFY(cellImage(w.window, cell(5, 6)).convertToFormat(QImage::Format_RGB32) != floor);
+    }
+
+    void modeEntriesStayGreyedUntilTheProgressAllowsThem() {
+        TestGame game;
+        game.block(cell(5, 5), 7).load("stage1.txt");
+        {
+            Window w(game);
+            QVERIFY(!w.window.action("Minigame")->isEnabled());
+            QVERIFY(!w.window.action("Minigame2")->isEnabled());
+        }
+        Progress all{};
+        all.fill(1);
+        std::ofstream(game.dir.file("data.nrl"), std::ios::binary) << formatProgress(all);
+        MainWindow window;
+        window.setProgramFolder(game.dir.path().string());
+        window.platformForScreenshots();
+        window.run([&] { window.form().Form_Load(); });
+        QVERIFY(window.action("Minigame")->isEnabled());
+        QVERIFY(!window.action("Minigame2")->isEnabled());
+    }
+
+    void theEditMenuAppearsOnlyInEditMode() {
+        TestGame game;
+        game.block(cell(5, 5), 7).load("stage1.txt");
+        Window w(game);
+        QVERIFY(!w.window.editMenu()->menuAction()->isVisible());
+        QVERIFY(!w.window.layerButton()->isEnabled());
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QVERIFY(w.window.editMenu()->menuAction()->isVisible());
+        QVERIFY(w.window.action("Editcheck")->isChecked());
+        QVERIFY(w.window.height() > ui::px(8000));
+        QTest::mouseClick(w.window.blockPalette(4), Qt::LeftButton);
+        QCOMPARE(w.window.layerButton()->text(), QStringLiteral("↓切り替え"));
+        QTest::mouseClick(w.window.board(), Qt::LeftButton, {}, QPoint(ui::px(cellLeft(cell(2, 3))) + 5, ui::px(cellTop(cell(2, 3))) + 5));
+        QCOMPARE(w.window.form().Block[cell(2, 3)].code, uint8_t(4));
+    }
+
+    void theCommentBoxShowsAnEmptyCommentAsPlainText() {
+        TestGame game;
+        game.block(cell(5, 5), 7).comment("").load("stage1.txt");
+        Window w(game);
+        QString title, text;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            box->accept();
+        });
+        QTest::mouseClick(w.window.command(3), Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Nerilo"));
+        QCOMPARE(text, QString());
+    }
+
+    void theClearWindowClosesOnEnterAndTheNextStageStarts() {
+        TestGame game;
+        game.block(cell(5, 5), 7).comment("two").load("stage2.txt");
+        game.stage = Stage{};
+        game.block(cell(5, 5), 7).ground(cell(5, 6), 15).load("stage1.txt");
+        Window w(game);
+        QTest::keyClick(&w.window, Qt::Key_F1);
+        QTest::keyClick(&w.window, Qt::Key_Right);
+        QTRY_COMPARE(w.window.form().InputLock, int16_t(0));
+        int frameAtClose = -1;
+        whenModalOpens([&](QWidget* modal) {
+            auto* clear = qobject_cast<ui::ClearWindow*>(modal);
+            QVERIFY(clear);
+            frameAtClose = clear->frame();
+            QTest::keyClick(clear, Qt::Key_Return);
+        });
+        QTest::keyClick(&w.window, Qt::Key_Z);
+        QVERIFY(frameAtClose >= 0 && frameAtClose < 25);  // before the letters appeared
+        QCOMPARE(w.window.form().StageName.caption, std::string("stage2.txt"));
+        QCOMPARE(w.window.form().ComentsTag, std::string("two"));
+        QVERIFY(w.window.worldTimer().isActive());
+    }
+
+    void theSplashClosesOnAKey() {
+        ui::SplashWindow splash(nullptr);
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QTest::keyClick(&splash, Qt::Key_A);
+        QVERIFY(!splash.isVisible());
+        QCOMPARE(splash.result(), int(QDialog::Accepted));
+    }
+
+    void aLostGameShowsTheStippleAndTheStonePlayer() {
+        TestGame game;
+        game.ground(cell(2, 0), 7).ground(cell(2, 1), 20).block(cell(2, 5), 7).load("stage1.txt");
+        Window w(game);
+        QTest::keyClick(&w.window, Qt::Key_F1);
+        QTRY_VERIFY(w.window.form().isLost());
+        const QImage marked = cellImage(w.window, cell(2, 3));
+        QCOMPARE(QColor(marked.pixel(0, 0)), QColor(255, 255, 0));
+        QVERIFY(QColor(marked.pixel(1, 0)) != QColor(255, 255, 0));
+        const QImage stone = ui::Pictures::instance().of(Ptip(1)).toImage();
+        const QImage shown = cellImage(w.window, cell(2, 5));
+        // The stone player is drawn under the stipple: his opaque pixels show where the stipple is transparent.
+        int matching = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                if ((x + y) % 2 == 1 && qAlpha(stone.pixel(x, y)) == 255 && shown.pixel(x, y) == stone.pixel(x, y)) ++matching;
+        QVERIFY(matching > 100);
+    }
+};
+
+QTEST_MAIN(GuiTest)
+#include "gui_test.moc"
