@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include "board/progress_file.h"
+#include "board/progress_location.h"
 #include "board/startup.h"
 #include "game_fixture.h"
 
@@ -160,6 +161,28 @@ TEST(Progress, ClosingOutsideEditModeAsksNothing) {
     game.form.shuryou_Click();
     EXPECT_TRUE(game.platform.messages.empty());
     EXPECT_TRUE(game.platform.closed);
+}
+
+TEST(Progress, AnInstalledCopyKeepsProgressInTheUsersDataFolder) {
+    TempDir data;
+    ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+    // Even root cannot write into /proc/self, which stands in for a read-only program folder.
+    ScriptedPlatform installed("/proc/self");
+    Form1 form(installed);
+    form.StageProgress[2] = 2;
+    bool cancel = false;
+    form.Form_Unload(cancel);
+    const std::string saved = data.file("Nerilo/data.nrl");
+    EXPECT_EQ(readBytes(saved), formatProgress(form.StageProgress));
+    EXPECT_TRUE(installed.messages.empty());
+
+    Form1 next(installed);
+    next.Form_Load();
+    EXPECT_EQ(next.StageProgress[2], 2);
+    ::unsetenv("XDG_DATA_HOME");
+
+    TempDir writable;
+    EXPECT_EQ(progressFilePath(writable.path().string() + "/"), writable.path().string() + "/data.nrl");
 }
 
 TEST(Progress, MyPathEndsInExactlyOneSeparator) {

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "board/form1.h"
+#include "board/progress_location.h"
 
 namespace nerilo {
 
@@ -33,7 +34,7 @@ void Form1::Form_Load() {
     }
     putBlocksHome();
 
-    ProgressRead read = readProgressFile(MyPath() + ProgressFileName);
+    ProgressRead read = readProgressFile(progressFilePath(MyPath()));
     if (!read.ok()) {
         platform_.messageBox("進行状況のファイル「" + std::string(ProgressFileName) + "」が壊れています。\n" + read.error +
                                  "\nどのステージもクリアしていないものとして始めます。",
@@ -61,7 +62,9 @@ void Form1::Form_Unload(bool& cancel) {
         if (answer == MsgResult::Cancel) cancel = true;
         else if (answer == MsgResult::Yes) hozon_Click();
     }
-    std::string error = writeProgressFile(MyPath() + ProgressFileName, StageProgress);
+    const std::string path = progressFilePath(MyPath());
+    std::string error = prepareFolderOf(path);
+    if (error.empty()) error = writeProgressFile(path, StageProgress);
     if (!error.empty()) {
         platform_.messageBox("進行状況を保存できませんでした。\n" + error, "Nerilo", MsgButtons::Ok,
                              MsgIcon::Exclamation);

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+namespace nerilo {
+
+// Where "data.nrl" lives: beside the program when its folder is writable, as
+// players of a copied folder expect; otherwise (an installed copy) in the
+// user's data folder, $XDG_DATA_HOME/Nerilo or ~/.local/share/Nerilo.
+std::string progressFilePath(const std::string& programFolder);
+
+// Creates the folder that will hold path, if it is missing. Returns an error in Japanese, or empty text.
+std::string prepareFolderOf(const std::string& path);
+
+}  // namespace nerilo
