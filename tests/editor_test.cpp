@@ -21,6 +21,7 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
     EXPECT_TRUE(f.Editmode.visible);
     EXPECT_TRUE(f.Check1.enabled);
     EXPECT_FALSE(f.kaisi.enabled || f.retry.enabled || f.Command1.enabled);
+    EXPECT_FALSE(f.Timer1Enabled);
     EXPECT_EQ(f.Height, EditingHeight);
     EXPECT_EQ(game.platform.windowHeight, EditingHeight);
     for (int i = 0; i < CellCount; ++i) {
@@ -29,8 +30,11 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
         EXPECT_EQ(f.Block[i].top, cellTop(i));
         EXPECT_EQ(f.Block[i].picture, Btip(f.Block[i].code));
     }
-    // Ticks leave the edited board alone.
-    game.form.Timer1_Timer();
+    // Delete restarts the tick on the edited board, which then moves nothing.
+    game.play("X");
+    EXPECT_TRUE(f.Timer1Enabled);
+    game.form.Form_KeyDown(vk::Right, 0);
+    for (int i = 0; i < 8; ++i) game.form.Timer1_Timer();
     EXPECT_EQ(f.BlockCell[cell(5, 5)], cell(5, 5));
 }
 
@@ -152,6 +156,18 @@ TEST(Editor, NewStageAsksAndKeepsTheTarget) {
     EXPECT_EQ(game.form.VospFileName, "");
     EXPECT_EQ(game.form.Label1.tag, "55");
     EXPECT_EQ(game.platform.messages[0].text, "クリアします。\n保存をしていない場合はキャンセルを押してください");
+}
+
+TEST(Editor, AStepTargetSetInTheEditorIsUsedByTheNextGame) {
+    TestGame game;
+    game.block(cell(5, 5), 7).target(20).load();
+    game.platform.inputAnswers.push_back("150");
+    game.form.Optimer_Click();
+    game.form.Label1.caption = "3";
+    game.form.kaisi_Click();
+    EXPECT_EQ(game.form.Label1.caption, "150");
+    game.play("RX");
+    EXPECT_EQ(game.form.Label1.caption, "150");
 }
 
 TEST(Editor, StepTargetAnswers) {

@@ -6,9 +6,12 @@ namespace nerilo {
 void Form1::Editcheck_Click() {
     Editcheck.checked = !Editcheck.checked;
     if (Editcheck.checked) {
+        // The game stops: leaving the editor leads to a freshly loaded stage
+        // that waits for Start with the tick stopped.
         StepPhase = {};
         InputLock = -1;
         MoveKind = 0;
+        Timer1Enabled = false;
         Check1.enabled = true;
         Editmode.visible = true;
         enableGameCommands(false);

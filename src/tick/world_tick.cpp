@@ -4,8 +4,8 @@
 namespace nerilo {
 
 void Form1::Timer1_Timer() {
-    // Nothing moves on a board that is being edited: the editor and Save treat
-    // block control i as the block of cell i.
+    // Nothing moves on a board that is being edited (Delete restarts the tick
+    // there): the editor and Save treat block control i as the block of cell i.
     if (Editcheck.checked) return;
 
     raiseBlock(MovingBlock);

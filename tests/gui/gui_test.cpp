@@ -1,5 +1,8 @@
 // The real window on Qt's offscreen platform, driven as a player drives it.
 #include <QAction>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -49,6 +52,15 @@ struct Window {
     }
     MainWindow window;
 };
+
+// Types a path into Qt's own file dialog, as a player would, and accepts it.
+void choose(QFileDialog* dialog, const QString& path) {
+    dialog->setDirectory(QFileInfo(path).absolutePath());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    name->setText(QFileInfo(path).fileName());
+    static_cast<QDialog*>(dialog)->accept();
+}
 
 QImage cellImage(MainWindow& window, int at) {
     const int pitch = ui::px(CellPitch);
@@ -127,6 +139,79 @@ private slots:
         QCOMPARE(w.window.layerButton()->text(), QStringLiteral("↓切り替え"));
         QTest::mouseClick(w.window.board(), Qt::LeftButton, {}, QPoint(ui::px(cellLeft(cell(2, 3))) + 5, ui::px(cellTop(cell(2, 3))) + 5));
         QCOMPARE(w.window.form().Block[cell(2, 3)].code, uint8_t(4));
+    }
+
+    void dragPaintsEveryCellPassedAndRightClickPicks() {
+        TestGame game;
+        game.block(cell(5, 5), 7).load("stage1.txt");
+        Window w(game);
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QTest::mouseClick(w.window.groundPalette(1), Qt::LeftButton);
+        QWidget* board = w.window.board();
+        auto centre = [](int at) { return QPoint(ui::px(cellLeft(at)) + 16, ui::px(cellTop(at)) + 16); };
+        QTest::mousePress(board, Qt::LeftButton, {}, centre(cell(3, 2)));
+        for (int column = 3; column <= 7; ++column) {
+            QMouseEvent move(QEvent::MouseMove, centre(cell(3, column)), board->mapToGlobal(centre(cell(3, column))),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(board, &move);
+        }
+        QTest::mouseRelease(board, Qt::LeftButton, {}, centre(cell(3, 7)));
+        for (int column = 2; column <= 7; ++column) QCOMPARE(w.window.form().Ji[cell(3, column)].code, uint8_t(1));
+        QCOMPARE(w.window.form().Ji[cell(3, 8)].code, uint8_t(0));
+
+        // Right click on an empty block cell picks the eraser; a left click then erases.
+        QTest::mouseClick(w.window.blockPalette(1), Qt::LeftButton);
+        QTest::mouseClick(board, Qt::RightButton, {}, centre(cell(9, 9)));
+        QCOMPARE(w.window.form().Blocktip.tag, uint8_t(0));
+        QTest::mouseClick(board, Qt::LeftButton, {}, centre(cell(5, 5)));
+        QCOMPARE(w.window.form().Block[cell(5, 5)].code, uint8_t(0));
+    }
+
+    void theEditorSavesAndOpensThroughTheRealDialogs() {
+        TestGame game;
+        game.block(cell(5, 5), 7).load("stage1.txt");
+        Window w(game);
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QTest::mouseClick(w.window.groundPalette(15), Qt::LeftButton);
+        QTest::mouseClick(w.window.board(), Qt::LeftButton, {}, QPoint(ui::px(cellLeft(cell(5, 8))) + 5, ui::px(cellTop(cell(5, 8))) + 5));
+
+        whenModalOpens([](QWidget* modal) {
+            auto* input = qobject_cast<QInputDialog*>(modal);
+            QVERIFY(input);
+            QCOMPARE(input->windowTitle(), QStringLiteral("Nerilo(タイマー設定)"));
+            input->setTextValue(QStringLiteral("150"));
+            input->accept();
+        });
+        w.window.action("Optimer")->trigger();
+        QCOMPARE(w.window.form().Label1.tag, std::string("150"));
+
+        const QString saved = QString::fromStdString(game.stageFile("drawn.txt"));
+        QString dialogTitle;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            dialogTitle = dialog->windowTitle();
+            choose(dialog, saved);
+        });
+        w.window.action("hozon")->trigger();
+        QCOMPARE(dialogTitle, QStringLiteral("保存"));
+        StageRead read = readStageFile(saved.toStdString());
+        QVERIFY(read.ok());
+        QCOMPARE(read.stage.ground[cell(5, 8)], uint8_t(15));
+        QCOMPARE(read.stage.stepTarget, 150LL);
+
+        // Open it again through the open dialog, which starts where the save left off.
+        QString startedAt;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            startedAt = dialog->directory().absolutePath();
+            choose(dialog, saved);
+        });
+        w.window.action("hiraku")->trigger();
+        QCOMPARE(startedAt, QFileInfo(saved).absolutePath());
+        QCOMPARE(w.window.form().StagePath, saved.toStdString());
+        QVERIFY(!w.window.action("kaisi")->isEnabled());
     }
 
     void theCommentBoxShowsAnEmptyCommentAsPlainText() {
