@@ -191,6 +191,7 @@ TEST(StageFile, OpeningABadFileChangesNothing) {
         EXPECT_EQ(game.form.InputLock, before.InputLock);
     }
     ASSERT_EQ(game.platform.messages.size(), std::size(cases));
+    EXPECT_NE(game.platform.messages[4].text.find("UTF-8"), std::string::npos);
     for (const auto& message : game.platform.messages) {
         EXPECT_EQ(message.title, "Nerilo");
         EXPECT_NE(message.text.find("bad.txt"), std::string::npos);

@@ -8,7 +8,22 @@
 
 namespace nerilo {
 namespace {
-std::string systemError(const char* what) { return std::string(what) + "（" + std::strerror(errno) + "）"; }
+// The common causes in Japanese, anything else as the system names it.
+std::string systemError(const char* what) {
+    std::string cause;
+    switch (errno) {
+    case ENOENT: cause = "ファイルまたはフォルダーがありません"; break;
+    case EACCES:
+    case EPERM: cause = "権限がありません"; break;
+    case EROFS: cause = "読み取り専用の場所です"; break;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: cause = "ディスクの空きが足りません"; break;
+    case EISDIR: cause = "フォルダーです"; break;
+    default: cause = std::strerror(errno); break;
+    }
+    return std::string(what) + "（" + cause + "）";
+}
 }  // namespace
 
 FileBytes readWholeFile(const std::string& path, long long maxBytes) {

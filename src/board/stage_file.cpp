@@ -75,23 +75,32 @@ StageRead parseStage(std::string_view text) {
     return result;
 }
 
-StageRead readStageFile(const std::string& path) {
+StageRead parseStageBytes(std::string_view bytes) {
     StageRead result;
-    FileBytes file = readWholeFile(path, MaxStageFileBytes);
-    if (!file.ok()) {
-        result.error = file.error;
-        return result;
-    }
-    if (file.bytes.find('\0') != std::string::npos) {
+    if (bytes.find('\0') != std::string_view::npos) {
         result.error = "テキストファイルではありません。";
         return result;
     }
-    Conversion text = cp932ToUtf8(file.bytes);
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        result.error = "UTF-8 で保存されたファイルです。Shift_JIS（CP932）で保存してください。";
+        return result;
+    }
+    Conversion text = cp932ToUtf8(bytes);
     if (!text.ok()) {
         result.error = text.error;
         return result;
     }
     return parseStage(text.text);
+}
+
+StageRead readStageFile(const std::string& path) {
+    FileBytes file = readWholeFile(path, MaxStageFileBytes);
+    if (!file.ok()) {
+        StageRead result;
+        result.error = file.error;
+        return result;
+    }
+    return parseStageBytes(file.bytes);
 }
 
 std::string formatStage(const Stage& stage) {

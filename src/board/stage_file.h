@@ -31,6 +31,8 @@ struct StageRead {
 
 // Parses the UTF-8 text of a stage file.
 StageRead parseStage(std::string_view text);
+// Decodes and parses the bytes of a stage file.
+StageRead parseStageBytes(std::string_view bytes);
 // Reads and checks a stage file from disk.
 StageRead readStageFile(const std::string& path);
 

@@ -1,0 +1,58 @@
+#include "fuzz_checks.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "board/form1.h"
+#include "board/progress_file.h"
+#include "board/stage_file.h"
+#include "input/key_letters.h"
+#include "tools/scripted_platform.h"
+
+namespace nerilo::fuzz {
+
+void checkStageReader(const uint8_t* data, size_t size) {
+    const StageRead read = parseStageBytes({reinterpret_cast<const char*>(data), size});
+    if (!read.ok()) return;
+    for (int i = 0; i < CellCount; ++i)
+        if (read.stage.ground[i] >= GroundCodeCount || read.stage.blocks[i] >= BlockCodeCount) std::abort();
+    const StageRead again = parseStage(formatStage(read.stage));
+    if (!again.ok() || again.stage.ground != read.stage.ground || again.stage.blocks != read.stage.blocks ||
+        again.stage.stepTarget != read.stage.stepTarget)
+        std::abort();
+}
+
+void checkProgressReader(const uint8_t* data, size_t size) {
+    const ProgressRead read = parseProgress({reinterpret_cast<const char*>(data), size});
+    if (!read.ok() && read.progress != Progress{}) std::abort();
+    if (read.ok() && parseProgress(formatProgress(read.progress)).progress != read.progress) std::abort();
+}
+
+void checkPlay(const uint8_t* data, size_t size) {
+    constexpr size_t Board = 2 * CellCount;
+    if (size < Board) return;
+    ScriptedPlatform platform("/nonexistent");
+    Form1 form(platform);
+    form.seedRandom(7);
+    for (int i = 0; i < CellCount; ++i) {
+        form.Ji[i].code = data[i] % GroundCodeCount;
+        const uint8_t b = data[CellCount + i] % 16;
+        form.Block[i].code = b < BlockCodeCount ? b : 0;
+    }
+    form.PaintBoard();
+    form.findPlayer();
+    std::string keys;
+    constexpr std::string_view Letters = "LRUDlrudZE_XST.";
+    for (size_t i = Board; i < size && keys.size() < 64; ++i) {
+        if (data[i] == 0xFF) form.Minigame2_Click();
+        else if (data[i] == 0xFE) form.Minigame_Click();
+        else keys += Letters[data[i] % Letters.size()];
+    }
+    form.kaisi_Click();
+    Replay replay;
+    playKeys(form, keys, 300, replay);
+    for (int k = 0; k < CellCount; ++k)
+        if (form.BlockCell[k] < 0 || form.BlockCell[k] >= CellCount) std::abort();
+}
+
+}  // namespace nerilo::fuzz

@@ -1,0 +1,19 @@
+#pragma once
+// The properties the fuzzers check, shared with the test that replays every
+// input the fuzzers ever found. Each aborts when a property fails.
+#include <cstddef>
+#include <cstdint>
+
+namespace nerilo::fuzz {
+
+// Any bytes as a stage file: refused or read, and what is read holds only
+// codes of the tables and writes back to the same stage.
+void checkStageReader(const uint8_t* data, size_t size);
+// Any bytes as a progress file: refused (all zeros) or read, and a good read
+// writes back to a file that reads the same.
+void checkProgressReader(const uint8_t* data, size_t size);
+// A board from the first 450 bytes and key letters from the rest, played on
+// the engine: it must stay inside its arrays whatever it meets.
+void checkPlay(const uint8_t* data, size_t size);
+
+}  // namespace nerilo::fuzz

@@ -1,0 +1,120 @@
+// Bad input and hostile moments: the inputs the fuzzers found, progress writes
+// killed mid-way, and stages no sane author would draw.
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "board/progress_file.h"
+#include "fuzz_checks.h"
+#include "game_fixture.h"
+
+namespace nerilo::test {
+namespace {
+
+std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Every input in the regression corpus still passes the fuzzers' checks (a
+// failing check aborts the test program).
+TEST(Hardening, FuzzRegressionCorpusReplays) {
+    struct Target {
+        const char* folder;
+        void (*check)(const uint8_t*, size_t);
+    };
+    const Target targets[] = {{"stage_reader", fuzz::checkStageReader},
+                              {"progress_reader", fuzz::checkProgressReader},
+                              {"play", fuzz::checkPlay}};
+    int replayed = 0;
+    for (const Target& target : targets) {
+        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(NERILO_REGRESSIONS) / target.folder)) {
+            const std::string bytes = readBytes(entry.path());
+            target.check(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+            ++replayed;
+        }
+    }
+    EXPECT_GE(replayed, 3);
+}
+
+// A writer killed at random moments leaves the old file or the new one, never
+// a mixture or a stub.
+TEST(Hardening, KilledProgressWritesLeaveAWholeFile) {
+    TempDir dir;
+    const std::string path = dir.file("data.nrl");
+    Progress first{}, second{};
+    second.fill(2);
+    ASSERT_EQ(writeProgressFile(path, first), "");
+    const std::string firstText = formatProgress(first), secondText = formatProgress(second);
+    std::mt19937 random(42);
+    int writes = 0;
+    for (int round = 0; round < 40 && writes < 1000; ++round) {
+        int pipe[2];
+        ASSERT_EQ(::pipe(pipe), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(pipe[0]);
+            for (int i = 0;; ++i) {
+                writeProgressFile(path, i % 2 ? first : second);
+                char done = 1;
+                if (::write(pipe[1], &done, 1) != 1) ::_exit(1);
+            }
+        }
+        ::close(pipe[1]);
+        ::usleep(std::uniform_int_distribution<int>(200, 20000)(random));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        char buffer[4096];
+        ssize_t n;
+        while ((n = ::read(pipe[0], buffer, sizeof buffer)) > 0) writes += static_cast<int>(n);
+        ::close(pipe[0]);
+        const std::string now = readBytes(path);
+        ASSERT_TRUE(now == firstText || now == secondText) << "round " << round << ": " << now;
+    }
+    EXPECT_GT(writes, 40);
+}
+
+TEST(Hardening, TwoPlayersNoPlayerAndABoxedInPlayerStayOnTheBoard) {
+    TestGame two;
+    two.block(cell(3, 3), 7).block(cell(9, 9), 7);
+    two.start();
+    EXPECT_EQ(two.form.PlayerBlock, cell(9, 9));
+    two.play("RRUULLDDZX");
+    EXPECT_EQ(two.player(), cell(9, 9));
+    EXPECT_EQ(two.form.Block[cell(3, 3)].picture, Btip(7));
+
+    TestGame none;
+    none.ground(cell(4, 4), 28);
+    none.start();
+    none.play("RRDDLLUUZ_EX..");
+    for (int k = 0; k < CellCount; ++k) ASSERT_TRUE(none.form.BlockCell[k] >= 0 && none.form.BlockCell[k] < CellCount);
+
+    TestGame boxed;
+    boxed.block(cell(0, 0), 7).ground(cell(0, 1), 1).ground(cell(1, 0), 1).ground(cell(0, 14), 1).ground(cell(14, 0), 1);
+    boxed.form.Minigame.checked = true;
+    boxed.start();
+    Replay r = boxed.play("RDLU", 200);
+    EXPECT_EQ(boxed.player(), cell(0, 0));
+    EXPECT_FALSE(r.stuck);
+}
+
+TEST(Hardening, EverySpringInARowCirclesUntilDelete) {
+    TestGame game;
+    for (int c = 0; c < BoardSide; ++c) game.ground(cell(6, c), 4);
+    game.block(cell(6, 0), 7);
+    game.start();
+    Replay r = game.play("R", 3000);
+    EXPECT_TRUE(r.stuck);
+    EXPECT_EQ(game.form.InputLock, -1);
+    game.play("X");
+    EXPECT_EQ(game.player(), cell(6, 0));
+    EXPECT_EQ(game.form.InputLock, 0);
+}
+
+}  // namespace
+}  // namespace nerilo::test
