@@ -1,0 +1,145 @@
+// The thirty numbered stages: each is cleared by its stored solution, in
+// step-try mode within its target, and the whole set plays through in a row.
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "board/progress_file.h"
+#include "game_fixture.h"
+#include "tools/stage_designs.h"
+
+namespace nerilo::test {
+namespace {
+
+const std::filesystem::path Source = NERILO_SOURCE_DIR;
+
+std::string readText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Stage number → key letters, from the solutions file (comments and spaces dropped).
+std::map<int, std::string> solutions() {
+    std::map<int, std::string> result;
+    std::istringstream in(readText(Source / "tests/data/solutions.txt"));
+    std::string line;
+    while (std::getline(in, line)) {
+        line = line.substr(0, line.find('#'));
+        std::istringstream fields(line);
+        int number;
+        if (!(fields >> number)) continue;
+        std::string keys, part;
+        while (fields >> part) keys += part;
+        result[number] = keys;
+    }
+    return result;
+}
+
+int presses(const std::string& keys) { return static_cast<int>(keys.size()); }
+
+struct Played {
+    int clears = 0;
+    bool lost = false;
+    std::string counter;
+};
+
+// Opens the numbered stage from the source tree through the Open command and plays it.
+Played play(int number, const std::string& keys, bool stepTry) {
+    ScriptedPlatform platform("/nonexistent");
+    Form1 form(platform);
+    form.Tokein.checked = stepTry;
+    platform.fileAnswers.push_back((Source / "stage" / ("stage" + std::to_string(number) + ".txt")).string());
+    form.hiraku_Click();
+    form.kaisi_Click();
+    Replay replay;
+    EXPECT_TRUE(playKeys(form, keys, 2000, replay));
+    EXPECT_FALSE(replay.stuck) << "stage " << number;
+    return {static_cast<int>(platform.clears.size()), form.isLost(), form.Label1.caption};
+}
+
+TEST(Stages, EverySolutionClearsItsStageAlsoWithinTheStepTarget) {
+    const auto all = solutions();
+    ASSERT_EQ(all.size(), 30u);
+    for (const auto& [number, keys] : all) {
+        const Played normal = play(number, keys, false);
+        EXPECT_EQ(normal.clears, 1) << "stage " << number;
+        const Played counted = play(number, keys, true);
+        EXPECT_EQ(counted.clears, 1) << "stage " << number << " in step-try mode";
+        EXPECT_FALSE(counted.lost) << "stage " << number;
+    }
+}
+
+TEST(Stages, FilesAreWhatTheDesignsSay) {
+    const StageDesigns designs = parseStageDesigns(readText(Source / "assets/stage-designs.txt"));
+    ASSERT_TRUE(designs.ok()) << designs.error;
+    ASSERT_EQ(designs.stages.size(), 30u);
+    for (const auto& [number, design] : designs.stages) {
+        const StageRead file = readStageFile((Source / "stage" / ("stage" + std::to_string(number) + ".txt")).string());
+        ASSERT_TRUE(file.ok()) << number << ": " << file.error;
+        EXPECT_EQ(file.stage.ground, design.ground) << "stage " << number;
+        EXPECT_EQ(file.stage.blocks, design.blocks) << "stage " << number;
+        EXPECT_EQ(file.stage.comment, design.comment) << "stage " << number;
+        EXPECT_EQ(file.stage.stepTarget, design.stepTarget) << "stage " << number;
+    }
+}
+
+TEST(Stages, TheSetUsesEveryTileHasCommentsAndFairTargets) {
+    const StageDesigns designs = parseStageDesigns(readText(Source / "assets/stage-designs.txt"));
+    const auto all = solutions();
+    std::set<int> grounds, blocks;
+    for (const auto& [number, stage] : designs.stages) {
+        grounds.insert(stage.ground.begin(), stage.ground.end());
+        blocks.insert(stage.blocks.begin(), stage.blocks.end());
+        EXPECT_NE(stage.comment.find("ステージ" + std::to_string(number) + "「"), std::string::npos) << number;
+        // The counter left at the clear: about a quarter of the steps the solution takes.
+        const Played counted = play(number, all.at(number), true);
+        const long long left = std::stoll(counted.counter);
+        const long long steps = stage.stepTarget - left;
+        EXPECT_GE(left, 1 + steps / 5) << "stage " << number;
+        EXPECT_LE(left, 2 + steps / 3) << "stage " << number;
+    }
+    for (int code = 0; code < GroundCodeCount; ++code) EXPECT_TRUE(grounds.count(code)) << "ground " << code;
+    for (int code = 1; code <= block::Player; ++code) EXPECT_TRUE(blocks.count(code)) << "block " << code;
+}
+
+TEST(Stages, SolutionsGrowLongerAndTheLastFiveAreLong) {
+    const auto all = solutions();
+    int previousTen = 0;
+    for (int ten = 0; ten < 3; ++ten) {
+        int total = 0;
+        for (int n = 10 * ten + 1; n <= 10 * ten + 10; ++n) total += presses(all.at(n));
+        EXPECT_GT(total, previousTen) << "stages " << 10 * ten + 1 << " to " << 10 * ten + 10;
+        previousTen = total;
+    }
+    for (int n = 26; n <= 30; ++n) EXPECT_GE(presses(all.at(n)), 60) << "stage " << n;
+}
+
+TEST(Stages, ThirtyClearsInARowReachTheEnding) {
+    TempDir program;
+    std::filesystem::copy(Source / "stage", program.path() / "stage");
+    ScriptedPlatform platform(program.path().string());
+    Form1 form(platform);
+    form.Form_Load();
+    ASSERT_EQ(form.StageName.caption, "stage1.txt");
+    form.kaisi_Click();
+    for (const auto& [number, keys] : solutions()) {
+        ASSERT_EQ(form.StageName.caption, "stage" + std::to_string(number) + ".txt");
+        Replay replay;
+        playKeys(form, keys, 2000, replay);
+        ASSERT_EQ(platform.clears.size(), static_cast<size_t>(number)) << "stage " << number;
+    }
+    Progress allCleared;
+    allCleared.fill(1);
+    EXPECT_EQ(form.StageProgress, allCleared);
+    EXPECT_EQ(platform.endings, std::vector<bool>{false});
+    EXPECT_TRUE(form.Minigame.enabled);
+    EXPECT_FALSE(form.Minigame2.enabled);
+}
+
+}  // namespace
+}  // namespace nerilo::test
