@@ -70,7 +70,12 @@ MainWindow::MainWindow() : form_(platform_) {
     buildMenus();
 
     timer_.setInterval(100);
-    connect(&timer_, &QTimer::timeout, this, [this] { run([this] { form_.Timer1_Timer(); }); });
+    // A modal window opened in the middle of an engine call (the stage-clear
+    // window, a message box) keeps the event loop and this timer running; the
+    // tick runs only while the engine has Timer1 enabled.
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (form_.Timer1Enabled) run([this] { form_.Timer1_Timer(); });
+    });
     setFocusPolicy(Qt::StrongFocus);
     applyHeight(form_.Height);
     refresh();
