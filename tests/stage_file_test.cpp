@@ -1,4 +1,5 @@
 #include <fstream>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include "board/fields.h"
@@ -198,9 +199,12 @@ TEST(StageFile, OpeningABadFileChangesNothing) {
     }
 }
 
-TEST(StageFile, DirectoriesAndHugeFilesAreRefusedWithoutReadingThem) {
+TEST(StageFile, DirectoriesPipesAndHugeFilesAreRefusedWithoutReadingThem) {
     TestGame game;
     EXPECT_FALSE(readStageFile(game.dir.path().string()).ok());
+    const std::string pipe = game.stageFile("pipe.txt");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    EXPECT_FALSE(readStageFile(pipe).ok()) << "a named pipe without a writer must not block";
     const std::string huge = game.stageFile("huge.txt");
     {
         std::ofstream out(huge, std::ios::binary);

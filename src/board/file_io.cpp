@@ -28,7 +28,9 @@ std::string systemError(const char* what) {
 
 FileBytes readWholeFile(const std::string& path, long long maxBytes) {
     FileBytes result;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a named pipe chosen in the dialog is refused at once
+    // instead of waiting for a writer; regular files read as usual.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.error = systemError("ファイルを開けません。");
         return result;
