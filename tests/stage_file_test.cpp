@@ -97,13 +97,31 @@ TEST(StageFile, MalformedTextIsRefusedWithAReason) {
         {fieldsText("1e9", ",", "", "1"), "地形"},
         {fieldsText("2.5", ",", "", "1"), "地形"},
         {fieldsText("0", ",", "", std::string(40, '9')), "目標歩数"},
-        {fieldsText("0", ",", "", "1") + ",\"extra\"", "余分"},
+        {fieldsText("0", ",", "", "1") + ",\"extra\"", "余分"},  // 453 fields
     };
     for (const Case& c : cases) {
         StageRead read = parseStage(c.text);
         EXPECT_FALSE(read.ok()) << c.text.substr(0, 40);
         EXPECT_NE(read.error.find(c.reasonPart), std::string::npos) << read.error;
     }
+}
+
+// A stage written by the game, cut short at telling places.
+TEST(StageFile, FilesCutShortAreRefused) {
+    Stage stage;
+    stage.comment = "途中で切れたコメント";
+    stage.stepTarget = 25;
+    const std::string whole = formatStage(stage);
+    const size_t commentStart = whole.rfind("\"途中");
+    const size_t targetStart = whole.rfind("\"25\"");
+    const std::string cuts[] = {
+        whole.substr(0, 7),                         // in the middle of a field
+        whole.substr(0, whole.find("\r\n") + 2),    // after the first row
+        whole.substr(0, commentStart + 5),          // in the middle of the comment
+        whole.substr(0, targetStart),               // 451 fields: the step target is missing
+    };
+    for (const std::string& cut : cuts) EXPECT_FALSE(parseStage(cut).ok()) << cut.size();
+    EXPECT_TRUE(parseStage(whole).ok());
 }
 
 TEST(StageFile, BlockCodesOutsideTheTableAreRefused) {
