@@ -13,7 +13,10 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
     setFixedSize(px(3720), px(3465));
-    setStyleSheet(QStringLiteral("SplashWindow { background: #202040; }"));
+    setAutoFillBackground(true);
+    QPalette night = palette();
+    night.setColor(QPalette::Window, QColor(32, 32, 64));
+    setPalette(night);
 
     auto* logo = new QLabel(this);
     logo->setGeometry(px(960), px(1320), px(1800), px(1800));
