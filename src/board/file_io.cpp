@@ -41,8 +41,10 @@ FileBytes readWholeFile(const std::string& path, long long maxBytes) {
     } else if (info.st_size > maxBytes) {
         result.error = "ファイルが大きすぎます。";
     } else {
-        // Read one byte past the limit so a file that grows meanwhile is still refused.
-        result.bytes.resize(static_cast<size_t>(maxBytes) + 1);
+        // Room for the file as it is and one byte more, to notice a file that
+        // grows while it is read.
+        const size_t size = static_cast<size_t>(info.st_size);
+        result.bytes.resize(size + 1);
         size_t total = 0;
         while (total < result.bytes.size()) {
             ssize_t n = ::read(fd, result.bytes.data() + total, result.bytes.size() - total);
@@ -54,7 +56,7 @@ FileBytes readWholeFile(const std::string& path, long long maxBytes) {
             if (n == 0) break;
             total += static_cast<size_t>(n);
         }
-        if (result.ok() && total > static_cast<size_t>(maxBytes)) result.error = "ファイルが大きすぎます。";
+        if (result.ok() && total > size) result.error = "ファイルが読み込み中に変わりました。";
         result.bytes.resize(total);
     }
     ::close(fd);

@@ -19,7 +19,7 @@ void spreadPower(Form1& form);
 // Virtual-key codes the keyboard handler knows.
 namespace vk {
 constexpr int Return = 13, Escape = 27, Space = 32, Left = 37, Up = 38, Right = 39, Down = 40,
-              Delete = 46, A = 65, Y = 89, Z = 90;
+              Delete = 46, A = 65, Z = 90;
 }
 constexpr int ShiftMask = 1;
 
@@ -93,6 +93,7 @@ private:
     void raiseBeam(int cell);
     void putBlocksHome();
     void applyStage(const Stage& stage, bool withCommentAndTarget);
+    void enterLoadedState(const std::string& path, const std::string& title, const Stage& stage);
     bool readStage(const std::string& path, Stage& stage);
     void setKeyCount(int count);
     void enableGameCommands(bool enabled);

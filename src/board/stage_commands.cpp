@@ -50,9 +50,15 @@ void Form1::hiraku_Click() {
     Stage stage;
     if (!readStage(choice->path, stage)) return;
 
+    enterLoadedState(choice->path, choice->title, stage);
+}
+
+// A stage read whole and good becomes the current one, waiting for Start:
+// after Open and after the stage change.
+void Form1::enterLoadedState(const std::string& path, const std::string& title, const Stage& stage) {
     setKeyCount(0);
-    StagePath = choice->path;
-    StageName.caption = choice->title;
+    StagePath = path;
+    StageName.caption = title;
     retry.enabled = true;
     applyStage(stage, true);
     PaintBoard();

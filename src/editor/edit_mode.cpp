@@ -16,11 +16,8 @@ void Form1::Editcheck_Click() {
         Editmode.visible = true;
         enableGameCommands(false);
         PaintBoard();
-        for (int i = 0; i < CellCount; ++i) {
-            BlockCell[i] = static_cast<int16_t>(i);
-            moveBlockToCell(i, i);
-            raiseBlock(i);
-        }
+        putBlocksHome();
+        for (int i = 0; i < CellCount; ++i) raiseBlock(i);
         Height = EditingHeight;
         platform_.setWindowHeight(Height);
         return;

@@ -70,16 +70,7 @@ void Form1::stageChange() {
         return;
     }
 
-    StagePath = nextPath;
-    StageName.caption = nextName;
-    setKeyCount(0);
-    retry.enabled = true;
-    applyStage(stage, true);
-    PaintBoard();
-    findPlayer();
-    InputLock = -1;
-    Command1.caption = "開始";
-    enableGameCommands(!Editcheck.checked);
+    enterLoadedState(nextPath, nextName, stage);
     kaisi_Click();
 }
 

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <unistd.h>
 
 #include "board/form1.h"
+#include "board/progress_file.h"
 #include "input/key_letters.h"
 #include "tools/scripted_platform.h"
 
@@ -20,19 +20,6 @@ std::string executableFolder() {
     std::error_code error;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string(".") : exe.parent_path().string();
-}
-
-bool parseProgress(const std::string& list, nerilo::Form1Model& model) {
-    std::stringstream in(list);
-    std::string item;
-    size_t count = 0;
-    while (std::getline(in, item, ',')) {
-        if (count == model.StageProgress.size() || item.empty() || item.size() > 3 ||
-            item.find_first_not_of("0123456789") != std::string::npos || std::stoi(item) > 255)
-            return false;
-        model.StageProgress[count++] = static_cast<uint8_t>(std::stoi(item));
-    }
-    return count == model.StageProgress.size();
 }
 
 json report(const nerilo::Form1& form, const nerilo::ScriptedPlatform& platform, const nerilo::Replay& replay) {
@@ -107,9 +94,14 @@ int main(int argc, char** argv) {
     nerilo::ScriptedPlatform platform(programDir);
     nerilo::Form1 form(platform);
     form.seedRandom(seed ? *seed : static_cast<uint32_t>(::getpid() ^ ::time(nullptr)));
-    if (!progress.empty() && !parseProgress(progress, form)) {
-        std::cerr << "nerilo-sim: --progress needs 30 comma-separated numbers from 0 to 255\n";
-        return 2;
+    if (!progress.empty()) {
+        // The list has the progress file's own form, so its reader checks it.
+        const nerilo::ProgressRead read = nerilo::parseProgress(progress);
+        if (!read.ok()) {
+            std::cerr << "nerilo-sim: --progress needs 30 comma-separated numbers from 0 to 255\n";
+            return 2;
+        }
+        form.StageProgress = read.progress;
     }
     form.ModeLevel = 3;
     form.MGCheck();

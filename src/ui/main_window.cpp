@@ -140,30 +140,31 @@ void MainWindow::buildPalettes(QWidget* area) {
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-                                const std::function<void()>& call, bool checkable) {
+                                const std::function<void()>& call, MenuEntry Form1Model::*entry, bool checkable) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     action->setCheckable(checkable);
     connect(action, &QAction::triggered, this, [this, call] { run(call); });
+    if (entry) menuBindings_.push_back({action, entry});
     return action;
 }
 
 void MainWindow::buildMenus() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー(&M)"));
-    addCommand(menu, "kaisi", QStringLiteral("開始(&K)"), Qt::Key_F1, [this] { form_.kaisi_Click(); });
-    addCommand(menu, "retry", QStringLiteral("リトライ(&R)"), Qt::Key_F2, [this] { form_.retry_Click(); });
-    addCommand(menu, "stagepick", QStringLiteral("ステージ選択(&S)"), Qt::Key_F3, [this] { form_.stagepick_Click(); });
-    addCommand(menu, "StTime", QStringLiteral("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { form_.StTime_Click(); });
+    addCommand(menu, "kaisi", QStringLiteral("開始(&K)"), Qt::Key_F1, [this] { form_.kaisi_Click(); }, &Form1Model::kaisi);
+    addCommand(menu, "retry", QStringLiteral("リトライ(&R)"), Qt::Key_F2, [this] { form_.retry_Click(); }, &Form1Model::retry);
+    addCommand(menu, "stagepick", QStringLiteral("ステージ選択(&S)"), Qt::Key_F3, [this] { form_.stagepick_Click(); }, &Form1Model::stagepick);
+    addCommand(menu, "StTime", QStringLiteral("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { form_.StTime_Click(); }, &Form1Model::StTime);
     menu->addSeparator();
-    addCommand(menu, "shuryou", QStringLiteral("終了(&X)"), Qt::Key_F4, [this] { form_.shuryou_Click(); });
+    addCommand(menu, "shuryou", QStringLiteral("終了(&X)"), Qt::Key_F4, [this] { form_.shuryou_Click(); }, &Form1Model::shuryou);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("設定(&O)"));
-    addCommand(options, "Tokein", QStringLiteral("歩数トライ(&T)"), Qt::Key_F5, [this] { form_.Tokein_Click(); }, true);
-    addCommand(options, "Minigame", QStringLiteral("ブロックモード(&M)"), Qt::Key_F6, [this] { form_.Minigame_Click(); }, true);
-    addCommand(options, "Minigame2", QStringLiteral("スーパーモード(&N)"), Qt::Key_F7, [this] { form_.Minigame2_Click(); }, true);
+    addCommand(options, "Tokein", QStringLiteral("歩数トライ(&T)"), Qt::Key_F5, [this] { form_.Tokein_Click(); }, &Form1Model::Tokein, true);
+    addCommand(options, "Minigame", QStringLiteral("ブロックモード(&M)"), Qt::Key_F6, [this] { form_.Minigame_Click(); }, &Form1Model::Minigame, true);
+    addCommand(options, "Minigame2", QStringLiteral("スーパーモード(&N)"), Qt::Key_F7, [this] { form_.Minigame2_Click(); }, &Form1Model::Minigame2, true);
     options->addSeparator();
-    addCommand(options, "Editcheck", QStringLiteral("エディトモード(&E)"), Qt::Key_F8, [this] { form_.Editcheck_Click(); }, true);
+    addCommand(options, "Editcheck", QStringLiteral("エディトモード(&E)"), Qt::Key_F8, [this] { form_.Editcheck_Click(); }, &Form1Model::Editcheck, true);
 
     QAction* comment = menuBar()->addAction(QStringLiteral("コメント(&C)"));
     comment->setObjectName(QStringLiteral("Coments"));
@@ -186,45 +187,49 @@ void MainWindow::run(const std::function<void()>& call) {
     refresh();
 }
 
+// Called after every engine call, ten times a second while a game runs: a
+// widget is touched only when what it shows has changed.
 void MainWindow::refresh() {
     const Form1& f = form_;
-    auto entry = [this](const char* name, const MenuEntry& model) {
-        QAction* a = action(name);
-        a->setEnabled(model.enabled);
-        a->setChecked(model.checked);
-    };
-    entry("kaisi", f.kaisi);
-    entry("retry", f.retry);
-    entry("stagepick", f.stagepick);
-    entry("StTime", f.StTime);
-    entry("shuryou", f.shuryou);
-    entry("Tokein", f.Tokein);
-    entry("Minigame", f.Minigame);
-    entry("Minigame2", f.Minigame2);
-    entry("Editcheck", f.Editcheck);
-    editMenu_->menuAction()->setVisible(f.Editmode.visible);
-
-    counter_->setText(q(f.Label1.caption));
-    stageName_->setText(q(f.StageName.caption));
-    keyCount_->setText(QString::number(f.KeyCount));
-    const LabelControl* buttons[3] = {&f.Command1, &f.Command2, &f.Command3};
-    for (int i = 0; i < 3; ++i) {
-        commands_[i]->setText(q(buttons[i]->caption));
-        commands_[i]->setEnabled(buttons[i]->enabled);
-        commands_[i]->setStyleSheet(QStringLiteral("color: %1; background: black;")
-                                        .arg(buttons[i]->enabled ? colour(buttons[i]->foreColor) : QStringLiteral("gray")));
+    for (const MenuBinding& binding : menuBindings_) {
+        const MenuEntry& model = f.*binding.entry;
+        if (binding.action->isEnabled() != model.enabled) binding.action->setEnabled(model.enabled);
+        if (binding.action->isChecked() != model.checked) binding.action->setChecked(model.checked);
     }
-    check2_->setText(q(f.Check2.caption));
-    check2_->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(colour(f.Check2.foreColor)));
-    check1_->setText(q(f.Check1.caption));
-    check1_->setEnabled(f.Check1.enabled);
-    check1_->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(f.Check1.enabled ? QStringLiteral("white") : QStringLiteral("gray")));
-    maptip_->setPixmap(Pictures::instance().of(f.Maptip.picture));
-    blocktip_->setPixmap(Pictures::instance().of(f.Blocktip.picture));
+    if (editMenu_->menuAction()->isVisible() != f.Editmode.visible) editMenu_->menuAction()->setVisible(f.Editmode.visible);
+
+    showText(counter_, q(f.Label1.caption));
+    showText(stageName_, q(f.StageName.caption));
+    showText(keyCount_, QString::number(f.KeyCount));
+    showButton(commands_[0], f.Command1);
+    showButton(commands_[1], f.Command2);
+    showButton(commands_[2], f.Command3);
+    showButton(check2_, f.Check2);
+    showButton(check1_, f.Check1);
+    showPicture(maptip_, f.Maptip.picture);
+    showPicture(blocktip_, f.Blocktip.picture);
 
     if (f.Timer1Enabled && !timer_.isActive()) timer_.start();
     if (!f.Timer1Enabled && timer_.isActive()) timer_.stop();
     board_->update();
+}
+
+void MainWindow::showText(QLabel* label, const QString& text) {
+    if (label->text() != text) label->setText(text);
+}
+
+// A label button: white (or its own colour) on black, grey while disabled.
+void MainWindow::showButton(ClickLabel* label, const LabelControl& model) {
+    showText(label, q(model.caption));
+    if (label->isEnabled() != model.enabled) label->setEnabled(model.enabled);
+    const QString style = QStringLiteral("color: %1; background: black;")
+                              .arg(model.enabled ? colour(model.foreColor) : QStringLiteral("gray"));
+    if (label->styleSheet() != style) label->setStyleSheet(style);
+}
+
+void MainWindow::showPicture(QLabel* label, Picture picture) {
+    const QPixmap& pixmap = Pictures::instance().of(picture);
+    if (label->pixmap().cacheKey() != pixmap.cacheKey()) label->setPixmap(pixmap);
 }
 
 void MainWindow::applyHeight(int twips) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "board/form1.h"
 #include "ui/qt_platform.h"
@@ -54,8 +55,18 @@ private:
     void buildMenus();
     void buildPanel(QWidget* area);
     void buildPalettes(QWidget* area);
+    // A menu command; `entry` is the model's state of the entry, shown by refresh().
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-                        const std::function<void()>& call, bool checkable = false);
+                        const std::function<void()>& call, MenuEntry Form1Model::*entry = nullptr, bool checkable = false);
+    void showText(QLabel* label, const QString& text);
+    void showButton(ClickLabel* label, const LabelControl& model);
+    void showPicture(QLabel* label, Picture picture);
+
+    struct MenuBinding {
+        QAction* action;
+        MenuEntry Form1Model::*entry;
+    };
+    std::vector<MenuBinding> menuBindings_;
 
     QtPlatform platform_;
     Form1 form_;

@@ -17,7 +17,6 @@ public:
     const QPixmap& walking(int frame) const { return walking_[frame]; }  // the clear window's five frames
     const QPixmap& banner() const { return banner_; }
     const QPixmap& spotlight() const { return spotlight_; }
-    const QPixmap& stipple() const { return blocks_[block::Stipple]; }
 
 private:
     Pictures();
