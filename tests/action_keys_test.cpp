@@ -112,6 +112,18 @@ TEST(ActionKeys, AMissingNextStageLeavesTheClearedBoardAndReports) {
     EXPECT_EQ(game.form.InputLock, 0);
 }
 
+// Guards against a failed stage change that half-loads: the player must stay on
+// the stairs of the cleared board with the keys he held there.
+TEST(ActionKeys, AFailedStageChangeKeepsThePlayerAndHisKeys) {
+    TestGame game;
+    game.block(cell(5, 5), 7).block(cell(5, 6), 6).ground(cell(5, 7), 15);
+    game.start("stage5.txt");
+    game.play("RZRZ");
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_EQ(game.player(), cell(5, 7));
+    EXPECT_EQ(game.form.KeyCount, 1);
+}
+
 TEST(ActionKeys, AfterTheLastStageThereIsNothingToReport) {
     TestGame game;
     stairsStage(game, "thirty");

@@ -21,6 +21,21 @@ TEST(Movement, AtTheEdgeNothingHappensNotEvenATurn) {
     }
 }
 
+TEST(Movement, TheSecondRowStepsUpAndTheFirstRowDoesNot) {
+    // Both ends of the upper-neighbour test: cell 15 has one, cell 14 has none.
+    TestGame second;
+    second.block(cell(1, 0), 7);
+    second.start();
+    second.play("U");
+    EXPECT_EQ(second.player(), cell(0, 0));
+    TestGame first;
+    first.block(cell(0, 14), 7);
+    first.start();
+    first.play("U");
+    EXPECT_EQ(first.player(), cell(0, 14));
+    EXPECT_EQ(first.form.Block[first.form.PlayerBlock].picture, Btip(7)) << "no turn at the edge";
+}
+
 TEST(Movement, GroundsThePlayerCannotStepOnTurnHimOnly) {
     for (int code : {1, 7, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}) {
         TestGame game;

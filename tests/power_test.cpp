@@ -169,6 +169,32 @@ TEST(Power, TwoSkullBallsDetonateInOnePass) {
     EXPECT_TRUE(marks(game).empty());
 }
 
+TEST(Power, ABlastInTheLastColumnOrTheBottomRowStaysOnTheBoard) {
+    // Neither spills into column 0 of the next row nor past the last cell.
+    TestGame right;
+    right.ground(cell(6, 14), 7).block(cell(5, 14), 4).block(cell(4, 13), 7);
+    right.start();
+    EXPECT_TRUE(right.form.isLost());
+    EXPECT_EQ(marks(right), (std::vector<int>{cell(4, 13), cell(4, 14), cell(5, 13), cell(5, 14), cell(6, 13),
+                                              cell(6, 14)}));
+    TestGame corner;
+    corner.ground(cell(14, 13), 7).block(cell(14, 14), 4).block(cell(13, 13), 7);
+    corner.start();
+    EXPECT_TRUE(corner.form.isLost());
+    EXPECT_EQ(marks(corner), (std::vector<int>{cell(13, 13), cell(13, 14), cell(14, 13), cell(14, 14)}));
+}
+
+TEST(Power, OfTwoBlastsInOnePassOnlyTheOneThatKillsLeavesItsMarks) {
+    TestGame game;
+    game.ground(cell(2, 2), 7).block(cell(2, 3), 4);
+    game.ground(cell(10, 10), 7).block(cell(10, 11), 4).block(cell(11, 12), 7);
+    game.start();
+    EXPECT_TRUE(game.form.isLost());
+    EXPECT_EQ(game.form.Block[cell(2, 3)].code, 0);
+    EXPECT_EQ(marks(game), (std::vector<int>{cell(9, 10), cell(9, 11), cell(9, 12), cell(10, 10), cell(10, 11),
+                                             cell(10, 12), cell(11, 10), cell(11, 11), cell(11, 12)}));
+}
+
 TEST(Power, TheYellowPlateKillsOnlyAtRest) {
     TestGame game;
     game.ground(cell(4, 6), 7).ground(cell(5, 6), 2).block(cell(5, 5), 7);

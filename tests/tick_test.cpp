@@ -91,6 +91,18 @@ TEST(Tick, JumpsWrapOnEitherCellChange) {
     EXPECT_EQ(first.player(), cell(4, 1));
 }
 
+TEST(Tick, AJumpFromTheLastColumnWrapsDownToTheTopRow) {
+    // The bottom-right corner is the last cell whose downward change wraps: a
+    // bound one short would put the player below the board.
+    TestGame game;
+    game.block(cell(12, 14), 7).ground(cell(13, 14), 4);
+    game.start();
+    game.play("D");
+    EXPECT_EQ(game.player(), cell(0, 14));
+    EXPECT_EQ(game.form.Block[game.form.PlayerBlock].top, cellTop(cell(0, 14)));
+    EXPECT_EQ(game.form.InputLock, 0);
+}
+
 TEST(Tick, AJumpOntoAWallOrABlockStepsOn) {
     TestGame wall;
     wall.block(cell(6, 2), 7).ground(cell(6, 3), 6).ground(cell(6, 5), 1).ground(cell(6, 6), 13);
@@ -198,6 +210,17 @@ TEST(Slides, KickedBallRollsUntilStoppedAndHandsControlBack) {
     key.start();
     key.play("R");
     EXPECT_EQ(key.form.BlockCell[cell(5, 6)], cell(5, 14));
+}
+
+TEST(Slides, ABallTurnedBackByAnArrowStopsNextToThePlayer) {
+    // Kicked right, turned left by the arrow: the player stops it like any block.
+    TestGame game;
+    game.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 9), 29);
+    game.start();
+    game.play("R");
+    EXPECT_EQ(game.form.BlockCell[cell(5, 6)], cell(5, 6));
+    EXPECT_EQ(game.player(), cell(5, 5));
+    EXPECT_EQ(game.form.InputLock, 0);
 }
 
 TEST(Slides, BallOnItsOwnArrowIsNotLostWhenBlockedButGivesControlBackAtTheEdge) {
