@@ -1,7 +1,7 @@
 // Draws Nerilo's pixel-art pictures into a folder (assets/pictures):
-//   jtip00..29.png  ground tiles, 32 x 32, opaque
-//   btip0..8.png    blocks, 32 x 32, transparent (btip8 is the exact yellow stipple)
-//   ptip00..13.png  player frames, 32 x 32, transparent
+//   ground00..29.png  ground tiles, 32 x 32, opaque
+//   block0..8.png    blocks, 32 x 32, transparent (block8 is the exact yellow stipple)
+//   player00..13.png  player frames, 32 x 32, transparent
 //   walk1..5.png    the clear window's walking frames
 //   banner.png      "Congratulations!" in rainbow letters, 509 x 70
 //   spotlight.png   a beam of light, 70 x 140
@@ -484,9 +484,9 @@ int main(int argc, char** argv) {
     folder.mkpath(QStringLiteral("."));
     bool ok = true;
     for (int code = 0; code < 30; ++code)
-        ok &= save(groundPicture(code), folder, QStringLiteral("jtip%1.png").arg(code, 2, 10, QLatin1Char('0')));
-    for (int code = 0; code < 9; ++code) ok &= save(blockPicture(code), folder, QStringLiteral("btip%1.png").arg(code));
-    for (int i = 0; i < 14; ++i) ok &= save(frame(i), folder, QStringLiteral("ptip%1.png").arg(i, 2, 10, QLatin1Char('0')));
+        ok &= save(groundPicture(code), folder, QStringLiteral("ground%1.png").arg(code, 2, 10, QLatin1Char('0')));
+    for (int code = 0; code < 9; ++code) ok &= save(blockPicture(code), folder, QStringLiteral("block%1.png").arg(code));
+    for (int i = 0; i < 14; ++i) ok &= save(frame(i), folder, QStringLiteral("player%1.png").arg(i, 2, 10, QLatin1Char('0')));
     // The clear window's walker: standing, two strides, and the turn to the viewer.
     const QImage walking[5] = {playerPicture(2, 0), playerPicture(2, 1), playerPicture(0, 0), playerPicture(2, 2),
                                playerPicture(2, 1)};

@@ -15,9 +15,9 @@ const Pictures& Pictures::instance() {
 
 Pictures::Pictures() {
     registerPictureResources();
-    for (int i = 0; i < GroundCodeCount; ++i) ground_[i] = load(QStringLiteral("jtip%1").arg(i, 2, 10, QLatin1Char('0')));
-    for (int i = 0; i < BlockCodeCount; ++i) blocks_[i] = load(QStringLiteral("btip%1").arg(i));
-    for (int i = 0; i < PlayerFrameCount; ++i) frames_[i] = load(QStringLiteral("ptip%1").arg(i, 2, 10, QLatin1Char('0')));
+    for (int i = 0; i < GroundCodeCount; ++i) ground_[i] = load(QStringLiteral("ground%1").arg(i, 2, 10, QLatin1Char('0')));
+    for (int i = 0; i < BlockCodeCount; ++i) blocks_[i] = load(QStringLiteral("block%1").arg(i));
+    for (int i = 0; i < PlayerFrameCount; ++i) frames_[i] = load(QStringLiteral("player%1").arg(i, 2, 10, QLatin1Char('0')));
     for (int i = 0; i < 5; ++i) walking_[i] = load(QStringLiteral("walk%1").arg(i + 1));
     banner_ = load(QStringLiteral("banner"));
     spotlight_ = load(QStringLiteral("spotlight"));
