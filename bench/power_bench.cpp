@@ -1,8 +1,8 @@
-// One full evaluation (Suman with its CHANGE chain) with the engine's work-list
+// One full circuit evaluation with its power effects and re-runs, with the engine's work-list
 // spreading and with the literal pass-by-pass reference, side by side.
 #include <benchmark/benchmark.h>
 
-#include "board/form1.h"
+#include "board/game.h"
 #include "reference/literal_power.h"
 #include "reference/worst_case.h"
 #include "tools/scripted_platform.h"
@@ -42,20 +42,20 @@ Board worstCase() {
 
 void evaluate(benchmark::State& state, const Board& board, nerilo::PowerSpreader spreader) {
     nerilo::ScriptedPlatform platform;
-    nerilo::Form1 form(platform, spreader);
+    nerilo::Game game(platform, spreader);
     for (int i = 0; i < CellCount; ++i) {
-        form.Ji[i].code = board.ground[i];
-        form.Block[i].code = board.blocks[i];
-        if (board.blocks[i] == nerilo::block::Player) form.PlayerBlock = static_cast<uint8_t>(i);
+        game.state().ground[i].code = board.ground[i];
+        game.state().blocks[i].code = board.blocks[i];
+        if (board.blocks[i] == nerilo::block::Player) game.state().playerBlock = static_cast<uint8_t>(i);
     }
     // Only the board layers change; restoring them is a few kilobytes of copying.
-    const auto ground = form.Ji;
-    const auto blocks = form.Block;
+    const auto ground = game.state().ground;
+    const auto blocks = game.state().blocks;
     for (auto _ : state) {
-        form.Ji = ground;
-        form.Block = blocks;
-        form.Suman();
-        benchmark::DoNotOptimize(form.Ji);
+        game.state().ground = ground;
+        game.state().blocks = blocks;
+        game.evaluateCircuit();
+        benchmark::DoNotOptimize(game.state().ground);
     }
 }
 

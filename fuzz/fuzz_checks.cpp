@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "board/form1.h"
+#include "board/game.h"
 #include "board/progress_file.h"
 #include "board/stage_file.h"
 #include "input/key_letters.h"
@@ -32,27 +32,27 @@ void checkPlay(const uint8_t* data, size_t size) {
     constexpr size_t Board = 2 * CellCount;
     if (size < Board) return;
     ScriptedPlatform platform("/nonexistent");
-    Form1 form(platform);
-    form.seedRandom(7);
+    Game game(platform);
+    game.seedRandom(7);
     for (int i = 0; i < CellCount; ++i) {
-        form.Ji[i].code = data[i] % GroundCodeCount;
+        game.state().ground[i].code = data[i] % GroundCodeCount;
         const uint8_t b = data[CellCount + i] % 16;
-        form.Block[i].code = b < BlockCodeCount ? b : 0;
+        game.state().blocks[i].code = b < BlockCodeCount ? b : 0;
     }
-    form.PaintBoard();
-    form.findPlayer();
+    game.resetBlockPictures();
+    game.findPlayer();
     std::string keys;
     constexpr std::string_view Letters = "LRUDlrudZE_XST.";
     for (size_t i = Board; i < size && keys.size() < 64; ++i) {
-        if (data[i] == 0xFF) form.Minigame2_Click();
-        else if (data[i] == 0xFE) form.Minigame_Click();
+        if (data[i] == 0xFF) game.toggleSuperMode();
+        else if (data[i] == 0xFE) game.toggleBlockMode();
         else keys += Letters[data[i] % Letters.size()];
     }
-    form.kaisi_Click();
+    game.startRound();
     Replay replay;
-    playKeys(form, keys, 300, replay);
+    playKeys(game, keys, 300, replay);
     for (int k = 0; k < CellCount; ++k)
-        if (form.BlockCell[k] < 0 || form.BlockCell[k] >= CellCount) std::abort();
+        if (game.state().blockCell[k] < 0 || game.state().blockCell[k] >= CellCount) std::abort();
 }
 
 }  // namespace nerilo::fuzz

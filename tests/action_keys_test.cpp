@@ -16,7 +16,7 @@ void stairsStage(TestGame& game, std::string comment) {
 TEST(ActionKeys, ClearingStageNineLoadsAndStartsStageTen) {
     TestGame game;
     stairsStage(game, "ten");
-    game.block(cell(9, 9), 7);  // stage 10's player control is the last one with code 7
+    game.block(cell(9, 9), 7);  // stage 10's player is the last block with code 7
     game.load("stage10.txt");
     stairsStage(game, "nine");
     game.start("stage9.txt");
@@ -24,15 +24,15 @@ TEST(ActionKeys, ClearingStageNineLoadsAndStartsStageTen) {
     ASSERT_EQ(game.platform.clears.size(), 1u);
     EXPECT_EQ(game.platform.clears[0].letters, (std::array<std::string, 5>{"C", "L", "E", "A", "R"}));
     EXPECT_EQ(game.platform.clears[0].background, Green);
-    const Form1& f = game.form;
-    EXPECT_EQ(f.StageProgress[8], 1);
-    EXPECT_EQ(f.StagePath, game.dir.path().string() + "/stage/stage10.txt");
-    EXPECT_EQ(f.StageName.caption, "stage10.txt");
-    EXPECT_EQ(f.ComentsTag, "ten");
-    EXPECT_EQ(f.PlayerBlock, cell(9, 9));
-    EXPECT_TRUE(f.Timer1Enabled);  // started at once
-    EXPECT_EQ(f.Command1.caption, "再挑戦");
-    EXPECT_EQ(f.InputLock, 0);
+    const Game& f = game.engine;
+    EXPECT_EQ(f.state().progress[8], 1);
+    EXPECT_EQ(f.state().stagePath, game.dir.path().string() + "/stage/stage10.txt");
+    EXPECT_EQ(f.state().stageTitle, "stage10.txt");
+    EXPECT_EQ(f.state().comment, "ten");
+    EXPECT_EQ(f.state().playerBlock, cell(9, 9));
+    EXPECT_TRUE(f.state().ticking);  // started at once
+    EXPECT_EQ(f.state().roundCommand, RoundCommand::Retry);
+    EXPECT_FALSE(f.state().inputLocked);
 }
 
 TEST(ActionKeys, ClearingStageTenReadsTwoDigits) {
@@ -42,8 +42,8 @@ TEST(ActionKeys, ClearingStageTenReadsTwoDigits) {
     stairsStage(game, "ten");
     game.start("stage10.txt");
     game.play("RE");
-    EXPECT_EQ(game.form.StageProgress[9], 1);
-    EXPECT_EQ(game.form.StageName.caption, "stage11.txt");
+    EXPECT_EQ(game.state().progress[9], 1);
+    EXPECT_EQ(game.engine.state().stageTitle, "stage11.txt");
 }
 
 TEST(ActionKeys, InStepTryModeTheClearReadsGreatOnRedAndRecordsTwo) {
@@ -51,19 +51,19 @@ TEST(ActionKeys, InStepTryModeTheClearReadsGreatOnRedAndRecordsTwo) {
     stairsStage(game, "two");
     game.load("stage2.txt");
     stairsStage(game, "one");
-    game.form.Tokein.checked = true;
+    game.engine.state().stepTry = true;
     game.start("stage1.txt");
     game.play("R_");
     ASSERT_EQ(game.platform.clears.size(), 1u);
     EXPECT_EQ(game.platform.clears[0].letters, (std::array<std::string, 5>{"G", "R", "E", "A", "T"}));
     EXPECT_EQ(game.platform.clears[0].background, Red);
-    EXPECT_EQ(game.form.StageProgress[0], 2);
+    EXPECT_EQ(game.state().progress[0], 2);
     // Cleared again without step-try mode, the record falls back to 1.
-    game.form.Tokein.checked = false;
+    game.engine.state().stepTry = false;
     stairsStage(game, "one");
     game.start("stage1.txt");
     game.play("RZ");
-    EXPECT_EQ(game.form.StageProgress[0], 1);
+    EXPECT_EQ(game.state().progress[0], 1);
 }
 
 TEST(ActionKeys, FilesWithOtherNamesRecordNothingAndReloadThemselves) {
@@ -73,10 +73,10 @@ TEST(ActionKeys, FilesWithOtherNamesRecordNothingAndReloadThemselves) {
         game.start(name);
         game.play("RZ");
         EXPECT_EQ(game.platform.clears.size(), 1u);
-        EXPECT_EQ(game.form.StageProgress, Progress{}) << name;
-        EXPECT_EQ(game.form.StageName.caption, name);
+        EXPECT_EQ(game.state().progress, Progress{}) << name;
+        EXPECT_EQ(game.engine.state().stageTitle, name);
         EXPECT_EQ(game.player(), cell(5, 5)) << name;
-        EXPECT_TRUE(game.form.Timer1Enabled);
+        EXPECT_TRUE(game.state().ticking);
     }
 }
 
@@ -86,10 +86,10 @@ TEST(ActionKeys, StageNumbersOutsideTheTableRecordNothingAndDoNotCrash) {
         stairsStage(game, "beyond");
         game.start(name);
         game.play("RZ");
-        EXPECT_EQ(game.form.StageProgress, Progress{}) << name;
-        EXPECT_FALSE(game.form.Timer1Enabled);
-        EXPECT_EQ(game.form.InputLock, -1);
-        EXPECT_EQ(game.form.Ji[cell(5, 6)].code, 15) << "the board is left as it was";
+        EXPECT_EQ(game.state().progress, Progress{}) << name;
+        EXPECT_FALSE(game.state().ticking);
+        EXPECT_TRUE(game.state().inputLocked);
+        EXPECT_EQ(game.state().ground[cell(5, 6)].code, 15) << "the board is left as it was";
     }
 }
 
@@ -98,18 +98,18 @@ TEST(ActionKeys, AMissingNextStageLeavesTheClearedBoardAndReports) {
     stairsStage(game, "five");
     game.start("stage5.txt");
     game.play("RZ");
-    EXPECT_EQ(game.form.StageProgress[4], 1);
-    EXPECT_EQ(game.form.StagePath, game.stageFile("stage5.txt"));
-    EXPECT_EQ(game.form.Ji[cell(5, 6)].code, 15);
-    EXPECT_EQ(game.form.ComentsTag, "five");
-    EXPECT_FALSE(game.form.Timer1Enabled);
-    EXPECT_EQ(game.form.InputLock, -1);
+    EXPECT_EQ(game.state().progress[4], 1);
+    EXPECT_EQ(game.state().stagePath, game.stageFile("stage5.txt"));
+    EXPECT_EQ(game.state().ground[cell(5, 6)].code, 15);
+    EXPECT_EQ(game.state().comment, "five");
+    EXPECT_FALSE(game.state().ticking);
+    EXPECT_TRUE(game.state().inputLocked);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_NE(game.platform.messages[0].text.find("stage6.txt"), std::string::npos);
     // Retry still plays the cleared stage.
     game.play("X");
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_FALSE(game.state().inputLocked);
 }
 
 // Guards against a failed stage change that half-loads: the player must stay on
@@ -121,20 +121,20 @@ TEST(ActionKeys, AFailedStageChangeKeepsThePlayerAndHisKeys) {
     game.play("RZRZ");
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.player(), cell(5, 7));
-    EXPECT_EQ(game.form.KeyCount, 1);
+    EXPECT_EQ(game.state().keysHeld, 1);
 }
 
 TEST(ActionKeys, AfterTheLastStageThereIsNothingToReport) {
     TestGame game;
     stairsStage(game, "thirty");
-    game.form.StageProgress.fill(1);
-    game.form.StageProgress[29] = 0;
+    game.state().progress.fill(1);
+    game.state().progress[29] = 0;
     game.start("stage30.txt");
     game.play("RZ");
-    EXPECT_EQ(game.form.StageProgress[29], 1);
+    EXPECT_EQ(game.state().progress[29], 1);
     EXPECT_EQ(game.platform.endings, std::vector<bool>{false});
     EXPECT_TRUE(game.platform.messages.empty());
-    EXPECT_EQ(game.form.Ji[cell(5, 6)].code, 15);
+    EXPECT_EQ(game.state().ground[cell(5, 6)].code, 15);
 }
 
 TEST(ActionKeys, KeysArePickedUpOnlyByAnActionKeyOnTheirCell) {
@@ -142,15 +142,15 @@ TEST(ActionKeys, KeysArePickedUpOnlyByAnActionKeyOnTheirCell) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 6);
     game.start();
     game.play("Z");
-    EXPECT_EQ(game.form.KeyCount, 0);
+    EXPECT_EQ(game.state().keysHeld, 0);
     game.play("R");
-    EXPECT_EQ(game.form.KeyCount, 0);
+    EXPECT_EQ(game.state().keysHeld, 0);
     game.play("_");
-    EXPECT_EQ(game.form.KeyCount, 1);
-    EXPECT_EQ(game.form.Block[cell(5, 6)].code, 0);
-    EXPECT_EQ(game.form.Block[cell(5, 6)].picture, Btip(0));
+    EXPECT_EQ(game.state().keysHeld, 1);
+    EXPECT_EQ(game.state().blocks[cell(5, 6)].code, 0);
+    EXPECT_EQ(game.state().blocks[cell(5, 6)].picture, blockPicture(0));
     game.play("_");
-    EXPECT_EQ(game.form.KeyCount, 1);
+    EXPECT_EQ(game.state().keysHeld, 1);
 }
 
 }  // namespace

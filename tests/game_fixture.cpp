@@ -23,9 +23,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-TestGame::TestGame() : platform(dir.path().string()), form(platform) {
+TestGame::TestGame() : platform(dir.path().string()), engine(platform) {
     std::filesystem::create_directory(dir.path() / "stage");
-    form.seedRandom(1);
+    engine.seedRandom(1);
     stage.stepTarget = 200;
 }
 
@@ -55,28 +55,28 @@ void TestGame::load(const std::string& name) {
     const std::string path = stageFile(name);
     if (!writeStageFile(path, stage).empty()) throw std::runtime_error("cannot write " + path);
     platform.fileAnswers.push_back(path);
-    form.hiraku_Click();
-    if (form.StagePath != path) throw std::runtime_error("cannot load " + path);
+    engine.openStage();
+    if (engine.state().stagePath != path) throw std::runtime_error("cannot load " + path);
 }
 
 void TestGame::start(const std::string& name) {
     load(name);
-    form.kaisi_Click();
+    engine.startRound();
 }
 
 Replay TestGame::play(std::string_view keys, long long maxTicks) {
     Replay replay;
-    if (!playKeys(form, keys, maxTicks, replay)) throw std::runtime_error("unknown key letter");
+    if (!playKeys(engine, keys, maxTicks, replay)) throw std::runtime_error("unknown key letter");
     return replay;
 }
 
 void TestGame::settle() {
-    for (int i = 0; i < 1000 && form.Timer1Enabled && form.InputLock == -1; ++i) form.Timer1_Timer();
+    for (int i = 0; i < 1000 && engine.state().ticking && engine.state().inputLocked; ++i) engine.tick();
 }
 
 int TestGame::blockOn(int at, uint8_t code) const {
     for (int k = 0; k < CellCount; ++k)
-        if (form.BlockCell[k] == at && form.Block[k].code == code) return k;
+        if (engine.state().blockCell[k] == at && engine.state().blocks[k].code == code) return k;
     return -1;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // A tiny stage built in code, loaded through the Open command into a real
-// Form1 on a scripted platform, and played with the key letters.
+// Game on a scripted platform, and played with the key letters.
 #include <filesystem>
 #include <string>
 #include <string_view>
 
-#include "board/form1.h"
+#include "board/game.h"
+#include "board/presentation.h"
 #include "board/stage_file.h"
 #include "input/key_letters.h"
 #include "tools/scripted_platform.h"
@@ -46,14 +47,16 @@ public:
     // Ticks until the keyboard is free or the game has stopped.
     void settle();
 
-    int player() const { return form.BlockCell[form.PlayerBlock]; }
-    // The block control holding `code` that stands on `at`, or -1.
+    int player() const { return engine.playerCell(); }
+    GameState& state() { return engine.state(); }
+    const GameState& state() const { return engine.state(); }
+    // The block holding `code` that stands on `at`, or -1.
     int blockOn(int at, uint8_t code) const;
     std::string stageFile(const std::string& name) const;
 
     TempDir dir;
     ScriptedPlatform platform;
-    Form1 form;
+    Game engine;
     Stage stage;
 };
 

@@ -9,97 +9,97 @@ namespace {
 
 TEST(Modes, ProgressLevelsUnlockModesAndShowTheEndingOnce) {
     TestGame game;
-    Form1& f = game.form;
-    f.ModeLevel = 3;
-    f.MGCheck();
-    EXPECT_EQ(f.ModeLevel, 0);
-    EXPECT_FALSE(f.Minigame.enabled);
+    Game& f = game.engine;
+    f.state().progressLevel = ProgressLevel::NotChecked;
+    f.updateUnlocks();
+    EXPECT_EQ(f.state().progressLevel, ProgressLevel::Incomplete);
+    EXPECT_FALSE(f.state().blockModeUnlocked);
 
-    f.StageProgress.fill(2);
-    f.StageProgress[7] = 1;
-    f.MGCheck();
+    f.state().progress.fill(2);
+    f.state().progress[7] = 1;
+    f.updateUnlocks();
     EXPECT_EQ(game.platform.endings, std::vector<bool>{false});
-    EXPECT_EQ(f.ModeLevel, 1);
-    EXPECT_TRUE(f.Minigame.enabled);
-    EXPECT_FALSE(f.Minigame2.enabled);
-    f.MGCheck();
+    EXPECT_EQ(f.state().progressLevel, ProgressLevel::AllCleared);
+    EXPECT_TRUE(f.state().blockModeUnlocked);
+    EXPECT_FALSE(f.state().superModeUnlocked);
+    f.updateUnlocks();
     EXPECT_EQ(game.platform.endings.size(), 1u);
 
-    f.StageProgress[7] = 2;
-    f.MGCheck();
+    f.state().progress[7] = 2;
+    f.updateUnlocks();
     EXPECT_EQ(game.platform.endings, (std::vector<bool>{false, true}));
-    EXPECT_EQ(f.ModeLevel, 2);
-    EXPECT_TRUE(f.Minigame2.enabled);
+    EXPECT_EQ(f.state().progressLevel, ProgressLevel::AllClearedStepTry);
+    EXPECT_TRUE(f.state().superModeUnlocked);
 
-    f.StageProgress[3] = 1;  // cleared again without step-try mode
-    f.MGCheck();
-    EXPECT_EQ(f.ModeLevel, 1);
-    EXPECT_TRUE(f.Minigame2.enabled) << "nothing is ever disabled again";
-    f.StageProgress[3] = 2;
-    f.MGCheck();
+    f.state().progress[3] = 1;  // cleared again without step-try mode
+    f.updateUnlocks();
+    EXPECT_EQ(f.state().progressLevel, ProgressLevel::AllCleared);
+    EXPECT_TRUE(f.state().superModeUnlocked) << "nothing is ever disabled again";
+    f.state().progress[3] = 2;
+    f.updateUnlocks();
     EXPECT_EQ(game.platform.endings.size(), 3u);
     EXPECT_TRUE(game.platform.endings.back());
 }
 
 TEST(Modes, StartUpWithEverythingClearedEnablesBothWithoutAWindow) {
     TestGame game;
-    game.form.StageProgress.fill(2);
-    game.form.ModeLevel = 3;
-    game.form.MGCheck();
-    EXPECT_TRUE(game.form.Minigame.enabled && game.form.Minigame2.enabled);
+    game.state().progress.fill(2);
+    game.state().progressLevel = ProgressLevel::NotChecked;
+    game.engine.updateUnlocks();
+    EXPECT_TRUE(game.engine.state().blockModeUnlocked && game.engine.state().superModeUnlocked);
     EXPECT_TRUE(game.platform.endings.empty());
 }
 
 TEST(Modes, AtMostOneModeIsChecked) {
     TestGame game;
-    Form1& f = game.form;
-    f.Minigame_Click();
-    EXPECT_TRUE(f.Minigame.checked);
-    f.Minigame2_Click();
-    EXPECT_TRUE(f.Minigame2.checked);
-    EXPECT_FALSE(f.Minigame.checked);
-    f.Minigame_Click();
-    EXPECT_TRUE(f.Minigame.checked);
-    EXPECT_FALSE(f.Minigame2.checked);
-    f.Minigame_Click();
-    EXPECT_FALSE(f.Minigame.checked || f.Minigame2.checked);
+    Game& f = game.engine;
+    f.toggleBlockMode();
+    EXPECT_TRUE((f.state().extraMode == ExtraMode::Block));
+    f.toggleSuperMode();
+    EXPECT_TRUE((f.state().extraMode == ExtraMode::Super));
+    EXPECT_FALSE((f.state().extraMode == ExtraMode::Block));
+    f.toggleBlockMode();
+    EXPECT_TRUE((f.state().extraMode == ExtraMode::Block));
+    EXPECT_FALSE((f.state().extraMode == ExtraMode::Super));
+    f.toggleBlockMode();
+    EXPECT_FALSE((f.state().extraMode == ExtraMode::Block) || (f.state().extraMode == ExtraMode::Super));
 }
 
 TEST(Modes, BlockModeWallsThePlayerInAndCutsTheCircuit) {
     TestGame game;
     game.ground(cell(3, 3), 7).ground(cell(3, 4), 8).ground(cell(3, 5), 8).ground(cell(3, 6), 8).block(cell(3, 4), 7);
-    game.form.Minigame.checked = true;
+    game.engine.state().extraMode = ExtraMode::Block;
     game.start();
-    EXPECT_EQ(game.form.Ji[cell(3, 6)].code, 9);
+    EXPECT_EQ(game.state().ground[cell(3, 6)].code, 9);
     game.play("R");
-    EXPECT_EQ(game.form.Ji[cell(3, 4)].code, 1);
-    EXPECT_EQ(game.form.Ji[cell(3, 6)].code, 8) << "the wall cut the stars off the target";
+    EXPECT_EQ(game.state().ground[cell(3, 4)].code, 1);
+    EXPECT_EQ(game.state().ground[cell(3, 6)].code, 8) << "the wall cut the stars off the target";
     game.play("L");
     EXPECT_EQ(game.player(), cell(3, 5)) << "he cannot walk back onto the wall";
     game.play("D");
-    EXPECT_EQ(game.form.Ji[cell(3, 5)].code, 1);
+    EXPECT_EQ(game.state().ground[cell(3, 5)].code, 1);
     // A kicked ball transforms nothing.
     TestGame kick;
     kick.block(cell(5, 5), 7).block(cell(5, 6), 5);
-    kick.form.Minigame.checked = true;
+    kick.engine.state().extraMode = ExtraMode::Block;
     kick.start();
     kick.play("R");
-    for (int c = 6; c < 14; ++c) EXPECT_EQ(kick.form.Ji[cell(5, c)].code, 0);
+    for (int c = 6; c < 14; ++c) EXPECT_EQ(kick.state().ground[cell(5, c)].code, 0);
 }
 
 TEST(Modes, SuperModeDrawsSpringsTwiceAsOftenAsEachArrow) {
     TestGame game;
     game.block(cell(7, 0), 7);
-    game.form.Minigame2.checked = true;
+    game.engine.state().extraMode = ExtraMode::Super;
     game.start();
     std::map<int, int> counts;
     for (int i = 0; i < 7000; ++i) {
-        Form1& f = game.form;
-        f.Ji[f.playerCell()].code = 0;
+        Game& f = game.engine;
+        f.state().ground[f.playerCell()].code = 0;
         const int left = f.playerCell();
-        f.MovingBlock = f.PlayerBlock;
-        f.MinG();
-        ++counts[f.Ji[left].code];
+        f.state().movingBlock = f.state().playerBlock;
+        f.transformVacatedCell();
+        ++counts[f.state().ground[left].code];
     }
     ASSERT_EQ(counts.size(), 6u);
     for (int code : {0, 4, 26, 27, 28, 29}) EXPECT_TRUE(counts.count(code)) << code;
@@ -110,10 +110,10 @@ TEST(Modes, SuperModeDrawsSpringsTwiceAsOftenAsEachArrow) {
 TEST(Modes, SuperModeLeavesRandomTilesBehindTheMovingPlayer) {
     TestGame game;
     game.block(cell(7, 5), 7);
-    game.form.Minigame2.checked = true;
+    game.engine.state().extraMode = ExtraMode::Super;
     game.start();
     game.play("D");
-    const uint8_t left = game.form.Ji[cell(7, 5)].code;
+    const uint8_t left = game.state().ground[cell(7, 5)].code;
     EXPECT_TRUE(left == 0 || left == 4 || (left >= 26 && left <= 29)) << int(left);
 }
 
@@ -121,40 +121,40 @@ TEST(StepTry, SwitchingFollowsTheFreshRoundAndTheLock) {
     TestGame game;
     game.block(cell(5, 5), 7);
     game.start();
-    Form1& f = game.form;
-    f.Tokein_Click();  // before the first key
-    EXPECT_TRUE(f.Tokein.checked);
-    EXPECT_EQ(f.Check2.foreColor, Yellow);
-    f.Tokein_Click();  // off is always allowed
-    EXPECT_FALSE(f.Tokein.checked);
-    EXPECT_EQ(f.Check2.foreColor, White);
+    Game& f = game.engine;
+    f.toggleStepTry();  // before the first key
+    EXPECT_TRUE(f.state().stepTry);
+    EXPECT_EQ(viewOf(f.state()).stepTryButton.colour, Yellow);
+    f.toggleStepTry();  // off is always allowed
+    EXPECT_FALSE(f.state().stepTry);
+    EXPECT_EQ(viewOf(f.state()).stepTryButton.colour, White);
 
     game.play("R");
-    f.Check2_Click();  // a key was pressed and he stands still
-    EXPECT_FALSE(f.Tokein.checked);
+    f.toggleStepTry();  // a key was pressed and he stands still
+    EXPECT_FALSE(f.state().stepTry);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].text, "ゲーム中には切り替えられません。");
     EXPECT_EQ(game.platform.messages[0].icon, MsgIcon::Exclamation);
 
-    f.Form_KeyDown(vk::Right, 0);  // during an animated move
-    f.Tokein_Click();
-    EXPECT_TRUE(f.Tokein.checked);
+    f.pressKey(Key::Right);  // during an animated move
+    f.toggleStepTry();
+    EXPECT_TRUE(f.state().stepTry);
     game.settle();
-    f.Tokein_Click();
-    EXPECT_FALSE(f.Tokein.checked);
+    f.toggleStepTry();
+    EXPECT_FALSE(f.state().stepTry);
     EXPECT_EQ(game.platform.messages.size(), 1u);
 }
 
 TEST(StepTry, SwitchingOffMidGameStopsTheCounting) {
     TestGame game;
     game.block(cell(5, 5), 7).target(10);
-    game.form.Tokein.checked = true;
+    game.engine.state().stepTry = true;
     game.start();
     game.play("RR");
-    EXPECT_EQ(game.form.Label1.caption, "8");
-    game.form.Tokein_Click();
+    EXPECT_EQ(game.state().stepsLeft, 8);
+    game.engine.toggleStepTry();
     game.play("RR");
-    EXPECT_EQ(game.form.Label1.caption, "8");
+    EXPECT_EQ(game.state().stepsLeft, 8);
 }
 
 }  // namespace

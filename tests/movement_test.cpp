@@ -11,13 +11,13 @@ TEST(Movement, AtTheEdgeNothingHappensNotEvenATurn) {
     for (Case c : {Case{cell(4, 14), 'R'}, Case{cell(4, 0), 'L'}, Case{cell(0, 4), 'U'}, Case{cell(14, 4), 'D'}}) {
         TestGame game;
         game.block(c.start, 7).target(5);
-        game.form.Tokein.checked = true;
+        game.engine.state().stepTry = true;
         game.start();
         game.play(std::string(1, c.key));
         EXPECT_EQ(game.player(), c.start);
-        EXPECT_EQ(game.form.Block[game.form.PlayerBlock].picture, Btip(7)) << "no turn at the edge";
-        EXPECT_EQ(game.form.Label1.caption, "5");
-        EXPECT_EQ(game.form.InputLock, 0);
+        EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, blockPicture(7)) << "no turn at the edge";
+        EXPECT_EQ(game.state().stepsLeft, 5);
+        EXPECT_FALSE(game.state().inputLocked);
     }
 }
 
@@ -33,7 +33,7 @@ TEST(Movement, TheSecondRowStepsUpAndTheFirstRowDoesNot) {
     first.start();
     first.play("U");
     EXPECT_EQ(first.player(), cell(0, 14));
-    EXPECT_EQ(first.form.Block[first.form.PlayerBlock].picture, Btip(7)) << "no turn at the edge";
+    EXPECT_EQ(first.state().blocks[first.state().playerBlock].picture, blockPicture(7)) << "no turn at the edge";
 }
 
 TEST(Movement, GroundsThePlayerCannotStepOnTurnHimOnly) {
@@ -41,10 +41,10 @@ TEST(Movement, GroundsThePlayerCannotStepOnTurnHimOnly) {
         TestGame game;
         game.block(cell(5, 5), 7).ground(cell(4, 5), static_cast<uint8_t>(code));
         game.start();
-        game.form.Form_KeyDown(vk::Up, 0);
-        EXPECT_EQ(game.form.InputLock, 0) << code;
-        EXPECT_EQ(game.form.MoveKind, 0);
-        EXPECT_EQ(game.form.Block[game.form.PlayerBlock].picture, Ptip(5)) << code;
+        game.engine.pressKey(Key::Up);
+        EXPECT_FALSE(game.state().inputLocked) << code;
+        EXPECT_EQ(game.state().moveKind, MoveKind::Walk);
+        EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, playerPicture(5)) << code;
     }
 }
 
@@ -53,9 +53,9 @@ TEST(Movement, GroundsThePlayerMayStepOnAreGranted) {
         TestGame game;
         game.block(cell(5, 5), 7).ground(cell(5, 4), static_cast<uint8_t>(code));
         game.start();
-        game.form.Form_KeyDown(vk::Left, 0);
-        EXPECT_EQ(game.form.InputLock, -1) << code;
-        EXPECT_EQ(game.form.StepPhase[Left], 1) << code;
+        game.engine.pressKey(Key::Left);
+        EXPECT_TRUE(game.state().inputLocked) << code;
+        EXPECT_EQ(game.state().stepPhase[Left], 1) << code;
     }
 }
 
@@ -70,12 +70,12 @@ TEST(Movement, PushLandingGroundsAndObstacles) {
         TestGame game;
         game.block(cell(5, 5), 7).block(cell(5, 6), 1).ground(cell(5, 7), c.landingGround).block(cell(5, 7), c.landingBlock);
         game.start();
-        game.form.Form_KeyDown(vk::Right, 0);
-        EXPECT_EQ(game.form.MoveKind == 1, c.allowed) << int(c.landingGround) << "/" << int(c.landingBlock);
-        EXPECT_EQ(game.form.InputLock == -1, c.allowed);
+        game.engine.pressKey(Key::Right);
+        EXPECT_EQ(game.state().moveKind == MoveKind::Push, c.allowed) << int(c.landingGround) << "/" << int(c.landingBlock);
+        EXPECT_EQ(game.state().inputLocked, c.allowed);
         if (c.allowed) {
             game.settle();
-            EXPECT_EQ(game.form.BlockCell[cell(5, 6)], cell(5, 7));
+            EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(5, 7));
             EXPECT_EQ(game.player(), cell(5, 6));
         }
     }
@@ -94,43 +94,43 @@ TEST(Movement, EveryPushableBlockIsPushedButNotPastTheEdge) {
 }
 
 TEST(Movement, ALaterBlockOnTheCellOverridesAnEarlierOne) {
-    // Two blocks on the target cell: a ball (control 10) and a black ball that
-    // rolled there (control 40). The later control decides.
+    // Two blocks on the target cell: a ball (block 10) and a black ball that
+    // rolled there (block 40). The later block decides.
     TestGame game;
     game.block(cell(0, 11), 7).block(cell(0, 10), 5).block(cell(2, 10), 1);
     game.start();
-    game.form.BlockCell[cell(2, 10)] = cell(0, 10);
-    game.form.Form_KeyDown(vk::Left, 0);
-    EXPECT_EQ(game.form.MoveKind, 1);
-    EXPECT_EQ(game.form.PushedBlock, cell(2, 10));
+    game.state().blockCell[cell(2, 10)] = cell(0, 10);
+    game.engine.pressKey(Key::Left);
+    EXPECT_EQ(game.state().moveKind, MoveKind::Push);
+    EXPECT_EQ(game.state().pushedBlock, cell(2, 10));
 
     TestGame reversed;
     reversed.block(cell(0, 11), 7).block(cell(0, 10), 1).block(cell(2, 10), 5);
     reversed.start();
-    reversed.form.BlockCell[cell(2, 10)] = cell(0, 10);
-    reversed.form.Form_KeyDown(vk::Left, 0);
-    EXPECT_EQ(reversed.form.MoveKind, 2);
-    EXPECT_EQ(reversed.form.PushedBlock, cell(2, 10));
+    reversed.state().blockCell[cell(2, 10)] = cell(0, 10);
+    reversed.engine.pressKey(Key::Left);
+    EXPECT_EQ(reversed.state().moveKind, MoveKind::Kick);
+    EXPECT_EQ(reversed.state().pushedBlock, cell(2, 10));
 }
 
 TEST(Movement, KickNeedsOnlyRoomOnTheBoard) {
     TestGame atEdge;
     atEdge.block(cell(5, 13), 7).block(cell(5, 14), 5);
     atEdge.start();
-    atEdge.form.Form_KeyDown(vk::Right, 0);
-    EXPECT_EQ(atEdge.form.InputLock, 0);
-    EXPECT_EQ(atEdge.form.Block[atEdge.form.PlayerBlock].picture, Ptip(8));
+    atEdge.engine.pressKey(Key::Right);
+    EXPECT_FALSE(atEdge.state().inputLocked);
+    EXPECT_EQ(atEdge.state().blocks[atEdge.state().playerBlock].picture, playerPicture(8));
 
     TestGame nextToWall;
     nextToWall.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 7), 1);
     nextToWall.start();
-    nextToWall.form.Form_KeyDown(vk::Right, 0);
-    EXPECT_EQ(nextToWall.form.MoveKind, 2);
+    nextToWall.engine.pressKey(Key::Right);
+    EXPECT_EQ(nextToWall.state().moveKind, MoveKind::Kick);
     nextToWall.settle();
-    EXPECT_EQ(nextToWall.form.BlockCell[cell(5, 6)], cell(5, 6));
+    EXPECT_EQ(nextToWall.state().blockCell[cell(5, 6)], cell(5, 6));
     EXPECT_EQ(nextToWall.player(), cell(5, 5));
-    EXPECT_EQ(nextToWall.form.InputLock, 0);
-    EXPECT_EQ(nextToWall.form.KickActive, 0);
+    EXPECT_FALSE(nextToWall.state().inputLocked);
+    EXPECT_FALSE(nextToWall.state().kickInProgress);
 }
 
 TEST(Movement, KeyAndStippleBlocksDoNotStopThePlayer) {
@@ -145,9 +145,9 @@ TEST(Movement, KeysPressedDuringAMoveAreDropped) {
     TestGame game;
     game.block(cell(5, 5), 7);
     game.start();
-    game.form.Form_KeyDown(vk::Right, 0);
-    game.form.Timer1_Timer();
-    game.form.Form_KeyDown(vk::Right, 0);
+    game.engine.pressKey(Key::Right);
+    game.engine.tick();
+    game.engine.pressKey(Key::Right);
     game.settle();
     EXPECT_EQ(game.player(), cell(5, 6));
 }
@@ -156,17 +156,17 @@ TEST(Movement, ShiftArrowMovesFirstThenActsOnTheNeighbour) {
     TestGame game;
     game.block(cell(5, 5), 7).ground(cell(4, 5), 12).block(cell(7, 7), 6);
     game.start();
-    game.form.KeyCount = 1;
+    game.state().keysHeld = 1;
     game.play("u");
-    EXPECT_EQ(game.form.Ji[cell(4, 5)].code, 0);
-    EXPECT_EQ(game.form.KeyCount, 0);
-    EXPECT_EQ(game.form.Block[game.form.PlayerBlock].picture, Ptip(5));
+    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 0);
+    EXPECT_EQ(game.state().keysHeld, 0);
+    EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, playerPicture(5));
     EXPECT_EQ(game.player(), cell(5, 5));
     // With Ctrl or Alt as well, only the move happens.
-    game.form.KeyCount = 1;
-    game.form.Ji[cell(4, 5)].code = 12;
-    game.form.Form_KeyDown(vk::Up, ShiftMask | 2);
-    EXPECT_EQ(game.form.Ji[cell(4, 5)].code, 12);
+    game.state().keysHeld = 1;
+    game.state().ground[cell(4, 5)].code = 12;
+    game.engine.pressKey(Key::Up, ShiftModifier | 2);
+    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 12);
 }
 
 }  // namespace

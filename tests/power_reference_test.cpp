@@ -1,5 +1,5 @@
 // The engine's work-list power spreading against the literal pass-by-pass
-// reference, after the whole evaluation chain (propagation, CHANGE, re-runs).
+// reference, after the whole evaluation chain (propagation, applyPowerEffects, re-runs).
 #include <gtest/gtest.h>
 #include <random>
 
@@ -12,33 +12,33 @@ namespace {
 
 struct Pair {
     ScriptedPlatform platform;
-    Form1 fast{platform};
-    Form1 literal{platform, spreadPowerLiteral};
+    Game fast{platform};
+    Game literal{platform, spreadPowerLiteral};
 };
 
-void setBoard(Form1& form, const Stage& stage, int player) {
+void setBoard(Game& form, const Stage& stage, int player) {
     for (int i = 0; i < CellCount; ++i) {
-        form.Ji[i].code = stage.ground[i];
-        form.Block[i].code = stage.blocks[i];
-        form.BlockCell[i] = static_cast<int16_t>(i);
+        form.state().ground[i].code = stage.ground[i];
+        form.state().blocks[i].code = stage.blocks[i];
+        form.state().blockCell[i] = static_cast<int16_t>(i);
     }
-    form.PlayerBlock = static_cast<uint8_t>(player);
-    form.MovingBlock = form.PlayerBlock;
-    form.Timer1Enabled = true;
+    form.state().playerBlock = static_cast<uint8_t>(player);
+    form.state().movingBlock = form.state().playerBlock;
+    form.state().ticking = true;
 }
 
-// Compares every power state, overlay and code after Suman on both.
+// Compares every power state, overlay and code after evaluateCircuit on both.
 void expectSameEvaluation(const Stage& stage, int player, const std::string& label) {
     Pair pair;
     setBoard(pair.fast, stage, player);
     setBoard(pair.literal, stage, player);
-    pair.fast.Suman();
-    pair.literal.Suman();
+    pair.fast.evaluateCircuit();
+    pair.literal.evaluateCircuit();
     for (int i = 0; i < CellCount; ++i) {
-        ASSERT_EQ(pair.fast.Ji[i].power, pair.literal.Ji[i].power) << label << " cell " << i;
-        ASSERT_EQ(pair.fast.Ji[i].code, pair.literal.Ji[i].code) << label << " cell " << i;
-        ASSERT_EQ(pair.fast.Block[i].code, pair.literal.Block[i].code) << label << " block " << i;
-        ASSERT_EQ(pair.fast.BeemPic[i].marked, pair.literal.BeemPic[i].marked) << label << " overlay " << i;
+        ASSERT_EQ(pair.fast.state().ground[i].power, pair.literal.state().ground[i].power) << label << " cell " << i;
+        ASSERT_EQ(pair.fast.state().ground[i].code, pair.literal.state().ground[i].code) << label << " cell " << i;
+        ASSERT_EQ(pair.fast.state().blocks[i].code, pair.literal.state().blocks[i].code) << label << " block " << i;
+        ASSERT_EQ(pair.fast.state().overlays[i].marked, pair.literal.state().overlays[i].marked) << label << " overlay " << i;
     }
     ASSERT_EQ(pair.fast.isLost(), pair.literal.isLost()) << label;
 }
@@ -75,9 +75,9 @@ TEST(PowerReference, HandMadeWorstCasesEvaluateTheSame) {
     {
         Pair pair;
         setBoard(pair.fast, serpentine, cell(7, 7));
-        pair.fast.Suman();
-        EXPECT_EQ(pair.fast.Block[3].code, 0);
-        EXPECT_EQ(pair.fast.Ji[0].power, Power::Full);
+        pair.fast.evaluateCircuit();
+        EXPECT_EQ(pair.fast.state().blocks[3].code, 0);
+        EXPECT_EQ(pair.fast.state().ground[0].power, Power::Full);
     }
 
     Stage diagonals;

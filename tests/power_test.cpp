@@ -6,12 +6,12 @@
 namespace nerilo::test {
 namespace {
 
-Power powerAt(const TestGame& game, int at) { return game.form.Ji[at].power; }
+Power powerAt(const TestGame& game, int at) { return game.state().ground[at].power; }
 
 std::vector<int> marks(const TestGame& game) {
     std::vector<int> out;
     for (int i = 0; i < CellCount; ++i)
-        if (game.form.BeemPic[i].marked) out.push_back(i);
+        if (game.state().overlays[i].marked) out.push_back(i);
     return out;
 }
 
@@ -22,17 +22,17 @@ TEST(Power, WorkedExampleWithABackslashAndASlashBar) {
     EXPECT_EQ(powerAt(backslash, 17), Power::Full);
     EXPECT_EQ(powerAt(backslash, 18), Power::LowerHalf);
     EXPECT_EQ(powerAt(backslash, 33), Power::Full);
-    EXPECT_EQ(powerAt(backslash, 3), Power::Denkai);
-    EXPECT_EQ(backslash.form.Ji[33].code, 3);
-    EXPECT_EQ(backslash.form.Ji[3].code, 2);
+    EXPECT_EQ(powerAt(backslash, 3), Power::Unpowered);
+    EXPECT_EQ(backslash.state().ground[33].code, 3);
+    EXPECT_EQ(backslash.state().ground[3].code, 2);
 
     TestGame slash;
     slash.ground(16, 7).ground(17, 2).ground(18, 25).ground(3, 2).ground(33, 2).block(cell(10, 10), 7);
     slash.start();
     EXPECT_EQ(powerAt(slash, 18), Power::UpperHalf);
     EXPECT_EQ(powerAt(slash, 3), Power::Full);
-    EXPECT_EQ(powerAt(slash, 33), Power::Denkai);
-    EXPECT_EQ(slash.form.Ji[3].code, 3);
+    EXPECT_EQ(powerAt(slash, 33), Power::Unpowered);
+    EXPECT_EQ(slash.state().ground[3].code, 3);
 }
 
 TEST(Power, ADiagonalBarFedFromBothHalvesFeedsAllFourSides) {
@@ -49,9 +49,9 @@ TEST(Power, NoTargetNoPower) {
     TestGame game;
     game.ground(cell(1, 1), 2).ground(cell(1, 2), 8).ground(cell(1, 3), 18).block(cell(5, 5), 7);
     game.start();
-    EXPECT_EQ(powerAt(game, cell(1, 1)), Power::Denkai);
-    EXPECT_EQ(powerAt(game, cell(1, 2)), Power::Denkai);
-    EXPECT_EQ(game.form.Ji[cell(1, 2)].code, 8);
+    EXPECT_EQ(powerAt(game, cell(1, 1)), Power::Unpowered);
+    EXPECT_EQ(powerAt(game, cell(1, 2)), Power::Unpowered);
+    EXPECT_EQ(game.state().ground[cell(1, 2)].code, 8);
     EXPECT_TRUE(marks(game).empty());
 }
 
@@ -60,7 +60,7 @@ TEST(Power, BarsConductAlongTheirAxisOnly) {
     game.ground(cell(4, 4), 7).ground(cell(4, 5), 24).ground(cell(4, 6), 2);
     game.ground(cell(3, 5), 7).ground(cell(5, 5), 2).block(cell(10, 10), 7);
     game.start();
-    EXPECT_EQ(powerAt(game, cell(4, 6)), Power::Denkai) << "a vertical bar blocks sideways power";
+    EXPECT_EQ(powerAt(game, cell(4, 6)), Power::Unpowered) << "a vertical bar blocks sideways power";
     EXPECT_EQ(powerAt(game, cell(5, 5)), Power::Full) << "and carries it up and down";
 }
 
@@ -69,23 +69,23 @@ TEST(Power, AConductiveBlockOnTheTargetSwitchesItOff) {
     TestGame game;
     game.ground(cell(4, 4), 7).ground(cell(4, 5), 2).block(cell(4, 4), 2).block(cell(4, 1), 7);
     game.start();
-    EXPECT_EQ(powerAt(game, cell(4, 4)), Power::Denkai);
-    EXPECT_EQ(game.form.Ji[cell(4, 5)].code, 2);
-    EXPECT_EQ(game.form.Block[cell(4, 4)].code, 2);
+    EXPECT_EQ(powerAt(game, cell(4, 4)), Power::Unpowered);
+    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 2);
+    EXPECT_EQ(game.state().blocks[cell(4, 4)].code, 2);
 }
 
 TEST(Power, AWheelPushedNextToAConductorJoinsTheCircuitAndLeavesIt) {
     TestGame game;
     game.ground(cell(4, 4), 7).ground(cell(5, 6), 2).block(cell(4, 6), 2).block(cell(4, 7), 7);
     game.start();
-    EXPECT_EQ(game.form.Block[cell(4, 6)].code, 2);
+    EXPECT_EQ(game.state().blocks[cell(4, 6)].code, 2);
     game.play("L");  // the wheel now touches the target and feeds the plate below it
-    EXPECT_EQ(game.form.Block[cell(4, 6)].code, 3);
-    EXPECT_EQ(game.form.BlockCell[cell(4, 6)], cell(4, 5));
-    EXPECT_EQ(game.form.Ji[cell(5, 6)].code, 2) << "the plate is below the wheel's old cell";
+    EXPECT_EQ(game.state().blocks[cell(4, 6)].code, 3);
+    EXPECT_EQ(game.state().blockCell[cell(4, 6)], cell(4, 5));
+    EXPECT_EQ(game.state().ground[cell(5, 6)].code, 2) << "the plate is below the wheel's old cell";
     game.play("DLU");  // round to push it up and away
-    EXPECT_EQ(game.form.BlockCell[cell(4, 6)], cell(3, 5));
-    EXPECT_EQ(game.form.Block[cell(4, 6)].code, 2);
+    EXPECT_EQ(game.state().blockCell[cell(4, 6)], cell(3, 5));
+    EXPECT_EQ(game.state().blocks[cell(4, 6)].code, 2);
 }
 
 TEST(Power, AnOliveBallBridgesTwoPlatesAndABlackBallDoesNot) {
@@ -101,9 +101,9 @@ TEST(Power, ACrossedBoxBurnsAndCutsPowerBehindIt) {
     TestGame game;
     game.ground(cell(4, 3), 7).ground(cell(4, 4), 10).ground(cell(4, 5), 2).block(cell(9, 9), 7);
     game.start();
-    EXPECT_EQ(game.form.Ji[cell(4, 4)].code, 0);
-    EXPECT_EQ(game.form.Ji[cell(4, 5)].code, 2);
-    EXPECT_EQ(powerAt(game, cell(4, 5)), Power::Denkai);
+    EXPECT_EQ(game.state().ground[cell(4, 4)].code, 0);
+    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 2);
+    EXPECT_EQ(powerAt(game, cell(4, 5)), Power::Unpowered);
 }
 
 TEST(Power, BeamsCrossKeysAndThePlayerAndStopAtBallsAndWalls) {
@@ -118,9 +118,9 @@ TEST(Power, BeamsCrossKeysAndThePlayerAndStopAtBallsAndWalls) {
     TestGame player;
     player.ground(cell(2, 0), 7).ground(cell(2, 1), 20).block(cell(2, 5), 7);
     player.start();
-    EXPECT_TRUE(player.form.BeemPic[cell(2, 5)].marked);
+    EXPECT_TRUE(player.state().overlays[cell(2, 5)].marked);
     player.play(".");
-    EXPECT_TRUE(player.form.isLost()) << "a beam through the player's cell";
+    EXPECT_TRUE(player.engine.isLost()) << "a beam through the player's cell";
 }
 
 TEST(Power, EmittersFacingTheirOwnEdgeOrAWallMarkNothing) {
@@ -134,8 +134,8 @@ TEST(Power, ASkullBallNextToThePlayerEndsTheGameAndItsMarksStay) {
     TestGame game;
     game.ground(cell(5, 3), 7).block(cell(5, 4), 4).block(cell(6, 5), 7);
     game.start();
-    EXPECT_TRUE(game.form.isLost());
-    EXPECT_EQ(game.form.Block[cell(5, 4)].code, 0);
+    EXPECT_TRUE(game.engine.isLost());
+    EXPECT_EQ(game.state().blocks[cell(5, 4)].code, 0);
     EXPECT_EQ(marks(game), (std::vector<int>{cell(4, 3), cell(4, 4), cell(4, 5), cell(5, 3), cell(5, 4), cell(5, 5),
                                              cell(6, 3), cell(6, 4), cell(6, 5)}));
 }
@@ -145,8 +145,8 @@ TEST(Power, ABlastTwoCellsAwayClearsTheMarksAndTheRerunRestoresBeams) {
     game.ground(cell(5, 3), 7).block(cell(5, 4), 4).block(cell(5, 7), 7);
     game.ground(cell(0, 0), 7).ground(cell(0, 1), 18);
     game.start();
-    EXPECT_FALSE(game.form.isLost());
-    EXPECT_EQ(game.form.Block[cell(5, 4)].code, 0);
+    EXPECT_FALSE(game.engine.isLost());
+    EXPECT_EQ(game.state().blocks[cell(5, 4)].code, 0);
     std::vector<int> beam;
     for (int r = 1; r < BoardSide; ++r) beam.push_back(cell(r, 1));
     EXPECT_EQ(marks(game), beam);
@@ -163,9 +163,9 @@ TEST(Power, TwoSkullBallsDetonateInOnePass) {
     TestGame game;
     game.ground(cell(5, 5), 7).block(cell(5, 4), 4).block(cell(5, 6), 4).block(cell(12, 12), 7);
     game.start();
-    EXPECT_EQ(game.form.Block[cell(5, 4)].code, 0);
-    EXPECT_EQ(game.form.Block[cell(5, 6)].code, 0);
-    EXPECT_FALSE(game.form.isLost());
+    EXPECT_EQ(game.state().blocks[cell(5, 4)].code, 0);
+    EXPECT_EQ(game.state().blocks[cell(5, 6)].code, 0);
+    EXPECT_FALSE(game.engine.isLost());
     EXPECT_TRUE(marks(game).empty());
 }
 
@@ -174,13 +174,13 @@ TEST(Power, ABlastInTheLastColumnOrTheBottomRowStaysOnTheBoard) {
     TestGame right;
     right.ground(cell(6, 14), 7).block(cell(5, 14), 4).block(cell(4, 13), 7);
     right.start();
-    EXPECT_TRUE(right.form.isLost());
+    EXPECT_TRUE(right.engine.isLost());
     EXPECT_EQ(marks(right), (std::vector<int>{cell(4, 13), cell(4, 14), cell(5, 13), cell(5, 14), cell(6, 13),
                                               cell(6, 14)}));
     TestGame corner;
     corner.ground(cell(14, 13), 7).block(cell(14, 14), 4).block(cell(13, 13), 7);
     corner.start();
-    EXPECT_TRUE(corner.form.isLost());
+    EXPECT_TRUE(corner.engine.isLost());
     EXPECT_EQ(marks(corner), (std::vector<int>{cell(13, 13), cell(13, 14), cell(14, 13), cell(14, 14)}));
 }
 
@@ -189,8 +189,8 @@ TEST(Power, OfTwoBlastsInOnePassOnlyTheOneThatKillsLeavesItsMarks) {
     game.ground(cell(2, 2), 7).block(cell(2, 3), 4);
     game.ground(cell(10, 10), 7).block(cell(10, 11), 4).block(cell(11, 12), 7);
     game.start();
-    EXPECT_TRUE(game.form.isLost());
-    EXPECT_EQ(game.form.Block[cell(2, 3)].code, 0);
+    EXPECT_TRUE(game.engine.isLost());
+    EXPECT_EQ(game.state().blocks[cell(2, 3)].code, 0);
     EXPECT_EQ(marks(game), (std::vector<int>{cell(9, 10), cell(9, 11), cell(9, 12), cell(10, 10), cell(10, 11),
                                              cell(10, 12), cell(11, 10), cell(11, 11), cell(11, 12)}));
 }
@@ -199,13 +199,13 @@ TEST(Power, TheYellowPlateKillsOnlyAtRest) {
     TestGame game;
     game.ground(cell(4, 6), 7).ground(cell(5, 6), 2).block(cell(5, 5), 7);
     game.start();
-    game.form.Form_KeyDown(vk::Right, 0);
+    game.engine.pressKey(Key::Right);
     for (int i = 0; i < 3; ++i) {
-        game.form.Timer1_Timer();
-        EXPECT_FALSE(game.form.isLost());
+        game.engine.tick();
+        EXPECT_FALSE(game.engine.isLost());
     }
-    game.form.Timer1_Timer();
-    EXPECT_TRUE(game.form.isLost());
+    game.engine.tick();
+    EXPECT_TRUE(game.engine.isLost());
     EXPECT_EQ(game.player(), cell(5, 6));
 }
 
@@ -215,37 +215,37 @@ TEST(Power, PushingABallOutOfABeamLetsTheBeamOntoThePlayer) {
     game.start();
     ASSERT_EQ(marks(game), (std::vector<int>{cell(2, 5), cell(3, 5)}));
     game.play("R");
-    EXPECT_TRUE(game.form.isLost());
+    EXPECT_TRUE(game.engine.isLost());
     EXPECT_EQ(game.player(), cell(4, 5));
-    EXPECT_TRUE(game.form.BeemPic[cell(4, 5)].marked);
+    EXPECT_TRUE(game.state().overlays[cell(4, 5)].marked);
 }
 
-TEST(Power, GameOverDuringAKickHandsControlBack) {
+TEST(Power, LosingDuringAKickHandsControlBack) {
     TestGame game;
     game.block(cell(5, 5), 7).block(cell(5, 6), 5);
     game.start();
-    game.form.Form_KeyDown(vk::Right, 0);
-    game.form.Timer1_Timer();
-    ASSERT_EQ(game.form.MovingBlock, cell(5, 6));
-    game.form.GAMEOVER();
-    EXPECT_FALSE(game.form.isLost());
-    EXPECT_EQ(game.form.MovingBlock, game.form.PlayerBlock);
-    EXPECT_EQ(game.form.InputLock, 0);
-    EXPECT_EQ(game.form.KickActive, -1);
-    EXPECT_TRUE(game.form.Timer1Enabled);
+    game.engine.pressKey(Key::Right);
+    game.engine.tick();
+    ASSERT_EQ(game.state().movingBlock, cell(5, 6));
+    game.engine.loseGame();
+    EXPECT_FALSE(game.engine.isLost());
+    EXPECT_EQ(game.state().movingBlock, game.state().playerBlock);
+    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_TRUE(game.state().kickInProgress);
+    EXPECT_TRUE(game.state().ticking);
 }
 
-TEST(Power, SumanDoesNothingWhileABallRolls) {
+TEST(Power, TheCircuitWaitsWhileABallRolls) {
     TestGame game;
     game.ground(cell(0, 0), 7).ground(cell(0, 1), 2).block(cell(5, 5), 7).block(cell(5, 6), 5);
     game.start();
-    game.form.Form_KeyDown(vk::Right, 0);
-    game.form.Timer1_Timer();
-    game.form.Ji[cell(0, 0)].code = 0;
-    const Form1Model before = game.form;
-    game.form.Suman();
-    for (int i = 0; i < CellCount; ++i) EXPECT_EQ(game.form.Ji[i].power, before.Ji[i].power);
-    EXPECT_EQ(game.form.Ji[cell(0, 1)].code, 3);
+    game.engine.pressKey(Key::Right);
+    game.engine.tick();
+    game.state().ground[cell(0, 0)].code = 0;
+    const GameState before = game.engine.snapshot();
+    game.engine.evaluateCircuit();
+    for (int i = 0; i < CellCount; ++i) EXPECT_EQ(game.state().ground[i].power, before.ground[i].power);
+    EXPECT_EQ(game.state().ground[cell(0, 1)].code, 3);
 }
 
 TEST(CellActions, KeyPlatesOpenOnlyWithAKey) {
@@ -254,11 +254,11 @@ TEST(CellActions, KeyPlatesOpenOnlyWithAKey) {
         game.block(cell(5, 5), 7).ground(cell(4, 5), plate);
         game.start();
         game.play("u");
-        EXPECT_EQ(game.form.Ji[cell(4, 5)].code, plate);
-        game.form.KeyCount = 2;
+        EXPECT_EQ(game.state().ground[cell(4, 5)].code, plate);
+        game.state().keysHeld = 2;
         game.play("u");
-        EXPECT_EQ(game.form.Ji[cell(4, 5)].code, 0);
-        EXPECT_EQ(game.form.KeyCount, 1);
+        EXPECT_EQ(game.state().ground[cell(4, 5)].code, 0);
+        EXPECT_EQ(game.state().keysHeld, 1);
     }
 }
 
@@ -269,18 +269,18 @@ TEST(CellActions, SlotsAndBarsTurnAndTurnBack) {
         game.block(cell(5, 5), 7).ground(cell(5, 6), from).block(cell(5, 6), 1);
         game.start();
         game.play("r");
-        EXPECT_EQ(game.form.Ji[cell(5, 6)].code, to);
+        EXPECT_EQ(game.state().ground[cell(5, 6)].code, to);
         game.play("r");
-        EXPECT_EQ(game.form.Ji[cell(5, 6)].code, from);
+        EXPECT_EQ(game.state().ground[cell(5, 6)].code, from);
     }
     for (uint8_t inert : {0, 1, 2, 18, 26}) {
         TestGame game;
         game.block(cell(5, 5), 7).ground(cell(5, 4), inert);
         game.start();
-        game.form.KeyCount = 1;
-        game.form.Form_KeyDown(vk::Left, ShiftMask);
-        EXPECT_EQ(game.form.Ji[cell(5, 4)].code, inert);
-        EXPECT_EQ(game.form.KeyCount, 1);
+        game.state().keysHeld = 1;
+        game.engine.pressKey(Key::Left, ShiftModifier);
+        EXPECT_EQ(game.state().ground[cell(5, 4)].code, inert);
+        EXPECT_EQ(game.state().keysHeld, 1);
     }
 }
 
@@ -288,10 +288,10 @@ TEST(CellActions, ClosingASlotPowersTheCircuit) {
     TestGame game;
     game.ground(cell(4, 3), 7).ground(cell(4, 4), 16).ground(cell(4, 5), 2).block(cell(5, 4), 7);
     game.start();
-    EXPECT_EQ(game.form.Ji[cell(4, 5)].code, 2);
+    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 2);
     game.play("u");
-    EXPECT_EQ(game.form.Ji[cell(4, 4)].code, 17);
-    EXPECT_EQ(game.form.Ji[cell(4, 5)].code, 3);
+    EXPECT_EQ(game.state().ground[cell(4, 4)].code, 17);
+    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 3);
 }
 
 }  // namespace

@@ -75,31 +75,31 @@ TEST(Progress, StartUpReadsTheFileAndLoadsTheFirstUnclearedStage) {
     game.block(cell(2, 2), 7).comment("stage four");
     game.load("stage4.txt");
     std::ofstream(game.dir.file("data.nrl"), std::ios::binary) << formatProgress(progressOf({{1, 1}, {2, 1}, {3, 2}}, 0));
-    Form1 fresh(game.platform);
-    fresh.Form_Load();
+    Game fresh(game.platform);
+    fresh.startUp();
     EXPECT_EQ(game.platform.splashes, 1);
-    EXPECT_EQ(fresh.StageName.caption, "stage4.txt");
-    EXPECT_EQ(fresh.StagePath, game.stageFile("stage4.txt"));
-    EXPECT_EQ(fresh.ComentsTag, "stage four");
-    EXPECT_EQ(fresh.InputLock, -1);
-    EXPECT_EQ(fresh.Command1.caption, "開始");
+    EXPECT_EQ(fresh.state().stageTitle, "stage4.txt");
+    EXPECT_EQ(fresh.state().stagePath, game.stageFile("stage4.txt"));
+    EXPECT_EQ(fresh.state().comment, "stage four");
+    EXPECT_TRUE(fresh.state().inputLocked);
+    EXPECT_EQ(fresh.state().roundCommand, RoundCommand::Start);
     EXPECT_EQ(fresh.playerCell(), cell(2, 2));
-    EXPECT_EQ(fresh.StageProgress[2], 2);
+    EXPECT_EQ(fresh.state().progress[2], 2);
     EXPECT_TRUE(game.platform.messages.empty());
 }
 
 TEST(Progress, StartUpWithoutFilesShowsAnEmptyBoardAndSaysWhy) {
     TestGame game;
-    Form1 fresh(game.platform);
-    fresh.Form_Load();
-    EXPECT_EQ(fresh.StageProgress, Progress{});
+    Game fresh(game.platform);
+    fresh.startUp();
+    EXPECT_EQ(fresh.state().progress, Progress{});
     ASSERT_EQ(game.platform.messages.size(), 1u);  // the missing stage, not the missing progress
     EXPECT_NE(game.platform.messages[0].text.find("stage1.txt"), std::string::npos);
     for (int i = 0; i < CellCount; ++i) {
-        EXPECT_EQ(fresh.Ji[i].code, 0);
-        EXPECT_EQ(fresh.Block[i].code, 0);
+        EXPECT_EQ(fresh.state().ground[i].code, 0);
+        EXPECT_EQ(fresh.state().blocks[i].code, 0);
     }
-    EXPECT_EQ(fresh.Command1.caption, "開始");
+    EXPECT_EQ(fresh.state().roundCommand, RoundCommand::Start);
 }
 
 TEST(Progress, GarbledFileIsReportedAndKeptUntilANormalClose) {
@@ -107,31 +107,28 @@ TEST(Progress, GarbledFileIsReportedAndKeptUntilANormalClose) {
     game.block(0, 7).load("stage1.txt");
     const std::string path = game.dir.file("data.nrl");
     std::ofstream(path, std::ios::binary) << "garbage";
-    Form1 fresh(game.platform);
-    fresh.Form_Load();
+    Game fresh(game.platform);
+    fresh.startUp();
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_NE(game.platform.messages[0].text.find("data.nrl"), std::string::npos);
     EXPECT_EQ(readBytes(path), "garbage");
-    bool cancel = false;
-    fresh.Form_Unload(cancel);
+    fresh.prepareToClose();
     EXPECT_EQ(readBytes(path), formatProgress(Progress{}));
 }
 
 TEST(Progress, ClosingWritesTheFileAndAFailedWriteKeepsTheOldOneAndReports) {
     TestGame game;
-    game.form.StageProgress[0] = 1;
-    bool cancel = false;
-    game.form.Form_Unload(cancel);
-    EXPECT_FALSE(cancel);
+    game.state().progress[0] = 1;
+    EXPECT_TRUE(game.engine.prepareToClose());
     const std::string path = game.dir.file("data.nrl");
-    EXPECT_EQ(readBytes(path), formatProgress(game.form.StageProgress));
+    EXPECT_EQ(readBytes(path), formatProgress(game.state().progress));
     EXPECT_TRUE(game.platform.messages.empty());
 
     // A full disk, simulated with a file size limit (which binds root too).
-    game.form.StageProgress[1] = 2;
+    game.state().progress[1] = 2;
     {
         FileSizeLimit limit(10);
-        game.form.Form_Unload(cancel);
+        game.engine.prepareToClose();
     }
     EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}}, 0)));
     ASSERT_EQ(game.platform.messages.size(), 1u);
@@ -141,24 +138,24 @@ TEST(Progress, ClosingWritesTheFileAndAFailedWriteKeepsTheOldOneAndReports) {
 TEST(Progress, ClosingInEditModeAsksAndCancelKeepsTheWindowButWritesProgress) {
     TestGame game;
     game.load();
-    game.form.Editcheck_Click();
-    game.form.StageProgress[4] = 1;
+    game.engine.toggleEditor();
+    game.state().progress[4] = 1;
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
-    game.form.shuryou_Click();
+    game.engine.quit();
     EXPECT_FALSE(game.platform.closed);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].text, "終了します。\n保存しますか？");
     EXPECT_EQ(game.platform.messages[0].buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(game.form.StageProgress));
+    EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(game.state().progress));
 
     game.platform.messageAnswers.push_back(MsgResult::No);
-    game.form.shuryou_Click();
+    game.engine.quit();
     EXPECT_TRUE(game.platform.closed);
 }
 
 TEST(Progress, ClosingOutsideEditModeAsksNothing) {
     TestGame game;
-    game.form.shuryou_Click();
+    game.engine.quit();
     EXPECT_TRUE(game.platform.messages.empty());
     EXPECT_TRUE(game.platform.closed);
 }
@@ -168,17 +165,16 @@ TEST(Progress, AnInstalledCopyKeepsProgressInTheUsersDataFolder) {
     ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
     // Even root cannot write into /proc/self, which stands in for a read-only program folder.
     ScriptedPlatform installed("/proc/self");
-    Form1 form(installed);
-    form.StageProgress[2] = 2;
-    bool cancel = false;
-    form.Form_Unload(cancel);
+    Game game(installed);
+    game.state().progress[2] = 2;
+    game.prepareToClose();
     const std::string saved = data.file("Nerilo/data.nrl");
-    EXPECT_EQ(readBytes(saved), formatProgress(form.StageProgress));
+    EXPECT_EQ(readBytes(saved), formatProgress(game.state().progress));
     EXPECT_TRUE(installed.messages.empty());
 
-    Form1 next(installed);
-    next.Form_Load();
-    EXPECT_EQ(next.StageProgress[2], 2);
+    Game next(installed);
+    next.startUp();
+    EXPECT_EQ(next.state().progress[2], 2);
     ::unsetenv("XDG_DATA_HOME");
 
     TempDir writable;
@@ -187,11 +183,11 @@ TEST(Progress, AnInstalledCopyKeepsProgressInTheUsersDataFolder) {
 
 TEST(Progress, MyPathEndsInExactlyOneSeparator) {
     ScriptedPlatform root("/");
-    Form1 atRoot(root);
-    EXPECT_EQ(atRoot.MyPath(), "/");
+    Game atRoot(root);
+    EXPECT_EQ(atRoot.programFolder(), "/");
     ScriptedPlatform plain("/opt/nerilo");
-    Form1 inFolder(plain);
-    EXPECT_EQ(inFolder.MyPath(), "/opt/nerilo/");
+    Game inFolder(plain);
+    EXPECT_EQ(inFolder.programFolder(), "/opt/nerilo/");
 }
 
 }  // namespace

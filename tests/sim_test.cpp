@@ -79,6 +79,20 @@ TEST(Sim, RefusesBadFilesAndOptions) {
     EXPECT_EQ(nlohmann::json::parse(ok.output)["command1"], "開始");
 }
 
+// An empty --keys= once took the stage file for the key string.
+TEST(Sim, AnEmptyKeyStringMeansNoKeys) {
+    TestGame game;
+    game.block(cell(5, 5), 7);
+    game.load();
+    for (const std::string& arguments : {"--keys= " + game.stageFile("test.txt"), game.stageFile("test.txt") + " --keys="}) {
+        SimRun run = runSim(arguments);
+        ASSERT_EQ(run.status, 0) << arguments << ": " << run.output;
+        auto json = nlohmann::json::parse(run.output);
+        EXPECT_EQ(json["player"], cell(5, 5));
+        EXPECT_EQ(json["ticks"], 0);
+    }
+}
+
 TEST(Sim, ProgressOptionRunsTheStartUpCheckAndTheCapSetsStuck) {
     TestGame game;
     game.block(cell(2, 0), 7);

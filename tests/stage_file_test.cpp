@@ -36,7 +36,7 @@ TEST(StageFile, SaveAndReopenReproducesEveryCodeCommentAndTarget) {
     game.comment("階段へ, 鍵を拾って, 進め").target(150);
     game.load();
     game.platform.fileAnswers.push_back(game.stageFile("copy.txt"));
-    game.form.hozon_Click();
+    game.engine.saveStage();
 
     StageRead reread = readStageFile(game.stageFile("copy.txt"));
     ASSERT_TRUE(reread.ok()) << reread.error;
@@ -44,7 +44,7 @@ TEST(StageFile, SaveAndReopenReproducesEveryCodeCommentAndTarget) {
     EXPECT_EQ(reread.stage.blocks, game.stage.blocks);
     EXPECT_EQ(reread.stage.comment, "階段へ, 鍵を拾って, 進め");
     EXPECT_EQ(reread.stage.stepTarget, 150);
-    EXPECT_EQ(game.form.StagePath, game.stageFile("copy.txt"));
+    EXPECT_EQ(game.state().stagePath, game.stageFile("copy.txt"));
 }
 
 TEST(StageFile, WriterLaysOutQuotedFieldsWithCrLf) {
@@ -166,15 +166,15 @@ TEST(StageFile, DoubleQuoteInACommentIsStoredFullWidthAndTheRestSurvives) {
 TEST(StageFile, CommentThatCodePage932CannotHoldIsReportedBeforeWriting) {
     TestGame game;
     game.load();
-    game.form.ComentsTag = "emoji 😀";
+    game.state().comment = "emoji 😀";
     const std::string path = game.stageFile("out.txt");
     writeBytes(path, "old contents");
     game.platform.fileAnswers.push_back(path);
-    game.form.hozon_Click();
+    game.engine.saveStage();
     EXPECT_EQ(readBytes(path), "old contents");
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
-    EXPECT_EQ(game.form.StagePath, game.stageFile("test.txt"));
+    EXPECT_EQ(game.state().stagePath, game.stageFile("test.txt"));
 }
 
 // Every kind of bad file leaves the board, comment, target and path as they were.
@@ -183,7 +183,7 @@ TEST(StageFile, OpeningABadFileChangesNothing) {
     game.ground(cell(3, 3), 8).block(cell(4, 4), 7).comment("good").target(77);
     game.start();
     game.play("R");
-    const Form1Model before = game.form;
+    const GameState before = game.engine.snapshot();
 
     const std::string bad = game.stageFile("bad.txt");
     const std::string cases[] = {
@@ -197,17 +197,17 @@ TEST(StageFile, OpeningABadFileChangesNothing) {
     for (const std::string& bytes : cases) {
         writeBytes(bad, bytes);
         game.platform.fileAnswers.push_back(bad);
-        game.form.hiraku_Click();
-        EXPECT_EQ(game.form.StagePath, before.StagePath);
-        EXPECT_EQ(game.form.ComentsTag, "good");
-        EXPECT_EQ(game.form.Label1.tag, "77");
+        game.engine.openStage();
+        EXPECT_EQ(game.state().stagePath, before.stagePath);
+        EXPECT_EQ(game.state().comment, "good");
+        EXPECT_EQ(game.state().stepTarget, 77);
         for (int i = 0; i < CellCount; ++i) {
-            ASSERT_EQ(game.form.Ji[i].code, before.Ji[i].code);
-            ASSERT_EQ(game.form.Block[i].code, before.Block[i].code);
-            ASSERT_EQ(game.form.BlockCell[i], before.BlockCell[i]);
+            ASSERT_EQ(game.state().ground[i].code, before.ground[i].code);
+            ASSERT_EQ(game.state().blocks[i].code, before.blocks[i].code);
+            ASSERT_EQ(game.state().blockCell[i], before.blockCell[i]);
         }
-        EXPECT_EQ(game.form.Timer1Enabled, before.Timer1Enabled);
-        EXPECT_EQ(game.form.InputLock, before.InputLock);
+        EXPECT_EQ(game.state().ticking, before.ticking);
+        EXPECT_EQ(game.state().inputLocked, before.inputLocked);
     }
     ASSERT_EQ(game.platform.messages.size(), std::size(cases));
     EXPECT_NE(game.platform.messages[4].text.find("UTF-8"), std::string::npos);
@@ -237,17 +237,17 @@ TEST(StageFile, DirectoriesPipesAndHugeFilesAreRefusedWithoutReadingThem) {
 TEST(StageFile, OpenInEditModeLeavesStartAndRetryDisabled) {
     TestGame game;
     game.load();
-    game.form.Editcheck_Click();
+    game.engine.toggleEditor();
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
-    game.form.hiraku_Click();
-    EXPECT_FALSE(game.form.kaisi.enabled);
-    EXPECT_FALSE(game.form.retry.enabled);
-    EXPECT_FALSE(game.form.Command1.enabled);
+    game.engine.openStage();
+    EXPECT_FALSE(viewOf(game.engine.state()).start.enabled);
+    EXPECT_FALSE(viewOf(game.engine.state()).retry.enabled);
+    EXPECT_FALSE(viewOf(game.engine.state()).roundButton.enabled);
 }
 
 TEST(StageFile, OpenDialogStartsInTheStageFolderWithItsFilter) {
     TestGame game;
-    game.form.hiraku_Click();
+    game.engine.openStage();
     ASSERT_EQ(game.platform.dialogs.size(), 1u);
     EXPECT_EQ(game.platform.dialogs[0].title, "開く");
     EXPECT_EQ(game.platform.dialogs[0].initialFolder, game.dir.path().string() + "/stage");

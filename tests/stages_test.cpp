@@ -45,21 +45,21 @@ int presses(const std::string& keys) { return static_cast<int>(keys.size()); }
 struct Played {
     int clears = 0;
     bool lost = false;
-    std::string counter;
+    int stepsLeft = 0;
 };
 
 // Opens the numbered stage from the source tree through the Open command and plays it.
 Played play(int number, const std::string& keys, bool stepTry) {
     ScriptedPlatform platform("/nonexistent");
-    Form1 form(platform);
-    form.Tokein.checked = stepTry;
+    Game game(platform);
+    game.state().stepTry = stepTry;
     platform.fileAnswers.push_back((Source / "stage" / ("stage" + std::to_string(number) + ".txt")).string());
-    form.hiraku_Click();
-    form.kaisi_Click();
+    game.openStage();
+    game.startRound();
     Replay replay;
-    EXPECT_TRUE(playKeys(form, keys, 2000, replay));
+    EXPECT_TRUE(playKeys(game, keys, 2000, replay));
     EXPECT_FALSE(replay.stuck) << "stage " << number;
-    return {static_cast<int>(platform.clears.size()), form.isLost(), form.Label1.caption};
+    return {static_cast<int>(platform.clears.size()), game.isLost(), game.state().stepsLeft};
 }
 
 TEST(Stages, EverySolutionClearsItsStageAlsoWithinTheStepTarget) {
@@ -98,7 +98,7 @@ TEST(Stages, TheSetUsesEveryTileHasCommentsAndFairTargets) {
         EXPECT_NE(stage.comment.find("ステージ" + std::to_string(number) + "「"), std::string::npos) << number;
         // The counter left at the clear: about a quarter of the steps the solution takes.
         const Played counted = play(number, all.at(number), true);
-        const long long left = std::stoll(counted.counter);
+        const long long left = counted.stepsLeft;
         const long long steps = stage.stepTarget - left;
         EXPECT_GE(left, 1 + steps / 5) << "stage " << number;
         EXPECT_LE(left, 2 + steps / 3) << "stage " << number;
@@ -123,22 +123,22 @@ TEST(Stages, ThirtyClearsInARowReachTheEnding) {
     TempDir program;
     std::filesystem::copy(Source / "stage", program.path() / "stage");
     ScriptedPlatform platform(program.path().string());
-    Form1 form(platform);
-    form.Form_Load();
-    ASSERT_EQ(form.StageName.caption, "stage1.txt");
-    form.kaisi_Click();
+    Game form(platform);
+    form.startUp();
+    ASSERT_EQ(form.state().stageTitle, "stage1.txt");
+    form.startRound();
     for (const auto& [number, keys] : solutions()) {
-        ASSERT_EQ(form.StageName.caption, "stage" + std::to_string(number) + ".txt");
+        ASSERT_EQ(form.state().stageTitle, "stage" + std::to_string(number) + ".txt");
         Replay replay;
         playKeys(form, keys, 2000, replay);
         ASSERT_EQ(platform.clears.size(), static_cast<size_t>(number)) << "stage " << number;
     }
     Progress allCleared;
     allCleared.fill(1);
-    EXPECT_EQ(form.StageProgress, allCleared);
+    EXPECT_EQ(form.state().progress, allCleared);
     EXPECT_EQ(platform.endings, std::vector<bool>{false});
-    EXPECT_TRUE(form.Minigame.enabled);
-    EXPECT_FALSE(form.Minigame2.enabled);
+    EXPECT_TRUE(form.state().blockModeUnlocked);
+    EXPECT_FALSE(form.state().superModeUnlocked);
 }
 
 }  // namespace

@@ -10,13 +10,13 @@ struct Frame {
     int left, top, frame;
 };
 
-std::vector<Frame> followMove(TestGame& game, int key, int ticks) {
+std::vector<Frame> followMove(TestGame& game, Key key, int ticks) {
     std::vector<Frame> frames;
-    game.form.Form_KeyDown(key, 0);
+    game.engine.pressKey(key);
     for (int i = 0; i < ticks; ++i) {
-        game.form.Timer1_Timer();
-        const BlockControl& p = game.form.Block[game.form.PlayerBlock];
-        frames.push_back({p.left, p.top, p.picture.palette == Palette::Ptip ? p.picture.index : -1});
+        game.engine.tick();
+        const BlockPiece& p = game.state().blocks[game.state().playerBlock];
+        frames.push_back({p.left, p.top, p.picture.palette == Palette::Player ? p.picture.index : -1});
     }
     return frames;
 }
@@ -25,7 +25,7 @@ TEST(Tick, AStepRunsFourQuarterPhasesWithWalkingFrames) {
     TestGame game;
     game.block(cell(5, 5), 7);
     game.start();
-    auto frames = followMove(game, vk::Left, 4);
+    auto frames = followMove(game, Key::Left, 4);
     const int x = cellLeft(cell(5, 5)), y = cellTop(cell(5, 5));
     const Frame expected[] = {{x - 120, y, 12}, {x - 240, y, 11}, {x - 360, y, 13}, {x - 480, y, 11}};
     for (int i = 0; i < 4; ++i) {
@@ -34,14 +34,14 @@ TEST(Tick, AStepRunsFourQuarterPhasesWithWalkingFrames) {
         EXPECT_EQ(frames[i].frame, expected[i].frame) << i;
     }
     EXPECT_EQ(game.player(), cell(5, 4));
-    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_FALSE(game.state().inputLocked);
 }
 
 TEST(Tick, AJumpFromASpringFollowsItsArcAndLandsTwoCellsOn) {
     TestGame game;
     game.block(cell(5, 2), 7).ground(cell(5, 3), 5);
     game.start();
-    auto frames = followMove(game, vk::Right, 8);
+    auto frames = followMove(game, Key::Right, 8);
     const int y = cellTop(cell(5, 3));
     const int x = cellLeft(cell(5, 3));
     // Ticks 5..8 are the jump: a quarter step, then the arc offsets of phases 1 to 3.
@@ -52,7 +52,7 @@ TEST(Tick, AJumpFromASpringFollowsItsArcAndLandsTwoCellsOn) {
         EXPECT_EQ(frames[4 + i].frame, expected[i].frame) << i;
     }
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_FALSE(game.state().inputLocked);
 }
 
 TEST(Tick, StepsWrapAroundTheBoard) {
@@ -61,19 +61,19 @@ TEST(Tick, StepsWrapAroundTheBoard) {
     TestGame left;
     left.block(cell(3, 4), 7).ground(cell(3, 3), 4).ground(cell(3, 1), 1).ground(cell(3, 0), 1);
     left.start();
-    auto frames = followMove(left, vk::Left, 16);
+    auto frames = followMove(left, Key::Left, 16);
     EXPECT_EQ(frames[12].left, -120);
     EXPECT_EQ(frames[14].left, -360);  // the picture slides out of the grid
     EXPECT_EQ(frames[15].left, cellLeft(cell(3, 14)));
     EXPECT_EQ(left.player(), cell(3, 14));
-    EXPECT_EQ(left.form.InputLock, 0);
+    EXPECT_FALSE(left.state().inputLocked);
 
     TestGame up;
     up.block(cell(3, 6), 7).ground(cell(2, 6), 4).ground(cell(0, 6), 1);
     up.start();
     up.play("U");
     EXPECT_EQ(up.player(), cell(14, 6));
-    EXPECT_EQ(up.form.Block[up.form.PlayerBlock].top, cellTop(cell(14, 6)));
+    EXPECT_EQ(up.state().blocks[up.state().playerBlock].top, cellTop(cell(14, 6)));
 }
 
 TEST(Tick, JumpsWrapOnEitherCellChange) {
@@ -99,8 +99,8 @@ TEST(Tick, AJumpFromTheLastColumnWrapsDownToTheTopRow) {
     game.start();
     game.play("D");
     EXPECT_EQ(game.player(), cell(0, 14));
-    EXPECT_EQ(game.form.Block[game.form.PlayerBlock].top, cellTop(cell(0, 14)));
-    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_EQ(game.state().blocks[game.state().playerBlock].top, cellTop(cell(0, 14)));
+    EXPECT_FALSE(game.state().inputLocked);
 }
 
 TEST(Tick, AJumpOntoAWallOrABlockStepsOn) {
@@ -116,7 +116,7 @@ TEST(Tick, AJumpOntoAWallOrABlockStepsOn) {
     ball.start();
     ball.play("R");
     EXPECT_EQ(ball.player(), cell(6, 6));
-    EXPECT_EQ(ball.form.BlockCell[cell(6, 5)], cell(6, 5));
+    EXPECT_EQ(ball.state().blockCell[cell(6, 5)], cell(6, 5));
 }
 
 TEST(Tick, SpringsChainJumps) {
@@ -137,10 +137,10 @@ TEST(Tick, AnEndlessJumpRowKeepsCirclingUntilRetry) {
     game.start();
     Replay r = game.play("R", 500);
     EXPECT_TRUE(r.stuck);
-    EXPECT_EQ(game.form.InputLock, -1);
+    EXPECT_TRUE(game.state().inputLocked);
     game.play("X");
     EXPECT_EQ(game.player(), cell(2, 0));
-    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_FALSE(game.state().inputLocked);
 }
 
 TEST(Tick, PushingANonConductorRedrawsBeamsAndAConductorReevaluates) {
@@ -148,23 +148,23 @@ TEST(Tick, PushingANonConductorRedrawsBeamsAndAConductorReevaluates) {
     TestGame cut;
     cut.ground(cell(1, 0), 7).ground(cell(1, 1), 20).block(cell(3, 5), 7).block(cell(2, 5), 1);
     cut.start();
-    EXPECT_TRUE(cut.form.BeemPic[cell(1, 7)].marked);
+    EXPECT_TRUE(cut.state().overlays[cell(1, 7)].marked);
     cut.play("U");  // pushes the ball up into the beam row at (1,5)
-    EXPECT_EQ(cut.form.BlockCell[cell(2, 5)], cell(1, 5));
-    EXPECT_TRUE(cut.form.BeemPic[cell(1, 4)].marked);
-    EXPECT_FALSE(cut.form.BeemPic[cell(1, 6)].marked);
+    EXPECT_EQ(cut.state().blockCell[cell(2, 5)], cell(1, 5));
+    EXPECT_TRUE(cut.state().overlays[cell(1, 4)].marked);
+    EXPECT_FALSE(cut.state().overlays[cell(1, 6)].marked);
 }
 
 TEST(Tick, IdlePlayerOnAnArrowSlidesWithoutAKey) {
     TestGame game;
     game.block(cell(5, 5), 7).ground(cell(5, 5), 28);
     game.start();
-    game.form.Timer1_Timer();
+    game.engine.tick();
     EXPECT_EQ(game.player(), cell(5, 6));
     game.settle();
     EXPECT_EQ(game.player(), cell(5, 14));
-    EXPECT_EQ(game.form.InputLock, 0);
-    EXPECT_FALSE(game.form.isLost());
+    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.engine.isLost());
 }
 
 TEST(Slides, BlockedOnItsOwnArrowThePlayerIsLost) {
@@ -172,9 +172,9 @@ TEST(Slides, BlockedOnItsOwnArrowThePlayerIsLost) {
     game.block(cell(5, 5), 7).ground(cell(5, 6), 28).ground(cell(5, 7), 1);
     game.start();
     game.play("R");
-    EXPECT_TRUE(game.form.isLost());
+    EXPECT_TRUE(game.engine.isLost());
     EXPECT_EQ(game.player(), cell(5, 6));
-    EXPECT_EQ(game.form.Block[game.form.PlayerBlock].picture, Ptip(1));
+    EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, playerPicture(1));
 }
 
 TEST(Slides, CarriedIntoTheTopRowOnItsOwnArrowIsLostButNotFromPlainGround) {
@@ -182,16 +182,16 @@ TEST(Slides, CarriedIntoTheTopRowOnItsOwnArrowIsLostButNotFromPlainGround) {
     onArrow.block(cell(3, 5), 7).ground(cell(2, 5), 27).ground(cell(1, 5), 27).ground(cell(0, 5), 27);
     onArrow.start();
     onArrow.play("U");
-    EXPECT_TRUE(onArrow.form.isLost());
+    EXPECT_TRUE(onArrow.engine.isLost());
     EXPECT_EQ(onArrow.player(), cell(0, 5));
 
     TestGame plain;
     plain.block(cell(3, 5), 7).ground(cell(2, 5), 27);
     plain.start();
     plain.play("U");
-    EXPECT_FALSE(plain.form.isLost());
+    EXPECT_FALSE(plain.engine.isLost());
     EXPECT_EQ(plain.player(), cell(0, 5));
-    EXPECT_EQ(plain.form.InputLock, 0);
+    EXPECT_FALSE(plain.state().inputLocked);
 }
 
 TEST(Slides, KickedBallRollsUntilStoppedAndHandsControlBack) {
@@ -199,17 +199,17 @@ TEST(Slides, KickedBallRollsUntilStoppedAndHandsControlBack) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 5).block(cell(5, 9), 1);
     game.start();
     game.play("R");
-    EXPECT_EQ(game.form.BlockCell[cell(5, 6)], cell(5, 8));
+    EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(5, 8));
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_EQ(game.form.KickActive, 0);
-    EXPECT_EQ(game.form.MovingBlock, game.form.PlayerBlock);
-    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_FALSE(game.state().kickInProgress);
+    EXPECT_EQ(game.state().movingBlock, game.state().playerBlock);
+    EXPECT_FALSE(game.state().inputLocked);
     // A key block does not stop it; the board edge does.
     TestGame key;
     key.block(cell(5, 5), 7).block(cell(5, 6), 5).block(cell(5, 10), 6);
     key.start();
     key.play("R");
-    EXPECT_EQ(key.form.BlockCell[cell(5, 6)], cell(5, 14));
+    EXPECT_EQ(key.state().blockCell[cell(5, 6)], cell(5, 14));
 }
 
 TEST(Slides, ABallTurnedBackByAnArrowStopsNextToThePlayer) {
@@ -218,9 +218,9 @@ TEST(Slides, ABallTurnedBackByAnArrowStopsNextToThePlayer) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 9), 29);
     game.start();
     game.play("R");
-    EXPECT_EQ(game.form.BlockCell[cell(5, 6)], cell(5, 6));
+    EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(5, 6));
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_FALSE(game.state().inputLocked);
 }
 
 TEST(Slides, BallOnItsOwnArrowIsNotLostWhenBlockedButGivesControlBackAtTheEdge) {
@@ -228,21 +228,21 @@ TEST(Slides, BallOnItsOwnArrowIsNotLostWhenBlockedButGivesControlBackAtTheEdge) 
     blocked.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 8), 28).ground(cell(5, 9), 1);
     blocked.start();
     blocked.play("R");
-    EXPECT_FALSE(blocked.form.isLost());
-    EXPECT_EQ(blocked.form.BlockCell[cell(5, 6)], cell(5, 8));
-    EXPECT_EQ(blocked.form.InputLock, 0);
+    EXPECT_FALSE(blocked.engine.isLost());
+    EXPECT_EQ(blocked.state().blockCell[cell(5, 6)], cell(5, 8));
+    EXPECT_FALSE(blocked.state().inputLocked);
 
     TestGame edge;
     edge.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 14), 28);
     edge.start();
     edge.play("R");
-    EXPECT_FALSE(edge.form.isLost());
-    EXPECT_EQ(edge.form.BlockCell[cell(5, 6)], cell(5, 14));
-    EXPECT_EQ(edge.form.MovingBlock, edge.form.PlayerBlock);
-    EXPECT_EQ(edge.form.InputLock, 0);
-    EXPECT_EQ(edge.form.KickActive, -1);  // cleared when the player's next move ends
+    EXPECT_FALSE(edge.engine.isLost());
+    EXPECT_EQ(edge.state().blockCell[cell(5, 6)], cell(5, 14));
+    EXPECT_EQ(edge.state().movingBlock, edge.state().playerBlock);
+    EXPECT_FALSE(edge.state().inputLocked);
+    EXPECT_TRUE(edge.state().kickInProgress);  // cleared when the player's next move ends
     edge.play("D");
-    EXPECT_EQ(edge.form.KickActive, 0);
+    EXPECT_FALSE(edge.state().kickInProgress);
 }
 
 TEST(Slides, KickedBallOnAnArrowRollsTheArrowsWay) {
@@ -250,7 +250,7 @@ TEST(Slides, KickedBallOnAnArrowRollsTheArrowsWay) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 6), 26);
     game.start();
     game.play("R");
-    EXPECT_EQ(game.form.BlockCell[cell(5, 6)], cell(14, 6));
+    EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(14, 6));
 }
 
 TEST(Slides, BallKeepsSlidingOverAYellowPlateAndThePlayerDoesNot) {
@@ -258,14 +258,14 @@ TEST(Slides, BallKeepsSlidingOverAYellowPlateAndThePlayerDoesNot) {
     ball.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 8), 3).ground(cell(4, 8), 7);
     ball.start();
     ball.play("R");
-    EXPECT_EQ(ball.form.BlockCell[cell(5, 6)], cell(5, 14));
-    EXPECT_FALSE(ball.form.isLost());
+    EXPECT_EQ(ball.state().blockCell[cell(5, 6)], cell(5, 14));
+    EXPECT_FALSE(ball.engine.isLost());
 
     TestGame player;
     player.block(cell(5, 5), 7).ground(cell(5, 6), 28).ground(cell(5, 8), 3).ground(cell(4, 8), 7);
     player.start();
     player.play("R");
-    EXPECT_TRUE(player.form.isLost());
+    EXPECT_TRUE(player.engine.isLost());
     EXPECT_EQ(player.player(), cell(5, 8));
 }
 
@@ -275,7 +275,7 @@ TEST(Slides, ASlideIntoASpringJumpsOn) {
     game.start();
     game.play("R");
     EXPECT_EQ(game.player(), cell(5, 10));
-    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_FALSE(game.state().inputLocked);
 }
 
 TEST(Slides, ThousandsOfTicksOfABallCirclingOnArrowsStayOnTheBoard) {
@@ -283,14 +283,14 @@ TEST(Slides, ThousandsOfTicksOfABallCirclingOnArrowsStayOnTheBoard) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 5);
     game.ground(cell(5, 7), 28).ground(cell(5, 9), 26).ground(cell(7, 9), 29).ground(cell(7, 7), 27);
     game.start();
-    game.form.Form_KeyDown(vk::Right, 0);
-    for (int i = 0; i < 5000; ++i) game.form.Timer1_Timer();
-    const int at = game.form.BlockCell[cell(5, 6)];
+    game.engine.pressKey(Key::Right);
+    for (int i = 0; i < 5000; ++i) game.engine.tick();
+    const int at = game.state().blockCell[cell(5, 6)];
     EXPECT_TRUE(at == cell(5, 7) || at == cell(5, 8) || at == cell(5, 9) || at == cell(6, 9) || at == cell(7, 9) ||
                 at == cell(7, 8) || at == cell(7, 7) || at == cell(6, 7));
-    EXPECT_EQ(game.form.InputLock, -1);
+    EXPECT_TRUE(game.state().inputLocked);
     game.play("X");
-    EXPECT_EQ(game.form.InputLock, 0);
+    EXPECT_FALSE(game.state().inputLocked);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 namespace nerilo {
 
-std::vector<DrawItem> drawingOrder(const Form1Model& model) {
+std::vector<DrawItem> drawingOrder(const GameState& state) {
     struct Layered {
         uint32_t z;
         DrawItem item;
@@ -12,13 +12,14 @@ std::vector<DrawItem> drawingOrder(const Form1Model& model) {
     std::vector<Layered> layered;
     layered.reserve(2 * CellCount);
     for (int k = 0; k < CellCount; ++k) {
-        const BlockControl& b = model.Block[k];
+        const BlockPiece& b = state.blocks[k];
         const bool empty = b.picture.palette == Palette::None ||
-                           (b.picture.palette == Palette::Btip && b.picture.index == block::Empty);
+                           (b.picture.palette == Palette::Block && b.picture.index == block::Empty);
         if (!empty) layered.push_back({b.z, {b.picture, b.left, b.top}});
     }
     for (int c = 0; c < CellCount; ++c)
-        if (model.BeemPic[c].marked) layered.push_back({model.BeemPic[c].z, {Btip(block::Stipple), cellLeft(c), cellTop(c)}});
+        if (state.overlays[c].marked)
+            layered.push_back({state.overlays[c].z, {blockPicture(block::Stipple), cellLeft(c), cellTop(c)}});
     std::sort(layered.begin(), layered.end(), [](const Layered& a, const Layered& b) { return a.z < b.z; });
     std::vector<DrawItem> items;
     items.reserve(layered.size());

@@ -1,10 +1,10 @@
 #pragma once
-// A picture cell shows one palette entry or nothing.
+// What a block or a palette entry shows: one entry of a picture set, or nothing.
 #include <cstdint>
 
 namespace nerilo {
 
-enum class Palette : uint8_t { None, Jtip, Btip, Ptip };
+enum class Palette : uint8_t { None, Ground, Block, Player };
 
 struct Picture {
     Palette palette = Palette::None;
@@ -12,9 +12,9 @@ struct Picture {
     friend bool operator==(const Picture&, const Picture&) = default;
 };
 
-constexpr Picture Jtip(int code) { return {Palette::Jtip, static_cast<uint8_t>(code)}; }
-constexpr Picture Btip(int code) { return {Palette::Btip, static_cast<uint8_t>(code)}; }
-constexpr Picture Ptip(int frame) { return {Palette::Ptip, static_cast<uint8_t>(frame)}; }
+constexpr Picture groundPicture(int code) { return {Palette::Ground, static_cast<uint8_t>(code)}; }
+constexpr Picture blockPicture(int code) { return {Palette::Block, static_cast<uint8_t>(code)}; }
+constexpr Picture playerPicture(int frame) { return {Palette::Player, static_cast<uint8_t>(frame)}; }
 constexpr Picture NoPicture{};
 
 // Player frames.

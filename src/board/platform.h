@@ -57,8 +57,6 @@ public:
     // Modeless: the ending scene runs on its own.
     virtual void showEnding(bool redLabel) = 0;
 
-    // Outer height of the main window in position units (twips).
-    virtual void setWindowHeight(int twips) = 0;
     // The main window has agreed to close: end the program.
     virtual void closeMainWindow() = 0;
     // Folder of the running executable, with or without a trailing separator.

@@ -5,10 +5,10 @@
 namespace nerilo {
 
 // The power state of a ground cell. States only rise during one evaluation:
-// inert cells stay inert, conductive ones go from Denkai to a half to Full.
+// inert cells stay inert, conductive ones go from unpowered to a half to full.
 enum class Power : uint8_t {
     Inert,      // ""
-    Denkai,     // "denkai": conductive, unpowered
+    Unpowered,  // "denkai": conductive, unpowered
     UpperHalf,  // "上ビリリ": upper half of a diagonal bar powered
     LowerHalf,  // "下ビリリ": lower half of a diagonal bar powered
     Full,       // "ビリリ": powered
@@ -16,7 +16,7 @@ enum class Power : uint8_t {
 
 constexpr std::string_view powerText(Power p) {
     switch (p) {
-    case Power::Denkai: return "denkai";
+    case Power::Unpowered: return "denkai";
     case Power::UpperHalf: return "上ビリリ";
     case Power::LowerHalf: return "下ビリリ";
     case Power::Full: return "ビリリ";

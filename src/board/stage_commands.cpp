@@ -1,7 +1,7 @@
-// Reading the current stage, the Open command and the Save command.
+// Reading the current stage, opening a stage and saving the board.
 #include "board/fields.h"
 #include "board/file_io.h"
-#include "board/form1.h"
+#include "board/game.h"
 
 namespace nerilo {
 namespace {
@@ -10,7 +10,7 @@ constexpr const char* StageFilter = "テキストファイル(*.txt)|*.txt|全�
 
 // Reads a whole stage file into a separate value; the board changes only when
 // the file is good, so a damaged file leaves everything as it was.
-bool Form1::readStage(const std::string& path, Stage& stage) {
+bool Game::readStage(const std::string& path, Stage& stage) {
     StageRead read = readStageFile(path);
     if (!read.ok()) {
         platform_.messageBox("ステージファイル「" + fileTitle(path) + "」を読み込めません。\n" + read.error, "Nerilo",
@@ -21,31 +21,31 @@ bool Form1::readStage(const std::string& path, Stage& stage) {
     return true;
 }
 
-void Form1::applyStage(const Stage& stage, bool withCommentAndTarget) {
+void Game::applyStage(const Stage& stage, bool withCommentAndTarget) {
     putBlocksHome();
     for (int i = 0; i < CellCount; ++i) {
-        Ji[i].code = stage.ground[i];
-        Block[i].code = stage.blocks[i];
+        state_.ground[i].code = stage.ground[i];
+        state_.blocks[i].code = stage.blocks[i];
     }
     if (withCommentAndTarget) {
-        ComentsTag = stage.comment;
-        Label1.tag = decimalText(stage.stepTarget);
-        Label1.caption = Label1.tag;
+        state_.comment = stage.comment;
+        state_.stepTarget = static_cast<int32_t>(stage.stepTarget);
+        state_.stepsLeft = state_.stepTarget;
     }
 }
 
-bool Form1::Opener() {
+bool Game::loadCurrentStage() {
     Stage stage;
-    if (!readStage(StagePath, stage)) return false;
+    if (!readStage(state_.stagePath, stage)) return false;
     applyStage(stage, true);
     return true;
 }
 
-void Form1::hiraku_Click() {
+void Game::openStage() {
     std::optional<FileChoice> choice =
-        platform_.openFileDialog({"開く", MyPath() + "stage", VospFileName, StageFilter});
+        platform_.openFileDialog({"開く", programFolder() + "stage", fileDialogName_, StageFilter});
     if (!choice) return;
-    VospFileName = choice->path;
+    fileDialogName_ = choice->path;
     if (choice->title.empty()) return;
     Stage stage;
     if (!readStage(choice->path, stage)) return;
@@ -55,46 +55,44 @@ void Form1::hiraku_Click() {
 
 // A stage read whole and good becomes the current one, waiting for Start:
 // after Open and after the stage change.
-void Form1::enterLoadedState(const std::string& path, const std::string& title, const Stage& stage) {
-    setKeyCount(0);
-    StagePath = path;
-    StageName.caption = title;
-    retry.enabled = true;
+void Game::enterLoadedState(const std::string& path, const std::string& title, const Stage& stage) {
+    GameState& s = state_;
+    s.keysHeld = 0;
+    s.stagePath = path;
+    s.stageTitle = title;
     applyStage(stage, true);
-    PaintBoard();
+    resetBlockPictures();
     findPlayer();
-    Timer1Enabled = false;
-    InputLock = -1;
-    Command1.caption = "開始";
-    enableGameCommands(!Editcheck.checked);
+    s.ticking = false;
+    s.inputLocked = true;
+    s.roundCommand = RoundCommand::Start;
+    s.roundStarted = false;
 }
 
-void Form1::hozon_Click() {
+void Game::saveStage() {
     std::optional<FileChoice> choice =
-        platform_.saveFileDialog({"保存", MyPath() + "stage", VospFileName, StageFilter});
+        platform_.saveFileDialog({"保存", programFolder() + "stage", fileDialogName_, StageFilter});
     if (!choice) return;
-    VospFileName = choice->path;
+    fileDialogName_ = choice->path;
     if (choice->title.empty()) return;
 
-    // Each block control's code is written at its home cell, wherever it stands now.
+    // Each block's code is written at its home cell, wherever it stands now.
     Stage stage;
     for (int i = 0; i < CellCount; ++i) {
-        stage.ground[i] = Ji[i].code;
-        stage.blocks[i] = Block[i].code;
+        stage.ground[i] = state_.ground[i].code;
+        stage.blocks[i] = state_.blocks[i].code;
     }
-    stage.comment = ComentsTag;
-    stage.stepTarget = static_cast<long long>(leadingNumber(Label1.caption));
+    stage.comment = state_.comment;
+    stage.stepTarget = state_.stepsLeft;
     std::string error = writeStageFile(choice->path, stage);
     if (!error.empty()) {
         platform_.messageBox("ステージファイル「" + choice->title + "」を保存できません。\n" + error, "Nerilo",
                              MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    StagePath = choice->path;
+    state_.stagePath = choice->path;
 }
 
-void Form1::Coments_Click() {
-    platform_.messageBox(ComentsTag, "Nerilo", MsgButtons::Ok, MsgIcon::Information);
-}
+void Game::showComment() { platform_.messageBox(state_.comment, "Nerilo", MsgButtons::Ok, MsgIcon::Information); }
 
 }  // namespace nerilo

@@ -1,9 +1,9 @@
-// Start-up, closing and the program folder.
+// Start-up, closing, starting over and the program folder.
 #include "board/startup.h"
 
 #include <chrono>
 
-#include "board/form1.h"
+#include "board/game.h"
 #include "board/progress_location.h"
 
 namespace nerilo {
@@ -16,81 +16,78 @@ int startStage(const Progress& progress) {
     return static_cast<int>(progress.size());
 }
 
-std::string Form1::MyPath() {
+std::string Game::programFolder() {
     std::string folder = platform_.executableFolder();
     if (folder.empty() || folder.back() != '/') folder += '/';
     return folder;
 }
 
-void Form1::Form_Load() {
+void Game::startUp() {
     platform_.showSplash();
     seedRandom(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-    Maptip = {Jtip(0), 0};
-    Blocktip = {Btip(1), 1};
+    GameState& s = state_;
+    s.groundBrush = ground::Floor;
+    s.blockBrush = block::BlackBall;
     for (int i = 0; i < CellCount; ++i) {
-        Ji[i].code = ground::Floor;
-        Block[i].code = block::Empty;
-        raiseBeam(i);
+        s.ground[i].code = ground::Floor;
+        s.blocks[i].code = block::Empty;
+        raiseOverlay(i);
     }
     putBlocksHome();
 
-    ProgressRead read = readProgressFile(progressFilePath(MyPath()));
+    ProgressRead read = readProgressFile(progressFilePath(programFolder()));
     if (!read.ok()) {
         platform_.messageBox("進行状況のファイル「" + std::string(ProgressFileName) + "」が壊れています。\n" + read.error +
                                  "\nどのステージもクリアしていないものとして始めます。",
                              "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
     }
-    StageProgress = read.progress;
-    ModeLevel = 3;
-    MGCheck();
+    s.progress = read.progress;
+    s.progressLevel = ProgressLevel::NotChecked;
+    updateUnlocks();
 
-    int n = startStage(StageProgress);
-    StagePath = MyPath() + "stage/stage" + std::to_string(n) + ".txt";
-    StageName.caption = "stage" + std::to_string(n) + ".txt";
-    Opener();
-    PaintBoard();
+    const int n = startStage(s.progress);
+    s.stagePath = programFolder() + "stage/stage" + std::to_string(n) + ".txt";
+    s.stageTitle = "stage" + std::to_string(n) + ".txt";
+    loadCurrentStage();
+    resetBlockPictures();
     findPlayer();
-    InputLock = -1;
-    Command1.caption = "開始";
-    kaisi.enabled = true;
+    s.inputLocked = true;
+    s.roundCommand = RoundCommand::Start;
+    s.roundStarted = false;
 }
 
-void Form1::Form_Unload(bool& cancel) {
-    if (Editcheck.checked) {
+bool Game::prepareToClose() {
+    bool closing = true;
+    if (state_.editing) {
         MsgResult answer = platform_.messageBox("終了します。\n保存しますか？", "Nerilo", MsgButtons::YesNoCancel,
                                                 MsgIcon::Question);
-        if (answer == MsgResult::Cancel) cancel = true;
-        else if (answer == MsgResult::Yes) hozon_Click();
+        if (answer == MsgResult::Cancel) closing = false;
+        else if (answer == MsgResult::Yes) saveStage();
     }
-    const std::string path = progressFilePath(MyPath());
+    const std::string path = progressFilePath(programFolder());
     std::string error = prepareFolderOf(path);
-    if (error.empty()) error = writeProgressFile(path, StageProgress);
+    if (error.empty()) error = writeProgressFile(path, state_.progress);
     if (!error.empty()) {
         platform_.messageBox("進行状況を保存できませんでした。\n" + error, "Nerilo", MsgButtons::Ok,
                              MsgIcon::Exclamation);
     }
-    MGCheck();
+    updateUnlocks();
+    return closing;
 }
 
-void Form1::shuryou_Click() {
-    bool cancel = false;
-    Form_Unload(cancel);
-    if (!cancel) platform_.closeMainWindow();
+void Game::quit() {
+    if (prepareToClose()) platform_.closeMainWindow();
 }
-
-}  // namespace nerilo
-
-namespace nerilo {
 
 // "中止" runs the start-up again. A running game is stopped first, the way Open
 // stops it, so the reloaded stage waits for Start with no move left over.
-void Form1::StTime_Click() {
-    Timer1Enabled = false;
-    setKeyCount(0);
-    MoveKind = 0;
-    StepPhase = {};
-    KickActive = 0;
-    Form_Load();
+void Game::startOver() {
+    state_.ticking = false;
+    state_.keysHeld = 0;
+    state_.moveKind = MoveKind::Walk;
+    state_.stepPhase = {};
+    state_.kickInProgress = false;
+    startUp();
 }
 
 }  // namespace nerilo

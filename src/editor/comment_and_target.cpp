@@ -2,13 +2,13 @@
 #include <cmath>
 
 #include "board/fields.h"
-#include "board/form1.h"
+#include "board/game.h"
 #include "board/text_codec.h"
 
 namespace nerilo {
 
-void Form1::Optcoments_Click() {
-    std::string text = platform_.inputBox("コメントを入力してください", "Nerilo(コメント設定)", ComentsTag);
+void Game::editComment() {
+    std::string text = platform_.inputBox("コメントを入力してください", "Nerilo(コメント設定)", state_.comment);
     if (text.empty()) return;
     // Refused here rather than at Save, so the author can still fix it.
     Conversion encoded = utf8ToCp932(text);
@@ -17,21 +17,22 @@ void Form1::Optcoments_Click() {
                              MsgIcon::Exclamation);
         return;
     }
-    ComentsTag = text;
+    state_.comment = text;
 }
 
 // "0" and an empty answer keep the target; any other text sets its leading
 // number (0 when it has none), a negative one included.
-void Form1::Optimer_Click() {
-    std::string text = platform_.inputBox("目標歩数を決めてください", "Nerilo(タイマー設定)", Label1.caption);
+void Game::editStepTarget() {
+    std::string text =
+        platform_.inputBox("目標歩数を決めてください", "Nerilo(タイマー設定)", decimalText(state_.stepsLeft));
     if (text.empty() || text == "0") return;
     double value = std::trunc(leadingNumber(text));
     if (!(std::fabs(value) <= 99999999)) {
         platform_.messageBox("目標歩数が大きすぎます。", "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    Label1.caption = decimalText(static_cast<long long>(value));
-    Label1.tag = Label1.caption;
+    state_.stepTarget = static_cast<int32_t>(value);
+    state_.stepsLeft = state_.stepTarget;
 }
 
 }  // namespace nerilo

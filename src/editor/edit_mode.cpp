@@ -1,61 +1,52 @@
-// Entering and leaving edit mode, and the new-stage command.
-#include "board/form1.h"
+// Entering and leaving the editor, and the new-stage command.
+#include "board/game.h"
 
 namespace nerilo {
 
-void Form1::Editcheck_Click() {
-    Editcheck.checked = !Editcheck.checked;
-    if (Editcheck.checked) {
+void Game::toggleEditor() {
+    GameState& s = state_;
+    s.editing = !s.editing;
+    if (s.editing) {
         // The game stops: leaving the editor leads to a freshly loaded stage
         // that waits for Start with the tick stopped.
-        StepPhase = {};
-        InputLock = -1;
-        MoveKind = 0;
-        Timer1Enabled = false;
-        Check1.enabled = true;
-        Editmode.visible = true;
-        enableGameCommands(false);
-        PaintBoard();
+        s.stepPhase = {};
+        s.inputLocked = true;
+        s.moveKind = MoveKind::Walk;
+        s.ticking = false;
+        resetBlockPictures();
         putBlocksHome();
         for (int i = 0; i < CellCount; ++i) raiseBlock(i);
-        Height = EditingHeight;
-        platform_.setWindowHeight(Height);
         return;
     }
 
     MsgResult answer = platform_.messageBox("エディトモードを終了します。\n保存しますか？", "Nerilo",
                                             MsgButtons::YesNoCancel, MsgIcon::Exclamation);
     if (answer != MsgResult::Yes && answer != MsgResult::No) {
-        Editcheck.checked = true;
+        s.editing = true;
         return;
     }
-    if (answer == MsgResult::Yes) hozon_Click();
-    StagePath = MyPath() + "stage/stage1.txt";
-    StageName.caption = "stage1.txt";
-    Opener();
-    PaintBoard();
+    if (answer == MsgResult::Yes) saveStage();
+    s.stagePath = programFolder() + "stage/stage1.txt";
+    s.stageTitle = "stage1.txt";
+    loadCurrentStage();
+    resetBlockPictures();
     findPlayer();
-    Editmode.visible = false;
-    kaisi.enabled = true;
-    retry.enabled = true;
-    Check1.enabled = false;
-    Command1.enabled = true;
-    for (int i = 0; i < CellCount; ++i) raiseBeam(i);
-    Height = PlayingHeight;
-    platform_.setWindowHeight(Height);
+    s.roundStarted = false;
+    for (int i = 0; i < CellCount; ++i) raiseOverlay(i);
 }
 
-void Form1::Newedit_Click() {
+void Game::newStage() {
     MsgResult answer = platform_.messageBox("クリアします。\n保存をしていない場合はキャンセルを押してください", "Nerilo",
                                             MsgButtons::OkCancel, MsgIcon::Exclamation);
     if (answer != MsgResult::Ok) return;
+    GameState& s = state_;
     for (int i = 0; i < CellCount; ++i) {
-        Ji[i].code = ground::Floor;
-        Block[i].code = block::Empty;
-        Block[i].picture = Btip(block::Empty);
+        s.ground[i].code = ground::Floor;
+        s.blocks[i].code = block::Empty;
+        s.blocks[i].picture = blockPicture(block::Empty);
     }
-    ComentsTag.clear();
-    VospFileName.clear();
+    s.comment.clear();
+    fileDialogName_.clear();
 }
 
 }  // namespace nerilo

@@ -1,40 +1,41 @@
-// Palettes, brushes, the layer button and painting with the mouse.
-#include "board/form1.h"
+// Brushes, the layer button and painting with the mouse.
+#include "board/game.h"
 
 namespace nerilo {
-namespace {
-constexpr const char* GroundLayer = "↑切り替え";
-constexpr const char* BlockLayer = "↓切り替え";
-constexpr int RightButton = 2;
-}  // namespace
 
-void Form1::Jtip_Click(int index) {
-    Maptip = {Jtip(index), static_cast<uint8_t>(index)};
-    Check1.caption = GroundLayer;
+void Game::chooseGroundBrush(int code) {
+    state_.groundBrush = static_cast<uint8_t>(code);
+    state_.paintLayer = PaintLayer::Ground;
 }
 
-void Form1::Btip_Click(int index) {
-    Blocktip = {Btip(index), static_cast<uint8_t>(index)};
-    Check1.caption = BlockLayer;
+void Game::chooseBlockBrush(int code) {
+    state_.blockBrush = static_cast<uint8_t>(code);
+    state_.paintLayer = PaintLayer::Blocks;
 }
 
-void Form1::Blocktip_Click() { Blocktip = {Btip(block::Empty), block::Empty}; }
+void Game::chooseEraser() { state_.blockBrush = block::Empty; }
 
-void Form1::Check1_Click() { Check1.caption = Check1.caption != GroundLayer ? GroundLayer : BlockLayer; }
+void Game::togglePaintLayer() {
+    state_.paintLayer = state_.paintLayer == PaintLayer::Ground ? PaintLayer::Blocks : PaintLayer::Ground;
+}
 
-// In edit mode block control i stands on cell i, so the control clicked is the cell painted.
-void Form1::Block_MouseDown(int index, int button, int) {
-    if (!Editcheck.checked) return;
-    const bool blockLayer = Check1.caption == BlockLayer;
-    if (button == RightButton) {
-        if (blockLayer) Blocktip = {Block[index].picture, Block[index].code};
-        else Maptip = {Jtip(Ji[index].code), Ji[index].code};
-    } else if (blockLayer) {
-        Block[index].code = Blocktip.tag;
-        Block[index].picture = Blocktip.picture;
+// In the editor block k stands on cell k, so the cell painted is the block painted.
+void Game::paintCell(int cell) {
+    GameState& s = state_;
+    if (!s.editing) return;
+    if (s.paintLayer == PaintLayer::Blocks) {
+        s.blocks[cell].code = s.blockBrush;
+        s.blocks[cell].picture = blockPicture(s.blockBrush);
     } else {
-        Ji[index].code = Maptip.tag;
+        s.ground[cell].code = s.groundBrush;
     }
+}
+
+void Game::pickBrushAt(int cell) {
+    GameState& s = state_;
+    if (!s.editing) return;
+    if (s.paintLayer == PaintLayer::Blocks) s.blockBrush = s.blocks[cell].code;
+    else s.groundBrush = s.ground[cell].code;
 }
 
 }  // namespace nerilo

@@ -1,6 +1,6 @@
 // The action keys: clearing a stage on the stairs, changing to the next stage,
 // and picking up keys.
-#include "board/form1.h"
+#include "board/game.h"
 
 namespace nerilo {
 namespace {
@@ -23,40 +23,42 @@ int stageNumber(const std::string& path) {
 }
 }  // namespace
 
-void Form1::actionKey(int p) {
-    if (Ji[p].code == ground::Stairs) stageChange();
+void Game::useActionKey(int p) {
+    if (state_.ground[p].code == ground::Stairs) clearStage();
     pickUpKeys();
 }
 
-void Form1::pickUpKeys() {
-    const int cell = BlockCell[PlayerBlock];
+void Game::pickUpKeys() {
+    GameState& s = state_;
+    const int cell = s.blockCell[s.playerBlock];
     for (int i = 0; i < CellCount; ++i) {
-        if (BlockCell[i] == cell && Block[i].code == block::Key) {
-            setKeyCount(KeyCount + 1);
-            Block[i].code = block::Empty;
-            Block[i].picture = Btip(block::Empty);
+        if (s.blockCell[i] == cell && s.blocks[i].code == block::Key) {
+            ++s.keysHeld;
+            s.blocks[i].code = block::Empty;
+            s.blocks[i].picture = blockPicture(block::Empty);
         }
     }
 }
 
-void Form1::stageChange() {
-    ClearBanner banner = Tokein.checked ? ClearBanner{{"G", "R", "E", "A", "T"}, Red}
-                                        : ClearBanner{{"C", "L", "E", "A", "R"}, Green};
+void Game::clearStage() {
+    GameState& s = state_;
+    ClearBanner banner = s.stepTry ? ClearBanner{{"G", "R", "E", "A", "T"}, Red}
+                                   : ClearBanner{{"C", "L", "E", "A", "R"}, Green};
     platform_.showStageClear(banner);
-    Timer1Enabled = false;
-    InputLock = -1;
+    s.ticking = false;
+    s.inputLocked = true;
 
     // A stage number outside the progress table records nothing and changes nothing.
-    const int n = stageNumber(StagePath);
+    const int n = stageNumber(s.stagePath);
     if (n == 0 || n > StageCount) return;
-    std::string nextPath = StagePath;
-    std::string nextName = StageName.caption;
+    std::string nextPath = s.stagePath;
+    std::string nextTitle = s.stageTitle;
     if (n > 0) {
-        StageProgress[n - 1] = Tokein.checked ? 2 : 1;
-        nextPath = MyPath() + "stage/stage" + std::to_string(n + 1) + ".txt";
-        nextName = "stage" + std::to_string(n + 1) + ".txt";
+        s.progress[n - 1] = s.stepTry ? 2 : 1;
+        nextPath = programFolder() + "stage/stage" + std::to_string(n + 1) + ".txt";
+        nextTitle = "stage" + std::to_string(n + 1) + ".txt";
     }
-    MGCheck();
+    updateUnlocks();
 
     // The next stage is read before the board is touched: when it cannot be read
     // the cleared board stays as it was, with the keyboard locked and the tick
@@ -70,8 +72,8 @@ void Form1::stageChange() {
         return;
     }
 
-    enterLoadedState(nextPath, nextName, stage);
-    kaisi_Click();
+    enterLoadedState(nextPath, nextTitle, stage);
+    startRound();
 }
 
 }  // namespace nerilo

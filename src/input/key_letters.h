@@ -3,15 +3,15 @@
 //   L R U D   arrows          l r u d   Shift+arrows
 //   Z E _     action keys Z, Enter, Space
 //   X         Delete          S Start   T Retry
-//   .         one world tick (when the timer runs)
-// After every letter but '.', the world ticks once (when the timer runs) and
-// then as long as the timer runs and the keyboard is locked: a player who waits
+//   .         one world tick (when the game ticks)
+// After every letter but '.', the world ticks once (when the game ticks) and
+// then as long as the game ticks and the keyboard is locked: a player who waits
 // until everything is at rest.
 #include <string_view>
 
 namespace nerilo {
 
-class Form1;
+class Game;
 
 struct Replay {
     long long ticks = 0;
@@ -20,8 +20,8 @@ struct Replay {
 
 bool isKeyLetter(char letter);
 // Delivers one letter; returns false for a letter outside the notation.
-bool playLetter(Form1& form, char letter, long long maxTicks, Replay& replay);
+bool playLetter(Game& game, char letter, long long maxTicks, Replay& replay);
 // Delivers every letter of keys; returns false at the first unknown letter.
-bool playKeys(Form1& form, std::string_view keys, long long maxTicks, Replay& replay);
+bool playKeys(Game& game, std::string_view keys, long long maxTicks, Replay& replay);
 
 }  // namespace nerilo

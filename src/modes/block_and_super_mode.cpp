@@ -2,7 +2,7 @@
 // player walks off.
 #include <random>
 
-#include "board/form1.h"
+#include "board/game.h"
 
 namespace nerilo {
 namespace {
@@ -13,62 +13,62 @@ constexpr uint8_t SuperTile[14] = {ground::LowSpring,  ground::ArrowDown, ground
                                    ground::ArrowUp,    ground::ArrowRight, ground::ArrowLeft, ground::LowSpring,
                                    ground::LowSpring,  ground::Floor};
 
-// 0 when some stage is not cleared, 1 when all are and at least one without
-// step-try mode, 2 when every stage was cleared in step-try mode.
-int progressLevel(const std::array<uint8_t, StageCount>& progress) {
-    int level = 2;
+ProgressLevel levelOf(const Progress& progress) {
+    ProgressLevel level = ProgressLevel::AllClearedStepTry;
     for (uint8_t record : progress) {
-        if (level == 2 && record == 1) level = 1;
-        else if (record == 0) level = 0;
+        if (level == ProgressLevel::AllClearedStepTry && record == 1) level = ProgressLevel::AllCleared;
+        else if (record == 0) level = ProgressLevel::Incomplete;
     }
     return level;
 }
 }  // namespace
 
-void Form1::MGCheck() {
-    switch (progressLevel(StageProgress)) {
-    case 2:
-        if (ModeLevel < 2) platform_.showEnding(true);
-        ModeLevel = 2;
-        Minigame2.enabled = true;
-        Minigame.enabled = true;
+// Unlocks the modes the progress has earned, never locks one again, and shows
+// the ending when a level is reached for the first time; the start-up check
+// (NotChecked) shows none.
+void Game::updateUnlocks() {
+    GameState& s = state_;
+    switch (levelOf(s.progress)) {
+    case ProgressLevel::AllClearedStepTry:
+        if (s.progressLevel == ProgressLevel::Incomplete || s.progressLevel == ProgressLevel::AllCleared)
+            platform_.showEnding(true);
+        s.progressLevel = ProgressLevel::AllClearedStepTry;
+        s.superModeUnlocked = true;
+        s.blockModeUnlocked = true;
         break;
-    case 1:
-        if (ModeLevel == 0) platform_.showEnding(false);
-        ModeLevel = 1;
-        Minigame.enabled = true;
+    case ProgressLevel::AllCleared:
+        if (s.progressLevel == ProgressLevel::Incomplete) platform_.showEnding(false);
+        s.progressLevel = ProgressLevel::AllCleared;
+        s.blockModeUnlocked = true;
         break;
     default:
-        ModeLevel = 0;
+        s.progressLevel = ProgressLevel::Incomplete;
         break;
     }
 }
 
-void Form1::Minigame_Click() {
-    Minigame.checked = !Minigame.checked;
-    if (Minigame.checked && Minigame2.checked) Minigame2.checked = false;
+void Game::toggleBlockMode() {
+    state_.extraMode = state_.extraMode == ExtraMode::Block ? ExtraMode::None : ExtraMode::Block;
 }
 
-void Form1::Minigame2_Click() {
-    Minigame2.checked = !Minigame2.checked;
-    if (Minigame.checked && Minigame2.checked) Minigame.checked = false;
+void Game::toggleSuperMode() {
+    state_.extraMode = state_.extraMode == ExtraMode::Super ? ExtraMode::None : ExtraMode::Super;
 }
 
-// Called just before the moving object's cell changes: BlockCell(MovingBlock)
+// Called just before the moving object's cell changes: blockCell[movingBlock]
 // still names the cell being left. A kicked ball transforms nothing.
-void Form1::MinG() {
-    const int cell = BlockCell[MovingBlock];
-    const bool player = Block[MovingBlock].code == block::Player;
-    if (Minigame.checked) {
-        if (!player) return;
-        Ji[cell].code = ground::Wall;
-        Suman();
-    } else if (Minigame2.checked) {
-        if (!player) return;
-        const int r = static_cast<int>(std::uniform_real_distribution<double>(0.0, 1.0)(random_) * 14);
-        Ji[cell].code = SuperTile[r];
-        Suman();
+void Game::transformVacatedCell() {
+    GameState& s = state_;
+    if (s.extraMode == ExtraMode::None) return;
+    const int cell = s.blockCell[s.movingBlock];
+    if (s.blocks[s.movingBlock].code != block::Player) return;
+    if (s.extraMode == ExtraMode::Block) {
+        s.ground[cell].code = ground::Wall;
+    } else {
+        const int r = static_cast<int>(std::uniform_real_distribution<double>(0.0, 1.0)(s.random) * 14);
+        s.ground[cell].code = SuperTile[r];
     }
+    evaluateCircuit();
 }
 
 }  // namespace nerilo

@@ -1,17 +1,18 @@
 // Cell actions with Shift+arrow: opening key plates, switching slots, turning bars.
-#include "board/form1.h"
+#include "board/game.h"
 
 namespace nerilo {
 
-void Form1::SORRY() {
-    GroundCell& cell = Ji[ActCell];
-    if (KeyCount != 0 && (cell.code == ground::YellowKeyPlate || cell.code == ground::WhiteKeyPlate)) {
-        setKeyCount(KeyCount - 1);
+void Game::actOnCell(int target) {
+    GameState& s = state_;
+    GroundCell& cell = s.ground[target];
+    if (s.keysHeld != 0 && (cell.code == ground::YellowKeyPlate || cell.code == ground::WhiteKeyPlate)) {
+        --s.keysHeld;
         cell.code = ground::Floor;
-        Suman();
+        evaluateCircuit();
     } else if (groundTraits(cell.code).turned != NoForm) {
         cell.code = groundTraits(cell.code).turned;
-        Suman();
+        evaluateCircuit();
     }
 }
 

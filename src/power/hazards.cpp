@@ -1,41 +1,42 @@
-// Hazard checks and the lost game.
-#include "board/form1.h"
+// What the cell under the moving object does to it, and the lost game.
+#include "board/game.h"
 
 namespace nerilo {
 
-void Form1::ABCchecker() {
-    const int cell = BlockCell[MovingBlock];
-    if (StepPhase == std::array<uint8_t, DirectionCount>{}) {
-        const uint8_t g = Ji[cell].code;
+void Game::checkMoverCell() {
+    GameState& s = state_;
+    const int cell = s.blockCell[s.movingBlock];
+    if (s.stepPhase == std::array<uint8_t, DirectionCount>{}) {
+        const uint8_t g = s.ground[cell].code;
         if (g == ground::YellowPlate) {
-            if (MovingBlock == PlayerBlock) {
-                GAMEOVER();
+            if (s.movingBlock == s.playerBlock) {
+                loseGame();
                 return;
             }
         } else if (groundTraits(g).slide != NoDirection) {
-            constexpr uint8_t slideKind[DirectionCount] = {8, 7, 6, 5};
-            MoveKind = slideKind[groundTraits(g).slide];
+            s.moveKind = slideTowards(groundTraits(g).slide);
         }
     }
-    if (BeemPic[cell].marked && MovingBlock == PlayerBlock) GAMEOVER();
+    if (s.overlays[cell].marked && s.movingBlock == s.playerBlock) loseGame();
 }
 
-void Form1::GAMEOVER() {
-    if (Block[MovingBlock].code != block::Player) {
+void Game::loseGame() {
+    GameState& s = state_;
+    if (s.blocks[s.movingBlock].code != block::Player) {
         // A kicked ball was trapped: the player gets control back and the game goes on.
-        MovingBlock = PlayerBlock;
-        MoveKind = 0;
-        InputLock = 0;
+        s.movingBlock = s.playerBlock;
+        s.moveKind = MoveKind::Walk;
+        s.inputLocked = false;
         return;
     }
-    InputLock = -1;
-    KickActive = 0;
-    Timer1Enabled = false;
-    MoveKind = 0;
-    StepPhase = {};
-    moveBlockToCell(PlayerBlock, BlockCell[PlayerBlock]);
-    Block[PlayerBlock].picture = Ptip(StoneFrame);
-    Command1.caption = "再挑戦";
+    s.inputLocked = true;
+    s.kickInProgress = false;
+    s.ticking = false;
+    s.moveKind = MoveKind::Walk;
+    s.stepPhase = {};
+    moveBlockToCell(s.playerBlock, s.blockCell[s.playerBlock]);
+    s.blocks[s.playerBlock].picture = playerPicture(StoneFrame);
+    s.roundCommand = RoundCommand::Retry;
 }
 
 }  // namespace nerilo

@@ -1,30 +1,24 @@
 // Slides: an object carried by arrows, or a kicked ball, one whole cell per tick.
-#include "board/form1.h"
+#include "board/game.h"
 
 namespace nerilo {
 namespace {
-struct SlideDirection {
-    int direction;
-    uint8_t ownArrow;
-};
-// MoveKind 5 down, 6 up, 7 right, 8 left.
-constexpr SlideDirection SlideOf[4] = {
-    {Down, ground::ArrowDown}, {Up, ground::ArrowUp}, {Right, ground::ArrowRight}, {Left, ground::ArrowLeft}};
+constexpr uint8_t OwnArrow[DirectionCount] = {ground::ArrowLeft, ground::ArrowRight, ground::ArrowUp, ground::ArrowDown};
 // The picture moves one whole cell: [direction] = {left, top}.
 constexpr int CellMove[DirectionCount][2] = {{-CellPitch, 0}, {CellPitch, 0}, {0, -CellPitch}, {0, CellPitch}};
 }  // namespace
 
 // Returns false when the slide ended the game and the tick must end at once.
-bool Form1::slideStep() {
-    const SlideDirection slide = SlideOf[MoveKind - 5];
-    const int d = slide.direction;
-    InputLock = -1;
-    const int cell = BlockCell[MovingBlock];
-    const bool onOwnArrow = Ji[cell].code == slide.ownArrow;
+bool Game::slideStep() {
+    GameState& s = state_;
+    const int d = slideDirection(s.moveKind);
+    s.inputLocked = true;
+    const int cell = s.blockCell[s.movingBlock];
+    const bool onOwnArrow = s.ground[cell].code == OwnArrow[d];
     if (!hasNeighbour(cell, d)) {
         // A slide never wraps: the edge ends it, and traps whatever rides its own arrow.
         if (onOwnArrow) {
-            GAMEOVER();
+            loseGame();
             return false;
         }
         finishSlide();
@@ -33,32 +27,33 @@ bool Form1::slideStep() {
     const int next = neighbourOf(cell, d);
     bool blocked = false;
     for (int i = 0; i < CellCount && !blocked; ++i)
-        blocked = BlockCell[i] == next && blockTraits(Block[i].code).stopsSlide;
-    const Landing landing = groundTraits(Ji[next].code).landing;
+        blocked = s.blockCell[i] == next && blockTraits(s.blocks[i].code).stopsSlide;
+    const Landing landing = groundTraits(s.ground[next].code).landing;
     if (!blocked && landing != Landing::PassOver) {
-        MinG();
-        BlockCell[MovingBlock] = static_cast<int16_t>(next);
-        moveBlockBy(MovingBlock, CellMove[d][0], CellMove[d][1]);
+        transformVacatedCell();
+        s.blockCell[s.movingBlock] = static_cast<int16_t>(next);
+        moveBlockBy(s.movingBlock, CellMove[d][0], CellMove[d][1]);
         if (landing == Landing::Spring) {
-            MoveKind = 4;
-            StepPhase[d] = 1;
+            s.moveKind = MoveKind::Jump;
+            s.stepPhase[d] = 1;
         }
         return true;
     }
-    if (onOwnArrow && MovingBlock == PlayerBlock) {
-        GAMEOVER();
+    if (onOwnArrow && s.movingBlock == s.playerBlock) {
+        loseGame();
         return false;
     }
     finishSlide();
     return true;
 }
 
-void Form1::finishSlide() {
-    MoveKind = 0;
-    KickActive = 0;
-    MovingBlock = PlayerBlock;
-    Suman();
-    InputLock = 0;
+void Game::finishSlide() {
+    GameState& s = state_;
+    s.moveKind = MoveKind::Walk;
+    s.kickInProgress = false;
+    s.movingBlock = s.playerBlock;
+    evaluateCircuit();
+    s.inputLocked = false;
 }
 
 }  // namespace nerilo

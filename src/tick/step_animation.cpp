@@ -1,5 +1,5 @@
 // The four-phase step animation, the arrival and the landing rules.
-#include "board/form1.h"
+#include "board/game.h"
 
 namespace nerilo {
 namespace {
@@ -45,79 +45,85 @@ bool stepCell(int16_t& cell, int d) {
 
 }  // namespace
 
-void Form1::moveBlockBy(int k, int dx, int dy) {
-    Block[k].left += dx;
-    Block[k].top += dy;
+void Game::moveBlockBy(int k, int dx, int dy) {
+    state_.blocks[k].left += dx;
+    state_.blocks[k].top += dy;
 }
 
-void Form1::runStepPhase(int d) {
-    const int phase = StepPhase[d];
+void Game::runStepPhase(int d) {
+    GameState& s = state_;
+    const int phase = s.stepPhase[d];
     if (phase == 4) {
         arrive(d);
         return;
     }
     const Offset step = QuarterStepOf[d];
-    moveBlockBy(MovingBlock, step.left, step.top);
-    ++StepPhase[d];
-    if (MoveKind == 1) moveBlockBy(PushedBlock, step.left, step.top);
-    if (MoveKind == 4) moveBlockBy(MovingBlock, JumpOffset[d][phase - 1].left, JumpOffset[d][phase - 1].top);
-    if (KickActive != -1) Block[MovingBlock].picture = Ptip(PhaseFrame[d][phase - 1][MoveKind == 4 ? 1 : 0]);
+    moveBlockBy(s.movingBlock, step.left, step.top);
+    ++s.stepPhase[d];
+    if (s.moveKind == MoveKind::Push) moveBlockBy(s.pushedBlock, step.left, step.top);
+    if (s.moveKind == MoveKind::Jump)
+        moveBlockBy(s.movingBlock, JumpOffset[d][phase - 1].left, JumpOffset[d][phase - 1].top);
+    if (!s.kickInProgress)
+        s.blocks[s.movingBlock].picture = playerPicture(PhaseFrame[d][phase - 1][s.moveKind == MoveKind::Jump ? 1 : 0]);
 }
 
-void Form1::arrive(int d) {
+void Game::arrive(int d) {
+    GameState& s = state_;
     const Offset step = QuarterStepOf[d];
-    moveBlockBy(MovingBlock, step.left, step.top);
-    StepPhase[d] = 0;
-    MinG();
-    if (stepCell(BlockCell[MovingBlock], d)) moveBlockToCell(MovingBlock, BlockCell[MovingBlock]);
+    moveBlockBy(s.movingBlock, step.left, step.top);
+    s.stepPhase[d] = 0;
+    transformVacatedCell();
+    if (stepCell(s.blockCell[s.movingBlock], d)) moveBlockToCell(s.movingBlock, s.blockCell[s.movingBlock]);
 
-    if (MoveKind == 1) {
-        moveBlockBy(PushedBlock, step.left, step.top);
-        BlockCell[PushedBlock] = static_cast<int16_t>(BlockCell[PushedBlock] + cellOffset(d));
-        if (blockTraits(Block[PushedBlock].code).conducts) {
-            Suman();
+    if (s.moveKind == MoveKind::Push) {
+        moveBlockBy(s.pushedBlock, step.left, step.top);
+        s.blockCell[s.pushedBlock] = static_cast<int16_t>(s.blockCell[s.pushedBlock] + cellOffset(d));
+        // A conductor changes the circuit; anything else can only move beams.
+        if (blockTraits(s.blocks[s.pushedBlock].code).conducts) {
+            evaluateCircuit();
         } else {
             clearOverlays();
-            CHANGE();
+            applyPowerEffects();
         }
-    } else if (MoveKind == 4) {
-        stepCell(BlockCell[MovingBlock], d);
-        moveBlockToCell(MovingBlock, BlockCell[MovingBlock]);
+    } else if (s.moveKind == MoveKind::Jump) {
+        stepCell(s.blockCell[s.movingBlock], d);
+        moveBlockToCell(s.movingBlock, s.blockCell[s.movingBlock]);
     }
 
-    if (KickActive == -1) Suman();
-    else Block[MovingBlock].picture = Ptip(RestFrame[d]);
+    if (s.kickInProgress) evaluateCircuit();
+    else s.blocks[s.movingBlock].picture = playerPicture(RestFrame[d]);
     land(d);
 }
 
-void Form1::land(int d) {
-    const int c = BlockCell[MovingBlock];
+void Game::land(int d) {
+    GameState& s = state_;
+    const int c = s.blockCell[s.movingBlock];
     for (int i = 0; i < CellCount; ++i) {
-        if (i != MovingBlock && BlockCell[i] == c && blockTraits(Block[i].code).occupies) {
-            StepPhase[d] = 1;
-            MoveKind = 0;
+        if (i != s.movingBlock && s.blockCell[i] == c && blockTraits(s.blocks[i].code).occupies) {
+            s.stepPhase[d] = 1;
+            s.moveKind = MoveKind::Walk;
             return;
         }
     }
-    switch (groundTraits(Ji[c].code).landing) {
+    switch (groundTraits(s.ground[c].code).landing) {
     case Landing::PassOver:
-        StepPhase[d] = 1;
-        MoveKind = 0;
+        s.stepPhase[d] = 1;
+        s.moveKind = MoveKind::Walk;
         break;
     case Landing::Spring:
-        MoveKind = 4;
-        StepPhase[d] = 1;
+        s.moveKind = MoveKind::Jump;
+        s.stepPhase[d] = 1;
         break;
     case Landing::StandOn:
-        MoveKind = 0;
-        ABCchecker();
-        if (MoveKind == 0) {
-            if (KickActive == -1) {
-                KickActive = 0;
-                MovingBlock = PlayerBlock;
-                Suman();
+        s.moveKind = MoveKind::Walk;
+        checkMoverCell();
+        if (s.moveKind == MoveKind::Walk) {
+            if (s.kickInProgress) {
+                s.kickInProgress = false;
+                s.movingBlock = s.playerBlock;
+                evaluateCircuit();
             }
-            InputLock = 0;
+            s.inputLocked = false;
         }
         break;
     }

@@ -6,7 +6,9 @@
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
-#include "board/form1.h"
+#include "board/game.h"
+#include "board/fields.h"
+#include "board/presentation.h"
 #include "board/progress_file.h"
 #include "input/key_letters.h"
 #include "tools/scripted_platform.h"
@@ -22,40 +24,43 @@ std::string executableFolder() {
     return error ? std::string(".") : exe.parent_path().string();
 }
 
-json report(const nerilo::Form1& form, const nerilo::ScriptedPlatform& platform, const nerilo::Replay& replay) {
+json report(const nerilo::Game& game, const nerilo::ScriptedPlatform& platform, const nerilo::Replay& replay) {
+    const nerilo::GameState& s = game.state();
     json ground = json::array(), blocks = json::array(), power = json::array(), marks = json::array();
     for (int i = 0; i < CellCount; ++i) {
-        ground.push_back(form.Ji[i].code);
-        power.push_back(std::string(nerilo::powerText(form.Ji[i].power)));
-        if (form.Block[i].code != 0) blocks.push_back({i, form.BlockCell[i], form.Block[i].code});
-        if (form.BeemPic[i].marked) marks.push_back(i);
+        ground.push_back(s.ground[i].code);
+        power.push_back(std::string(nerilo::powerText(s.ground[i].power)));
+        if (s.blocks[i].code != 0) blocks.push_back({i, s.blockCell[i], s.blocks[i].code});
+        if (s.overlays[i].marked) marks.push_back(i);
     }
     json messages = json::array();
     for (const auto& message : platform.messages) messages.push_back(message.text);
+    // Flags print as the numbers -1 (set) and 0, as they always have.
+    auto flag = [](bool set) { return set ? -1 : 0; };
     return {
-        {"stage", form.StageName.caption},
+        {"stage", s.stageTitle},
         {"ticks", replay.ticks},
         {"clears", platform.clears.size()},
         {"endings", platform.endings.size()},
-        {"lost", form.isLost()},
+        {"lost", game.isLost()},
         {"stuck", replay.stuck},
-        {"timer", form.Timer1Enabled},
-        {"input_lock", form.InputLock},
-        {"move_kind", form.MoveKind},
-        {"kick_active", form.KickActive},
-        {"counter", form.Label1.caption},
-        {"target", form.Label1.tag},
-        {"keys", form.KeyCount},
-        {"player", form.BlockCell[form.PlayerBlock]},
-        {"player_block", form.PlayerBlock},
-        {"moving_block", form.MovingBlock},
-        {"command1", form.Command1.caption},
+        {"timer", s.ticking},
+        {"input_lock", flag(s.inputLocked)},
+        {"move_kind", static_cast<int>(s.moveKind)},
+        {"kick_active", flag(s.kickInProgress)},
+        {"counter", nerilo::decimalText(s.stepsLeft)},
+        {"target", nerilo::decimalText(s.stepTarget)},
+        {"keys", s.keysHeld},
+        {"player", s.blockCell[s.playerBlock]},
+        {"player_block", s.playerBlock},
+        {"moving_block", s.movingBlock},
+        {"command1", nerilo::roundCommandCaption(s.roundCommand)},
         {"ground", ground},
         {"blocks", blocks},
         {"power", power},
         {"marks", marks},
-        {"progress", form.StageProgress},
-        {"mode_level", form.ModeLevel},
+        {"progress", s.progress},
+        {"mode_level", static_cast<int>(s.progressLevel)},
         {"messages", messages},
     };
 }
@@ -69,7 +74,8 @@ int main(int argc, char** argv) {
     long long maxTicks = 10000;
     std::optional<uint32_t> seed;
     app.add_option("STAGE_FILE", stageFile, "stage file to load")->required();
-    app.add_option("--keys", keys, "key letters to deliver: L R U D, l r u d (Shift), Z E _ X S T .");
+    // An empty value (--keys=) means no keys, not "take the next argument".
+    app.add_option("--keys", keys, "key letters to deliver: L R U D, l r u d (Shift), Z E _ X S T .")->expected(0, 1);
     app.add_flag("--no-start", noStart, "do not run the Start command after loading");
     app.add_flag("--step-try", stepTry, "step-try mode on before loading");
     auto* block = app.add_flag("--block-mode", blockMode, "block mode on before loading");
@@ -92,8 +98,9 @@ int main(int argc, char** argv) {
     }
 
     nerilo::ScriptedPlatform platform(programDir);
-    nerilo::Form1 form(platform);
-    form.seedRandom(seed ? *seed : static_cast<uint32_t>(::getpid() ^ ::time(nullptr)));
+    nerilo::Game game(platform);
+    nerilo::GameState& state = game.state();
+    game.seedRandom(seed ? *seed : static_cast<uint32_t>(::getpid() ^ ::time(nullptr)));
     if (!progress.empty()) {
         // The list has the progress file's own form, so its reader checks it.
         const nerilo::ProgressRead read = nerilo::parseProgress(progress);
@@ -101,29 +108,26 @@ int main(int argc, char** argv) {
             std::cerr << "nerilo-sim: --progress needs 30 comma-separated numbers from 0 to 255\n";
             return 2;
         }
-        form.StageProgress = read.progress;
+        state.progress = read.progress;
     }
-    form.ModeLevel = 3;
-    form.MGCheck();
-    if (stepTry) {
-        form.Tokein.checked = true;
-        form.Check2.foreColor = nerilo::Yellow;
-    }
-    form.Minigame.checked = blockMode;
-    form.Minigame2.checked = superMode;
+    state.progressLevel = nerilo::ProgressLevel::NotChecked;
+    game.updateUnlocks();
+    state.stepTry = stepTry;
+    if (blockMode) state.extraMode = nerilo::ExtraMode::Block;
+    if (superMode) state.extraMode = nerilo::ExtraMode::Super;
 
     std::error_code error;
     const std::string path = std::filesystem::absolute(stageFile, error).string();
     platform.fileAnswers.push_back(path);
-    form.hiraku_Click();
-    if (form.StagePath != path) {
+    game.openStage();
+    if (state.stagePath != path) {
         std::cerr << "nerilo-sim: " << (platform.messages.empty() ? "cannot load " + stageFile : platform.messages.back().text)
                   << "\n";
         return 2;
     }
     nerilo::Replay replay;
-    if (!noStart) form.kaisi_Click();
-    nerilo::playKeys(form, keys, maxTicks, replay);
-    std::cout << report(form, platform, replay).dump() << "\n";
+    if (!noStart) game.startRound();
+    nerilo::playKeys(game, keys, maxTicks, replay);
+    std::cout << report(game, platform, replay).dump() << "\n";
     return 0;
 }

@@ -28,7 +28,6 @@ public:
     void showSplash() override { ++splashes; }
     void showStageClear(const ClearBanner& banner) override { clears.push_back(banner); }
     void showEnding(bool redLabel) override { endings.push_back(redLabel); }
-    void setWindowHeight(int twips) override { windowHeight = twips; }
     void closeMainWindow() override { closed = true; }
     std::string executableFolder() override { return programFolder; }
 
@@ -44,7 +43,6 @@ public:
     std::vector<ClearBanner> clears;
     std::vector<bool> endings;  // red label or not
     int splashes = 0;
-    int windowHeight = 0;
     bool closed = false;
 
 private:

@@ -4,12 +4,12 @@
 #include <QPainter>
 
 #include "board/drawing_order.h"
-#include "board/form1.h"
+#include "board/game.h"
 #include "ui/pictures.h"
 
 namespace nerilo::ui {
 
-BoardWidget::BoardWidget(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+BoardWidget::BoardWidget(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
     setFixedSize(px(BoardSide * CellPitch), px(BoardSide * CellPitch));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -20,9 +20,9 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const Pictures& pictures = Pictures::instance();
     for (int c = 0; c < CellCount; ++c)
-        painter.drawPixmap(px(cellLeft(c)), px(cellTop(c)), pictures.of(Jtip(form_.Ji[c].code)));
+        painter.drawPixmap(px(cellLeft(c)), px(cellTop(c)), pictures.of(groundPicture(game_.state().ground[c].code)));
     // Blocks may stand outside the grid in mid-step; the widget clips them.
-    for (const DrawItem& item : drawingOrder(form_)) painter.drawPixmap(px(item.left), px(item.top), pictures.of(item.picture));
+    for (const DrawItem& item : drawingOrder(game_.state())) painter.drawPixmap(px(item.left), px(item.top), pictures.of(item.picture));
 }
 
 int BoardWidget::cellAt(QPoint point) const {
@@ -36,12 +36,7 @@ void BoardWidget::press(QMouseEvent* event, Qt::MouseButton button) {
     const int cell = cellAt(event->position().toPoint());
     if (cell < 0 || cell == lastCell_) return;
     lastCell_ = cell;
-    int shift = 0;
-    if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
-    if (event->modifiers() & Qt::ControlModifier) shift |= 2;
-    if (event->modifiers() & Qt::AltModifier) shift |= 4;
-    const int vbButton = button == Qt::RightButton ? 2 : button == Qt::MiddleButton ? 4 : 1;
-    emit cellPressed(cell, vbButton, shift);
+    emit cellPressed(cell, button);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,10 +1,10 @@
 #pragma once
-// The board: draws the model's three layers exactly as the model orders them,
+// The board: draws the game's three layers exactly as the game orders them,
 // and hands mouse presses on cells to the editor.
 #include <QWidget>
 
 namespace nerilo {
-class Form1;
+class Game;
 }
 
 namespace nerilo::ui {
@@ -12,11 +12,11 @@ namespace nerilo::ui {
 class BoardWidget : public QWidget {
     Q_OBJECT
 public:
-    BoardWidget(Form1& form, QWidget* parent);
+    BoardWidget(const Game& game, QWidget* parent);
 
 signals:
-    // A cell was clicked (or dragged over with a button held): VB-style button 1 left, 2 right.
-    void cellPressed(int cell, int button, int shift);
+    // A cell was clicked, or dragged over with the button held.
+    void cellPressed(int cell, Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,7 +26,7 @@ protected:
 private:
     int cellAt(QPoint point) const;
     void press(QMouseEvent* event, Qt::MouseButton button);
-    Form1& form_;
+    const Game& game_;
     int lastCell_ = -1;
 };
 

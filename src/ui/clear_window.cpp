@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "board/form1.h"
+#include "board/game.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
 
@@ -12,7 +12,7 @@ namespace nerilo::ui {
 namespace {
 constexpr int ParkTop = 6120;
 constexpr int WalkTop = 3240;
-// Frames 1..12: which walker stands where (twips), as the scene's table has it.
+// Frames 1..12: which walker stands where (board units), as the scene's table has it.
 struct Step {
     int park;  // walker to park first, or -1
     int show;  // walker to show

@@ -53,15 +53,15 @@ void EndingWindow::tick() {
     const Pictures& pictures = Pictures::instance();
     if (f <= 25) {
         left_ -= 120;
-        walker_->setPixmap(pictures.of(Ptip(WalkLeft[f % 4])));
+        walker_->setPixmap(pictures.of(playerPicture(WalkLeft[f % 4])));
     } else if (f <= 52) {
-        walker_->setPixmap(pictures.of(Ptip(WalkTowards[f % 4])));
+        walker_->setPixmap(pictures.of(playerPicture(WalkTowards[f % 4])));
         width_ += width_ / 8;
         height_ += height_ / 8;
     } else if (f == 53) {
         label_->show();
     } else if (f <= 100) {
-        walker_->setPixmap(pictures.of(Ptip(WalkAway[f % 4])));
+        walker_->setPixmap(pictures.of(playerPicture(WalkAway[f % 4])));
         width_ -= width_ / 8;
         height_ -= height_ / 8;
     } else {

@@ -30,7 +30,7 @@ private:
     QLabel* label_ = nullptr;   // "wonderful!"
     QTimer* timer_ = nullptr;
     int frame_ = 0;
-    // The walker's geometry in twips, with the scene's integer steps.
+    // The walker's geometry in board units, with the scene's integer steps.
     int left_ = 6720, top_ = 2280, width_ = 495, height_ = 495;
 };
 

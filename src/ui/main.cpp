@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "board/form1.h"
+#include "board/game.h"
 #include "input/key_letters.h"
 #include "ui/main_window.h"
 
@@ -31,21 +31,21 @@ void centre(QWidget& window) {
 }
 
 int screenshot(nerilo::ui::MainWindow& window, const QString& file, const QString& stage, const QString& keys, bool edit) {
-    nerilo::Form1& form = window.form();
+    nerilo::Game& game = window.game();
     if (!stage.isEmpty()) {
         window.run([&] {
-            form.StagePath = stage.toStdString();
-            form.StageName.caption = QFileInfo(stage).fileName().toStdString();
-            if (form.Opener()) {
-                form.PaintBoard();
-                form.findPlayer();
-                form.kaisi_Click();
+            game.state().stagePath = stage.toStdString();
+            game.state().stageTitle = QFileInfo(stage).fileName().toStdString();
+            if (game.loadCurrentStage()) {
+                game.resetBlockPictures();
+                game.findPlayer();
+                game.startRound();
             }
         });
     }
     nerilo::Replay replay;
-    window.run([&] { nerilo::playKeys(form, keys.toStdString(), 200, replay); });
-    if (edit) window.run([&] { form.Editcheck_Click(); });
+    window.run([&] { nerilo::playKeys(game, keys.toStdString(), 200, replay); });
+    if (edit) window.run([&] { game.toggleEditor(); });
     window.show();
     QApplication::processEvents();
     return window.grab().save(file) ? 0 : 1;
@@ -75,12 +75,12 @@ int main(int argc, char** argv) {
     nerilo::ui::MainWindow window;
     if (parser.isSet(shot)) {
         window.platformForScreenshots();
-        window.run([&] { window.form().Form_Load(); });
+        window.run([&] { window.game().startUp(); });
         const QStringList stages = parser.positionalArguments();
         return screenshot(window, parser.value(shot), stages.isEmpty() ? QString() : stages.first(), parser.value(keys),
                           parser.isSet(edit));
     }
-    window.run([&] { window.form().Form_Load(); });
+    window.run([&] { window.game().startUp(); });
     window.show();
     centre(window);
     return app.exec();

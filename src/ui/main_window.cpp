@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <optional>
 
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
@@ -12,31 +13,40 @@
 namespace nerilo::ui {
 namespace {
 
-// The menu bar and the window frame above the client area, in twips: the
-// outer heights 7900 (playing) and 9600 (editing) leave 7260 and 8960 for it.
-constexpr int FrameTwips = 640;
+// The menu bar and the window frame above the client area, in board units: the
+// outer heights while playing and editing leave 7260 and 8960 for it.
+constexpr int FrameUnits = 640;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
 QString colour(Rgb rgb) { return QStringLiteral("rgb(%1,%2,%3)").arg(rgb.red).arg(rgb.green).arg(rgb.blue); }
 
-// Windows virtual-key codes, which the engine's keyboard handler reads.
-int virtualKey(int qtKey) {
+// The game's key for a key the window received, or nothing for a key the game
+// never sees (modifiers alone, function keys): those go to the menus.
+std::optional<Key> gameKey(int qtKey) {
     switch (qtKey) {
-    case Qt::Key_Left: return vk::Left;
-    case Qt::Key_Up: return vk::Up;
-    case Qt::Key_Right: return vk::Right;
-    case Qt::Key_Down: return vk::Down;
-    case Qt::Key_Delete: return vk::Delete;
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Delete: return Key::Delete;
+    case Qt::Key_Z:
     case Qt::Key_Return:
-    case Qt::Key_Enter: return vk::Return;
-    case Qt::Key_Space: return vk::Space;
-    case Qt::Key_Escape: return vk::Escape;
+    case Qt::Key_Enter:
+    case Qt::Key_Space: return Key::Action;
+    case Qt::Key_Escape: return Key::Other;
     default: break;
     }
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return vk::A + (qtKey - Qt::Key_A);
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 48 + (qtKey - Qt::Key_0);
-    return 0;
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return Key::Other;
+    return std::nullopt;
+}
+
+Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
+    Modifiers result = NoModifiers;
+    if (modifiers & Qt::ShiftModifier) result |= ShiftModifier;
+    if (modifiers & Qt::ControlModifier) result |= ControlModifier;
+    if (modifiers & Qt::AltModifier) result |= AltModifier;
+    return result;
 }
 
 ClickLabel* labelButton(QWidget* parent, int left, int top, double points) {
@@ -49,10 +59,10 @@ ClickLabel* labelButton(QWidget* parent, int left, int top, double points) {
 
 }  // namespace
 
-MainWindow::MainWindow() : form_(platform_) {
+MainWindow::MainWindow() : game_(platform_) {
     platform_.attach(this);
     setWindowTitle(QStringLiteral("Nerilo"));
-    setWindowIcon(QIcon(Pictures::instance().of(Btip(block::Player))));
+    setWindowIcon(QIcon(Pictures::instance().of(blockPicture(block::Player))));
 
     auto* area = new QWidget(this);
     area->setAutoFillBackground(true);
@@ -61,53 +71,58 @@ MainWindow::MainWindow() : form_(platform_) {
     area->setPalette(p);
     setCentralWidget(area);
 
-    board_ = new BoardWidget(form_, area);
+    board_ = new BoardWidget(game_, area);
     board_->move(0, 0);
-    connect(board_, &BoardWidget::cellPressed, this,
-            [this](int cell, int button, int shift) { run([&] { form_.Block_MouseDown(cell, button, shift); }); });
+    // The right button picks the brush under the pointer; the others paint.
+    connect(board_, &BoardWidget::cellPressed, this, [this](int cell, Qt::MouseButton button) {
+        run([&] {
+            if (button == Qt::RightButton) game_.pickBrushAt(cell);
+            else game_.paintCell(cell);
+        });
+    });
     buildPanel(area);
     buildPalettes(area);
     buildMenus();
 
     timer_.setInterval(100);
-    // A modal window opened in the middle of an engine call (the stage-clear
+    // A modal window opened in the middle of a game command (the stage-clear
     // window, a message box) keeps the event loop and this timer running; the
-    // tick runs only while the engine has Timer1 enabled.
+    // tick runs only while the game is ticking.
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (form_.Timer1Enabled) run([this] { form_.Timer1_Timer(); });
+        if (game_.state().ticking) run([this] { game_.tick(); });
     });
     setFocusPolicy(Qt::StrongFocus);
-    applyHeight(form_.Height);
     refresh();
 }
 
 void MainWindow::buildPanel(QWidget* area) {
-    counter_ = new QLabel(area);
-    counter_->setGeometry(px(7680), px(0), px(855), px(555));
-    counter_->setFont(gothicFont(20));
-    counter_->setStyleSheet(QStringLiteral("color: white;"));
-    counter_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    stepsLeft_ = new QLabel(area);
+    stepsLeft_->setGeometry(px(7680), px(0), px(855), px(555));
+    stepsLeft_->setFont(gothicFont(20));
+    stepsLeft_->setStyleSheet(QStringLiteral("color: white;"));
+    stepsLeft_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    stageName_ = new QLabel(area);
-    stageName_->setGeometry(px(7320), px(720), px(1215), px(180));
-    stageName_->setFont(gothicFont(7, true));
-    stageName_->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
+    stageTitle_ = new QLabel(area);
+    stageTitle_->setGeometry(px(7320), px(720), px(1215), px(180));
+    stageTitle_->setFont(gothicFont(7, true));
+    stageTitle_->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
 
-    check2_ = labelButton(area, 7320, 960, 10);
-    connect(check2_, &ClickLabel::clicked, this, [this] { run([this] { form_.Check2_Click(); }); });
-    const int commandTops[3] = {1440, 1800, 2160};
-    for (int i = 0; i < 3; ++i) commands_[i] = labelButton(area, 7320, commandTops[i], 11);
-    connect(commands_[0], &ClickLabel::clicked, this, [this] { run([this] { form_.Command1_Click(); }); });
-    connect(commands_[1], &ClickLabel::clicked, this, [this] { run([this] { form_.Command2_Click(); }); });
-    connect(commands_[2], &ClickLabel::clicked, this, [this] { run([this] { form_.Command3_Click(); }); });
+    stepTryButton_ = labelButton(area, 7320, 960, 10);
+    connect(stepTryButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.toggleStepTry(); }); });
+    roundButton_ = labelButton(area, 7320, 1440, 11);
+    openButton_ = labelButton(area, 7320, 1800, 11);
+    commentButton_ = labelButton(area, 7320, 2160, 11);
+    connect(roundButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.runRoundCommand(); }); });
+    connect(openButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.openStage(); }); });
+    connect(commentButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.showComment(); }); });
 
     auto* key = new QLabel(area);
     key->setGeometry(px(7320), px(4320), px(480), px(480));
-    key->setPixmap(Pictures::instance().of(Btip(block::Key)));
-    keyCount_ = new QLabel(area);
-    keyCount_->setGeometry(px(7800), px(4440), px(855), px(255));
-    keyCount_->setFont(roundFont(12));
-    keyCount_->setStyleSheet(QStringLiteral("color: white;"));
+    key->setPixmap(Pictures::instance().of(blockPicture(block::Key)));
+    keysHeld_ = new QLabel(area);
+    keysHeld_->setGeometry(px(7800), px(4440), px(855), px(255));
+    keysHeld_->setFont(roundFont(12));
+    keysHeld_->setStyleSheet(QStringLiteral("color: white;"));
 }
 
 void MainWindow::buildPalettes(QWidget* area) {
@@ -115,32 +130,32 @@ void MainWindow::buildPalettes(QWidget* area) {
     for (int k = 0; k < GroundCodeCount; ++k) {
         auto* entry = new ClickLabel(area);
         entry->setGeometry(px(480 * (k % 15)), px(k < 15 ? 7440 : 7920), px(480), px(480));
-        entry->setPixmap(pictures.of(Jtip(k)));
+        entry->setPixmap(pictures.of(groundPicture(k)));
         entry->setToolTip(q(groundTraits(static_cast<uint8_t>(k)).name));
-        connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { form_.Jtip_Click(k); }); });
+        connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
     }
     for (int k = 0; k < 8; ++k) {
         auto* entry = new ClickLabel(area);
         entry->setGeometry(px(480 * k), px(8400), px(480), px(480));
-        entry->setPixmap(pictures.of(Btip(k)));
+        entry->setPixmap(pictures.of(blockPicture(k)));
         entry->setToolTip(q(blockTraits(static_cast<uint8_t>(k)).name));
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
-        connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { form_.Btip_Click(k); }); });
+        connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
         blockPalette_[k] = entry;
     }
-    maptip_ = new ClickLabel(area);
-    maptip_->setGeometry(px(7320), px(7560), px(480), px(480));
-    check1_ = labelButton(area, 7320, 8040, 10);
-    connect(check1_, &ClickLabel::clicked, this, [this] { run([this] { form_.Check1_Click(); }); });
-    blocktip_ = new ClickLabel(area);
-    blocktip_->setGeometry(px(7320), px(8280), px(480), px(480));
-    blocktip_->setStyleSheet(QStringLiteral("background: #505060;"));
-    connect(blocktip_, &ClickLabel::clicked, this, [this] { run([this] { form_.Blocktip_Click(); }); });
+    groundBrush_ = new ClickLabel(area);
+    groundBrush_->setGeometry(px(7320), px(7560), px(480), px(480));
+    layerButton_ = labelButton(area, 7320, 8040, 10);
+    connect(layerButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.togglePaintLayer(); }); });
+    blockBrush_ = new ClickLabel(area);
+    blockBrush_->setGeometry(px(7320), px(8280), px(480), px(480));
+    blockBrush_->setStyleSheet(QStringLiteral("background: #505060;"));
+    connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.chooseEraser(); }); });
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-                                const std::function<void()>& call, MenuEntry Form1Model::*entry, bool checkable) {
+                                const std::function<void()>& call, MenuEntryView WindowView::*entry, bool checkable) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
@@ -152,32 +167,32 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 
 void MainWindow::buildMenus() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー(&M)"));
-    addCommand(menu, "kaisi", QStringLiteral("開始(&K)"), Qt::Key_F1, [this] { form_.kaisi_Click(); }, &Form1Model::kaisi);
-    addCommand(menu, "retry", QStringLiteral("リトライ(&R)"), Qt::Key_F2, [this] { form_.retry_Click(); }, &Form1Model::retry);
-    addCommand(menu, "stagepick", QStringLiteral("ステージ選択(&S)"), Qt::Key_F3, [this] { form_.stagepick_Click(); }, &Form1Model::stagepick);
-    addCommand(menu, "StTime", QStringLiteral("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { form_.StTime_Click(); }, &Form1Model::StTime);
+    addCommand(menu, "start", QStringLiteral("開始(&K)"), Qt::Key_F1, [this] { game_.startRound(); }, &WindowView::start);
+    addCommand(menu, "retry", QStringLiteral("リトライ(&R)"), Qt::Key_F2, [this] { game_.retryRound(); }, &WindowView::retry);
+    addCommand(menu, "openStage", QStringLiteral("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); });
+    addCommand(menu, "startOver", QStringLiteral("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); });
     menu->addSeparator();
-    addCommand(menu, "shuryou", QStringLiteral("終了(&X)"), Qt::Key_F4, [this] { form_.shuryou_Click(); }, &Form1Model::shuryou);
+    addCommand(menu, "quit", QStringLiteral("終了(&X)"), Qt::Key_F4, [this] { game_.quit(); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("設定(&O)"));
-    addCommand(options, "Tokein", QStringLiteral("歩数トライ(&T)"), Qt::Key_F5, [this] { form_.Tokein_Click(); }, &Form1Model::Tokein, true);
-    addCommand(options, "Minigame", QStringLiteral("ブロックモード(&M)"), Qt::Key_F6, [this] { form_.Minigame_Click(); }, &Form1Model::Minigame, true);
-    addCommand(options, "Minigame2", QStringLiteral("スーパーモード(&N)"), Qt::Key_F7, [this] { form_.Minigame2_Click(); }, &Form1Model::Minigame2, true);
+    addCommand(options, "stepTry", QStringLiteral("歩数トライ(&T)"), Qt::Key_F5, [this] { game_.toggleStepTry(); }, &WindowView::stepTry, true);
+    addCommand(options, "blockMode", QStringLiteral("ブロックモード(&M)"), Qt::Key_F6, [this] { game_.toggleBlockMode(); }, &WindowView::blockMode, true);
+    addCommand(options, "superMode", QStringLiteral("スーパーモード(&N)"), Qt::Key_F7, [this] { game_.toggleSuperMode(); }, &WindowView::superMode, true);
     options->addSeparator();
-    addCommand(options, "Editcheck", QStringLiteral("エディトモード(&E)"), Qt::Key_F8, [this] { form_.Editcheck_Click(); }, &Form1Model::Editcheck, true);
+    addCommand(options, "editor", QStringLiteral("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
 
     QAction* comment = menuBar()->addAction(QStringLiteral("コメント(&C)"));
-    comment->setObjectName(QStringLiteral("Coments"));
-    connect(comment, &QAction::triggered, this, [this] { run([this] { form_.Coments_Click(); }); });
+    comment->setObjectName(QStringLiteral("comment"));
+    connect(comment, &QAction::triggered, this, [this] { run([this] { game_.showComment(); }); });
 
     editMenu_ = menuBar()->addMenu(QStringLiteral("エディトモード(&E)"));
-    editMenu_->menuAction()->setObjectName(QStringLiteral("Editmode"));
-    addCommand(editMenu_, "Newedit", QStringLiteral("新規(&N)"), {}, [this] { form_.Newedit_Click(); });
-    addCommand(editMenu_, "hiraku", QStringLiteral("開く(&O)"), {}, [this] { form_.hiraku_Click(); });
-    addCommand(editMenu_, "hozon", QStringLiteral("保存(&S)"), {}, [this] { form_.hozon_Click(); });
+    editMenu_->menuAction()->setObjectName(QStringLiteral("editorMenu"));
+    addCommand(editMenu_, "newStage", QStringLiteral("新規(&N)"), {}, [this] { game_.newStage(); });
+    addCommand(editMenu_, "openInEditor", QStringLiteral("開く(&O)"), {}, [this] { game_.openStage(); });
+    addCommand(editMenu_, "saveStage", QStringLiteral("保存(&S)"), {}, [this] { game_.saveStage(); });
     editMenu_->addSeparator();
-    addCommand(editMenu_, "Optimer", QStringLiteral("歩数設定(&T)"), {}, [this] { form_.Optimer_Click(); });
-    addCommand(editMenu_, "Optcoments", QStringLiteral("コメント設定(&C)"), {}, [this] { form_.Optcoments_Click(); });
+    addCommand(editMenu_, "editStepTarget", QStringLiteral("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); });
+    addCommand(editMenu_, "editComment", QStringLiteral("コメント設定(&C)"), {}, [this] { game_.editComment(); });
 }
 
 QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
@@ -187,30 +202,33 @@ void MainWindow::run(const std::function<void()>& call) {
     refresh();
 }
 
-// Called after every engine call, ten times a second while a game runs: a
+// Called after every game command, ten times a second while a game runs: a
 // widget is touched only when what it shows has changed.
 void MainWindow::refresh() {
-    const Form1& f = form_;
+    const WindowView view = viewOf(game_.state());
     for (const MenuBinding& binding : menuBindings_) {
-        const MenuEntry& model = f.*binding.entry;
-        if (binding.action->isEnabled() != model.enabled) binding.action->setEnabled(model.enabled);
-        if (binding.action->isChecked() != model.checked) binding.action->setChecked(model.checked);
+        const MenuEntryView& entry = view.*binding.entry;
+        if (binding.action->isEnabled() != entry.enabled) binding.action->setEnabled(entry.enabled);
+        if (binding.action->isChecked() != entry.checked) binding.action->setChecked(entry.checked);
     }
-    if (editMenu_->menuAction()->isVisible() != f.Editmode.visible) editMenu_->menuAction()->setVisible(f.Editmode.visible);
+    if (editMenu_->menuAction()->isVisible() != view.editorMenuVisible)
+        editMenu_->menuAction()->setVisible(view.editorMenuVisible);
 
-    showText(counter_, q(f.Label1.caption));
-    showText(stageName_, q(f.StageName.caption));
-    showText(keyCount_, QString::number(f.KeyCount));
-    showButton(commands_[0], f.Command1);
-    showButton(commands_[1], f.Command2);
-    showButton(commands_[2], f.Command3);
-    showButton(check2_, f.Check2);
-    showButton(check1_, f.Check1);
-    showPicture(maptip_, f.Maptip.picture);
-    showPicture(blocktip_, f.Blocktip.picture);
+    showText(stepsLeft_, q(view.stepsLeft));
+    showText(stageTitle_, q(view.stageTitle));
+    showText(keysHeld_, q(view.keysHeld));
+    showButton(roundButton_, view.roundButton);
+    showButton(openButton_, view.openButton);
+    showButton(commentButton_, view.commentButton);
+    showButton(stepTryButton_, view.stepTryButton);
+    showButton(layerButton_, view.layerButton);
+    showPicture(groundBrush_, view.groundBrush);
+    showPicture(blockBrush_, view.blockBrush);
+    if (view.height != height_) applyHeight(view.height);
 
-    if (f.Timer1Enabled && !timer_.isActive()) timer_.start();
-    if (!f.Timer1Enabled && timer_.isActive()) timer_.stop();
+    const bool ticking = game_.state().ticking;
+    if (ticking && !timer_.isActive()) timer_.start();
+    if (!ticking && timer_.isActive()) timer_.stop();
     board_->update();
 }
 
@@ -218,12 +236,12 @@ void MainWindow::showText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
 }
 
-// A label button: white (or its own colour) on black, grey while disabled.
-void MainWindow::showButton(ClickLabel* label, const LabelControl& model) {
-    showText(label, q(model.caption));
-    if (label->isEnabled() != model.enabled) label->setEnabled(model.enabled);
-    const QString style = QStringLiteral("color: %1; background: black;")
-                              .arg(model.enabled ? colour(model.foreColor) : QStringLiteral("gray"));
+// A label button: its own colour on black, grey while disabled.
+void MainWindow::showButton(ClickLabel* label, const ButtonView& view) {
+    showText(label, q(view.caption));
+    if (label->isEnabled() != view.enabled) label->setEnabled(view.enabled);
+    const QString style =
+        QStringLiteral("color: %1; background: black;").arg(view.enabled ? colour(view.colour) : QStringLiteral("gray"));
     if (label->styleSheet() != style) label->setStyleSheet(style);
 }
 
@@ -232,26 +250,23 @@ void MainWindow::showPicture(QLabel* label, Picture picture) {
     if (label->pixmap().cacheKey() != pixmap.cacheKey()) label->setPixmap(pixmap);
 }
 
-void MainWindow::applyHeight(int twips) {
-    const int clientHeight = px(twips - FrameTwips);
+void MainWindow::applyHeight(int units) {
+    height_ = units;
+    const int clientHeight = px(units - FrameUnits);
     centralWidget()->setFixedSize(px(8655), clientHeight);
     setFixedSize(px(8655), clientHeight + menuBar()->sizeHint().height());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    int shift = 0;
-    if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
-    if (event->modifiers() & Qt::ControlModifier) shift |= 2;
-    if (event->modifiers() & Qt::AltModifier) shift |= 4;
-    const int key = virtualKey(event->key());
-    if (key == 0) {
+    const std::optional<Key> key = gameKey(event->key());
+    if (!key) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    run([&] { form_.Form_KeyDown(key, shift); });
+    run([&] { game_.pressKey(*key, modifiersOf(event->modifiers())); });
 }
 
-void MainWindow::closeAfterUnload() {
+void MainWindow::closeAfterQuit() {
     closeAccepted_ = true;
     close();
 }
@@ -261,10 +276,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    bool cancel = false;
-    run([&] { form_.Form_Unload(cancel); });
-    if (cancel) event->ignore();
-    else event->accept();
+    bool closing = true;
+    run([&] { closing = game_.prepareToClose(); });
+    if (closing) event->accept();
+    else event->ignore();
 }
 
 }  // namespace nerilo::ui

@@ -1,14 +1,15 @@
 #pragma once
-// The main window Form1: the board, the panel beside it, the editor's palettes
-// below it and the menu bar. Every event goes to the engine; afterwards the
-// window shows the engine's model again.
+// The main window: the board, the panel beside it, the editor's palettes below
+// it and the menu bar. Every event goes to the game; afterwards the window
+// shows what the game state says (board/presentation.h).
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
 #include <functional>
 #include <vector>
 
-#include "board/form1.h"
+#include "board/game.h"
+#include "board/presentation.h"
 #include "ui/qt_platform.h"
 
 class QAction;
@@ -25,24 +26,25 @@ class MainWindow : public QMainWindow {
 public:
     MainWindow();
 
-    Form1& form() { return form_; }
-    // Runs an engine call, then shows the model.
+    Game& game() { return game_; }
+    // Runs a game command, then shows the game again.
     void run(const std::function<void()>& call);
     void refresh();
-    void applyHeight(int twips);
-    void closeAfterUnload();
+    void closeAfterQuit();
     // Screenshots show no splash and no message box.
     void platformForScreenshots() { platform_.setQuiet(true); }
     void setProgramFolder(const std::string& folder) { platform_.setProgramFolder(folder); }
 
     // Named parts for tests.
     BoardWidget* board() const { return board_; }
-    ClickLabel* command(int n) const { return commands_[n - 1]; }
-    ClickLabel* stepTryLabel() const { return check2_; }
-    ClickLabel* layerButton() const { return check1_; }
+    ClickLabel* roundButton() const { return roundButton_; }
+    ClickLabel* openButton() const { return openButton_; }
+    ClickLabel* commentButton() const { return commentButton_; }
+    ClickLabel* stepTryButton() const { return stepTryButton_; }
+    ClickLabel* layerButton() const { return layerButton_; }
     ClickLabel* groundPalette(int code) const { return groundPalette_[code]; }
     ClickLabel* blockPalette(int code) const { return blockPalette_[code]; }
-    ClickLabel* blockBrush() const { return blocktip_; }
+    ClickLabel* blockBrush() const { return blockBrush_; }
     QAction* action(const char* name) const;
     QMenu* editMenu() const { return editMenu_; }
     const QTimer& worldTimer() const { return timer_; }
@@ -55,35 +57,40 @@ private:
     void buildMenus();
     void buildPanel(QWidget* area);
     void buildPalettes(QWidget* area);
-    // A menu command; `entry` is the model's state of the entry, shown by refresh().
+    // A menu command; `entry` is the view's state of the entry, shown by refresh().
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-                        const std::function<void()>& call, MenuEntry Form1Model::*entry = nullptr, bool checkable = false);
+                        const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
+                        bool checkable = false);
+    void applyHeight(int units);
     void showText(QLabel* label, const QString& text);
-    void showButton(ClickLabel* label, const LabelControl& model);
+    void showButton(ClickLabel* label, const ButtonView& view);
     void showPicture(QLabel* label, Picture picture);
 
     struct MenuBinding {
         QAction* action;
-        MenuEntry Form1Model::*entry;
+        MenuEntryView WindowView::*entry;
     };
     std::vector<MenuBinding> menuBindings_;
 
     QtPlatform platform_;
-    Form1 form_;
+    Game game_;
     QTimer timer_;
     bool closeAccepted_ = false;
 
     BoardWidget* board_ = nullptr;
-    QLabel* counter_ = nullptr;    // Label1
-    QLabel* stageName_ = nullptr;  // StageName
-    QLabel* keyCount_ = nullptr;   // KeyC
-    ClickLabel* check2_ = nullptr;
-    ClickLabel* check1_ = nullptr;
-    std::array<ClickLabel*, 3> commands_{};
+    QLabel* stepsLeft_ = nullptr;
+    QLabel* stageTitle_ = nullptr;
+    QLabel* keysHeld_ = nullptr;
+    ClickLabel* stepTryButton_ = nullptr;
+    ClickLabel* layerButton_ = nullptr;
+    ClickLabel* roundButton_ = nullptr;
+    ClickLabel* openButton_ = nullptr;
+    ClickLabel* commentButton_ = nullptr;
     std::array<ClickLabel*, GroundCodeCount> groundPalette_{};
     std::array<ClickLabel*, 8> blockPalette_{};
-    ClickLabel* maptip_ = nullptr;
-    ClickLabel* blocktip_ = nullptr;
+    ClickLabel* groundBrush_ = nullptr;
+    ClickLabel* blockBrush_ = nullptr;
+    int height_ = 0;
     QMenu* editMenu_ = nullptr;
 };
 

@@ -25,9 +25,9 @@ Pictures::Pictures() {
 
 const QPixmap& Pictures::of(Picture picture) const {
     switch (picture.palette) {
-    case Palette::Jtip: return ground_[picture.index];
-    case Palette::Btip: return blocks_[picture.index];
-    case Palette::Ptip: return frames_[picture.index];
+    case Palette::Ground: return ground_[picture.index];
+    case Palette::Block: return blocks_[picture.index];
+    case Palette::Player: return frames_[picture.index];
     default: return none_;
     }
 }

@@ -27,8 +27,8 @@ private:
     QPixmap banner_, spotlight_, none_;
 };
 
-// Positions and sizes are kept in twips; the window shows 15 twips to a pixel.
-constexpr int TwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / TwipsPerPixel; }
+// Positions and sizes are kept in board units; the window shows 15 to a pixel.
+constexpr int UnitsPerPixel = 15;
+constexpr int px(int units) { return units / UnitsPerPixel; }
 
 }  // namespace nerilo::ui

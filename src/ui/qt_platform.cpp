@@ -106,12 +106,8 @@ void QtPlatform::showEnding(bool redLabel) {
     ending->show();
 }
 
-void QtPlatform::setWindowHeight(int twips) {
-    if (window_) window_->applyHeight(twips);
-}
-
 void QtPlatform::closeMainWindow() {
-    if (window_) window_->closeAfterUnload();
+    if (window_) window_->closeAfterQuit();
 }
 
 std::string QtPlatform::executableFolder() {

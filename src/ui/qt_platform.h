@@ -23,7 +23,6 @@ public:
     void showSplash() override;
     void showStageClear(const ClearBanner& banner) override;
     void showEnding(bool redLabel) override;
-    void setWindowHeight(int twips) override;
     void closeMainWindow() override;
     std::string executableFolder() override;
 

@@ -20,7 +20,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
 
     auto* logo = new QLabel(this);
     logo->setGeometry(px(960), px(1320), px(1800), px(1800));
-    logo->setPixmap(Pictures::instance().of(Btip(7)).scaled(logo->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
+    logo->setPixmap(Pictures::instance().of(blockPicture(block::Player)).scaled(logo->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
 
     auto* title = new QLabel(QStringLiteral("Nerilo"), this);
     title->setFont(popFont(32));

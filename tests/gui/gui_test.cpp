@@ -38,13 +38,13 @@ struct Window {
     explicit Window(TestGame& game, const std::string& stage = "stage1.txt") {
         window.setProgramFolder(game.dir.path().string());
         window.run([&] {
-            Form1& f = window.form();
-            f.StagePath = game.stageFile(stage);
-            f.StageName.caption = stage;
-            f.Opener();
-            f.PaintBoard();
+            Game& f = window.game();
+            f.state().stagePath = game.stageFile(stage);
+            f.state().stageTitle = stage;
+            f.loadCurrentStage();
+            f.resetBlockPictures();
             f.findPlayer();
-            f.InputLock = -1;
+            f.state().inputLocked = true;
         });
         window.show();
         window.activateWindow();
@@ -79,16 +79,16 @@ private slots:
         {
             Window w(game);
             QTest::keyClick(&w.window, Qt::Key_F1);
-            QCOMPARE(w.window.form().Command1.caption, std::string("再挑戦"));
+            QCOMPARE(w.window.game().state().roundCommand, RoundCommand::Retry);
             QVERIFY(w.window.worldTimer().isActive());
-            QCOMPARE(w.window.command(1)->text(), QStringLiteral("再挑戦"));
+            QCOMPARE(w.window.roundButton()->text(), QStringLiteral("再挑戦"));
         }
         {
             Window w(game);
-            QCOMPARE(w.window.command(1)->text(), QStringLiteral("開始"));
-            QTest::mouseClick(w.window.command(1), Qt::LeftButton);
+            QCOMPARE(w.window.roundButton()->text(), QStringLiteral("開始"));
+            QTest::mouseClick(w.window.roundButton(), Qt::LeftButton);
             QVERIFY(w.window.worldTimer().isActive());
-            QVERIFY(!w.window.action("kaisi")->isEnabled());
+            QVERIFY(!w.window.action("start")->isEnabled());
         }
     }
 
@@ -96,12 +96,12 @@ private slots:
         TestGame game;
         game.block(cell(5, 5), 7).load("stage1.txt");
         Window w(game);
-        const QImage floor = ui::Pictures::instance().of(Jtip(0)).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage floor = ui::Pictures::instance().of(groundPicture(0)).toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(cellImage(w.window, cell(5, 5)).convertToFormat(QImage::Format_RGB32) != floor);
         QTest::keyClick(&w.window, Qt::Key_F1);
         QTest::keyClick(&w.window, Qt::Key_Right);
-        QTRY_COMPARE(w.window.form().playerCell(), cell(5, 6));
-        QTRY_COMPARE(w.window.form().InputLock, int16_t(0));
+        QTRY_COMPARE(w.window.game().playerCell(), cell(5, 6));
+        QTRY_COMPARE(w.window.game().state().inputLocked, false);
         QCOMPARE(cellImage(w.window, cell(5, 5)).convertToFormat(QImage::Format_RGB32), floor);
         QVERIFY(cellImage(w.window, cell(5, 6)).convertToFormat(QImage::Format_RGB32) != floor);
     }
@@ -111,8 +111,8 @@ private slots:
         game.block(cell(5, 5), 7).load("stage1.txt");
         {
             Window w(game);
-            QVERIFY(!w.window.action("Minigame")->isEnabled());
-            QVERIFY(!w.window.action("Minigame2")->isEnabled());
+            QVERIFY(!w.window.action("blockMode")->isEnabled());
+            QVERIFY(!w.window.action("superMode")->isEnabled());
         }
         Progress all{};
         all.fill(1);
@@ -120,9 +120,9 @@ private slots:
         MainWindow window;
         window.setProgramFolder(game.dir.path().string());
         window.platformForScreenshots();
-        window.run([&] { window.form().Form_Load(); });
-        QVERIFY(window.action("Minigame")->isEnabled());
-        QVERIFY(!window.action("Minigame2")->isEnabled());
+        window.run([&] { window.game().startUp(); });
+        QVERIFY(window.action("blockMode")->isEnabled());
+        QVERIFY(!window.action("superMode")->isEnabled());
     }
 
     void theEditMenuAppearsOnlyInEditMode() {
@@ -133,12 +133,12 @@ private slots:
         QVERIFY(!w.window.layerButton()->isEnabled());
         QTest::keyClick(&w.window, Qt::Key_F8);
         QVERIFY(w.window.editMenu()->menuAction()->isVisible());
-        QVERIFY(w.window.action("Editcheck")->isChecked());
+        QVERIFY(w.window.action("editor")->isChecked());
         QVERIFY(w.window.height() > ui::px(8000));
         QTest::mouseClick(w.window.blockPalette(4), Qt::LeftButton);
         QCOMPARE(w.window.layerButton()->text(), QStringLiteral("↓切り替え"));
         QTest::mouseClick(w.window.board(), Qt::LeftButton, {}, QPoint(ui::px(cellLeft(cell(2, 3))) + 5, ui::px(cellTop(cell(2, 3))) + 5));
-        QCOMPARE(w.window.form().Block[cell(2, 3)].code, uint8_t(4));
+        QCOMPARE(w.window.game().state().blocks[cell(2, 3)].code, uint8_t(4));
     }
 
     void dragPaintsEveryCellPassedAndRightClickPicks() {
@@ -156,15 +156,15 @@ private slots:
             QApplication::sendEvent(board, &move);
         }
         QTest::mouseRelease(board, Qt::LeftButton, {}, centre(cell(3, 7)));
-        for (int column = 2; column <= 7; ++column) QCOMPARE(w.window.form().Ji[cell(3, column)].code, uint8_t(1));
-        QCOMPARE(w.window.form().Ji[cell(3, 8)].code, uint8_t(0));
+        for (int column = 2; column <= 7; ++column) QCOMPARE(w.window.game().state().ground[cell(3, column)].code, uint8_t(1));
+        QCOMPARE(w.window.game().state().ground[cell(3, 8)].code, uint8_t(0));
 
         // Right click on an empty block cell picks the eraser; a left click then erases.
         QTest::mouseClick(w.window.blockPalette(1), Qt::LeftButton);
         QTest::mouseClick(board, Qt::RightButton, {}, centre(cell(9, 9)));
-        QCOMPARE(w.window.form().Blocktip.tag, uint8_t(0));
+        QCOMPARE(w.window.game().state().blockBrush, uint8_t(0));
         QTest::mouseClick(board, Qt::LeftButton, {}, centre(cell(5, 5)));
-        QCOMPARE(w.window.form().Block[cell(5, 5)].code, uint8_t(0));
+        QCOMPARE(w.window.game().state().blocks[cell(5, 5)].code, uint8_t(0));
     }
 
     void theEditorSavesAndOpensThroughTheRealDialogs() {
@@ -182,8 +182,8 @@ private slots:
             input->setTextValue(QStringLiteral("150"));
             input->accept();
         });
-        w.window.action("Optimer")->trigger();
-        QCOMPARE(w.window.form().Label1.tag, std::string("150"));
+        w.window.action("editStepTarget")->trigger();
+        QCOMPARE(w.window.game().state().stepTarget, 150);
 
         const QString saved = QString::fromStdString(game.stageFile("drawn.txt"));
         QString dialogTitle;
@@ -193,7 +193,7 @@ private slots:
             dialogTitle = dialog->windowTitle();
             choose(dialog, saved);
         });
-        w.window.action("hozon")->trigger();
+        w.window.action("saveStage")->trigger();
         QCOMPARE(dialogTitle, QStringLiteral("保存"));
         StageRead read = readStageFile(saved.toStdString());
         QVERIFY(read.ok());
@@ -208,10 +208,10 @@ private slots:
             startedAt = dialog->directory().absolutePath();
             choose(dialog, saved);
         });
-        w.window.action("hiraku")->trigger();
+        w.window.action("openInEditor")->trigger();
         QCOMPARE(startedAt, QFileInfo(saved).absolutePath());
-        QCOMPARE(w.window.form().StagePath, saved.toStdString());
-        QVERIFY(!w.window.action("kaisi")->isEnabled());
+        QCOMPARE(w.window.game().state().stagePath, saved.toStdString());
+        QVERIFY(!w.window.action("start")->isEnabled());
     }
 
     void theCommentBoxShowsAnEmptyCommentAsPlainText() {
@@ -226,7 +226,7 @@ private slots:
             text = box->text();
             box->accept();
         });
-        QTest::mouseClick(w.window.command(3), Qt::LeftButton);
+        QTest::mouseClick(w.window.commentButton(), Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("Nerilo"));
         QCOMPARE(text, QString());
     }
@@ -239,7 +239,7 @@ private slots:
         Window w(game);
         QTest::keyClick(&w.window, Qt::Key_F1);
         QTest::keyClick(&w.window, Qt::Key_Right);
-        QTRY_COMPARE(w.window.form().InputLock, int16_t(0));
+        QTRY_COMPARE(w.window.game().state().inputLocked, false);
         int frameAtClose = -1;
         whenModalOpens([&](QWidget* modal) {
             auto* clear = qobject_cast<ui::ClearWindow*>(modal);
@@ -249,8 +249,8 @@ private slots:
         });
         QTest::keyClick(&w.window, Qt::Key_Z);
         QVERIFY(frameAtClose >= 0 && frameAtClose < 25);  // before the letters appeared
-        QCOMPARE(w.window.form().StageName.caption, std::string("stage2.txt"));
-        QCOMPARE(w.window.form().ComentsTag, std::string("two"));
+        QCOMPARE(w.window.game().state().stageTitle, std::string("stage2.txt"));
+        QCOMPARE(w.window.game().state().comment, std::string("two"));
         QVERIFY(w.window.worldTimer().isActive());
     }
 
@@ -268,11 +268,11 @@ private slots:
         game.ground(cell(2, 0), 7).ground(cell(2, 1), 20).block(cell(2, 5), 7).load("stage1.txt");
         Window w(game);
         QTest::keyClick(&w.window, Qt::Key_F1);
-        QTRY_VERIFY(w.window.form().isLost());
+        QTRY_VERIFY(w.window.game().isLost());
         const QImage marked = cellImage(w.window, cell(2, 3));
         QCOMPARE(QColor(marked.pixel(0, 0)), QColor(255, 255, 0));
         QVERIFY(QColor(marked.pixel(1, 0)) != QColor(255, 255, 0));
-        const QImage stone = ui::Pictures::instance().of(Ptip(1)).toImage();
+        const QImage stone = ui::Pictures::instance().of(playerPicture(1)).toImage();
         const QImage shown = cellImage(w.window, cell(2, 5));
         // The stone player is drawn under the stipple: his opaque pixels show where the stipple is transparent.
         int matching = 0;

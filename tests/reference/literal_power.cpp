@@ -3,70 +3,69 @@
 #include <array>
 #include <string>
 
-#include "board/form1.h"
 
 namespace nerilo {
 namespace {
 
 // Power states as the rules' texts, so this version shares nothing with the engine's.
-const std::string Denkai = "denkai", Upper = "上ビリリ", Lower = "下ビリリ", Full = "ビリリ";
+const std::string Unpowered = "denkai", Upper = "上ビリリ", Lower = "下ビリリ", Full = "ビリリ";
 
 std::string text(Power p) { return std::string(powerText(p)); }
 Power fromText(const std::string& s) {
-    if (s == Denkai) return Power::Denkai;
+    if (s == Unpowered) return Power::Unpowered;
     if (s == Upper) return Power::UpperHalf;
     if (s == Lower) return Power::LowerHalf;
     if (s == Full) return Power::Full;
     return Power::Inert;
 }
 
-// Check2325_1 .. _4 as tables: {state for 23, state for 25} → new state.
+// The four side checks as tables, one per side power enters by (left, right, top, bottom): {state for 23, state for 25} → new state.
 struct Rule {
     const std::string* from;
     const std::string* to;
     bool respread;
 };
-// [procedure 0..3][0: ground 23, 1: ground 25][two rules]
+// [side check 0..3][0: ground 23, 1: ground 25][two rules]
 const Rule Rules[4][2][2] = {
-    {{{&Upper, &Full, true}, {&Denkai, &Lower, false}}, {{&Lower, &Full, true}, {&Denkai, &Upper, false}}},
-    {{{&Lower, &Full, true}, {&Denkai, &Upper, false}}, {{&Upper, &Full, true}, {&Denkai, &Lower, false}}},
-    {{{&Lower, &Full, true}, {&Denkai, &Upper, false}}, {{&Lower, &Full, true}, {&Denkai, &Upper, false}}},
-    {{{&Upper, &Full, true}, {&Denkai, &Lower, false}}, {{&Upper, &Full, true}, {&Denkai, &Lower, false}}},
+    {{{&Upper, &Full, true}, {&Unpowered, &Lower, false}}, {{&Lower, &Full, true}, {&Unpowered, &Upper, false}}},
+    {{{&Lower, &Full, true}, {&Unpowered, &Upper, false}}, {{&Upper, &Full, true}, {&Unpowered, &Lower, false}}},
+    {{{&Lower, &Full, true}, {&Unpowered, &Upper, false}}, {{&Lower, &Full, true}, {&Unpowered, &Upper, false}}},
+    {{{&Upper, &Full, true}, {&Unpowered, &Lower, false}}, {{&Upper, &Full, true}, {&Unpowered, &Lower, false}}},
 };
 
 }  // namespace
 
-void spreadPowerLiteral(Form1& form) {
+void spreadPowerLiteral(GroundLayer& ground) {
     std::array<std::string, CellCount> state;
     std::array<int, CellCount> spread{};
-    for (int c = 0; c < CellCount; ++c) state[c] = text(form.Ji[c].power);
-    auto code = [&](int c) { return form.Ji[c].code; };
+    for (int c = 0; c < CellCount; ++c) state[c] = text(ground[c].power);
+    auto code = [&](int c) { return ground[c].code; };
     auto live = [&](int c) { return state[c] == Upper || state[c] == Lower || state[c] == Full; };
-    std::string flowMark;
+    std::string changed;
 
-    auto check = [&](int procedure, int n) {
+    auto check = [&](int sideCheck, int n) {
         if (code(n) == 23 || code(n) == 25) {
-            for (const Rule& rule : Rules[procedure][code(n) == 25 ? 1 : 0]) {
+            for (const Rule& rule : Rules[sideCheck][code(n) == 25 ? 1 : 0]) {
                 if (state[n] == *rule.from) {
                     state[n] = *rule.to;
                     if (rule.respread) spread[n] = 0;
-                    flowMark = "xx";
+                    changed = "xx";
                     return;
                 }
             }
         } else {
             state[n] = Full;
-            flowMark = "xx";
+            changed = "xx";
         }
     };
 
     do {
-        flowMark.clear();
+        changed.clear();
         for (int i = 0; i < CellCount; ++i) {
             if (spread[i] == -1 || !live(i)) continue;
             spread[i] = -1;
             const int col = i % 15;
-            struct Try { bool exists; int n; bool sideways; int procedure; const char* part23; const char* part25; };
+            struct Try { bool exists; int n; bool sideways; int sideCheck; const char* part23; const char* part25; };
             const Try tries[4] = {
                 {col != 14, i + 1, true, 0, "upper", "lower"},
                 {col != 0, i - 1, true, 1, "lower", "upper"},
@@ -76,7 +75,7 @@ void spreadPowerLiteral(Form1& form) {
             for (const Try& t : tries) {
                 if (!t.exists) continue;
                 const int n = t.n;
-                if (state[n] != Upper && state[n] != Lower && state[n] != Denkai) continue;
+                if (state[n] != Upper && state[n] != Lower && state[n] != Unpowered) continue;
                 const int bar = t.sideways ? 24 : 22;
                 if (code(i) == bar || code(n) == bar) continue;
                 if (code(i) == 23 || code(i) == 25) {
@@ -84,12 +83,12 @@ void spreadPowerLiteral(Form1& form) {
                     const std::string& half = part == "upper" ? Upper : Lower;
                     if (state[i] != Full && state[i] != half) continue;
                 }
-                check(t.procedure, n);
+                check(t.sideCheck, n);
             }
         }
-    } while (!flowMark.empty());
+    } while (!changed.empty());
 
-    for (int c = 0; c < CellCount; ++c) form.Ji[c].power = fromText(state[c]);
+    for (int c = 0; c < CellCount; ++c) ground[c].power = fromText(state[c]);
 }
 
 }  // namespace nerilo

@@ -3,7 +3,8 @@
 // index order, each spreading once from every live cell not yet spread, until
 // a pass changes nothing. Slow on long wires against the index order; kept as
 // the reference that the engine's work-list spreading must match.
+#include "power/circuit.h"
+
 namespace nerilo {
-class Form1;
-void spreadPowerLiteral(Form1& form);
+void spreadPowerLiteral(GroundLayer& ground);
 }  // namespace nerilo

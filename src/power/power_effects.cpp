@@ -1,5 +1,5 @@
 // The board evaluation: what power does to tiles and blocks, beams and blasts.
-#include "board/form1.h"
+#include "board/game.h"
 
 namespace nerilo {
 namespace {
@@ -10,34 +10,36 @@ constexpr int BlastOffsets[8][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}, {1, -1}, {
 
 }  // namespace
 
-// One pass over the board, block slot i just before ground cell i. Returns
-// after GAMEOVER when a blast reaches the player; runs propagation again when a
-// crossed box burnt or a skull ball exploded.
-void Form1::CHANGE() {
+// One pass over the board, block i just before ground cell i: a wheel changes
+// colour before the plate under cell i does. Returns after a lost game when a
+// blast reaches the player; evaluates the circuit again when a crossed box
+// burnt or a skull ball exploded.
+void Game::applyPowerEffects() {
+    GameState& s = state_;
     // How many beam-stopping blocks stand on each cell; kept up to date when a
     // skull ball explodes, so beams fired later in the pass see it gone.
     std::array<uint8_t, CellCount> beamStoppers{};
     for (int k = 0; k < CellCount; ++k)
-        if (blockTraits(Block[k].code).stopsBeam) ++beamStoppers[BlockCell[k]];
+        if (blockTraits(s.blocks[k].code).stopsBeam) ++beamStoppers[s.blockCell[k]];
 
     bool rerun = false;
     for (int i = 0; i < CellCount; ++i) {
-        BlockControl& control = Block[i];
-        const int c = BlockCell[i];
-        if (Ji[c].power == Power::Full) {
-            if (control.code == block::SkullBall) {
+        BlockPiece& piece = s.blocks[i];
+        const int c = s.blockCell[i];
+        if (s.ground[c].power == Power::Full) {
+            if (piece.code == block::SkullBall) {
                 if (!detonate(i, c, beamStoppers)) return;
                 rerun = true;
-            } else if (blockTraits(control.code).litForm != NoForm) {
-                control.code = blockTraits(control.code).litForm;
-                control.picture = Btip(control.code);
+            } else if (blockTraits(piece.code).litForm != NoForm) {
+                piece.code = blockTraits(piece.code).litForm;
+                piece.picture = blockPicture(piece.code);
             }
-        } else if (blockTraits(control.code).unlitForm != NoForm) {
-            control.code = blockTraits(control.code).unlitForm;
-            control.picture = Btip(control.code);
+        } else if (blockTraits(piece.code).unlitForm != NoForm) {
+            piece.code = blockTraits(piece.code).unlitForm;
+            piece.picture = blockPicture(piece.code);
         }
 
-        GroundCell& cell = Ji[i];
+        GroundCell& cell = s.ground[i];
         const GroundTraits& traits = groundTraits(cell.code);
         if (cell.power == Power::Full) {
             if (cell.code == ground::CrossedBox) rerun = true;
@@ -47,24 +49,25 @@ void Form1::CHANGE() {
             cell.code = traits.unlitForm;
         }
     }
-    if (rerun) Suman();
+    if (rerun) evaluateCircuit();
 }
 
 // Returns false when the blast reached the player and the game is lost.
-bool Form1::detonate(int ballSlot, int cell, std::array<uint8_t, CellCount>& beamStoppers) {
-    Block[ballSlot].code = block::Empty;
-    Block[ballSlot].picture = NoPicture;
+bool Game::detonate(int ballBlock, int cell, std::array<uint8_t, CellCount>& beamStoppers) {
+    GameState& s = state_;
+    s.blocks[ballBlock].code = block::Empty;
+    s.blocks[ballBlock].picture = NoPicture;
     --beamStoppers[cell];
-    BeemPic[cell].marked = true;
-    raiseBeam(cell);
+    s.overlays[cell].marked = true;
+    raiseOverlay(cell);
     const int row = rowOf(cell), column = columnOf(cell);
     for (const auto& offset : BlastOffsets) {
         const int r = row + offset[0], col = column + offset[1];
-        if (r >= 0 && r < BoardSide && col >= 0 && col < BoardSide) BeemPic[r * BoardSide + col].marked = true;
+        if (r >= 0 && r < BoardSide && col >= 0 && col < BoardSide) s.overlays[r * BoardSide + col].marked = true;
     }
     // The mark may come from this blast or from a beam fired earlier in the pass.
-    if (BeemPic[BlockCell[PlayerBlock]].marked) {
-        GAMEOVER();
+    if (s.overlays[s.blockCell[s.playerBlock]].marked) {
+        loseGame();
         return false;
     }
     clearOverlays();
@@ -73,12 +76,12 @@ bool Form1::detonate(int ballSlot, int cell, std::array<uint8_t, CellCount>& bea
 
 // A beam marks the cells from the emitter's neighbour to the edge, and ends
 // short of the first cell whose ground or block stops it.
-void Form1::fireBeam(int emitterCell, int d, const std::array<uint8_t, CellCount>& beamStoppers) {
+void Game::fireBeam(int emitterCell, int d, const std::array<uint8_t, CellCount>& beamStoppers) {
     int k = emitterCell;
     while (hasNeighbour(k, d)) {
         k = neighbourOf(k, d);
-        if (groundTraits(Ji[k].code).stopsBeam || beamStoppers[k] != 0) return;
-        BeemPic[k].marked = true;
+        if (groundTraits(state_.ground[k].code).stopsBeam || beamStoppers[k] != 0) return;
+        state_.overlays[k].marked = true;
     }
 }
 

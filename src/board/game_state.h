@@ -1,0 +1,131 @@
+#pragma once
+// The whole game as one plain value: the three board layers, what is moving,
+// the round, the modes, the progress and the editor's brushes. Copying it
+// snapshots a game; undo, the solver and the tests rely on that. What the
+// window shows is derived from it (board/presentation.h), never stored here.
+#include <array>
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "board/codes.h"
+#include "board/picture.h"
+#include "board/power_state.h"
+#include "board/progress_file.h"
+
+namespace nerilo {
+
+// Positions are kept in board units: 480 to a cell, 15 to a pixel at the
+// window's natural size. A step moves a quarter of a cell per tick.
+constexpr int CellPitch = 480;
+constexpr int QuarterStep = 120;
+constexpr int StageCount = 30;
+
+struct GroundCell {
+    uint8_t code = 0;
+    Power power = Power::Inert;  // kept by the circuit evaluation
+};
+
+// One of the 225 blocks. Block k starts every stage on cell k; `blockCell[k]`
+// says where it stands now, and left/top where it is drawn (in mid-step, between cells).
+struct BlockPiece {
+    uint8_t code = 0;
+    Picture picture;
+    int left = 0;
+    int top = 0;
+    uint32_t z = 0;  // drawing order: higher is in front
+};
+
+// The yellow stipple of a beam or a blast over one cell.
+struct Overlay {
+    bool marked = false;
+    uint32_t z = 0;
+};
+
+// What the world tick is carrying out. The numbers are those nerilo-sim prints.
+enum class MoveKind : uint8_t {
+    Walk = 0,
+    Push = 1,
+    Kick = 2,  // the next tick hands the move to the kicked ball
+    Jump = 4,
+    SlideDown = 5,
+    SlideUp = 6,
+    SlideRight = 7,
+    SlideLeft = 8,
+};
+
+constexpr bool isSlide(MoveKind kind) { return kind >= MoveKind::SlideDown && kind <= MoveKind::SlideLeft; }
+constexpr MoveKind slideTowards(int direction) {
+    constexpr MoveKind slides[DirectionCount] = {MoveKind::SlideLeft, MoveKind::SlideRight, MoveKind::SlideUp,
+                                                 MoveKind::SlideDown};
+    return slides[direction];
+}
+constexpr int slideDirection(MoveKind kind) {
+    constexpr int directions[4] = {Down, Up, Right, Left};
+    return directions[static_cast<int>(kind) - static_cast<int>(MoveKind::SlideDown)];
+}
+
+// What the panel's round button does next.
+enum class RoundCommand : uint8_t { Start, Retry };
+// Which layer the editor paints.
+enum class PaintLayer : uint8_t { Ground, Blocks };
+// The two modes that unlock with progress; at most one is on.
+enum class ExtraMode : uint8_t { None, Block, Super };
+// How far the progress goes, as last checked; the numbers are those nerilo-sim prints.
+enum class ProgressLevel : uint8_t {
+    Incomplete = 0,        // some stage is not cleared
+    AllCleared = 1,        // all are, at least one without step-try mode
+    AllClearedStepTry = 2, // every stage was cleared in step-try mode
+    NotChecked = 3,        // before the start-up check, which shows no ending
+};
+
+struct GameState {
+    // Board layers.
+    std::array<GroundCell, CellCount> ground{};
+    std::array<BlockPiece, CellCount> blocks{};
+    std::array<Overlay, CellCount> overlays{};
+    uint32_t lastRaise = 0;  // the highest drawing order handed out so far
+
+    // What stands where and what moves.
+    std::array<int16_t, CellCount> blockCell{};
+    uint8_t playerBlock = 0;
+    uint8_t movingBlock = 0;
+    uint8_t pushedBlock = 0;
+    MoveKind moveKind = MoveKind::Walk;
+    std::array<uint8_t, DirectionCount> stepPhase{};  // 0 idle, 1..4 the quarter steps
+    bool inputLocked = false;
+    bool kickInProgress = false;
+    bool awaitingFirstKey = false;
+    bool ticking = false;
+    uint8_t keysHeld = 0;
+
+    // The round and the stage.
+    RoundCommand roundCommand = RoundCommand::Start;
+    bool roundStarted = false;  // Start or Retry ran since the stage was loaded
+    int32_t stepsLeft = 200;
+    int32_t stepTarget = 200;
+    std::string comment;
+    std::string stagePath;
+    std::string stageTitle = "stage1.txt";
+
+    // Progress and modes.
+    Progress progress{};  // stage n at [n - 1]
+    ProgressLevel progressLevel = ProgressLevel::Incomplete;
+    bool blockModeUnlocked = false;
+    bool superModeUnlocked = false;
+    bool stepTry = false;
+    ExtraMode extraMode = ExtraMode::None;
+    std::mt19937 random;  // super mode's tiles
+
+    // The editor.
+    bool editing = false;
+    PaintLayer paintLayer = PaintLayer::Ground;
+    uint8_t groundBrush = ground::Floor;
+    uint8_t blockBrush = block::BlackBall;
+};
+
+// Where block k stands when it is at home on cell k, and where overlay k is drawn.
+constexpr int cellLeft(int cell) { return columnOf(cell) * CellPitch; }
+constexpr int cellTop(int cell) { return rowOf(cell) * CellPitch; }
+
+}  // namespace nerilo

@@ -1,0 +1,85 @@
+// The keyboard: a key press becomes a recorded move request; the world tick
+// carries it out.
+#include "board/game.h"
+
+namespace nerilo {
+namespace {
+// The block picture a block shows, or -1 for a player frame or no picture:
+// pushes are decided by what the player sees.
+int shownBlock(const BlockPiece& piece) {
+    return piece.picture.palette == Palette::Block ? piece.picture.index : -1;
+}
+}  // namespace
+
+void Game::pressKey(Key key, Modifiers modifiers) {
+    GameState& s = state_;
+    if (s.inputLocked) {
+        if (key == Key::Delete) retryRound();
+        return;
+    }
+    s.awaitingFirstKey = false;
+    const int p = s.blockCell[s.playerBlock];
+    raiseBlock(s.playerBlock);
+
+    const bool arrow = key <= Key::Down;
+    const int d = static_cast<int>(key);
+    if (arrow) {
+        requestMove(d, p);
+    } else if (key == Key::Delete) {
+        if (s.roundCommand == RoundCommand::Retry) runRoundCommand();
+    } else if (key == Key::Action) {
+        useActionKey(p);
+    }
+
+    if (arrow && modifiers == ShiftModifier && hasNeighbour(p, d)) actOnCell(neighbourOf(p, d));
+    s.movingBlock = s.playerBlock;
+}
+
+void Game::requestMove(int d, int p) {
+    GameState& s = state_;
+    if (!hasNeighbour(p, d)) return;
+    const int t = neighbourOf(p, d);
+    bool refused = !groundTraits(s.ground[t].code).step;
+    if (!refused) {
+        // Every block on the target cell is looked at; a later match overrides an earlier one.
+        for (int j = 0; j < CellCount; ++j) {
+            if (s.blockCell[j] != t) continue;
+            const int shown = shownBlock(s.blocks[j]);
+            if (shown < 0) continue;
+            if (blockTraits(static_cast<uint8_t>(shown)).pushed) {
+                bool allowed = hasNeighbour(t, d);
+                if (allowed) {
+                    const int u = neighbourOf(t, d);
+                    allowed = groundTraits(s.ground[u].code).pushOnto;
+                    for (int k = 0; allowed && k < CellCount; ++k) {
+                        const int there = shownBlock(s.blocks[k]);
+                        if (s.blockCell[k] == u && there >= 0 && blockTraits(static_cast<uint8_t>(there)).blocksPush)
+                            allowed = false;
+                    }
+                }
+                refused = !allowed;
+                if (allowed) {
+                    s.moveKind = MoveKind::Push;
+                    s.pushedBlock = static_cast<uint8_t>(j);
+                }
+            } else if (shown == block::OliveBall) {
+                refused = !hasNeighbour(t, d);
+                if (!refused) {
+                    s.moveKind = MoveKind::Kick;
+                    s.pushedBlock = static_cast<uint8_t>(j);
+                }
+            }
+        }
+    }
+    if (refused) {
+        // A refused move only turns the player.
+        s.blocks[s.playerBlock].picture = playerPicture(RestFrame[d]);
+        s.moveKind = MoveKind::Walk;
+        return;
+    }
+    if (s.stepTry) countStep();
+    s.inputLocked = true;
+    s.stepPhase[d] = 1;
+}
+
+}  // namespace nerilo
