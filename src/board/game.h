@@ -40,6 +40,8 @@ public:
     void showComment();
     void resetBlockPictures();
     void findPlayer();
+    // Makes a stage read whole and good the current one, waiting for Start.
+    void enterLoadedState(const std::string& path, const std::string& title, const Stage& stage);
     // What the file dialogs' name field last held; not part of the game, so undo leaves it.
     const std::string& fileDialogName() const { return fileDialogName_; }
 
@@ -89,7 +91,6 @@ private:
     void raiseOverlay(int cell);
     void putBlocksHome();
     void applyStage(const Stage& stage, bool withCommentAndTarget);
-    void enterLoadedState(const std::string& path, const std::string& title, const Stage& stage);
     bool readStage(const std::string& path, Stage& stage);
     void clearOverlays();
     void moveBlockToCell(int k, int cell);

@@ -1,0 +1,56 @@
+#pragma once
+// A position at rest packed into a few bytes: everything that decides the
+// future of a round and nothing else. The search stores these instead of whole
+// game states and unpacks one into a game before trying its presses.
+//
+// What a key holds is fixed per search, from the start position: the codes of
+// the ground cells that can change in this stage (lit and unlit forms, key
+// plates, slots, bars; in block mode whether a cell became a wall), the code
+// and cell of every block that is not empty at the start (in block order;
+// blocks never appear, they can only vanish), the keys held, the kick flag, the
+// steps used in step-try mode, and the circuit when a stuck kick froze it.
+// Power and overlays are otherwise what a fresh circuit evaluation gives.
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "board/game.h"
+
+namespace nerilo::solver {
+
+class PositionCodec {
+public:
+    explicit PositionCodec(const GameState& start);
+
+    size_t keyBytes() const { return keyBytes_; }
+    // Writes the key of `state` into `key` (keyBytes() bytes).
+    void encode(const GameState& state, uint8_t* key);
+    // Makes `game` the position of `key`: the start position with the key's
+    // contents written over it and the circuit evaluated.
+    void decode(const uint8_t* key, Game& game) const;
+
+private:
+    struct FrozenCircuit {
+        std::array<Power, CellCount> power;
+        std::array<bool, CellCount> marked;
+        bool operator==(const FrozenCircuit&) const = default;
+    };
+    struct FrozenHash {
+        size_t operator()(const FrozenCircuit& circuit) const;
+    };
+    uint32_t freeze(const GameState& state);
+
+    GameState start_;
+    std::vector<uint8_t> mutableCells_;   // codes kept in 5 bits each
+    std::vector<uint8_t> wallableCells_;  // block mode: one bit, became a wall
+    std::vector<uint8_t> trackedBlocks_;  // blocks not empty at the start
+    bool stepTry_ = false;
+    bool kickCanStick_ = false;
+    size_t keyBytes_ = 0;
+    // Circuits frozen by a kick that got stuck at the edge; id 0 is "evaluate afresh".
+    std::vector<FrozenCircuit> frozen_;
+    std::unordered_map<FrozenCircuit, uint32_t, FrozenHash> frozenIds_;
+};
+
+}  // namespace nerilo::solver

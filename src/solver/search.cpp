@@ -1,0 +1,333 @@
+// The breadth-first search over presses. Positions are stored as keys in one
+// arena; the visited set holds indices into it. Each layer is expanded in
+// batches, by several threads when asked, and merged in index order, so the
+// result does not depend on the number of threads.
+#include <absl/container/flat_hash_set.h>
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <thread>
+#include <xxhash.h>
+
+#include "input/key_letters.h"
+#include "solver/position_codec.h"
+#include "solver/quiet_platform.h"
+#include "solver/solver.h"
+
+namespace nerilo::solver {
+namespace {
+
+constexpr size_t BatchSize = 2048;
+constexpr uint32_t NoParent = UINT32_MAX;
+
+class KeyArena {
+public:
+    explicit KeyArena(size_t keyBytes) : keyBytes_(keyBytes) {}
+    size_t keyBytes() const { return keyBytes_; }
+    uint32_t size() const { return static_cast<uint32_t>(bytes_.size() / keyBytes_); }
+    const uint8_t* at(uint32_t index) const { return bytes_.data() + size_t(index) * keyBytes_; }
+    void push(const uint8_t* key) { bytes_.insert(bytes_.end(), key, key + keyBytes_); }
+    void pop() { bytes_.resize(bytes_.size() - keyBytes_); }
+    size_t capacityBytes() const { return bytes_.capacity(); }
+
+private:
+    size_t keyBytes_;
+    std::vector<uint8_t> bytes_;
+};
+
+struct KeyHash {
+    const KeyArena* arena;
+    size_t operator()(uint32_t index) const { return XXH3_64bits(arena->at(index), arena->keyBytes()); }
+};
+struct KeyEqual {
+    const KeyArena* arena;
+    bool operator()(uint32_t a, uint32_t b) const {
+        return std::memcmp(arena->at(a), arena->at(b), arena->keyBytes()) == 0;
+    }
+};
+using VisitedSet = absl::flat_hash_set<uint32_t, KeyHash, KeyEqual>;
+
+enum class PressOutcome : uint8_t { Position, Lost, Cleared, NeverAtRest };
+
+// What one press from one position came to.
+struct Step {
+    uint32_t parent;
+    uint8_t press;
+    PressOutcome outcome;
+};
+
+// One thread's game pair: the position being expanded and a copy to press keys on.
+class Expander {
+public:
+    Expander(const GameState& start, PositionCodec& codec, long long maxTicks)
+        : codec_(codec), maxTicks_(maxTicks), position_(platform_), trial_(platform_) {
+        position_.restore(start);
+        trial_.restore(start);
+    }
+
+    // Tries every press from the position of `key`; appends a step per press
+    // and, for those that end at rest, the new key.
+    void expand(uint32_t index, const uint8_t* key, std::vector<Step>& steps, std::vector<uint8_t>& keys) {
+        codec_.decode(key, position_);
+        for (size_t p = 0; p < Presses.size(); ++p) {
+            trial_.restore(position_.state());
+            platform_.cleared = false;
+            Replay replay;
+            playLetter(trial_, Presses[p], maxTicks_, replay);
+            PressOutcome outcome = PressOutcome::Position;
+            if (platform_.cleared) outcome = PressOutcome::Cleared;
+            else if (trial_.isLost()) outcome = PressOutcome::Lost;
+            else if (replay.stuck) outcome = PressOutcome::NeverAtRest;
+            steps.push_back({index, static_cast<uint8_t>(p), outcome});
+            if (outcome != PressOutcome::Position) continue;
+            keys.resize(keys.size() + codec_.keyBytes());
+            codec_.encode(trial_.state(), keys.data() + keys.size() - codec_.keyBytes());
+        }
+    }
+
+private:
+    QuietPlatform platform_;
+    PositionCodec& codec_;
+    long long maxTicks_;
+    Game position_;
+    Game trial_;
+};
+
+struct ThreadOutput {
+    std::vector<Step> steps;
+    std::vector<uint8_t> keys;
+};
+
+std::optional<std::string> refusalOf(const GameState& start) {
+    if (start.extraMode == ExtraMode::Super) return "super mode draws random tiles, so a search cannot plan ahead";
+    if (start.editing) return "the stage is being edited";
+    if (!start.ticking || start.inputLocked) return "the round is not at rest (not started, moving, lost or cleared)";
+    return std::nullopt;
+}
+
+class Search {
+public:
+    Search(const GameState& start, const Options& options, const std::function<void(const Progress&)>& progress,
+           const std::atomic<bool>* cancel)
+        : start_(start), options_(options), progress_(progress), cancel_(cancel), codec_(start),
+          arena_(codec_.keyBytes()), visited_(0, KeyHash{&arena_}, KeyEqual{&arena_}) {
+        for (int t = 0; t < std::max(1, options.threads); ++t)
+            expanders_.emplace_back(std::make_unique<Expander>(start, codec_, options.maxTicksPerPress));
+        outputs_.resize(expanders_.size());
+    }
+
+    Result run();
+
+private:
+    void expandBatch(uint32_t begin, uint32_t end);
+    // Merges one batch; returns false when the search must stop.
+    bool merge();
+    void finishAnalysis();
+    std::string pathTo(uint32_t index, uint8_t lastPress) const;
+    void report(bool force);
+
+    GameState start_;
+    Options options_;
+    const std::function<void(const Progress&)>& progress_;
+    const std::atomic<bool>* cancel_;
+    PositionCodec codec_;
+    KeyArena arena_;
+    VisitedSet visited_;
+    std::vector<uint32_t> parents_;
+    std::vector<uint8_t> presses_;
+    std::vector<uint32_t> layerStarts_;
+    std::vector<std::unique_ptr<Expander>> expanders_;
+    std::vector<ThreadOutput> outputs_;
+
+    // Analysis: the positions each position leads to, and which can clear at once.
+    std::vector<uint32_t> childStarts_;
+    std::vector<uint32_t> children_;
+    std::vector<bool> clearsAtOnce_;
+    uint64_t losingPresses_ = 0;
+
+    Result result_;
+    uint32_t solvedParent_ = NoParent;
+    uint8_t solvedPress_ = 0;
+    uint64_t expanded_ = 0;
+    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point lastReport_ = started_;
+};
+
+void Search::expandBatch(uint32_t begin, uint32_t end) {
+    const size_t threads = expanders_.size();
+    const uint32_t share = static_cast<uint32_t>((end - begin + threads - 1) / threads);
+    auto work = [&](size_t t) {
+        ThreadOutput& out = outputs_[t];
+        out.steps.clear();
+        out.keys.clear();
+        const uint32_t from = std::min(end, begin + static_cast<uint32_t>(t) * share);
+        const uint32_t to = std::min(end, from + share);
+        for (uint32_t i = from; i < to; ++i) expanders_[t]->expand(i, arena_.at(i), out.steps, out.keys);
+    };
+    // The arena is not written while the batch expands, so the threads may read it.
+    std::vector<std::thread> helpers;
+    for (size_t t = 1; t < threads; ++t) helpers.emplace_back(work, t);
+    work(0);
+    for (std::thread& helper : helpers) helper.join();
+    expanded_ += end - begin;
+}
+
+bool Search::merge() {
+    const bool analyse = options_.analyse;
+    uint32_t currentParent = NoParent;
+    for (const ThreadOutput& out : outputs_) {
+        const uint8_t* key = out.keys.data();
+        for (const Step& step : out.steps) {
+            if (analyse && step.parent != currentParent) {
+                currentParent = step.parent;
+                childStarts_.push_back(static_cast<uint32_t>(children_.size()));
+            }
+            switch (step.outcome) {
+            case PressOutcome::Cleared:
+                if (solvedParent_ == NoParent) {
+                    solvedParent_ = step.parent;
+                    solvedPress_ = step.press;
+                }
+                if (!analyse) return false;
+                clearsAtOnce_[step.parent] = true;
+                break;
+            case PressOutcome::Lost: ++losingPresses_; break;
+            case PressOutcome::NeverAtRest: break;
+            case PressOutcome::Position: {
+                arena_.push(key);
+                key += arena_.keyBytes();
+                const uint32_t candidate = arena_.size() - 1;
+                auto [at, added] = visited_.insert(candidate);
+                if (added) {
+                    parents_.push_back(step.parent);
+                    presses_.push_back(step.press);
+                    if (analyse) clearsAtOnce_.push_back(false);
+                } else {
+                    arena_.pop();
+                }
+                if (analyse && *at != step.parent) children_.push_back(*at);
+                if (arena_.size() >= options_.maxStates) {
+                    result_.outcome = Outcome::LimitReached;
+                    return false;
+                }
+                break;
+            }
+            }
+        }
+    }
+    return true;
+}
+
+std::string Search::pathTo(uint32_t index, uint8_t lastPress) const {
+    std::string keys(1, Presses[lastPress]);
+    for (uint32_t i = index; i != 0; i = parents_[i]) keys += Presses[presses_[i]];
+    std::reverse(keys.begin(), keys.end());
+    return keys;
+}
+
+void Search::report(bool force) {
+    if (!progress_) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (!force && now - lastReport_ < std::chrono::milliseconds(250)) return;
+    lastReport_ = now;
+    progress_({expanded_, arena_.size(), static_cast<int>(layerStarts_.size()) - 1,
+               std::chrono::duration<double>(now - started_).count()});
+}
+
+// A position is a dead end when no clear can be reached from it: every
+// position that can reach one is found by walking the moves backwards from
+// the positions that clear at once.
+void Search::finishAnalysis() {
+    const uint32_t count = arena_.size();
+    childStarts_.resize(count, static_cast<uint32_t>(children_.size()));
+    childStarts_.push_back(static_cast<uint32_t>(children_.size()));
+    std::vector<uint32_t> parentStarts(count + 1, 0), parentsOf(children_.size());
+    for (uint32_t child : children_) ++parentStarts[child + 1];
+    for (uint32_t i = 0; i < count; ++i) parentStarts[i + 1] += parentStarts[i];
+    std::vector<uint32_t> fill(parentStarts.begin(), parentStarts.end() - 1);
+    for (uint32_t i = 0; i < count; ++i)
+        for (uint32_t e = childStarts_[i]; e < childStarts_[i + 1]; ++e) parentsOf[fill[children_[e]]++] = i;
+    children_ = {};
+
+    std::vector<bool> canClear(clearsAtOnce_);
+    std::vector<uint32_t> queue;
+    for (uint32_t i = 0; i < count; ++i)
+        if (canClear[i]) queue.push_back(i);
+    for (size_t head = 0; head < queue.size(); ++head) {
+        const uint32_t v = queue[head];
+        for (uint32_t e = parentStarts[v]; e < parentStarts[v + 1]; ++e) {
+            const uint32_t u = parentsOf[e];
+            if (!canClear[u]) {
+                canClear[u] = true;
+                queue.push_back(u);
+            }
+        }
+    }
+    Analysis analysis;
+    analysis.reachable = count;
+    analysis.losingPresses = losingPresses_;
+    for (size_t depth = 0; depth + 1 < layerStarts_.size(); ++depth) {
+        for (uint32_t i = layerStarts_[depth]; i < layerStarts_[depth + 1]; ++i) {
+            if (canClear[i]) continue;
+            ++analysis.deadEnds;
+            if (analysis.firstDeadEndDepth < 0) analysis.firstDeadEndDepth = static_cast<int>(depth);
+        }
+    }
+    result_.analysis = analysis;
+}
+
+Result Search::run() {
+    std::vector<uint8_t> key(codec_.keyBytes());
+    codec_.encode(start_, key.data());
+    arena_.push(key.data());
+    visited_.insert(0);
+    parents_.push_back(NoParent);
+    presses_.push_back(0);
+    clearsAtOnce_.push_back(false);
+    result_.outcome = Outcome::Unsolvable;
+
+    bool going = true;
+    for (uint32_t begin = 0; going && begin < arena_.size();) {
+        const uint32_t end = arena_.size();
+        layerStarts_.push_back(begin);
+        for (uint32_t batch = begin; going && batch < end; batch += BatchSize) {
+            if (cancel_ && cancel_->load(std::memory_order_relaxed)) {
+                result_.outcome = Outcome::Cancelled;
+                going = false;
+                break;
+            }
+            expandBatch(batch, std::min<uint32_t>(end, batch + BatchSize));
+            going = merge();
+            report(false);
+        }
+        begin = end;
+    }
+    layerStarts_.push_back(arena_.size());
+
+    // A clear found before the limit is still a shortest one; only the analysis is then incomplete.
+    if (solvedParent_ != NoParent && result_.outcome != Outcome::Cancelled) {
+        result_.outcome = Outcome::Solved;
+        result_.keys = pathTo(solvedParent_, solvedPress_);
+    }
+    if (options_.analyse && going) finishAnalysis();
+    report(true);
+    result_.expanded = expanded_;
+    result_.stored = arena_.size();
+    result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+    return result_;
+}
+
+}  // namespace
+
+Result solve(const GameState& start, const Options& options, const std::function<void(const Progress&)>& progress,
+             const std::atomic<bool>* cancel) {
+    if (std::optional<std::string> refusal = refusalOf(start)) {
+        Result result;
+        result.outcome = Outcome::Refused;
+        result.refusal = *refusal;
+        return result;
+    }
+    return Search(start, options, progress, cancel).run();
+}
+
+}  // namespace nerilo::solver
