@@ -31,8 +31,8 @@ struct GroundCell {
 struct BlockPiece {
     uint8_t code = 0;
     Picture picture;
-    int left = 0;
-    int top = 0;
+    int16_t left = 0;  // a few cells beyond the board at most, in mid-jump
+    int16_t top = 0;
     uint32_t z = 0;  // drawing order: higher is in front
 };
 
@@ -41,6 +41,11 @@ struct Overlay {
     bool marked = false;
     uint32_t z = 0;
 };
+
+// The Mersenne Twister of std::mt19937, with the same numbers, kept in 32-bit
+// words: half the size, and the state is copied with every snapshot.
+using SuperModeRandom = std::mersenne_twister_engine<uint32_t, 32, 624, 397, 31, 0x9908b0df, 11, 0xffffffff, 7,
+                                                     0x9d2c5680, 15, 0xefc60000, 18, 1812433253>;
 
 // What the world tick is carrying out. The numbers are those nerilo-sim prints.
 enum class MoveKind : uint8_t {
@@ -115,7 +120,7 @@ struct GameState {
     bool superModeUnlocked = false;
     bool stepTry = false;
     ExtraMode extraMode = ExtraMode::None;
-    std::mt19937 random;  // super mode's tiles
+    SuperModeRandom random;  // super mode's tiles
 
     // The editor.
     bool editing = false;

@@ -6,7 +6,8 @@ namespace nerilo {
 void Game::checkMoverCell() {
     GameState& s = state_;
     const int cell = s.blockCell[s.movingBlock];
-    if (s.stepPhase == std::array<uint8_t, DirectionCount>{}) {
+    const bool stepping = s.stepPhase[Left] | s.stepPhase[Right] | s.stepPhase[Up] | s.stepPhase[Down];
+    if (!stepping) {
         const uint8_t g = s.ground[cell].code;
         if (g == ground::YellowPlate) {
             if (s.movingBlock == s.playerBlock) {

@@ -22,31 +22,40 @@ bool canChange(uint8_t code) {
            code == ground::YellowKeyPlate || code == ground::WhiteKeyPlate;
 }
 
+// Packs fields of up to 24 bits, least significant bit first.
 class BitWriter {
 public:
     explicit BitWriter(uint8_t* out) : out_(out) {}
     void put(uint32_t value, int bits) {
-        for (int i = 0; i < bits; ++i, ++at_)
-            if (value >> i & 1) out_[at_ >> 3] |= static_cast<uint8_t>(1u << (at_ & 7));
+        pending_ |= uint64_t(value) << count_;
+        count_ += bits;
+        for (; count_ >= 8; count_ -= 8, pending_ >>= 8) *out_++ = static_cast<uint8_t>(pending_);
+    }
+    void finish() {
+        if (count_ > 0) *out_ = static_cast<uint8_t>(pending_);
     }
 
 private:
     uint8_t* out_;
-    size_t at_ = 0;
+    uint64_t pending_ = 0;
+    int count_ = 0;
 };
 
 class BitReader {
 public:
     explicit BitReader(const uint8_t* in) : in_(in) {}
     uint32_t get(int bits) {
-        uint32_t value = 0;
-        for (int i = 0; i < bits; ++i, ++at_) value |= static_cast<uint32_t>(in_[at_ >> 3] >> (at_ & 7) & 1) << i;
+        for (; count_ < bits; count_ += 8) pending_ |= uint64_t(*in_++) << count_;
+        const uint32_t value = static_cast<uint32_t>(pending_ & ((uint64_t(1) << bits) - 1));
+        pending_ >>= bits;
+        count_ -= bits;
         return value;
     }
 
 private:
     const uint8_t* in_;
-    size_t at_ = 0;
+    uint64_t pending_ = 0;
+    int count_ = 0;
 };
 
 // Guards the table of frozen circuits, which search threads may add to.
@@ -96,7 +105,6 @@ uint32_t PositionCodec::freeze(const GameState& state) {
 }
 
 void PositionCodec::encode(const GameState& state, uint8_t* key) {
-    std::fill(key, key + keyBytes_, 0);
     BitWriter out(key);
     for (uint8_t c : mutableCells_) out.put(state.ground[c].code, GroundCodeBits);
     for (uint8_t c : wallableCells_) out.put(state.ground[c].code == ground::Wall, 1);
@@ -108,6 +116,7 @@ void PositionCodec::encode(const GameState& state, uint8_t* key) {
     out.put(state.kickInProgress, 1);
     if (stepTry_) out.put(static_cast<uint32_t>(start_.stepsLeft - state.stepsLeft), StepsBits);
     if (kickCanStick_) out.put(state.kickInProgress ? freeze(state) : 0, FrozenIdBits);
+    out.finish();
 }
 
 void PositionCodec::decode(const uint8_t* key, Game& game) const {
