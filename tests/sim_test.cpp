@@ -1,29 +1,14 @@
 // nerilo-sim as a stage author runs it.
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
 #include "game_fixture.h"
+#include "tool_run.h"
 
 namespace nerilo::test {
 namespace {
 
-struct SimRun {
-    int status = -1;
-    std::string output;
-};
-
-SimRun runSim(const std::string& arguments) {
-    SimRun run;
-    FILE* pipe = ::popen((std::string(NERILO_SIM) + " " + arguments + " 2>&1").c_str(), "r");
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.output.append(buffer.data(), n);
-    run.status = WEXITSTATUS(::pclose(pipe));
-    return run;
-}
+ToolRun runSim(const std::string& arguments) { return runTool(NERILO_SIM, arguments); }
 
 TEST(Sim, PlaysAStageAndReportsTheOutcome) {
     TestGame game;
@@ -32,7 +17,7 @@ TEST(Sim, PlaysAStageAndReportsTheOutcome) {
     game.stage = Stage{};
     game.block(cell(1, 1), 7).comment("next").target(200);
     game.load("stage4.txt");
-    SimRun run = runSim(game.stageFile("stage3.txt") + " --step-try --keys RRZ --program-dir " + game.dir.path().string());
+    ToolRun run = runSim(game.stageFile("stage3.txt") + " --step-try --keys RRZ --program-dir " + game.dir.path().string());
     ASSERT_EQ(run.status, 0) << run.output;
     auto json = nlohmann::json::parse(run.output);
     EXPECT_EQ(json["stage"], "stage4.txt");
@@ -51,7 +36,7 @@ TEST(Sim, ShowsPowerMarksAndLosses) {
     TestGame game;
     game.block(cell(5, 5), 7).ground(cell(0, 0), 7).ground(cell(0, 1), 2).ground(cell(1, 0), 18).ground(cell(5, 6), 28);
     game.load();
-    SimRun run = runSim(game.stageFile("test.txt") + " --keys R");
+    ToolRun run = runSim(game.stageFile("test.txt") + " --keys R");
     ASSERT_EQ(run.status, 0) << run.output;
     auto json = nlohmann::json::parse(run.output);
     EXPECT_EQ(json["power"][1], "ビリリ");
@@ -61,7 +46,7 @@ TEST(Sim, ShowsPowerMarksAndLosses) {
     EXPECT_EQ(json["lost"], false);
     EXPECT_EQ(json["player"], cell(5, 14));
 
-    SimRun stone = runSim(game.stageFile("test.txt") + " --no-start --keys SX");
+    ToolRun stone = runSim(game.stageFile("test.txt") + " --no-start --keys SX");
     auto restarted = nlohmann::json::parse(stone.output);
     EXPECT_EQ(restarted["player"], cell(5, 5));
     EXPECT_EQ(restarted["input_lock"], 0);
@@ -74,7 +59,7 @@ TEST(Sim, RefusesBadFilesAndOptions) {
     EXPECT_EQ(runSim(game.stageFile("test.txt") + " --keys RQ").status, 2);
     EXPECT_EQ(runSim(game.stageFile("test.txt") + " --progress 1,2,3").status, 2);
     EXPECT_EQ(runSim(game.stageFile("test.txt") + " --block-mode --super-mode").status, 2);
-    SimRun ok = runSim(game.stageFile("test.txt") + " --no-start");
+    ToolRun ok = runSim(game.stageFile("test.txt") + " --no-start");
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(nlohmann::json::parse(ok.output)["command1"], "開始");
 }
@@ -85,7 +70,7 @@ TEST(Sim, AnEmptyKeyStringMeansNoKeys) {
     game.block(cell(5, 5), 7);
     game.load();
     for (const std::string& arguments : {"--keys= " + game.stageFile("test.txt"), game.stageFile("test.txt") + " --keys="}) {
-        SimRun run = runSim(arguments);
+        ToolRun run = runSim(arguments);
         ASSERT_EQ(run.status, 0) << arguments << ": " << run.output;
         auto json = nlohmann::json::parse(run.output);
         EXPECT_EQ(json["player"], cell(5, 5));
@@ -101,7 +86,7 @@ TEST(Sim, ProgressOptionRunsTheStartUpCheckAndTheCapSetsStuck) {
     game.load();
     std::string all2 = "2";
     for (int i = 1; i < 30; ++i) all2 += ",2";
-    SimRun run = runSim(game.stageFile("test.txt") + " --progress " + all2 + " --keys R --max-ticks 50");
+    ToolRun run = runSim(game.stageFile("test.txt") + " --progress " + all2 + " --keys R --max-ticks 50");
     auto json = nlohmann::json::parse(run.output);
     EXPECT_EQ(json["mode_level"], 2);
     EXPECT_EQ(json["endings"], 0);

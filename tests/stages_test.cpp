@@ -9,36 +9,13 @@
 
 #include "board/progress_file.h"
 #include "game_fixture.h"
+#include "stage_solutions.h"
 #include "tools/stage_designs.h"
 
 namespace nerilo::test {
 namespace {
 
 const std::filesystem::path Source = NERILO_SOURCE_DIR;
-
-std::string readText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Stage number → key letters, from the solutions file (comments and spaces dropped).
-std::map<int, std::string> solutions() {
-    std::map<int, std::string> result;
-    std::istringstream in(readText(Source / "tests/data/solutions.txt"));
-    std::string line;
-    while (std::getline(in, line)) {
-        line = line.substr(0, line.find('#'));
-        std::istringstream fields(line);
-        int number;
-        if (!(fields >> number)) continue;
-        std::string keys, part;
-        while (fields >> part) keys += part;
-        result[number] = keys;
-    }
-    return result;
-}
 
 int presses(const std::string& keys) { return static_cast<int>(keys.size()); }
 
@@ -53,7 +30,7 @@ Played play(int number, const std::string& keys, bool stepTry) {
     ScriptedPlatform platform("/nonexistent");
     Game game(platform);
     game.state().stepTry = stepTry;
-    platform.fileAnswers.push_back((Source / "stage" / ("stage" + std::to_string(number) + ".txt")).string());
+    platform.fileAnswers.push_back(shippedStage(number));
     game.openStage();
     game.startRound();
     Replay replay;
@@ -63,7 +40,7 @@ Played play(int number, const std::string& keys, bool stepTry) {
 }
 
 TEST(Stages, EverySolutionClearsItsStageAlsoWithinTheStepTarget) {
-    const auto all = solutions();
+    const auto all = storedSolutions();
     ASSERT_EQ(all.size(), 30u);
     for (const auto& [number, keys] : all) {
         const Played normal = play(number, keys, false);
@@ -79,7 +56,7 @@ TEST(Stages, FilesAreWhatTheDesignsSay) {
     ASSERT_TRUE(designs.ok()) << designs.error;
     ASSERT_EQ(designs.stages.size(), 30u);
     for (const auto& [number, design] : designs.stages) {
-        const StageRead file = readStageFile((Source / "stage" / ("stage" + std::to_string(number) + ".txt")).string());
+        const StageRead file = readStageFile(shippedStage(number));
         ASSERT_TRUE(file.ok()) << number << ": " << file.error;
         EXPECT_EQ(file.stage.ground, design.ground) << "stage " << number;
         EXPECT_EQ(file.stage.blocks, design.blocks) << "stage " << number;
@@ -90,7 +67,7 @@ TEST(Stages, FilesAreWhatTheDesignsSay) {
 
 TEST(Stages, TheSetUsesEveryTileHasCommentsAndFairTargets) {
     const StageDesigns designs = parseStageDesigns(readText(Source / "assets/stage-designs.txt"));
-    const auto all = solutions();
+    const auto all = storedSolutions();
     std::set<int> grounds, blocks;
     for (const auto& [number, stage] : designs.stages) {
         grounds.insert(stage.ground.begin(), stage.ground.end());
@@ -108,7 +85,7 @@ TEST(Stages, TheSetUsesEveryTileHasCommentsAndFairTargets) {
 }
 
 TEST(Stages, SolutionsGrowLongerAndTheLastFiveAreLong) {
-    const auto all = solutions();
+    const auto all = storedSolutions();
     int previousTen = 0;
     for (int ten = 0; ten < 3; ++ten) {
         int total = 0;
@@ -127,7 +104,7 @@ TEST(Stages, ThirtyClearsInARowReachTheEnding) {
     form.startUp();
     ASSERT_EQ(form.state().stageTitle, "stage1.txt");
     form.startRound();
-    for (const auto& [number, keys] : solutions()) {
+    for (const auto& [number, keys] : storedSolutions()) {
         ASSERT_EQ(form.state().stageTitle, "stage" + std::to_string(number) + ".txt");
         Replay replay;
         playKeys(form, keys, 2000, replay);

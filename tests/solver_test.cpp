@@ -1,0 +1,252 @@
+// The solver: shortest clears, proofs that none exists, limits, modes, the
+// analysis, and the position key's completeness against whole game states.
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+#include "game_fixture.h"
+#include "solver/position_codec.h"
+#include "solver/quiet_platform.h"
+#include "solver/solver.h"
+#include "stage_solutions.h"
+
+namespace nerilo::test {
+namespace {
+
+using solver::Outcome;
+
+solver::Result solveFile(const std::string& path, solver::Options options = {}, bool stepTry = false,
+                         bool blockMode = false) {
+    const solver::StageStart start = solver::stageStart(path, stepTry, blockMode);
+    EXPECT_TRUE(start.state) << start.error;
+    return solver::solve(*start.state, options);
+}
+
+// Plays a solver's keys on a fresh start and says whether they clear.
+bool clears(const std::string& path, const std::string& keys, bool stepTry = false, bool blockMode = false) {
+    solver::QuietPlatform platform;
+    Game game(platform);
+    game.restore(*solver::stageStart(path, stepTry, blockMode).state);
+    Replay replay;
+    playKeys(game, keys, 10000, replay);
+    return platform.cleared;
+}
+
+// A walled corridor: stairs two cells left of the player, an arrow to the right
+// that carries him away for good, and a powered yellow plate above the cell in between.
+void trapStage(TestGame& game) {
+    for (int c = 2; c <= 9; ++c) game.ground(cell(4, c), ground::Wall).ground(cell(6, c), ground::Wall);
+    game.ground(cell(5, 2), ground::Wall).ground(cell(5, 9), ground::Wall);
+    game.ground(cell(5, 3), ground::Stairs).ground(cell(5, 6), ground::ArrowRight);
+    game.ground(cell(4, 4), ground::YellowPlate).ground(cell(3, 4), ground::Target);
+    game.block(cell(5, 5), block::Player);
+}
+
+TEST(Solver, FindsTheStoredShortestClearOfEveryStageButTheLargest) {
+    for (const auto& [number, keys] : storedSolutions()) {
+        if (number == 26) continue;  // Solver.TheLargestStage
+        const std::string path = shippedStage(number);
+        const solver::Result result = solveFile(path);
+        ASSERT_EQ(result.outcome, Outcome::Solved) << "stage " << number;
+        EXPECT_EQ(result.keys.size(), keys.size()) << "stage " << number << ": " << result.keys;
+        EXPECT_TRUE(clears(path, result.keys)) << "stage " << number;
+    }
+}
+
+TEST(Solver, TheLargestStage) {
+    const std::string path = shippedStage(26);
+    solver::Options two;
+    two.threads = 2;
+    const solver::Result result = solveFile(path, two);
+    ASSERT_EQ(result.outcome, Outcome::Solved);
+    EXPECT_EQ(result.keys.size(), storedSolutions().at(26).size());
+    EXPECT_TRUE(clears(path, result.keys));
+}
+
+TEST(Solver, TheResultDoesNotDependOnTheNumberOfThreads) {
+    for (int number : {25, 30}) {
+        solver::Options options;
+        options.analyse = true;
+        const solver::Result one = solveFile(shippedStage(number), options);
+        options.threads = 3;
+        const solver::Result three = solveFile(shippedStage(number), options);
+        EXPECT_EQ(one.keys, three.keys) << number;
+        EXPECT_EQ(one.stored, three.stored) << number;
+        ASSERT_TRUE(one.analysis && three.analysis);
+        EXPECT_EQ(one.analysis->deadEnds, three.analysis->deadEnds) << number;
+        EXPECT_EQ(one.analysis->losingPresses, three.analysis->losingPresses) << number;
+    }
+}
+
+TEST(Solver, AnalysisCountsPositionsDeadEndsAndLosingPresses) {
+    TestGame game;
+    trapStage(game);
+    game.load();
+    solver::Options options;
+    options.analyse = true;
+    const solver::Result result = solveFile(game.stageFile("test.txt"), options);
+    ASSERT_EQ(result.outcome, Outcome::Solved);
+    EXPECT_EQ(result.keys, "LLZ");
+    ASSERT_TRUE(result.analysis);
+    // (5,5) (5,4) (5,3), and beyond the arrow (5,8) (5,7), from where the arrow always carries back.
+    EXPECT_EQ(result.analysis->reachable, 5u);
+    EXPECT_EQ(result.analysis->deadEnds, 2u);
+    EXPECT_EQ(result.analysis->firstDeadEndDepth, 1);
+    EXPECT_EQ(result.analysis->losingPresses, 2u) << "U and u onto the powered yellow plate";
+}
+
+TEST(Solver, ProvesStagesUnsolvableAndStopsAtItsLimit) {
+    TestGame noStairs;
+    noStairs.block(cell(5, 5), block::Player).block(cell(5, 6), block::BlackBall);
+    noStairs.load();
+    EXPECT_EQ(solveFile(noStairs.stageFile("test.txt")).outcome, Outcome::Unsolvable);
+
+    TestGame noPlayer;
+    noPlayer.ground(cell(5, 5), ground::Stairs);
+    noPlayer.load();
+    EXPECT_EQ(solveFile(noPlayer.stageFile("test.txt")).outcome, Outcome::Unsolvable);
+
+    solver::Options tiny;
+    tiny.maxStates = 50;
+    const solver::Result limited = solveFile(shippedStage(26), tiny);
+    EXPECT_EQ(limited.outcome, Outcome::LimitReached);
+    EXPECT_EQ(limited.stored, 50u);
+}
+
+TEST(Solver, StepTryCountsStepsAndBlockModeWallsTheWayBack) {
+    // A key two cells left, its plate and the stairs to the right: the way back
+    // passes cells already walked.
+    TestGame game;
+    for (int c = 1; c <= 9; ++c) game.ground(cell(4, c), ground::Wall).ground(cell(6, c), ground::Wall);
+    game.ground(cell(5, 1), ground::Wall).ground(cell(5, 9), ground::Wall);
+    game.block(cell(5, 5), block::Player).block(cell(5, 3), block::Key);
+    game.ground(cell(5, 7), ground::WhiteKeyPlate).ground(cell(5, 8), ground::Stairs);
+    game.target(7);
+    game.load();
+    const std::string path = game.stageFile("test.txt");
+
+    const solver::Result normal = solveFile(path);
+    ASSERT_EQ(normal.outcome, Outcome::Solved);
+    EXPECT_EQ(normal.keys, "LLZRRRrRRZ") << "the plate is opened from the cell beside it";
+    EXPECT_EQ(solveFile(path, {}, true).outcome, Outcome::Unsolvable)
+        << "seven steps with a target of 7: the step that reaches 0 loses";
+    EXPECT_EQ(solveFile(path, {}, false, true).outcome, Outcome::Unsolvable);
+
+    TestGame roomy;
+    roomy.block(cell(5, 5), block::Player).ground(cell(5, 8), ground::Stairs).target(4);
+    roomy.load();
+    const solver::Result counted = solveFile(roomy.stageFile("test.txt"), {}, true);
+    ASSERT_EQ(counted.outcome, Outcome::Solved);
+    EXPECT_TRUE(clears(roomy.stageFile("test.txt"), counted.keys, true));
+    EXPECT_EQ(solveFile(roomy.stageFile("test.txt"), {}, false, true).keys, "RRRZ");
+}
+
+TEST(Solver, RefusesSuperModeAndPositionsNotAtRestAndStopsWhenCancelled) {
+    TestGame game;
+    trapStage(game);
+    game.start();
+    GameState super = game.engine.snapshot();
+    super.extraMode = ExtraMode::Super;
+    EXPECT_EQ(solver::solve(super).outcome, Outcome::Refused);
+    game.engine.pressKey(Key::Left);
+    EXPECT_EQ(solver::solve(game.engine.snapshot()).outcome, Outcome::Refused) << "the player is mid-step";
+
+    // The flag is read before every batch of positions.
+    const std::atomic<bool> cancel{true};
+    const solver::Result cancelled = solver::solve(*solver::stageStart(shippedStage(26)).state, {}, {}, &cancel);
+    EXPECT_EQ(cancelled.outcome, Outcome::Cancelled);
+    EXPECT_EQ(cancelled.expanded, 0u);
+    EXPECT_TRUE(cancelled.keys.empty());
+}
+
+// Every field the rules read, compared between a real position and the one its key unpacks to.
+void expectSamePosition(const GameState& real, const GameState& decoded, const std::string& where) {
+    for (int c = 0; c < CellCount; ++c) {
+        ASSERT_EQ(real.ground[c].code, decoded.ground[c].code) << where << " cell " << c;
+        ASSERT_EQ(real.ground[c].power, decoded.ground[c].power) << where << " cell " << c;
+        ASSERT_EQ(real.overlays[c].marked, decoded.overlays[c].marked) << where << " cell " << c;
+        ASSERT_EQ(real.blocks[c].code, decoded.blocks[c].code) << where << " block " << c;
+        ASSERT_EQ(real.blockCell[c], decoded.blockCell[c]) << where << " block " << c;
+        // Pushes read the pictures of the blocks on a cell; the player's own frame is never read so.
+        auto shown = [](const Picture& p) { return p.palette == Palette::Block && p.index != block::Empty ? p.index : -1; };
+        if (c != real.playerBlock) {
+            ASSERT_EQ(shown(real.blocks[c].picture), shown(decoded.blocks[c].picture)) << where << " block " << c;
+        }
+    }
+    ASSERT_EQ(real.keysHeld, decoded.keysHeld) << where;
+    ASSERT_EQ(real.kickInProgress, decoded.kickInProgress) << where;
+    ASSERT_EQ(real.stepsLeft, decoded.stepsLeft) << where;
+    ASSERT_EQ(real.playerBlock, decoded.playerBlock) << where;
+    ASSERT_EQ(real.movingBlock, decoded.movingBlock) << where;
+    ASSERT_EQ(real.moveKind, decoded.moveKind) << where;
+    ASSERT_EQ(real.stepPhase, decoded.stepPhase) << where;
+    ASSERT_EQ(real.inputLocked, decoded.inputLocked) << where;
+    ASSERT_EQ(real.ticking, decoded.ticking) << where;
+}
+
+// Explores up to `limit` positions keeping whole states, and checks that each
+// position's key unpacks to the same position, and that the key and the whole
+// state lead to the same keys after every press.
+void expectCompleteKeys(const GameState& start, size_t limit, const std::string& label) {
+    solver::PositionCodec codec(start);
+    solver::QuietPlatform platform;
+    Game trial(platform), decoded(platform);
+    decoded.restore(start);
+    std::map<std::vector<uint8_t>, GameState> seen;
+    std::vector<GameState> queue{start};
+    std::vector<uint8_t> key(codec.keyBytes()), childKey(codec.keyBytes()), decodedChildKey(codec.keyBytes());
+    codec.encode(start, key.data());
+    seen.emplace(key, start);
+    for (size_t head = 0; head < queue.size() && seen.size() < limit; ++head) {
+        const GameState position = queue[head];
+        codec.encode(position, key.data());
+        codec.decode(key.data(), decoded);
+        expectSamePosition(position, decoded.state(), label + " position " + std::to_string(head));
+        const GameState unpacked = decoded.snapshot();
+        for (char press : solver::Presses) {
+            auto play = [&](const GameState& from, std::vector<uint8_t>& out) {
+                trial.restore(from);
+                platform.cleared = false;
+                Replay replay;
+                playLetter(trial, press, 10000, replay);
+                const bool atRest = !platform.cleared && !trial.isLost() && !replay.stuck;
+                if (atRest) codec.encode(trial.state(), out.data());
+                return std::make_pair(atRest, platform.cleared);
+            };
+            const auto real = play(position, childKey);
+            const auto fromKey = play(unpacked, decodedChildKey);
+            ASSERT_EQ(real, fromKey) << label << " position " << head << " press " << press;
+            if (!real.first) continue;
+            ASSERT_EQ(childKey, decodedChildKey) << label << " position " << head << " press " << press;
+            if (seen.emplace(childKey, trial.snapshot()).second) {
+                trial.restore(position);
+                playLetter(trial, press, 10000, *std::make_unique<Replay>());
+                queue.push_back(trial.snapshot());
+            }
+        }
+    }
+}
+
+TEST(Solver, ThePositionKeyHoldsEverythingThatDecidesTheFuture) {
+    for (const auto& [number, keys] : storedSolutions()) {
+        const GameState start = *solver::stageStart(shippedStage(number), number % 3 == 0, number % 5 == 0).state;
+        expectCompleteKeys(start, 400, "stage " + std::to_string(number));
+    }
+}
+
+TEST(Solver, ThePositionKeyHoldsACircuitFrozenByAStuckKick) {
+    // The ball rides its own arrow into the right edge: the kick flag stays set
+    // and the circuit is not evaluated until the player's next move ends, so
+    // the slot above the player, switched with Shift+Up, stays unpowered.
+    TestGame game;
+    game.block(cell(5, 10), block::Player).block(cell(5, 11), block::OliveBall).ground(cell(5, 14), ground::ArrowRight);
+    game.ground(cell(3, 10), ground::Target).ground(cell(4, 10), ground::UpperSlot);
+    game.ground(cell(2, 2), ground::Stairs);
+    game.start();
+    game.play("R");
+    ASSERT_TRUE(game.state().kickInProgress);
+    expectCompleteKeys(game.engine.snapshot(), 300, "stuck kick");
+}
+
+}  // namespace
+}  // namespace nerilo::test
