@@ -1,5 +1,6 @@
 // The action keys: clearing a stage on the stairs, changing to the next stage,
 // and picking up keys.
+#include "board/blocks_on_cell.h"
 #include "board/game.h"
 
 namespace nerilo {
@@ -31,13 +32,14 @@ void Game::useActionKey(int p) {
 void Game::pickUpKeys() {
     GameState& s = state_;
     const int cell = s.blockCell[s.playerBlock];
-    for (int i = 0; i < CellCount; ++i) {
-        if (s.blockCell[i] == cell && s.blocks[i].code == block::Key) {
+    forEachBlockOn(s, cell, [&](int i) {
+        if (s.blocks[i].code == block::Key) {
             ++s.keysHeld;
             s.blocks[i].code = block::Empty;
             s.blocks[i].picture = blockPicture(block::Empty);
         }
-    }
+        return true;
+    });
 }
 
 void Game::clearStage() {

@@ -1,5 +1,6 @@
 // The keyboard: a key press becomes a recorded move request; the world tick
 // carries it out.
+#include "board/blocks_on_cell.h"
 #include "board/game.h"
 
 namespace nerilo {
@@ -42,19 +43,20 @@ void Game::requestMove(int d, int p) {
     bool refused = !groundTraits(s.ground[t].code).step;
     if (!refused) {
         // Every block on the target cell is looked at; a later match overrides an earlier one.
-        for (int j = 0; j < CellCount; ++j) {
-            if (s.blockCell[j] != t) continue;
+        forEachBlockOn(s, t, [&](int j) {
             const int shown = shownBlock(s.blocks[j]);
-            if (shown < 0) continue;
+            if (shown < 0) return true;
             if (blockTraits(static_cast<uint8_t>(shown)).pushed) {
                 bool allowed = hasNeighbour(t, d);
                 if (allowed) {
                     const int u = neighbourOf(t, d);
                     allowed = groundTraits(s.ground[u].code).pushOnto;
-                    for (int k = 0; allowed && k < CellCount; ++k) {
-                        const int there = shownBlock(s.blocks[k]);
-                        if (s.blockCell[k] == u && there >= 0 && blockTraits(static_cast<uint8_t>(there)).blocksPush)
-                            allowed = false;
+                    if (allowed) {
+                        forEachBlockOn(s, u, [&](int k) {
+                            const int there = shownBlock(s.blocks[k]);
+                            allowed = there < 0 || !blockTraits(static_cast<uint8_t>(there)).blocksPush;
+                            return allowed;
+                        });
                     }
                 }
                 refused = !allowed;
@@ -69,7 +71,8 @@ void Game::requestMove(int d, int p) {
                     s.pushedBlock = static_cast<uint8_t>(j);
                 }
             }
-        }
+            return true;
+        });
     }
     if (refused) {
         // A refused move only turns the player.

@@ -313,6 +313,8 @@ Result Search::run() {
     report(true);
     result_.expanded = expanded_;
     result_.stored = arena_.size();
+    result_.storedBytes = arena_.capacityBytes() + visited_.capacity() * (sizeof(uint32_t) + 1) +
+                          parents_.capacity() * sizeof(uint32_t) + presses_.capacity();
     result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
     return result_;
 }

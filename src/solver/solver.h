@@ -58,6 +58,7 @@ struct Result {
     std::string refusal;     // why the state was refused
     uint64_t expanded = 0;
     uint64_t stored = 0;
+    uint64_t storedBytes = 0;  // what the stored positions took: keys, visited set, paths back
     double seconds = 0;
     std::optional<Analysis> analysis;  // with Options::analyse, unless cancelled or limited
 };

@@ -1,4 +1,5 @@
 // Slides: an object carried by arrows, or a kicked ball, one whole cell per tick.
+#include "board/blocks_on_cell.h"
 #include "board/game.h"
 
 namespace nerilo {
@@ -26,8 +27,10 @@ bool Game::slideStep() {
     }
     const int next = neighbourOf(cell, d);
     bool blocked = false;
-    for (int i = 0; i < CellCount && !blocked; ++i)
-        blocked = s.blockCell[i] == next && blockTraits(s.blocks[i].code).stopsSlide;
+    forEachBlockOn(s, next, [&](int i) {
+        blocked = blockTraits(s.blocks[i].code).stopsSlide;
+        return !blocked;
+    });
     const Landing landing = groundTraits(s.ground[next].code).landing;
     if (!blocked && landing != Landing::PassOver) {
         transformVacatedCell();

@@ -1,4 +1,5 @@
 // The four-phase step animation, the arrival and the landing rules.
+#include "board/blocks_on_cell.h"
 #include "board/game.h"
 
 namespace nerilo {
@@ -98,12 +99,15 @@ void Game::arrive(int d) {
 void Game::land(int d) {
     GameState& s = state_;
     const int c = s.blockCell[s.movingBlock];
-    for (int i = 0; i < CellCount; ++i) {
-        if (i != s.movingBlock && s.blockCell[i] == c && blockTraits(s.blocks[i].code).occupies) {
-            s.stepPhase[d] = 1;
-            s.moveKind = MoveKind::Walk;
-            return;
-        }
+    bool occupied = false;
+    forEachBlockOn(s, c, [&](int i) {
+        occupied = i != s.movingBlock && blockTraits(s.blocks[i].code).occupies;
+        return !occupied;
+    });
+    if (occupied) {
+        s.stepPhase[d] = 1;
+        s.moveKind = MoveKind::Walk;
+        return;
     }
     switch (groundTraits(s.ground[c].code).landing) {
     case Landing::PassOver:

@@ -1,0 +1,43 @@
+// The solver on the shipped stages: all thirty at their shortest lengths, and
+// the largest search space (stage 26) on one and two threads, with expanded
+// positions per second and the bytes each stored position takes.
+#include <benchmark/benchmark.h>
+#include <string>
+
+#include "solver/solver.h"
+
+namespace {
+
+std::string stagePath(int number) { return std::string(NERILO_STAGES) + "/stage" + std::to_string(number) + ".txt"; }
+
+void allThirtyStages(benchmark::State& state) {
+    std::vector<nerilo::GameState> starts;
+    for (int n = 1; n <= 30; ++n) starts.push_back(*nerilo::solver::stageStart(stagePath(n)).state);
+    nerilo::solver::Options options;
+    options.threads = static_cast<int>(state.range(0));
+    uint64_t expanded = 0;
+    for (auto _ : state) {
+        for (const nerilo::GameState& start : starts) expanded += nerilo::solver::solve(start, options).expanded;
+    }
+    state.counters["states/s"] = benchmark::Counter(static_cast<double>(expanded), benchmark::Counter::kIsRate);
+}
+
+void stage26(benchmark::State& state) {
+    const nerilo::GameState start = *nerilo::solver::stageStart(stagePath(26)).state;
+    nerilo::solver::Options options;
+    options.threads = static_cast<int>(state.range(0));
+    nerilo::solver::Result result;
+    uint64_t expanded = 0;
+    for (auto _ : state) {
+        result = nerilo::solver::solve(start, options);
+        expanded += result.expanded;
+    }
+    state.counters["states/s"] = benchmark::Counter(static_cast<double>(expanded), benchmark::Counter::kIsRate);
+    state.counters["stored"] = static_cast<double>(result.stored);
+    state.counters["bytes/state"] = static_cast<double>(result.storedBytes) / static_cast<double>(result.stored);
+}
+
+}  // namespace
+
+BENCHMARK(allThirtyStages)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(stage26)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

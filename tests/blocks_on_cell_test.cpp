@@ -1,0 +1,57 @@
+// The word-at-a-time search for the blocks on a cell against a plain scan.
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+#include "board/blocks_on_cell.h"
+
+namespace nerilo::test {
+namespace {
+
+std::vector<int> plainScan(const GameState& state, int cell) {
+    std::vector<int> found;
+    for (int k = 0; k < CellCount; ++k)
+        if (state.blockCell[k] == cell) found.push_back(k);
+    return found;
+}
+
+TEST(BlocksOnCell, FindsEveryBlockInOrderOnCrowdedBoards) {
+    // Neighbouring values (a cell and the one after it, packed into one word)
+    // are where a borrow can flag a lane that does not hold the cell.
+    std::mt19937 random(3);
+    GameState state;
+    for (int round = 0; round < 300; ++round) {
+        const int base = std::uniform_int_distribution<int>(0, CellCount - 3)(random);
+        for (int k = 0; k < CellCount; ++k)
+            state.blockCell[k] = static_cast<int16_t>(base + std::uniform_int_distribution<int>(0, 2)(random));
+        for (int cell = std::max(0, base - 1); cell <= base + 3 && cell < CellCount; ++cell) {
+            std::vector<int> found;
+            forEachBlockOn(state, cell, [&](int k) {
+                found.push_back(k);
+                return true;
+            });
+            ASSERT_EQ(found, plainScan(state, cell)) << "round " << round << " cell " << cell;
+        }
+    }
+}
+
+TEST(BlocksOnCell, StopsWhenAskedAndReachesTheLastBlock) {
+    GameState state;
+    for (int k = 0; k < CellCount; ++k) state.blockCell[k] = static_cast<int16_t>(k);
+    state.blockCell[7] = state.blockCell[100] = state.blockCell[224] = 50;
+    std::vector<int> found;
+    forEachBlockOn(state, 50, [&](int k) {
+        found.push_back(k);
+        return k != 50;
+    });
+    EXPECT_EQ(found, (std::vector<int>{7, 50}));
+    found.clear();
+    forEachBlockOn(state, 50, [&](int k) {
+        found.push_back(k);
+        return true;
+    });
+    EXPECT_EQ(found, (std::vector<int>{7, 50, 100, 224}));
+}
+
+}  // namespace
+}  // namespace nerilo::test
