@@ -20,7 +20,7 @@ set(NERILO_PACKAGING ON)
 # packaging/man/TOOL.1. To ship another tool, add its target name to this list
 # (e.g. `set(NERILO_PACKAGED_TOOLS nerilo-sim nerilo-solve)`) and write its
 # page; the install rules and the package test take the list from here.
-set(NERILO_PACKAGED_TOOLS nerilo-sim)
+set(NERILO_PACKAGED_TOOLS nerilo-sim nerilo-solve)
 
 set(NERILO_HOME lib/nerilo)
 set(NERILO_APP_ID io.github.nerilo.Nerilo)

@@ -73,6 +73,10 @@ if [[ " ${tools[*]} " == *" nerilo-sim "* ]]; then
     [[ $out == *'"clears":1,'* ]] || fail "nerilo-sim did not clear stage 1: ${out:0:200}"
     [[ $out == *'"stage":"stage2.txt"'* ]] || fail "nerilo-sim did not go on to stage 2: ${out:0:200}"
 fi
+if [[ " ${tools[*]} " == *" nerilo-solve "* ]]; then
+    out=$("$root/usr/bin/nerilo-solve" --json "$home/stage/stage1.txt") || fail "nerilo-solve exited with $?"
+    [[ $out == *'"solvable":true'* ]] || fail "nerilo-solve did not solve stage 1: ${out:0:200}"
+fi
 
 # The stripped game starts and renders its window without a display.
 if QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$tmp "$root/usr/games/nerilo" --screenshot "$tmp/shot.png" \
