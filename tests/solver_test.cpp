@@ -106,6 +106,12 @@ TEST(Solver, ProvesStagesUnsolvableAndStopsAtItsLimit) {
     noPlayer.load();
     EXPECT_EQ(solveFile(noPlayer.stageFile("test.txt")).outcome, Outcome::Unsolvable);
 
+    // The last player block is the player; the other stays a picture in the way.
+    TestGame twoPlayers;
+    twoPlayers.block(cell(5, 5), block::Player).block(cell(5, 7), block::Player).ground(cell(5, 8), ground::Stairs);
+    twoPlayers.load();
+    EXPECT_EQ(solveFile(twoPlayers.stageFile("test.txt")).keys, "RZ");
+
     solver::Options tiny;
     tiny.maxStates = 50;
     const solver::Result limited = solveFile(shippedStage(26), tiny);
