@@ -31,11 +31,16 @@ public:
     void startUp();
     // Asks to save an edited stage and writes the progress; false when the player cancels.
     bool prepareToClose();
+    // Writes the progress file; a failure is reported and the game goes on.
+    void writeProgress();
     void quit();
     void startOver();
     std::string programFolder();
     bool loadCurrentStage();
     void openStage();
+    // Opens a stage file as Open does: read whole, then waiting for Start; a
+    // damaged file is reported and changes nothing. False when it was not opened.
+    bool openStageFile(const std::string& path);
     void saveStage();
     void showComment();
     void resetBlockPictures();
