@@ -18,6 +18,9 @@ enum class Key : uint8_t { Left, Right, Up, Down, Delete, Action, Other };
 using Modifiers = uint8_t;
 constexpr Modifiers NoModifiers = 0, ShiftModifier = 1, ControlModifier = 2, AltModifier = 4;
 
+// Lost: the tick stopped, the keyboard locked and the stone player shown.
+bool isLost(const GameState& state);
+
 class Game {
 public:
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
@@ -86,8 +89,7 @@ public:
     void editStepTarget();
 
     int playerCell() const { return state_.blockCell[state_.playerBlock]; }
-    // Lost: the tick stopped, the keyboard locked and the stone player shown.
-    bool isLost() const;
+    bool isLost() const { return nerilo::isLost(state_); }
 
 private:
     void raiseBlock(int k);
