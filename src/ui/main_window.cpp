@@ -240,10 +240,11 @@ void MainWindow::buildViewMenu() {
 QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
 
 void MainWindow::setZoom(int zoom) {
+    const QPoint centre = frameGeometry().center();
     zoom_.factor = clampZoom(zoom);
     applyZoom();
     refresh();
-    keepOnScreen();
+    if (isVisible()) keepOnScreen(centre);
 }
 
 void MainWindow::chooseZoom(int zoom) {
@@ -286,16 +287,12 @@ void MainWindow::applyZoom() {
     statusHints_->clear();
 }
 
-// A window grown by the zoom keeps its top-left corner; it is moved back onto
-// the screen when it would stick out.
-void MainWindow::keepOnScreen() {
-    if (!isVisible()) return;
-    const QRect screen = screenArea(this);
-    const QRect frame = frameGeometry();
-    QPoint topLeft = frame.topLeft();
-    topLeft.setX(std::max(screen.left(), std::min(topLeft.x(), screen.right() + 1 - frame.width())));
-    topLeft.setY(std::max(screen.top(), std::min(topLeft.y(), screen.bottom() + 1 - frame.height())));
-    if (topLeft != frame.topLeft()) move(topLeft);
+// A window zoomed in or out keeps its centre where it was, as far as it can
+// while staying on the screen.
+void MainWindow::keepOnScreen(QPoint centre) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(centre);
+    centreOn(this, frame);
 }
 
 void MainWindow::run(const std::function<void()>& call) {

@@ -124,11 +124,14 @@ private slots:
         TestGame game;
         game.block(cell(5, 5), 7).load("stage1.txt");
         Window w(game);
+        const QRect screen = w.window.screen()->availableGeometry();
+        w.window.move(screen.center() - QPoint(100, 100));
         QCOMPARE(w.window.zoom(), 1);
         QVERIFY(!w.window.action("zoomOut")->isEnabled());
         QCOMPARE(ui::savedZoom(), std::nullopt);
         w.window.action("zoomIn")->trigger();
         QCOMPARE(w.window.zoom(), 2);
+        QCOMPARE(w.window.frameGeometry().topLeft(), screen.topLeft());  // grown, but kept on the screen
         QVERIFY(w.window.action("zoom2")->isChecked() && !w.window.action("zoom1")->isChecked());
         QCOMPARE(ui::savedZoom(), 2);
         w.window.action("zoom4")->trigger();
