@@ -244,7 +244,7 @@ void MainWindow::setZoom(int zoom) {
     zoom_.factor = clampZoom(zoom);
     applyZoom();
     refresh();
-    if (isVisible()) keepOnScreen(centre);
+    if (isVisible()) keepCentreAt(centre);
 }
 
 void MainWindow::chooseZoom(int zoom) {
@@ -289,7 +289,7 @@ void MainWindow::applyZoom() {
 
 // A window zoomed in or out keeps its centre where it was, as far as it can
 // while staying on the screen.
-void MainWindow::keepOnScreen(QPoint centre) {
+void MainWindow::keepCentreAt(QPoint centre) {
     QRect frame = frameGeometry();
     frame.moveCenter(centre);
     centreOn(this, frame);

@@ -87,7 +87,7 @@ private:
     ClickLabel* addLabelButton(QWidget* area, int left, int top, double points);
     void showFixedPicture(QLabel* label, Picture picture);
     void applyZoom();
-    void keepOnScreen(QPoint centre);
+    void keepCentreAt(QPoint centre);
     void tick();
     void showStatus(const StatusView& status);
     // A menu command; `entry` is the view's state of the entry, shown by refresh().
