@@ -1,8 +1,10 @@
 // What the window shows, derived from the game state: the Japanese captions and
 // colours players see, and which commands are offered when.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "board/presentation.h"
+#include "game_fixture.h"
 
 namespace nerilo::test {
 namespace {
@@ -54,6 +56,55 @@ TEST(Presentation, CommandsOfferedWhilePlayingAndEditing) {
     EXPECT_TRUE(view.layerButton.enabled && view.editorMenuVisible && view.editor.checked);
     EXPECT_EQ(view.height, EditingHeight);
     EXPECT_EQ(view.blockBrush, blockPicture(block::BlackBall));
+}
+
+// The panel says what state the game is in, played through a real game.
+TEST(Presentation, TheStatusFollowsTheGame) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(5, 6), 15).ground(cell(4, 0), 7).ground(cell(4, 1), 20).target(30);
+    game.load("stage29.txt");
+    EXPECT_EQ(statusOf(game.state()), (StatusView{"F1 で開始", White, {}}));
+    game.engine.startRound();
+    EXPECT_EQ(statusOf(game.state()), (StatusView{"プレイ中", Silver, {}}));
+    game.play("U");  // into the beam of the emitter at (4, 1)
+    ASSERT_TRUE(game.engine.isLost());
+    const StatusView lost = statusOf(game.state());
+    EXPECT_EQ(lost.headline, "ミス！");
+    EXPECT_EQ(lost.colour, Red);
+    EXPECT_EQ(lost.hints, keysAfterALoss());
+    EXPECT_NE(std::find(lost.hints.begin(), lost.hints.end(), "Delete でリトライ"), lost.hints.end());
+    game.play("X");
+    EXPECT_EQ(statusOf(game.state()).headline, "プレイ中");
+
+    game.engine.toggleEditor();
+    EXPECT_EQ(statusOf(game.state()).headline, "エディト中");
+    game.platform.messageAnswers.push_back(MsgResult::No);
+    game.engine.toggleEditor();
+    EXPECT_EQ(statusOf(game.state()).headline, "F1 で開始");
+
+    // Stage 29 cleared with no stage 30 beside it: a clear, but not the last one.
+    game.engine.openStageFile(game.stageFile("stage29.txt"));
+    game.engine.startRound();
+    game.play("RZ");
+    EXPECT_EQ(statusOf(game.state()), (StatusView{"クリア！", Green, {"F3 でステージ選択"}}));
+
+    // The last stage cleared, every stage cleared.
+    game.state().progress.fill(1);
+    game.state().progress[29] = 0;
+    game.load("stage30.txt");
+    game.engine.startRound();
+    game.play("RZ");
+    EXPECT_EQ(statusOf(game.state()), (StatusView{"全ステージクリア！", Yellow, {"F3 でステージ選択"}}));
+    EXPECT_EQ(viewOf(game.state()).status, statusOf(game.state()));
+}
+
+TEST(Presentation, TheCounterSaysWhatItCounts) {
+    GameState state;
+    EXPECT_EQ(viewOf(state).stepsLeftTip.rfind("歩数", 0), 0u);
+    EXPECT_NE(viewOf(state).stepsLeftTip.find("のときだけ"), std::string::npos);
+    state.stepTry = true;
+    EXPECT_EQ(viewOf(state).stepsLeftTip.rfind("歩数", 0), 0u);
+    EXPECT_NE(viewOf(state).stepsLeftTip.find("一歩ごと"), std::string::npos);
 }
 
 }  // namespace

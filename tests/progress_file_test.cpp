@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <csignal>
@@ -133,6 +134,75 @@ TEST(Progress, ClosingWritesTheFileAndAFailedWriteKeepsTheOldOneAndReports) {
     EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}}, 0)));
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
+}
+
+// A stage whose player stands next to the stairs.
+void stairsStage(TestGame& game) {
+    game.stage = Stage{};
+    game.block(cell(5, 5), 7).ground(cell(5, 6), 15).target(30);
+}
+
+// 中止 reads the file again: every clear must be in it by then.
+TEST(Progress, EveryClearIsWrittenAtOnceAndStartingOverKeepsIt) {
+    TestGame game;
+    for (const char* name : {"stage1.txt", "stage2.txt", "stage3.txt"}) {
+        stairsStage(game);
+        game.load(name);
+    }
+    const std::string path = game.dir.file("data.nrl");
+    game.engine.openStageFile(game.stageFile("stage1.txt"));
+    game.engine.startRound();
+    game.play("RZ");
+    EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}}, 0)));
+    game.state().stepTry = true;
+    game.engine.retryRound();
+    game.play("RZ");
+    EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}, {2, 2}}, 0)));
+    EXPECT_TRUE(game.platform.messages.empty());
+
+    game.engine.startOver();
+    EXPECT_EQ(game.state().progress, progressOf({{1, 1}, {2, 2}}, 0));
+    EXPECT_EQ(game.state().stageTitle, "stage3.txt");
+
+    // A stage outside the numbered set records nothing, so nothing is written.
+    std::filesystem::remove(path);
+    stairsStage(game);
+    game.start("mine.txt");
+    game.play("RZ");
+    EXPECT_EQ(game.platform.clears.size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(Progress, AFailedWriteAtAClearIsReportedAndPlayGoesOn) {
+    TestGame game;
+    stairsStage(game);
+    game.load("stage5.txt");
+    game.start("stage4.txt");
+    {
+        FileSizeLimit limit(10);
+        game.play("RZ");
+    }
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
+    EXPECT_EQ(game.platform.messages[0].text.rfind("進行状況を保存できませんでした。", 0), 0u);
+    EXPECT_EQ(game.state().progress[3], 1);
+    EXPECT_EQ(game.state().stageTitle, "stage5.txt");
+    EXPECT_TRUE(game.state().ticking);
+    EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
+    // The close tries again.
+    game.engine.prepareToClose();
+    EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(progressOf({{4, 1}}, 0)));
+}
+
+TEST(Progress, APlatformThatKeepsNoProgressFileWritesNone) {
+    TestGame game;
+    game.platform.progressKept = false;
+    stairsStage(game);
+    game.start("stage1.txt");
+    game.play("RZ");
+    game.engine.prepareToClose();
+    EXPECT_EQ(game.state().progress[0], 1);
+    EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
 }
 
 TEST(Progress, ClosingInEditModeAsksAndCancelKeepsTheWindowButWritesProgress) {

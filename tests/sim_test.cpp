@@ -1,4 +1,6 @@
 // nerilo-sim as a stage author runs it.
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -30,6 +32,27 @@ TEST(Sim, PlaysAStageAndReportsTheOutcome) {
     EXPECT_EQ(json["ground"].size(), 225u);
     EXPECT_EQ(json["blocks"][0], (nlohmann::json{cell(1, 1), cell(1, 1), 7}));
     EXPECT_EQ(json["ticks"], 9);
+    // The clear was written into the named program folder, as the game writes it.
+    std::ifstream written(game.dir.file("data.nrl"), std::ios::binary);
+    std::string progress(std::istreambuf_iterator<char>(written), {});
+    EXPECT_EQ(progress.substr(0, 6), "0,0,2,");
+}
+
+// Without --program-dir the progress is made up: the file beside the simulator
+// (the one a player of this copy keeps) is left exactly as it was.
+TEST(Sim, WritesNoProgressUnlessAProgramFolderIsNamed) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(5, 6), 15).load("stage7.txt");
+    const std::filesystem::path beside = std::filesystem::path(NERILO_SIM).parent_path() / "data.nrl";
+    auto contents = [&] {
+        std::ifstream in(beside, std::ios::binary);
+        return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("(none)");
+    };
+    const std::string before = contents();
+    ToolRun run = runSim(game.stageFile("stage7.txt") + " --keys RZ");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(nlohmann::json::parse(run.output)["clears"], 1);
+    EXPECT_EQ(contents(), before);
 }
 
 TEST(Sim, ShowsPowerMarksAndLosses) {

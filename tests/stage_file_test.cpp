@@ -255,5 +255,43 @@ TEST(StageFile, OpenDialogStartsInTheStageFolderWithItsFilter) {
     EXPECT_TRUE(game.platform.messages.empty());
 }
 
+// The command line's way in: the same reading and waiting state as Open, and
+// the next Open dialog starts beside the file.
+TEST(StageFile, OpeningAFileByNameIsOpenWithoutTheDialog) {
+    TestGame game;
+    game.block(cell(4, 4), 7).comment("named").target(44);
+    game.load("named.txt");
+    game.stage = Stage{};
+    game.block(cell(1, 1), 7).load("other.txt");
+    game.engine.startRound();
+    game.play("R");
+
+    ASSERT_TRUE(game.engine.openStageFile(game.stageFile("named.txt")));
+    const GameState& s = game.state();
+    EXPECT_EQ(s.stagePath, game.stageFile("named.txt"));
+    EXPECT_EQ(s.stageTitle, "named.txt");
+    EXPECT_EQ(s.comment, "named");
+    EXPECT_EQ(s.stepsLeft, 44);
+    EXPECT_EQ(game.player(), cell(4, 4));
+    EXPECT_FALSE(s.ticking);
+    EXPECT_TRUE(s.inputLocked);
+    EXPECT_FALSE(s.roundStarted);
+    EXPECT_EQ(s.roundCommand, RoundCommand::Start);
+    game.engine.openStage();
+    EXPECT_EQ(game.platform.dialogs.back().fileName, game.stageFile("named.txt"));
+
+    // A damaged or missing file is reported and the game stays as it was.
+    std::ofstream(game.stageFile("bad.txt"), std::ios::binary) << "\"x\"\r\n";
+    for (const std::string& name : {std::string("bad.txt"), std::string("missing.txt")}) {
+        game.platform.messages.clear();
+        EXPECT_FALSE(game.engine.openStageFile(game.stageFile(name)));
+        ASSERT_EQ(game.platform.messages.size(), 1u) << name;
+        EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
+        EXPECT_NE(game.platform.messages[0].text.find(name), std::string::npos);
+        EXPECT_EQ(game.state().stagePath, game.stageFile("named.txt"));
+        EXPECT_EQ(game.player(), cell(4, 4));
+    }
+}
+
 }  // namespace
 }  // namespace nerilo::test

@@ -52,8 +52,8 @@ void Game::findPlayer() {
     }
 }
 
-bool Game::isLost() const {
-    return !state_.ticking && state_.inputLocked && state_.blocks[state_.playerBlock].picture == playerPicture(StoneFrame);
+bool isLost(const GameState& state) {
+    return !state.ticking && state.inputLocked && state.blocks[state.playerBlock].picture == playerPicture(StoneFrame);
 }
 
 }  // namespace nerilo

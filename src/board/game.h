@@ -18,6 +18,9 @@ enum class Key : uint8_t { Left, Right, Up, Down, Delete, Action, Other };
 using Modifiers = uint8_t;
 constexpr Modifiers NoModifiers = 0, ShiftModifier = 1, ControlModifier = 2, AltModifier = 4;
 
+// Lost: the tick stopped, the keyboard locked and the stone player shown.
+bool isLost(const GameState& state);
+
 class Game {
 public:
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
@@ -31,11 +34,16 @@ public:
     void startUp();
     // Asks to save an edited stage and writes the progress; false when the player cancels.
     bool prepareToClose();
+    // Writes the progress file; a failure is reported and the game goes on.
+    void writeProgress();
     void quit();
     void startOver();
     std::string programFolder();
     bool loadCurrentStage();
     void openStage();
+    // Opens a stage file as Open does: read whole, then waiting for Start; a
+    // damaged file is reported and changes nothing. False when it was not opened.
+    bool openStageFile(const std::string& path);
     void saveStage();
     void showComment();
     void resetBlockPictures();
@@ -83,8 +91,7 @@ public:
     void editStepTarget();
 
     int playerCell() const { return state_.blockCell[state_.playerBlock]; }
-    // Lost: the tick stopped, the keyboard locked and the stone player shown.
-    bool isLost() const;
+    bool isLost() const { return nerilo::isLost(state_); }
 
 private:
     void raiseBlock(int k);

@@ -61,6 +61,9 @@ public:
     virtual void closeMainWindow() = 0;
     // Folder of the running executable, with or without a trailing separator.
     virtual std::string executableFolder() = 0;
+    // Whether the progress file is this program's to write. A tool playing with
+    // made-up progress says no, so that it never replaces a player's real file.
+    virtual bool keepsProgressFile() { return true; }
 };
 
 }  // namespace nerilo

@@ -1,6 +1,7 @@
 #include "board/presentation.h"
 
 #include "board/fields.h"
+#include "board/game.h"
 
 namespace nerilo {
 
@@ -8,9 +9,26 @@ std::string roundCommandCaption(RoundCommand command) { return command == RoundC
 
 std::string paintLayerCaption(PaintLayer layer) { return layer == PaintLayer::Ground ? "↑切り替え" : "↓切り替え"; }
 
+std::vector<std::string> keysAfterALoss() { return {"Delete でリトライ"}; }
+
+// The states in the order they take precedence: the editor stops the game, a
+// lost game stays lost until Retry, a loaded stage waits for Start, and a stage
+// left stopped after its clear had no next stage to go on to.
+StatusView statusOf(const GameState& state) {
+    if (state.editing) return {"エディト中", White, {"F8 で終了"}};
+    if (isLost(state)) return {"ミス！", Red, keysAfterALoss()};
+    if (!state.roundStarted) return {"F1 で開始", White, {}};
+    if (state.ticking) return {"プレイ中", Silver, {}};
+    const bool allCleared = state.progressLevel == ProgressLevel::AllCleared ||
+                            state.progressLevel == ProgressLevel::AllClearedStepTry;
+    return {allCleared ? "全ステージクリア！" : "クリア！", allCleared ? Yellow : Green, {"F3 でステージ選択"}};
+}
+
 WindowView viewOf(const GameState& state) {
     WindowView view;
     view.stepsLeft = decimalText(state.stepsLeft);
+    view.stepsLeftTip = state.stepTry ? "歩数：歩数トライ中は一歩ごとに 1 減り、0 になるとミス"
+                                      : "歩数：歩数トライ（F5）のときだけ数えます";
     view.stageTitle = state.stageTitle;
     view.keysHeld = std::to_string(state.keysHeld);
     // A round cannot be started or retried on a board that is being edited.
@@ -26,6 +44,7 @@ WindowView viewOf(const GameState& state) {
     view.superMode = {state.superModeUnlocked, state.extraMode == ExtraMode::Super};
     view.editor = {true, state.editing};
     view.editorMenuVisible = state.editing;
+    view.status = statusOf(state);
     view.groundBrush = groundPicture(state.groundBrush);
     view.blockBrush = blockPicture(state.blockBrush);
     view.height = state.editing ? EditingHeight : PlayingHeight;

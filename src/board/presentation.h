@@ -3,6 +3,7 @@
 // states and the window's height, all derived from the game state. The window
 // and nerilo-sim both read them here, so a caption has one spelling.
 #include <string>
+#include <vector>
 
 #include "board/game_state.h"
 #include "board/platform.h"
@@ -24,19 +25,35 @@ struct MenuEntryView {
     bool checked = false;
 };
 
+constexpr Rgb Silver{192, 192, 192};
+
+// The panel's word on the state of the game, and the keys that help there.
+struct StatusView {
+    std::string headline;
+    Rgb colour = White;
+    std::vector<std::string> hints;  // one line each
+    friend bool operator==(const StatusView&, const StatusView&) = default;
+};
+
 struct WindowView {
     std::string stepsLeft;
+    std::string stepsLeftTip;
     std::string stageTitle;
     std::string keysHeld;
     ButtonView roundButton, openButton, commentButton, stepTryButton, layerButton;
     MenuEntryView start, retry, stepTry, blockMode, superMode, editor;
     bool editorMenuVisible = false;
+    StatusView status;
     Picture groundBrush, blockBrush;
     int height = PlayingHeight;
 };
 
 std::string roundCommandCaption(RoundCommand command);
 std::string paintLayerCaption(PaintLayer layer);
+
+// Every key that helps after a lost game, one line each.
+std::vector<std::string> keysAfterALoss();
+StatusView statusOf(const GameState& state);
 
 WindowView viewOf(const GameState& state);
 

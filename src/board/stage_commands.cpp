@@ -47,10 +47,15 @@ void Game::openStage() {
     if (!choice) return;
     fileDialogName_ = choice->path;
     if (choice->title.empty()) return;
-    Stage stage;
-    if (!readStage(choice->path, stage)) return;
+    openStageFile(choice->path);
+}
 
-    enterLoadedState(choice->path, choice->title, stage);
+bool Game::openStageFile(const std::string& path) {
+    Stage stage;
+    if (!readStage(path, stage)) return false;
+    fileDialogName_ = path;  // the next Open starts beside it
+    enterLoadedState(path, fileTitle(path), stage);
+    return true;
 }
 
 // A stage read whole and good becomes the current one, waiting for Start:

@@ -64,6 +64,15 @@ bool Game::prepareToClose() {
         if (answer == MsgResult::Cancel) closing = false;
         else if (answer == MsgResult::Yes) saveStage();
     }
+    writeProgress();
+    updateUnlocks();
+    return closing;
+}
+
+// A failed write is reported and changes nothing else: the game goes on, and
+// the next clear or the close tries again.
+void Game::writeProgress() {
+    if (!platform_.keepsProgressFile()) return;
     const std::string path = progressFilePath(programFolder());
     std::string error = prepareFolderOf(path);
     if (error.empty()) error = writeProgressFile(path, state_.progress);
@@ -71,8 +80,6 @@ bool Game::prepareToClose() {
         platform_.messageBox("進行状況を保存できませんでした。\n" + error, "Nerilo", MsgButtons::Ok,
                              MsgIcon::Exclamation);
     }
-    updateUnlocks();
-    return closing;
 }
 
 void Game::quit() {

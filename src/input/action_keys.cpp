@@ -44,6 +44,14 @@ void Game::pickUpKeys() {
 
 void Game::clearStage() {
     GameState& s = state_;
+    // The clear is recorded and written at once, before the celebration, so that
+    // neither 中止 (which reads the file again) nor a crash can lose it.
+    const int n = stageNumber(s.stagePath);
+    const bool numbered = n > 0 && n <= StageCount;
+    if (numbered) {
+        s.progress[n - 1] = s.stepTry ? 2 : 1;
+        writeProgress();
+    }
     ClearBanner banner = s.stepTry ? ClearBanner{{"G", "R", "E", "A", "T"}, Red}
                                    : ClearBanner{{"C", "L", "E", "A", "R"}, Green};
     platform_.showStageClear(banner);
@@ -51,12 +59,10 @@ void Game::clearStage() {
     s.inputLocked = true;
 
     // A stage number outside the progress table records nothing and changes nothing.
-    const int n = stageNumber(s.stagePath);
     if (n == 0 || n > StageCount) return;
     std::string nextPath = s.stagePath;
     std::string nextTitle = s.stageTitle;
-    if (n > 0) {
-        s.progress[n - 1] = s.stepTry ? 2 : 1;
+    if (numbered) {
         nextPath = programFolder() + "stage/stage" + std::to_string(n + 1) + ".txt";
         nextTitle = "stage" + std::to_string(n + 1) + ".txt";
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The platform a search plays on: no windows, every box answered with its
 // default, and a clear noted instead of shown. Its program folder holds no
-// stages, so a clear never loads the next one.
+// stages, so a clear never loads the next one, and a clear found by a search
+// never touches the player's progress file.
 #include "board/platform.h"
 
 namespace nerilo::solver {
@@ -21,6 +22,7 @@ public:
     void showEnding(bool) override {}
     void closeMainWindow() override {}
     std::string executableFolder() override { return "/nonexistent/nerilo-solver/"; }
+    bool keepsProgressFile() override { return false; }
 
     bool cleared = false;
 };

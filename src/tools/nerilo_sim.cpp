@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
     app.add_flag("--super-mode", superMode, "super mode on before loading")->excludes(block);
     app.add_option("--seed", seed, "seed of the random generator (super mode)");
     app.add_option("--progress", progress, "30 comma-separated stage records");
-    app.add_option("--program-dir", programDir, "the program folder, holding stage/ for the next stages");
+    auto* folder = app.add_option("--program-dir", programDir,
+                                  "the program folder, holding stage/ for the next stages; clears write its data.nrl");
     app.add_option("--max-ticks", maxTicks, "tick cap per letter")->check(CLI::PositiveNumber);
     try {
         app.parse(argc, argv);
@@ -98,6 +99,9 @@ int main(int argc, char** argv) {
     }
 
     nerilo::ScriptedPlatform platform(programDir);
+    // The progress played here is made up: it is written only into a folder the
+    // caller named, never over the progress of a player of the installed game.
+    platform.progressKept = folder->count() > 0;
     nerilo::Game game(platform);
     nerilo::GameState& state = game.state();
     game.seedRandom(seed ? *seed : static_cast<uint32_t>(::getpid() ^ ::time(nullptr)));

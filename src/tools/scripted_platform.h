@@ -30,6 +30,7 @@ public:
     void showEnding(bool redLabel) override { endings.push_back(redLabel); }
     void closeMainWindow() override { closed = true; }
     std::string executableFolder() override { return programFolder; }
+    bool keepsProgressFile() override { return progressKept; }
 
     // Answers to give, in order; when empty, message boxes get their default
     // button (OK, Yes), input boxes their default text and dialogs a cancel.
@@ -38,6 +39,7 @@ public:
     std::deque<std::string> fileAnswers;  // full paths chosen in the file dialogs
 
     std::string programFolder;
+    bool progressKept = true;  // false: the progress file is never written
     std::vector<ShownMessage> messages;
     std::vector<FileDialogRequest> dialogs;
     std::vector<ClearBanner> clears;

@@ -2,38 +2,77 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "board/drawing_order.h"
 #include "board/game.h"
 #include "ui/pictures.h"
 
 namespace nerilo::ui {
+namespace {
+constexpr int ArtPixelsPerCell = CellPitch / UnitsPerPixel;
+constexpr int BoardArtPixels = BoardSide * ArtPixelsPerCell;
+const QColor Surround(24, 24, 32);  // the panel's background
+}  // namespace
+
+void paintBoard(QPainter& painter, const GameState& state, int factor) {
+    const Pictures& pictures = Pictures::instance();
+    for (int c = 0; c < CellCount; ++c)
+        painter.drawPixmap(px(cellLeft(c)) * factor, px(cellTop(c)) * factor,
+                           pictures.of(groundPicture(state.ground[c].code), factor));
+    for (const DrawItem& item : drawingOrder(state))
+        painter.drawPixmap(px(item.left) * factor, px(item.top) * factor, pictures.of(item.picture, factor));
+}
 
 BoardWidget::BoardWidget(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
-    setFixedSize(px(BoardSide * CellPitch), px(BoardSide * CellPitch));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setZoom(1);
+}
+
+void BoardWidget::setZoom(int zoom) {
+    zoom_ = zoom;
+    setFixedSize(BoardArtPixels * zoom, BoardArtPixels * zoom);
+    update();
+}
+
+// On a screen whose device pixel ratio is not a whole number (1.25, 1.5) the
+// zoomed board is not a whole number of device pixels per art pixel; it is then
+// drawn at the largest whole number that fits, centred, so it stays sharp.
+BoardWidget::DeviceLayout BoardWidget::deviceLayout() const {
+    const double ratio = devicePixelRatioF();
+    const int factor = devicePixelsPerArtPixel(zoom_, ratio);
+    const int deviceSide = static_cast<int>(std::lround(width() * ratio));
+    return {ratio, factor, std::max(0, (deviceSide - BoardArtPixels * factor) / 2)};
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const Pictures& pictures = Pictures::instance();
-    for (int c = 0; c < CellCount; ++c)
-        painter.drawPixmap(px(cellLeft(c)), px(cellTop(c)), pictures.of(groundPicture(game_.state().ground[c].code)));
-    // Blocks may stand outside the grid in mid-step; the widget clips them.
-    for (const DrawItem& item : drawingOrder(game_.state())) painter.drawPixmap(px(item.left), px(item.top), pictures.of(item.picture));
+    const DeviceLayout layout = deviceLayout();
+    // From here on the painter works in device pixels.
+    painter.setWorldTransform(QTransform::fromScale(1 / layout.ratio, 1 / layout.ratio));
+    const int side = BoardArtPixels * layout.factor;
+    if (layout.margin > 0) {
+        painter.fillRect(QRectF(QPointF(0, 0), QSizeF(size()) * layout.ratio), Surround);
+        painter.translate(layout.margin, layout.margin);
+    }
+    // Blocks may stand outside the grid in mid-step; they are clipped to it.
+    painter.setClipRect(0, 0, side, side);
+    paintBoard(painter, game_.state(), layout.factor);
 }
 
-int BoardWidget::cellAt(QPoint point) const {
-    const int pitch = px(CellPitch);
-    const int column = point.x() / pitch, row = point.y() / pitch;
-    if (point.x() < 0 || point.y() < 0 || column >= BoardSide || row >= BoardSide) return -1;
-    return row * BoardSide + column;
+int BoardWidget::cellAt(QPointF point) const {
+    const DeviceLayout layout = deviceLayout();
+    const int pitch = ArtPixelsPerCell * layout.factor;
+    const int x = static_cast<int>(std::floor(point.x() * layout.ratio)) - layout.margin;
+    const int y = static_cast<int>(std::floor(point.y() * layout.ratio)) - layout.margin;
+    if (x < 0 || y < 0 || x / pitch >= BoardSide || y / pitch >= BoardSide) return -1;
+    return (y / pitch) * BoardSide + x / pitch;
 }
 
 void BoardWidget::press(QMouseEvent* event, Qt::MouseButton button) {
-    const int cell = cellAt(event->position().toPoint());
+    const int cell = cellAt(event->position());
     if (cell < 0 || cell == lastCell_) return;
     lastCell_ = cell;
     emit cellPressed(cell, button);

@@ -3,16 +3,25 @@
 // and hands mouse presses on cells to the editor.
 #include <QWidget>
 
+class QPainter;
+
 namespace nerilo {
 class Game;
-}
+struct GameState;
+}  // namespace nerilo
 
 namespace nerilo::ui {
+
+// Paints the board from the painter's origin with each art pixel as factor ×
+// factor pixels of the painter's device.
+void paintBoard(QPainter& painter, const GameState& state, int factor);
 
 class BoardWidget : public QWidget {
     Q_OBJECT
 public:
     BoardWidget(const Game& game, QWidget* parent);
+    void setZoom(int zoom);
+    int zoom() const { return zoom_; }
 
 signals:
     // A cell was clicked, or dragged over with the button held.
@@ -24,9 +33,18 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    int cellAt(QPoint point) const;
+    // Where the board's device pixels start inside the widget, and how many
+    // device pixels an art pixel takes on the current screen.
+    struct DeviceLayout {
+        double ratio;
+        int factor;
+        int margin;
+    };
+    DeviceLayout deviceLayout() const;
+    int cellAt(QPointF point) const;
     void press(QMouseEvent* event, Qt::MouseButton button);
     const Game& game_;
+    int zoom_ = 1;
     int lastCell_ = -1;
 };
 

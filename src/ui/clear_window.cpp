@@ -25,20 +25,22 @@ constexpr int BannerLeft[17] = {8280, 7590, 6900, 6210, 5520, 4830, 4140, 3450, 
                                 2070, 1380, 1200, 1380, 2070, 2070, 1380, 1200};
 }  // namespace
 
-ClearWindow::ClearWindow(const ClearBanner& banner, QWidget* parent) : QDialog(parent) {
+ClearWindow::ClearWindow(const ClearBanner& banner, QWidget* parent, int zoom) : QDialog(parent), zoom_{zoom} {
+    const Zoom z = zoom_;
     setWindowTitle(QStringLiteral("clear"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFixedSize(px(9000), px(3900));
+    setFixedSize(z.px(9000), z.px(3900));
     setAutoFillBackground(true);
     const Pictures& pictures = Pictures::instance();
+    const PictureScale scale = pictureScale(this, zoom);
 
     spotlight_ = new QLabel(this);
-    spotlight_->setPixmap(pictures.spotlight());
-    spotlight_->setGeometry(px(0), px(1800), px(1050), px(2100));
+    spotlight_->setPixmap(pictures.spotlight(scale.factor, scale.ratio));
+    spotlight_->setGeometry(z.rect(0, 1800, 1050, 2100));
     for (int i = 0; i < 5; ++i) {
         walkers_[i] = new QLabel(this);
-        walkers_[i]->setPixmap(pictures.walking(i));
-        walkers_[i]->setGeometry(0, px(ParkTop), px(480), px(480));
+        walkers_[i]->setPixmap(pictures.walking(i, scale.factor, scale.ratio));
+        walkers_[i]->setGeometry(z.rect(0, ParkTop, 480, 480));
     }
     const QString background = QStringLiteral("background: rgb(%1,%2,%3); color: black;")
                                    .arg(banner.background.red)
@@ -46,15 +48,15 @@ ClearWindow::ClearWindow(const ClearBanner& banner, QWidget* parent) : QDialog(p
                                    .arg(banner.background.blue);
     for (int i = 0; i < 5; ++i) {
         letters_[i] = new QLabel(QString::fromStdString(banner.letters[i]), this);
-        letters_[i]->setFont(impactFont(48));
+        letters_[i]->setFont(z.font(impactFont(48)));
         letters_[i]->setAlignment(Qt::AlignCenter);
         letters_[i]->setStyleSheet(background);
-        letters_[i]->setGeometry(0, px(ParkTop), px(1080), px(1755));
+        letters_[i]->setGeometry(z.rect(0, ParkTop, 1080, 1755));
         letters_[i]->installEventFilter(this);
     }
     banner_ = new QLabel(this);
-    banner_->setPixmap(pictures.banner());
-    banner_->setGeometry(0, px(3960), px(7635), px(1050));
+    banner_->setPixmap(pictures.banner(scale.factor, scale.ratio));
+    banner_->setGeometry(z.rect(0, 3960, 7635, 1050));
     banner_->installEventFilter(this);
 
     setDark(true);
@@ -70,22 +72,22 @@ void ClearWindow::setDark(bool dark) {
     setPalette(p);
 }
 
-void ClearWindow::park(QLabel* picture, int left) { picture->move(px(left), px(ParkTop)); }
+void ClearWindow::park(QLabel* picture, int left) { picture->move(zoom_.px(left), zoom_.px(ParkTop)); }
 
 void ClearWindow::tick() {
     const int f = ++frame_;
     if (f >= 1 && f <= 12) {
         const Step& step = WalkSteps[f - 1];
         if (step.park >= 0) park(walkers_[step.park], f == 9 ? 360 : 0);
-        walkers_[step.show]->move(px(step.left), px(WalkTop));
+        walkers_[step.show]->move(zoom_.px(step.left), zoom_.px(WalkTop));
     } else if (f == 20) {
         park(spotlight_);
         setDark(false);
     } else if (f >= 25 && f <= 41 && (f - 25) % 4 == 0) {
         const int i = (f - 25) / 4;
-        letters_[i]->move(px(LetterLeft[i]), px(360));
+        letters_[i]->move(zoom_.px(LetterLeft[i]), zoom_.px(360));
     } else if (f >= 44 && f <= 60) {
-        banner_->move(px(BannerLeft[f - 44]), px(2640));
+        banner_->move(zoom_.px(BannerLeft[f - 44]), zoom_.px(2640));
     }
 }
 
@@ -93,8 +95,8 @@ void ClearWindow::replay() {
     setDark(true);
     for (QLabel* picture : {walkers_[0], walkers_[1], walkers_[2], letters_[0], letters_[1], letters_[2], letters_[3],
                             letters_[4], banner_})
-        picture->move(0, px(3960));
-    spotlight_->move(0, px(1800));
+        picture->move(0, zoom_.px(3960));
+    spotlight_->move(0, zoom_.px(1800));
     frame_ = 0;
 }
 

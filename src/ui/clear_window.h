@@ -6,6 +6,7 @@
 #include <array>
 
 #include "board/platform.h"
+#include "ui/zoom.h"
 
 class QLabel;
 class QTimer;
@@ -15,7 +16,7 @@ namespace nerilo::ui {
 class ClearWindow : public QDialog {
     Q_OBJECT
 public:
-    ClearWindow(const ClearBanner& banner, QWidget* parent);
+    ClearWindow(const ClearBanner& banner, QWidget* parent, int zoom = 1);
     int frame() const { return frame_; }
 
 protected:
@@ -35,6 +36,7 @@ private:
     QLabel* spotlight_ = nullptr;       // Image12
     QTimer* timer_ = nullptr;
     int frame_ = 0;
+    Zoom zoom_;
 };
 
 }  // namespace nerilo::ui

@@ -7,6 +7,7 @@
 #include "board/picture.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
+#include "ui/placement.h"
 #include "ui/qt_platform.h"
 
 namespace nerilo::ui {
@@ -15,26 +16,26 @@ constexpr int WindowWidth = 7755, WindowHeight = 4710;
 constexpr int WalkLeft[4] = {11, 12, 11, 13}, WalkTowards[4] = {2, 3, 2, 4}, WalkAway[4] = {5, 6, 5, 7};
 }  // namespace
 
-EndingWindow::EndingWindow(bool redLabel, QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+EndingWindow::EndingWindow(bool redLabel, QWidget* parent, int zoom)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), zoom_{zoom} {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form2"));
-    setFixedSize(px(WindowWidth), px(WindowHeight));
+    setFixedSize(zoom_.px(WindowWidth), zoom_.px(WindowHeight));
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
 
     label_ = new QLabel(QStringLiteral("wonderful!"), this);
-    label_->setFont(popFont(40));
+    label_->setFont(zoom_.font(popFont(40)));
     label_->setAlignment(Qt::AlignCenter);
     label_->setStyleSheet(redLabel ? QStringLiteral("color: rgb(255,0,0); background: transparent;")
                                    : QStringLiteral("color: rgb(0,160,0); background: transparent;"));
-    label_->setGeometry(px(120), px(360), px(7575), px(1455));
+    label_->setGeometry(zoom_.rect(120, 360, 7575, 1455));
     label_->hide();
     label_->installEventFilter(this);
 
     walker_ = new QLabel(this);
-    walker_->setScaledContents(true);
     walker_->installEventFilter(this);
     placeWalker();
 
@@ -46,22 +47,31 @@ EndingWindow::EndingWindow(bool redLabel, QWidget* parent) : QWidget(parent, Qt:
 
 bool EndingWindow::running() const { return timer_->isActive(); }
 
-void EndingWindow::placeWalker() { walker_->setGeometry(px(left_), px(top_), std::max(1, px(width_)), std::max(1, px(height_))); }
+// The walker grows and shrinks by eighths, so his size is rarely a whole
+// multiple of the art: he is scaled nearest-neighbour and stays sharp.
+void EndingWindow::placeWalker() {
+    const QSize size(std::max(1, zoom_.px(width_)), std::max(1, zoom_.px(height_)));
+    walker_->setGeometry(zoom_.px(left_), zoom_.px(top_), size.width(), size.height());
+    if (walkerPicture_ == NoPicture) return;
+    const double ratio = devicePixelRatioF();
+    QPixmap drawn = Pictures::instance().of(walkerPicture_).scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    drawn.setDevicePixelRatio(ratio);
+    walker_->setPixmap(drawn);
+}
 
 void EndingWindow::tick() {
     const int f = ++frame_;
-    const Pictures& pictures = Pictures::instance();
     if (f <= 25) {
         left_ -= 120;
-        walker_->setPixmap(pictures.of(playerPicture(WalkLeft[f % 4])));
+        walkerPicture_ = playerPicture(WalkLeft[f % 4]);
     } else if (f <= 52) {
-        walker_->setPixmap(pictures.of(playerPicture(WalkTowards[f % 4])));
+        walkerPicture_ = playerPicture(WalkTowards[f % 4]);
         width_ += width_ / 8;
         height_ += height_ / 8;
     } else if (f == 53) {
         label_->show();
     } else if (f <= 100) {
-        walker_->setPixmap(pictures.of(playerPicture(WalkAway[f % 4])));
+        walkerPicture_ = playerPicture(WalkAway[f % 4]);
         width_ -= width_ / 8;
         height_ -= height_ / 8;
     } else {
@@ -76,7 +86,7 @@ void EndingWindow::tick() {
 
 void EndingWindow::finishOnInput() {
     if (running()) return;
-    showThanks(this);
+    showThanks(this, placementArea(parentWidget()));
     close();
 }
 
@@ -85,7 +95,7 @@ void EndingWindow::mousePressEvent(QMouseEvent*) { finishOnInput(); }
 
 bool EndingWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == walker_) showThanks(this);
+        if (watched == walker_) showThanks(this, placementArea(parentWidget()));
         else finishOnInput();
         return true;
     }

@@ -4,6 +4,9 @@
 // thank-you message and closes it.
 #include <QWidget>
 
+#include "board/picture.h"
+#include "ui/zoom.h"
+
 class QLabel;
 class QTimer;
 
@@ -12,7 +15,7 @@ namespace nerilo::ui {
 class EndingWindow : public QWidget {
     Q_OBJECT
 public:
-    EndingWindow(bool redLabel, QWidget* parent);
+    EndingWindow(bool redLabel, QWidget* parent, int zoom = 1);
     int frame() const { return frame_; }
     bool running() const;
 
@@ -30,6 +33,8 @@ private:
     QLabel* label_ = nullptr;   // "wonderful!"
     QTimer* timer_ = nullptr;
     int frame_ = 0;
+    Zoom zoom_;
+    Picture walkerPicture_ = NoPicture;  // none until the first frame
     // The walker's geometry in board units, with the scene's integer steps.
     int left_ = 6720, top_ = 2280, width_ = 495, height_ = 495;
 };

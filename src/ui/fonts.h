@@ -9,4 +9,7 @@ QFont roundFont(double points);                      // HG丸ｺﾞｼｯｸM-PR
 QFont popFont(double points);                        // HGS創英角ﾎﾟｯﾌﾟ体, bold
 QFont impactFont(double points);                     // Impact, bold
 
+// The font at its own size, or smaller until every line fits in width pixels.
+QFont fittingFont(QFont font, const QStringList& lines, int width);
+
 }  // namespace nerilo::ui

@@ -1,17 +1,15 @@
 // nerilo: the game in its window.
-//   nerilo                               play
+//   nerilo [STAGE_FILE]                  play (that stage, ready to start)
 //   nerilo --screenshot FILE [STAGE]     render the window to a PNG and quit
-//          [--keys LETTERS] [--edit]     (after playing key letters, or in edit mode)
+//          [--keys LETTERS] [--edit]     (after playing key letters, or in edit mode,
+//          [--scale N]                   at zoom N)
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QLibraryInfo>
-#include <QScreen>
-#include <QTimer>
 #include <QTranslator>
+#include <cstdio>
 
-#include "board/game.h"
-#include "input/key_letters.h"
+#include "ui/launch.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -23,39 +21,11 @@ void installJapanese(QApplication& app) {
         app.installTranslator(translator);
 }
 
-void centre(QWidget& window) {
-    if (const QScreen* screen = window.screen()) {
-        const QRect area = screen->availableGeometry();
-        window.move(area.center() - window.rect().center());
-    }
-}
-
-int screenshot(nerilo::ui::MainWindow& window, const QString& file, const QString& stage, const QString& keys, bool edit) {
-    nerilo::Game& game = window.game();
-    if (!stage.isEmpty()) {
-        window.run([&] {
-            game.state().stagePath = stage.toStdString();
-            game.state().stageTitle = QFileInfo(stage).fileName().toStdString();
-            if (game.loadCurrentStage()) {
-                game.resetBlockPictures();
-                game.findPlayer();
-                game.startRound();
-            }
-        });
-    }
-    nerilo::Replay replay;
-    window.run([&] { nerilo::playKeys(game, keys.toStdString(), 200, replay); });
-    if (edit) window.run([&] { game.toggleEditor(); });
-    window.show();
-    QApplication::processEvents();
-    return window.grab().save(file) ? 0 : 1;
-}
-
 }  // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nerilo"));
+    QApplication::setOrganizationName(QStringLiteral("Nerilo"));
     QApplication::setApplicationVersion(QStringLiteral("1.1.0"));
     installJapanese(app);
 
@@ -68,20 +38,28 @@ int main(int argc, char** argv) {
     QCommandLineOption keys(QStringLiteral("keys"), QStringLiteral("Key letters to play before the screenshot."),
                             QStringLiteral("LETTERS"));
     QCommandLineOption edit(QStringLiteral("edit"), QStringLiteral("Show the editor in the screenshot."));
-    parser.addOptions({shot, keys, edit});
-    parser.addPositionalArgument(QStringLiteral("stage"), QStringLiteral("Stage file for the screenshot."));
+    QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("The screenshot's zoom, 1 to 4 (1 by default)."),
+                             QStringLiteral("N"), QStringLiteral("1"));
+    parser.addOptions({shot, keys, edit, scale});
+    parser.addPositionalArgument(QStringLiteral("STAGE_FILE"),
+                                 QStringLiteral("Stage file to open, ready to start (in a screenshot, started)."),
+                                 QStringLiteral("[STAGE_FILE]"));
     parser.process(app);
+    const QStringList stages = parser.positionalArguments();
+    const QString stage = stages.isEmpty() ? QString() : stages.first();
 
     nerilo::ui::MainWindow window;
     if (parser.isSet(shot)) {
-        window.platformForScreenshots();
-        window.run([&] { window.game().startUp(); });
-        const QStringList stages = parser.positionalArguments();
-        return screenshot(window, parser.value(shot), stages.isEmpty() ? QString() : stages.first(), parser.value(keys),
-                          parser.isSet(edit));
+        bool number = false;
+        const int zoom = parser.value(scale).toInt(&number);
+        if (!number || zoom != nerilo::ui::clampZoom(zoom)) {
+            std::fprintf(stderr, "nerilo: --scale takes a whole number from %d to %d\n", nerilo::ui::MinZoom,
+                         nerilo::ui::MaxZoom);
+            return 2;
+        }
+        const nerilo::ui::ScreenshotRequest request{parser.value(shot), stage, parser.value(keys), parser.isSet(edit), zoom};
+        return nerilo::ui::takeScreenshot(window, request) ? 0 : 1;
     }
-    window.run([&] { window.game().startUp(); });
-    window.show();
-    centre(window);
+    nerilo::ui::startPlaying(window, stage);
     return app.exec();
 }

@@ -1,14 +1,18 @@
 #include "ui/main_window.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QWindow>
 #include <optional>
 
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
+#include "ui/placement.h"
+#include "ui/window_settings.h"
 
 namespace nerilo::ui {
 namespace {
@@ -16,6 +20,9 @@ namespace {
 // The menu bar and the window frame above the client area, in board units: the
 // outer heights while playing and editing leave 7260 and 8960 for it.
 constexpr int FrameUnits = 640;
+constexpr int ClientWidthUnits = 8655;
+// A window manager's frame before the window has been shown and it is known.
+constexpr QSize LikelyFrame(8, 28);
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -49,14 +56,6 @@ Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
     return result;
 }
 
-ClickLabel* labelButton(QWidget* parent, int left, int top, double points) {
-    auto* label = new ClickLabel(parent);
-    label->setGeometry(px(left), px(top), px(1215), px(255));
-    label->setFont(roundFont(points));
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 }  // namespace
 
 MainWindow::MainWindow() : game_(platform_) {
@@ -88,68 +87,81 @@ MainWindow::MainWindow() : game_(platform_) {
     // A modal window opened in the middle of a game command (the stage-clear
     // window, a message box) keeps the event loop and this timer running; the
     // tick runs only while the game is ticking.
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        if (game_.state().ticking) run([this] { game_.tick(); });
-    });
+    connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
+    keyBuffer_.setEnabled(savedBufferedInput());
+    action("bufferedInput")->setChecked(keyBuffer_.enabled());
     setFocusPolicy(Qt::StrongFocus);
+    applyZoom();
     refresh();
 }
 
+template <class Widget>
+Widget* MainWindow::place(Widget* widget, int left, int top, int width, int height, const QFont* font) {
+    placed_.push_back({widget, QRect(left, top, width, height), font ? std::optional<QFont>(*font) : std::nullopt});
+    return widget;
+}
+
+ClickLabel* MainWindow::addLabelButton(QWidget* area, int left, int top, double points) {
+    const QFont font = roundFont(points);
+    auto* label = place(new ClickLabel(area), left, top, 1215, 255, &font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+void MainWindow::showFixedPicture(QLabel* label, Picture picture) { fixedPictures_.push_back({label, picture}); }
+
 void MainWindow::buildPanel(QWidget* area) {
-    stepsLeft_ = new QLabel(area);
-    stepsLeft_->setGeometry(px(7680), px(0), px(855), px(555));
-    stepsLeft_->setFont(gothicFont(20));
+    const QFont counter = gothicFont(20), title = gothicFont(7, true), keys = roundFont(12);
+    stepsLeft_ = place(new QLabel(area), 7680, 0, 855, 555, &counter);
     stepsLeft_->setStyleSheet(QStringLiteral("color: white;"));
     stepsLeft_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    stageTitle_ = new QLabel(area);
-    stageTitle_->setGeometry(px(7320), px(720), px(1215), px(180));
-    stageTitle_->setFont(gothicFont(7, true));
+    stageTitle_ = place(new QLabel(area), 7320, 720, 1215, 180, &title);
     stageTitle_->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
 
-    stepTryButton_ = labelButton(area, 7320, 960, 10);
+    stepTryButton_ = addLabelButton(area, 7320, 960, 10);
     connect(stepTryButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.toggleStepTry(); }); });
-    roundButton_ = labelButton(area, 7320, 1440, 11);
-    openButton_ = labelButton(area, 7320, 1800, 11);
-    commentButton_ = labelButton(area, 7320, 2160, 11);
+    roundButton_ = addLabelButton(area, 7320, 1440, 11);
+    openButton_ = addLabelButton(area, 7320, 1800, 11);
+    commentButton_ = addLabelButton(area, 7320, 2160, 11);
     connect(roundButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.runRoundCommand(); }); });
     connect(openButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.openStage(); }); });
     connect(commentButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.showComment(); }); });
 
-    auto* key = new QLabel(area);
-    key->setGeometry(px(7320), px(4320), px(480), px(480));
-    key->setPixmap(Pictures::instance().of(blockPicture(block::Key)));
-    keysHeld_ = new QLabel(area);
-    keysHeld_->setGeometry(px(7800), px(4440), px(855), px(255));
-    keysHeld_->setFont(roundFont(12));
+    // The state of the game in words, between the buttons and the keys held;
+    // the fonts shrink to fit the narrow panel (showStatus).
+    headlineFont_ = gothicFont(11, true);
+    hintFont_ = gothicFont(8);
+    statusHeadline_ = place(new QLabel(area), 7320, 2580, 1215, 360);
+    statusHints_ = place(new QLabel(area), 7320, 2970, 1215, 1200);
+    statusHints_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    statusHints_->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
+
+    showFixedPicture(place(new QLabel(area), 7320, 4320, 480, 480), blockPicture(block::Key));
+    keysHeld_ = place(new QLabel(area), 7800, 4440, 855, 255, &keys);
     keysHeld_->setStyleSheet(QStringLiteral("color: white;"));
 }
 
 void MainWindow::buildPalettes(QWidget* area) {
-    const Pictures& pictures = Pictures::instance();
     for (int k = 0; k < GroundCodeCount; ++k) {
-        auto* entry = new ClickLabel(area);
-        entry->setGeometry(px(480 * (k % 15)), px(k < 15 ? 7440 : 7920), px(480), px(480));
-        entry->setPixmap(pictures.of(groundPicture(k)));
+        auto* entry = place(new ClickLabel(area), 480 * (k % 15), k < 15 ? 7440 : 7920, 480, 480);
+        showFixedPicture(entry, groundPicture(k));
         entry->setToolTip(q(groundTraits(static_cast<uint8_t>(k)).name));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
     }
     for (int k = 0; k < 8; ++k) {
-        auto* entry = new ClickLabel(area);
-        entry->setGeometry(px(480 * k), px(8400), px(480), px(480));
-        entry->setPixmap(pictures.of(blockPicture(k)));
+        auto* entry = place(new ClickLabel(area), 480 * k, 8400, 480, 480);
+        showFixedPicture(entry, blockPicture(k));
         entry->setToolTip(q(blockTraits(static_cast<uint8_t>(k)).name));
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
         blockPalette_[k] = entry;
     }
-    groundBrush_ = new ClickLabel(area);
-    groundBrush_->setGeometry(px(7320), px(7560), px(480), px(480));
-    layerButton_ = labelButton(area, 7320, 8040, 10);
+    groundBrush_ = place(new ClickLabel(area), 7320, 7560, 480, 480);
+    layerButton_ = addLabelButton(area, 7320, 8040, 10);
     connect(layerButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.togglePaintLayer(); }); });
-    blockBrush_ = new ClickLabel(area);
-    blockBrush_->setGeometry(px(7320), px(8280), px(480), px(480));
+    blockBrush_ = place(new ClickLabel(area), 7320, 8280, 480, 480);
     blockBrush_->setStyleSheet(QStringLiteral("background: #505060;"));
     connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.chooseEraser(); }); });
 }
@@ -179,7 +191,14 @@ void MainWindow::buildMenus() {
     addCommand(options, "blockMode", QStringLiteral("ブロックモード(&M)"), Qt::Key_F6, [this] { game_.toggleBlockMode(); }, &WindowView::blockMode, true);
     addCommand(options, "superMode", QStringLiteral("スーパーモード(&N)"), Qt::Key_F7, [this] { game_.toggleSuperMode(); }, &WindowView::superMode, true);
     options->addSeparator();
+    QAction* buffered = options->addAction(QStringLiteral("先行入力(&B)"));
+    buffered->setObjectName(QStringLiteral("bufferedInput"));
+    buffered->setCheckable(true);
+    connect(buffered, &QAction::triggered, this, &MainWindow::chooseBufferedInput);
+    options->addSeparator();
     addCommand(options, "editor", QStringLiteral("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
+
+    buildViewMenu();
 
     QAction* comment = menuBar()->addAction(QStringLiteral("コメント(&C)"));
     comment->setObjectName(QStringLiteral("comment"));
@@ -195,10 +214,97 @@ void MainWindow::buildMenus() {
     addCommand(editMenu_, "editComment", QStringLiteral("コメント設定(&C)"), {}, [this] { game_.editComment(); });
 }
 
+void MainWindow::buildViewMenu() {
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    zoomChoices_ = new QActionGroup(this);
+    for (int zoom = MinZoom; zoom <= MaxZoom; ++zoom) {
+        QAction* choice = view->addAction(zoom == 1 ? QStringLiteral("等倍(&1)") : QStringLiteral("%1倍(&%1)").arg(zoom));
+        choice->setObjectName(QStringLiteral("zoom%1").arg(zoom));
+        choice->setCheckable(true);
+        choice->setData(zoom);
+        zoomChoices_->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, zoom] { chooseZoom(zoom); });
+    }
+    view->addSeparator();
+    QAction* larger = view->addAction(QStringLiteral("拡大(&I)"));
+    larger->setObjectName(QStringLiteral("zoomIn"));
+    // Ctrl++ needs Shift on many keyboards; Ctrl+= is the same key without it.
+    larger->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(larger, &QAction::triggered, this, [this] { chooseZoom(zoom_.factor + 1); });
+    QAction* smaller = view->addAction(QStringLiteral("縮小(&O)"));
+    smaller->setObjectName(QStringLiteral("zoomOut"));
+    smaller->setShortcut(QKeySequence(QKeySequence::ZoomOut));
+    connect(smaller, &QAction::triggered, this, [this] { chooseZoom(zoom_.factor - 1); });
+}
+
 QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
 
+void MainWindow::setZoom(int zoom) {
+    const QPoint centre = frameGeometry().center();
+    zoom_.factor = clampZoom(zoom);
+    applyZoom();
+    refresh();
+    if (isVisible()) keepCentreAt(centre);
+}
+
+void MainWindow::chooseZoom(int zoom) {
+    setZoom(zoom);
+    saveZoom(zoom_.factor);
+}
+
+void MainWindow::chooseBufferedInput(bool on) {
+    keyBuffer_.setEnabled(on);
+    action("bufferedInput")->setChecked(on);
+    saveBufferedInput(on);
+}
+
+const QPixmap& MainWindow::picture(Picture picture) const {
+    const PictureScale scale = pictureScale(this, zoom_.factor);
+    return Pictures::instance().of(picture, scale.factor, scale.ratio);
+}
+
+QSize MainWindow::naturalClientSize() const { return {px(ClientWidthUnits), px(PlayingHeight - FrameUnits)}; }
+
+QSize MainWindow::chromeSize() const {
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : LikelyFrame;
+    return frame + QSize(0, menuBar()->sizeHint().height());
+}
+
+// Everything placed in board units is placed again; the pictures are taken at
+// the new zoom, and the status fonts fitted again at the next refresh.
+void MainWindow::applyZoom() {
+    for (const Placed& placed : placed_) {
+        placed.widget->setGeometry(zoom_.rect(placed.units.x(), placed.units.y(), placed.units.width(), placed.units.height()));
+        if (placed.font) placed.widget->setFont(zoom_.font(*placed.font));
+    }
+    board_->setZoom(zoom_.factor);
+    for (const auto& [label, shown] : fixedPictures_) label->setPixmap(picture(shown));
+    if (height_ != 0) applyHeight(height_);
+    for (QAction* choice : zoomChoices_->actions()) choice->setChecked(choice->data().toInt() == zoom_.factor);
+    action("zoomIn")->setEnabled(zoom_.factor < MaxZoom);
+    action("zoomOut")->setEnabled(zoom_.factor > MinZoom);
+    statusHeadline_->clear();
+    statusHints_->clear();
+}
+
+// A window zoomed in or out keeps its centre where it was, as far as it can
+// while staying on the screen.
+void MainWindow::keepCentreAt(QPoint centre) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(centre);
+    centreOn(this, frame);
+}
+
 void MainWindow::run(const std::function<void()>& call) {
+    keyBuffer_.forget();
     call();
+    refresh();
+}
+
+void MainWindow::tick() {
+    if (!game_.state().ticking) return;
+    game_.tick();
+    keyBuffer_.deliver(game_);
     refresh();
 }
 
@@ -215,6 +321,8 @@ void MainWindow::refresh() {
         editMenu_->menuAction()->setVisible(view.editorMenuVisible);
 
     showText(stepsLeft_, q(view.stepsLeft));
+    if (stepsLeft_->toolTip() != q(view.stepsLeftTip)) stepsLeft_->setToolTip(q(view.stepsLeftTip));
+    showStatus(view.status);
     showText(stageTitle_, q(view.stageTitle));
     showText(keysHeld_, q(view.keysHeld));
     showButton(roundButton_, view.roundButton);
@@ -245,16 +353,35 @@ void MainWindow::showButton(ClickLabel* label, const ButtonView& view) {
     if (label->styleSheet() != style) label->setStyleSheet(style);
 }
 
-void MainWindow::showPicture(QLabel* label, Picture picture) {
-    const QPixmap& pixmap = Pictures::instance().of(picture);
+void MainWindow::showPicture(QLabel* label, Picture shown) {
+    const QPixmap& pixmap = picture(shown);
     if (label->pixmap().cacheKey() != pixmap.cacheKey()) label->setPixmap(pixmap);
+}
+
+// The headline and the hints each take the largest font, up to their own size,
+// at which every line fits the panel's width.
+void MainWindow::showStatus(const StatusView& status) {
+    const QString headline = q(status.headline);
+    QStringList hints;
+    for (const std::string& hint : status.hints) hints << q(hint);
+    const QString hintText = hints.join(QLatin1Char('\n'));
+    if (statusHeadline_->text() != headline) {
+        statusHeadline_->setFont(fittingFont(zoom_.font(headlineFont_), {headline}, statusHeadline_->width()));
+        statusHeadline_->setText(headline);
+    }
+    const QString style = QStringLiteral("color: %1;").arg(colour(status.colour));
+    if (statusHeadline_->styleSheet() != style) statusHeadline_->setStyleSheet(style);
+    if (statusHints_->text() != hintText) {
+        statusHints_->setFont(fittingFont(zoom_.font(hintFont_), hints, statusHints_->width()));
+        statusHints_->setText(hintText);
+    }
 }
 
 void MainWindow::applyHeight(int units) {
     height_ = units;
-    const int clientHeight = px(units - FrameUnits);
-    centralWidget()->setFixedSize(px(8655), clientHeight);
-    setFixedSize(px(8655), clientHeight + menuBar()->sizeHint().height());
+    const int width = zoom_.px(ClientWidthUnits), clientHeight = zoom_.px(units - FrameUnits);
+    centralWidget()->setFixedSize(width, clientHeight);
+    setFixedSize(width, clientHeight + menuBar()->sizeHint().height());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -263,7 +390,21 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    run([&] { game_.pressKey(*key, modifiersOf(event->modifiers())); });
+    const Modifiers modifiers = modifiersOf(event->modifiers());
+    if (keyBuffer_.keep(game_.state(), *key, modifiers)) return;
+    run([&] { game_.pressKey(*key, modifiers); });
+}
+
+// Moved to a screen of another device pixel ratio, the pictures are taken anew.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!watchingScreen_ && windowHandle()) {
+        watchingScreen_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            applyZoom();
+            refresh();
+        });
+    }
 }
 
 void MainWindow::closeAfterQuit() {

@@ -6,13 +6,17 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "board/game.h"
 #include "board/presentation.h"
+#include "ui/key_buffer.h"
 #include "ui/qt_platform.h"
+#include "ui/zoom.h"
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMenu;
 
@@ -35,6 +39,20 @@ public:
     void platformForScreenshots() { platform_.setQuiet(true); }
     void setProgramFolder(const std::string& folder) { platform_.setProgramFolder(folder); }
 
+    // The integer zoom of the whole window (表示 menu); choosing it from the
+    // menu also remembers it for the next run.
+    void setZoom(int zoom);
+    void chooseZoom(int zoom);
+    int zoom() const { return zoom_.factor; }
+    // The window's client area at 1×, and the menu bar and frame around it.
+    QSize naturalClientSize() const;
+    QSize chromeSize() const;
+    // A picture as the window shows it: zoomed, sharp on this screen.
+    const QPixmap& picture(Picture picture) const;
+    // 先行入力 (設定 menu), remembered for the next run.
+    void chooseBufferedInput(bool on);
+    const KeyBuffer& keyBuffer() const { return keyBuffer_; }
+
     // Named parts for tests.
     BoardWidget* board() const { return board_; }
     ClickLabel* roundButton() const { return roundButton_; }
@@ -45,6 +63,9 @@ public:
     ClickLabel* groundPalette(int code) const { return groundPalette_[code]; }
     ClickLabel* blockPalette(int code) const { return blockPalette_[code]; }
     ClickLabel* blockBrush() const { return blockBrush_; }
+    QLabel* stepsLeft() const { return stepsLeft_; }
+    QLabel* statusHeadline() const { return statusHeadline_; }
+    QLabel* statusHints() const { return statusHints_; }
     QAction* action(const char* name) const;
     QMenu* editMenu() const { return editMenu_; }
     const QTimer& worldTimer() const { return timer_; }
@@ -52,11 +73,23 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
+    void buildViewMenu();
     void buildPanel(QWidget* area);
     void buildPalettes(QWidget* area);
+    // Puts a widget at a place given in board units (and its font, at its 1× size):
+    // applyZoom() moves, sizes and scales it again at every zoom.
+    template <class Widget>
+    Widget* place(Widget* widget, int left, int top, int width, int height, const QFont* font = nullptr);
+    ClickLabel* addLabelButton(QWidget* area, int left, int top, double points);
+    void showFixedPicture(QLabel* label, Picture picture);
+    void applyZoom();
+    void keepCentreAt(QPoint centre);
+    void tick();
+    void showStatus(const StatusView& status);
     // A menu command; `entry` is the view's state of the entry, shown by refresh().
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
                         const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
@@ -71,16 +104,29 @@ private:
         MenuEntryView WindowView::*entry;
     };
     std::vector<MenuBinding> menuBindings_;
+    struct Placed {
+        QWidget* widget;
+        QRect units;
+        std::optional<QFont> font;
+    };
+    std::vector<Placed> placed_;
+    std::vector<std::pair<QLabel*, Picture>> fixedPictures_;
+    Zoom zoom_;
+    KeyBuffer keyBuffer_;
 
     QtPlatform platform_;
     Game game_;
     QTimer timer_;
     bool closeAccepted_ = false;
+    bool watchingScreen_ = false;
 
     BoardWidget* board_ = nullptr;
     QLabel* stepsLeft_ = nullptr;
     QLabel* stageTitle_ = nullptr;
     QLabel* keysHeld_ = nullptr;
+    QLabel* statusHeadline_ = nullptr;
+    QLabel* statusHints_ = nullptr;
+    QFont headlineFont_, hintFont_;
     ClickLabel* stepTryButton_ = nullptr;
     ClickLabel* layerButton_ = nullptr;
     ClickLabel* roundButton_ = nullptr;
@@ -92,6 +138,7 @@ private:
     ClickLabel* blockBrush_ = nullptr;
     int height_ = 0;
     QMenu* editMenu_ = nullptr;
+    QActionGroup* zoomChoices_ = nullptr;
 };
 
 }  // namespace nerilo::ui

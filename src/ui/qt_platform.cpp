@@ -9,6 +9,7 @@
 #include "ui/clear_window.h"
 #include "ui/ending_window.h"
 #include "ui/main_window.h"
+#include "ui/placement.h"
 #include "ui/splash_window.h"
 
 namespace nerilo::ui {
@@ -17,6 +18,9 @@ namespace {
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*" → Qt's "name (patterns);;name (patterns)".
+// The names already show their patterns; the dialog hides Qt's copy of them
+// (HideNameFilterDetails), so each reads once, as the game spells it, while
+// "*.*" still matches files without a dot.
 QString qtFilter(const std::string& filter) {
     const QStringList parts = q(filter).split(QLatin1Char('|'));
     QStringList entries;
@@ -27,13 +31,15 @@ QString qtFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+int zoomOf(const MainWindow* window) { return window ? window->zoom() : 1; }
+
 }  // namespace
 
 QWidget* QtPlatform::parent() const { return window_; }
 
 MsgResult QtPlatform::messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
     if (quiet_) return buttons == MsgButtons::YesNoCancel ? MsgResult::No : MsgResult::Ok;
-    QMessageBox box(parent());
+    Centred<QMessageBox> box(placementArea(window_), parent());
     box.setWindowTitle(q(title));
     box.setTextFormat(Qt::PlainText);  // comments come from stage files: never markup
     box.setText(q(text));
@@ -63,13 +69,17 @@ MsgResult QtPlatform::messageBox(const std::string& text, const std::string& tit
 }
 
 std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
-    bool ok = false;
-    QString text = QInputDialog::getText(parent(), q(title), q(prompt), QLineEdit::Normal, q(defaultText), &ok);
-    return ok ? text.toStdString() : std::string();
+    Centred<QInputDialog> dialog(placementArea(window_), parent());
+    dialog.setWindowTitle(q(title));
+    dialog.setLabelText(q(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(q(defaultText));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
 std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(parent(), q(request.title));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(qtFilter(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -90,19 +100,21 @@ std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& reques
 std::optional<FileChoice> QtPlatform::openFileDialog(const FileDialogRequest& request) { return fileDialog(request, false); }
 std::optional<FileChoice> QtPlatform::saveFileDialog(const FileDialogRequest& request) { return fileDialog(request, true); }
 
+// The splash belongs to the screen, even when it shows again after 中止.
 void QtPlatform::showSplash() {
     if (quiet_) return;
-    SplashWindow splash(parent());
+    Centred<SplashWindow> splash(screenArea(window_), parent(), zoomOf(window_));
     splash.exec();
 }
 
 void QtPlatform::showStageClear(const ClearBanner& banner) {
-    ClearWindow clear(banner, parent());
+    Centred<ClearWindow> clear(placementArea(window_), banner, parent(), zoomOf(window_));
     clear.exec();
 }
 
 void QtPlatform::showEnding(bool redLabel) {
-    auto* ending = new EndingWindow(redLabel, parent());
+    auto* ending = new EndingWindow(redLabel, parent(), zoomOf(window_));
+    centreOn(ending, placementArea(window_));
     ending->show();
 }
 
@@ -114,8 +126,8 @@ std::string QtPlatform::executableFolder() {
     return programFolder_.empty() ? QCoreApplication::applicationDirPath().toStdString() : programFolder_;
 }
 
-void showThanks(QWidget* parent) {
-    QMessageBox box(parent);
+void showThanks(QWidget* parent, const QRect& area) {
+    Centred<QMessageBox> box(area, parent);
     box.setWindowTitle(QStringLiteral("Nerilo"));
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);

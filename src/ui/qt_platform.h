@@ -3,6 +3,7 @@
 // dialogs, and the splash, stage-clear and ending windows.
 #include "board/platform.h"
 
+class QRect;
 class QWidget;
 
 namespace nerilo::ui {
@@ -34,7 +35,8 @@ private:
     std::string programFolder_;
 };
 
-// The message box's text shown once more when the player thanks the ending.
-void showThanks(QWidget* parent);
+// The message box's text shown once more when the player thanks the ending,
+// centred on area.
+void showThanks(QWidget* parent, const QRect& area);
 
 }  // namespace nerilo::ui

@@ -9,29 +9,35 @@
 
 namespace nerilo::ui {
 
-SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
+SplashWindow::SplashWindow(QWidget* parent, int zoom) : QDialog(parent) {
+    const Zoom z{zoom};
     setWindowTitle(QString());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
-    setFixedSize(px(3720), px(3465));
+    setFixedSize(z.px(3720), z.px(3465));
     setAutoFillBackground(true);
     QPalette night = palette();
     night.setColor(QPalette::Window, QColor(32, 32, 64));
     setPalette(night);
 
+    // The player drawn large, at the most whole device pixels per art pixel that fit.
     auto* logo = new QLabel(this);
-    logo->setGeometry(px(960), px(1320), px(1800), px(1800));
-    logo->setPixmap(Pictures::instance().of(blockPicture(block::Player)).scaled(logo->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
+    logo->setGeometry(z.rect(960, 1320, 1800, 1800));
+    logo->setAlignment(Qt::AlignCenter);
+    const double ratio = devicePixelRatioF();
+    const Picture player = blockPicture(block::Player);
+    const int factor = std::max(1, static_cast<int>(logo->width() * ratio) / Pictures::instance().of(player).width());
+    logo->setPixmap(Pictures::instance().of(player, factor, ratio));
 
     auto* title = new QLabel(QStringLiteral("Nerilo"), this);
-    title->setFont(popFont(32));
+    title->setFont(z.font(popFont(32)));
     title->setStyleSheet(QStringLiteral("color: #ffff00;"));
     title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(0, px(240), width(), px(960));
+    title->setGeometry(0, z.px(240), width(), z.px(960));
 
     auto* version = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(1).arg(1).arg(0), this);
-    version->setFont(gothicFont(9, true));
+    version->setFont(z.font(gothicFont(9, true)));
     version->setStyleSheet(QStringLiteral("color: #ffffff;"));
-    version->setGeometry(px(1140), px(3180), px(1500), px(285));
+    version->setGeometry(z.rect(1140, 3180, 1500, 285));
 
     for (QLabel* label : {logo, title, version}) label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QTimer::singleShot(2000, this, &QDialog::accept);

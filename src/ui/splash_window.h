@@ -8,7 +8,7 @@ namespace nerilo::ui {
 class SplashWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit SplashWindow(QWidget* parent);
+    explicit SplashWindow(QWidget* parent, int zoom = 1);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

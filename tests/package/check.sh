@@ -113,7 +113,7 @@ for tool in "${tools[@]}"; do check_page "$tool" 1; done
 # Desktop entry, AppStream metadata and icons agree on one name.
 desktop=$root/usr/share/applications/$app.desktop
 if [ -f "$desktop" ]; then
-    grep -qx 'Exec=nerilo' "$desktop" || fail "the desktop entry does not run nerilo"
+    grep -qx 'Exec=nerilo %f' "$desktop" || fail "the desktop entry does not run nerilo with the file it is given"
     grep -qx "Icon=$app" "$desktop" || fail "the desktop entry's icon is not $app"
 else
     fail "no desktop entry $app.desktop"

@@ -1,0 +1,49 @@
+#include "gui/gui_helpers.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include "ui/board_widget.h"
+
+namespace nerilo::test {
+
+void whenModalOpens(const std::function<void(QWidget*)>& act) {
+    QTimer::singleShot(20, [act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) act(modal);
+        else whenModalOpens(act);
+    });
+}
+
+Window::Window(TestGame& game, const std::string& stage) {
+    window.setProgramFolder(game.dir.path().string());
+    window.run([&] {
+        Game& f = window.game();
+        f.state().stagePath = game.stageFile(stage);
+        f.state().stageTitle = stage;
+        f.loadCurrentStage();
+        f.resetBlockPictures();
+        f.findPlayer();
+        f.state().inputLocked = true;
+    });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+void choose(QFileDialog* dialog, const QString& path) {
+    dialog->setDirectory(QFileInfo(path).absolutePath());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    name->setText(QFileInfo(path).fileName());
+    static_cast<QDialog*>(dialog)->accept();
+}
+
+QImage cellImage(ui::MainWindow& window, int at) {
+    const int pitch = ui::px(CellPitch) * window.zoom();
+    return window.board()->grab().toImage().copy(columnOf(at) * pitch, rowOf(at) * pitch, pitch, pitch);
+}
+
+}  // namespace nerilo::test
