@@ -42,11 +42,10 @@ void checkPlay(const uint8_t* data, size_t size) {
     game.resetBlockPictures();
     game.findPlayer();
     std::string keys;
-    constexpr std::string_view Letters = "LRUDlrudZE_XST.";
     for (size_t i = Board; i < size && keys.size() < 64; ++i) {
         if (data[i] == 0xFF) game.toggleSuperMode();
         else if (data[i] == 0xFE) game.toggleBlockMode();
-        else keys += Letters[data[i] % Letters.size()];
+        else keys += KeyLetters[data[i] % KeyLetters.size()];
     }
     game.startRound();
     Replay replay;

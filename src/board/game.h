@@ -8,6 +8,7 @@
 #include "board/game_state.h"
 #include "board/platform.h"
 #include "board/stage_file.h"
+#include "history/history.h"
 #include "power/circuit.h"
 
 namespace nerilo {
@@ -25,7 +26,11 @@ public:
     const GameState& state() const { return state_; }
     GameState& state() { return state_; }
     GameState snapshot() const { return state_; }
-    void restore(const GameState& state) { state_ = state; }
+    // A restored state starts a new history: the presses before it led elsewhere.
+    void restore(const GameState& state) {
+        state_ = state;
+        history_.clear();
+    }
 
     // Start-up, closing and stage files.
     void startUp();
@@ -52,6 +57,17 @@ public:
 
     // The world tick, ten times a second while the game runs.
     void tick();
+
+    // Undo and redo (history/): every press that changed the game is one step,
+    // back to the start of the round. Both are refused while something moves.
+    void undo();
+    void redo();
+    bool canUndo() const;
+    bool canRedo() const;
+    const History& history() const { return history_; }
+    void countHint() { history_.countHint(); }
+    // A search that plays millions of presses on one game keeps no history.
+    void keepHistory(bool kept);
 
     // The circuit, hazards and cell actions.
     void evaluateCircuit();
@@ -101,6 +117,7 @@ private:
     void pickUpKeys();
 
     // Tick.
+    void moveWorld();
     void startKick();
     void runStepPhase(int direction);
     void arrive(int direction);
@@ -108,6 +125,12 @@ private:
     bool slideStep();
     void finishSlide();
     void moveBlockBy(int k, int dx, int dy);
+
+    // History.
+    void beginPress(Key key, Modifiers modifiers);
+    void settlePress();
+    bool atRestOrLost() const;
+    void restoreFromHistory(GameState past);
 
     // Power effects.
     bool detonate(int ballBlock, int cell, std::array<uint8_t, CellCount>& beamStoppers);
@@ -117,6 +140,8 @@ private:
     PowerSpreader spreader_;
     GameState state_;
     std::string fileDialogName_;
+    History history_;
+    bool historyKept_ = true;
 };
 
 }  // namespace nerilo

@@ -26,6 +26,7 @@ void Game::startUp() {
     platform_.showSplash();
     seedRandom(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     GameState& s = state_;
+    history_.clear();
     s.groundBrush = ground::Floor;
     s.blockBrush = block::BlackBall;
     for (int i = 0; i < CellCount; ++i) {

@@ -47,6 +47,8 @@ void Game::clearStage() {
     platform_.showStageClear(banner);
     s.ticking = false;
     s.inputLocked = true;
+    // A clear cannot be undone.
+    history_.clear();
 
     // A stage number outside the progress table records nothing and changes nothing.
     const int n = stageNumber(s.stagePath);

@@ -17,6 +17,7 @@ void Game::pressKey(Key key, Modifiers modifiers) {
         if (key == Key::Delete) retryRound();
         return;
     }
+    beginPress(key, modifiers);
     s.awaitingFirstKey = false;
     const int p = s.blockCell[s.playerBlock];
     raiseBlock(s.playerBlock);
@@ -33,6 +34,7 @@ void Game::pressKey(Key key, Modifiers modifiers) {
 
     if (arrow && modifiers == ShiftModifier && hasNeighbour(p, d)) actOnCell(neighbourOf(p, d));
     s.movingBlock = s.playerBlock;
+    settlePress();
 }
 
 void Game::requestMove(int d, int p) {
