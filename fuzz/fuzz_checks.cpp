@@ -7,6 +7,7 @@
 #include "board/progress_file.h"
 #include "board/stage_file.h"
 #include "input/key_letters.h"
+#include "records/records_file.h"
 #include "tools/scripted_platform.h"
 
 namespace nerilo::fuzz {
@@ -26,6 +27,14 @@ void checkProgressReader(const uint8_t* data, size_t size) {
     const ProgressRead read = parseProgress({reinterpret_cast<const char*>(data), size});
     if (!read.ok() && read.progress != Progress{}) std::abort();
     if (read.ok() && parseProgress(formatProgress(read.progress)).progress != read.progress) std::abort();
+}
+
+void checkRecordsReader(const uint8_t* data, size_t size) {
+    const RecordsRead read = parseRecords({reinterpret_cast<const char*>(data), size});
+    if (!read.ok() && read.records != Records{}) std::abort();
+    if (!read.ok()) return;
+    const RecordsRead again = parseRecords(formatRecords(read.records));
+    if (!again.ok() || again.records != read.records) std::abort();
 }
 
 void checkPlay(const uint8_t* data, size_t size) {
@@ -48,10 +57,20 @@ void checkPlay(const uint8_t* data, size_t size) {
         else keys += KeyLetters[data[i] % KeyLetters.size()];
     }
     game.startRound();
+    const GameState start = game.snapshot();
     Replay replay;
     playKeys(game, keys, 300, replay);
     for (int k = 0; k < CellCount; ++k)
         if (game.state().blockCell[k] < 0 || game.state().blockCell[k] >= CellCount) std::abort();
+
+    // Within one round that came to rest, undo leads back to its start and redo
+    // to where it ended. Delete, Start, Retry and a clear begin a new round.
+    if (replay.stuck || !platform.clears.empty() || keys.find_first_of("XST") != std::string::npos) return;
+    const GameState end = game.snapshot();
+    while (game.canUndo()) game.undo();
+    if (!sameGame(game.state(), start)) std::abort();
+    while (game.canRedo()) game.redo();
+    if (!(game.state() == end)) std::abort();
 }
 
 }  // namespace nerilo::fuzz

@@ -3,6 +3,7 @@
 // defined in the subsystem folders (board, input, tick, power, modes, editor);
 // everything the rules need from the desktop goes through the Platform.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "board/game_state.h"
@@ -10,6 +11,8 @@
 #include "board/stage_file.h"
 #include "history/history.h"
 #include "power/circuit.h"
+#include "records/playback.h"
+#include "records/record_book.h"
 
 namespace nerilo {
 
@@ -41,6 +44,8 @@ public:
     std::string programFolder();
     bool loadCurrentStage();
     void openStage();
+    // Opens a stage file ready to start, as Open does once the dialog has chosen it.
+    bool openStageFile(const std::string& path);
     void saveStage();
     void showComment();
     void resetBlockPictures();
@@ -68,6 +73,20 @@ public:
     void countHint() { history_.countHint(); }
     // A search that plays millions of presses on one game keeps no history.
     void keepHistory(bool kept);
+
+    // Records and replays (records/): the best clear of each numbered stage,
+    // read at start-up and written whenever one is beaten.
+    const RecordBook& records() const { return records_; }
+    RecordBook& records() { return records_; }
+    // Replays the best clear of numbered stage n from its start (its step-try
+    // record with stepTry); false when there is none or the file is bad.
+    bool startPlayback(int n, bool stepTry);
+    // Plays the replay's next press when the game is at rest; the window calls
+    // it once a tick, so the replay runs at the game's own speed.
+    void advancePlayback();
+    // Ends the replay: the stage waits for Start again, the player's modes come back.
+    void stopPlayback();
+    bool playbackRunning() const { return playback_.has_value(); }
 
     // The circuit, hazards and cell actions.
     void evaluateCircuit();
@@ -132,6 +151,11 @@ private:
     bool atRestOrLost() const;
     void restoreFromHistory(GameState past);
 
+    // Records.
+    void openRecords();
+    void recordClear();
+    void endPlayback(const Playback& ended);
+
     // Power effects.
     bool detonate(int ballBlock, int cell, std::array<uint8_t, CellCount>& beamStoppers);
     void fireBeam(int emitterCell, int direction, const std::array<uint8_t, CellCount>& beamStoppers);
@@ -142,6 +166,8 @@ private:
     std::string fileDialogName_;
     History history_;
     bool historyKept_ = true;
+    RecordBook records_;
+    std::optional<Playback> playback_;
 };
 
 }  // namespace nerilo

@@ -55,6 +55,13 @@ void Game::openStage() {
     enterLoadedState(choice->path, choice->title, stage);
 }
 
+bool Game::openStageFile(const std::string& path) {
+    Stage stage;
+    if (!readStage(path, stage)) return false;
+    enterLoadedState(path, fileTitle(path), stage);
+    return true;
+}
+
 // A stage read whole and good becomes the current one, waiting for Start:
 // after Open and after the stage change.
 void Game::enterLoadedState(const std::string& path, const std::string& title, const Stage& stage) {

@@ -1,5 +1,7 @@
 // The action keys: clearing a stage on the stairs, changing to the next stage,
 // and picking up keys.
+#include <utility>
+
 #include "board/game.h"
 
 namespace nerilo {
@@ -42,11 +44,18 @@ void Game::pickUpKeys() {
 
 void Game::clearStage() {
     GameState& s = state_;
+    // A replay shows its clear and ends: it sets no record and no progress.
+    std::optional<Playback> replay = std::exchange(playback_, std::nullopt);
     ClearBanner banner = s.stepTry ? ClearBanner{{"G", "R", "E", "A", "T"}, Red}
                                    : ClearBanner{{"C", "L", "E", "A", "R"}, Green};
     platform_.showStageClear(banner);
     s.ticking = false;
     s.inputLocked = true;
+    if (replay) {
+        endPlayback(*replay);
+        return;
+    }
+    recordClear();
     // A clear cannot be undone.
     history_.clear();
 
