@@ -309,6 +309,7 @@ TEST(StageList, EveryNumberedStageWithItsStateRecordsAndTitle) {
         stageList(game.engine.programFolder(), game.state().progress, game.engine.records());
     ASSERT_EQ(list.size(), 30u);
     EXPECT_FALSE(list[0].readable());
+    EXPECT_TRUE(list[0].missing);
     EXPECT_EQ(list[0].path, game.stageFile("stage1.txt"));
     EXPECT_TRUE(list[1].readable());
     EXPECT_EQ(list[1].title, "押してみよう");
@@ -320,9 +321,22 @@ TEST(StageList, EveryNumberedStageWithItsStateRecordsAndTitle) {
     EXPECT_EQ(list[2].cleared, 2);
     EXPECT_EQ(list[2].bestNormal, 0) << "stage 3 has no record";
     EXPECT_FALSE(list[3].readable());
+    EXPECT_FALSE(list[3].missing);
     EXPECT_FALSE(list[3].error.empty());
     EXPECT_EQ(stageTitleOf(""), "");
     EXPECT_EQ(stageTitleOf("「unclosed"), "「unclosed");
+
+    EXPECT_EQ(tileViewOf(list[0], {}, false).state, "ファイルがありません");
+    EXPECT_EQ(tileViewOf(list[3], {}, false).state, "読み込めません");
+    EXPECT_EQ(tileViewOf(list[3], {}, false).stateColour, Red);
+    const StageTileView two = tileViewOf(list[1], {}, false);
+    EXPECT_EQ(two.heading, "2 押してみよう");
+    EXPECT_EQ(two.state, "クリア");
+    EXPECT_EQ(two.records, "記録 3 / −");
+    EXPECT_EQ(tileViewOf(list[1], 2, false).records, "記録 3 / −　最短 2");
+    EXPECT_EQ(tileViewOf(list[1], {}, true).records, "記録 3 / −　最短 …");
+    EXPECT_EQ(tileViewOf(list[2], {}, false).state, "歩数トライでクリア");
+    EXPECT_EQ(tileViewOf(list[4], {}, false).state, "ファイルがありません");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ std::string roundCommandCaption(RoundCommand command) { return command == RoundC
 
 std::string paintLayerCaption(PaintLayer layer) { return layer == PaintLayer::Ground ? "↑切り替え" : "↓切り替え"; }
 
-WindowView viewOf(const GameState& state) {
+WindowView viewOf(const GameState& state, UndoView undo) {
     WindowView view;
     view.stepsLeft = decimalText(state.stepsLeft);
     view.stageTitle = state.stageTitle;
@@ -26,6 +26,11 @@ WindowView viewOf(const GameState& state) {
     view.superMode = {state.superModeUnlocked, state.extraMode == ExtraMode::Super};
     view.editor = {true, state.editing};
     view.editorMenuVisible = state.editing;
+    view.undo = {undo.canUndo, false};
+    view.redo = {undo.canRedo, false};
+    // The editor opens its stages with its own 開く.
+    view.stageList = {!state.editing, false};
+    view.stageListButton = {"ステージ一覧", !state.editing};
     view.groundBrush = groundPicture(state.groundBrush);
     view.blockBrush = blockPicture(state.blockBrush);
     view.height = state.editing ? EditingHeight : PlayingHeight;

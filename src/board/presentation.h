@@ -30,6 +30,8 @@ struct WindowView {
     std::string keysHeld;
     ButtonView roundButton, openButton, commentButton, stepTryButton, layerButton;
     MenuEntryView start, retry, stepTry, blockMode, superMode, editor;
+    MenuEntryView undo, redo, stageList;
+    ButtonView stageListButton;
     bool editorMenuVisible = false;
     Picture groundBrush, blockBrush;
     int height = PlayingHeight;
@@ -38,6 +40,13 @@ struct WindowView {
 std::string roundCommandCaption(RoundCommand command);
 std::string paintLayerCaption(PaintLayer layer);
 
-WindowView viewOf(const GameState& state);
+// Whether there is something to undo and to redo: the history is kept beside
+// the game state, not in it (Game::canUndo, Game::canRedo).
+struct UndoView {
+    bool canUndo = false;
+    bool canRedo = false;
+};
+
+WindowView viewOf(const GameState& state, UndoView undo = {});
 
 }  // namespace nerilo

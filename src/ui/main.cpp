@@ -2,6 +2,7 @@
 //   nerilo                               play
 //   nerilo --screenshot FILE [STAGE]     render the window to a PNG and quit
 //          [--keys LETTERS] [--edit]     (after playing key letters, or in edit mode)
+//   nerilo --screenshot FILE --stage-list  render the stage list
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include "board/game.h"
 #include "input/key_letters.h"
 #include "ui/main_window.h"
+#include "ui/stage_list_window.h"
 
 namespace {
 
@@ -51,6 +53,13 @@ int screenshot(nerilo::ui::MainWindow& window, const QString& file, const QStrin
     return window.grab().save(file) ? 0 : 1;
 }
 
+int stageListScreenshot(nerilo::ui::MainWindow& window, const QString& file) {
+    const std::unique_ptr<nerilo::ui::StageListWindow> list = window.stageListWindow();
+    list->show();
+    QApplication::processEvents();
+    return list->grab().save(file) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,7 +77,8 @@ int main(int argc, char** argv) {
     QCommandLineOption keys(QStringLiteral("keys"), QStringLiteral("Key letters to play before the screenshot."),
                             QStringLiteral("LETTERS"));
     QCommandLineOption edit(QStringLiteral("edit"), QStringLiteral("Show the editor in the screenshot."));
-    parser.addOptions({shot, keys, edit});
+    QCommandLineOption stageList(QStringLiteral("stage-list"), QStringLiteral("Show the stage list in the screenshot."));
+    parser.addOptions({shot, keys, edit, stageList});
     parser.addPositionalArgument(QStringLiteral("stage"), QStringLiteral("Stage file for the screenshot."));
     parser.process(app);
 
@@ -76,6 +86,7 @@ int main(int argc, char** argv) {
     if (parser.isSet(shot)) {
         window.platformForScreenshots();
         window.run([&] { window.game().startUp(); });
+        if (parser.isSet(stageList)) return stageListScreenshot(window, parser.value(shot));
         const QStringList stages = parser.positionalArguments();
         return screenshot(window, parser.value(shot), stages.isEmpty() ? QString() : stages.first(), parser.value(keys),
                           parser.isSet(edit));

@@ -97,6 +97,7 @@ void QtPlatform::showSplash() {
 }
 
 void QtPlatform::showStageClear(const ClearBanner& banner) {
+    if (quiet_) return;
     ClearWindow clear(banner, parent());
     clear.exec();
 }
