@@ -16,10 +16,12 @@
 #include "ui/click_label.h"
 #include "ui/main_window.h"
 #include "ui/pictures.h"
+#include "ui/shortest_lengths.h"
 #include "ui/splash_window.h"
 #include "ui/stage_list_window.h"
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 
 using namespace nerilo;
 using nerilo::test::cell;
@@ -348,6 +350,29 @@ private slots:
         QTest::mouseClick(w.window.stageListButton(), Qt::LeftButton);
         QVERIFY(opened);
         QCOMPARE(g.state().stageTitle, std::string("stage3.txt"));
+
+        // A double click opens the stage under the pointer.
+        withStageList(w.window, [](ui::StageListWindow* list) {
+            QListWidget* grid = list->grid();
+            const QPoint first = grid->visualItemRect(grid->item(0)).center();
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first);
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, first);
+        });
+        QCOMPARE(g.state().stageTitle, std::string("stage1.txt"));
+    }
+
+    void shortestLengthsAreSearchedOnceInTheBackground() {
+        ui::ShortestLengths lengths;
+        QSignalSpy searched(&lengths, &ui::ShortestLengths::searched);
+        QVERIFY(lengths.lengthOf(7, "/nonexistent/stage1.txt").searching);
+        QTRY_COMPARE(searched.count(), 1);
+        QCOMPARE(searched.at(0).at(0).toULongLong(), 7ull);
+        const ui::ShortestLengths::Length known = lengths.lengthOf(7, "/nonexistent/stage1.txt");
+        QVERIFY(!known.searching);
+        QVERIFY(!known.presses);
+        // Another fingerprint, even for the same file, is another stage.
+        QVERIFY(lengths.lengthOf(8, "/nonexistent/stage1.txt").searching);
+        QTRY_COMPARE(searched.count(), 2);
     }
 
     void aReplayPlaysAtTheGamesSpeedAndAKeyStopsIt() {
