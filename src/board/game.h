@@ -1,7 +1,7 @@
 #pragma once
 // The game: one GameState and every rule that changes it. The procedures are
-// defined in the subsystem folders (board, input, tick, power, modes, editor);
-// everything the rules need from the desktop goes through the Platform.
+// defined in the subsystem folders (board, input, tick, power, modes, editor,
+// history, records); everything the rules need from the desktop goes through the Platform.
 #include <cstdint>
 #include <optional>
 #include <string>
