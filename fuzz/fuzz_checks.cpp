@@ -7,6 +7,7 @@
 #include "board/progress_file.h"
 #include "board/stage_file.h"
 #include "input/key_letters.h"
+#include "records/records_file.h"
 #include "tools/scripted_platform.h"
 
 namespace nerilo::fuzz {
@@ -28,6 +29,14 @@ void checkProgressReader(const uint8_t* data, size_t size) {
     if (read.ok() && parseProgress(formatProgress(read.progress)).progress != read.progress) std::abort();
 }
 
+void checkRecordsReader(const uint8_t* data, size_t size) {
+    const RecordsRead read = parseRecords({reinterpret_cast<const char*>(data), size});
+    if (!read.ok() && read.records != Records{}) std::abort();
+    if (!read.ok()) return;
+    const RecordsRead again = parseRecords(formatRecords(read.records));
+    if (!again.ok() || again.records != read.records) std::abort();
+}
+
 void checkPlay(const uint8_t* data, size_t size) {
     constexpr size_t Board = 2 * CellCount;
     if (size < Board) return;
@@ -42,17 +51,31 @@ void checkPlay(const uint8_t* data, size_t size) {
     game.resetBlockPictures();
     game.findPlayer();
     std::string keys;
-    constexpr std::string_view Letters = "LRUDlrudZE_XST.";
     for (size_t i = Board; i < size && keys.size() < 64; ++i) {
         if (data[i] == 0xFF) game.toggleSuperMode();
         else if (data[i] == 0xFE) game.toggleBlockMode();
-        else keys += Letters[data[i] % Letters.size()];
+        else keys += KeyLetters[data[i] % KeyLetters.size()];
     }
     game.startRound();
+    // The world may move before any key: a player on an arrow slides, one in a
+    // beam is lost at the first tick. Undo goes back to where that ends.
+    for (int i = 0; i < 300 && game.state().ticking && (i == 0 || game.state().inputLocked); ++i) game.tick();
+    const bool settled = !game.state().inputLocked || game.isLost();
+    const GameState start = game.snapshot();
     Replay replay;
     playKeys(game, keys, 300, replay);
     for (int k = 0; k < CellCount; ++k)
         if (game.state().blockCell[k] < 0 || game.state().blockCell[k] >= CellCount) std::abort();
+
+    // Within one round that came to rest, undo leads back to its start and redo
+    // to where it ended. Delete, Start, Retry and a clear begin a new round.
+    if (!settled || replay.stuck || !platform.clears.empty() || keys.find_first_of("XST") != std::string::npos) return;
+    const GameState end = game.snapshot();
+    const size_t steps = game.history().undoDepth(), undone = game.history().redoDepth();
+    for (size_t i = 0; i < steps; ++i) game.undo();
+    if (game.canUndo() || !sameGame(game.state(), start)) std::abort();
+    for (size_t i = 0; i < steps; ++i) game.redo();
+    if (game.history().redoDepth() != undone || !(game.state() == end)) std::abort();
 }
 
 }  // namespace nerilo::fuzz

@@ -12,8 +12,12 @@ void checkStageReader(const uint8_t* data, size_t size);
 // Any bytes as a progress file: refused (all zeros) or read, and a good read
 // writes back to a file that reads the same.
 void checkProgressReader(const uint8_t* data, size_t size);
+// Any bytes as a records file: refused (no records) or read, and a good read
+// writes back to a file that reads the same.
+void checkRecordsReader(const uint8_t* data, size_t size);
 // A board from the first 450 bytes and key letters from the rest, played on
-// the engine: it must stay inside its arrays whatever it meets.
+// the engine: it must stay inside its arrays whatever it meets, and undoing
+// every step must bring back the round's start.
 void checkPlay(const uint8_t* data, size_t size);
 
 }  // namespace nerilo::fuzz

@@ -29,6 +29,7 @@ TEST(Hardening, FuzzRegressionCorpusReplays) {
     };
     const Target targets[] = {{"stage_reader", fuzz::checkStageReader},
                               {"progress_reader", fuzz::checkProgressReader},
+                              {"records_reader", fuzz::checkRecordsReader},
                               {"play", fuzz::checkPlay}};
     int replayed = 0;
     for (const Target& target : targets) {

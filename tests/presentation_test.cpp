@@ -56,6 +56,21 @@ TEST(Presentation, CommandsOfferedWhilePlayingAndEditing) {
     EXPECT_TRUE(view.layerButton.enabled && view.editorMenuVisible && view.editor.checked);
     EXPECT_EQ(view.height, EditingHeight);
     EXPECT_EQ(view.blockBrush, blockPicture(block::BlackBall));
+    EXPECT_FALSE(view.stageList.enabled || view.stageListButton.enabled);
+}
+
+TEST(Presentation, UndoRedoAndTheStageList) {
+    GameState state;
+    WindowView view = viewOf(state);
+    EXPECT_FALSE(view.undo.enabled || view.redo.enabled);
+    EXPECT_TRUE(view.stageList.enabled && view.stageListButton.enabled);
+    EXPECT_EQ(view.stageListButton.caption, "ステージ一覧");
+    view = viewOf(state, {true, false});
+    EXPECT_TRUE(view.undo.enabled);
+    EXPECT_FALSE(view.redo.enabled);
+    view = viewOf(state, {false, true});
+    EXPECT_FALSE(view.undo.enabled);
+    EXPECT_TRUE(view.redo.enabled);
 }
 
 // The panel says what state the game is in, played through a real game.

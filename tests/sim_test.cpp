@@ -101,6 +101,22 @@ TEST(Sim, AnEmptyKeyStringMeansNoKeys) {
     }
 }
 
+TEST(Sim, UndoAndRedoLettersAndTheirDepths) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(4, 5), 1);
+    game.load();
+    struct Case { const char* keys; int player, undo, redo; };
+    for (const Case& c : {Case{"", cell(5, 5), 0, 0}, Case{"RUB", cell(5, 6), 1, 1}, Case{"RUBBF", cell(5, 6), 1, 1},
+                          Case{"RUBBD", cell(6, 5), 1, 0}, Case{"UBF", cell(5, 5), 0, 0}}) {
+        ToolRun run = runSim(game.stageFile("test.txt") + " --keys=" + c.keys);
+        ASSERT_EQ(run.status, 0) << run.output;
+        auto json = nlohmann::json::parse(run.output);
+        EXPECT_EQ(json["player"], c.player) << c.keys;
+        EXPECT_EQ(json["undo_depth"], c.undo) << c.keys;
+        EXPECT_EQ(json["redo_depth"], c.redo) << c.keys;
+    }
+}
+
 TEST(Sim, ProgressOptionRunsTheStartUpCheckAndTheCapSetsStuck) {
     TestGame game;
     game.block(cell(2, 0), 7);

@@ -1,14 +1,18 @@
 #pragma once
 // The game: one GameState and every rule that changes it. The procedures are
-// defined in the subsystem folders (board, input, tick, power, modes, editor);
-// everything the rules need from the desktop goes through the Platform.
+// defined in the subsystem folders (board, input, tick, power, modes, editor,
+// history, records); everything the rules need from the desktop goes through the Platform.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "board/game_state.h"
 #include "board/platform.h"
 #include "board/stage_file.h"
+#include "history/history.h"
 #include "power/circuit.h"
+#include "records/playback.h"
+#include "records/record_book.h"
 
 namespace nerilo {
 
@@ -28,7 +32,11 @@ public:
     const GameState& state() const { return state_; }
     GameState& state() { return state_; }
     GameState snapshot() const { return state_; }
-    void restore(const GameState& state) { state_ = state; }
+    // A restored state starts a new history: the presses before it led elsewhere.
+    void restore(const GameState& state) {
+        state_ = state;
+        history_.clear();
+    }
 
     // Start-up, closing and stage files.
     void startUp();
@@ -62,6 +70,31 @@ public:
 
     // The world tick, ten times a second while the game runs.
     void tick();
+
+    // Undo and redo (history/): every press that changed the game is one step,
+    // back to the start of the round. Both are refused while something moves.
+    void undo();
+    void redo();
+    bool canUndo() const;
+    bool canRedo() const;
+    const History& history() const { return history_; }
+    void countHint() { history_.countHint(); }
+    // A search that plays millions of presses on one game keeps no history.
+    void keepHistory(bool kept);
+
+    // Records and replays (records/): the best clear of each numbered stage,
+    // read at start-up and written whenever one is beaten.
+    const RecordBook& records() const { return records_; }
+    RecordBook& records() { return records_; }
+    // Replays the best clear of numbered stage n from its start (its step-try
+    // record with stepTry); false when there is none or the file is bad.
+    bool startPlayback(int n, bool stepTry);
+    // Plays the replay's next press when the game is at rest; the window calls
+    // it once a tick, so the replay runs at the game's own speed.
+    void advancePlayback();
+    // Ends the replay: the stage waits for Start again, the player's modes come back.
+    void stopPlayback();
+    bool playbackRunning() const { return playback_.has_value(); }
 
     // The circuit, hazards and cell actions.
     void evaluateCircuit();
@@ -109,6 +142,7 @@ private:
     void pickUpKeys();
 
     // Tick.
+    void moveWorld();
     void startKick();
     void runStepPhase(int direction);
     void arrive(int direction);
@@ -116,6 +150,17 @@ private:
     bool slideStep();
     void finishSlide();
     void moveBlockBy(int k, int dx, int dy);
+
+    // History.
+    void beginPress(Key key, Modifiers modifiers);
+    void settlePress();
+    bool atRestOrLost() const;
+    void restoreFromHistory(GameState past);
+
+    // Records.
+    void openRecords();
+    void recordClear();
+    void endPlayback(const Playback& ended);
 
     // Power effects.
     bool detonate(int ballBlock, int cell, std::array<uint8_t, CellCount>& beamStoppers);
@@ -125,6 +170,10 @@ private:
     PowerSpreader spreader_;
     GameState state_;
     std::string fileDialogName_;
+    History history_;
+    bool historyKept_ = true;
+    RecordBook records_;
+    std::optional<Playback> playback_;
 };
 
 }  // namespace nerilo

@@ -24,6 +24,7 @@ constexpr int StageCount = 30;
 struct GroundCell {
     uint8_t code = 0;
     Power power = Power::Inert;  // kept by the circuit evaluation
+    friend bool operator==(const GroundCell&, const GroundCell&) = default;
 };
 
 // One of the 225 blocks. Block k starts every stage on cell k; `blockCell[k]`
@@ -34,12 +35,14 @@ struct BlockPiece {
     int16_t left = 0;  // a few cells beyond the board at most, in mid-jump
     int16_t top = 0;
     uint32_t z = 0;  // drawing order: higher is in front
+    friend bool operator==(const BlockPiece&, const BlockPiece&) = default;
 };
 
 // The yellow stipple of a beam or a blast over one cell.
 struct Overlay {
     bool marked = false;
     uint32_t z = 0;
+    friend bool operator==(const Overlay&, const Overlay&) = default;
 };
 
 // The Mersenne Twister of std::mt19937, with the same numbers, kept in 32-bit
@@ -112,6 +115,7 @@ struct GameState {
     std::string comment;
     std::string stagePath;
     std::string stageTitle = "stage1.txt";
+    uint64_t stageFingerprint = 0;  // of the board and step target read from the stage file (records are kept by it)
 
     // Progress and modes.
     Progress progress{};  // stage n at [n - 1]
@@ -127,6 +131,8 @@ struct GameState {
     PaintLayer paintLayer = PaintLayer::Ground;
     uint8_t groundBrush = ground::Floor;
     uint8_t blockBrush = block::BlackBall;
+
+    friend bool operator==(const GameState&, const GameState&) = default;
 };
 
 // Where block k stands when it is at home on cell k, and where overlay k is drawn.

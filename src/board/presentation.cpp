@@ -9,7 +9,7 @@ std::string roundCommandCaption(RoundCommand command) { return command == RoundC
 
 std::string paintLayerCaption(PaintLayer layer) { return layer == PaintLayer::Ground ? "↑切り替え" : "↓切り替え"; }
 
-std::vector<std::string> keysAfterALoss() { return {"Delete でリトライ"}; }
+std::vector<std::string> keysAfterALoss() { return {"Delete でリトライ", "Backspace で一手戻す"}; }
 
 // The states in the order they take precedence: the editor stops the game, a
 // lost game stays lost until Retry, a loaded stage waits for Start, and a stage
@@ -24,7 +24,7 @@ StatusView statusOf(const GameState& state) {
     return {allCleared ? "全ステージクリア！" : "クリア！", allCleared ? Yellow : Green, {"F3 でステージ選択"}};
 }
 
-WindowView viewOf(const GameState& state) {
+WindowView viewOf(const GameState& state, UndoView undo) {
     WindowView view;
     view.stepsLeft = decimalText(state.stepsLeft);
     view.stepsLeftTip = state.stepTry ? "歩数：歩数トライ中は一歩ごとに 1 減り、0 になるとミス"
@@ -45,6 +45,11 @@ WindowView viewOf(const GameState& state) {
     view.editor = {true, state.editing};
     view.editorMenuVisible = state.editing;
     view.status = statusOf(state);
+    view.undo = {undo.canUndo, false};
+    view.redo = {undo.canRedo, false};
+    // The editor opens its stages with its own 開く.
+    view.stageList = {!state.editing, false};
+    view.stageListButton = {"ステージ一覧", !state.editing};
     view.groundBrush = groundPicture(state.groundBrush);
     view.blockBrush = blockPicture(state.blockBrush);
     view.height = state.editing ? EditingHeight : PlayingHeight;

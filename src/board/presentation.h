@@ -42,6 +42,8 @@ struct WindowView {
     std::string keysHeld;
     ButtonView roundButton, openButton, commentButton, stepTryButton, layerButton;
     MenuEntryView start, retry, stepTry, blockMode, superMode, editor;
+    MenuEntryView undo, redo, stageList;
+    ButtonView stageListButton;
     bool editorMenuVisible = false;
     StatusView status;
     Picture groundBrush, blockBrush;
@@ -55,6 +57,13 @@ std::string paintLayerCaption(PaintLayer layer);
 std::vector<std::string> keysAfterALoss();
 StatusView statusOf(const GameState& state);
 
-WindowView viewOf(const GameState& state);
+// Whether there is something to undo and to redo: the history is kept beside
+// the game state, not in it (Game::canUndo, Game::canRedo).
+struct UndoView {
+    bool canUndo = false;
+    bool canRedo = false;
+};
+
+WindowView viewOf(const GameState& state, UndoView undo = {});
 
 }  // namespace nerilo

@@ -8,17 +8,19 @@
 
 namespace nerilo {
 
-std::string progressFilePath(const std::string& programFolder) {
-    if (::access(programFolder.c_str(), W_OK) == 0) return programFolder + ProgressFileName;
+std::string progressFilePath(const std::string& programFolder) { return dataFilePath(programFolder, ProgressFileName); }
+
+std::string dataFilePath(const std::string& programFolder, const std::string& name) {
+    if (::access(programFolder.c_str(), W_OK) == 0) return programFolder + name;
     std::string base;
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/') {
         base = data;
     } else if (const char* home = std::getenv("HOME"); home && *home) {
         base = std::string(home) + "/.local/share";
     } else {
-        return programFolder + ProgressFileName;
+        return programFolder + name;
     }
-    return base + "/Nerilo/" + ProgressFileName;
+    return base + "/Nerilo/" + name;
 }
 
 std::string prepareFolderOf(const std::string& path) {

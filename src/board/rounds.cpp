@@ -22,6 +22,7 @@ void Game::startRound() {
     s.awaitingFirstKey = true;
     s.moveKind = MoveKind::Walk;
     s.stepPhase = {};
+    history_.clear();
 }
 
 void Game::retryRound() {

@@ -32,6 +32,8 @@ void Game::applyStage(const Stage& stage, bool withCommentAndTarget) {
         state_.stepTarget = static_cast<int32_t>(stage.stepTarget);
         state_.stepsLeft = state_.stepTarget;
     }
+    state_.stageFingerprint = stageFingerprint(stage.ground, stage.blocks, state_.stepTarget);
+    history_.clear();
 }
 
 bool Game::loadCurrentStage() {

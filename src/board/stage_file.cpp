@@ -24,6 +24,20 @@ bool gridCode(const std::string& field, int codeCount, uint8_t& code) {
 
 }  // namespace
 
+uint64_t stageFingerprint(const std::array<uint8_t, CellCount>& ground, const std::array<uint8_t, CellCount>& blocks,
+                          long long stepTarget) {
+    // FNV-1a over the codes and the target's decimal digits: the same value on every machine.
+    uint64_t hash = 14695981039346656037ull;
+    auto add = [&hash](uint8_t byte) {
+        hash ^= byte;
+        hash *= 1099511628211ull;
+    };
+    for (uint8_t code : ground) add(code);
+    for (uint8_t code : blocks) add(code);
+    for (char digit : std::to_string(stepTarget)) add(static_cast<uint8_t>(digit));
+    return hash;
+}
+
 std::string storableComment(std::string_view comment) {
     std::string out;
     for (char c : comment) {

@@ -41,6 +41,12 @@ std::string formatStage(const Stage& stage);
 // Writes a stage file; returns an error in Japanese, or empty text.
 std::string writeStageFile(const std::string& path, const Stage& stage);
 
+// What a stage plays like, in 64 bits: its board and step target, not its
+// comment, so records survive a reworded comment but not a changed board.
+uint64_t stageFingerprint(const std::array<uint8_t, CellCount>& ground, const std::array<uint8_t, CellCount>& blocks,
+                          long long stepTarget);
+inline uint64_t stageFingerprint(const Stage& stage) { return stageFingerprint(stage.ground, stage.blocks, stage.stepTarget); }
+
 // A double quote cannot stand inside a quoted field, so the comment keeps a
 // full-width one in its place.
 std::string storableComment(std::string_view comment);

@@ -26,6 +26,7 @@ void Game::startUp() {
     platform_.showSplash();
     seedRandom(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     GameState& s = state_;
+    history_.clear();
     s.groundBrush = ground::Floor;
     s.blockBrush = block::BlackBall;
     for (int i = 0; i < CellCount; ++i) {
@@ -43,6 +44,7 @@ void Game::startUp() {
     }
     s.progress = read.progress;
     s.progressLevel = ProgressLevel::NotChecked;
+    openRecords();
     updateUnlocks();
 
     const int n = startStage(s.progress);
@@ -54,6 +56,17 @@ void Game::startUp() {
     s.inputLocked = true;
     s.roundCommand = RoundCommand::Start;
     s.roundStarted = false;
+}
+
+// The records file is read once: starting over keeps the records in memory,
+// and a damaged file is reported only the first time.
+void Game::openRecords() {
+    if (records_.isOpen()) return;
+    const std::string error = records_.open(dataFilePath(programFolder(), RecordsFileName));
+    if (error.empty()) return;
+    platform_.messageBox("記録のファイル「" + std::string(RecordsFileName) + "」が壊れています。\n" + error +
+                             "\n記録がないものとして始めます。次に記録を作ったときに、このファイルを書き直します。",
+                         "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 bool Game::prepareToClose() {

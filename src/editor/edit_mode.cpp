@@ -13,6 +13,7 @@ void Game::toggleEditor() {
         s.inputLocked = true;
         s.moveKind = MoveKind::Walk;
         s.ticking = false;
+        history_.clear();
         resetBlockPictures();
         putBlocksHome();
         for (int i = 0; i < CellCount; ++i) raiseBlock(i);

@@ -1,6 +1,8 @@
 // The action keys: clearing a stage on the stairs, changing to the next stage,
 // and picking up keys.
 #include "board/blocks_on_cell.h"
+#include <utility>
+
 #include "board/game.h"
 
 namespace nerilo {
@@ -44,11 +46,13 @@ void Game::pickUpKeys() {
 
 void Game::clearStage() {
     GameState& s = state_;
+    // A replay shows its clear and ends: it sets no record and no progress.
+    std::optional<Playback> replay = std::exchange(playback_, std::nullopt);
     // The clear is recorded and written at once, before the celebration, so that
     // neither 中止 (which reads the file again) nor a crash can lose it.
     const int n = stageNumber(s.stagePath);
     const bool numbered = n > 0 && n <= StageCount;
-    if (numbered) {
+    if (numbered && !replay) {
         s.progress[n - 1] = s.stepTry ? 2 : 1;
         writeProgress();
     }
@@ -57,6 +61,13 @@ void Game::clearStage() {
     platform_.showStageClear(banner);
     s.ticking = false;
     s.inputLocked = true;
+    if (replay) {
+        endPlayback(*replay);
+        return;
+    }
+    recordClear();
+    // A clear cannot be undone.
+    history_.clear();
 
     // A stage number outside the progress table records nothing and changes nothing.
     if (n == 0 || n > StageCount) return;

@@ -6,36 +6,44 @@
 
 namespace nerilo {
 namespace {
-constexpr std::string_view Letters = "LRUDlrudZE_XST.";
-
-Key arrowKey(char upper) {
-    switch (upper) {
-    case 'L': return Key::Left;
-    case 'R': return Key::Right;
-    case 'U': return Key::Up;
-    default: return Key::Down;
-    }
-}
+constexpr std::string_view Arrows = "LRUD";
 }  // namespace
 
-bool isKeyLetter(char letter) { return Letters.find(letter) != std::string_view::npos; }
+bool isKeyLetter(char letter) { return KeyLetters.find(letter) != std::string_view::npos; }
+
+char keyLetter(Key key, Modifiers modifiers) {
+    if (key > Key::Down) return 'Z';
+    const char letter = Arrows[static_cast<int>(key)];
+    return modifiers == ShiftModifier ? static_cast<char>(letter - 'A' + 'a') : letter;
+}
+
+bool pressLetter(Game& game, char letter) {
+    switch (letter) {
+    case 'L': case 'R': case 'U': case 'D':
+        game.pressKey(static_cast<Key>(Arrows.find(letter)));
+        return true;
+    case 'l': case 'r': case 'u': case 'd':
+        game.pressKey(static_cast<Key>(Arrows.find(static_cast<char>(letter - 'a' + 'A'))), ShiftModifier);
+        return true;
+    case 'Z': case 'E': case '_': game.pressKey(Key::Action); return true;
+    case 'X': game.pressKey(Key::Delete); return true;
+    case 'S': game.startRound(); return true;
+    case 'T': game.retryRound(); return true;
+    case 'B': game.undo(); return true;
+    case 'F': game.redo(); return true;
+    default: return false;
+    }
+}
 
 bool playLetter(Game& game, char letter, long long maxTicks, Replay& replay) {
-    switch (letter) {
-    case 'L': case 'R': case 'U': case 'D': game.pressKey(arrowKey(letter)); break;
-    case 'l': case 'r': case 'u': case 'd': game.pressKey(arrowKey(static_cast<char>(letter - 32)), ShiftModifier); break;
-    case 'Z': case 'E': case '_': game.pressKey(Key::Action); break;
-    case 'X': game.pressKey(Key::Delete); break;
-    case 'S': game.startRound(); break;
-    case 'T': game.retryRound(); break;
-    case '.':
+    if (letter == '.') {
         if (game.state().ticking) {
             game.tick();
             ++replay.ticks;
         }
         return true;
-    default: return false;
     }
+    if (!pressLetter(game, letter)) return false;
     long long ticks = 0;
     if (!game.state().ticking) return true;
     do {

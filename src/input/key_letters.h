@@ -3,15 +3,21 @@
 //   L R U D   arrows          l r u d   Shift+arrows
 //   Z E _     action keys Z, Enter, Space
 //   X         Delete          S Start   T Retry
+//   B         undo            F redo
 //   .         one world tick (when the game ticks)
 // After every letter but '.', the world ticks once (when the game ticks) and
 // then as long as the game ticks and the keyboard is locked: a player who waits
 // until everything is at rest.
+#include <cstdint>
 #include <string_view>
 
 namespace nerilo {
 
 class Game;
+enum class Key : uint8_t;
+using Modifiers = uint8_t;
+
+constexpr std::string_view KeyLetters = "LRUDlrudZE_XSTBF.";
 
 struct Replay {
     long long ticks = 0;
@@ -19,6 +25,11 @@ struct Replay {
 };
 
 bool isKeyLetter(char letter);
+// The letter of an arrow (Shift+arrow in lower case) or of the action key.
+char keyLetter(Key key, Modifiers modifiers);
+// Delivers the key or command of one letter, without ticking; returns false
+// for '.' and for a letter outside the notation.
+bool pressLetter(Game& game, char letter);
 // Delivers one letter; returns false for a letter outside the notation.
 bool playLetter(Game& game, char letter, long long maxTicks, Replay& replay);
 // Delivers every letter of keys; returns false at the first unknown letter.

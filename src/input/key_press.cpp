@@ -18,6 +18,7 @@ void Game::pressKey(Key key, Modifiers modifiers) {
         if (key == Key::Delete) retryRound();
         return;
     }
+    beginPress(key, modifiers);
     s.awaitingFirstKey = false;
     const int p = s.blockCell[s.playerBlock];
     raiseBlock(s.playerBlock);
@@ -34,6 +35,7 @@ void Game::pressKey(Key key, Modifiers modifiers) {
 
     if (arrow && modifiers == ShiftModifier && hasNeighbour(p, d)) actOnCell(neighbourOf(p, d));
     s.movingBlock = s.playerBlock;
+    settlePress();
 }
 
 void Game::requestMove(int d, int p) {

@@ -61,6 +61,10 @@ class Expander {
 public:
     Expander(const GameState& start, PositionCodec& codec, long long maxTicks)
         : codec_(codec), maxTicks_(maxTicks), position_(platform_), trial_(platform_) {
+        // A search undoes nothing: keeping an undo history would copy and compare
+        // whole states at every press.
+        position_.keepHistory(false);
+        trial_.keepHistory(false);
         position_.restore(start);
         trial_.restore(start);
     }

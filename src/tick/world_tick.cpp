@@ -4,6 +4,11 @@
 namespace nerilo {
 
 void Game::tick() {
+    moveWorld();
+    settlePress();
+}
+
+void Game::moveWorld() {
     GameState& s = state_;
     // Nothing moves on a board that is being edited (Delete restarts the tick
     // there): the editor and Save treat block i as the block of cell i.

@@ -62,6 +62,8 @@ json report(const nerilo::Game& game, const nerilo::ScriptedPlatform& platform, 
         {"progress", s.progress},
         {"mode_level", static_cast<int>(s.progressLevel)},
         {"messages", messages},
+        {"undo_depth", game.history().undoDepth()},
+        {"redo_depth", game.history().redoDepth()},
     };
 }
 
@@ -75,7 +77,7 @@ int main(int argc, char** argv) {
     std::optional<uint32_t> seed;
     app.add_option("STAGE_FILE", stageFile, "stage file to load")->required();
     // An empty value (--keys=) means no keys, not "take the next argument".
-    app.add_option("--keys", keys, "key letters to deliver: L R U D, l r u d (Shift), Z E _ X S T .")->expected(0, 1);
+    app.add_option("--keys", keys, "key letters to deliver: L R U D, l r u d (Shift), Z E _ X S T, B (undo) F (redo), .")->expected(0, 1);
     app.add_flag("--no-start", noStart, "do not run the Start command after loading");
     app.add_flag("--step-try", stepTry, "step-try mode on before loading");
     auto* block = app.add_flag("--block-mode", blockMode, "block mode on before loading");

@@ -6,6 +6,7 @@
 #include "input/key_letters.h"
 #include "ui/main_window.h"
 #include "ui/placement.h"
+#include "ui/stage_list_window.h"
 #include "ui/window_settings.h"
 
 namespace nerilo::ui {
@@ -28,6 +29,12 @@ bool takeScreenshot(MainWindow& window, const ScreenshotRequest& request) {
     window.platformForScreenshots();
     window.setZoom(request.zoom);
     window.run([&] { game.startUp(); });
+    if (request.stageList) {
+        const std::unique_ptr<StageListWindow> list = window.stageListWindow();
+        list->show();
+        QApplication::processEvents();
+        return list->grab().save(request.file);
+    }
     if (!request.stageFile.isEmpty()) {
         window.run([&] {
             if (game.openStageFile(absolute(request.stageFile))) game.startRound();

@@ -13,12 +13,13 @@ class MainWindow;
 void startPlaying(MainWindow& window, const QString& stageFile);
 
 // Renders the window to a PNG file at a zoom, after opening and starting a
-// stage file (if named), playing key letters and entering the editor. False
-// when the file cannot be written.
+// stage file (if named), playing key letters and entering the editor; or the
+// stage list instead. False when the file cannot be written.
 struct ScreenshotRequest {
     QString file, stageFile, keys;
     bool edit = false;
     int zoom = 1;
+    bool stageList = false;
 };
 bool takeScreenshot(MainWindow& window, const ScreenshotRequest& request);
 

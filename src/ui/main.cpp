@@ -3,6 +3,7 @@
 //   nerilo --screenshot FILE [STAGE]     render the window to a PNG and quit
 //          [--keys LETTERS] [--edit]     (after playing key letters, or in edit mode,
 //          [--scale N]                   at zoom N)
+//   nerilo --screenshot FILE --stage-list  render the stage list
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
     QCommandLineOption edit(QStringLiteral("edit"), QStringLiteral("Show the editor in the screenshot."));
     QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("The screenshot's zoom, 1 to 4 (1 by default)."),
                              QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOptions({shot, keys, edit, scale});
+    QCommandLineOption stageList(QStringLiteral("stage-list"), QStringLiteral("Show the stage list in the screenshot."));
+    parser.addOptions({shot, keys, edit, scale, stageList});
     parser.addPositionalArgument(QStringLiteral("STAGE_FILE"),
                                  QStringLiteral("Stage file to open, ready to start (in a screenshot, started)."),
                                  QStringLiteral("[STAGE_FILE]"));
@@ -57,7 +59,8 @@ int main(int argc, char** argv) {
                          nerilo::ui::MaxZoom);
             return 2;
         }
-        const nerilo::ui::ScreenshotRequest request{parser.value(shot), stage, parser.value(keys), parser.isSet(edit), zoom};
+        const nerilo::ui::ScreenshotRequest request{parser.value(shot), stage, parser.value(keys), parser.isSet(edit), zoom,
+                                                     parser.isSet(stageList)};
         return nerilo::ui::takeScreenshot(window, request) ? 0 : 1;
     }
     nerilo::ui::startPlaying(window, stage);

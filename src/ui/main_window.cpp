@@ -7,12 +7,17 @@
 #include <QWindow>
 #include <optional>
 
+#include "board/startup.h"
+#include "records/numbered_stages.h"
+
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"
 #include "ui/window_settings.h"
+#include "ui/shortest_lengths.h"
+#include "ui/stage_list_window.h"
 
 namespace nerilo::ui {
 namespace {
@@ -60,6 +65,7 @@ Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
 
 MainWindow::MainWindow() : game_(platform_) {
     platform_.attach(this);
+    shortestLengths_ = new ShortestLengths(this);
     setWindowTitle(QStringLiteral("Nerilo"));
     setWindowIcon(QIcon(Pictures::instance().of(blockPicture(block::Player))));
 
@@ -127,13 +133,15 @@ void MainWindow::buildPanel(QWidget* area) {
     connect(roundButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.runRoundCommand(); }); });
     connect(openButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.openStage(); }); });
     connect(commentButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.showComment(); }); });
+    stageListButton_ = addLabelButton(area, 7320, 2520, 9);
+    connect(stageListButton_, &ClickLabel::clicked, this, [this] { run([this] { showStageList(); }); });
 
     // The state of the game in words, between the buttons and the keys held;
     // the fonts shrink to fit the narrow panel (showStatus).
     headlineFont_ = gothicFont(11, true);
     hintFont_ = gothicFont(8);
-    statusHeadline_ = place(new QLabel(area), 7320, 2580, 1215, 360);
-    statusHints_ = place(new QLabel(area), 7320, 2970, 1215, 1200);
+    statusHeadline_ = place(new QLabel(area), 7320, 2850, 1215, 360);
+    statusHints_ = place(new QLabel(area), 7320, 3240, 1215, 1000);
     statusHints_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     statusHints_->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
 
@@ -181,7 +189,13 @@ void MainWindow::buildMenus() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー(&M)"));
     addCommand(menu, "start", QStringLiteral("開始(&K)"), Qt::Key_F1, [this] { game_.startRound(); }, &WindowView::start);
     addCommand(menu, "retry", QStringLiteral("リトライ(&R)"), Qt::Key_F2, [this] { game_.retryRound(); }, &WindowView::retry);
+    // Ctrl+Z undoes: it no longer reaches the game as the action key.
+    addCommand(menu, "undo", QStringLiteral("元に戻す(&U)"), {}, [this] { game_.undo(); }, &WindowView::undo)
+        ->setShortcuts({Qt::Key_Backspace, QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    addCommand(menu, "redo", QStringLiteral("やり直し(&Y)"), {}, [this] { game_.redo(); }, &WindowView::redo)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     addCommand(menu, "openStage", QStringLiteral("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); });
+    addCommand(menu, "stageList", QStringLiteral("ステージ一覧(&L)"), Qt::Key_F9, [this] { showStageList(); }, &WindowView::stageList);
     addCommand(menu, "startOver", QStringLiteral("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); });
     menu->addSeparator();
     addCommand(menu, "quit", QStringLiteral("終了(&X)"), Qt::Key_F4, [this] { game_.quit(); });
@@ -297,21 +311,44 @@ void MainWindow::keepCentreAt(QPoint centre) {
 
 void MainWindow::run(const std::function<void()>& call) {
     keyBuffer_.forget();
-    call();
+    // While a replay plays, any command, key or click only stops it.
+    if (game_.playbackRunning()) game_.stopPlayback();
+    else call();
     refresh();
 }
 
+// A replay presses its next key at rest, before the tick, as a player would;
+// a key kept while the player moved is delivered once he is at rest.
 void MainWindow::tick() {
     if (!game_.state().ticking) return;
-    game_.tick();
+    game_.advancePlayback();
+    if (game_.state().ticking) game_.tick();
     keyBuffer_.deliver(game_);
     refresh();
+}
+
+std::unique_ptr<StageListWindow> MainWindow::stageListWindow() {
+    const GameState& s = game_.state();
+    const std::string folder = game_.programFolder();
+    int current = numberedStageAt(folder, s.stagePath);
+    if (current == 0) current = startStage(s.progress);
+    return std::make_unique<StageListWindow>(stageList(folder, s.progress, game_.records()), *shortestLengths_,
+                                             current, this);
+}
+
+// Opens the chosen stage as Open does, or replays its best clear.
+void MainWindow::showStageList() {
+    const std::unique_ptr<StageListWindow> list = stageListWindow();
+    if (list->exec() != QDialog::Accepted) return;
+    const StageListEntry& entry = list->chosen();
+    if (list->choice() == StageListWindow::Choice::Replay) game_.startPlayback(entry.number, list->replaysStepTry());
+    else game_.openStageFile(entry.path);
 }
 
 // Called after every game command, ten times a second while a game runs: a
 // widget is touched only when what it shows has changed.
 void MainWindow::refresh() {
-    const WindowView view = viewOf(game_.state());
+    const WindowView view = viewOf(game_.state(), {game_.canUndo(), game_.canRedo()});
     for (const MenuBinding& binding : menuBindings_) {
         const MenuEntryView& entry = view.*binding.entry;
         if (binding.action->isEnabled() != entry.enabled) binding.action->setEnabled(entry.enabled);
@@ -328,6 +365,7 @@ void MainWindow::refresh() {
     showButton(roundButton_, view.roundButton);
     showButton(openButton_, view.openButton);
     showButton(commentButton_, view.commentButton);
+    showButton(stageListButton_, view.stageListButton);
     showButton(stepTryButton_, view.stepTryButton);
     showButton(layerButton_, view.layerButton);
     showPicture(groundBrush_, view.groundBrush);
@@ -385,6 +423,11 @@ void MainWindow::applyHeight(int units) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // During a replay any key only stops it.
+    if (game_.playbackRunning()) {
+        run([] {});
+        return;
+    }
     const std::optional<Key> key = gameKey(event->key());
     if (!key) {
         QMainWindow::keyPressEvent(event);
@@ -407,6 +450,12 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
 }
 
+// A click beside the buttons and the board stops a replay too.
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (game_.playbackRunning()) run([] {});
+    else QMainWindow::mousePressEvent(event);
+}
+
 void MainWindow::closeAfterQuit() {
     closeAccepted_ = true;
     close();
@@ -417,6 +466,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    game_.stopPlayback();
     bool closing = true;
     run([&] { closing = game_.prepareToClose(); });
     if (closing) event->accept();

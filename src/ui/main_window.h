@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -24,6 +25,8 @@ namespace nerilo::ui {
 
 class BoardWidget;
 class ClickLabel;
+class ShortestLengths;
+class StageListWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -38,6 +41,8 @@ public:
     // Screenshots show no splash and no message box.
     void platformForScreenshots() { platform_.setQuiet(true); }
     void setProgramFolder(const std::string& folder) { platform_.setProgramFolder(folder); }
+    // The stage list as it stands, for the menu entry and for screenshots.
+    std::unique_ptr<StageListWindow> stageListWindow();
 
     // The integer zoom of the whole window (表示 menu); choosing it from the
     // menu also remembers it for the next run.
@@ -58,6 +63,7 @@ public:
     ClickLabel* roundButton() const { return roundButton_; }
     ClickLabel* openButton() const { return openButton_; }
     ClickLabel* commentButton() const { return commentButton_; }
+    ClickLabel* stageListButton() const { return stageListButton_; }
     ClickLabel* stepTryButton() const { return stepTryButton_; }
     ClickLabel* layerButton() const { return layerButton_; }
     ClickLabel* groundPalette(int code) const { return groundPalette_[code]; }
@@ -72,6 +78,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -94,6 +101,7 @@ private:
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
                         const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
                         bool checkable = false);
+    void showStageList();
     void applyHeight(int units);
     void showText(QLabel* label, const QString& text);
     void showButton(ClickLabel* label, const ButtonView& view);
@@ -132,6 +140,8 @@ private:
     ClickLabel* roundButton_ = nullptr;
     ClickLabel* openButton_ = nullptr;
     ClickLabel* commentButton_ = nullptr;
+    ClickLabel* stageListButton_ = nullptr;
+    ShortestLengths* shortestLengths_ = nullptr;
     std::array<ClickLabel*, GroundCodeCount> groundPalette_{};
     std::array<ClickLabel*, 8> blockPalette_{};
     ClickLabel* groundBrush_ = nullptr;

@@ -108,6 +108,7 @@ void QtPlatform::showSplash() {
 }
 
 void QtPlatform::showStageClear(const ClearBanner& banner) {
+    if (quiet_) return;
     Centred<ClearWindow> clear(placementArea(window_), banner, parent(), zoomOf(window_));
     clear.exec();
 }

@@ -17,7 +17,12 @@
 #include "ui/click_label.h"
 #include "ui/main_window.h"
 #include "ui/pictures.h"
+#include "ui/shortest_lengths.h"
 #include "ui/splash_window.h"
+#include "ui/stage_list_window.h"
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
 
 using namespace nerilo;
 using nerilo::test::cell;
@@ -27,6 +32,27 @@ using nerilo::test::whenModalOpens;
 using nerilo::test::Window;
 using nerilo::test::choose;
 using nerilo::test::cellImage;
+
+namespace {
+
+// Opens the stage list with F9 and hands it to `act` once it is open.
+void withStageList(MainWindow& window, const std::function<void(ui::StageListWindow*)>& act) {
+    bool opened = false;
+    whenModalOpens([&](QWidget* modal) {
+        auto* list = qobject_cast<ui::StageListWindow*>(modal);
+        QVERIFY(list);
+        opened = true;
+        act(list);
+    });
+    // The shortcut reaches the window only while it is active, as it is again
+    // once a dialog has closed.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F9);
+    QVERIFY(opened);
+}
+
+}  // namespace
 
 class GuiTest : public QObject {
     Q_OBJECT
@@ -211,6 +237,144 @@ private slots:
         QCOMPARE(w.window.game().state().stageTitle, std::string("stage2.txt"));
         QCOMPARE(w.window.game().state().comment, std::string("two"));
         QVERIFY(w.window.worldTimer().isActive());
+    }
+
+    void undoAndRedoFromTheMenuAndTheirKeys() {
+        TestGame game;
+        game.block(cell(5, 5), 7).ground(cell(5, 6), ground::Stairs).load("stage1.txt");
+        Window w(game);
+        Game& g = w.window.game();
+        QAction* undo = w.window.action("undo");
+        QAction* redo = w.window.action("redo");
+        QCOMPARE(undo->text(), QStringLiteral("元に戻す(&U)"));
+        QCOMPARE(redo->text(), QStringLiteral("やり直し(&Y)"));
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QTest::keyClick(&w.window, Qt::Key_F1);
+        QTest::keyClick(&w.window, Qt::Key_Right);
+        QTRY_VERIFY(!g.state().inputLocked);
+        QCOMPARE(g.playerCell(), cell(5, 6));
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+
+        // On the stairs Ctrl+Z undoes the step instead of clearing the stage.
+        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(g.playerCell(), cell(5, 5));
+        QVERIFY(!undo->isEnabled() && redo->isEnabled());
+        QTest::keyClick(&w.window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(g.playerCell(), cell(5, 6));
+        QTest::keyClick(&w.window, Qt::Key_Backspace);
+        QCOMPARE(g.playerCell(), cell(5, 5));
+        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(g.playerCell(), cell(5, 6));
+        QCOMPARE(g.state().stageTitle, std::string("stage1.txt"));
+        QVERIFY(game.platform.clears.empty());
+        undo->trigger();
+        QCOMPARE(g.playerCell(), cell(5, 5));
+        redo->trigger();
+        QCOMPARE(g.playerCell(), cell(5, 6));
+        QVERIFY(w.window.worldTimer().isActive());
+    }
+
+    void theStageListOpensTheChosenStageReadyToStart() {
+        TestGame game;
+        game.block(cell(5, 5), 7).comment("ステージ1「一」").load("stage1.txt");
+        game.block(cell(2, 2), 0).comment("ステージ3「三」").load("stage3.txt");
+        Window w(game);
+        Game& g = w.window.game();
+        QTest::keyClick(&w.window, Qt::Key_F1);
+        QVERIFY(w.window.action("stageList")->isEnabled());
+        withStageList(w.window, [](ui::StageListWindow* list) {
+            QListWidget* grid = list->grid();
+            QCOMPARE(list->windowTitle(), QStringLiteral("ステージ一覧"));
+            QCOMPARE(grid->count(), 30);
+            QCOMPARE(grid->currentRow(), 0);  // the stage being played
+            QVERIFY2(!(grid->item(1)->flags() & Qt::ItemIsEnabled), "stage 2 has no file");
+            QVERIFY2(!list->replayButton()->isEnabled(), "no record yet");
+            QTest::keyClick(grid, Qt::Key_Right);
+            QTest::keyClick(grid, Qt::Key_Right);
+            QCOMPARE(grid->currentRow(), 2);
+            QTest::keyClick(grid, Qt::Key_Return);
+        });
+        QCOMPARE(g.state().stageTitle, std::string("stage3.txt"));
+        QCOMPARE(g.state().comment, std::string("ステージ3「三」"));
+        QCOMPARE(g.state().roundCommand, RoundCommand::Start);
+        QVERIFY(g.state().inputLocked);
+        QVERIFY(!w.window.worldTimer().isActive());
+        QVERIFY(w.window.action("start")->isEnabled());
+
+        // The panel's button opens it as well; closing it changes nothing.
+        bool opened = false;
+        whenModalOpens([&](QWidget* modal) {
+            auto* list = qobject_cast<ui::StageListWindow*>(modal);
+            QVERIFY(list);
+            opened = true;
+            QCOMPARE(list->grid()->currentRow(), 2);
+            QTest::keyClick(list->grid(), Qt::Key_Escape);
+        });
+        QTest::mouseClick(w.window.stageListButton(), Qt::LeftButton);
+        QVERIFY(opened);
+        QCOMPARE(g.state().stageTitle, std::string("stage3.txt"));
+
+        // A double click opens the stage under the pointer.
+        withStageList(w.window, [](ui::StageListWindow* list) {
+            QListWidget* grid = list->grid();
+            const QPoint first = grid->visualItemRect(grid->item(0)).center();
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first);
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, first);
+        });
+        QCOMPARE(g.state().stageTitle, std::string("stage1.txt"));
+    }
+
+    void shortestLengthsAreSearchedOnceInTheBackground() {
+        ui::ShortestLengths lengths;
+        QSignalSpy searched(&lengths, &ui::ShortestLengths::searched);
+        QVERIFY(lengths.lengthOf(7, "/nonexistent/stage1.txt").searching);
+        QTRY_COMPARE(searched.count(), 1);
+        QCOMPARE(searched.at(0).at(0).toULongLong(), 7ull);
+        const ui::ShortestLengths::Length known = lengths.lengthOf(7, "/nonexistent/stage1.txt");
+        QVERIFY(!known.searching);
+        QVERIFY(!known.presses);
+        // Another fingerprint, even for the same file, is another stage.
+        QVERIFY(lengths.lengthOf(8, "/nonexistent/stage1.txt").searching);
+        QTRY_COMPARE(searched.count(), 2);
+    }
+
+    void aReplayPlaysAtTheGamesSpeedAndAKeyStopsIt() {
+        TestGame game;
+        game.block(cell(5, 5), 7).ground(cell(6, 7), ground::Stairs).load("stage1.txt");
+        Window w(game);
+        Game& g = w.window.game();
+        g.records().offer(1, stageFingerprint(game.stage), false, "RRDZ");
+
+        auto startReplay = [&] {
+            withStageList(w.window, [](ui::StageListWindow* list) {
+                QVERIFY(list->replayButton()->isEnabled());
+                QTest::mouseClick(list->replayButton(), Qt::LeftButton);
+            });
+            // The presses come one by one with the world's ticks, none at once.
+            QVERIFY(g.playbackRunning());
+            QCOMPARE(g.playerCell(), cell(5, 5));
+            QVERIFY(w.window.worldTimer().isActive());
+        };
+        startReplay();
+        QTRY_COMPARE(g.playerCell(), cell(5, 6));
+        QTest::keyClick(&w.window, Qt::Key_Down);
+        QVERIFY(!g.playbackRunning());
+        QCOMPARE(g.playerCell(), cell(5, 5));
+        QCOMPARE(g.state().roundCommand, RoundCommand::Start);
+
+        // Played to the end, it shows the clear and leaves the stage ready to start.
+        startReplay();
+        bool cleared = false;
+        whenModalOpens([&](QWidget* modal) {
+            QVERIFY(qobject_cast<ui::ClearWindow*>(modal));
+            QCOMPARE(g.playerCell(), cell(6, 7));
+            cleared = true;
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(cleared && !g.playbackRunning(), 20000);
+        QCOMPARE(g.state().progress[0], uint8_t(0));
+        QCOMPARE(g.state().roundCommand, RoundCommand::Start);
+        QCOMPARE(g.playerCell(), cell(5, 5));
     }
 
     void theSplashClosesOnAKey() {

@@ -1,0 +1,110 @@
+#include "history/snapshot_stack.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace nerilo {
+namespace {
+
+// A run's header: its offset and its length, two bytes each.
+constexpr size_t RunHeader = 4;
+
+void putTwoBytes(std::vector<uint8_t>& out, size_t value) {
+    out.push_back(static_cast<uint8_t>(value & 0xFF));
+    out.push_back(static_cast<uint8_t>(value >> 8));
+}
+
+size_t twoBytesAt(const uint8_t* at) { return static_cast<size_t>(at[0]) | static_cast<size_t>(at[1]) << 8; }
+
+// The first index from `from` on where a and b differ, or n; equal stretches
+// are skipped a word at a time.
+size_t nextDifference(const uint8_t* a, const uint8_t* b, size_t from, size_t n) {
+    size_t i = from;
+    while (i + 8 <= n) {
+        uint64_t x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y) break;
+        i += 8;
+    }
+    while (i < n && a[i] == b[i]) ++i;
+    return i;
+}
+
+}  // namespace
+
+void SnapshotStack::push(const GameState& state) {
+    PackedState next;
+    pack(state, next);
+    if (next.bytes.size() > 0xFFFF) throw std::length_error("a game state too large for two-byte offsets");
+    if (size_ > 0) below_.push_back(differenceFrom(next, top_));
+    top_ = std::move(next);
+    ++size_;
+}
+
+GameState SnapshotStack::pop() {
+    GameState state = unpack(top_);
+    --size_;
+    if (!below_.empty()) {
+        apply(below_.back(), top_);
+        below_.pop_back();
+    }
+    return state;
+}
+
+void SnapshotStack::clear() {
+    below_.clear();
+    size_ = 0;
+}
+
+size_t SnapshotStack::bytes() const {
+    size_t total = sizeof(*this) + top_.bytes.capacity() + below_.capacity() * sizeof(Difference);
+    for (const std::string& text : top_.texts) total += text.capacity();
+    for (const Difference& difference : below_) {
+        total += difference.runs.capacity();
+        if (difference.texts) {
+            total += sizeof(*difference.texts);
+            for (const std::string& text : *difference.texts) total += text.capacity();
+        }
+    }
+    return total;
+}
+
+// Runs separated by fewer equal bytes than a header are joined: the equal
+// bytes cost less than a second header.
+SnapshotStack::Difference SnapshotStack::differenceFrom(const PackedState& above, const PackedState& below) {
+    const uint8_t* a = above.bytes.data();
+    const uint8_t* b = below.bytes.data();
+    const size_t n = below.bytes.size();
+    std::vector<uint8_t> runs;
+    size_t i = nextDifference(a, b, 0, n);
+    while (i < n) {
+        size_t end = i + 1;
+        for (;;) {
+            const size_t next = nextDifference(a, b, end, n);
+            if (next == n || next - end > RunHeader) break;
+            end = next + 1;
+        }
+        putTwoBytes(runs, i);
+        putTwoBytes(runs, end - i);
+        runs.insert(runs.end(), b + i, b + end);
+        i = nextDifference(a, b, end, n);
+    }
+    Difference difference;
+    difference.runs.assign(runs.begin(), runs.end());  // exact capacity: many of these stay alive
+    if (above.texts != below.texts) difference.texts = std::make_unique<std::array<std::string, 3>>(below.texts);
+    return difference;
+}
+
+void SnapshotStack::apply(const Difference& difference, PackedState& state) {
+    const uint8_t* at = difference.runs.data();
+    const uint8_t* end = at + difference.runs.size();
+    while (at < end) {
+        const size_t offset = twoBytesAt(at), length = twoBytesAt(at + 2);
+        std::memcpy(state.bytes.data() + offset, at + RunHeader, length);
+        at += RunHeader + length;
+    }
+    if (difference.texts) state.texts = *difference.texts;
+}
+
+}  // namespace nerilo

@@ -1,0 +1,22 @@
+// Records: the best clear of each numbered stage, set when a stage is cleared.
+#include "board/game.h"
+#include "records/numbered_stages.h"
+
+namespace nerilo {
+
+// A clear sets a record when the player found it himself in plain play: no
+// hint, no block or super mode (a different board, or a random one), and on
+// one of the numbered stages beside the program.
+void Game::recordClear() {
+    const GameState& s = state_;
+    if (!historyKept_ || history_.hintsUsed() > 0 || s.extraMode != ExtraMode::None) return;
+    const int n = numberedStageAt(programFolder(), s.stagePath);
+    if (n == 0) return;
+    if (!records_.offer(n, s.stageFingerprint, s.stepTry, history_.path() + 'Z')) return;
+    const std::string error = records_.save();
+    if (!error.empty()) {
+        platform_.messageBox("記録を保存できませんでした。\n" + error, "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+}
+
+}  // namespace nerilo

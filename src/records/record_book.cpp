@@ -1,0 +1,41 @@
+#include "records/record_book.h"
+
+#include "board/progress_location.h"
+
+namespace nerilo {
+namespace {
+const std::string NoClear;
+}
+
+std::string RecordBook::open(const std::string& path) {
+    path_ = path;
+    RecordsRead read = readRecordsFile(path);
+    records_ = read.records;
+    return read.error;
+}
+
+const std::string& RecordBook::best(int n, uint64_t fingerprint, bool stepTry) const {
+    const StageRecord& record = records_[static_cast<size_t>(n - 1)];
+    if (record.fingerprint != fingerprint) return NoClear;
+    return stepTry ? record.stepTry : record.normal;
+}
+
+bool RecordBook::offer(int n, uint64_t fingerprint, bool stepTry, const std::string& keys) {
+    if (keys.empty() || keys.size() > MaxRecordPresses) return false;
+    StageRecord& record = records_[static_cast<size_t>(n - 1)];
+    // Records of the stage as it was before it changed are replaced whole.
+    if (record.fingerprint != fingerprint) record = StageRecord{fingerprint, {}, {}};
+    std::string& best = stepTry ? record.stepTry : record.normal;
+    if (!best.empty() && best.size() <= keys.size()) return false;
+    best = keys;
+    return true;
+}
+
+std::string RecordBook::save() const {
+    if (!isOpen()) return {};
+    std::string error = prepareFolderOf(path_);
+    if (error.empty()) error = writeRecordsFile(path_, records_);
+    return error;
+}
+
+}  // namespace nerilo

@@ -1,0 +1,33 @@
+#pragma once
+// The player's best clears, in memory and, from the start-up on, in the
+// records file beside the progress file.
+#include <string>
+
+#include "records/records_file.h"
+
+namespace nerilo {
+
+class RecordBook {
+public:
+    // Reads the records file at path, where every new record is written from
+    // now on. Returns the reader's error for a damaged file, which is left as
+    // it is and counts as empty until a new record replaces it.
+    std::string open(const std::string& path);
+    bool isOpen() const { return !path_.empty(); }
+
+    const Records& records() const { return records_; }
+    // The letters of the best clear of stage n (1 to 30) in a mode, or empty
+    // text when none was recorded on a stage with this fingerprint.
+    const std::string& best(int n, uint64_t fingerprint, bool stepTry) const;
+    // Keeps a clear when it is shorter than the record (or the first on the
+    // stage as it is now); returns whether it was kept.
+    bool offer(int n, uint64_t fingerprint, bool stepTry, const std::string& keys);
+    // Writes the records file when the book is open. Returns an error in Japanese, or empty text.
+    std::string save() const;
+
+private:
+    Records records_{};
+    std::string path_;
+};
+
+}  // namespace nerilo

@@ -1,0 +1,169 @@
+#include "records/records_file.h"
+
+#include <cerrno>
+#include <nlohmann/json.hpp>
+#include <sys/stat.h>
+
+#include "board/file_io.h"
+
+namespace nerilo {
+namespace {
+
+constexpr long long MaxRecordsFileBytes = 8 << 20;
+// The file nests three deep; far deeper input is refused before it is parsed.
+constexpr int MaxNesting = 16;
+
+// A name from the file, for a message: at most 40 bytes, cut between characters.
+std::string quoted(const std::string& text) {
+    size_t end = std::min<size_t>(text.size(), 40);
+    while (end > 0 && end < text.size() && (static_cast<uint8_t>(text[end]) & 0xC0) == 0x80) --end;
+    return "「" + text.substr(0, end) + (end < text.size() ? "…" : "") + "」";
+}
+
+bool nestsTooDeep(std::string_view text) {
+    int depth = 0;
+    bool inString = false, escaped = false;
+    for (char c : text) {
+        if (inString) {
+            if (escaped) escaped = false;
+            else if (c == '\\') escaped = true;
+            else if (c == '"') inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > MaxNesting) return true;
+        } else if (c == '}' || c == ']') {
+            --depth;
+        }
+    }
+    return false;
+}
+
+// "1" to "30" exactly as written by formatRecords, or 0.
+int stageNumberOf(const std::string& key) {
+    if (key.empty() || key.size() > 2 || key[0] == '0') return 0;
+    int n = 0;
+    for (char c : key) {
+        if (c < '0' || c > '9') return 0;
+        n = n * 10 + (c - '0');
+    }
+    return n <= StageCount ? n : 0;
+}
+
+bool readFingerprint(const std::string& text, uint64_t& value) {
+    if (text.size() != 16) return false;
+    value = 0;
+    for (char c : text) {
+        int digit;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else return false;
+        value = value << 4 | static_cast<uint64_t>(digit);
+    }
+    return true;
+}
+
+std::string fingerprintText(uint64_t value) {
+    static constexpr char Digits[] = "0123456789abcdef";
+    std::string text(16, '0');
+    for (int i = 15; i >= 0; --i, value >>= 4) text[static_cast<size_t>(i)] = Digits[value & 0xF];
+    return text;
+}
+
+// The problem with a recorded clear's letters, or empty text.
+std::string clearProblem(const nlohmann::json& value) {
+    if (!value.is_string()) return "が文字列ではありません。";
+    const std::string& keys = value.get_ref<const std::string&>();
+    if (keys.empty()) return "が空です。";
+    if (keys.size() > MaxRecordPresses) return "が長すぎます。";
+    if (keys.find_first_not_of(RecordLetters) != std::string::npos) return "にキーの文字でないものがあります。";
+    if (keys.back() != 'Z') return "が階段での Z で終わっていません。";
+    return {};
+}
+
+std::string readStage(int n, const nlohmann::json& entry, StageRecord& record) {
+    const std::string stage = "ステージ " + std::to_string(n) + " の";
+    if (!entry.is_object()) return stage + "記録がオブジェクトではありません。";
+    bool hasFingerprint = false;
+    for (const auto& [name, value] : entry.items()) {
+        if (name == "fingerprint") {
+            if (!value.is_string() || !readFingerprint(value.get_ref<const std::string&>(), record.fingerprint))
+                return stage + "「fingerprint」が 16 桁の 16 進数ではありません。";
+            hasFingerprint = true;
+        } else if (name == "normal" || name == "step_try") {
+            if (std::string problem = clearProblem(value); !problem.empty()) return stage + "「" + name + "」" + problem;
+            (name == "normal" ? record.normal : record.stepTry) = value.get<std::string>();
+        } else {
+            return stage + "記録に知らない項目" + quoted(name) + "があります。";
+        }
+    }
+    if (!hasFingerprint) return stage + "記録に「fingerprint」がありません。";
+    // A fingerprint with no clear is no record; the writer leaves it out.
+    if (record.empty()) record = {};
+    return {};
+}
+
+std::string readRecords(const nlohmann::json& file, Records& records) {
+    if (!file.is_object()) return "全体がオブジェクトではありません。";
+    if (!file.contains("version") || file["version"] != 1) return "「version」が 1 ではありません。";
+    if (!file.contains("stages") || !file["stages"].is_object()) return "「stages」のオブジェクトがありません。";
+    for (const auto& [name, value] : file.items())
+        if (name != "version" && name != "stages") return "知らない項目" + quoted(name) + "があります。";
+    for (const auto& [name, entry] : file["stages"].items()) {
+        const int n = stageNumberOf(name);
+        if (n == 0) return "ステージ番号" + quoted(name) + "が 1 から 30 の数ではありません。";
+        if (std::string error = readStage(n, entry, records[static_cast<size_t>(n - 1)]); !error.empty()) return error;
+    }
+    return {};
+}
+
+}  // namespace
+
+RecordsRead parseRecords(std::string_view text) {
+    RecordsRead result;
+    if (nestsTooDeep(text)) {
+        result.error = "入れ子が深すぎます。";
+        return result;
+    }
+    const nlohmann::json file = nlohmann::json::parse(text, nullptr, false);
+    if (file.is_discarded()) result.error = "JSON として読めません。";
+    else result.error = readRecords(file, result.records);
+    if (!result.ok()) result.records = {};
+    return result;
+}
+
+RecordsRead readRecordsFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
+        RecordsRead result;
+        result.missing = true;
+        return result;
+    }
+    FileBytes file = readWholeFile(path, MaxRecordsFileBytes);
+    if (!file.ok()) {
+        RecordsRead result;
+        result.error = file.error;
+        return result;
+    }
+    return parseRecords(file.bytes);
+}
+
+std::string formatRecords(const Records& records) {
+    nlohmann::ordered_json stages = nlohmann::ordered_json::object();
+    for (size_t i = 0; i < records.size(); ++i) {
+        const StageRecord& record = records[i];
+        if (record.empty()) continue;
+        nlohmann::ordered_json entry = {{"fingerprint", fingerprintText(record.fingerprint)}};
+        if (!record.normal.empty()) entry["normal"] = record.normal;
+        if (!record.stepTry.empty()) entry["step_try"] = record.stepTry;
+        stages[std::to_string(i + 1)] = std::move(entry);
+    }
+    const nlohmann::ordered_json file = {{"version", 1}, {"stages", std::move(stages)}};
+    return file.dump(2) + "\n";
+}
+
+std::string writeRecordsFile(const std::string& path, const Records& records) {
+    return writeFileAtomically(path, formatRecords(records));
+}
+
+}  // namespace nerilo

@@ -1,0 +1,51 @@
+#pragma once
+// The records file "records.json": for each numbered stage, the key letters of
+// the shortest clear, without and with step-try mode, and the fingerprint of
+// the stage they were played on (board/stage_file.h), so that records of a
+// stage that has since changed are not taken for records of the new one.
+//
+//   {
+//     "version": 1,
+//     "stages": {
+//       "1": { "fingerprint": "0123456789abcdef", "normal": "UURRRRDDDZ", "step_try": "UURRRRDDDZ" }
+//     }
+//   }
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "board/game_state.h"
+
+namespace nerilo {
+
+constexpr const char* RecordsFileName = "records.json";
+// The letters of a recorded clear: the presses that count (input/key_letters.h).
+constexpr std::string_view RecordLetters = "LRUDlrudZ";
+// Longer clears are not recorded; the file stays a few megabytes at most.
+constexpr size_t MaxRecordPresses = 100000;
+
+struct StageRecord {
+    uint64_t fingerprint = 0;
+    std::string normal;   // the best clear without step-try mode; empty: none
+    std::string stepTry;  // the best clear in step-try mode; empty: none
+    bool empty() const { return normal.empty() && stepTry.empty(); }
+    friend bool operator==(const StageRecord&, const StageRecord&) = default;
+};
+
+using Records = std::array<StageRecord, StageCount>;  // stage n at [n - 1]
+
+struct RecordsRead {
+    Records records{};
+    bool missing = false;  // no file yet
+    std::string error;     // a damaged file, in Japanese; records are then all empty
+    bool ok() const { return error.empty(); }
+};
+
+RecordsRead parseRecords(std::string_view text);
+RecordsRead readRecordsFile(const std::string& path);
+std::string formatRecords(const Records& records);
+// Returns an error in Japanese, or empty text.
+std::string writeRecordsFile(const std::string& path, const Records& records);
+
+}  // namespace nerilo

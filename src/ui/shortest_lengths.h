@@ -1,0 +1,46 @@
+#pragma once
+// The shortest clear of each stage for the stage list, found in a worker
+// thread so the list never waits, and kept for the program's run by the
+// stage's fingerprint: a stage whose file changes is solved again.
+#include <QObject>
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+namespace nerilo::ui {
+
+class ShortestLengths : public QObject {
+    Q_OBJECT
+public:
+    explicit ShortestLengths(QObject* parent = nullptr);
+    ~ShortestLengths() override;
+
+    struct Length {
+        bool searching = true;
+        std::optional<int> presses;  // when found
+    };
+    // What is known of the stage with this fingerprint; the first time it is
+    // asked, the search for it is queued.
+    Length lengthOf(uint64_t fingerprint, const std::string& path);
+
+signals:
+    // A search has ended, with or without a length.
+    void searched(quint64 fingerprint);
+
+private:
+    void work();
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::pair<uint64_t, std::string>> queue_;
+    std::map<uint64_t, Length> lengths_;
+    std::atomic<bool> cancel_{false};
+    std::thread worker_;
+};
+
+}  // namespace nerilo::ui

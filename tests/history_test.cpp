@@ -1,0 +1,313 @@
+// Undo and redo: which presses are steps, what undo restores, where a history
+// begins and ends, and how little a long one costs.
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+#include "history/snapshot_stack.h"
+
+namespace nerilo::test {
+namespace {
+
+size_t undoDepth(const TestGame& game) { return game.engine.history().undoDepth(); }
+size_t redoDepth(const TestGame& game) { return game.engine.history().redoDepth(); }
+
+// Plays one press and checks that it is one undo step: undo gives back the
+// state before it exactly, redo the state after it, and undo once more the
+// state before it again.
+void expectOneStep(TestGame& game, std::string_view press) {
+    const GameState before = game.engine.snapshot();
+    const size_t depth = undoDepth(game);
+    game.play(press);
+    const GameState after = game.engine.snapshot();
+    ASSERT_EQ(undoDepth(game), depth + 1) << press;
+    ASSERT_FALSE(sameGame(before, after)) << press;
+    game.engine.undo();
+    EXPECT_TRUE(game.state() == before) << press;
+    EXPECT_EQ(redoDepth(game), 1u);
+    game.engine.redo();
+    EXPECT_TRUE(game.state() == after) << press;
+    EXPECT_EQ(redoDepth(game), 0u);
+    game.engine.undo();
+    EXPECT_TRUE(game.state() == before) << press;
+}
+
+TEST(Undo, EveryKindOfPressIsOneStep) {
+    struct Case {
+        const char* what;
+        std::function<void(TestGame&)> build;
+        const char* lead;   // presses played before the one undone
+        const char* press;
+    };
+    const Case cases[] = {
+        {"step", [](TestGame& g) { g.block(cell(5, 5), 7); }, "", "R"},
+        {"push", [](TestGame& g) { g.block(cell(5, 5), 7).block(cell(5, 6), 1); }, "", "R"},
+        {"push of a conductor", [](TestGame& g) { g.ground(cell(0, 0), 7).ground(cell(0, 1), 2).block(cell(1, 2), 7).block(cell(1, 1), 2); }, "", "L"},
+        {"kick", [](TestGame& g) { g.block(cell(5, 5), 7).block(cell(5, 6), 5); }, "", "R"},
+        {"slide", [](TestGame& g) { g.block(cell(5, 5), 7).ground(cell(5, 6), 28); }, "", "R"},
+        {"jump", [](TestGame& g) { g.block(cell(5, 5), 7).ground(cell(5, 6), 4); }, "", "R"},
+        {"Shift action on a slot", [](TestGame& g) { g.block(cell(5, 5), 7).ground(cell(4, 5), 16); }, "", "u"},
+        {"Shift action on a bar", [](TestGame& g) { g.block(cell(5, 5), 7).ground(cell(5, 6), 22); }, "", "r"},
+        {"Shift step that acts on nothing", [](TestGame& g) { g.block(cell(5, 5), 7); }, "", "d"},
+        {"key pickup", [](TestGame& g) { g.block(cell(5, 5), 7).block(cell(5, 6), 6); }, "R", "Z"},
+        {"key plate opened", [](TestGame& g) { g.block(cell(5, 5), 7).block(cell(5, 6), 6).ground(cell(4, 6), 12); }, "RZ", "u"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestGame game;
+        c.build(game);
+        game.start();
+        game.play(c.lead);
+        expectOneStep(game, c.press);
+    }
+}
+
+TEST(Undo, RefusedPressesAndPressesThatChangeNothingAreNoSteps) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(4, 5), 1).ground(cell(5, 4), 1);
+    game.start();
+    game.play("U");                 // into a wall: only turns
+    game.play("l");                 // Shift against a plain wall: only turns
+    game.play("Z_E");               // the action key on plain floor
+    game.engine.pressKey(Key::Other);
+    EXPECT_EQ(undoDepth(game), 0u);
+    EXPECT_FALSE(game.engine.canUndo());
+    EXPECT_EQ(game.engine.history().path(), "");
+}
+
+TEST(Undo, RestoresTheFacingOfTheMomentBeforeThePress) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(4, 5), 1);
+    game.start();
+    game.play("U");  // turns to face the wall
+    const GameState facingUp = game.engine.snapshot();
+    game.play("R");
+    game.engine.undo();
+    EXPECT_TRUE(game.state() == facingUp);
+    EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, playerPicture(RestFrame[Up]));
+}
+
+TEST(Undo, ALostGameGoesBackBeforeTheLosingPressAndRunsAgain) {
+    TestGame game;
+    // The target powers the white plate into a deadly yellow one.
+    game.ground(cell(4, 6), 7).ground(cell(5, 6), 2).block(cell(5, 5), 7);
+    game.start();
+    game.play("DU");
+    const GameState before = game.engine.snapshot();
+    game.play("R");
+    ASSERT_TRUE(game.engine.isLost());
+    EXPECT_TRUE(game.engine.canUndo());
+    game.engine.undo();
+    EXPECT_TRUE(game.state() == before);
+    EXPECT_TRUE(game.state().ticking);
+    EXPECT_FALSE(game.state().inputLocked);
+    game.play("L");
+    EXPECT_EQ(game.player(), cell(5, 4));
+    EXPECT_FALSE(game.engine.isLost());
+}
+
+TEST(Undo, TheStepCounterComesBackAndRunningOutIsUndone) {
+    TestGame game;
+    game.block(cell(5, 5), 7).target(2);
+    game.state().stepTry = true;
+    game.start();
+    game.play("R");
+    EXPECT_EQ(game.state().stepsLeft, 1);
+    game.play("R");
+    ASSERT_TRUE(game.engine.isLost());
+    EXPECT_EQ(game.state().stepsLeft, 0);
+    game.engine.undo();
+    EXPECT_EQ(game.state().stepsLeft, 1);
+    EXPECT_TRUE(game.state().ticking);
+    game.engine.undo();
+    EXPECT_EQ(game.state().stepsLeft, 2);
+    EXPECT_EQ(game.player(), cell(5, 5));
+    EXPECT_FALSE(game.engine.canUndo());
+    // Back at the round's first key, step-try mode may be switched again.
+    EXPECT_TRUE(game.state().awaitingFirstKey);
+}
+
+TEST(Undo, BlockModeWallsAndSuperModeTilesAreTakenBackExactly) {
+    TestGame walls;
+    walls.block(cell(5, 5), 7);
+    walls.state().extraMode = ExtraMode::Block;
+    walls.start();
+    walls.play("RR");
+    ASSERT_EQ(walls.state().ground[cell(5, 6)].code, ground::Wall);
+    walls.engine.undo();
+    EXPECT_EQ(walls.state().ground[cell(5, 6)].code, ground::Floor);
+    EXPECT_EQ(walls.state().ground[cell(5, 5)].code, ground::Wall);
+    // Switching the mode off is the player's choice, which undo keeps.
+    walls.engine.toggleBlockMode();
+    walls.engine.undo();
+    EXPECT_EQ(walls.state().ground[cell(5, 5)].code, ground::Floor);
+    EXPECT_EQ(walls.state().extraMode, ExtraMode::None);
+
+    // Super mode draws its tiles from the game's generator, which undo winds
+    // back: the same press again leaves the same tile.
+    TestGame super;
+    super.block(cell(5, 5), 7);
+    super.state().extraMode = ExtraMode::Super;
+    super.start();
+    for (int i = 0; i < 20; ++i) super.play("D");
+    const GameState after = super.engine.snapshot();
+    super.engine.undo();
+    super.play("D");
+    EXPECT_TRUE(sameGame(super.state(), after));
+    EXPECT_TRUE(super.state().random == after.random);
+}
+
+TEST(Undo, UndoAndRedoAreRefusedWhileSomethingMoves) {
+    TestGame game;
+    game.block(cell(5, 5), 7);
+    game.start();
+    game.play("R");
+    game.engine.pressKey(Key::Right);
+    game.engine.tick();
+    const GameState moving = game.engine.snapshot();
+    game.engine.undo();
+    EXPECT_TRUE(game.state() == moving);
+    game.settle();
+    EXPECT_EQ(undoDepth(game), 2u);
+    game.engine.undo();
+    game.engine.pressKey(Key::Down);
+    game.engine.redo();
+    EXPECT_EQ(redoDepth(game), 1u);
+    EXPECT_TRUE(game.state().inputLocked);
+}
+
+TEST(Undo, UnlimitedBackToTheStartAndANewPressForgetsTheRedoSteps) {
+    TestGame game;
+    game.block(cell(5, 5), 7).block(cell(6, 7), 1).ground(cell(3, 3), 8);
+    game.start();
+    const GameState start = game.engine.snapshot();
+    const std::string presses = "RRDDLLUURDRDLULURRRRDDDLLLLUUUU";
+    game.play(presses);
+    const GameState end = game.engine.snapshot();
+    const size_t steps = undoDepth(game);
+    for (size_t i = 0; i < steps; ++i) game.engine.undo();
+    EXPECT_FALSE(game.engine.canUndo());
+    EXPECT_TRUE(game.state() == start);
+    for (size_t i = 0; i < steps; ++i) game.engine.redo();
+    EXPECT_TRUE(game.state() == end);
+    EXPECT_FALSE(game.engine.canRedo());
+
+    game.engine.undo();
+    game.engine.undo();
+    game.play("U");
+    EXPECT_FALSE(game.engine.canRedo());
+    EXPECT_EQ(undoDepth(game), steps - 1);
+}
+
+TEST(Undo, ThePathHoldsTheLettersOfThePressesThatCount) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(5, 6), 16).block(cell(7, 5), 6);
+    game.start();
+    game.play("r");    // the slot turns: kept in lower case
+    game.play("RDD");  // into the turned slot: refused
+    game.play("E_");   // E picks up the key and is kept as Z; _ finds nothing
+    EXPECT_EQ(game.engine.history().path(), "rDDZ");
+    game.play("BB");
+    EXPECT_EQ(game.engine.history().path(), "rD");
+    game.play("F");
+    EXPECT_EQ(game.engine.history().path(), "rDD");
+}
+
+TEST(Undo, EveryNewRoundBeginsANewHistory) {
+    auto played = [](const std::function<void(TestGame&)>& act) {
+        TestGame game;
+        game.block(cell(1, 1), 7);
+        game.load("stage6.txt");
+        game.stage = Stage{};
+        game.block(cell(5, 5), 7).ground(cell(5, 9), 15);
+        game.load("stage5.txt");
+        game.engine.startRound();
+        game.play("RRRB");
+        game.engine.countHint();
+        act(game);
+        return std::make_tuple(undoDepth(game), redoDepth(game), game.engine.history().hintsUsed());
+    };
+    const auto none = std::make_tuple(size_t{0}, size_t{0}, 0);
+    EXPECT_EQ(played([](TestGame& g) { g.engine.startRound(); }), none);
+    EXPECT_EQ(played([](TestGame& g) { g.play("T"); }), none);
+    EXPECT_EQ(played([](TestGame& g) { g.play("X"); }), none);
+    EXPECT_EQ(played([](TestGame& g) { g.load("stage6.txt"); }), none);
+    EXPECT_EQ(played([](TestGame& g) { g.engine.toggleEditor(); }), none);
+    EXPECT_EQ(played([](TestGame& g) { g.engine.restore(g.engine.snapshot()); }), none);
+    EXPECT_EQ(played([](TestGame& g) { g.engine.startOver(); }), none);
+    // The stage change after a clear.
+    EXPECT_EQ(played([](TestGame& g) { g.play("RRZ"); }), none);
+    // A retry that cannot read its file changes nothing, the history neither.
+    EXPECT_EQ(played([](TestGame& g) {
+                  std::filesystem::remove(g.stageFile("stage5.txt"));
+                  g.play("T");
+              }),
+              std::make_tuple(size_t{2}, size_t{1}, 1));
+}
+
+TEST(Undo, AClearCannotBeUndone) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(5, 6), 15);
+    game.start("stage5.txt");  // no stage 6: the cleared board stays
+    game.play("RZ");
+    ASSERT_EQ(game.state().progress[4], 1);
+    const GameState cleared = game.engine.snapshot();
+    game.play("B");
+    EXPECT_TRUE(game.state() == cleared);
+    EXPECT_FALSE(game.engine.canUndo());
+}
+
+TEST(Undo, TheEditorHasNoUndo) {
+    TestGame game;
+    game.block(cell(5, 5), 7);
+    game.start();
+    game.play("R");
+    game.engine.toggleEditor();
+    game.engine.chooseGroundBrush(ground::Wall);
+    game.engine.paintCell(cell(2, 2));
+    EXPECT_FALSE(game.engine.canUndo());
+    game.engine.undo();
+    EXPECT_EQ(game.state().ground[cell(2, 2)].code, ground::Wall);
+}
+
+TEST(Undo, ASearchKeepsNoHistory) {
+    TestGame game;
+    game.block(cell(5, 5), 7);
+    game.start();
+    game.engine.keepHistory(false);
+    game.play("RRDD");
+    EXPECT_FALSE(game.engine.canUndo());
+}
+
+// A long round costs a few dozen bytes a press, not a whole state.
+TEST(Undo, TwoThousandPressesKeepLittleMemory) {
+    TestGame game;
+    game.block(cell(5, 5), 7).block(cell(7, 7), 1).ground(cell(0, 0), 7).ground(cell(0, 1), 2).ground(cell(0, 2), 2);
+    game.state().stepTry = true;
+    game.target(100000).start();
+    std::string presses;
+    for (int i = 0; i < 500; ++i) presses += "RDLU";
+    game.play(presses);
+    ASSERT_EQ(undoDepth(game), 2000u);
+    EXPECT_LT(game.engine.history().bytes(), 2000u * 200u);
+}
+
+TEST(SnapshotStack, StatesComeBackWholeWithTheirTexts) {
+    TestGame game;
+    game.block(cell(5, 5), 7).comment("first");
+    game.start();
+    SnapshotStack stack;
+    std::vector<GameState> pushed;
+    for (const char* step : {"R", "D", "DD", "L"}) {
+        pushed.push_back(game.engine.snapshot());
+        stack.push(pushed.back());
+        game.play(step);
+        game.state().comment += "!";
+        game.state().random.discard(700);  // the generator's whole table changes
+    }
+    EXPECT_EQ(stack.size(), 4u);
+    for (size_t i = pushed.size(); i-- > 0;) EXPECT_TRUE(stack.pop() == pushed[i]) << i;
+    EXPECT_TRUE(stack.empty());
+}
+
+}  // namespace
+}  // namespace nerilo::test

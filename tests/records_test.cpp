@@ -1,0 +1,343 @@
+// Records: the records file, which clears set a record, replays and the stage list.
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "board/progress_location.h"
+#include "game_fixture.h"
+#include "records/numbered_stages.h"
+#include "records/stage_list.h"
+
+namespace nerilo::test {
+namespace {
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Stage 30 has no next stage, so its clear leaves the cleared board and no message.
+// The stairs are two steps to the right, a wall above the player.
+void stairsStage(TestGame& game) {
+    game.block(cell(5, 5), 7).ground(cell(5, 7), ground::Stairs).ground(cell(4, 5), ground::Wall);
+}
+
+TEST(RecordsFile, WritesAndReadsTheSameRecords) {
+    Records records{};
+    records[0] = {0x0123456789abcdefull, "UURRRRDDDZ", ""};
+    records[9] = {0xfedcba9876543210ull, "LrZ", "LLrZ"};
+    records[29] = {1, "", "DZ"};
+    const std::string text = formatRecords(records);
+    EXPECT_NE(text.find("\"version\": 1"), std::string::npos);
+    EXPECT_LT(text.find("\"1\""), text.find("\"10\""));
+    EXPECT_EQ(text.find("step_try\": \"\""), std::string::npos) << "no empty records";
+    EXPECT_NE(text.find("\"0000000000000001\""), std::string::npos);
+    const RecordsRead read = parseRecords(text);
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.records, records);
+    EXPECT_TRUE(parseRecords(formatRecords(Records{})).ok());
+    // A fingerprint without clears is no record.
+    const RecordsRead bare = parseRecords(R"({"version":1,"stages":{"4":{"fingerprint":"00000000000000ff"}}})");
+    ASSERT_TRUE(bare.ok());
+    EXPECT_EQ(bare.records, Records{});
+}
+
+TEST(RecordsFile, DamagedFilesAreRefusedWithAReasonAndReadAsEmpty) {
+    const std::string good = R"("fingerprint":"0123456789abcdef","normal":"RZ")";
+    auto stage = [&](const std::string& key, const std::string& body) {
+        return R"({"version":1,"stages":{")" + key + R"(":{)" + body + "}}}";
+    };
+    const std::string cases[] = {
+        "",
+        "garbage",
+        "[]",
+        R"({"version":1,"stages":{"1":{"fingerprint":"0123456789abcdef","normal":"RZ"}})",  // cut short
+        R"({"stages":{}})",
+        R"({"version":2,"stages":{}})",
+        R"({"version":"1","stages":{}})",
+        R"({"version":1})",
+        R"({"version":1,"stages":[]})",
+        R"({"version":1,"stages":{},"more":0})",
+        stage("0", good), stage("31", good), stage("01", good), stage("x", good), stage("", good),
+        R"({"version":1,"stages":{"1":[]}})",
+        stage("1", R"("normal":"RZ")"),
+        stage("1", R"("fingerprint":"0123456789abcde","normal":"RZ")"),
+        stage("1", R"("fingerprint":"0123456789ABCDEF","normal":"RZ")"),
+        stage("1", R"("fingerprint":81985529216486895,"normal":"RZ")"),
+        stage("1", R"("fingerprint":"0123456789abcdef","normal":"")"),
+        stage("1", R"("fingerprint":"0123456789abcdef","normal":"RQZ")"),
+        stage("1", R"("fingerprint":"0123456789abcdef","normal":"RZR")"),
+        stage("1", R"("fingerprint":"0123456789abcdef","normal":12)"),
+        stage("1", R"("fingerprint":"0123456789abcdef","step_try":"R Z")"),
+        stage("1", R"("fingerprint":"0123456789abcdef","normal":")" + std::string(MaxRecordPresses, 'R') + R"(Z")"),
+        stage("1", good + R"(,"hints":0)"),
+        std::string(100000, '[') + std::string(100000, ']'),
+        "{\"version\":1,\"stages\":{\"\xff\":{}}}",
+    };
+    for (const std::string& text : cases) {
+        const RecordsRead read = parseRecords(text);
+        EXPECT_FALSE(read.ok()) << text.substr(0, 120);
+        EXPECT_EQ(read.records, Records{});
+    }
+    EXPECT_TRUE(parseRecords(stage("30", good)).ok());
+    EXPECT_TRUE(parseRecords(stage("1", good + R"(,"step_try":")" + std::string(MaxRecordPresses - 1, 'd') + R"(Z")")).ok());
+}
+
+TEST(Records, ABetterClearIsKeptAndWrittenAtOnce) {
+    TestGame game;
+    stairsStage(game);
+    const std::string file = game.dir.file("records.json");
+    game.engine.records().open(file);
+    game.start("stage30.txt");
+    // Refused and undone presses do not count.
+    game.play("UZDDBBR");
+    game.play("RZ");
+    const uint64_t fingerprint = game.state().stageFingerprint;
+    EXPECT_EQ(game.engine.records().best(30, fingerprint, false), "RRZ");
+    EXPECT_EQ(parseRecords(readBytes(file)).records[29].normal, "RRZ");
+
+    // A longer clear is no record; a step-try clear is one of its own.
+    game.play("X");
+    game.play("DRRUZ");
+    EXPECT_EQ(game.engine.records().best(30, fingerprint, false), "RRZ");
+    game.state().stepTry = true;
+    game.play("XDRRUZ");
+    EXPECT_EQ(game.engine.records().best(30, fingerprint, true), "DRRUZ");
+    game.play("XRRZ");
+    EXPECT_EQ(game.engine.records().best(30, fingerprint, true), "RRZ");
+    EXPECT_EQ(parseRecords(readBytes(file)).records[29], (StageRecord{fingerprint, "RRZ", "RRZ"}));
+    EXPECT_TRUE(game.platform.messages.empty());
+}
+
+TEST(Records, OnlyPlainClearsOfTheNumberedStagesSetRecords) {
+    struct Case {
+        const char* what;
+        std::function<void(TestGame&)> before;
+        const char* stageName;
+    };
+    const Case cases[] = {
+        {"a hint was taken", [](TestGame& g) { g.engine.countHint(); }, "stage30.txt"},
+        {"block mode", [](TestGame& g) { g.engine.toggleBlockMode(); }, "stage30.txt"},
+        {"super mode", [](TestGame& g) { g.engine.toggleSuperMode(); }, "stage30.txt"},
+        {"no history kept", [](TestGame& g) { g.engine.keepHistory(false); }, "stage30.txt"},
+        {"a stage with another name", [](TestGame&) {}, "mine.txt"},
+        {"a stage outside the table", [](TestGame&) {}, "stage31.txt"},
+    };
+    for (const Case& c : cases) {
+        TestGame game;
+        stairsStage(game);
+        game.engine.records().open(game.dir.file("records.json"));
+        game.start(c.stageName);
+        c.before(game);
+        game.play("RRZ");
+        EXPECT_EQ(game.platform.clears.size(), 1u) << c.what;
+        EXPECT_EQ(game.engine.records().records(), Records{}) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(game.dir.file("records.json"))) << c.what;
+    }
+
+    // A stage named like a numbered one, opened from another folder.
+    TestGame game;
+    stairsStage(game);
+    std::filesystem::create_directory(game.dir.path() / "elsewhere");
+    game.load("stage30.txt");
+    std::filesystem::copy_file(game.stageFile("stage30.txt"), game.dir.path() / "elsewhere" / "stage30.txt");
+    game.platform.fileAnswers.push_back((game.dir.path() / "elsewhere" / "stage30.txt").string());
+    game.engine.openStage();
+    game.engine.startRound();
+    game.play("RRZ");
+    EXPECT_EQ(game.engine.records().records(), Records{});
+    EXPECT_EQ(numberedStageAt(game.engine.programFolder(), game.dir.file("stage/./stage30.txt")), 30);
+}
+
+TEST(Records, RecordsOfAChangedStageAreSetAsideAndReplaced) {
+    TestGame game;
+    stairsStage(game);
+    game.start("stage30.txt");
+    game.play("RRZ");
+    game.state().stepTry = true;
+    game.play("XRRZ");
+    const uint64_t before = game.state().stageFingerprint;
+    // The stage changes: the stairs move one cell on.
+    game.ground(cell(5, 7), 0).ground(cell(5, 8), ground::Stairs);
+    game.start("stage30.txt");
+    const uint64_t after = game.state().stageFingerprint;
+    ASSERT_NE(before, after);
+    EXPECT_EQ(game.engine.records().best(30, after, false), "");
+    EXPECT_EQ(game.engine.records().best(30, before, true), "RRZ");
+    game.state().stepTry = false;
+    game.play("RRRZ");
+    EXPECT_EQ(game.engine.records().records()[29], (StageRecord{after, "RRRZ", ""}));
+    // The comment is not part of the fingerprint.
+    game.comment("reworded").start("stage30.txt");
+    EXPECT_EQ(game.state().stageFingerprint, after);
+}
+
+TEST(Records, ADamagedFileIsReportedOnceLeftAloneAndReplacedByANewRecord) {
+    TestGame game;
+    stairsStage(game);
+    game.load("stage30.txt");
+    const std::string file = game.dir.file("records.json");
+    std::ofstream(file, std::ios::binary) << "{\"version\":";
+    Game fresh(game.platform);
+    auto reports = [&] {
+        int count = 0;
+        for (const ShownMessage& message : game.platform.messages) {
+            if (message.text.find("records.json") == std::string::npos) continue;
+            EXPECT_EQ(message.title, "Nerilo");
+            ++count;
+        }
+        return count;
+    };
+    fresh.startUp();
+    EXPECT_EQ(reports(), 1);
+    fresh.startOver();
+    EXPECT_EQ(reports(), 1);
+    EXPECT_EQ(readBytes(file), "{\"version\":");
+
+    game.platform.fileAnswers.push_back(game.stageFile("stage30.txt"));
+    fresh.openStage();
+    fresh.startRound();
+    Replay replay;
+    playKeys(fresh, "RRZ", 200, replay);
+    EXPECT_EQ(parseRecords(readBytes(file)).records[29].normal, "RRZ");
+
+    // A missing file is a new player: nothing to say.
+    TestGame other;
+    Game next(other.platform);
+    next.startUp();
+    for (const ShownMessage& message : other.platform.messages)
+        EXPECT_EQ(message.text.find("records.json"), std::string::npos);
+}
+
+TEST(Records, AFailedWriteIsReportedAndTheRecordKeptInMemory) {
+    TestGame game;
+    stairsStage(game);
+    // Even root cannot make a folder in /proc/self.
+    game.engine.records().open("/proc/self/nerilo/records.json");
+    game.start("stage30.txt");
+    game.play("RRZ");
+    EXPECT_EQ(game.engine.records().best(30, game.state().stageFingerprint, false), "RRZ");
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
+    EXPECT_NE(game.platform.messages[0].text.find("記録を保存できませんでした"), std::string::npos);
+}
+
+TEST(Records, TheRecordsFileLivesBesideTheProgressFile) {
+    TempDir data;
+    ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+    EXPECT_EQ(dataFilePath("/proc/self/", RecordsFileName), data.file("Nerilo/records.json"));
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(dataFilePath(data.path().string() + "/", RecordsFileName), data.file("records.json"));
+}
+
+// Plays the world as the window does: a replay press at rest, then a tick.
+void runPlayback(TestGame& game) {
+    for (int i = 0; i < 10000 && game.engine.playbackRunning(); ++i) {
+        game.engine.advancePlayback();
+        if (game.state().ticking) game.engine.tick();
+    }
+}
+
+TEST(Replays, AReplayPlaysTheRecordAndLeavesProgressAndRecordsAlone) {
+    TestGame game;
+    stairsStage(game);
+    game.block(cell(6, 6), 1);  // a ball pushed on the way
+    game.load("stage30.txt");
+    game.engine.records().open(game.dir.file("records.json"));
+    game.engine.startRound();
+    game.play("DRRUZ");
+    const uint64_t fingerprint = game.state().stageFingerprint;
+    ASSERT_EQ(game.engine.records().best(30, fingerprint, false), "DRRUZ");
+    const std::string file = readBytes(game.dir.file("records.json"));
+    game.state().progress[29] = 2;
+    game.state().stepTry = true;
+    game.engine.toggleBlockMode();
+
+    EXPECT_FALSE(game.engine.startPlayback(30, true)) << "no step-try record";
+    EXPECT_FALSE(game.engine.startPlayback(29, false)) << "no such stage";
+    ASSERT_TRUE(game.engine.startPlayback(30, false));
+    EXPECT_FALSE(game.state().stepTry);
+    EXPECT_EQ(game.state().extraMode, ExtraMode::None);
+    EXPECT_TRUE(game.state().ticking);
+    const size_t clears = game.platform.clears.size();
+    runPlayback(game);
+    EXPECT_FALSE(game.engine.playbackRunning());
+    ASSERT_EQ(game.platform.clears.size(), clears + 1);
+    EXPECT_EQ(game.platform.clears.back().letters[0], "C");
+    EXPECT_EQ(game.state().progress[29], 2);
+    EXPECT_EQ(readBytes(game.dir.file("records.json")), file);
+    // The stage waits for Start, with the player's modes back.
+    EXPECT_EQ(game.state().roundCommand, RoundCommand::Start);
+    EXPECT_EQ(game.player(), cell(5, 5));
+    EXPECT_EQ(game.state().blockCell[cell(6, 6)], cell(6, 6));
+    EXPECT_TRUE(game.state().stepTry);
+    EXPECT_EQ(game.state().extraMode, ExtraMode::Block);
+}
+
+TEST(Replays, StoppingAReplayLoadsTheStageReadyToStart) {
+    TestGame game;
+    stairsStage(game);
+    game.start("stage30.txt");
+    game.play("RRZ");
+    ASSERT_TRUE(game.engine.startPlayback(30, false));
+    game.engine.advancePlayback();
+    game.engine.tick();
+    game.engine.tick();
+    ASSERT_NE(game.state().blocks[game.state().playerBlock].left, cellLeft(cell(5, 5)));
+    game.engine.stopPlayback();
+    EXPECT_FALSE(game.engine.playbackRunning());
+    EXPECT_EQ(game.player(), cell(5, 5));
+    EXPECT_EQ(game.state().blocks[game.state().playerBlock].left, cellLeft(cell(5, 5)));
+    EXPECT_TRUE(game.state().inputLocked);
+    EXPECT_FALSE(game.state().ticking);
+    EXPECT_EQ(game.state().roundCommand, RoundCommand::Start);
+    EXPECT_EQ(game.platform.clears.size(), 1u);
+}
+
+TEST(StageList, EveryNumberedStageWithItsStateRecordsAndTitle) {
+    TestGame game;
+    game.block(cell(5, 5), 7).ground(cell(5, 7), ground::Stairs).comment("ステージ2「押してみよう」　黒い玉は押せます。");
+    game.load("stage2.txt");
+    game.comment("no brackets　then a hint");
+    game.load("stage3.txt");
+    std::ofstream(game.stageFile("stage4.txt"), std::ios::binary) << "broken";
+    ASSERT_TRUE(game.engine.openStageFile(game.stageFile("stage2.txt")));
+    game.engine.startRound();
+    game.play("RRZ");
+    game.state().progress[2] = 2;
+
+    const std::vector<StageListEntry> list =
+        stageList(game.engine.programFolder(), game.state().progress, game.engine.records());
+    ASSERT_EQ(list.size(), 30u);
+    EXPECT_FALSE(list[0].readable());
+    EXPECT_TRUE(list[0].missing);
+    EXPECT_EQ(list[0].path, game.stageFile("stage1.txt"));
+    EXPECT_TRUE(list[1].readable());
+    EXPECT_EQ(list[1].title, "押してみよう");
+    EXPECT_EQ(list[1].cleared, 1);
+    EXPECT_EQ(list[1].bestNormal, 3);
+    EXPECT_EQ(list[1].bestStepTry, 0);
+    EXPECT_EQ(list[1].stage.ground[cell(5, 7)], ground::Stairs);
+    EXPECT_EQ(list[2].title, "no brackets");
+    EXPECT_EQ(list[2].cleared, 2);
+    EXPECT_EQ(list[2].bestNormal, 0) << "stage 3 has no record";
+    EXPECT_FALSE(list[3].readable());
+    EXPECT_FALSE(list[3].missing);
+    EXPECT_FALSE(list[3].error.empty());
+    EXPECT_EQ(stageTitleOf(""), "");
+    EXPECT_EQ(stageTitleOf("「unclosed"), "「unclosed");
+
+    EXPECT_EQ(tileViewOf(list[0], {}, false).state, "ファイルがありません");
+    EXPECT_EQ(tileViewOf(list[3], {}, false).state, "読み込めません");
+    EXPECT_EQ(tileViewOf(list[3], {}, false).stateColour, Red);
+    const StageTileView two = tileViewOf(list[1], {}, false);
+    EXPECT_EQ(two.heading, "2 押してみよう");
+    EXPECT_EQ(two.state, "クリア");
+    EXPECT_EQ(two.records, "記録 3 / −");
+    EXPECT_EQ(tileViewOf(list[1], 2, false).records, "記録 3 / −　最短 2");
+    EXPECT_EQ(tileViewOf(list[1], {}, true).records, "記録 3 / −　最短 …");
+    EXPECT_EQ(tileViewOf(list[2], {}, false).state, "歩数トライでクリア");
+    EXPECT_EQ(tileViewOf(list[4], {}, false).state, "ファイルがありません");
+}
+
+}  // namespace
+}  // namespace nerilo::test
