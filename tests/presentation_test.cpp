@@ -10,12 +10,12 @@ namespace {
 TEST(Presentation, CaptionsAndColours) {
     GameState state;
     WindowView view = viewOf(state);
-    EXPECT_EQ(view.roundButton.caption, "開始");
-    EXPECT_EQ(view.openButton.caption, "開く");
-    EXPECT_EQ(view.commentButton.caption, "コメント");
-    EXPECT_EQ(view.stepTryButton.caption, "歩数トライ");
+    EXPECT_EQ(view.roundButton.caption.japanese(), "開始");
+    EXPECT_EQ(view.openButton.caption.japanese(), "開く");
+    EXPECT_EQ(view.commentButton.caption.japanese(), "コメント");
+    EXPECT_EQ(view.stepTryButton.caption.japanese(), "歩数トライ");
     EXPECT_EQ(view.stepTryButton.colour, White);
-    EXPECT_EQ(view.layerButton.caption, "↑切り替え");
+    EXPECT_EQ(view.layerButton.caption.japanese(), "↑切り替え");
     EXPECT_EQ(view.stepsLeft, "200");
 
     state.roundCommand = RoundCommand::Retry;
@@ -24,8 +24,8 @@ TEST(Presentation, CaptionsAndColours) {
     state.stepsLeft = -3;
     state.keysHeld = 2;
     view = viewOf(state);
-    EXPECT_EQ(view.roundButton.caption, "再挑戦");
-    EXPECT_EQ(view.layerButton.caption, "↓切り替え");
+    EXPECT_EQ(view.roundButton.caption.japanese(), "再挑戦");
+    EXPECT_EQ(view.layerButton.caption.japanese(), "↓切り替え");
     EXPECT_EQ(view.stepTryButton.colour, Yellow);
     EXPECT_EQ(view.stepsLeft, "-3");
     EXPECT_EQ(view.keysHeld, "2");

@@ -4,9 +4,13 @@
 
 namespace nerilo {
 
-std::string roundCommandCaption(RoundCommand command) { return command == RoundCommand::Start ? "開始" : "再挑戦"; }
+Text roundCommandCaption(RoundCommand command) {
+    return command == RoundCommand::Start ? NERILO_TEXT("panel", "開始") : NERILO_TEXT("panel", "再挑戦");
+}
 
-std::string paintLayerCaption(PaintLayer layer) { return layer == PaintLayer::Ground ? "↑切り替え" : "↓切り替え"; }
+Text paintLayerCaption(PaintLayer layer) {
+    return layer == PaintLayer::Ground ? NERILO_TEXT("panel", "↑切り替え") : NERILO_TEXT("panel", "↓切り替え");
+}
 
 WindowView viewOf(const GameState& state) {
     WindowView view;
@@ -15,9 +19,9 @@ WindowView viewOf(const GameState& state) {
     view.keysHeld = std::to_string(state.keysHeld);
     // A round cannot be started or retried on a board that is being edited.
     view.roundButton = {roundCommandCaption(state.roundCommand), !state.editing};
-    view.openButton = {"開く"};
-    view.commentButton = {"コメント"};
-    view.stepTryButton = {"歩数トライ", true, state.stepTry ? Yellow : White};
+    view.openButton = {NERILO_TEXT("panel", "開く")};
+    view.commentButton = {NERILO_TEXT("panel", "コメント")};
+    view.stepTryButton = {NERILO_TEXT("panel", "歩数トライ"), true, state.stepTry ? Yellow : White};
     view.layerButton = {paintLayerCaption(state.paintLayer), state.editing};
     view.start = {!state.roundStarted && !state.editing, false};
     view.retry = {!state.editing, false};

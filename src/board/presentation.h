@@ -1,11 +1,13 @@
 #pragma once
 // What the window shows of a game: captions, colours, enabled and checked
 // states and the window's height, all derived from the game state. The window
-// and nerilo-sim both read them here, so a caption has one spelling.
+// and nerilo-sim both read them here, so a caption has one spelling; the
+// captions are Japanese texts, which the window translates as it shows them.
 #include <string>
 
 #include "board/game_state.h"
 #include "board/platform.h"
+#include "board/text.h"
 
 namespace nerilo {
 
@@ -14,7 +16,7 @@ constexpr int PlayingHeight = 7900;
 constexpr int EditingHeight = 9600;
 
 struct ButtonView {
-    std::string caption;
+    Text caption;
     bool enabled = true;
     Rgb colour = White;
 };
@@ -35,8 +37,8 @@ struct WindowView {
     int height = PlayingHeight;
 };
 
-std::string roundCommandCaption(RoundCommand command);
-std::string paintLayerCaption(PaintLayer layer);
+Text roundCommandCaption(RoundCommand command);
+Text paintLayerCaption(PaintLayer layer);
 
 WindowView viewOf(const GameState& state);
 

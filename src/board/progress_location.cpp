@@ -21,10 +21,10 @@ std::string progressFilePath(const std::string& programFolder) {
     return base + "/Nerilo/" + ProgressFileName;
 }
 
-std::string prepareFolderOf(const std::string& path) {
+Text prepareFolderOf(const std::string& path) {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-    return error ? "フォルダーを作れません（" + error.message() + "）。" : std::string();
+    return error ? NERILO_TEXT("files", "フォルダーを作れません（%1）。").arg(error.message()) : Text();
 }
 
 }  // namespace nerilo

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "board/text.h"
+
 namespace nerilo {
 
 // Where "data.nrl" lives: beside the program when its folder is writable, as
@@ -8,7 +10,7 @@ namespace nerilo {
 // user's data folder, $XDG_DATA_HOME/Nerilo or ~/.local/share/Nerilo.
 std::string progressFilePath(const std::string& programFolder);
 
-// Creates the folder that will hold path, if it is missing. Returns an error in Japanese, or empty text.
-std::string prepareFolderOf(const std::string& path);
+// Creates the folder that will hold path, if it is missing. Returns the error, or empty text.
+Text prepareFolderOf(const std::string& path);
 
 }  // namespace nerilo

@@ -37,9 +37,11 @@ void Game::startUp() {
 
     ProgressRead read = readProgressFile(progressFilePath(programFolder()));
     if (!read.ok()) {
-        platform_.messageBox("進行状況のファイル「" + std::string(ProgressFileName) + "」が壊れています。\n" + read.error +
-                                 "\nどのステージもクリアしていないものとして始めます。",
-                             "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\n"
+                                                         "どのステージもクリアしていないものとして始めます。")
+                                 .arg(ProgressFileName)
+                                 .arg(read.error),
+                             GameName, MsgButtons::Ok, MsgIcon::Exclamation);
     }
     s.progress = read.progress;
     s.progressLevel = ProgressLevel::NotChecked;
@@ -59,17 +61,17 @@ void Game::startUp() {
 bool Game::prepareToClose() {
     bool closing = true;
     if (state_.editing) {
-        MsgResult answer = platform_.messageBox("終了します。\n保存しますか？", "Nerilo", MsgButtons::YesNoCancel,
-                                                MsgIcon::Question);
+        MsgResult answer = platform_.messageBox(NERILO_TEXT("messages", "終了します。\n保存しますか？"), GameName,
+                                                MsgButtons::YesNoCancel, MsgIcon::Question);
         if (answer == MsgResult::Cancel) closing = false;
         else if (answer == MsgResult::Yes) saveStage();
     }
     const std::string path = progressFilePath(programFolder());
-    std::string error = prepareFolderOf(path);
+    Text error = prepareFolderOf(path);
     if (error.empty()) error = writeProgressFile(path, state_.progress);
     if (!error.empty()) {
-        platform_.messageBox("進行状況を保存できませんでした。\n" + error, "Nerilo", MsgButtons::Ok,
-                             MsgIcon::Exclamation);
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1").arg(error), GameName,
+                             MsgButtons::Ok, MsgIcon::Exclamation);
     }
     updateUnlocks();
     return closing;

@@ -5,8 +5,10 @@
 #include <QMenuBar>
 #include <optional>
 
+#include "board/tile_names.h"
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
+#include "ui/engine_text.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
 
@@ -131,7 +133,7 @@ void MainWindow::buildPalettes(QWidget* area) {
         auto* entry = new ClickLabel(area);
         entry->setGeometry(px(480 * (k % 15)), px(k < 15 ? 7440 : 7920), px(480), px(480));
         entry->setPixmap(pictures.of(groundPicture(k)));
-        entry->setToolTip(q(groundTraits(static_cast<uint8_t>(k)).name));
+        entry->setToolTip(translated(groundName(static_cast<uint8_t>(k))));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
     }
@@ -139,7 +141,7 @@ void MainWindow::buildPalettes(QWidget* area) {
         auto* entry = new ClickLabel(area);
         entry->setGeometry(px(480 * k), px(8400), px(480), px(480));
         entry->setPixmap(pictures.of(blockPicture(k)));
-        entry->setToolTip(q(blockTraits(static_cast<uint8_t>(k)).name));
+        entry->setToolTip(translated(blockName(static_cast<uint8_t>(k))));
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
         blockPalette_[k] = entry;
@@ -238,7 +240,7 @@ void MainWindow::showText(QLabel* label, const QString& text) {
 
 // A label button: its own colour on black, grey while disabled.
 void MainWindow::showButton(ClickLabel* label, const ButtonView& view) {
-    showText(label, q(view.caption));
+    showText(label, translated(view.caption));
     if (label->isEnabled() != view.enabled) label->setEnabled(view.enabled);
     const QString style =
         QStringLiteral("color: %1; background: black;").arg(view.enabled ? colour(view.colour) : QStringLiteral("gray"));

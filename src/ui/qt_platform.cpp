@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "ui/clear_window.h"
+#include "ui/engine_text.h"
 #include "ui/ending_window.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
@@ -17,8 +18,8 @@ namespace {
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*" → Qt's "name (patterns);;name (patterns)".
-QString qtFilter(const std::string& filter) {
-    const QStringList parts = q(filter).split(QLatin1Char('|'));
+QString qtFilter(const Text& filter) {
+    const QStringList parts = translated(filter).split(QLatin1Char('|'));
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1] == QLatin1String("*.*") ? QStringLiteral("*") : parts[i + 1];
@@ -31,12 +32,12 @@ QString qtFilter(const std::string& filter) {
 
 QWidget* QtPlatform::parent() const { return window_; }
 
-MsgResult QtPlatform::messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
+MsgResult QtPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
     if (quiet_) return buttons == MsgButtons::YesNoCancel ? MsgResult::No : MsgResult::Ok;
     QMessageBox box(parent());
-    box.setWindowTitle(q(title));
+    box.setWindowTitle(translated(title));
     box.setTextFormat(Qt::PlainText);  // comments come from stage files: never markup
-    box.setText(q(text));
+    box.setText(translated(text));
     switch (icon) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
@@ -62,14 +63,15 @@ MsgResult QtPlatform::messageBox(const std::string& text, const std::string& tit
     }
 }
 
-std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
+std::string QtPlatform::inputBox(const Text& prompt, const Text& title, const std::string& defaultText) {
     bool ok = false;
-    QString text = QInputDialog::getText(parent(), q(title), q(prompt), QLineEdit::Normal, q(defaultText), &ok);
+    QString text =
+        QInputDialog::getText(parent(), translated(title), translated(prompt), QLineEdit::Normal, q(defaultText), &ok);
     return ok ? text.toStdString() : std::string();
 }
 
 std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent(), q(request.title));
+    QFileDialog dialog(parent(), translated(request.title));
     dialog.setNameFilter(qtFilter(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -119,7 +121,7 @@ void showThanks(QWidget* parent) {
     box.setWindowTitle(QStringLiteral("Nerilo"));
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
-    box.setText(QStringLiteral("     プログラム・絵\nNerilo 開発チーム\n遊んでくれてありがとう"));
+    box.setText(QCoreApplication::translate("ending", "     プログラム・絵\nNerilo 開発チーム\n遊んでくれてありがとう"));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }
