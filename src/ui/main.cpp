@@ -1,27 +1,20 @@
 // nerilo: the game in its window.
-//   nerilo                               play
+//   nerilo [--lang ja|en]                play (in the language chosen last, Japanese at first)
 //   nerilo --screenshot FILE [STAGE]     render the window to a PNG and quit
 //          [--keys LETTERS] [--edit]     (after playing key letters, or in edit mode)
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
+#include <cstdio>
 
 #include "board/game.h"
 #include "input/key_letters.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 
 namespace {
-
-void installJapanese(QApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(translator);
-}
 
 void centre(QWidget& window) {
     if (const QScreen* screen = window.screen()) {
@@ -57,7 +50,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nerilo"));
     QApplication::setApplicationVersion(QStringLiteral("1.1.0"));
-    installJapanese(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Nerilo, a tile puzzle game."));
@@ -68,9 +60,21 @@ int main(int argc, char** argv) {
     QCommandLineOption keys(QStringLiteral("keys"), QStringLiteral("Key letters to play before the screenshot."),
                             QStringLiteral("LETTERS"));
     QCommandLineOption edit(QStringLiteral("edit"), QStringLiteral("Show the editor in the screenshot."));
-    parser.addOptions({shot, keys, edit});
+    QCommandLineOption lang(QStringLiteral("lang"),
+                            QStringLiteral("The language for this run: ja (Japanese) or en (English); "
+                                           "by default the one chosen last in the menu, at first Japanese."),
+                            QStringLiteral("LANGUAGE"));
+    parser.addOptions({shot, keys, edit, lang});
     parser.addPositionalArgument(QStringLiteral("stage"), QStringLiteral("Stage file for the screenshot."));
     parser.process(app);
+
+    std::optional<nerilo::ui::Language> language = nerilo::ui::savedLanguage();
+    if (parser.isSet(lang)) language = nerilo::ui::languageNamed(parser.value(lang));
+    if (!language) {
+        std::fputs("nerilo: --lang takes ja or en\n", stderr);
+        return 2;
+    }
+    nerilo::ui::useLanguage(*language);
 
     nerilo::ui::MainWindow window;
     if (parser.isSet(shot)) {

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include "ui/click_label.h"
 #include "ui/engine_text.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/pictures.h"
 
 namespace nerilo::ui {
@@ -85,6 +87,7 @@ MainWindow::MainWindow() : game_(platform_) {
     buildPanel(area);
     buildPalettes(area);
     buildMenus();
+    retranslate();
 
     timer_.setInterval(100);
     // A modal window opened in the middle of a game command (the stage-clear
@@ -133,7 +136,6 @@ void MainWindow::buildPalettes(QWidget* area) {
         auto* entry = new ClickLabel(area);
         entry->setGeometry(px(480 * (k % 15)), px(k < 15 ? 7440 : 7920), px(480), px(480));
         entry->setPixmap(pictures.of(groundPicture(k)));
-        entry->setToolTip(translated(groundName(static_cast<uint8_t>(k))));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
     }
@@ -141,7 +143,6 @@ void MainWindow::buildPalettes(QWidget* area) {
         auto* entry = new ClickLabel(area);
         entry->setGeometry(px(480 * k), px(8400), px(480), px(480));
         entry->setPixmap(pictures.of(blockPicture(k)));
-        entry->setToolTip(translated(blockName(static_cast<uint8_t>(k))));
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
         blockPalette_[k] = entry;
@@ -156,9 +157,16 @@ void MainWindow::buildPalettes(QWidget* area) {
     connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.chooseEraser(); }); });
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+QMenu* MainWindow::addMenu(const char* caption) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    captions_.push_back({menu->menuAction(), caption});
+    return menu;
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                                 const std::function<void()>& call, MenuEntryView WindowView::*entry, bool checkable) {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(QString());
+    captions_.push_back({action, caption});
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     action->setCheckable(checkable);
@@ -168,33 +176,75 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 void MainWindow::buildMenus() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー(&M)"));
-    addCommand(menu, "start", QStringLiteral("開始(&K)"), Qt::Key_F1, [this] { game_.startRound(); }, &WindowView::start);
-    addCommand(menu, "retry", QStringLiteral("リトライ(&R)"), Qt::Key_F2, [this] { game_.retryRound(); }, &WindowView::retry);
-    addCommand(menu, "openStage", QStringLiteral("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); });
-    addCommand(menu, "startOver", QStringLiteral("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); });
+    QMenu* menu = addMenu(QT_TR_NOOP("メニュー(&M)"));
+    addCommand(menu, "start", QT_TR_NOOP("開始(&K)"), Qt::Key_F1, [this] { game_.startRound(); }, &WindowView::start);
+    addCommand(menu, "retry", QT_TR_NOOP("リトライ(&R)"), Qt::Key_F2, [this] { game_.retryRound(); }, &WindowView::retry);
+    addCommand(menu, "openStage", QT_TR_NOOP("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); });
+    addCommand(menu, "startOver", QT_TR_NOOP("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); });
     menu->addSeparator();
-    addCommand(menu, "quit", QStringLiteral("終了(&X)"), Qt::Key_F4, [this] { game_.quit(); });
+    addCommand(menu, "quit", QT_TR_NOOP("終了(&X)"), Qt::Key_F4, [this] { game_.quit(); });
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("設定(&O)"));
-    addCommand(options, "stepTry", QStringLiteral("歩数トライ(&T)"), Qt::Key_F5, [this] { game_.toggleStepTry(); }, &WindowView::stepTry, true);
-    addCommand(options, "blockMode", QStringLiteral("ブロックモード(&M)"), Qt::Key_F6, [this] { game_.toggleBlockMode(); }, &WindowView::blockMode, true);
-    addCommand(options, "superMode", QStringLiteral("スーパーモード(&N)"), Qt::Key_F7, [this] { game_.toggleSuperMode(); }, &WindowView::superMode, true);
+    QMenu* options = addMenu(QT_TR_NOOP("設定(&O)"));
+    addCommand(options, "stepTry", QT_TR_NOOP("歩数トライ(&T)"), Qt::Key_F5, [this] { game_.toggleStepTry(); }, &WindowView::stepTry, true);
+    addCommand(options, "blockMode", QT_TR_NOOP("ブロックモード(&M)"), Qt::Key_F6, [this] { game_.toggleBlockMode(); }, &WindowView::blockMode, true);
+    addCommand(options, "superMode", QT_TR_NOOP("スーパーモード(&N)"), Qt::Key_F7, [this] { game_.toggleSuperMode(); }, &WindowView::superMode, true);
     options->addSeparator();
-    addCommand(options, "editor", QStringLiteral("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
+    addCommand(options, "editor", QT_TR_NOOP("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
+    buildLanguageMenu(options);
 
-    QAction* comment = menuBar()->addAction(QStringLiteral("コメント(&C)"));
+    QAction* comment = menuBar()->addAction(QString());
+    captions_.push_back({comment, QT_TR_NOOP("コメント(&C)")});
     comment->setObjectName(QStringLiteral("comment"));
     connect(comment, &QAction::triggered, this, [this] { run([this] { game_.showComment(); }); });
 
-    editMenu_ = menuBar()->addMenu(QStringLiteral("エディトモード(&E)"));
+    editMenu_ = addMenu(QT_TR_NOOP("エディトモード(&E)"));
     editMenu_->menuAction()->setObjectName(QStringLiteral("editorMenu"));
-    addCommand(editMenu_, "newStage", QStringLiteral("新規(&N)"), {}, [this] { game_.newStage(); });
-    addCommand(editMenu_, "openInEditor", QStringLiteral("開く(&O)"), {}, [this] { game_.openStage(); });
-    addCommand(editMenu_, "saveStage", QStringLiteral("保存(&S)"), {}, [this] { game_.saveStage(); });
+    addCommand(editMenu_, "newStage", QT_TR_NOOP("新規(&N)"), {}, [this] { game_.newStage(); });
+    addCommand(editMenu_, "openInEditor", QT_TR_NOOP("開く(&O)"), {}, [this] { game_.openStage(); });
+    addCommand(editMenu_, "saveStage", QT_TR_NOOP("保存(&S)"), {}, [this] { game_.saveStage(); });
     editMenu_->addSeparator();
-    addCommand(editMenu_, "editStepTarget", QStringLiteral("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); });
-    addCommand(editMenu_, "editComment", QStringLiteral("コメント設定(&C)"), {}, [this] { game_.editComment(); });
+    addCommand(editMenu_, "editStepTarget", QT_TR_NOOP("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); });
+    addCommand(editMenu_, "editComment", QT_TR_NOOP("コメント設定(&C)"), {}, [this] { game_.editComment(); });
+}
+
+// Each language is named in itself, and the menu in both, so that a player who
+// reads only one of them finds the way back.
+void MainWindow::buildLanguageMenu(QMenu* options) {
+    QMenu* languages = options->addMenu(QStringLiteral("言語 / Language(&L)"));
+    languages->menuAction()->setObjectName(QStringLiteral("language"));
+    auto* group = new QActionGroup(languages);
+    const struct {
+        const char* name;
+        QString caption;
+        Language language;
+    } choices[] = {{"japanese", QStringLiteral("日本語"), Language::Japanese},
+                   {"english", QStringLiteral("English"), Language::English}};
+    for (const auto& choice : choices) {
+        QAction* action = languages->addAction(choice.caption);
+        action->setObjectName(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setActionGroup(group);
+        const Language language = choice.language;
+        connect(action, &QAction::triggered, this, [language] {
+            saveLanguage(language);
+            useLanguage(language);
+        });
+    }
+}
+
+void MainWindow::retranslate() {
+    for (const Caption& caption : captions_) caption.action->setText(tr(caption.source));
+    for (int k = 0; k < GroundCodeCount; ++k) groundPalette_[k]->setToolTip(translated(groundName(static_cast<uint8_t>(k))));
+    for (int k = 0; k < 8; ++k) blockPalette_[k]->setToolTip(translated(blockName(static_cast<uint8_t>(k))));
+    action(currentLanguage() == Language::English ? "english" : "japanese")->setChecked(true);
+    // The menu bar's height may change with its texts.
+    height_ = 0;
+    refresh();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the board, the panel beside it, the editor's palettes below
 // it and the menu bar. Every event goes to the game; afterwards the window
-// shows what the game state says (board/presentation.h).
+// shows what the game state says (board/presentation.h). Its texts are said in
+// the current language (ui/language.h), again whenever the language changes.
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -50,17 +51,23 @@ public:
     const QTimer& worldTimer() const { return timer_; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
+    void buildLanguageMenu(QMenu* options);
     void buildPanel(QWidget* area);
     void buildPalettes(QWidget* area);
+    // A menu of the menu bar; its caption is marked with QT_TR_NOOP and said by retranslate().
+    QMenu* addMenu(const char* caption);
     // A menu command; `entry` is the view's state of the entry, shown by refresh().
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+    QAction* addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                         const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
                         bool checkable = false);
+    // Says every text of the window in the current language.
+    void retranslate();
     void applyHeight(int units);
     void showText(QLabel* label, const QString& text);
     void showButton(ClickLabel* label, const ButtonView& view);
@@ -71,6 +78,11 @@ private:
         MenuEntryView WindowView::*entry;
     };
     std::vector<MenuBinding> menuBindings_;
+    struct Caption {
+        QAction* action;
+        const char* source;  // Japanese, as QT_TR_NOOP marked it
+    };
+    std::vector<Caption> captions_;
 
     QtPlatform platform_;
     Game game_;

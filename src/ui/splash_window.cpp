@@ -28,13 +28,21 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(0, px(240), width(), px(960));
 
-    auto* version = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(1).arg(1).arg(0), this);
-    version->setFont(gothicFont(9, true));
-    version->setStyleSheet(QStringLiteral("color: #ffffff;"));
-    version->setGeometry(px(1140), px(3180), px(1500), px(285));
+    version_ = new QLabel(this);
+    version_->setFont(gothicFont(9, true));
+    version_->setStyleSheet(QStringLiteral("color: #ffffff;"));
+    version_->setGeometry(px(1140), px(3180), px(1500), px(285));
+    retranslate();
 
-    for (QLabel* label : {logo, title, version}) label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QLabel* label : {logo, title, version_}) label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QTimer::singleShot(2000, this, &QDialog::accept);
+}
+
+void SplashWindow::retranslate() { version_->setText(tr("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(1).arg(1).arg(0)); }
+
+void SplashWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent*) { accept(); }

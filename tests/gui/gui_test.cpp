@@ -17,50 +17,17 @@
 #include "ui/main_window.h"
 #include "ui/pictures.h"
 #include "ui/splash_window.h"
+#include "window_helpers.h"
 
 using namespace nerilo;
 using nerilo::test::cell;
+using nerilo::test::choose;
+using nerilo::test::whenModalOpens;
+using nerilo::test::Window;
 using nerilo::test::TestGame;
 using nerilo::ui::MainWindow;
 
 namespace {
-
-// Runs `act` on the next modal window once it is open.
-void whenModalOpens(const std::function<void(QWidget*)>& act) {
-    QTimer::singleShot(20, [act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) act(modal);
-        else whenModalOpens(act);
-    });
-}
-
-// A window whose program folder is the test game's folder, with a stage loaded.
-struct Window {
-    explicit Window(TestGame& game, const std::string& stage = "stage1.txt") {
-        window.setProgramFolder(game.dir.path().string());
-        window.run([&] {
-            Game& f = window.game();
-            f.state().stagePath = game.stageFile(stage);
-            f.state().stageTitle = stage;
-            f.loadCurrentStage();
-            f.resetBlockPictures();
-            f.findPlayer();
-            f.state().inputLocked = true;
-        });
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-    MainWindow window;
-};
-
-// Types a path into Qt's own file dialog, as a player would, and accepts it.
-void choose(QFileDialog* dialog, const QString& path) {
-    dialog->setDirectory(QFileInfo(path).absolutePath());
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    QVERIFY(name);
-    name->setText(QFileInfo(path).fileName());
-    static_cast<QDialog*>(dialog)->accept();
-}
 
 QImage cellImage(MainWindow& window, int at) {
     const int pitch = ui::px(CellPitch);
