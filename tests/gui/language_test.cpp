@@ -16,6 +16,7 @@
 #include "board/stage_file.h"
 #include "ui/click_label.h"
 #include "ui/language.h"
+#include "ui/qt_platform.h"
 #include "ui/splash_window.h"
 #include "window_helpers.h"
 
@@ -222,6 +223,13 @@ private slots:
         QCOMPARE(version(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.1.0"));
         ui::useLanguage(Language::English);
         QCOMPARE(version(), QStringLiteral("Version 1.1.0"));
+    }
+
+    void theEndingsThanksAreSaidInTheChosenLanguage() {
+        const auto thanks = [] { ui::showThanks(nullptr); };
+        QVERIFY(boxOf(thanks, QMessageBox::Ok).text.endsWith(QStringLiteral("遊んでくれてありがとう")));
+        ui::useLanguage(Language::English);
+        QVERIFY(boxOf(thanks, QMessageBox::Ok).text.endsWith(QStringLiteral("Thank you for playing")));
     }
 
     // Japanese until a choice is made, whatever the system's locale; then the choice.
