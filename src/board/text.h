@@ -19,7 +19,7 @@ namespace nerilo {
 class Text {
 public:
     Text() = default;
-    Text(std::string context, std::string pattern) : context_(std::move(context)), pattern_(std::move(pattern)) {}
+    explicit Text(std::string context, std::string pattern) : context_(std::move(context)), pattern_(std::move(pattern)) {}
     // Words shown as they are in every language.
     static Text words(std::string words) { return Text({}, std::move(words)); }
 
