@@ -52,7 +52,7 @@ TEST(Hardening, KilledProgressWritesLeaveAWholeFile) {
     const std::string path = dir.file("data.nrl");
     Progress first{}, second{};
     second.fill(2);
-    ASSERT_EQ(writeProgressFile(path, first), "");
+    ASSERT_EQ(writeProgressFile(path, first), Text());
     const std::string firstText = formatProgress(first), secondText = formatProgress(second);
     std::mt19937 random(42);
     int writes = 0;

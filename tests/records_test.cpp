@@ -326,17 +326,17 @@ TEST(StageList, EveryNumberedStageWithItsStateRecordsAndTitle) {
     EXPECT_EQ(stageTitleOf(""), "");
     EXPECT_EQ(stageTitleOf("「unclosed"), "「unclosed");
 
-    EXPECT_EQ(tileViewOf(list[0], {}, false).state, "ファイルがありません");
-    EXPECT_EQ(tileViewOf(list[3], {}, false).state, "読み込めません");
+    EXPECT_EQ(tileViewOf(list[0], {}, false).state.japanese(), "ファイルがありません");
+    EXPECT_EQ(tileViewOf(list[3], {}, false).state.japanese(), "読み込めません");
     EXPECT_EQ(tileViewOf(list[3], {}, false).stateColour, Red);
     const StageTileView two = tileViewOf(list[1], {}, false);
     EXPECT_EQ(two.heading, "2 押してみよう");
-    EXPECT_EQ(two.state, "クリア");
-    EXPECT_EQ(two.records, "記録 3 / −");
-    EXPECT_EQ(tileViewOf(list[1], 2, false).records, "記録 3 / −　最短 2");
-    EXPECT_EQ(tileViewOf(list[1], {}, true).records, "記録 3 / −　最短 …");
-    EXPECT_EQ(tileViewOf(list[2], {}, false).state, "歩数トライでクリア");
-    EXPECT_EQ(tileViewOf(list[4], {}, false).state, "ファイルがありません");
+    EXPECT_EQ(two.state.japanese(), "クリア");
+    EXPECT_EQ(two.records.japanese(), "記録 3 / −");
+    EXPECT_EQ(tileViewOf(list[1], 2, false).records.japanese(), "記録 3 / −　最短 2");
+    EXPECT_EQ(tileViewOf(list[1], {}, true).records.japanese(), "記録 3 / −　最短 …");
+    EXPECT_EQ(tileViewOf(list[2], {}, false).state.japanese(), "歩数トライでクリア");
+    EXPECT_EQ(tileViewOf(list[4], {}, false).state.japanese(), "ファイルがありません");
 }
 
 }  // namespace

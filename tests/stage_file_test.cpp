@@ -102,7 +102,7 @@ TEST(StageFile, MalformedTextIsRefusedWithAReason) {
     for (const Case& c : cases) {
         StageRead read = parseStage(c.text);
         EXPECT_FALSE(read.ok()) << c.text.substr(0, 40);
-        EXPECT_NE(read.error.find(c.reasonPart), std::string::npos) << read.error;
+        EXPECT_NE(read.error.japanese().find(c.reasonPart), std::string::npos) << read.error;
     }
 }
 
@@ -130,8 +130,8 @@ TEST(StageFile, BlockCodesOutsideTheTableAreRefused) {
     text += ",,1";
     StageRead read = parseStage(text);
     EXPECT_FALSE(read.ok());
-    EXPECT_NE(read.error.find("ブロック"), std::string::npos);
-    EXPECT_NE(read.error.find("1行4列"), std::string::npos);
+    EXPECT_NE(read.error.japanese().find("ブロック"), std::string::npos);
+    EXPECT_NE(read.error.japanese().find("1行4列"), std::string::npos);
 }
 
 TEST(StageFile, CodePage932KeepsBackslashTrailBytesAndVendorExtensions) {
@@ -231,7 +231,7 @@ TEST(StageFile, DirectoriesPipesAndHugeFilesAreRefusedWithoutReadingThem) {
     }
     StageRead read = readStageFile(huge);
     EXPECT_FALSE(read.ok());
-    EXPECT_NE(read.error.find("大きすぎ"), std::string::npos);
+    EXPECT_NE(read.error.japanese().find("大きすぎ"), std::string::npos);
 }
 
 TEST(StageFile, OpenInEditModeLeavesStartAndRetryDisabled) {
@@ -249,9 +249,9 @@ TEST(StageFile, OpenDialogStartsInTheStageFolderWithItsFilter) {
     TestGame game;
     game.engine.openStage();
     ASSERT_EQ(game.platform.dialogs.size(), 1u);
-    EXPECT_EQ(game.platform.dialogs[0].title, "開く");
+    EXPECT_EQ(game.platform.dialogs[0].title.japanese(), "開く");
     EXPECT_EQ(game.platform.dialogs[0].initialFolder, game.dir.path().string() + "/stage");
-    EXPECT_EQ(game.platform.dialogs[0].filter, "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*");
+    EXPECT_EQ(game.platform.dialogs[0].filter.japanese(), "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*");
     EXPECT_TRUE(game.platform.messages.empty());
 }
 

@@ -8,21 +8,30 @@
 
 namespace nerilo {
 namespace {
-// The common causes in Japanese, anything else as the system names it.
-std::string systemError(const char* what) {
-    std::string cause;
-    switch (errno) {
-    case ENOENT: cause = "ファイルまたはフォルダーがありません"; break;
+// Made before any call can fail: making a text allocates, which may change errno.
+const Text CannotOpen = NERILO_TEXT("files", "ファイルを開けません。");
+const Text CannotRead = NERILO_TEXT("files", "ファイルを読めません。");
+const Text CannotMakeTemporary = NERILO_TEXT("files", "書き込み用の一時ファイルを作れません。");
+const Text CannotWrite = NERILO_TEXT("files", "ファイルに書き込めません。");
+const Text CannotSetMode = NERILO_TEXT("files", "ファイルの属性を設定できません。");
+const Text CannotReplace = NERILO_TEXT("files", "ファイルを置き換えられません。");
+
+// The common causes in the player's words, anything else as the system names it.
+Text systemError(const Text& what) {
+    const int code = errno;
+    Text cause;
+    switch (code) {
+    case ENOENT: cause = NERILO_TEXT("files", "ファイルまたはフォルダーがありません"); break;
     case EACCES:
-    case EPERM: cause = "権限がありません"; break;
-    case EROFS: cause = "読み取り専用の場所です"; break;
+    case EPERM: cause = NERILO_TEXT("files", "権限がありません"); break;
+    case EROFS: cause = NERILO_TEXT("files", "読み取り専用の場所です"); break;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: cause = "ディスクの空きが足りません"; break;
-    case EISDIR: cause = "フォルダーです"; break;
-    default: cause = std::strerror(errno); break;
+    case EFBIG: cause = NERILO_TEXT("files", "ディスクの空きが足りません"); break;
+    case EISDIR: cause = NERILO_TEXT("files", "フォルダーです"); break;
+    default: cause = Text::words(std::strerror(code)); break;
     }
-    return std::string(what) + "（" + cause + "）";
+    return NERILO_TEXT("files", "%1（%2）").arg(what).arg(cause);
 }
 }  // namespace
 
@@ -32,14 +41,14 @@ FileBytes readWholeFile(const std::string& path, long long maxBytes) {
     // instead of waiting for a writer; regular files read as usual.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        result.error = systemError("ファイルを開けません。");
+        result.error = systemError(CannotOpen);
         return result;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        result.error = "通常のファイルではありません。";
+        result.error = NERILO_TEXT("files", "通常のファイルではありません。");
     } else if (info.st_size > maxBytes) {
-        result.error = "ファイルが大きすぎます。";
+        result.error = NERILO_TEXT("files", "ファイルが大きすぎます。");
     } else {
         // Room for the file as it is and one byte more, to notice a file that
         // grows while it is read.
@@ -50,13 +59,13 @@ FileBytes readWholeFile(const std::string& path, long long maxBytes) {
             ssize_t n = ::read(fd, result.bytes.data() + total, result.bytes.size() - total);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) {
-                result.error = systemError("ファイルを読めません。");
+                result.error = systemError(CannotRead);
                 break;
             }
             if (n == 0) break;
             total += static_cast<size_t>(n);
         }
-        if (result.ok() && total > size) result.error = "ファイルが読み込み中に変わりました。";
+        if (result.ok() && total > size) result.error = NERILO_TEXT("files", "ファイルが読み込み中に変わりました。");
         result.bytes.resize(total);
     }
     ::close(fd);
@@ -64,25 +73,25 @@ FileBytes readWholeFile(const std::string& path, long long maxBytes) {
     return result;
 }
 
-std::string writeFileAtomically(const std::string& path, const std::string& bytes) {
+Text writeFileAtomically(const std::string& path, const std::string& bytes) {
     std::string temp = path + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
-    if (fd < 0) return systemError("書き込み用の一時ファイルを作れません。");
+    if (fd < 0) return systemError(CannotMakeTemporary);
     size_t written = 0;
-    std::string error;
+    Text error;
     while (written < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            error = systemError("ファイルに書き込めません。");
+            error = systemError(CannotWrite);
             break;
         }
         written += static_cast<size_t>(n);
     }
-    if (error.empty() && ::fchmod(fd, 0644) != 0) error = systemError("ファイルの属性を設定できません。");
-    if (error.empty() && ::fsync(fd) != 0) error = systemError("ファイルに書き込めません。");
-    if (::close(fd) != 0 && error.empty()) error = systemError("ファイルに書き込めません。");
-    if (error.empty() && ::rename(temp.c_str(), path.c_str()) != 0) error = systemError("ファイルを置き換えられません。");
+    if (error.empty() && ::fchmod(fd, 0644) != 0) error = systemError(CannotSetMode);
+    if (error.empty() && ::fsync(fd) != 0) error = systemError(CannotWrite);
+    if (::close(fd) != 0 && error.empty()) error = systemError(CannotWrite);
+    if (error.empty() && ::rename(temp.c_str(), path.c_str()) != 0) error = systemError(CannotReplace);
     if (!error.empty()) ::unlink(temp.c_str());
     return error;
 }

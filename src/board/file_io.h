@@ -2,11 +2,13 @@
 // Whole-file reading with a size limit, and atomic replacement of a file.
 #include <string>
 
+#include "board/text.h"
+
 namespace nerilo {
 
 struct FileBytes {
     std::string bytes;
-    std::string error;  // empty on success; in Japanese
+    Text error;  // empty on success
     bool ok() const { return error.empty(); }
 };
 
@@ -15,8 +17,8 @@ FileBytes readWholeFile(const std::string& path, long long maxBytes);
 
 // Replaces path with bytes through a temporary file in the same folder and a
 // rename, so a crash or a full disk leaves the old file or the new one, never
-// half of one. Returns an error in Japanese, or empty text.
-std::string writeFileAtomically(const std::string& path, const std::string& bytes);
+// half of one. Returns the error, or empty text.
+Text writeFileAtomically(const std::string& path, const std::string& bytes);
 
 // The name of a path without its folder.
 std::string fileTitle(const std::string& path);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "board/text.h"
+
 namespace nerilo {
 
 enum class MsgButtons { Ok, OkCancel, YesNoCancel };
@@ -20,11 +22,14 @@ constexpr Rgb Yellow{255, 255, 0};
 constexpr Rgb Red{255, 0, 0};
 constexpr Rgb Green{0, 255, 0};
 
+// The title of the game's message boxes, the same in every language.
+inline const Text GameName = Text::words("Nerilo");
+
 struct FileDialogRequest {
-    std::string title;
+    Text title;
     std::string initialFolder;  // empty: wherever the dialog was last
     std::string fileName;       // what the file-name field starts with
-    std::string filter;         // "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*"
+    Text filter;                // "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*"
 };
 
 struct FileChoice {
@@ -42,11 +47,9 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    virtual MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                                 MsgIcon icon) = 0;
+    virtual MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) = 0;
     // Returns the typed text, or empty text on Cancel.
-    virtual std::string inputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultText) = 0;
+    virtual std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) = 0;
     virtual std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) = 0;
 

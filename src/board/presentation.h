@@ -1,12 +1,14 @@
 #pragma once
 // What the window shows of a game: captions, colours, enabled and checked
 // states and the window's height, all derived from the game state. The window
-// and nerilo-sim both read them here, so a caption has one spelling.
+// and nerilo-sim both read them here, so a caption has one spelling; the
+// captions are Japanese texts, which the window translates as it shows them.
 #include <string>
 #include <vector>
 
 #include "board/game_state.h"
 #include "board/platform.h"
+#include "board/text.h"
 
 namespace nerilo {
 
@@ -15,7 +17,7 @@ constexpr int PlayingHeight = 7900;
 constexpr int EditingHeight = 9600;
 
 struct ButtonView {
-    std::string caption;
+    Text caption;
     bool enabled = true;
     Rgb colour = White;
 };
@@ -29,15 +31,15 @@ constexpr Rgb Silver{192, 192, 192};
 
 // The panel's word on the state of the game, and the keys that help there.
 struct StatusView {
-    std::string headline;
+    Text headline;
     Rgb colour = White;
-    std::vector<std::string> hints;  // one line each
+    std::vector<Text> hints;  // one line each
     friend bool operator==(const StatusView&, const StatusView&) = default;
 };
 
 struct WindowView {
     std::string stepsLeft;
-    std::string stepsLeftTip;
+    Text stepsLeftTip;
     std::string stageTitle;
     std::string keysHeld;
     ButtonView roundButton, openButton, commentButton, stepTryButton, layerButton;
@@ -50,11 +52,11 @@ struct WindowView {
     int height = PlayingHeight;
 };
 
-std::string roundCommandCaption(RoundCommand command);
-std::string paintLayerCaption(PaintLayer layer);
+Text roundCommandCaption(RoundCommand command);
+Text paintLayerCaption(PaintLayer layer);
 
 // Every key that helps after a lost game, one line each.
-std::vector<std::string> keysAfterALoss();
+std::vector<Text> keysAfterALoss();
 StatusView statusOf(const GameState& state);
 
 // Whether there is something to undo and to redo: the history is kept beside

@@ -29,15 +29,17 @@ ProgressRead parseProgress(std::string_view text) {
     std::string field;
     for (size_t i = 0; i < result.progress.size(); ++i) {
         if (reader.next(field) != FieldReader::Status::Field) {
-            result.error = "記録が " + std::to_string(i) + " 面分しかありません。";
+            result.error = NERILO_TEXT("files", "記録が %1 面分しかありません。").arg(std::to_string(i));
             break;
         }
         if (!isWholeByte(field, result.progress[i])) {
-            result.error = "ステージ " + std::to_string(i + 1) + " の記録「" + field + "」が 0 から 255 の数ではありません。";
+            result.error = NERILO_TEXT("files", "ステージ %1 の記録「%2」が 0 から 255 の数ではありません。")
+                               .arg(std::to_string(i + 1))
+                               .arg(field);
             break;
         }
     }
-    if (result.ok() && !reader.atEnd()) result.error = "記録が 30 面分より多くあります。";
+    if (result.ok() && !reader.atEnd()) result.error = NERILO_TEXT("files", "記録が 30 面分より多くあります。");
     if (!result.ok()) result.progress = {};
     return result;
 }
@@ -67,7 +69,7 @@ std::string formatProgress(const Progress& progress) {
     return out + "\r\n";
 }
 
-std::string writeProgressFile(const std::string& path, const Progress& progress) {
+Text writeProgressFile(const std::string& path, const Progress& progress) {
     return writeFileAtomically(path, formatProgress(progress));
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "board/text.h"
+
 namespace nerilo {
 
 constexpr const char* ProgressFileName = "data.nrl";
@@ -14,14 +16,14 @@ using Progress = std::array<uint8_t, 30>;
 struct ProgressRead {
     Progress progress{};
     bool missing = false;  // no file: a new player
-    std::string error;     // a damaged file, in Japanese; progress is then all zeros
+    Text error;            // a damaged file; progress is then all zeros
     bool ok() const { return error.empty(); }
 };
 
 ProgressRead parseProgress(std::string_view text);
 ProgressRead readProgressFile(const std::string& path);
 std::string formatProgress(const Progress& progress);
-// Returns an error in Japanese, or empty text.
-std::string writeProgressFile(const std::string& path, const Progress& progress);
+// Returns the error, or empty text.
+Text writeProgressFile(const std::string& path, const Progress& progress);
 
 }  // namespace nerilo

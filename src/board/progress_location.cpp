@@ -23,10 +23,10 @@ std::string dataFilePath(const std::string& programFolder, const std::string& na
     return base + "/Nerilo/" + name;
 }
 
-std::string prepareFolderOf(const std::string& path) {
+Text prepareFolderOf(const std::string& path) {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-    return error ? "フォルダーを作れません（" + error.message() + "）。" : std::string();
+    return error ? NERILO_TEXT("files", "フォルダーを作れません（%1）。").arg(error.message()) : Text();
 }
 
 }  // namespace nerilo

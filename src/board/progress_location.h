@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "board/text.h"
+
 namespace nerilo {
 
 // Where "data.nrl" lives: beside the program when its folder is writable, as
@@ -10,7 +12,7 @@ std::string progressFilePath(const std::string& programFolder);
 // Where another file of the player's lives: in the same folder as "data.nrl".
 std::string dataFilePath(const std::string& programFolder, const std::string& name);
 
-// Creates the folder that will hold path, if it is missing. Returns an error in Japanese, or empty text.
-std::string prepareFolderOf(const std::string& path);
+// Creates the folder that will hold path, if it is missing. Returns the error, or empty text.
+Text prepareFolderOf(const std::string& path);
 
 }  // namespace nerilo

@@ -5,7 +5,7 @@
 
 namespace nerilo {
 namespace {
-constexpr const char* StageFilter = "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*";
+Text stageFilter() { return NERILO_TEXT("messages", "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*"); }
 }
 
 // Reads a whole stage file into a separate value; the board changes only when
@@ -13,8 +13,9 @@ constexpr const char* StageFilter = "テキストファイル(*.txt)|*.txt|全�
 bool Game::readStage(const std::string& path, Stage& stage) {
     StageRead read = readStageFile(path);
     if (!read.ok()) {
-        platform_.messageBox("ステージファイル「" + fileTitle(path) + "」を読み込めません。\n" + read.error, "Nerilo",
-                             MsgButtons::Ok, MsgIcon::Exclamation);
+        platform_.messageBox(
+            NERILO_TEXT("messages", "ステージファイル「%1」を読み込めません。\n%2").arg(fileTitle(path)).arg(read.error),
+            GameName, MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     stage = std::move(read.stage);
@@ -45,7 +46,7 @@ bool Game::loadCurrentStage() {
 
 void Game::openStage() {
     std::optional<FileChoice> choice =
-        platform_.openFileDialog({"開く", programFolder() + "stage", fileDialogName_, StageFilter});
+        platform_.openFileDialog({NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()});
     if (!choice) return;
     fileDialogName_ = choice->path;
     if (choice->title.empty()) return;
@@ -78,7 +79,7 @@ void Game::enterLoadedState(const std::string& path, const std::string& title, c
 
 void Game::saveStage() {
     std::optional<FileChoice> choice =
-        platform_.saveFileDialog({"保存", programFolder() + "stage", fileDialogName_, StageFilter});
+        platform_.saveFileDialog({NERILO_TEXT("messages", "保存"), programFolder() + "stage", fileDialogName_, stageFilter()});
     if (!choice) return;
     fileDialogName_ = choice->path;
     if (choice->title.empty()) return;
@@ -91,15 +92,19 @@ void Game::saveStage() {
     }
     stage.comment = state_.comment;
     stage.stepTarget = state_.stepsLeft;
-    std::string error = writeStageFile(choice->path, stage);
+    Text error = writeStageFile(choice->path, stage);
     if (!error.empty()) {
-        platform_.messageBox("ステージファイル「" + choice->title + "」を保存できません。\n" + error, "Nerilo",
-                             MsgButtons::Ok, MsgIcon::Exclamation);
+        platform_.messageBox(
+            NERILO_TEXT("messages", "ステージファイル「%1」を保存できません。\n%2").arg(choice->title).arg(error),
+            GameName, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     state_.stagePath = choice->path;
 }
 
-void Game::showComment() { platform_.messageBox(state_.comment, "Nerilo", MsgButtons::Ok, MsgIcon::Information); }
+// A shipped stage's comment is said in the player's language; any other comment as written.
+void Game::showComment() {
+    platform_.messageBox(Text(StageCommentContext, state_.comment), GameName, MsgButtons::Ok, MsgIcon::Information);
+}
 
 }  // namespace nerilo

@@ -9,9 +9,9 @@
 namespace nerilo {
 namespace {
 
-std::string cellName(int field) {
+Text cellName(int field) {
     int cell = field % CellCount;
-    return std::to_string(rowOf(cell) + 1) + "行" + std::to_string(columnOf(cell) + 1) + "列";
+    return NERILO_TEXT("files", "%1行%2列").arg(std::to_string(rowOf(cell) + 1)).arg(std::to_string(columnOf(cell) + 1));
 }
 
 // A grid code: the leading number of the field, which must be a whole code of the table.
@@ -54,22 +54,27 @@ StageRead parseStage(std::string_view text) {
     for (int i = 0; i < StageFieldCount; ++i) {
         FieldReader::Status status = reader.next(field);
         if (status == FieldReader::Status::UnclosedQuote) {
-            result.error = "引用符 \" が閉じていません（" + std::to_string(i + 1) + " 番目の項目）。";
+            result.error = NERILO_TEXT("files", "引用符 \" が閉じていません（%1 番目の項目）。").arg(std::to_string(i + 1));
             return result;
         }
         if (status == FieldReader::Status::End) {
-            result.error = "ファイルが途中で終わっています（項目が " + std::to_string(i) + " 個しかありません。" +
-                           std::to_string(StageFieldCount) + " 個必要です）。";
+            result.error = NERILO_TEXT("files", "ファイルが途中で終わっています（項目が %1 個しかありません。%2 個必要です）。")
+                               .arg(std::to_string(i))
+                               .arg(std::to_string(StageFieldCount));
             return result;
         }
         if (i < CellCount) {
             if (!gridCode(field, GroundCodeCount, result.stage.ground[i])) {
-                result.error = "地形のコード「" + field + "」（" + cellName(i) + "）は 0 から 29 の範囲にありません。";
+                result.error = NERILO_TEXT("files", "地形のコード「%1」（%2）は 0 から 29 の範囲にありません。")
+                                   .arg(field)
+                                   .arg(cellName(i));
                 return result;
             }
         } else if (i < 2 * CellCount) {
             if (!gridCode(field, BlockCodeCount, result.stage.blocks[i - CellCount])) {
-                result.error = "ブロックのコード「" + field + "」（" + cellName(i) + "）は 0 から 8 の範囲にありません。";
+                result.error = NERILO_TEXT("files", "ブロックのコード「%1」（%2）は 0 から 8 の範囲にありません。")
+                                   .arg(field)
+                                   .arg(cellName(i));
                 return result;
             }
         } else if (i == 2 * CellCount) {
@@ -77,14 +82,15 @@ StageRead parseStage(std::string_view text) {
         } else {
             double target = leadingNumber(field);
             if (!(std::fabs(target) <= 99999999) || target != std::floor(target)) {
-                result.error = "目標歩数「" + field + "」が正しくありません。";
+                result.error = NERILO_TEXT("files", "目標歩数「%1」が正しくありません。").arg(field);
                 return result;
             }
             result.stage.stepTarget = static_cast<long long>(target);
         }
     }
     if (!reader.atEnd()) {
-        result.error = "目標歩数のあとに余分な項目があります（" + std::to_string(StageFieldCount) + " 個を超えています）。";
+        result.error = NERILO_TEXT("files", "目標歩数のあとに余分な項目があります（%1 個を超えています）。")
+                           .arg(std::to_string(StageFieldCount));
     }
     return result;
 }
@@ -92,11 +98,11 @@ StageRead parseStage(std::string_view text) {
 StageRead parseStageBytes(std::string_view bytes) {
     StageRead result;
     if (bytes.find('\0') != std::string_view::npos) {
-        result.error = "テキストファイルではありません。";
+        result.error = NERILO_TEXT("files", "テキストファイルではありません。");
         return result;
     }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        result.error = "UTF-8 で保存されたファイルです。Shift_JIS（CP932）で保存してください。";
+        result.error = NERILO_TEXT("files", "UTF-8 で保存されたファイルです。Shift_JIS（CP932）で保存してください。");
         return result;
     }
     Conversion text = cp932ToUtf8(bytes);
@@ -135,9 +141,9 @@ std::string formatStage(const Stage& stage) {
     return out;
 }
 
-std::string writeStageFile(const std::string& path, const Stage& stage) {
+Text writeStageFile(const std::string& path, const Stage& stage) {
     Conversion bytes = utf8ToCp932(formatStage(stage));
-    if (!bytes.ok()) return "コメントに" + bytes.error;
+    if (!bytes.ok()) return NERILO_TEXT("files", "コメントに%1").arg(bytes.error);
     return writeFileAtomically(path, bytes.text);
 }
 

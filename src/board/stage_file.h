@@ -9,12 +9,16 @@
 #include <string_view>
 
 #include "board/codes.h"
+#include "board/text.h"
 
 namespace nerilo {
 
 constexpr int StageFieldCount = 2 * CellCount + 2;
 // A stage file of the format is a few kilobytes; anything far larger is not one.
 constexpr long long MaxStageFileBytes = 1 << 20;
+// The translation context of the shipped stages' comments: the comment's own
+// text is the key, so a changed or new comment shows as written.
+constexpr const char* StageCommentContext = "stage comments";
 
 struct Stage {
     std::array<uint8_t, CellCount> ground{};
@@ -25,7 +29,7 @@ struct Stage {
 
 struct StageRead {
     Stage stage;
-    std::string error;  // empty on success; the problem, in Japanese
+    Text error;  // empty on success; the problem
     bool ok() const { return error.empty(); }
 };
 
@@ -38,8 +42,8 @@ StageRead readStageFile(const std::string& path);
 
 // The file's text as the writer lays it out (UTF-8, quoted fields, CR LF).
 std::string formatStage(const Stage& stage);
-// Writes a stage file; returns an error in Japanese, or empty text.
-std::string writeStageFile(const std::string& path, const Stage& stage);
+// Writes a stage file; returns the error, or empty text.
+Text writeStageFile(const std::string& path, const Stage& stage);
 
 // What a stage plays like, in 64 bits: its board and step target, not its
 // comment, so records survive a reworded comment but not a changed board.

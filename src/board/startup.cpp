@@ -38,9 +38,11 @@ void Game::startUp() {
 
     ProgressRead read = readProgressFile(progressFilePath(programFolder()));
     if (!read.ok()) {
-        platform_.messageBox("進行状況のファイル「" + std::string(ProgressFileName) + "」が壊れています。\n" + read.error +
-                                 "\nどのステージもクリアしていないものとして始めます。",
-                             "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\n"
+                                                         "どのステージもクリアしていないものとして始めます。")
+                                 .arg(ProgressFileName)
+                                 .arg(read.error),
+                             GameName, MsgButtons::Ok, MsgIcon::Exclamation);
     }
     s.progress = read.progress;
     s.progressLevel = ProgressLevel::NotChecked;
@@ -62,18 +64,20 @@ void Game::startUp() {
 // and a damaged file is reported only the first time.
 void Game::openRecords() {
     if (records_.isOpen()) return;
-    const std::string error = records_.open(dataFilePath(programFolder(), RecordsFileName));
+    const Text error = records_.open(dataFilePath(programFolder(), RecordsFileName));
     if (error.empty()) return;
-    platform_.messageBox("記録のファイル「" + std::string(RecordsFileName) + "」が壊れています。\n" + error +
-                             "\n記録がないものとして始めます。次に記録を作ったときに、このファイルを書き直します。",
-                         "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
+    platform_.messageBox(NERILO_TEXT("messages", "記録のファイル「%1」が壊れています。\n%2\n記録がないものとして始めます。"
+                                                 "次に記録を作ったときに、このファイルを書き直します。")
+                             .arg(std::string(RecordsFileName))
+                             .arg(error),
+                         GameName, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 bool Game::prepareToClose() {
     bool closing = true;
     if (state_.editing) {
-        MsgResult answer = platform_.messageBox("終了します。\n保存しますか？", "Nerilo", MsgButtons::YesNoCancel,
-                                                MsgIcon::Question);
+        MsgResult answer = platform_.messageBox(NERILO_TEXT("messages", "終了します。\n保存しますか？"), GameName,
+                                                MsgButtons::YesNoCancel, MsgIcon::Question);
         if (answer == MsgResult::Cancel) closing = false;
         else if (answer == MsgResult::Yes) saveStage();
     }
@@ -87,11 +91,11 @@ bool Game::prepareToClose() {
 void Game::writeProgress() {
     if (!platform_.keepsProgressFile()) return;
     const std::string path = progressFilePath(programFolder());
-    std::string error = prepareFolderOf(path);
+    Text error = prepareFolderOf(path);
     if (error.empty()) error = writeProgressFile(path, state_.progress);
     if (!error.empty()) {
-        platform_.messageBox("進行状況を保存できませんでした。\n" + error, "Nerilo", MsgButtons::Ok,
-                             MsgIcon::Exclamation);
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1").arg(error), GameName,
+                             MsgButtons::Ok, MsgIcon::Exclamation);
     }
 }
 

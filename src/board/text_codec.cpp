@@ -8,12 +8,12 @@ namespace {
 
 // glibc's "SHIFT_JIS" maps 0x5C and 0x7E to the yen sign and overline and rejects
 // the NEC and IBM extensions; "CP932" is the code page the files are written in.
-Conversion convert(std::string_view input, const char* to, const char* from, const char* invalidMessage,
-                   const char* truncatedMessage) {
+Conversion convert(std::string_view input, const char* to, const char* from, const Text& invalidMessage,
+                   const Text& truncatedMessage) {
     Conversion result;
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
-        result.error = "文字コードの変換が使えません。";
+        result.error = NERILO_TEXT("files", "文字コードの変換が使えません。");
         return result;
     }
     std::string out(input.size() * 4 + 16, '\0');
@@ -38,13 +38,13 @@ Conversion convert(std::string_view input, const char* to, const char* from, con
 }  // namespace
 
 Conversion cp932ToUtf8(std::string_view bytes) {
-    return convert(bytes, "UTF-8", "CP932", "Shift_JIS として正しくないバイトがあります。",
-                   "最後の文字が途中で切れています。");
+    return convert(bytes, "UTF-8", "CP932", NERILO_TEXT("files", "Shift_JIS として正しくないバイトがあります。"),
+                   NERILO_TEXT("files", "最後の文字が途中で切れています。"));
 }
 
 Conversion utf8ToCp932(std::string_view text) {
-    return convert(text, "CP932", "UTF-8", "Shift_JIS で表せない文字が含まれています。",
-                   "UTF-8 の文字が途中で切れています。");
+    return convert(text, "CP932", "UTF-8", NERILO_TEXT("files", "Shift_JIS で表せない文字が含まれています。"),
+                   NERILO_TEXT("files", "UTF-8 の文字が途中で切れています。"));
 }
 
 }  // namespace nerilo

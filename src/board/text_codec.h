@@ -3,11 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "board/text.h"
+
 namespace nerilo {
 
 struct Conversion {
     std::string text;
-    std::string error;  // empty on success; a Japanese description otherwise
+    Text error;  // empty on success
     bool ok() const { return error.empty(); }
 };
 

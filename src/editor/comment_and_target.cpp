@@ -8,13 +8,14 @@
 namespace nerilo {
 
 void Game::editComment() {
-    std::string text = platform_.inputBox("コメントを入力してください", "Nerilo(コメント設定)", state_.comment);
+    std::string text = platform_.inputBox(NERILO_TEXT("messages", "コメントを入力してください"),
+                                          NERILO_TEXT("messages", "Nerilo(コメント設定)"), state_.comment);
     if (text.empty()) return;
     // Refused here rather than at Save, so the author can still fix it.
     Conversion encoded = utf8ToCp932(text);
     if (!encoded.ok()) {
-        platform_.messageBox("このコメントは保存できません。\n" + encoded.error, "Nerilo", MsgButtons::Ok,
-                             MsgIcon::Exclamation);
+        platform_.messageBox(NERILO_TEXT("messages", "このコメントは保存できません。\n%1").arg(encoded.error), GameName,
+                             MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     state_.comment = text;
@@ -24,11 +25,13 @@ void Game::editComment() {
 // number (0 when it has none), a negative one included.
 void Game::editStepTarget() {
     std::string text =
-        platform_.inputBox("目標歩数を決めてください", "Nerilo(タイマー設定)", decimalText(state_.stepsLeft));
+        platform_.inputBox(NERILO_TEXT("messages", "目標歩数を決めてください"), NERILO_TEXT("messages", "Nerilo(タイマー設定)"),
+                           decimalText(state_.stepsLeft));
     if (text.empty() || text == "0") return;
     double value = std::trunc(leadingNumber(text));
     if (!(std::fabs(value) <= 99999999)) {
-        platform_.messageBox("目標歩数が大きすぎます。", "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
+        platform_.messageBox(NERILO_TEXT("messages", "目標歩数が大きすぎます。"), GameName, MsgButtons::Ok,
+                             MsgIcon::Exclamation);
         return;
     }
     state_.stepTarget = static_cast<int32_t>(value);

@@ -20,8 +20,8 @@ void Game::toggleEditor() {
         return;
     }
 
-    MsgResult answer = platform_.messageBox("エディトモードを終了します。\n保存しますか？", "Nerilo",
-                                            MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+    MsgResult answer = platform_.messageBox(NERILO_TEXT("messages", "エディトモードを終了します。\n保存しますか？"),
+                                            GameName, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
     if (answer != MsgResult::Yes && answer != MsgResult::No) {
         s.editing = true;
         return;
@@ -37,8 +37,9 @@ void Game::toggleEditor() {
 }
 
 void Game::newStage() {
-    MsgResult answer = platform_.messageBox("クリアします。\n保存をしていない場合はキャンセルを押してください", "Nerilo",
-                                            MsgButtons::OkCancel, MsgIcon::Exclamation);
+    MsgResult answer =
+        platform_.messageBox(NERILO_TEXT("messages", "クリアします。\n保存をしていない場合はキャンセルを押してください"),
+                             GameName, MsgButtons::OkCancel, MsgIcon::Exclamation);
     if (answer != MsgResult::Ok) return;
     GameState& s = state_;
     for (int i = 0; i < CellCount; ++i) {

@@ -10,7 +10,8 @@ void Game::toggleStepTry() {
     if (s.awaitingFirstKey || s.inputLocked || s.stepTry) {
         s.stepTry = !s.stepTry;
     } else {
-        platform_.messageBox("ゲーム中には切り替えられません。", "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
+        platform_.messageBox(NERILO_TEXT("messages", "ゲーム中には切り替えられません。"), GameName, MsgButtons::Ok,
+                             MsgIcon::Exclamation);
     }
 }
 

@@ -13,9 +13,10 @@ void Game::recordClear() {
     const int n = numberedStageAt(programFolder(), s.stagePath);
     if (n == 0) return;
     if (!records_.offer(n, s.stageFingerprint, s.stepTry, history_.path() + 'Z')) return;
-    const std::string error = records_.save();
+    const Text error = records_.save();
     if (!error.empty()) {
-        platform_.messageBox("記録を保存できませんでした。\n" + error, "Nerilo", MsgButtons::Ok, MsgIcon::Exclamation);
+        platform_.messageBox(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1").arg(error), GameName, MsgButtons::Ok,
+                             MsgIcon::Exclamation);
     }
 }
 

@@ -7,7 +7,7 @@ namespace {
 const std::string NoClear;
 }
 
-std::string RecordBook::open(const std::string& path) {
+Text RecordBook::open(const std::string& path) {
     path_ = path;
     RecordsRead read = readRecordsFile(path);
     records_ = read.records;
@@ -31,9 +31,9 @@ bool RecordBook::offer(int n, uint64_t fingerprint, bool stepTry, const std::str
     return true;
 }
 
-std::string RecordBook::save() const {
+Text RecordBook::save() const {
     if (!isOpen()) return {};
-    std::string error = prepareFolderOf(path_);
+    Text error = prepareFolderOf(path_);
     if (error.empty()) error = writeRecordsFile(path_, records_);
     return error;
 }

@@ -12,7 +12,7 @@ public:
     // Reads the records file at path, where every new record is written from
     // now on. Returns the reader's error for a damaged file, which is left as
     // it is and counts as empty until a new record replaces it.
-    std::string open(const std::string& path);
+    Text open(const std::string& path);
     bool isOpen() const { return !path_.empty(); }
 
     const Records& records() const { return records_; }
@@ -23,7 +23,7 @@ public:
     // stage as it is now); returns whether it was kept.
     bool offer(int n, uint64_t fingerprint, bool stepTry, const std::string& keys);
     // Writes the records file when the book is open. Returns an error in Japanese, or empty text.
-    std::string save() const;
+    Text save() const;
 
 private:
     Records records_{};

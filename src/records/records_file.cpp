@@ -70,49 +70,53 @@ std::string fingerprintText(uint64_t value) {
     return text;
 }
 
-// The problem with a recorded clear's letters, or empty text.
-std::string clearProblem(const nlohmann::json& value) {
-    if (!value.is_string()) return "が文字列ではありません。";
+// The problem with stage n's recorded clear `name`, or empty text.
+Text clearProblem(int n, const std::string& name, const nlohmann::json& value) {
+    const std::string stage = std::to_string(n);
+    if (!value.is_string()) return NERILO_TEXT("records", "ステージ %1 の「%2」が文字列ではありません。").arg(stage).arg(name);
     const std::string& keys = value.get_ref<const std::string&>();
-    if (keys.empty()) return "が空です。";
-    if (keys.size() > MaxRecordPresses) return "が長すぎます。";
-    if (keys.find_first_not_of(RecordLetters) != std::string::npos) return "にキーの文字でないものがあります。";
-    if (keys.back() != 'Z') return "が階段での Z で終わっていません。";
+    if (keys.empty()) return NERILO_TEXT("records", "ステージ %1 の「%2」が空です。").arg(stage).arg(name);
+    if (keys.size() > MaxRecordPresses) return NERILO_TEXT("records", "ステージ %1 の「%2」が長すぎます。").arg(stage).arg(name);
+    if (keys.find_first_not_of(RecordLetters) != std::string::npos)
+        return NERILO_TEXT("records", "ステージ %1 の「%2」にキーの文字でないものがあります。").arg(stage).arg(name);
+    if (keys.back() != 'Z')
+        return NERILO_TEXT("records", "ステージ %1 の「%2」が階段での Z で終わっていません。").arg(stage).arg(name);
     return {};
 }
 
-std::string readStage(int n, const nlohmann::json& entry, StageRecord& record) {
-    const std::string stage = "ステージ " + std::to_string(n) + " の";
-    if (!entry.is_object()) return stage + "記録がオブジェクトではありません。";
+Text readStage(int n, const nlohmann::json& entry, StageRecord& record) {
+    const std::string stage = std::to_string(n);
+    if (!entry.is_object()) return NERILO_TEXT("records", "ステージ %1 の記録がオブジェクトではありません。").arg(stage);
     bool hasFingerprint = false;
     for (const auto& [name, value] : entry.items()) {
         if (name == "fingerprint") {
             if (!value.is_string() || !readFingerprint(value.get_ref<const std::string&>(), record.fingerprint))
-                return stage + "「fingerprint」が 16 桁の 16 進数ではありません。";
+                return NERILO_TEXT("records", "ステージ %1 の「fingerprint」が 16 桁の 16 進数ではありません。").arg(stage);
             hasFingerprint = true;
         } else if (name == "normal" || name == "step_try") {
-            if (std::string problem = clearProblem(value); !problem.empty()) return stage + "「" + name + "」" + problem;
+            if (Text problem = clearProblem(n, name, value); !problem.empty()) return problem;
             (name == "normal" ? record.normal : record.stepTry) = value.get<std::string>();
         } else {
-            return stage + "記録に知らない項目" + quoted(name) + "があります。";
+            return NERILO_TEXT("records", "ステージ %1 の記録に知らない項目%2があります。").arg(stage).arg(quoted(name));
         }
     }
-    if (!hasFingerprint) return stage + "記録に「fingerprint」がありません。";
+    if (!hasFingerprint) return NERILO_TEXT("records", "ステージ %1 の記録に「fingerprint」がありません。").arg(stage);
     // A fingerprint with no clear is no record; the writer leaves it out.
     if (record.empty()) record = {};
     return {};
 }
 
-std::string readRecords(const nlohmann::json& file, Records& records) {
-    if (!file.is_object()) return "全体がオブジェクトではありません。";
-    if (!file.contains("version") || file["version"] != 1) return "「version」が 1 ではありません。";
-    if (!file.contains("stages") || !file["stages"].is_object()) return "「stages」のオブジェクトがありません。";
+Text readRecords(const nlohmann::json& file, Records& records) {
+    if (!file.is_object()) return NERILO_TEXT("records", "全体がオブジェクトではありません。");
+    if (!file.contains("version") || file["version"] != 1) return NERILO_TEXT("records", "「version」が 1 ではありません。");
+    if (!file.contains("stages") || !file["stages"].is_object())
+        return NERILO_TEXT("records", "「stages」のオブジェクトがありません。");
     for (const auto& [name, value] : file.items())
-        if (name != "version" && name != "stages") return "知らない項目" + quoted(name) + "があります。";
+        if (name != "version" && name != "stages") return NERILO_TEXT("records", "知らない項目%1があります。").arg(quoted(name));
     for (const auto& [name, entry] : file["stages"].items()) {
         const int n = stageNumberOf(name);
-        if (n == 0) return "ステージ番号" + quoted(name) + "が 1 から 30 の数ではありません。";
-        if (std::string error = readStage(n, entry, records[static_cast<size_t>(n - 1)]); !error.empty()) return error;
+        if (n == 0) return NERILO_TEXT("records", "ステージ番号%1が 1 から 30 の数ではありません。").arg(quoted(name));
+        if (Text error = readStage(n, entry, records[static_cast<size_t>(n - 1)]); !error.empty()) return error;
     }
     return {};
 }
@@ -122,11 +126,11 @@ std::string readRecords(const nlohmann::json& file, Records& records) {
 RecordsRead parseRecords(std::string_view text) {
     RecordsRead result;
     if (nestsTooDeep(text)) {
-        result.error = "入れ子が深すぎます。";
+        result.error = NERILO_TEXT("records", "入れ子が深すぎます。");
         return result;
     }
     const nlohmann::json file = nlohmann::json::parse(text, nullptr, false);
-    if (file.is_discarded()) result.error = "JSON として読めません。";
+    if (file.is_discarded()) result.error = NERILO_TEXT("records", "JSON として読めません。");
     else result.error = readRecords(file, result.records);
     if (!result.ok()) result.records = {};
     return result;
@@ -162,7 +166,7 @@ std::string formatRecords(const Records& records) {
     return file.dump(2) + "\n";
 }
 
-std::string writeRecordsFile(const std::string& path, const Records& records) {
+Text writeRecordsFile(const std::string& path, const Records& records) {
     return writeFileAtomically(path, formatRecords(records));
 }
 

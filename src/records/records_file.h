@@ -13,6 +13,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "board/text.h"
 #include <string_view>
 
 #include "board/game_state.h"
@@ -38,14 +40,14 @@ using Records = std::array<StageRecord, StageCount>;  // stage n at [n - 1]
 struct RecordsRead {
     Records records{};
     bool missing = false;  // no file yet
-    std::string error;     // a damaged file, in Japanese; records are then all empty
+    Text error;            // a damaged file; records are then all empty
     bool ok() const { return error.empty(); }
 };
 
 RecordsRead parseRecords(std::string_view text);
 RecordsRead readRecordsFile(const std::string& path);
 std::string formatRecords(const Records& records);
-// Returns an error in Japanese, or empty text.
-std::string writeRecordsFile(const std::string& path, const Records& records);
+// Returns the error, or empty text.
+Text writeRecordsFile(const std::string& path, const Records& records);
 
 }  // namespace nerilo

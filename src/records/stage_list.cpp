@@ -17,23 +17,24 @@ StageTileView tileViewOf(const StageListEntry& entry, std::optional<int> shortes
     StageTileView view;
     view.heading = std::to_string(entry.number) + " " + entry.title;
     if (!entry.readable()) {
-        view.state = entry.missing ? "ファイルがありません" : "読み込めません";
+        view.state = entry.missing ? NERILO_TEXT("stage list", "ファイルがありません") : NERILO_TEXT("stage list", "読み込めません");
         view.stateColour = Red;
         return view;
     }
     if (entry.cleared == 0) {
-        view.state = "未クリア";
+        view.state = NERILO_TEXT("stage list", "未クリア");
         view.stateColour = Grey;
     } else if (entry.cleared == 1) {
-        view.state = "クリア";
+        view.state = NERILO_TEXT("stage list", "クリア");
         view.stateColour = Green;
     } else {
-        view.state = "歩数トライでクリア";
+        view.state = NERILO_TEXT("stage list", "歩数トライでクリア");
         view.stateColour = Gold;
     }
-    view.records = "記録 " + pressesText(entry.bestNormal) + " / " + pressesText(entry.bestStepTry);
-    if (shortest) view.records += "　最短 " + std::to_string(*shortest);
-    else if (searching) view.records += "　最短 …";
+    const std::string normal = pressesText(entry.bestNormal), stepTry = pressesText(entry.bestStepTry);
+    if (shortest) view.records = NERILO_TEXT("stage list", "記録 %1 / %2　最短 %3").arg(normal).arg(stepTry).arg(std::to_string(*shortest));
+    else if (searching) view.records = NERILO_TEXT("stage list", "記録 %1 / %2　最短 …").arg(normal).arg(stepTry);
+    else view.records = NERILO_TEXT("stage list", "記録 %1 / %2").arg(normal).arg(stepTry);
     return view;
 }
 

@@ -15,7 +15,7 @@ namespace nerilo {
 struct StageListEntry {
     int number = 0;
     std::string path;
-    std::string error;  // why the file cannot be read; empty when it can
+    Text error;  // why the file cannot be read; empty when it can
     bool missing = false;  // there is no file
     Stage stage;        // when it can be read
     uint64_t fingerprint = 0;
@@ -32,9 +32,9 @@ std::vector<StageListEntry> stageList(const std::string& programFolder, const Pr
 // What a tile of the stage list says.
 struct StageTileView {
     std::string heading;  // the number and the title
-    std::string state;    // cleared or not, or why the file cannot be read
+    Text state;           // cleared or not, or why the file cannot be read
     Rgb stateColour;
-    std::string records;  // the best presses without and with step-try mode, and the shortest clear
+    Text records;         // the best presses without and with step-try mode, and the shortest clear
 };
 
 // `shortest` is the solver's length when known; `searching` while it works on it.

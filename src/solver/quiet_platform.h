@@ -9,10 +9,10 @@ namespace nerilo::solver {
 
 class QuietPlatform : public Platform {
 public:
-    MsgResult messageBox(const std::string&, const std::string&, MsgButtons buttons, MsgIcon) override {
+    MsgResult messageBox(const Text&, const Text&, MsgButtons buttons, MsgIcon) override {
         return buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
     }
-    std::string inputBox(const std::string&, const std::string&, const std::string& defaultText) override {
+    std::string inputBox(const Text&, const Text&, const std::string& defaultText) override {
         return defaultText;
     }
     std::optional<FileChoice> openFileDialog(const FileDialogRequest&) override { return std::nullopt; }

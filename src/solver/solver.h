@@ -16,6 +16,7 @@
 #include <string>
 
 #include "board/game_state.h"
+#include "board/text.h"
 
 namespace nerilo::solver {
 
@@ -73,7 +74,7 @@ Result solve(const GameState& start, const Options& options = {},
 // do, with the given modes. `error` holds the reader's message when the file is bad.
 struct StageStart {
     std::optional<GameState> state;
-    std::string error;
+    Text error;
 };
 StageStart stageStart(const std::string& path, bool stepTry = false, bool blockMode = false);
 

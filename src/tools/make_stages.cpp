@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     }
     for (const auto& [number, stage] : designs.stages) {
         const std::string path = std::string(argv[2]) + "/stage" + std::to_string(number) + ".txt";
-        const std::string error = nerilo::writeStageFile(path, stage);
+        const nerilo::Text error = nerilo::writeStageFile(path, stage);
         if (!error.empty()) {
             std::cerr << "nerilo-make-stages: " << path << ": " << error << "\n";
             return 1;

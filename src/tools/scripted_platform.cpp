@@ -4,9 +4,8 @@
 
 namespace nerilo {
 
-MsgResult ScriptedPlatform::messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                                       MsgIcon icon) {
-    messages.push_back({text, title, buttons, icon});
+MsgResult ScriptedPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
+    messages.push_back({text.japanese(), title.japanese(), buttons, icon});
     if (!messageAnswers.empty()) {
         MsgResult answer = messageAnswers.front();
         messageAnswers.pop_front();
@@ -15,7 +14,7 @@ MsgResult ScriptedPlatform::messageBox(const std::string& text, const std::strin
     return buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
 }
 
-std::string ScriptedPlatform::inputBox(const std::string&, const std::string&, const std::string& defaultText) {
+std::string ScriptedPlatform::inputBox(const Text&, const Text&, const std::string& defaultText) {
     if (inputAnswers.empty()) return defaultText;
     std::string answer = inputAnswers.front();
     inputAnswers.pop_front();

@@ -1,7 +1,8 @@
 #pragma once
-// A platform without windows: message boxes are recorded and answered from a
-// script (or with their default button), dialogs return scripted choices, and
-// the clear and ending windows are counted and closed at once.
+// A platform without windows: message boxes are recorded in Japanese, as the
+// engine wrote them, and answered from a script (or with their default button),
+// dialogs return scripted choices, and the clear and ending windows are counted
+// and closed at once.
 #include <deque>
 #include <string>
 #include <vector>
@@ -11,7 +12,7 @@
 namespace nerilo {
 
 struct ShownMessage {
-    std::string text;
+    std::string text;   // said in Japanese
     std::string title;
     MsgButtons buttons;
     MsgIcon icon;
@@ -21,8 +22,8 @@ class ScriptedPlatform : public Platform {
 public:
     explicit ScriptedPlatform(std::string programFolder = {}) : programFolder(std::move(programFolder)) {}
 
-    MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
-    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
+    MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
+    std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
     void showSplash() override { ++splashes; }

@@ -1,34 +1,23 @@
 // nerilo: the game in its window.
 //   nerilo [STAGE_FILE]                  play (that stage, ready to start)
+//   nerilo [--lang ja|en]                play (in the language chosen last, Japanese at first)
 //   nerilo --screenshot FILE [STAGE]     render the window to a PNG and quit
 //          [--keys LETTERS] [--edit]     (after playing key letters, or in edit mode,
 //          [--scale N]                   at zoom N)
 //   nerilo --screenshot FILE --stage-list  render the stage list
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 
+#include "ui/language.h"
 #include "ui/launch.h"
 #include "ui/main_window.h"
 
-namespace {
-
-void installJapanese(QApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(translator);
-}
-
-}  // namespace
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nerilo"));
     QApplication::setOrganizationName(QStringLiteral("Nerilo"));
     QApplication::setApplicationVersion(QStringLiteral("1.1.0"));
-    installJapanese(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Nerilo, a tile puzzle game."));
@@ -42,13 +31,25 @@ int main(int argc, char** argv) {
     QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("The screenshot's zoom, 1 to 4 (1 by default)."),
                              QStringLiteral("N"), QStringLiteral("1"));
     QCommandLineOption stageList(QStringLiteral("stage-list"), QStringLiteral("Show the stage list in the screenshot."));
-    parser.addOptions({shot, keys, edit, scale, stageList});
+    QCommandLineOption lang(QStringLiteral("lang"),
+                            QStringLiteral("The language for this run: ja (Japanese) or en (English); "
+                                           "by default the one chosen last in the menu, at first Japanese."),
+                            QStringLiteral("LANGUAGE"));
+    parser.addOptions({shot, keys, edit, scale, stageList, lang});
     parser.addPositionalArgument(QStringLiteral("STAGE_FILE"),
                                  QStringLiteral("Stage file to open, ready to start (in a screenshot, started)."),
                                  QStringLiteral("[STAGE_FILE]"));
     parser.process(app);
     const QStringList stages = parser.positionalArguments();
     const QString stage = stages.isEmpty() ? QString() : stages.first();
+
+    std::optional<nerilo::ui::Language> language = nerilo::ui::savedLanguage();
+    if (parser.isSet(lang)) language = nerilo::ui::languageNamed(parser.value(lang));
+    if (!language) {
+        std::fputs("nerilo: --lang takes ja or en\n", stderr);
+        return 2;
+    }
+    nerilo::ui::useLanguage(*language);
 
     nerilo::ui::MainWindow window;
     if (parser.isSet(shot)) {

@@ -10,9 +10,12 @@
 #include "board/startup.h"
 #include "records/numbered_stages.h"
 
+#include "board/tile_names.h"
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
+#include "ui/engine_text.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"
 #include "ui/window_settings.h"
@@ -88,6 +91,7 @@ MainWindow::MainWindow() : game_(platform_) {
     buildPanel(area);
     buildPalettes(area);
     buildMenus();
+    retranslate();
 
     timer_.setInterval(100);
     // A modal window opened in the middle of a game command (the stage-clear
@@ -154,14 +158,12 @@ void MainWindow::buildPalettes(QWidget* area) {
     for (int k = 0; k < GroundCodeCount; ++k) {
         auto* entry = place(new ClickLabel(area), 480 * (k % 15), k < 15 ? 7440 : 7920, 480, 480);
         showFixedPicture(entry, groundPicture(k));
-        entry->setToolTip(q(groundTraits(static_cast<uint8_t>(k)).name));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
     }
     for (int k = 0; k < 8; ++k) {
         auto* entry = place(new ClickLabel(area), 480 * k, 8400, 480, 480);
         showFixedPicture(entry, blockPicture(k));
-        entry->setToolTip(q(blockTraits(static_cast<uint8_t>(k)).name));
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
         blockPalette_[k] = entry;
@@ -174,9 +176,16 @@ void MainWindow::buildPalettes(QWidget* area) {
     connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.chooseEraser(); }); });
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+QMenu* MainWindow::addMenu(const char* caption) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    captions_.push_back({menu->menuAction(), caption});
+    return menu;
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                                 const std::function<void()>& call, MenuEntryView WindowView::*entry, bool checkable) {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(QString());
+    captions_.push_back({action, caption});
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     action->setCheckable(checkable);
@@ -186,53 +195,100 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 void MainWindow::buildMenus() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー(&M)"));
-    addCommand(menu, "start", QStringLiteral("開始(&K)"), Qt::Key_F1, [this] { game_.startRound(); }, &WindowView::start);
-    addCommand(menu, "retry", QStringLiteral("リトライ(&R)"), Qt::Key_F2, [this] { game_.retryRound(); }, &WindowView::retry);
+    QMenu* menu = addMenu(QT_TR_NOOP("メニュー(&M)"));
+    addCommand(menu, "start", QT_TR_NOOP("開始(&K)"), Qt::Key_F1, [this] { game_.startRound(); }, &WindowView::start);
+    addCommand(menu, "retry", QT_TR_NOOP("リトライ(&R)"), Qt::Key_F2, [this] { game_.retryRound(); }, &WindowView::retry);
     // Ctrl+Z undoes: it no longer reaches the game as the action key.
-    addCommand(menu, "undo", QStringLiteral("元に戻す(&U)"), {}, [this] { game_.undo(); }, &WindowView::undo)
+    addCommand(menu, "undo", QT_TR_NOOP("元に戻す(&U)"), {}, [this] { game_.undo(); }, &WindowView::undo)
         ->setShortcuts({Qt::Key_Backspace, QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    addCommand(menu, "redo", QStringLiteral("やり直し(&Y)"), {}, [this] { game_.redo(); }, &WindowView::redo)
+    addCommand(menu, "redo", QT_TR_NOOP("やり直し(&Y)"), {}, [this] { game_.redo(); }, &WindowView::redo)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    addCommand(menu, "openStage", QStringLiteral("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); });
-    addCommand(menu, "stageList", QStringLiteral("ステージ一覧(&L)"), Qt::Key_F9, [this] { showStageList(); }, &WindowView::stageList);
-    addCommand(menu, "startOver", QStringLiteral("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); });
+    addCommand(menu, "openStage", QT_TR_NOOP("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); });
+    addCommand(menu, "stageList", QT_TR_NOOP("ステージ一覧(&L)"), Qt::Key_F9, [this] { showStageList(); }, &WindowView::stageList);
+    addCommand(menu, "startOver", QT_TR_NOOP("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); });
     menu->addSeparator();
-    addCommand(menu, "quit", QStringLiteral("終了(&X)"), Qt::Key_F4, [this] { game_.quit(); });
+    addCommand(menu, "quit", QT_TR_NOOP("終了(&X)"), Qt::Key_F4, [this] { game_.quit(); });
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("設定(&O)"));
-    addCommand(options, "stepTry", QStringLiteral("歩数トライ(&T)"), Qt::Key_F5, [this] { game_.toggleStepTry(); }, &WindowView::stepTry, true);
-    addCommand(options, "blockMode", QStringLiteral("ブロックモード(&M)"), Qt::Key_F6, [this] { game_.toggleBlockMode(); }, &WindowView::blockMode, true);
-    addCommand(options, "superMode", QStringLiteral("スーパーモード(&N)"), Qt::Key_F7, [this] { game_.toggleSuperMode(); }, &WindowView::superMode, true);
+    QMenu* options = addMenu(QT_TR_NOOP("設定(&O)"));
+    addCommand(options, "stepTry", QT_TR_NOOP("歩数トライ(&T)"), Qt::Key_F5, [this] { game_.toggleStepTry(); }, &WindowView::stepTry, true);
+    addCommand(options, "blockMode", QT_TR_NOOP("ブロックモード(&M)"), Qt::Key_F6, [this] { game_.toggleBlockMode(); }, &WindowView::blockMode, true);
+    addCommand(options, "superMode", QT_TR_NOOP("スーパーモード(&N)"), Qt::Key_F7, [this] { game_.toggleSuperMode(); }, &WindowView::superMode, true);
     options->addSeparator();
-    QAction* buffered = options->addAction(QStringLiteral("先行入力(&B)"));
+    QAction* buffered = options->addAction(QString());
+    captions_.push_back({buffered, QT_TR_NOOP("先行入力(&B)")});
     buffered->setObjectName(QStringLiteral("bufferedInput"));
     buffered->setCheckable(true);
     connect(buffered, &QAction::triggered, this, &MainWindow::chooseBufferedInput);
     options->addSeparator();
-    addCommand(options, "editor", QStringLiteral("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
+    addCommand(options, "editor", QT_TR_NOOP("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
+    buildLanguageMenu(options);
 
     buildViewMenu();
 
-    QAction* comment = menuBar()->addAction(QStringLiteral("コメント(&C)"));
+    QAction* comment = menuBar()->addAction(QString());
+    captions_.push_back({comment, QT_TR_NOOP("コメント(&C)")});
     comment->setObjectName(QStringLiteral("comment"));
     connect(comment, &QAction::triggered, this, [this] { run([this] { game_.showComment(); }); });
 
-    editMenu_ = menuBar()->addMenu(QStringLiteral("エディトモード(&E)"));
+    editMenu_ = addMenu(QT_TR_NOOP("エディトモード(&E)"));
     editMenu_->menuAction()->setObjectName(QStringLiteral("editorMenu"));
-    addCommand(editMenu_, "newStage", QStringLiteral("新規(&N)"), {}, [this] { game_.newStage(); });
-    addCommand(editMenu_, "openInEditor", QStringLiteral("開く(&O)"), {}, [this] { game_.openStage(); });
-    addCommand(editMenu_, "saveStage", QStringLiteral("保存(&S)"), {}, [this] { game_.saveStage(); });
+    addCommand(editMenu_, "newStage", QT_TR_NOOP("新規(&N)"), {}, [this] { game_.newStage(); });
+    addCommand(editMenu_, "openInEditor", QT_TR_NOOP("開く(&O)"), {}, [this] { game_.openStage(); });
+    addCommand(editMenu_, "saveStage", QT_TR_NOOP("保存(&S)"), {}, [this] { game_.saveStage(); });
     editMenu_->addSeparator();
-    addCommand(editMenu_, "editStepTarget", QStringLiteral("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); });
-    addCommand(editMenu_, "editComment", QStringLiteral("コメント設定(&C)"), {}, [this] { game_.editComment(); });
+    addCommand(editMenu_, "editStepTarget", QT_TR_NOOP("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); });
+    addCommand(editMenu_, "editComment", QT_TR_NOOP("コメント設定(&C)"), {}, [this] { game_.editComment(); });
+}
+
+// Each language is named in itself, and the menu in both, so that a player who
+// reads only one of them finds the way back.
+void MainWindow::buildLanguageMenu(QMenu* options) {
+    QMenu* languages = options->addMenu(QStringLiteral("言語 / Language(&L)"));
+    languages->menuAction()->setObjectName(QStringLiteral("language"));
+    auto* group = new QActionGroup(languages);
+    const struct {
+        const char* name;
+        QString caption;
+        Language language;
+    } choices[] = {{"japanese", QStringLiteral("日本語"), Language::Japanese},
+                   {"english", QStringLiteral("English"), Language::English}};
+    for (const auto& choice : choices) {
+        QAction* action = languages->addAction(choice.caption);
+        action->setObjectName(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setActionGroup(group);
+        const Language language = choice.language;
+        connect(action, &QAction::triggered, this, [language] {
+            saveLanguage(language);
+            useLanguage(language);
+        });
+    }
+}
+
+void MainWindow::retranslate() {
+    for (const Caption& caption : captions_) caption.action->setText(tr(caption.source));
+    for (int k = 0; k < GroundCodeCount; ++k) groundPalette_[k]->setToolTip(translated(groundName(static_cast<uint8_t>(k))));
+    for (int k = 0; k < 8; ++k) blockPalette_[k]->setToolTip(translated(blockName(static_cast<uint8_t>(k))));
+    action(currentLanguage() == Language::English ? "english" : "japanese")->setChecked(true);
+    // The menu bar's height may change with its texts.
+    height_ = 0;
+    refresh();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::buildViewMenu() {
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    QMenu* view = addMenu(QT_TR_NOOP("表示(&V)"));
     zoomChoices_ = new QActionGroup(this);
+    static const char* const ZoomCaptions[] = {QT_TR_NOOP("等倍(&1)"), QT_TR_NOOP("2倍(&2)"), QT_TR_NOOP("3倍(&3)"),
+                                               QT_TR_NOOP("4倍(&4)")};
+    static_assert(std::size(ZoomCaptions) == MaxZoom - MinZoom + 1);
     for (int zoom = MinZoom; zoom <= MaxZoom; ++zoom) {
-        QAction* choice = view->addAction(zoom == 1 ? QStringLiteral("等倍(&1)") : QStringLiteral("%1倍(&%1)").arg(zoom));
+        QAction* choice = view->addAction(QString());
+        captions_.push_back({choice, ZoomCaptions[zoom - MinZoom]});
         choice->setObjectName(QStringLiteral("zoom%1").arg(zoom));
         choice->setCheckable(true);
         choice->setData(zoom);
@@ -240,12 +296,14 @@ void MainWindow::buildViewMenu() {
         connect(choice, &QAction::triggered, this, [this, zoom] { chooseZoom(zoom); });
     }
     view->addSeparator();
-    QAction* larger = view->addAction(QStringLiteral("拡大(&I)"));
+    QAction* larger = view->addAction(QString());
+    captions_.push_back({larger, QT_TR_NOOP("拡大(&I)")});
     larger->setObjectName(QStringLiteral("zoomIn"));
     // Ctrl++ needs Shift on many keyboards; Ctrl+= is the same key without it.
     larger->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(larger, &QAction::triggered, this, [this] { chooseZoom(zoom_.factor + 1); });
-    QAction* smaller = view->addAction(QStringLiteral("縮小(&O)"));
+    QAction* smaller = view->addAction(QString());
+    captions_.push_back({smaller, QT_TR_NOOP("縮小(&O)")});
     smaller->setObjectName(QStringLiteral("zoomOut"));
     smaller->setShortcut(QKeySequence(QKeySequence::ZoomOut));
     connect(smaller, &QAction::triggered, this, [this] { chooseZoom(zoom_.factor - 1); });
@@ -358,7 +416,8 @@ void MainWindow::refresh() {
         editMenu_->menuAction()->setVisible(view.editorMenuVisible);
 
     showText(stepsLeft_, q(view.stepsLeft));
-    if (stepsLeft_->toolTip() != q(view.stepsLeftTip)) stepsLeft_->setToolTip(q(view.stepsLeftTip));
+    const QString stepsLeftTip = translated(view.stepsLeftTip);
+    if (stepsLeft_->toolTip() != stepsLeftTip) stepsLeft_->setToolTip(stepsLeftTip);
     showStatus(view.status);
     showText(stageTitle_, q(view.stageTitle));
     showText(keysHeld_, q(view.keysHeld));
@@ -384,7 +443,7 @@ void MainWindow::showText(QLabel* label, const QString& text) {
 
 // A label button: its own colour on black, grey while disabled.
 void MainWindow::showButton(ClickLabel* label, const ButtonView& view) {
-    showText(label, q(view.caption));
+    showText(label, translated(view.caption));
     if (label->isEnabled() != view.enabled) label->setEnabled(view.enabled);
     const QString style =
         QStringLiteral("color: %1; background: black;").arg(view.enabled ? colour(view.colour) : QStringLiteral("gray"));
@@ -399,9 +458,9 @@ void MainWindow::showPicture(QLabel* label, Picture shown) {
 // The headline and the hints each take the largest font, up to their own size,
 // at which every line fits the panel's width.
 void MainWindow::showStatus(const StatusView& status) {
-    const QString headline = q(status.headline);
+    const QString headline = translated(status.headline);
     QStringList hints;
-    for (const std::string& hint : status.hints) hints << q(hint);
+    for (const Text& hint : status.hints) hints << translated(hint);
     const QString hintText = hints.join(QLatin1Char('\n'));
     if (statusHeadline_->text() != headline) {
         statusHeadline_->setFont(fittingFont(zoom_.font(headlineFont_), {headline}, statusHeadline_->width()));

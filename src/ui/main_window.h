@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the board, the panel beside it, the editor's palettes below
 // it and the menu bar. Every event goes to the game; afterwards the window
-// shows what the game state says (board/presentation.h).
+// shows what the game state says (board/presentation.h). Its texts are said in
+// the current language (ui/language.h), again whenever the language changes.
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -77,6 +78,7 @@ public:
     const QTimer& worldTimer() const { return timer_; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +87,7 @@ protected:
 private:
     void buildMenus();
     void buildViewMenu();
+    void buildLanguageMenu(QMenu* options);
     void buildPanel(QWidget* area);
     void buildPalettes(QWidget* area);
     // Puts a widget at a place given in board units (and its font, at its 1× size):
@@ -97,11 +100,15 @@ private:
     void keepCentreAt(QPoint centre);
     void tick();
     void showStatus(const StatusView& status);
+    // A menu of the menu bar; its caption is marked with QT_TR_NOOP and said by retranslate().
+    QMenu* addMenu(const char* caption);
     // A menu command; `entry` is the view's state of the entry, shown by refresh().
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+    QAction* addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                         const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
                         bool checkable = false);
     void showStageList();
+    // Says every text of the window in the current language.
+    void retranslate();
     void applyHeight(int units);
     void showText(QLabel* label, const QString& text);
     void showButton(ClickLabel* label, const ButtonView& view);
@@ -121,6 +128,11 @@ private:
     std::vector<std::pair<QLabel*, Picture>> fixedPictures_;
     Zoom zoom_;
     KeyBuffer keyBuffer_;
+    struct Caption {
+        QAction* action;
+        const char* source;  // Japanese, as QT_TR_NOOP marked it
+    };
+    std::vector<Caption> captions_;
 
     QtPlatform platform_;
     Game game_;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "ui/clear_window.h"
+#include "ui/engine_text.h"
 #include "ui/ending_window.h"
 #include "ui/main_window.h"
 #include "ui/placement.h"
@@ -21,8 +22,8 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 // The names already show their patterns; the dialog hides Qt's copy of them
 // (HideNameFilterDetails), so each reads once, as the game spells it, while
 // "*.*" still matches files without a dot.
-QString qtFilter(const std::string& filter) {
-    const QStringList parts = q(filter).split(QLatin1Char('|'));
+QString qtFilter(const Text& filter) {
+    const QStringList parts = translated(filter).split(QLatin1Char('|'));
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1] == QLatin1String("*.*") ? QStringLiteral("*") : parts[i + 1];
@@ -37,12 +38,12 @@ int zoomOf(const MainWindow* window) { return window ? window->zoom() : 1; }
 
 QWidget* QtPlatform::parent() const { return window_; }
 
-MsgResult QtPlatform::messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
+MsgResult QtPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
     if (quiet_) return buttons == MsgButtons::YesNoCancel ? MsgResult::No : MsgResult::Ok;
     Centred<QMessageBox> box(placementArea(window_), parent());
-    box.setWindowTitle(q(title));
+    box.setWindowTitle(translated(title));
     box.setTextFormat(Qt::PlainText);  // comments come from stage files: never markup
-    box.setText(q(text));
+    box.setText(translated(text));
     switch (icon) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
@@ -68,17 +69,17 @@ MsgResult QtPlatform::messageBox(const std::string& text, const std::string& tit
     }
 }
 
-std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
+std::string QtPlatform::inputBox(const Text& prompt, const Text& title, const std::string& defaultText) {
     Centred<QInputDialog> dialog(placementArea(window_), parent());
-    dialog.setWindowTitle(q(title));
-    dialog.setLabelText(q(prompt));
+    dialog.setWindowTitle(translated(title));
+    dialog.setLabelText(translated(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(q(defaultText));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
 std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent(), q(request.title));
+    QFileDialog dialog(parent(), translated(request.title));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(qtFilter(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -132,7 +133,7 @@ void showThanks(QWidget* parent, const QRect& area) {
     box.setWindowTitle(QStringLiteral("Nerilo"));
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
-    box.setText(QStringLiteral("     プログラム・絵\nNerilo 開発チーム\n遊んでくれてありがとう"));
+    box.setText(QCoreApplication::translate("ending", "     プログラム・絵\nNerilo 開発チーム\n遊んでくれてありがとう"));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

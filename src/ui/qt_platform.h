@@ -17,8 +17,8 @@ public:
     // Where the program keeps its stages and progress; by default the executable's folder.
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
 
-    MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
-    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
+    MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
+    std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
     void showSplash() override;

@@ -34,13 +34,21 @@ SplashWindow::SplashWindow(QWidget* parent, int zoom) : QDialog(parent) {
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(0, z.px(240), width(), z.px(960));
 
-    auto* version = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(1).arg(1).arg(0), this);
-    version->setFont(z.font(gothicFont(9, true)));
-    version->setStyleSheet(QStringLiteral("color: #ffffff;"));
-    version->setGeometry(z.rect(1140, 3180, 1500, 285));
+    version_ = new QLabel(this);
+    version_->setFont(z.font(gothicFont(9, true)));
+    version_->setStyleSheet(QStringLiteral("color: #ffffff;"));
+    version_->setGeometry(z.rect(1140, 3180, 1500, 285));
+    retranslate();
 
-    for (QLabel* label : {logo, title, version}) label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QLabel* label : {logo, title, version_}) label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QTimer::singleShot(2000, this, &QDialog::accept);
+}
+
+void SplashWindow::retranslate() { version_->setText(tr("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(1).arg(1).arg(0)); }
+
+void SplashWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent*) { accept(); }

@@ -9,6 +9,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include "ui/engine_text.h"
 #include "ui/shortest_lengths.h"
 #include "ui/stage_tile.h"
 
@@ -36,7 +37,7 @@ private:
 StageListWindow::StageListWindow(std::vector<StageListEntry> entries, ShortestLengths& lengths, int current,
                                  QWidget* parent)
     : QDialog(parent), entries_(std::move(entries)), lengths_(lengths) {
-    setWindowTitle(QStringLiteral("ステージ一覧"));
+    setWindowTitle(tr("ステージ一覧"));
     QPalette night = palette();
     night.setColor(QPalette::Window, QColor(24, 24, 32));
     night.setColor(QPalette::Base, QColor(24, 24, 32));
@@ -55,17 +56,17 @@ StageListWindow::StageListWindow(std::vector<StageListEntry> entries, ShortestLe
     for (const StageListEntry& entry : entries_) {
         thumbnails_.push_back(entry.readable() ? boardThumbnail(entry.stage) : QPixmap());
         auto* item = new QListWidgetItem(QString::fromStdString(std::to_string(entry.number)), grid_);
-        item->setToolTip(QString::fromStdString(entry.readable() ? entry.stage.comment : entry.error));
+        item->setToolTip(translated(entry.readable() ? Text(StageCommentContext, entry.stage.comment) : entry.error));
         // A stage that cannot be read cannot be chosen.
         if (!entry.readable()) item->setFlags(Qt::NoItemFlags);
     }
 
-    openButton_ = new QPushButton(QStringLiteral("開く"), this);
-    replayButton_ = new QPushButton(QStringLiteral("リプレイ"), this);
-    auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    openButton_ = new QPushButton(tr("開く"), this);
+    replayButton_ = new QPushButton(tr("リプレイ"), this);
+    auto* closeButton = new QPushButton(tr("閉じる"), this);
     // Enter belongs to the grid, which opens the stage; no button takes it.
     for (QPushButton* button : {openButton_, replayButton_, closeButton}) button->setAutoDefault(false);
-    replayButton_->setToolTip(QStringLiteral("この面の最少記録のクリアを再生します。"));
+    replayButton_->setToolTip(tr("この面の最少記録のクリアを再生します。"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(openButton_);

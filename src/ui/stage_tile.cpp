@@ -1,5 +1,7 @@
 #include "ui/stage_tile.h"
 
+#include "ui/engine_text.h"
+
 #include <QPainter>
 
 #include "ui/fonts.h"
@@ -13,10 +15,10 @@ constexpr int ThumbnailSide = BoardSide * ThumbnailCell;
 
 QColor colourOf(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-void drawLine(QPainter& painter, const QRect& line, const QFont& font, const QColor& colour, const std::string& text) {
+void drawLine(QPainter& painter, const QRect& line, const QFont& font, const QColor& colour, const QString& text) {
     painter.setFont(font);
     painter.setPen(colour);
-    const QString elided = QFontMetrics(font).elidedText(QString::fromStdString(text), Qt::ElideRight, line.width());
+    const QString elided = QFontMetrics(font).elidedText(text, Qt::ElideRight, line.width());
     painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, elided);
 }
 
@@ -49,11 +51,11 @@ void paintTile(QPainter& painter, const QRect& rect, const StageTileView& view, 
     else painter.drawPixmap(picture.topLeft(), thumbnail);
 
     QRect line(tile.left() + 4, picture.bottom() + 4, tile.width() - 8, 16);
-    drawLine(painter, line, gothicFont(9, true), Qt::white, view.heading);
+    drawLine(painter, line, gothicFont(9, true), Qt::white, QString::fromStdString(view.heading));
     line.translate(0, 16);
-    drawLine(painter, line, gothicFont(8), colourOf(view.stateColour), view.state);
+    drawLine(painter, line, gothicFont(8), colourOf(view.stateColour), translated(view.state));
     line.translate(0, 15);
-    drawLine(painter, line, gothicFont(8), QColor(200, 200, 210), view.records);
+    drawLine(painter, line, gothicFont(8), QColor(200, 200, 210), translated(view.records));
     painter.restore();
 }
 

@@ -26,6 +26,9 @@
 
 using namespace nerilo;
 using nerilo::test::cell;
+using nerilo::test::choose;
+using nerilo::test::whenModalOpens;
+using nerilo::test::Window;
 using nerilo::test::TestGame;
 using nerilo::ui::MainWindow;
 using nerilo::test::whenModalOpens;

@@ -1,0 +1,865 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja">
+<context>
+    <name>ending</name>
+    <message>
+        <source>     プログラム・絵
+Nerilo 開発チーム
+遊んでくれてありがとう</source>
+        <translation>     Program and pictures
+The Nerilo developers
+Thank you for playing</translation>
+    </message>
+</context>
+<context>
+    <name>files</name>
+    <message>
+        <source>ファイルを開けません。</source>
+        <translation>Cannot open the file.</translation>
+    </message>
+    <message>
+        <source>ファイルを読めません。</source>
+        <translation>Cannot read the file.</translation>
+    </message>
+    <message>
+        <source>書き込み用の一時ファイルを作れません。</source>
+        <translation>Cannot create a temporary file to write.</translation>
+    </message>
+    <message>
+        <source>ファイルに書き込めません。</source>
+        <translation>Cannot write the file.</translation>
+    </message>
+    <message>
+        <source>ファイルの属性を設定できません。</source>
+        <translation>Cannot set the file&apos;s permissions.</translation>
+    </message>
+    <message>
+        <source>ファイルを置き換えられません。</source>
+        <translation>Cannot replace the file.</translation>
+    </message>
+    <message>
+        <source>ファイルまたはフォルダーがありません</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>権限がありません</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation>a read-only place</translation>
+    </message>
+    <message>
+        <source>ディスクの空きが足りません</source>
+        <translation>not enough disk space</translation>
+    </message>
+    <message>
+        <source>フォルダーです</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません。</source>
+        <translation>Not a regular file.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>ファイルが読み込み中に変わりました。</source>
+        <translation>The file changed while it was being read.</translation>
+    </message>
+    <message>
+        <source>記録が %1 面分しかありません。</source>
+        <translation>There are records of only %1 stages.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の記録「%2」が 0 から 255 の数ではありません。</source>
+        <translation>The record “%2” of stage %1 is not a number from 0 to 255.</translation>
+    </message>
+    <message>
+        <source>記録が 30 面分より多くあります。</source>
+        <translation>There are records of more than 30 stages.</translation>
+    </message>
+    <message>
+        <source>フォルダーを作れません（%1）。</source>
+        <translation>Cannot create the folder (%1).</translation>
+    </message>
+    <message>
+        <source>%1行%2列</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>引用符 &quot; が閉じていません（%1 番目の項目）。</source>
+        <translation>A double quote &quot; is not closed (field %1).</translation>
+    </message>
+    <message>
+        <source>ファイルが途中で終わっています（項目が %1 個しかありません。%2 個必要です）。</source>
+        <translation>The file ends early (it has only %1 fields; %2 are needed).</translation>
+    </message>
+    <message>
+        <source>地形のコード「%1」（%2）は 0 から 29 の範囲にありません。</source>
+        <translation>The ground code “%1” (%2) is not between 0 and 29.</translation>
+    </message>
+    <message>
+        <source>ブロックのコード「%1」（%2）は 0 から 8 の範囲にありません。</source>
+        <translation>The block code “%1” (%2) is not between 0 and 8.</translation>
+    </message>
+    <message>
+        <source>目標歩数「%1」が正しくありません。</source>
+        <translation>The step target “%1” is not valid.</translation>
+    </message>
+    <message>
+        <source>目標歩数のあとに余分な項目があります（%1 個を超えています）。</source>
+        <translation>There are fields after the step target (more than %1).</translation>
+    </message>
+    <message>
+        <source>テキストファイルではありません。</source>
+        <translation>Not a text file.</translation>
+    </message>
+    <message>
+        <source>UTF-8 で保存されたファイルです。Shift_JIS（CP932）で保存してください。</source>
+        <translation>The file is saved in UTF-8. Save it in Shift_JIS (CP932).</translation>
+    </message>
+    <message>
+        <source>コメントに%1</source>
+        <translation>In the comment: %1</translation>
+    </message>
+    <message>
+        <source>文字コードの変換が使えません。</source>
+        <translation>The character set conversion is not available.</translation>
+    </message>
+    <message>
+        <source>Shift_JIS として正しくないバイトがあります。</source>
+        <translation>It holds bytes that are not valid Shift_JIS.</translation>
+    </message>
+    <message>
+        <source>最後の文字が途中で切れています。</source>
+        <translation>The last character is cut off.</translation>
+    </message>
+    <message>
+        <source>Shift_JIS で表せない文字が含まれています。</source>
+        <translation>It holds characters that Shift_JIS cannot represent.</translation>
+    </message>
+    <message>
+        <source>UTF-8 の文字が途中で切れています。</source>
+        <translation>A UTF-8 character is cut off.</translation>
+    </message>
+</context>
+<context>
+    <name>messages</name>
+    <message>
+        <source>テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*</source>
+        <translation>Text files(*.txt)|*.txt|All files(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>ステージファイル「%1」を読み込めません。
+%2</source>
+        <translation>Cannot read the stage file “%1”.
+%2</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>ステージファイル「%1」を保存できません。
+%2</source>
+        <translation>Cannot save the stage file “%1”.
+%2</translation>
+    </message>
+    <message>
+        <source>進行状況のファイル「%1」が壊れています。
+%2
+どのステージもクリアしていないものとして始めます。</source>
+        <translation>The progress file “%1” is damaged.
+%2
+The game starts as if no stage had been cleared.</translation>
+    </message>
+    <message>
+        <source>終了します。
+保存しますか？</source>
+        <translation>The game will close.
+Save the stage?</translation>
+    </message>
+    <message>
+        <source>進行状況を保存できませんでした。
+%1</source>
+        <translation>Could not save the progress.
+%1</translation>
+    </message>
+    <message>
+        <source>コメントを入力してください</source>
+        <translation>Enter the comment</translation>
+    </message>
+    <message>
+        <source>Nerilo(コメント設定)</source>
+        <translation>Nerilo (comment)</translation>
+    </message>
+    <message>
+        <source>このコメントは保存できません。
+%1</source>
+        <translation>This comment cannot be saved.
+%1</translation>
+    </message>
+    <message>
+        <source>目標歩数を決めてください</source>
+        <translation>Set the step target</translation>
+    </message>
+    <message>
+        <source>Nerilo(タイマー設定)</source>
+        <translation>Nerilo (step target)</translation>
+    </message>
+    <message>
+        <source>目標歩数が大きすぎます。</source>
+        <translation>The step target is too large.</translation>
+    </message>
+    <message>
+        <source>エディトモードを終了します。
+保存しますか？</source>
+        <translation>Leaving the editor.
+Save the stage?</translation>
+    </message>
+    <message>
+        <source>クリアします。
+保存をしていない場合はキャンセルを押してください</source>
+        <translation>The board will be cleared.
+If you have not saved it, press Cancel.</translation>
+    </message>
+    <message>
+        <source>ゲーム中には切り替えられません。</source>
+        <translation>Cannot switch during a game.</translation>
+    </message>
+    <message>
+        <source>記録のファイル「%1」が壊れています。
+%2
+記録がないものとして始めます。次に記録を作ったときに、このファイルを書き直します。</source>
+        <translation>The records file &quot;%1&quot; is damaged.
+%2
+Starting with no records. The file will be rewritten the next time you set a record.</translation>
+    </message>
+    <message>
+        <source>記録を保存できませんでした。
+%1</source>
+        <translation>The records could not be saved.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>nerilo::ui::MainWindow</name>
+    <message>
+        <source>メニュー(&amp;M)</source>
+        <translation>&amp;Menu</translation>
+    </message>
+    <message>
+        <source>開始(&amp;K)</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>リトライ(&amp;R)</source>
+        <translation>&amp;Retry</translation>
+    </message>
+    <message>
+        <source>ステージ選択(&amp;S)</source>
+        <translation>&amp;Choose Stage...</translation>
+    </message>
+    <message>
+        <source>中止(&amp;T)</source>
+        <translation>Start &amp;Over</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>設定(&amp;O)</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>歩数トライ(&amp;T)</source>
+        <translation>Step &amp;Try</translation>
+    </message>
+    <message>
+        <source>ブロックモード(&amp;M)</source>
+        <translation>&amp;Block Mode</translation>
+    </message>
+    <message>
+        <source>スーパーモード(&amp;N)</source>
+        <translation>S&amp;uper Mode</translation>
+    </message>
+    <message>
+        <source>エディトモード(&amp;E)</source>
+        <translation>&amp;Edit Mode</translation>
+    </message>
+    <message>
+        <source>コメント(&amp;C)</source>
+        <translation>&amp;Comment</translation>
+    </message>
+    <message>
+        <source>新規(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>歩数設定(&amp;T)</source>
+        <translation>Step &amp;Target...</translation>
+    </message>
+    <message>
+        <source>コメント設定(&amp;C)</source>
+        <translation>&amp;Comment...</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;Y)</source>
+        <translation>Re&amp;do</translation>
+    </message>
+    <message>
+        <source>ステージ一覧(&amp;L)</source>
+        <translation>Stage &amp;list</translation>
+    </message>
+    <message>
+        <source>先行入力(&amp;B)</source>
+        <translation>&amp;Buffered input</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>等倍(&amp;1)</source>
+        <translation>Actual size (&amp;1)</translation>
+    </message>
+    <message>
+        <source>2倍(&amp;2)</source>
+        <translation>2× (&amp;2)</translation>
+    </message>
+    <message>
+        <source>3倍(&amp;3)</source>
+        <translation>3× (&amp;3)</translation>
+    </message>
+    <message>
+        <source>4倍(&amp;4)</source>
+        <translation>4× (&amp;4)</translation>
+    </message>
+    <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;in</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+</context>
+<context>
+    <name>nerilo::ui::SplashWindow</name>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>nerilo::ui::StageListWindow</name>
+    <message>
+        <source>ステージ一覧</source>
+        <translation>Stage list</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>リプレイ</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>この面の最少記録のクリアを再生します。</source>
+        <translation>Replays this stage&apos;s best recorded clear.</translation>
+    </message>
+</context>
+<context>
+    <name>panel</name>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>再挑戦</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>↑切り替え</source>
+        <translation>↑Switch</translation>
+    </message>
+    <message>
+        <source>↓切り替え</source>
+        <translation>↓Switch</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>歩数トライ</source>
+        <translation>Step try</translation>
+    </message>
+    <message>
+        <source>Delete でリトライ</source>
+        <translation>Delete: retry</translation>
+    </message>
+    <message>
+        <source>Backspace で一手戻す</source>
+        <translation>Backspace: undo a move</translation>
+    </message>
+    <message>
+        <source>エディト中</source>
+        <translation>Editing</translation>
+    </message>
+    <message>
+        <source>F8 で終了</source>
+        <translation>F8: leave the editor</translation>
+    </message>
+    <message>
+        <source>ミス！</source>
+        <translation>Missed!</translation>
+    </message>
+    <message>
+        <source>F1 で開始</source>
+        <translation>F1: start</translation>
+    </message>
+    <message>
+        <source>プレイ中</source>
+        <translation>Playing</translation>
+    </message>
+    <message>
+        <source>全ステージクリア！</source>
+        <translation>All stages cleared!</translation>
+    </message>
+    <message>
+        <source>クリア！</source>
+        <translation>Cleared!</translation>
+    </message>
+    <message>
+        <source>F3 でステージ選択</source>
+        <translation>F3: choose a stage</translation>
+    </message>
+    <message>
+        <source>歩数：歩数トライ中は一歩ごとに 1 減り、0 になるとミス</source>
+        <translation>Steps: in step-try mode each step takes one; at 0 you miss</translation>
+    </message>
+    <message>
+        <source>歩数：歩数トライ（F5）のときだけ数えます</source>
+        <translation>Steps: counted only in step-try mode (F5)</translation>
+    </message>
+    <message>
+        <source>ステージ一覧</source>
+        <translation>Stage list</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>ステージ %1 の「%2」が文字列ではありません。</source>
+        <translation>Stage %1: &quot;%2&quot; is not a string.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の「%2」が空です。</source>
+        <translation>Stage %1: &quot;%2&quot; is empty.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の「%2」が長すぎます。</source>
+        <translation>Stage %1: &quot;%2&quot; is too long.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の「%2」にキーの文字でないものがあります。</source>
+        <translation>Stage %1: &quot;%2&quot; holds something that is not a key letter.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の「%2」が階段での Z で終わっていません。</source>
+        <translation>Stage %1: &quot;%2&quot; does not end with Z on the stairs.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の記録がオブジェクトではありません。</source>
+        <translation>Stage %1&apos;s record is not an object.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の「fingerprint」が 16 桁の 16 進数ではありません。</source>
+        <translation>Stage %1: &quot;fingerprint&quot; is not 16 hexadecimal digits.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の記録に知らない項目%2があります。</source>
+        <translation>Stage %1&apos;s record has an unknown item %2.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の記録に「fingerprint」がありません。</source>
+        <translation>Stage %1&apos;s record has no &quot;fingerprint&quot;.</translation>
+    </message>
+    <message>
+        <source>全体がオブジェクトではありません。</source>
+        <translation>The whole file is not an object.</translation>
+    </message>
+    <message>
+        <source>「version」が 1 ではありません。</source>
+        <translation>&quot;version&quot; is not 1.</translation>
+    </message>
+    <message>
+        <source>「stages」のオブジェクトがありません。</source>
+        <translation>There is no &quot;stages&quot; object.</translation>
+    </message>
+    <message>
+        <source>知らない項目%1があります。</source>
+        <translation>There is an unknown item %1.</translation>
+    </message>
+    <message>
+        <source>ステージ番号%1が 1 から 30 の数ではありません。</source>
+        <translation>The stage number %1 is not a number from 1 to 30.</translation>
+    </message>
+    <message>
+        <source>入れ子が深すぎます。</source>
+        <translation>It is nested too deeply.</translation>
+    </message>
+    <message>
+        <source>JSON として読めません。</source>
+        <translation>It cannot be read as JSON.</translation>
+    </message>
+</context>
+<context>
+    <name>stage comments</name>
+    <message>
+        <source>ステージ1「はじめの一歩」&#x3000;矢印キーで歩き、階段の上で Z キー（Enter、スペースでも可）を押すとクリアです。</source>
+        <translation>Stage 1 “First Steps”: walk with the arrow keys, and press Z (or Enter, or Space) on the stairs to clear the stage.</translation>
+    </message>
+    <message>
+        <source>ステージ2「押してみよう」&#x3000;黒い玉は押して動かせます。玉の向こうが壁なら動きません。</source>
+        <translation>Stage 2 “Give It a Push”: you can push the black ball. It does not move when a wall is behind it.</translation>
+    </message>
+    <message>
+        <source>ステージ3「転がる玉」&#x3000;オリーブ色の玉は押せませんが、蹴ると止まるまで転がっていきます。</source>
+        <translation>Stage 3 “Rolling Ball”: the olive ball cannot be pushed, but kick it and it rolls until it stops.</translation>
+    </message>
+    <message>
+        <source>ステージ4「ばねで跳ぼう」&#x3000;ばねに乗ると二マス先へ跳びます。着地点に立てないときは、さらに一歩進みます。</source>
+        <translation>Stage 4 “Spring Jump”: a spring throws you two cells on. Where you cannot stand, you go one cell further.</translation>
+    </message>
+    <message>
+        <source>ステージ5「矢印の床」&#x3000;矢印の上では流されます。流れた先が壁で、矢印の上に立ったままだとアウト。</source>
+        <translation>Stage 5 “Arrow Floor”: arrows carry you along. Carried into a wall while you still stand on an arrow, you lose.</translation>
+    </message>
+    <message>
+        <source>ステージ6「鍵と扉」&#x3000;鍵の上で Z キーを押すと拾えます。Shift を押しながら扉の方へ矢印キーを押すと、鍵で扉が開きます。</source>
+        <translation>Stage 6 “Keys and Doors”: press Z on a key to pick it up. Hold Shift and press the arrow key towards a key plate to open it with a key.</translation>
+    </message>
+    <message>
+        <source>ステージ7「電気を通そう」&#x3000;的（赤白の四角）は電源です。車輪は電気を通します。電気が流れると×の箱は燃えて消えます。</source>
+        <translation>Stage 7 “Power Up”: the target (the red and white square) is a power source. Wheels conduct power. When power flows, the crossed box burns away.</translation>
+    </message>
+    <message>
+        <source>ステージ8「棒を回す」&#x3000;棒は向きに沿って電気を通します。Shift を押しながら棒の方へ矢印キーで、棒を九十度回せます。斜めの棒は電気の向きを曲げます。</source>
+        <translation>Stage 8 “Turning Bars”: a bar conducts power along its direction. Hold Shift and press the arrow key towards a bar to turn it ninety degrees. Diagonal bars bend the power’s way.</translation>
+    </message>
+    <message>
+        <source>ステージ9「光線をさえぎる」&#x3000;光線は玉や壁で止まります。玉を押し込んで道を作ろう。</source>
+        <translation>Stage 9 “Block the Beam”: beams stop at balls and walls. Push a ball in to make a way through.</translation>
+    </message>
+    <message>
+        <source>ステージ10「ドクロ玉」&#x3000;ドクロ玉に電気が流れると爆発します。まわり一マス以内にいるとアウト。</source>
+        <translation>Stage 10 “Skull Ball”: a skull ball explodes when power reaches it. Within one cell of it, you lose.</translation>
+    </message>
+    <message>
+        <source>ステージ11「黄色い床」&#x3000;白い床は電気が流れると黄色くなり、その上で止まるとアウト。電気を通してから、また切ろう。</source>
+        <translation>Stage 11 “Yellow Floor”: a white plate turns yellow when powered, and coming to rest on it loses. Switch the power on, then off again.</translation>
+    </message>
+    <message>
+        <source>ステージ12「玉でつなぐ」&#x3000;オリーブ色の玉も電気を通します。蹴ってすき間を埋めよう。</source>
+        <translation>Stage 12 “Ball Bridge”: the olive ball conducts power too. Kick it into the gap.</translation>
+    </message>
+    <message>
+        <source>ステージ13「スイッチ」&#x3000;スロットは Shift＋矢印キーで切り替わります。赤い棒が下のときに電気が通ります。光線に触れるとアウト。</source>
+        <translation>Stage 13 “Switches”: Shift + arrow key switches a slot. Power flows while the red bar is down. Touching a beam loses.</translation>
+    </message>
+    <message>
+        <source>ステージ14「矢印で運ぶ」&#x3000;蹴った玉も矢印で向きが変わります。玉をすき間に届けよう。</source>
+        <translation>Stage 14 “Carried by Arrows”: arrows turn a kicked ball too. Get the ball into the gap.</translation>
+    </message>
+    <message>
+        <source>ステージ15「車輪の橋」&#x3000;二つの車輪ですき間を埋めて、的から箱まで電気をつなごう。</source>
+        <translation>Stage 15 “Wheel Bridge”: fill the gaps with the two wheels and carry power from the target to the box.</translation>
+    </message>
+    <message>
+        <source>ステージ16「光の十字路」&#x3000;二本の光線が部屋を分けています。玉を押し込んで、通り道を作ろう。</source>
+        <translation>Stage 16 “Crossing Beams”: two beams divide the room. Push balls in to make a path.</translation>
+    </message>
+    <message>
+        <source>ステージ17「光線を跳び越える」&#x3000;跳んでいる間は光線に当たりません。棒の向きも忘れずに。</source>
+        <translation>Stage 17 “Jump the Beam”: beams cannot touch you while you jump. Mind which way the bars point, too.</translation>
+    </message>
+    <message>
+        <source>ステージ18「向こう側へ」&#x3000;跳んで盤の端を越えると、反対側に出ます。矢印の上を逆向きには進めません。</source>
+        <translation>Stage 18 “To the Other Side”: jump over the edge of the board and you come out on the opposite side. You cannot walk against an arrow.</translation>
+    </message>
+    <message>
+        <source>ステージ19「天井を抜けて」&#x3000;壁に着地すると、立てる場所まで進み続けます。盤の端も越えて……。</source>
+        <translation>Stage 19 “Through the Ceiling”: landing on a wall, you keep going until you can stand. Even across the edge of the board…</translation>
+    </message>
+    <message>
+        <source>ステージ20「遠くから爆破」&#x3000;ドクロ玉は押して近づけると危険。玉を蹴って、離れたところから電気をつなごう。</source>
+        <translation>Stage 20 “Blast from Afar”: pushing a skull ball close is dangerous. Kick the ball and connect the power from a distance.</translation>
+    </message>
+    <message>
+        <source>ステージ21「鍵で回路を切る」&#x3000;黄色い鍵扉は電気を通します。開けると、その先に電気が届かなくなります。</source>
+        <translation>Stage 21 “Cut the Circuit with a Key”: a yellow key plate conducts power. Open it, and the power no longer reaches beyond it.</translation>
+    </message>
+    <message>
+        <source>ステージ22「連鎖」&#x3000;矢印に乗せた玉が電線をつなぎ、ドクロ玉を吹き飛ばします。蹴る向きをまちがえると玉は戻りません。</source>
+        <translation>Stage 22 “Chain Reaction”: a ball set on the arrows completes the wire and blows up the skull ball. Kick it the wrong way and the ball never comes back.</translation>
+    </message>
+    <message>
+        <source>ステージ23「二度蹴り」&#x3000;玉は壁に当たるまで転がります。一度では届かないなら、向きを変えてもう一度。</source>
+        <translation>Stage 23 “Kick Twice”: a ball rolls until it hits a wall. If one kick does not get it there, change direction and kick again.</translation>
+    </message>
+    <message>
+        <source>ステージ24「爆破の順番」&#x3000;ドクロ玉を押すのは命がけ。スイッチと車輪で、離れたところから一つずつ爆破しよう。</source>
+        <translation>Stage 24 “Order of Blasts”: pushing a skull ball risks your life. With the switches and the wheels, blow them up one by one from a distance.</translation>
+    </message>
+    <message>
+        <source>ステージ25「スイッチの順番」&#x3000;一本の電線に光線と箱がつながっています。どのスイッチを、いつ、どちら側から動かすか。</source>
+        <translation>Stage 25 “Order of Switches”: a beam and a box hang on one wire. Which switch, when, and from which side?</translation>
+    </message>
+    <message>
+        <source>ステージ26「四つの部屋」&#x3000;光線、蹴り玉、スイッチ、ばね、三つの鍵。これまでの技を順につなごう。</source>
+        <translation>Stage 26 “Four Rooms”: beams, a kicked ball, switches, springs and three keys. Put together everything you have learnt, in turn.</translation>
+    </message>
+    <message>
+        <source>ステージ27「二つの扉」&#x3000;斜めの棒は二つの半分に分かれていて、向きで電気の行き先が変わります。順番をよく考えて。</source>
+        <translation>Stage 27 “Two Doors”: a diagonal bar is split into two halves, and its direction decides where the power goes. Think the order through.</translation>
+    </message>
+    <message>
+        <source>ステージ28「四方の棒」&#x3000;的のまわりの四本の棒で、電気の行き先が決まります。階段のある部屋への道は一つだけ。</source>
+        <translation>Stage 28 “Bars on Four Sides”: the four bars around the target decide where the power goes. There is only one way to the room with the stairs.</translation>
+    </message>
+    <message>
+        <source>ステージ29「鍵の使い道」&#x3000;鍵は二つ。黄色い鍵扉は電気を通し、開けるとその先の電気が止まります。どの扉を開けるか、よく考えて。</source>
+        <translation>Stage 29 “What Keys Are For”: two keys. A yellow key plate conducts power; open it and the power beyond it stops. Think carefully about which plate to open.</translation>
+    </message>
+    <message>
+        <source>ステージ30「最後の試練」&#x3000;ドクロ玉、光線、棒、スイッチ、そして四つの鍵扉。すべてを使って最後の階段へ。</source>
+        <translation>Stage 30 “The Final Trial”: skull balls, beams, bars, switches and four key plates. Use them all to reach the last stairs.</translation>
+    </message>
+</context>
+<context>
+    <name>stage list</name>
+    <message>
+        <source>ファイルがありません</source>
+        <translation>No file</translation>
+    </message>
+    <message>
+        <source>読み込めません</source>
+        <translation>Unreadable</translation>
+    </message>
+    <message>
+        <source>未クリア</source>
+        <translation>Not cleared</translation>
+    </message>
+    <message>
+        <source>クリア</source>
+        <translation>Cleared</translation>
+    </message>
+    <message>
+        <source>歩数トライでクリア</source>
+        <translation>Cleared in step-try mode</translation>
+    </message>
+    <message>
+        <source>記録 %1 / %2&#x3000;最短 %3</source>
+        <translation>Best %1 / %2  shortest %3</translation>
+    </message>
+    <message>
+        <source>記録 %1 / %2&#x3000;最短 …</source>
+        <translation>Best %1 / %2  shortest …</translation>
+    </message>
+    <message>
+        <source>記録 %1 / %2</source>
+        <translation>Best %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>tiles</name>
+    <message>
+        <source>床</source>
+        <translation>floor</translation>
+    </message>
+    <message>
+        <source>壁</source>
+        <translation>wall</translation>
+    </message>
+    <message>
+        <source>白い床</source>
+        <translation>white plate</translation>
+    </message>
+    <message>
+        <source>黄色い床</source>
+        <translation>yellow plate</translation>
+    </message>
+    <message>
+        <source>低いばね</source>
+        <translation>low spring</translation>
+    </message>
+    <message>
+        <source>中くらいのばね</source>
+        <translation>middle spring</translation>
+    </message>
+    <message>
+        <source>高いばね</source>
+        <translation>high spring</translation>
+    </message>
+    <message>
+        <source>的</source>
+        <translation>target</translation>
+    </message>
+    <message>
+        <source>青い星</source>
+        <translation>blue star</translation>
+    </message>
+    <message>
+        <source>赤い星</source>
+        <translation>red star</translation>
+    </message>
+    <message>
+        <source>×の箱</source>
+        <translation>crossed box</translation>
+    </message>
+    <message>
+        <source>黄色い鍵扉</source>
+        <translation>yellow key plate</translation>
+    </message>
+    <message>
+        <source>白い鍵扉</source>
+        <translation>white key plate</translation>
+    </message>
+    <message>
+        <source>青いボタン</source>
+        <translation>blue button</translation>
+    </message>
+    <message>
+        <source>赤いボタン</source>
+        <translation>red button</translation>
+    </message>
+    <message>
+        <source>階段</source>
+        <translation>stairs</translation>
+    </message>
+    <message>
+        <source>上のスロット</source>
+        <translation>upper slot</translation>
+    </message>
+    <message>
+        <source>下のスロット</source>
+        <translation>lower slot</translation>
+    </message>
+    <message>
+        <source>下向きの光線</source>
+        <translation>emitter down</translation>
+    </message>
+    <message>
+        <source>上向きの光線</source>
+        <translation>emitter up</translation>
+    </message>
+    <message>
+        <source>右向きの光線</source>
+        <translation>emitter right</translation>
+    </message>
+    <message>
+        <source>左向きの光線</source>
+        <translation>emitter left</translation>
+    </message>
+    <message>
+        <source>横の棒</source>
+        <translation>horizontal bar</translation>
+    </message>
+    <message>
+        <source>斜めの棒（＼）</source>
+        <translation>backslash bar</translation>
+    </message>
+    <message>
+        <source>縦の棒</source>
+        <translation>vertical bar</translation>
+    </message>
+    <message>
+        <source>斜めの棒（／）</source>
+        <translation>slash bar</translation>
+    </message>
+    <message>
+        <source>下向きの矢印</source>
+        <translation>arrow down</translation>
+    </message>
+    <message>
+        <source>上向きの矢印</source>
+        <translation>arrow up</translation>
+    </message>
+    <message>
+        <source>右向きの矢印</source>
+        <translation>arrow right</translation>
+    </message>
+    <message>
+        <source>左向きの矢印</source>
+        <translation>arrow left</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>黒い玉</source>
+        <translation>black ball</translation>
+    </message>
+    <message>
+        <source>青い車輪</source>
+        <translation>blue wheel</translation>
+    </message>
+    <message>
+        <source>赤い車輪</source>
+        <translation>red wheel</translation>
+    </message>
+    <message>
+        <source>ドクロ玉</source>
+        <translation>skull ball</translation>
+    </message>
+    <message>
+        <source>オリーブ色の玉</source>
+        <translation>olive ball</translation>
+    </message>
+    <message>
+        <source>鍵</source>
+        <translation>key</translation>
+    </message>
+    <message>
+        <source>プレイヤー</source>
+        <translation>player</translation>
+    </message>
+</context>
+</TS>
