@@ -19,8 +19,9 @@ constexpr long long MaxStageFileBytes = 1 << 20;
 struct Stage {
     std::array<uint8_t, CellCount> ground{};
     std::array<uint8_t, CellCount> blocks{};
-    std::string comment;  // UTF-8
+    std::string comment;  // UTF-8, lines separated by "\n"
     long long stepTarget = 0;
+    friend bool operator==(const Stage&, const Stage&) = default;
 };
 
 struct StageRead {
@@ -42,7 +43,8 @@ std::string formatStage(const Stage& stage);
 std::string writeStageFile(const std::string& path, const Stage& stage);
 
 // A double quote cannot stand inside a quoted field, so the comment keeps a
-// full-width one in its place.
+// full-width one in its place. A line break may: it is written as CR LF and
+// read back as "\n".
 std::string storableComment(std::string_view comment);
 
 }  // namespace nerilo
