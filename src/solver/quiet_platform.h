@@ -14,6 +14,9 @@ public:
     std::string inputBox(const std::string&, const std::string&, const std::string& defaultText) override {
         return defaultText;
     }
+    std::optional<std::string> textBox(const std::string&, const std::string&, const std::string& defaultText) override {
+        return defaultText;
+    }
     std::optional<FileChoice> openFileDialog(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest&) override { return std::nullopt; }
     void showSplash() override {}

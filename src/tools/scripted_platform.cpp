@@ -12,13 +12,28 @@ MsgResult ScriptedPlatform::messageBox(const std::string& text, const std::strin
         messageAnswers.pop_front();
         return answer;
     }
-    return buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
+    switch (buttons) {
+    case MsgButtons::YesNoCancel: return MsgResult::Yes;
+    case MsgButtons::SaveCancel: return MsgResult::Save;
+    default: return MsgResult::Ok;
+    }
 }
 
-std::string ScriptedPlatform::inputBox(const std::string&, const std::string&, const std::string& defaultText) {
+std::string ScriptedPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                       const std::string& defaultText) {
+    inputs.push_back({prompt, title, defaultText});
     if (inputAnswers.empty()) return defaultText;
     std::string answer = inputAnswers.front();
     inputAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedPlatform::textBox(const std::string& prompt, const std::string& title,
+                                                     const std::string& defaultText) {
+    inputs.push_back({prompt, title, defaultText});
+    if (textAnswers.empty()) return defaultText;
+    std::optional<std::string> answer = textAnswers.front();
+    textAnswers.pop_front();
     return answer;
 }
 

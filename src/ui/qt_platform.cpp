@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "ui/clear_window.h"
 #include "ui/ending_window.h"
@@ -32,7 +34,13 @@ QString qtFilter(const std::string& filter) {
 QWidget* QtPlatform::parent() const { return window_; }
 
 MsgResult QtPlatform::messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
-    if (quiet_) return buttons == MsgButtons::YesNoCancel ? MsgResult::No : MsgResult::Ok;
+    if (quiet_) {
+        switch (buttons) {
+        case MsgButtons::YesNoCancel: return MsgResult::No;
+        case MsgButtons::SaveCancel: return MsgResult::Cancel;
+        default: return MsgResult::Ok;
+        }
+    }
     QMessageBox box(parent());
     box.setWindowTitle(q(title));
     box.setTextFormat(Qt::PlainText);  // comments come from stage files: never markup
@@ -53,6 +61,15 @@ MsgResult QtPlatform::messageBox(const std::string& text, const std::string& tit
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
+    case MsgButtons::SaveCancel: {
+        // A warning: Enter and Escape both keep the file unwritten.
+        QPushButton* save = box.addButton(QStringLiteral("保存する"), QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == save ? MsgResult::Save : MsgResult::Cancel;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgResult::Yes;
@@ -66,6 +83,24 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
     bool ok = false;
     QString text = QInputDialog::getText(parent(), q(title), q(prompt), QLineEdit::Normal, q(defaultText), &ok);
     return ok ? text.toStdString() : std::string();
+}
+
+// A plain-text box about forty full-width characters wide and six lines high;
+// Enter starts a new line.
+std::optional<std::string> QtPlatform::textBox(const std::string& prompt, const std::string& title,
+                                               const std::string& defaultText) {
+    QInputDialog dialog(parent());
+    dialog.setWindowTitle(q(title));
+    dialog.setLabelText(q(prompt));
+    dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    dialog.setTextValue(q(defaultText));
+    if (auto* edit = dialog.findChild<QPlainTextEdit*>()) {
+        const QFontMetrics metrics(edit->font());
+        edit->setMinimumSize(metrics.horizontalAdvance(QChar(0x3042)) * 40, metrics.lineSpacing() * 6 +
+                                                                                  2 * edit->frameWidth() + 8);
+    }
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& request, bool save) {

@@ -18,6 +18,8 @@ public:
 
     MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
     std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
+    std::optional<std::string> textBox(const std::string& prompt, const std::string& title,
+                                       const std::string& defaultText) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
     void showSplash() override;
