@@ -24,6 +24,7 @@ constexpr int StageCount = 30;
 struct GroundCell {
     uint8_t code = 0;
     Power power = Power::Inert;  // kept by the circuit evaluation
+    friend bool operator==(const GroundCell&, const GroundCell&) = default;
 };
 
 // One of the 225 blocks. Block k starts every stage on cell k; `blockCell[k]`
@@ -34,12 +35,14 @@ struct BlockPiece {
     int16_t left = 0;  // a few cells beyond the board at most, in mid-jump
     int16_t top = 0;
     uint32_t z = 0;  // drawing order: higher is in front
+    friend bool operator==(const BlockPiece&, const BlockPiece&) = default;
 };
 
 // The yellow stipple of a beam or a blast over one cell.
 struct Overlay {
     bool marked = false;
     uint32_t z = 0;
+    friend bool operator==(const Overlay&, const Overlay&) = default;
 };
 
 // The Mersenne Twister of std::mt19937, with the same numbers, kept in 32-bit
@@ -122,11 +125,15 @@ struct GameState {
     ExtraMode extraMode = ExtraMode::None;
     SuperModeRandom random;  // super mode's tiles
 
-    // The editor.
+    // The editor. Test play runs a round on the edited board with `editing`
+    // off; the editor as it was waits outside the state (Game::endTestPlay).
     bool editing = false;
+    bool testPlaying = false;
     PaintLayer paintLayer = PaintLayer::Ground;
     uint8_t groundBrush = ground::Floor;
     uint8_t blockBrush = block::BlackBall;
+
+    friend bool operator==(const GameState&, const GameState&) = default;
 };
 
 // Where block k stands when it is at home on cell k, and where overlay k is drawn.

@@ -30,7 +30,11 @@ struct WindowView {
     std::string keysHeld;
     ButtonView roundButton, openButton, commentButton, stepTryButton, layerButton;
     MenuEntryView start, retry, stepTry, blockMode, superMode, editor;
+    // Opening a stage and starting over, which test play refuses; the editor's
+    // own commands (新規, 開く, 保存, 歩数設定, コメント設定, 解を探す); test play; undo and redo.
+    MenuEntryView openStage, startOver, editCommand, testPlay, undoEdit, redoEdit;
     bool editorMenuVisible = false;
+    bool palettesEnabled = false;
     Picture groundBrush, blockBrush;
     int height = PlayingHeight;
 };
@@ -38,6 +42,10 @@ struct WindowView {
 std::string roundCommandCaption(RoundCommand command);
 std::string paintLayerCaption(PaintLayer layer);
 
+class Game;
+
 WindowView viewOf(const GameState& state);
+// With undo and redo, which the editor keeps outside the state.
+WindowView viewOf(const Game& game);
 
 }  // namespace nerilo

@@ -42,6 +42,11 @@ bool Game::loadCurrentStage() {
 }
 
 void Game::openStage() {
+    if (state_.testPlaying) return;
+    if (state_.editing && hasUnsavedEdits() &&
+        platform_.messageBox("保存していない変更があります。\n変更を捨てて、別のステージを開きますか？", "Nerilo",
+                             MsgButtons::OkCancel, MsgIcon::Exclamation) != MsgResult::Ok)
+        return;
     std::optional<FileChoice> choice =
         platform_.openFileDialog({"開く", programFolder() + "stage", fileDialogName_, StageFilter});
     if (!choice) return;
@@ -51,6 +56,8 @@ void Game::openStage() {
     if (!readStage(choice->path, stage)) return;
 
     enterLoadedState(choice->path, choice->title, stage);
+    // Undo never leads back into another stage's edits.
+    editHistory_.clear();
 }
 
 // A stage read whole and good becomes the current one, waiting for Start:
@@ -69,28 +76,31 @@ void Game::enterLoadedState(const std::string& path, const std::string& title, c
     s.roundStarted = false;
 }
 
-void Game::saveStage() {
-    std::optional<FileChoice> choice =
-        platform_.saveFileDialog({"保存", programFolder() + "stage", fileDialogName_, StageFilter});
-    if (!choice) return;
-    fileDialogName_ = choice->path;
-    if (choice->title.empty()) return;
-
-    // Each block's code is written at its home cell, wherever it stands now.
-    Stage stage;
-    for (int i = 0; i < CellCount; ++i) {
-        stage.ground[i] = state_.ground[i].code;
-        stage.blocks[i] = state_.blocks[i].code;
+// The file dialog offers the stage being edited, or no name for a new one.
+// The target is written, not the counter of a game the editor interrupted.
+bool Game::saveStage() {
+    if (state_.testPlaying) return false;
+    if (saveCheck_) {
+        const std::string warning = saveCheck_(plainTestStart());
+        if (!warning.empty() &&
+            platform_.messageBox(warning, "Nerilo", MsgButtons::SaveCancel, MsgIcon::Exclamation) != MsgResult::Save)
+            return false;
     }
-    stage.comment = state_.comment;
-    stage.stepTarget = state_.stepsLeft;
-    std::string error = writeStageFile(choice->path, stage);
+    std::optional<FileChoice> choice =
+        platform_.saveFileDialog({"保存", programFolder() + "stage", state_.stagePath, StageFilter});
+    if (!choice) return false;
+    fileDialogName_ = choice->path;
+    if (choice->title.empty()) return false;
+
+    std::string error = writeStageFile(choice->path, editedStage());
     if (!error.empty()) {
         platform_.messageBox("ステージファイル「" + choice->title + "」を保存できません。\n" + error, "Nerilo",
                              MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
+        return false;
     }
     state_.stagePath = choice->path;
+    state_.stageTitle = choice->title;
+    return true;
 }
 
 void Game::showComment() { platform_.messageBox(state_.comment, "Nerilo", MsgButtons::Ok, MsgIcon::Information); }

@@ -46,6 +46,16 @@ void Game::clearStage() {
     GameState& s = state_;
     ClearBanner banner = s.stepTry ? ClearBanner{{"G", "R", "E", "A", "T"}, Red}
                                    : ClearBanner{{"C", "L", "E", "A", "R"}, Green};
+    // Test play records no progress and loads no stage: the clear ends it once
+    // the key is done. The tick stops before the window opens, as the timer
+    // keeps running under a modal window.
+    if (s.testPlaying) {
+        s.ticking = false;
+        s.inputLocked = true;
+        platform_.showStageClear(banner);
+        testCleared_ = true;
+        return;
+    }
     platform_.showStageClear(banner);
     s.ticking = false;
     s.inputLocked = true;

@@ -20,21 +20,31 @@ Key arrowKey(char upper) {
 
 bool isKeyLetter(char letter) { return Letters.find(letter) != std::string_view::npos; }
 
-bool playLetter(Game& game, char letter, long long maxTicks, Replay& replay) {
+std::optional<KeyPress> pressOf(char letter) {
     switch (letter) {
-    case 'L': case 'R': case 'U': case 'D': game.pressKey(arrowKey(letter)); break;
-    case 'l': case 'r': case 'u': case 'd': game.pressKey(arrowKey(static_cast<char>(letter - 32)), ShiftModifier); break;
-    case 'Z': case 'E': case '_': game.pressKey(Key::Action); break;
-    case 'X': game.pressKey(Key::Delete); break;
-    case 'S': game.startRound(); break;
-    case 'T': game.retryRound(); break;
-    case '.':
-        if (game.state().ticking) {
-            game.tick();
-            ++replay.ticks;
+    case 'L': case 'R': case 'U': case 'D': return KeyPress{arrowKey(letter)};
+    case 'l': case 'r': case 'u': case 'd': return KeyPress{arrowKey(static_cast<char>(letter - 32)), ShiftModifier};
+    case 'Z': case 'E': case '_': return KeyPress{Key::Action};
+    case 'X': return KeyPress{Key::Delete};
+    default: return std::nullopt;
+    }
+}
+
+bool playLetter(Game& game, char letter, long long maxTicks, Replay& replay) {
+    if (std::optional<KeyPress> press = pressOf(letter)) {
+        game.pressKey(press->key, press->modifiers);
+    } else {
+        switch (letter) {
+        case 'S': game.startRound(); break;
+        case 'T': game.retryRound(); break;
+        case '.':
+            if (game.state().ticking) {
+                game.tick();
+                ++replay.ticks;
+            }
+            return true;
+        default: return false;
         }
-        return true;
-    default: return false;
     }
     long long ticks = 0;
     if (!game.state().ticking) return true;

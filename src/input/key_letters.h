@@ -7,11 +7,12 @@
 // After every letter but '.', the world ticks once (when the game ticks) and
 // then as long as the game ticks and the keyboard is locked: a player who waits
 // until everything is at rest.
+#include <optional>
 #include <string_view>
 
-namespace nerilo {
+#include "board/game.h"
 
-class Game;
+namespace nerilo {
 
 struct Replay {
     long long ticks = 0;
@@ -19,6 +20,13 @@ struct Replay {
 };
 
 bool isKeyLetter(char letter);
+
+struct KeyPress {
+    Key key;
+    Modifiers modifiers = NoModifiers;
+};
+// The key a letter stands for; nothing for S, T and '.', which are no keys.
+std::optional<KeyPress> pressOf(char letter);
 // Delivers one letter; returns false for a letter outside the notation.
 bool playLetter(Game& game, char letter, long long maxTicks, Replay& replay);
 // Delivers every letter of keys; returns false at the first unknown letter.

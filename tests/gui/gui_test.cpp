@@ -54,8 +54,11 @@ struct Window {
 };
 
 // Types a path into Qt's own file dialog, as a player would, and accepts it.
+// The file the dialog offered is deselected first: typing does that only when
+// the name field has the focus, which an offscreen window may not give it.
 void choose(QFileDialog* dialog, const QString& path) {
     dialog->setDirectory(QFileInfo(path).absolutePath());
+    dialog->selectFile(QFileInfo(path).fileName());
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(name);
     name->setText(QFileInfo(path).fileName());
