@@ -5,10 +5,13 @@
 #include <QMenuBar>
 #include <optional>
 
+#include "solver/stage_checks.h"
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
+#include "ui/run_aside.h"
+#include "ui/solver_dialog.h"
 
 namespace nerilo::ui {
 namespace {
@@ -34,11 +37,24 @@ std::optional<Key> gameKey(int qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: return Key::Action;
-    case Qt::Key_Escape: return Key::Other;
+    case Qt::Key_Escape: return Key::Escape;
     default: break;
     }
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return Key::Other;
     return std::nullopt;
+}
+
+bool isModifierKey(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock: return true;
+    default: return false;
+    }
 }
 
 Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
@@ -61,6 +77,12 @@ ClickLabel* labelButton(QWidget* parent, int left, int top, double points) {
 
 MainWindow::MainWindow() : game_(platform_) {
     platform_.attach(this);
+    // The search on Save runs aside so the window keeps painting; it is bounded to a few seconds.
+    game_.setSaveCheck([](const GameState& start) { return runAside([&] { return solver::checkBeforeSave(start); }); });
+    // An author's stage, searched to the end with its analysis: about a million
+    // positions, some tens of megabytes.
+    searchOptions_.analyse = true;
+    searchOptions_.maxStates = 1'000'000;
     setWindowTitle(QStringLiteral("Nerilo"));
     setWindowIcon(QIcon(Pictures::instance().of(blockPicture(block::Player))));
 
@@ -80,6 +102,8 @@ MainWindow::MainWindow() : game_(platform_) {
             else game_.paintCell(cell);
         });
     });
+    connect(board_, &BoardWidget::strokeStarted, this, [this] { run([this] { game_.beginStroke(); }); });
+    connect(board_, &BoardWidget::strokeEnded, this, [this] { run([this] { game_.endStroke(); }); });
     buildPanel(area);
     buildPalettes(area);
     buildMenus();
@@ -134,6 +158,7 @@ void MainWindow::buildPalettes(QWidget* area) {
         entry->setToolTip(q(groundTraits(static_cast<uint8_t>(k)).name));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
+        palettes_.push_back(entry);
     }
     for (int k = 0; k < 8; ++k) {
         auto* entry = new ClickLabel(area);
@@ -143,6 +168,7 @@ void MainWindow::buildPalettes(QWidget* area) {
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
         blockPalette_[k] = entry;
+        palettes_.push_back(entry);
     }
     groundBrush_ = new ClickLabel(area);
     groundBrush_->setGeometry(px(7320), px(7560), px(480), px(480));
@@ -152,6 +178,8 @@ void MainWindow::buildPalettes(QWidget* area) {
     blockBrush_->setGeometry(px(7320), px(8280), px(480), px(480));
     blockBrush_->setStyleSheet(QStringLiteral("background: #505060;"));
     connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.chooseEraser(); }); });
+    palettes_.push_back(groundBrush_);
+    palettes_.push_back(blockBrush_);
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
@@ -169,8 +197,8 @@ void MainWindow::buildMenus() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー(&M)"));
     addCommand(menu, "start", QStringLiteral("開始(&K)"), Qt::Key_F1, [this] { game_.startRound(); }, &WindowView::start);
     addCommand(menu, "retry", QStringLiteral("リトライ(&R)"), Qt::Key_F2, [this] { game_.retryRound(); }, &WindowView::retry);
-    addCommand(menu, "openStage", QStringLiteral("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); });
-    addCommand(menu, "startOver", QStringLiteral("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); });
+    addCommand(menu, "openStage", QStringLiteral("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); }, &WindowView::openStage);
+    addCommand(menu, "startOver", QStringLiteral("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); }, &WindowView::startOver);
     menu->addSeparator();
     addCommand(menu, "quit", QStringLiteral("終了(&X)"), Qt::Key_F4, [this] { game_.quit(); });
 
@@ -187,12 +215,25 @@ void MainWindow::buildMenus() {
 
     editMenu_ = menuBar()->addMenu(QStringLiteral("エディトモード(&E)"));
     editMenu_->menuAction()->setObjectName(QStringLiteral("editorMenu"));
-    addCommand(editMenu_, "newStage", QStringLiteral("新規(&N)"), {}, [this] { game_.newStage(); });
-    addCommand(editMenu_, "openInEditor", QStringLiteral("開く(&O)"), {}, [this] { game_.openStage(); });
-    addCommand(editMenu_, "saveStage", QStringLiteral("保存(&S)"), {}, [this] { game_.saveStage(); });
+    const auto edit = &WindowView::editCommand;
+    addCommand(editMenu_, "newStage", QStringLiteral("新規(&N)"), {}, [this] { game_.newStage(); }, edit);
+    addCommand(editMenu_, "openInEditor", QStringLiteral("開く(&O)"), {}, [this] { game_.openStage(); }, edit);
+    addCommand(editMenu_, "saveStage", QStringLiteral("保存(&S)"), {}, [this] { game_.saveStage(); }, edit);
     editMenu_->addSeparator();
-    addCommand(editMenu_, "editStepTarget", QStringLiteral("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); });
-    addCommand(editMenu_, "editComment", QStringLiteral("コメント設定(&C)"), {}, [this] { game_.editComment(); });
+    addCommand(editMenu_, "undoEdit", QStringLiteral("元に戻す(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { game_.undoEdit(); }, &WindowView::undoEdit);
+    addCommand(editMenu_, "redoEdit", QStringLiteral("やり直す(&R)"), QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { game_.redoEdit(); }, &WindowView::redoEdit);
+    editMenu_->addSeparator();
+    addCommand(editMenu_, "editStepTarget", QStringLiteral("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); }, edit);
+    addCommand(editMenu_, "editComment", QStringLiteral("コメント設定(&C)"), {}, [this] { game_.editComment(); }, edit);
+    editMenu_->addSeparator();
+    addCommand(editMenu_, "testPlay", QStringLiteral("テストプレイ(&P)"), Qt::Key_F10, [this] { game_.toggleTestPlay(); }, &WindowView::testPlay, true);
+    addCommand(editMenu_, "findSolution", QStringLiteral("解を探す(&F)"), Qt::Key_F11, [this] { findSolution(); }, edit);
+}
+
+void MainWindow::findSolution() {
+    if (!game_.state().editing) return;
+    SolverDialog dialog(game_.plainTestStart(), searchOptions_, this);
+    if (dialog.exec() == QDialog::Accepted) game_.playSolution(dialog.solutionToPlay());
 }
 
 QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
@@ -205,7 +246,7 @@ void MainWindow::run(const std::function<void()>& call) {
 // Called after every game command, ten times a second while a game runs: a
 // widget is touched only when what it shows has changed.
 void MainWindow::refresh() {
-    const WindowView view = viewOf(game_.state());
+    const WindowView view = viewOf(game_);
     for (const MenuBinding& binding : menuBindings_) {
         const MenuEntryView& entry = view.*binding.entry;
         if (binding.action->isEnabled() != entry.enabled) binding.action->setEnabled(entry.enabled);
@@ -224,6 +265,8 @@ void MainWindow::refresh() {
     showButton(layerButton_, view.layerButton);
     showPicture(groundBrush_, view.groundBrush);
     showPicture(blockBrush_, view.blockBrush);
+    for (QWidget* palette : palettes_)
+        if (palette->isEnabled() != view.palettesEnabled) palette->setEnabled(view.palettesEnabled);
     if (view.height != height_) applyHeight(view.height);
 
     const bool ticking = game_.state().ticking;
@@ -258,7 +301,9 @@ void MainWindow::applyHeight(int units) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const std::optional<Key> key = gameKey(event->key());
+    std::optional<Key> key = gameKey(event->key());
+    // Any key but a modifier alone stops a solution being played.
+    if (!key && game_.playingSolution() && !isModifierKey(event->key())) key = Key::Other;
     if (!key) {
         QMainWindow::keyPressEvent(event);
         return;

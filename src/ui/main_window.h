@@ -10,6 +10,7 @@
 
 #include "board/game.h"
 #include "board/presentation.h"
+#include "solver/solver.h"
 #include "ui/qt_platform.h"
 
 class QAction;
@@ -48,6 +49,8 @@ public:
     QAction* action(const char* name) const;
     QMenu* editMenu() const { return editMenu_; }
     const QTimer& worldTimer() const { return timer_; }
+    // How far 解を探す searches.
+    solver::Options& searchOptions() { return searchOptions_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -57,6 +60,8 @@ private:
     void buildMenus();
     void buildPanel(QWidget* area);
     void buildPalettes(QWidget* area);
+    // 解を探す: the search window, then the clear played on the board when asked.
+    void findSolution();
     // A menu command; `entry` is the view's state of the entry, shown by refresh().
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
                         const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
@@ -75,6 +80,7 @@ private:
     QtPlatform platform_;
     Game game_;
     QTimer timer_;
+    solver::Options searchOptions_;
     bool closeAccepted_ = false;
 
     BoardWidget* board_ = nullptr;
@@ -90,6 +96,7 @@ private:
     std::array<ClickLabel*, 8> blockPalette_{};
     ClickLabel* groundBrush_ = nullptr;
     ClickLabel* blockBrush_ = nullptr;
+    std::vector<QWidget*> palettes_;  // greyed out during test play
     int height_ = 0;
     QMenu* editMenu_ = nullptr;
 };

@@ -85,8 +85,8 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
     return ok ? text.toStdString() : std::string();
 }
 
-// A plain-text box about forty full-width characters wide and six lines high;
-// Enter starts a new line.
+// A plain-text box about forty full-width characters wide and six lines high,
+// whose long lines wrap so the whole comment shows; Enter starts a new line.
 std::optional<std::string> QtPlatform::textBox(const std::string& prompt, const std::string& title,
                                                const std::string& defaultText) {
     QInputDialog dialog(parent());
@@ -95,6 +95,7 @@ std::optional<std::string> QtPlatform::textBox(const std::string& prompt, const 
     dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
     dialog.setTextValue(q(defaultText));
     if (auto* edit = dialog.findChild<QPlainTextEdit*>()) {
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         const QFontMetrics metrics(edit->font());
         edit->setMinimumSize(metrics.horizontalAdvance(QChar(0x3042)) * 40, metrics.lineSpacing() * 6 +
                                                                                   2 * edit->frameWidth() + 8);
