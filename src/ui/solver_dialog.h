@@ -32,6 +32,7 @@ public:
     QLabel* headline() const { return headline_; }
     QLabel* detail() const { return detail_; }
     QLabel* analysis() const { return analysis_; }
+    QLabel* notes() const { return notes_; }
     QPushButton* cancelButton() const { return cancel_; }
     QPushButton* playButton() const { return play_; }
     QPushButton* closeButton() const { return close_; }

@@ -385,6 +385,29 @@ private slots:
         QVERIFY(f.state() == editing);
     }
 
+    void withoutAPlayerTheSolverExplainsAndDoesNotSearch() {
+        TestGame game;
+        game.ground(cell(5, 7), ground::Stairs).load("stage1.txt");
+        Window w(game);
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QString headline, notes;
+        bool searched = true, playOffered = true;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<ui::SolverDialog*>(modal);
+            QVERIFY(dialog);
+            searched = dialog->searching();
+            headline = dialog->headline()->text();
+            notes = dialog->notes()->text();
+            playOffered = dialog->playButton()->isVisible();
+            QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
+        });
+        QTest::keyClick(&w.window, Qt::Key_F11);
+        QVERIFY(!searched && !playOffered);
+        QCOMPARE(headline, QStringLiteral("解を探せません"));
+        QCOMPARE(notes, QStringLiteral("プレイヤーがいません。"));
+        QVERIFY(w.window.game().state().editing);
+    }
+
     // The search runs in a worker: the window goes on handling timers and the
     // progress the worker sends, Cancel stops the worker, and the board is untouched.
     void aLongSearchKeepsTheWindowRespondingAndCancels() {
