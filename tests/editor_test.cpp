@@ -1,6 +1,9 @@
 // The stage editor's commands on the engine.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "board/file_io.h"
 #include "game_fixture.h"
 
 namespace nerilo::test {
@@ -29,12 +32,14 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
         EXPECT_EQ(f.state().blocks[i].top, cellTop(i));
         EXPECT_EQ(f.state().blocks[i].picture, blockPicture(f.state().blocks[i].code));
     }
-    // Delete restarts the tick on the edited board, which then moves nothing.
+    // The board is still the file's: Delete asks nothing and changes nothing,
+    // and neither Delete nor an arrow starts the tick on the edited board.
+    const GameState before = f.snapshot();
     game.play("X");
-    EXPECT_TRUE(f.state().ticking);
     game.engine.pressKey(Key::Right);
-    for (int i = 0; i < 8; ++i) game.engine.tick();
-    EXPECT_EQ(f.state().blockCell[cell(5, 5)], cell(5, 5));
+    game.engine.tick();
+    EXPECT_TRUE(f.state() == before);
+    EXPECT_TRUE(game.platform.messages.empty());
 }
 
 TEST(Editor, PalettesBrushesAndTheLayerButton) {
@@ -118,7 +123,8 @@ TEST(Editor, ADrawnStageSavedAndReopenedIsTheSameStage) {
     f.paintCell(cell(4, 9));
     f.chooseBlockBrush(7);
     f.paintCell(cell(4, 2));
-    game.platform.inputAnswers = {"階段へ行こう", "150"};
+    game.platform.textAnswers = {"階段へ行こう"};
+    game.platform.inputAnswers = {"150"};
     f.editComment();
     f.editStepTarget();
     const std::string path = game.stageFile("drawn.txt");
@@ -183,12 +189,16 @@ TEST(Editor, StepTargetAnswers) {
     }
 }
 
+// Cancel keeps the comment, text the stage file cannot hold is refused with a
+// message, and an empty answer clears it.
 TEST(Editor, CommentAnswers) {
     TestGame game;
     game.comment("old").load();
-    game.platform.inputAnswers = {"", "new, with commas", "絵文字😀"};
+    game.platform.textAnswers = {std::nullopt, "new, with commas", "絵文字😀", ""};
     game.engine.editComment();
     EXPECT_EQ(game.state().comment, "old");
+    EXPECT_EQ(game.platform.inputs.back().defaultText, "old");
+    EXPECT_EQ(game.platform.inputs.back().title, "Nerilo(コメント設定)");
     game.engine.editComment();
     EXPECT_EQ(game.state().comment, "new, with commas");
     game.engine.editComment();
@@ -197,6 +207,191 @@ TEST(Editor, CommentAnswers) {
     game.engine.showComment();
     EXPECT_EQ(game.platform.messages.back().text, "new, with commas");
     EXPECT_EQ(game.platform.messages.back().icon, MsgIcon::Information);
+    game.engine.editComment();
+    EXPECT_EQ(game.state().comment, "");
+}
+
+}  // namespace
+}  // namespace nerilo::test
+
+namespace nerilo::test {
+namespace {
+
+// A step-try game interrupted by the editor: the counter is below the target.
+struct InterruptedGame {
+    InterruptedGame() {
+        game.block(cell(5, 5), block::Player).ground(cell(5, 9), ground::Stairs).comment("c").target(77);
+        game.state().stepTry = true;
+        game.start("stage4.txt");
+        game.play("RRL");
+        game.engine.toggleEditor();
+    }
+    TestGame game;
+};
+
+TEST(EditorMends, SaveWritesTheTargetAndTheTargetBoxOffersIt) {
+    InterruptedGame interrupted;
+    TestGame& game = interrupted.game;
+    EXPECT_EQ(game.state().stepsLeft, 77) << "the counter shows the target while editing";
+    game.platform.inputAnswers.push_back("");
+    game.engine.editStepTarget();
+    EXPECT_EQ(game.platform.inputs.back().defaultText, "77");
+    EXPECT_EQ(game.platform.inputs.back().title, "Nerilo(タイマー設定)");
+
+    const std::string path = game.stageFile("copy.txt");
+    game.platform.fileAnswers.push_back(path);
+    ASSERT_TRUE(game.engine.saveStage());
+    EXPECT_EQ(readStageFile(path).stage.stepTarget, 77);
+
+    // The target is written even when the counter was never reset.
+    game.state().stepsLeft = 3;
+    game.platform.fileAnswers.push_back(path);
+    game.engine.saveStage();
+    EXPECT_EQ(readStageFile(path).stage.stepTarget, 77);
+}
+
+TEST(EditorMends, TheStageNameFollowsSaveAndNewStage) {
+    InterruptedGame interrupted;
+    TestGame& game = interrupted.game;
+    game.platform.fileAnswers.push_back(game.stageFile("mine.txt"));
+    game.engine.saveStage();
+    EXPECT_EQ(game.state().stageTitle, "mine.txt");
+    EXPECT_EQ(viewOf(game.state()).stageTitle.japanese(), "mine.txt");
+
+    game.engine.newStage();
+    EXPECT_EQ(viewOf(game.state()).stageTitle.japanese(), "新規");
+    EXPECT_EQ(game.state().stagePath, "");
+    game.engine.saveStage();  // cancelled
+    EXPECT_EQ(game.platform.dialogs.back().fileName, "") << "a new stage offers no name";
+    EXPECT_EQ(game.platform.dialogs.back().initialFolder, game.dir.path().string() + "/stage");
+}
+
+// The file last chosen in a dialog is stage 2; the game went on to stage 3 by a clear.
+TEST(EditorMends, SaveOffersTheStageBeingEditedNotTheFileLastOpened) {
+    TestGame game;
+    game.block(cell(5, 5), block::Player).ground(cell(5, 6), ground::Stairs);
+    game.load("stage3.txt");
+    game.start("stage2.txt");
+    game.play("RZ");
+    ASSERT_EQ(game.state().stageTitle, "stage3.txt");
+    game.engine.toggleEditor();
+    game.engine.saveStage();
+    EXPECT_EQ(game.platform.dialogs.back().title.japanese(), "保存");
+    EXPECT_EQ(game.platform.dialogs.back().fileName, game.stageFile("stage3.txt"));
+}
+
+TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldBeLost) {
+    TestGame game;
+    game.block(cell(5, 5), block::Player).comment("file").target(50).load();
+    Game& f = game.engine;
+    f.toggleEditor();
+    const GameState unchanged = f.snapshot();
+    f.pressKey(Key::Delete);
+    EXPECT_TRUE(f.state() == unchanged);
+    EXPECT_TRUE(game.platform.messages.empty());
+
+    f.chooseGroundBrush(ground::Wall);
+    f.paintCell(cell(1, 1));
+    game.platform.textAnswers.push_back("edited");
+    f.editComment();
+    const Stage edited = f.editedStage();
+    game.platform.messageAnswers.push_back(MsgResult::Cancel);
+    f.pressKey(Key::Delete);
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
+    EXPECT_EQ(game.platform.messages[0].buttons, MsgButtons::OkCancel);
+    EXPECT_NE(game.platform.messages[0].text.find("保存していない変更"), std::string::npos);
+    EXPECT_EQ(f.editedStage(), edited);
+
+    f.pressKey(Key::Delete);  // OK: the file comes back, board, comment and target
+    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Floor);
+    EXPECT_EQ(f.state().comment, "file");
+    EXPECT_TRUE(f.state().editing && !f.state().ticking && f.state().inputLocked);
+    f.undoEdit();
+    EXPECT_EQ(f.editedStage(), edited) << "undo brings the edits back";
+
+    // A comment that saves to the same text ("" and ＂) is nothing lost.
+    game.stage.comment = "say ＂hi＂";
+    game.load();
+    f.state().comment = "say \"hi\"";
+    const size_t asked = game.platform.messages.size();
+    f.pressKey(Key::Delete);
+    EXPECT_EQ(game.platform.messages.size(), asked);
+    EXPECT_EQ(f.state().comment, "say \"hi\"");
+}
+
+TEST(EditorMends, DeleteWithoutAFileOrWithADamagedOne) {
+    TestGame game;
+    game.block(cell(5, 5), block::Player).load();
+    Game& f = game.engine;
+    f.toggleEditor();
+    f.newStage();
+    f.chooseGroundBrush(ground::Wall);
+    f.paintCell(cell(1, 1));
+    f.pressKey(Key::Delete);
+    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall) << "a new stage has no file to go back to";
+
+    game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
+    game.platform.messageAnswers.push_back(MsgResult::Ok);  // discard the new stage for the file
+    f.openStage();
+    f.paintCell(cell(1, 1));
+    std::ofstream(game.stageFile("test.txt"), std::ios::binary) << "\"99\"";
+    game.platform.messages.clear();
+    f.pressKey(Key::Delete);
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_NE(game.platform.messages[0].text.find("test.txt"), std::string::npos);
+    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall);
+}
+
+TEST(EditorMends, OpenInTheEditorAsksBeforeDiscardingEdits) {
+    TestGame game;
+    game.block(cell(5, 5), block::Player).load();
+    Game& f = game.engine;
+    f.toggleEditor();
+    game.platform.dialogs.clear();
+    game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
+    f.openStage();  // nothing to lose: no question
+    EXPECT_TRUE(game.platform.messages.empty());
+    EXPECT_EQ(game.platform.dialogs.size(), 1u);
+
+    f.chooseGroundBrush(ground::Wall);
+    f.paintCell(cell(1, 1));
+    game.platform.messageAnswers.push_back(MsgResult::Cancel);
+    f.openStage();
+    EXPECT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_EQ(game.platform.dialogs.size(), 1u) << "Cancel opens no dialog";
+    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall);
+}
+
+TEST(EditorMends, ASaveThatDidNotHappenKeepsTheEditorAndTheWindow) {
+    TestGame game;
+    game.block(cell(5, 5), block::Player).load();
+    Game& f = game.engine;
+    f.toggleEditor();
+    f.chooseGroundBrush(ground::Wall);
+    f.paintCell(cell(1, 1));
+    game.platform.messageAnswers.push_back(MsgResult::Yes);  // save, then cancel the file dialog
+    f.toggleEditor();
+    EXPECT_TRUE(f.state().editing);
+    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall);
+    game.platform.messageAnswers.push_back(MsgResult::Yes);
+    f.quit();
+    EXPECT_FALSE(game.platform.closed);
+}
+
+TEST(EditorMends, ACommentOfSeveralLinesIsSavedWithCrLfAndReadBack) {
+    TestGame game;
+    game.block(cell(5, 5), block::Player).load();
+    game.engine.toggleEditor();
+    game.platform.textAnswers.push_back("一行目\n二行目\n\n四行目");
+    game.engine.editComment();
+    const std::string path = game.stageFile("lines.txt");
+    game.platform.fileAnswers.push_back(path);
+    game.engine.saveStage();
+    const std::string bytes = readWholeFile(path, 1 << 20).bytes;
+    EXPECT_NE(bytes.find("\r\n\x93\xF1\x8D\x73\x96\xDA\r\n\r\n"), std::string::npos) << "CR LF between the lines";
+    EXPECT_EQ(readStageFile(path).stage.comment, "一行目\n二行目\n\n四行目");
+    EXPECT_EQ(storableComment("a\r\nb\rc\nd\"e"), "a\r\nb\r\nc\r\nd＂e");
 }
 
 }  // namespace

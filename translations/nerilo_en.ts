@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja">
 <context>
+    <name>checks</name>
+    <message>
+        <source>プレイヤーがいません。</source>
+        <translation>There is no player.</translation>
+    </message>
+    <message>
+        <source>プレイヤーが %1 人います。動かせるのは最後の 1 人だけです。</source>
+        <translation>There are %1 players. Only the last one can move.</translation>
+    </message>
+    <message>
+        <source>階段がありません。</source>
+        <translation>There are no stairs.</translation>
+    </message>
+    <message>
+        <source>プレイヤーが閉じ込められていて、どこへも動けません。</source>
+        <translation>The player is boxed in and cannot move anywhere.</translation>
+    </message>
+    <message>
+        <source>どう動いてもクリアできません。</source>
+        <translation>No way of playing clears this stage.</translation>
+    </message>
+    <message>
+        <source>・%1
+%2</source>
+        <translation>• %1
+%2</translation>
+    </message>
+    <message>
+        <source>このステージには問題があります。
+
+%1
+このまま保存しますか？</source>
+        <translation>This stage has problems.
+
+%1
+Save it anyway?</translation>
+    </message>
+</context>
+<context>
     <name>ending</name>
     <message>
         <source>     プログラム・絵
@@ -253,6 +292,18 @@ Starting with no records. The file will be rewritten the next time you set a rec
         <translation>The records could not be saved.
 %1</translation>
     </message>
+    <message>
+        <source>保存していない変更があります。
+変更を捨てて、別のステージを開きますか？</source>
+        <translation>There are unsaved changes.
+Discard them and open another stage?</translation>
+    </message>
+    <message>
+        <source>保存していない変更があります。
+変更を捨てて、ステージファイル「%1」を読み直しますか？</source>
+        <translation>There are unsaved changes.
+Discard them and read the stage file &quot;%1&quot; again?</translation>
+    </message>
 </context>
 <context>
     <name>nerilo::ui::MainWindow</name>
@@ -368,6 +419,29 @@ Starting with no records. The file will be rewritten the next time you set a rec
         <source>縮小(&amp;O)</source>
         <translation>Zoom &amp;out</translation>
     </message>
+    <message>
+        <source>やり直す(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>テストプレイ(&amp;P)</source>
+        <translation>Test &amp;play</translation>
+    </message>
+    <message>
+        <source>解を探す(&amp;F)</source>
+        <translation>&amp;Find a solution</translation>
+    </message>
+</context>
+<context>
+    <name>nerilo::ui::QtPlatform</name>
+    <message>
+        <source>保存する</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>nerilo::ui::SplashWindow</name>
@@ -481,6 +555,10 @@ Starting with no records. The file will be rewritten the next time you set a rec
         <source>ステージ一覧</source>
         <translation>Stage list</translation>
     </message>
+    <message>
+        <source>新規</source>
+        <translation>New</translation>
+    </message>
 </context>
 <context>
     <name>records</name>
@@ -547,6 +625,77 @@ Starting with no records. The file will be rewritten the next time you set a rec
     <message>
         <source>JSON として読めません。</source>
         <translation>It cannot be read as JSON.</translation>
+    </message>
+</context>
+<context>
+    <name>search</name>
+    <message>
+        <source>Nerilo(解を探す)</source>
+        <translation>Nerilo (find a solution)</translation>
+    </message>
+    <message>
+        <source>解を探しています…</source>
+        <translation>Looking for a solution…</translation>
+    </message>
+    <message>
+        <source>中止しています…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>解を再生</source>
+        <translation>Play the solution</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>解を探せません</source>
+        <translation>Cannot search this stage</translation>
+    </message>
+    <message>
+        <source>調べた局面 %1&#x3000;深さ %2</source>
+        <translation>Positions examined %1  depth %2</translation>
+    </message>
+    <message>
+        <source>調べた局面 %1（%2 秒）</source>
+        <translation>Positions examined %1 (%2 s)</translation>
+    </message>
+    <message>
+        <source>最短 %1 手でクリアできます</source>
+        <translation>Can be cleared in %1 presses at the fewest</translation>
+    </message>
+    <message>
+        <source>クリアできません</source>
+        <translation>Cannot be cleared</translation>
+    </message>
+    <message>
+        <source>上限に達しました</source>
+        <translation>The limit was reached</translation>
+    </message>
+    <message>
+        <source>中止しました</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>局面が多すぎて、行き詰まりまでは調べきれませんでした（%1 局面）。</source>
+        <translation>Too many positions to look for dead ends (%1 positions).</translation>
+    </message>
+    <message>
+        <source>到達できる局面 %1、行き詰まりはありません。</source>
+        <translation>%1 reachable positions, no dead ends.</translation>
+    </message>
+    <message>
+        <source>到達できる局面 %1、どれもクリアにつながりません。</source>
+        <translation>%1 reachable positions, none of them leads to a clear.</translation>
+    </message>
+    <message>
+        <source>到達できる局面 %1、うち行き詰まり（もうクリアできない局面）%2。最短 %3 手で行き詰まります。</source>
+        <translation>%1 reachable positions, %2 of them dead ends (the stage can no longer be cleared). The fewest presses into a dead end: %3.</translation>
     </message>
 </context>
 <context>

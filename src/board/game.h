@@ -3,12 +3,14 @@
 // defined in the subsystem folders (board, input, tick, power, modes, editor,
 // history, records); everything the rules need from the desktop goes through the Platform.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "board/game_state.h"
 #include "board/platform.h"
 #include "board/stage_file.h"
+#include "editor/edit_history.h"
 #include "history/history.h"
 #include "power/circuit.h"
 #include "records/playback.h"
@@ -16,9 +18,9 @@
 
 namespace nerilo {
 
-// The keys the game reacts to. Z, Enter and Space are all the action key; any
-// other key still counts as the round's first key press.
-enum class Key : uint8_t { Left, Right, Up, Down, Delete, Action, Other };
+// The keys the game reacts to. Z, Enter and Space are all the action key;
+// Escape ends test play; any other key still counts as the round's first key press.
+enum class Key : uint8_t { Left, Right, Up, Down, Delete, Action, Other, Escape };
 using Modifiers = uint8_t;
 constexpr Modifiers NoModifiers = 0, ShiftModifier = 1, ControlModifier = 2, AltModifier = 4;
 
@@ -52,7 +54,8 @@ public:
     // Opens a stage file as Open does: read whole, then waiting for Start; a
     // damaged file is reported and changes nothing. False when it was not opened.
     bool openStageFile(const std::string& path);
-    void saveStage();
+    // Checks the stage, asks for a file and writes it; false when nothing was written.
+    bool saveStage();
     void showComment();
     void resetBlockPictures();
     void findPlayer();
@@ -122,6 +125,37 @@ public:
     void newStage();
     void editComment();
     void editStepTarget();
+    // The stage being edited, as Save writes it.
+    Stage editedStage() const;
+
+    // Undo and redo in the editor: one step per stroke (press, drag, release),
+    // new stage, comment, target and reverting to the file.
+    void beginStroke();
+    void endStroke();
+    void undoEdit();
+    void redoEdit();
+    bool canUndoEdit() const { return state_.editing && editHistory_.canUndo(); }
+    bool canRedoEdit() const { return state_.editing && editHistory_.canRedo(); }
+
+    // Test play: a round on the edited board, from its own start; ending it
+    // (the same command, Escape, or a clear) brings the editor back exactly.
+    void toggleTestPlay();
+    void startTestPlay();
+    void endTestPlay();
+    // The start of a round on the edited board without the extra modes or
+    // step-try mode, as the solver and the checks on Save take it.
+    GameState plainTestStart() const;
+    // Plays a solution's key letters in test play at the game's speed: one press
+    // each time the game is at rest. Any key stops it and ends test play.
+    void playSolution(std::string keys);
+    bool playingSolution() const { return state_.testPlaying && !solution_.empty(); }
+
+    // What Save shows before it asks for a file: the problems of the stage
+    // starting as `plainTestStart()` gives it, or empty text when it is fine.
+    // The checks search with the solver, which is built above the engine, so
+    // the program hands them in; without them Save checks nothing.
+    using SaveCheck = std::function<Text(const GameState& start)>;
+    void setSaveCheck(SaveCheck check) { saveCheck_ = std::move(check); }
 
     int playerCell() const { return state_.blockCell[state_.playerBlock]; }
     bool isLost() const { return nerilo::isLost(state_); }
@@ -136,6 +170,7 @@ private:
     void moveBlockToCell(int k, int cell);
 
     // Keyboard.
+    void deliverKey(Key key, Modifiers modifiers);
     void requestMove(int direction, int playerCell);
     void useActionKey(int playerCell);
     void clearStage();
@@ -161,6 +196,14 @@ private:
     void openRecords();
     void recordClear();
     void endPlayback(const Playback& ended);
+    // The editor.
+    void showEditedStage(const Stage& stage);
+    void noteEdit(const Stage& before);
+    bool hasUnsavedEdits();
+    void revertEdits();
+    void beginTestRound(bool plain);
+    void restartTestPlay();
+    void stepSolution();
 
     // Power effects.
     bool detonate(int ballBlock, int cell, std::array<uint8_t, CellCount>& beamStoppers);
@@ -174,6 +217,16 @@ private:
     bool historyKept_ = true;
     RecordBook records_;
     std::optional<Playback> playback_;
+
+    // The editor's own memory, outside the state: the solver copies states by the
+    // million, and none of this is part of a round.
+    EditHistory editHistory_;
+    std::optional<Stage> strokeBase_;       // the stage when the stroke began
+    std::optional<GameState> editorState_;  // the editor as test play found it
+    std::string solution_;                  // key letters of a solution being shown
+    size_t solutionNext_ = 0;
+    bool testCleared_ = false;              // test play ends once the clearing key is done
+    SaveCheck saveCheck_;
 };
 
 }  // namespace nerilo

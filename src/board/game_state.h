@@ -126,8 +126,10 @@ struct GameState {
     ExtraMode extraMode = ExtraMode::None;
     SuperModeRandom random;  // super mode's tiles
 
-    // The editor.
+    // The editor. Test play runs a round on the edited board with `editing`
+    // off; the editor as it was waits outside the state (Game::endTestPlay).
     bool editing = false;
+    bool testPlaying = false;
     PaintLayer paintLayer = PaintLayer::Ground;
     uint8_t groundBrush = ground::Floor;
     uint8_t blockBrush = block::BlackBall;

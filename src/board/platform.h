@@ -9,9 +9,10 @@
 
 namespace nerilo {
 
-enum class MsgButtons { Ok, OkCancel, YesNoCancel };
+// SaveCancel: the buttons read 保存する and キャンセル and answer Save or Cancel.
+enum class MsgButtons { Ok, OkCancel, YesNoCancel, SaveCancel };
 enum class MsgIcon { None, Information, Question, Exclamation };
-enum class MsgResult { Ok, Cancel, Yes, No };
+enum class MsgResult { Ok, Cancel, Yes, No, Save };
 
 struct Rgb {
     uint8_t red = 0, green = 0, blue = 0;
@@ -50,6 +51,9 @@ public:
     virtual MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) = 0;
     // Returns the typed text, or empty text on Cancel.
     virtual std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) = 0;
+    // A box for text of several lines, wide enough for a long comment. Returns
+    // the text (lines joined by "\n", possibly empty), or nothing on Cancel.
+    virtual std::optional<std::string> textBox(const Text& prompt, const Text& title, const std::string& defaultText) = 0;
     virtual std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) = 0;
 

@@ -36,30 +36,47 @@ WindowView viewOf(const GameState& state, UndoView undo) {
     view.stepsLeft = decimalText(state.stepsLeft);
     view.stepsLeftTip = state.stepTry ? NERILO_TEXT("panel", "歩数：歩数トライ中は一歩ごとに 1 減り、0 になるとミス")
                                       : NERILO_TEXT("panel", "歩数：歩数トライ（F5）のときだけ数えます");
-    view.stageTitle = state.stageTitle;
+    view.stageTitle = state.stageTitle.empty() ? NERILO_TEXT("panel", "新規") : Text::words(state.stageTitle);
     view.keysHeld = std::to_string(state.keysHeld);
     // A round cannot be started or retried on a board that is being edited.
+    // Test play keeps the editor's menu and palettes in sight, but only the
+    // round's commands and the test play entry work.
+    const bool testing = state.testPlaying;
     view.roundButton = {roundCommandCaption(state.roundCommand), !state.editing};
-    view.openButton = {NERILO_TEXT("panel", "開く")};
+    view.openButton = {NERILO_TEXT("panel", "開く"), !testing};
     view.commentButton = {NERILO_TEXT("panel", "コメント")};
-    view.stepTryButton = {NERILO_TEXT("panel", "歩数トライ"), true, state.stepTry ? Yellow : White};
+    view.stepTryButton = {NERILO_TEXT("panel", "歩数トライ"), !testing, state.stepTry ? Yellow : White};
     view.layerButton = {paintLayerCaption(state.paintLayer), state.editing};
     view.start = {!state.roundStarted && !state.editing, false};
     view.retry = {!state.editing, false};
-    view.stepTry = {true, state.stepTry};
-    view.blockMode = {state.blockModeUnlocked, state.extraMode == ExtraMode::Block};
-    view.superMode = {state.superModeUnlocked, state.extraMode == ExtraMode::Super};
-    view.editor = {true, state.editing};
-    view.editorMenuVisible = state.editing;
+    view.stepTry = {!testing, state.stepTry};
+    view.blockMode = {state.blockModeUnlocked && !testing, state.extraMode == ExtraMode::Block};
+    view.superMode = {state.superModeUnlocked && !testing, state.extraMode == ExtraMode::Super};
+    view.editor = {!testing, state.editing};
+    view.openStage = {!testing, false};
+    view.startOver = {!testing, false};
+    view.editCommand = {state.editing, false};
+    view.testPlay = {state.editing || testing, testing};
+    view.undoEdit = view.redoEdit = {false, false};
+    view.editorMenuVisible = state.editing || testing;
+    view.palettesEnabled = state.editing;
     view.status = statusOf(state);
     view.undo = {undo.canUndo, false};
     view.redo = {undo.canRedo, false};
     // The editor opens its stages with its own 開く.
-    view.stageList = {!state.editing, false};
-    view.stageListButton = {NERILO_TEXT("panel", "ステージ一覧"), !state.editing};
+    view.stageList = {!state.editing && !testing, false};
+    view.stageListButton = {NERILO_TEXT("panel", "ステージ一覧"), !state.editing && !testing};
     view.groundBrush = groundPicture(state.groundBrush);
     view.blockBrush = blockPicture(state.blockBrush);
-    view.height = state.editing ? EditingHeight : PlayingHeight;
+    view.height = state.editing || testing ? EditingHeight : PlayingHeight;
+    return view;
+}
+
+WindowView viewOf(const Game& game) {
+    WindowView view = viewOf(game.state(), {game.canUndo(), game.canRedo()});
+    // Ctrl+Z and Ctrl+Y undo painting only in the editor itself; in a round they undo presses.
+    view.undoEdit.enabled = game.state().editing && game.canUndoEdit();
+    view.redoEdit.enabled = game.state().editing && game.canRedoEdit();
     return view;
 }
 

@@ -40,7 +40,7 @@ struct StatusView {
 struct WindowView {
     std::string stepsLeft;
     Text stepsLeftTip;
-    std::string stageTitle;
+    Text stageTitle;  // the file name, or 新規 for a stage that has none yet
     std::string keysHeld;
     ButtonView roundButton, openButton, commentButton, stepTryButton, layerButton;
     MenuEntryView start, retry, stepTry, blockMode, superMode, editor;
@@ -48,6 +48,10 @@ struct WindowView {
     ButtonView stageListButton;
     bool editorMenuVisible = false;
     StatusView status;
+    // Opening a stage and starting over, which test play refuses; the editor's
+    // own commands (新規, 開く, 保存, 歩数設定, コメント設定, 解を探す); test play; undo and redo.
+    MenuEntryView openStage, startOver, editCommand, testPlay, undoEdit, redoEdit;
+    bool palettesEnabled = false;
     Picture groundBrush, blockBrush;
     int height = PlayingHeight;
 };
@@ -67,5 +71,8 @@ struct UndoView {
 };
 
 WindowView viewOf(const GameState& state, UndoView undo = {});
+class Game;
+// With undo and redo of the round and of the editor, which the game keeps outside the state.
+WindowView viewOf(const Game& game);
 
 }  // namespace nerilo

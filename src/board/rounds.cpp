@@ -26,6 +26,10 @@ void Game::startRound() {
 }
 
 void Game::retryRound() {
+    if (state_.testPlaying) {
+        restartTestPlay();
+        return;
+    }
     // An unreadable stage file (after the last stage, or deleted meanwhile) is
     // reported and the game stays exactly as it was.
     Stage stage;

@@ -45,6 +45,11 @@ bool Game::loadCurrentStage() {
 }
 
 void Game::openStage() {
+    if (state_.testPlaying) return;
+    if (state_.editing && hasUnsavedEdits() &&
+        platform_.messageBox(NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、別のステージを開きますか？"),
+                             GameName, MsgButtons::OkCancel, MsgIcon::Exclamation) != MsgResult::Ok)
+        return;
     std::optional<FileChoice> choice =
         platform_.openFileDialog({NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()});
     if (!choice) return;
@@ -58,6 +63,8 @@ bool Game::openStageFile(const std::string& path) {
     if (!readStage(path, stage)) return false;
     fileDialogName_ = path;  // the next Open starts beside it
     enterLoadedState(path, fileTitle(path), stage);
+    // Undo never leads back into another stage's edits.
+    editHistory_.clear();
     return true;
 }
 
@@ -77,29 +84,32 @@ void Game::enterLoadedState(const std::string& path, const std::string& title, c
     s.roundStarted = false;
 }
 
-void Game::saveStage() {
-    std::optional<FileChoice> choice =
-        platform_.saveFileDialog({NERILO_TEXT("messages", "保存"), programFolder() + "stage", fileDialogName_, stageFilter()});
-    if (!choice) return;
-    fileDialogName_ = choice->path;
-    if (choice->title.empty()) return;
-
-    // Each block's code is written at its home cell, wherever it stands now.
-    Stage stage;
-    for (int i = 0; i < CellCount; ++i) {
-        stage.ground[i] = state_.ground[i].code;
-        stage.blocks[i] = state_.blocks[i].code;
+// The file dialog offers the stage being edited, or no name for a new one.
+// The target is written, not the counter of a game the editor interrupted.
+bool Game::saveStage() {
+    if (state_.testPlaying) return false;
+    if (saveCheck_) {
+        const Text warning = saveCheck_(plainTestStart());
+        if (!warning.empty() &&
+            platform_.messageBox(warning, GameName, MsgButtons::SaveCancel, MsgIcon::Exclamation) != MsgResult::Save)
+            return false;
     }
-    stage.comment = state_.comment;
-    stage.stepTarget = state_.stepsLeft;
-    Text error = writeStageFile(choice->path, stage);
+    std::optional<FileChoice> choice =
+        platform_.saveFileDialog({NERILO_TEXT("messages", "保存"), programFolder() + "stage", state_.stagePath, stageFilter()});
+    if (!choice) return false;
+    fileDialogName_ = choice->path;
+    if (choice->title.empty()) return false;
+
+    Text error = writeStageFile(choice->path, editedStage());
     if (!error.empty()) {
         platform_.messageBox(
             NERILO_TEXT("messages", "ステージファイル「%1」を保存できません。\n%2").arg(choice->title).arg(error),
             GameName, MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
+        return false;
     }
     state_.stagePath = choice->path;
+    state_.stageTitle = choice->title;
+    return true;
 }
 
 // A shipped stage's comment is said in the player's language; any other comment as written.

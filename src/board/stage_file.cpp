@@ -40,12 +40,31 @@ uint64_t stageFingerprint(const std::array<uint8_t, CellCount>& ground, const st
 
 std::string storableComment(std::string_view comment) {
     std::string out;
-    for (char c : comment) {
-        if (c == '"') out += "＂";
-        else out += c;
+    for (size_t i = 0; i < comment.size(); ++i) {
+        const char c = comment[i];
+        if (c == '"') {
+            out += "＂";
+        } else if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < comment.size() && comment[i + 1] == '\n') ++i;
+        } else {
+            out += c;
+        }
     }
     return out;
 }
+
+namespace {
+// A comment's line breaks stand as CR LF in the file, like every other line end.
+std::string commentOfField(const std::string& field) {
+    std::string comment;
+    for (size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\r' && i + 1 < field.size() && field[i + 1] == '\n') continue;
+        comment += field[i] == '\r' ? '\n' : field[i];
+    }
+    return comment;
+}
+}  // namespace
 
 StageRead parseStage(std::string_view text) {
     StageRead result;
@@ -78,7 +97,7 @@ StageRead parseStage(std::string_view text) {
                 return result;
             }
         } else if (i == 2 * CellCount) {
-            result.stage.comment = field;
+            result.stage.comment = commentOfField(field);
         } else {
             double target = leadingNumber(field);
             if (!(std::fabs(target) <= 99999999) || target != std::floor(target)) {

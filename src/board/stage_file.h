@@ -23,8 +23,9 @@ constexpr const char* StageCommentContext = "stage comments";
 struct Stage {
     std::array<uint8_t, CellCount> ground{};
     std::array<uint8_t, CellCount> blocks{};
-    std::string comment;  // UTF-8
+    std::string comment;  // UTF-8, lines separated by "\n"
     long long stepTarget = 0;
+    friend bool operator==(const Stage&, const Stage&) = default;
 };
 
 struct StageRead {
@@ -52,7 +53,8 @@ uint64_t stageFingerprint(const std::array<uint8_t, CellCount>& ground, const st
 inline uint64_t stageFingerprint(const Stage& stage) { return stageFingerprint(stage.ground, stage.blocks, stage.stepTarget); }
 
 // A double quote cannot stand inside a quoted field, so the comment keeps a
-// full-width one in its place.
+// full-width one in its place. A line break may: it is written as CR LF and
+// read back as "\n".
 std::string storableComment(std::string_view comment);
 
 }  // namespace nerilo

@@ -73,13 +73,17 @@ void Game::openRecords() {
                          GameName, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
+
+// Closing in the middle of test play closes the editor it came from: the
+// question about saving is asked of the edited stage.
 bool Game::prepareToClose() {
     bool closing = true;
+    if (state_.testPlaying) endTestPlay();
     if (state_.editing) {
         MsgResult answer = platform_.messageBox(NERILO_TEXT("messages", "終了します。\n保存しますか？"), GameName,
                                                 MsgButtons::YesNoCancel, MsgIcon::Question);
         if (answer == MsgResult::Cancel) closing = false;
-        else if (answer == MsgResult::Yes) saveStage();
+        else if (answer == MsgResult::Yes && !saveStage()) closing = false;
     }
     writeProgress();
     updateUnlocks();
@@ -106,6 +110,7 @@ void Game::quit() {
 // "中止" runs the start-up again. A running game is stopped first, the way Open
 // stops it, so the reloaded stage waits for Start with no move left over.
 void Game::startOver() {
+    if (state_.testPlaying) return;
     state_.ticking = false;
     state_.keysHeld = 0;
     state_.moveKind = MoveKind::Walk;

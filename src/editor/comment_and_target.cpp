@@ -7,26 +7,33 @@
 
 namespace nerilo {
 
+// Cancel keeps the comment; an empty answer clears it. The comment may run
+// over several lines.
 void Game::editComment() {
-    std::string text = platform_.inputBox(NERILO_TEXT("messages", "コメントを入力してください"),
-                                          NERILO_TEXT("messages", "Nerilo(コメント設定)"), state_.comment);
-    if (text.empty()) return;
+    if (state_.testPlaying) return;
+    std::optional<std::string> text = platform_.textBox(NERILO_TEXT("messages", "コメントを入力してください"),
+                                                        NERILO_TEXT("messages", "Nerilo(コメント設定)"), state_.comment);
+    if (!text) return;
     // Refused here rather than at Save, so the author can still fix it.
-    Conversion encoded = utf8ToCp932(text);
+    Conversion encoded = utf8ToCp932(*text);
     if (!encoded.ok()) {
         platform_.messageBox(NERILO_TEXT("messages", "このコメントは保存できません。\n%1").arg(encoded.error), GameName,
                              MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    state_.comment = text;
+    const Stage before = editedStage();
+    state_.comment = *text;
+    noteEdit(before);
 }
 
+// The box offers the target, not the counter of a game left in the middle.
 // "0" and an empty answer keep the target; any other text sets its leading
 // number (0 when it has none), a negative one included.
 void Game::editStepTarget() {
+    if (state_.testPlaying) return;
     std::string text =
         platform_.inputBox(NERILO_TEXT("messages", "目標歩数を決めてください"), NERILO_TEXT("messages", "Nerilo(タイマー設定)"),
-                           decimalText(state_.stepsLeft));
+                           decimalText(state_.stepTarget));
     if (text.empty() || text == "0") return;
     double value = std::trunc(leadingNumber(text));
     if (!(std::fabs(value) <= 99999999)) {
@@ -34,8 +41,10 @@ void Game::editStepTarget() {
                              MsgIcon::Exclamation);
         return;
     }
+    const Stage before = editedStage();
     state_.stepTarget = static_cast<int32_t>(value);
     state_.stepsLeft = state_.stepTarget;
+    noteEdit(before);
 }
 
 }  // namespace nerilo

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "board/game.h"
-
 namespace nerilo {
 namespace {
 constexpr std::string_view Arrows = "LRUD";
@@ -17,16 +15,23 @@ char keyLetter(Key key, Modifiers modifiers) {
     return modifiers == ShiftModifier ? static_cast<char>(letter - 'A' + 'a') : letter;
 }
 
-bool pressLetter(Game& game, char letter) {
+std::optional<KeyPress> pressOf(char letter) {
     switch (letter) {
-    case 'L': case 'R': case 'U': case 'D':
-        game.pressKey(static_cast<Key>(Arrows.find(letter)));
-        return true;
+    case 'L': case 'R': case 'U': case 'D': return KeyPress{static_cast<Key>(Arrows.find(letter))};
     case 'l': case 'r': case 'u': case 'd':
-        game.pressKey(static_cast<Key>(Arrows.find(static_cast<char>(letter - 'a' + 'A'))), ShiftModifier);
+        return KeyPress{static_cast<Key>(Arrows.find(static_cast<char>(letter - 'a' + 'A'))), ShiftModifier};
+    case 'Z': case 'E': case '_': return KeyPress{Key::Action};
+    case 'X': return KeyPress{Key::Delete};
+    default: return std::nullopt;
+    }
+}
+
+bool pressLetter(Game& game, char letter) {
+    if (std::optional<KeyPress> press = pressOf(letter)) {
+        game.pressKey(press->key, press->modifiers);
         return true;
-    case 'Z': case 'E': case '_': game.pressKey(Key::Action); return true;
-    case 'X': game.pressKey(Key::Delete); return true;
+    }
+    switch (letter) {
     case 'S': game.startRound(); return true;
     case 'T': game.retryRound(); return true;
     case 'B': game.undo(); return true;

@@ -8,14 +8,12 @@
 // After every letter but '.', the world ticks once (when the game ticks) and
 // then as long as the game ticks and the keyboard is locked: a player who waits
 // until everything is at rest.
-#include <cstdint>
+#include <optional>
 #include <string_view>
 
-namespace nerilo {
+#include "board/game.h"
 
-class Game;
-enum class Key : uint8_t;
-using Modifiers = uint8_t;
+namespace nerilo {
 
 constexpr std::string_view KeyLetters = "LRUDlrudZE_XSTBF.";
 
@@ -27,6 +25,13 @@ struct Replay {
 bool isKeyLetter(char letter);
 // The letter of an arrow (Shift+arrow in lower case) or of the action key.
 char keyLetter(Key key, Modifiers modifiers);
+
+struct KeyPress {
+    Key key;
+    Modifiers modifiers = NoModifiers;
+};
+// The key a letter stands for; nothing for the commands (S T B F) and '.'.
+std::optional<KeyPress> pressOf(char letter);
 // Delivers the key or command of one letter, without ticking; returns false
 // for '.' and for a letter outside the notation.
 bool pressLetter(Game& game, char letter);

@@ -12,7 +12,23 @@ int shownBlock(const BlockPiece& piece) {
 }
 }  // namespace
 
+// A key from the keyboard. Any key stops a solution being shown, and Escape
+// ends test play: both bring the editor back. The editor itself takes only
+// Delete, which goes back to the stage file.
 void Game::pressKey(Key key, Modifiers modifiers) {
+    if (playingSolution() || (key == Key::Escape && state_.testPlaying)) {
+        endTestPlay();
+        return;
+    }
+    if (state_.editing) {
+        if (key == Key::Delete) revertEdits();
+        return;
+    }
+    deliverKey(key, modifiers);
+    if (testCleared_) endTestPlay();
+}
+
+void Game::deliverKey(Key key, Modifiers modifiers) {
     GameState& s = state_;
     if (s.inputLocked) {
         if (key == Key::Delete) retryRound();

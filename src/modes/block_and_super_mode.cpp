@@ -47,11 +47,14 @@ void Game::updateUnlocks() {
     }
 }
 
+// Test play keeps the modes the editor had.
 void Game::toggleBlockMode() {
+    if (state_.testPlaying) return;
     state_.extraMode = state_.extraMode == ExtraMode::Block ? ExtraMode::None : ExtraMode::Block;
 }
 
 void Game::toggleSuperMode() {
+    if (state_.testPlaying) return;
     state_.extraMode = state_.extraMode == ExtraMode::Super ? ExtraMode::None : ExtraMode::Super;
 }
 

@@ -15,6 +15,9 @@ public:
     std::string inputBox(const Text&, const Text&, const std::string& defaultText) override {
         return defaultText;
     }
+    std::optional<std::string> textBox(const Text&, const Text&, const std::string& defaultText) override {
+        return defaultText;
+    }
     std::optional<FileChoice> openFileDialog(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest&) override { return std::nullopt; }
     void showSplash() override {}

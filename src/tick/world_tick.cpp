@@ -13,6 +13,11 @@ void Game::moveWorld() {
     // Nothing moves on a board that is being edited (Delete restarts the tick
     // there): the editor and Save treat block i as the block of cell i.
     if (s.editing) return;
+    if (playingSolution()) {
+        stepSolution();
+        if (testCleared_) endTestPlay();
+        if (!s.testPlaying) return;
+    }
 
     raiseBlock(s.movingBlock);
     if (s.moveKind == MoveKind::Kick) {

@@ -11,13 +11,27 @@ MsgResult ScriptedPlatform::messageBox(const Text& text, const Text& title, MsgB
         messageAnswers.pop_front();
         return answer;
     }
-    return buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
+    switch (buttons) {
+    case MsgButtons::YesNoCancel: return MsgResult::Yes;
+    case MsgButtons::SaveCancel: return MsgResult::Save;
+    default: return MsgResult::Ok;
+    }
 }
 
-std::string ScriptedPlatform::inputBox(const Text&, const Text&, const std::string& defaultText) {
+std::string ScriptedPlatform::inputBox(const Text& prompt, const Text& title, const std::string& defaultText) {
+    inputs.push_back({prompt.japanese(), title.japanese(), defaultText});
     if (inputAnswers.empty()) return defaultText;
     std::string answer = inputAnswers.front();
     inputAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedPlatform::textBox(const Text& prompt, const Text& title,
+                                                     const std::string& defaultText) {
+    inputs.push_back({prompt.japanese(), title.japanese(), defaultText});
+    if (textAnswers.empty()) return defaultText;
+    std::optional<std::string> answer = textAnswers.front();
+    textAnswers.pop_front();
     return answer;
 }
 

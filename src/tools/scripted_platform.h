@@ -18,12 +18,19 @@ struct ShownMessage {
     MsgIcon icon;
 };
 
+struct ShownInput {
+    std::string prompt;
+    std::string title;
+    std::string defaultText;
+};
+
 class ScriptedPlatform : public Platform {
 public:
     explicit ScriptedPlatform(std::string programFolder = {}) : programFolder(std::move(programFolder)) {}
 
     MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
     std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
+    std::optional<std::string> textBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
     void showSplash() override { ++splashes; }
@@ -34,14 +41,16 @@ public:
     bool keepsProgressFile() override { return progressKept; }
 
     // Answers to give, in order; when empty, message boxes get their default
-    // button (OK, Yes), input boxes their default text and dialogs a cancel.
+    // button (OK, Yes, Save), input and text boxes their default text and dialogs a cancel.
     std::deque<MsgResult> messageAnswers;
     std::deque<std::string> inputAnswers;
+    std::deque<std::optional<std::string>> textAnswers;  // nothing: Cancel
     std::deque<std::string> fileAnswers;  // full paths chosen in the file dialogs
 
     std::string programFolder;
     bool progressKept = true;  // false: the progress file is never written
     std::vector<ShownMessage> messages;
+    std::vector<ShownInput> inputs;  // input and text boxes, as they were opened
     std::vector<FileDialogRequest> dialogs;
     std::vector<ClearBanner> clears;
     std::vector<bool> endings;  // red label or not

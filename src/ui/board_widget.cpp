@@ -80,7 +80,12 @@ void BoardWidget::press(QMouseEvent* event, Qt::MouseButton button) {
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
     lastCell_ = -1;
+    emit strokeStarted();
     press(event, event->button());
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->buttons() == Qt::NoButton) emit strokeEnded();
 }
 
 // Dragging with a button held paints every cell passed over, so a wall is drawn in one stroke.

@@ -26,11 +26,15 @@ public:
 signals:
     // A cell was clicked, or dragged over with the button held.
     void cellPressed(int cell, Qt::MouseButton button);
+    // A button went down on the board, and came up again: one stroke.
+    void strokeStarted();
+    void strokeEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // Where the board's device pixels start inside the widget, and how many

@@ -11,6 +11,7 @@
 #include "records/numbered_stages.h"
 
 #include "board/tile_names.h"
+#include "solver/stage_checks.h"
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
 #include "ui/engine_text.h"
@@ -21,6 +22,8 @@
 #include "ui/window_settings.h"
 #include "ui/shortest_lengths.h"
 #include "ui/stage_list_window.h"
+#include "ui/run_aside.h"
+#include "ui/solver_dialog.h"
 
 namespace nerilo::ui {
 namespace {
@@ -49,11 +52,24 @@ std::optional<Key> gameKey(int qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: return Key::Action;
-    case Qt::Key_Escape: return Key::Other;
+    case Qt::Key_Escape: return Key::Escape;
     default: break;
     }
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return Key::Other;
     return std::nullopt;
+}
+
+bool isModifierKey(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock: return true;
+    default: return false;
+    }
 }
 
 Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
@@ -69,6 +85,12 @@ Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
 MainWindow::MainWindow() : game_(platform_) {
     platform_.attach(this);
     shortestLengths_ = new ShortestLengths(this);
+    // The search on Save runs aside so the window keeps painting; it is bounded to a few seconds.
+    game_.setSaveCheck([](const GameState& start) { return runAside([&] { return solver::checkBeforeSave(start); }); });
+    // An author's stage, searched to the end with its analysis: about a million
+    // positions, some tens of megabytes.
+    searchOptions_.analyse = true;
+    searchOptions_.maxStates = 1'000'000;
     setWindowTitle(QStringLiteral("Nerilo"));
     setWindowIcon(QIcon(Pictures::instance().of(blockPicture(block::Player))));
 
@@ -88,6 +110,8 @@ MainWindow::MainWindow() : game_(platform_) {
             else game_.paintCell(cell);
         });
     });
+    connect(board_, &BoardWidget::strokeStarted, this, [this] { run([this] { game_.beginStroke(); }); });
+    connect(board_, &BoardWidget::strokeEnded, this, [this] { run([this] { game_.endStroke(); }); });
     buildPanel(area);
     buildPalettes(area);
     buildMenus();
@@ -160,6 +184,7 @@ void MainWindow::buildPalettes(QWidget* area) {
         showFixedPicture(entry, groundPicture(k));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
+        palettes_.push_back(entry);
     }
     for (int k = 0; k < 8; ++k) {
         auto* entry = place(new ClickLabel(area), 480 * k, 8400, 480, 480);
@@ -167,6 +192,7 @@ void MainWindow::buildPalettes(QWidget* area) {
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
         blockPalette_[k] = entry;
+        palettes_.push_back(entry);
     }
     groundBrush_ = place(new ClickLabel(area), 7320, 7560, 480, 480);
     layerButton_ = addLabelButton(area, 7320, 8040, 10);
@@ -174,6 +200,8 @@ void MainWindow::buildPalettes(QWidget* area) {
     blockBrush_ = place(new ClickLabel(area), 7320, 8280, 480, 480);
     blockBrush_->setStyleSheet(QStringLiteral("background: #505060;"));
     connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.chooseEraser(); }); });
+    palettes_.push_back(groundBrush_);
+    palettes_.push_back(blockBrush_);
 }
 
 QMenu* MainWindow::addMenu(const char* caption) {
@@ -203,9 +231,9 @@ void MainWindow::buildMenus() {
         ->setShortcuts({Qt::Key_Backspace, QKeySequence(Qt::CTRL | Qt::Key_Z)});
     addCommand(menu, "redo", QT_TR_NOOP("やり直し(&Y)"), {}, [this] { game_.redo(); }, &WindowView::redo)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    addCommand(menu, "openStage", QT_TR_NOOP("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); });
+    addCommand(menu, "openStage", QT_TR_NOOP("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); }, &WindowView::openStage);
     addCommand(menu, "stageList", QT_TR_NOOP("ステージ一覧(&L)"), Qt::Key_F9, [this] { showStageList(); }, &WindowView::stageList);
-    addCommand(menu, "startOver", QT_TR_NOOP("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); });
+    addCommand(menu, "startOver", QT_TR_NOOP("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); }, &WindowView::startOver);
     menu->addSeparator();
     addCommand(menu, "quit", QT_TR_NOOP("終了(&X)"), Qt::Key_F4, [this] { game_.quit(); });
 
@@ -232,12 +260,19 @@ void MainWindow::buildMenus() {
 
     editMenu_ = addMenu(QT_TR_NOOP("エディトモード(&E)"));
     editMenu_->menuAction()->setObjectName(QStringLiteral("editorMenu"));
-    addCommand(editMenu_, "newStage", QT_TR_NOOP("新規(&N)"), {}, [this] { game_.newStage(); });
-    addCommand(editMenu_, "openInEditor", QT_TR_NOOP("開く(&O)"), {}, [this] { game_.openStage(); });
-    addCommand(editMenu_, "saveStage", QT_TR_NOOP("保存(&S)"), {}, [this] { game_.saveStage(); });
+    const auto edit = &WindowView::editCommand;
+    addCommand(editMenu_, "newStage", QT_TR_NOOP("新規(&N)"), {}, [this] { game_.newStage(); }, edit);
+    addCommand(editMenu_, "openInEditor", QT_TR_NOOP("開く(&O)"), {}, [this] { game_.openStage(); }, edit);
+    addCommand(editMenu_, "saveStage", QT_TR_NOOP("保存(&S)"), {}, [this] { game_.saveStage(); }, edit);
     editMenu_->addSeparator();
-    addCommand(editMenu_, "editStepTarget", QT_TR_NOOP("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); });
-    addCommand(editMenu_, "editComment", QT_TR_NOOP("コメント設定(&C)"), {}, [this] { game_.editComment(); });
+    addCommand(editMenu_, "undoEdit", QT_TR_NOOP("元に戻す(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { game_.undoEdit(); }, &WindowView::undoEdit);
+    addCommand(editMenu_, "redoEdit", QT_TR_NOOP("やり直す(&R)"), QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { game_.redoEdit(); }, &WindowView::redoEdit);
+    editMenu_->addSeparator();
+    addCommand(editMenu_, "editStepTarget", QT_TR_NOOP("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); }, edit);
+    addCommand(editMenu_, "editComment", QT_TR_NOOP("コメント設定(&C)"), {}, [this] { game_.editComment(); }, edit);
+    editMenu_->addSeparator();
+    addCommand(editMenu_, "testPlay", QT_TR_NOOP("テストプレイ(&P)"), Qt::Key_F10, [this] { game_.toggleTestPlay(); }, &WindowView::testPlay, true);
+    addCommand(editMenu_, "findSolution", QT_TR_NOOP("解を探す(&F)"), Qt::Key_F11, [this] { findSolution(); }, edit);
 }
 
 // Each language is named in itself, and the menu in both, so that a player who
@@ -307,6 +342,12 @@ void MainWindow::buildViewMenu() {
     smaller->setObjectName(QStringLiteral("zoomOut"));
     smaller->setShortcut(QKeySequence(QKeySequence::ZoomOut));
     connect(smaller, &QAction::triggered, this, [this] { chooseZoom(zoom_.factor - 1); });
+}
+
+void MainWindow::findSolution() {
+    if (!game_.state().editing) return;
+    SolverDialog dialog(game_.plainTestStart(), searchOptions_, this);
+    if (dialog.exec() == QDialog::Accepted) game_.playSolution(dialog.solutionToPlay());
 }
 
 QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
@@ -406,7 +447,7 @@ void MainWindow::showStageList() {
 // Called after every game command, ten times a second while a game runs: a
 // widget is touched only when what it shows has changed.
 void MainWindow::refresh() {
-    const WindowView view = viewOf(game_.state(), {game_.canUndo(), game_.canRedo()});
+    const WindowView view = viewOf(game_);
     for (const MenuBinding& binding : menuBindings_) {
         const MenuEntryView& entry = view.*binding.entry;
         if (binding.action->isEnabled() != entry.enabled) binding.action->setEnabled(entry.enabled);
@@ -419,7 +460,7 @@ void MainWindow::refresh() {
     const QString stepsLeftTip = translated(view.stepsLeftTip);
     if (stepsLeft_->toolTip() != stepsLeftTip) stepsLeft_->setToolTip(stepsLeftTip);
     showStatus(view.status);
-    showText(stageTitle_, q(view.stageTitle));
+    showText(stageTitle_, translated(view.stageTitle));
     showText(keysHeld_, q(view.keysHeld));
     showButton(roundButton_, view.roundButton);
     showButton(openButton_, view.openButton);
@@ -429,6 +470,8 @@ void MainWindow::refresh() {
     showButton(layerButton_, view.layerButton);
     showPicture(groundBrush_, view.groundBrush);
     showPicture(blockBrush_, view.blockBrush);
+    for (QWidget* palette : palettes_)
+        if (palette->isEnabled() != view.palettesEnabled) palette->setEnabled(view.palettesEnabled);
     if (view.height != height_) applyHeight(view.height);
 
     const bool ticking = game_.state().ticking;
@@ -487,7 +530,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         run([] {});
         return;
     }
-    const std::optional<Key> key = gameKey(event->key());
+    std::optional<Key> key = gameKey(event->key());
+    // Any key but a modifier alone stops a solution being played.
+    if (!key && game_.playingSolution() && !isModifierKey(event->key())) key = Key::Other;
     if (!key) {
         QMainWindow::keyPressEvent(event);
         return;

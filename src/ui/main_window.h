@@ -13,6 +13,7 @@
 
 #include "board/game.h"
 #include "board/presentation.h"
+#include "solver/solver.h"
 #include "ui/key_buffer.h"
 #include "ui/qt_platform.h"
 #include "ui/zoom.h"
@@ -76,6 +77,8 @@ public:
     QAction* action(const char* name) const;
     QMenu* editMenu() const { return editMenu_; }
     const QTimer& worldTimer() const { return timer_; }
+    // How far 解を探す searches.
+    solver::Options& searchOptions() { return searchOptions_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -102,6 +105,8 @@ private:
     void showStatus(const StatusView& status);
     // A menu of the menu bar; its caption is marked with QT_TR_NOOP and said by retranslate().
     QMenu* addMenu(const char* caption);
+    // 解を探す: the search window, then the clear played on the board when asked.
+    void findSolution();
     // A menu command; `entry` is the view's state of the entry, shown by refresh().
     QAction* addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                         const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
@@ -137,6 +142,7 @@ private:
     QtPlatform platform_;
     Game game_;
     QTimer timer_;
+    solver::Options searchOptions_;
     bool closeAccepted_ = false;
     bool watchingScreen_ = false;
 
@@ -158,6 +164,7 @@ private:
     std::array<ClickLabel*, 8> blockPalette_{};
     ClickLabel* groundBrush_ = nullptr;
     ClickLabel* blockBrush_ = nullptr;
+    std::vector<QWidget*> palettes_;  // greyed out during test play
     int height_ = 0;
     QMenu* editMenu_ = nullptr;
     QActionGroup* zoomChoices_ = nullptr;

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "ui/clear_window.h"
 #include "ui/engine_text.h"
@@ -39,7 +41,13 @@ int zoomOf(const MainWindow* window) { return window ? window->zoom() : 1; }
 QWidget* QtPlatform::parent() const { return window_; }
 
 MsgResult QtPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
-    if (quiet_) return buttons == MsgButtons::YesNoCancel ? MsgResult::No : MsgResult::Ok;
+    if (quiet_) {
+        switch (buttons) {
+        case MsgButtons::YesNoCancel: return MsgResult::No;
+        case MsgButtons::SaveCancel: return MsgResult::Cancel;
+        default: return MsgResult::Ok;
+        }
+    }
     Centred<QMessageBox> box(placementArea(window_), parent());
     box.setWindowTitle(translated(title));
     box.setTextFormat(Qt::PlainText);  // comments come from stage files: never markup
@@ -60,6 +68,15 @@ MsgResult QtPlatform::messageBox(const Text& text, const Text& title, MsgButtons
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
+    case MsgButtons::SaveCancel: {
+        // A warning: Enter and Escape both keep the file unwritten.
+        QPushButton* save = box.addButton(QCoreApplication::translate("nerilo::ui::QtPlatform", "保存する"), QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QCoreApplication::translate("nerilo::ui::QtPlatform", "キャンセル"), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == save ? MsgResult::Save : MsgResult::Cancel;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgResult::Yes;
@@ -76,6 +93,24 @@ std::string QtPlatform::inputBox(const Text& prompt, const Text& title, const st
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(q(defaultText));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
+}
+
+// A plain-text box about forty full-width characters wide and six lines high,
+// whose long lines wrap so the whole comment shows; Enter starts a new line.
+std::optional<std::string> QtPlatform::textBox(const Text& prompt, const Text& title, const std::string& defaultText) {
+    Centred<QInputDialog> dialog(placementArea(window_), parent());
+    dialog.setWindowTitle(translated(title));
+    dialog.setLabelText(translated(prompt));
+    dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    dialog.setTextValue(q(defaultText));
+    if (auto* edit = dialog.findChild<QPlainTextEdit*>()) {
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        const QFontMetrics metrics(edit->font());
+        edit->setMinimumSize(metrics.horizontalAdvance(QChar(0x3042)) * 40, metrics.lineSpacing() * 6 +
+                                                                                  2 * edit->frameWidth() + 8);
+    }
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& request, bool save) {

@@ -19,6 +19,7 @@ public:
 
     MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
     std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
+    std::optional<std::string> textBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
     void showSplash() override;

@@ -33,8 +33,11 @@ Window::Window(TestGame& game, const std::string& stage) {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
 
+// The file the dialog offered is deselected first: typing does that only when
+// the name field has the focus, which an offscreen window may not give it.
 void choose(QFileDialog* dialog, const QString& path) {
     dialog->setDirectory(QFileInfo(path).absolutePath());
+    dialog->selectFile(QFileInfo(path).fileName());
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(name);
     name->setText(QFileInfo(path).fileName());

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 #include <fstream>
 
@@ -18,6 +20,7 @@
 #include "ui/main_window.h"
 #include "ui/pictures.h"
 #include "ui/shortest_lengths.h"
+#include "ui/solver_dialog.h"
 #include "ui/splash_window.h"
 #include "ui/stage_list_window.h"
 #include <QListWidget>
@@ -31,12 +34,14 @@ using nerilo::test::whenModalOpens;
 using nerilo::test::Window;
 using nerilo::test::TestGame;
 using nerilo::ui::MainWindow;
-using nerilo::test::whenModalOpens;
-using nerilo::test::Window;
-using nerilo::test::choose;
 using nerilo::test::cellImage;
 
 namespace {
+
+// The middle of a cell of the board, at the window's first zoom.
+QPoint centreOf(int at) { return QPoint(ui::px(cellLeft(at)) + 16, ui::px(cellTop(at)) + 16); }
+
+void clickCell(MainWindow& window, int at) { QTest::mouseClick(window.board(), Qt::LeftButton, {}, centreOf(at)); }
 
 // Opens the stage list with F9 and hands it to `act` once it is open.
 void withStageList(MainWindow& window, const std::function<void(ui::StageListWindow*)>& act) {
@@ -406,6 +411,248 @@ private slots:
             for (int x = 0; x < 32; ++x)
                 if ((x + y) % 2 == 1 && qAlpha(stone.pixel(x, y)) == 255 && shown.pixel(x, y) == stone.pixel(x, y)) ++matching;
         QVERIFY(matching > 100);
+    }
+
+    void testPlayRunsTheEditedBoardAndEscapeReturnsToTheEditor() {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).load("stage1.txt");
+        Window w(game);
+        Game& f = w.window.game();
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QTest::mouseClick(w.window.groundPalette(ground::Stairs), Qt::LeftButton);
+        clickCell(w.window, cell(5, 7));
+        const GameState editing = f.snapshot();
+
+        QTest::keyClick(&w.window, Qt::Key_F10);
+        QVERIFY(f.state().testPlaying);
+        QVERIFY(w.window.action("testPlay")->isChecked());
+        QVERIFY(w.window.editMenu()->menuAction()->isVisible());
+        QVERIFY(!w.window.groundPalette(0)->isEnabled() && !w.window.blockBrush()->isEnabled());
+        QVERIFY(!w.window.action("saveStage")->isEnabled() && !w.window.action("editor")->isEnabled());
+        QVERIFY(w.window.worldTimer().isActive());
+        clickCell(w.window, cell(0, 0));
+        QCOMPARE(f.state().ground[cell(0, 0)].code, uint8_t(ground::Floor));
+        QTest::keyClick(&w.window, Qt::Key_Right);
+        QTRY_COMPARE(f.playerCell(), cell(5, 6));
+
+        QTest::keyClick(&w.window, Qt::Key_Escape);
+        QVERIFY(f.state() == editing);
+        QVERIFY(!w.window.action("testPlay")->isChecked());
+        QVERIFY(w.window.groundPalette(0)->isEnabled());
+        QVERIFY(!w.window.worldTimer().isActive());
+
+        // The clear shows the clear window and comes back to the editor.
+        QTest::keyClick(&w.window, Qt::Key_F10);
+        for (int column : {6, 7}) {
+            QTest::keyClick(&w.window, Qt::Key_Right);
+            QTRY_COMPARE(f.playerCell(), cell(5, column));
+            QTRY_VERIFY(!f.state().inputLocked);
+        }
+        bool clearShown = false;
+        whenModalOpens([&](QWidget* modal) {
+            clearShown = qobject_cast<ui::ClearWindow*>(modal) != nullptr;
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        QTest::keyClick(&w.window, Qt::Key_Z);
+        QVERIFY(clearShown);
+        QVERIFY(f.state() == editing);
+        QCOMPARE(f.state().stageTitle, std::string("stage1.txt"));
+    }
+
+    void theSolverShowsTheShortestClearAndPlaysIt() {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).ground(cell(5, 7), ground::Stairs).load("stage1.txt");
+        Window w(game);
+        Game& f = w.window.game();
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        const GameState editing = f.snapshot();
+        QString headline, analysis;
+        bool clearShown = false;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<ui::SolverDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Nerilo(解を探す)"));
+            QTRY_VERIFY(!dialog->searching());
+            headline = dialog->headline()->text();
+            analysis = dialog->analysis()->text();
+            QVERIFY(dialog->playButton()->isVisible());
+            QCOMPARE(dialog->playButton()->text(), QStringLiteral("解を再生"));
+            whenModalOpens([&](QWidget* clear) {
+                clearShown = qobject_cast<ui::ClearWindow*>(clear) != nullptr;
+                QTest::keyClick(clear, Qt::Key_Return);
+            });
+            QTest::mouseClick(dialog->playButton(), Qt::LeftButton);
+        });
+        QTest::keyClick(&w.window, Qt::Key_F11);
+        QCOMPARE(headline, QStringLiteral("最短 3 手でクリアできます"));
+        QVERIFY2(analysis.startsWith(QStringLiteral("到達できる局面 ")), qPrintable(analysis));
+        QVERIFY(f.playingSolution());
+        QVERIFY(w.window.worldTimer().isActive());
+        QTRY_VERIFY(clearShown);
+        QTRY_VERIFY(f.state() == editing);
+
+        // Any key stops the solution, and the board is the edited one again.
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<ui::SolverDialog*>(modal);
+            QVERIFY(dialog);
+            QTRY_VERIFY(dialog->playButton()->isVisible());
+            QTest::mouseClick(dialog->playButton(), Qt::LeftButton);
+        });
+        w.window.activateWindow();  // the closed clear window may have left no window active
+        QTRY_VERIFY(QApplication::activeWindow() == &w.window);
+        QTest::keyClick(&w.window, Qt::Key_F11);
+        QTRY_COMPARE(f.playerCell(), cell(5, 6));
+        QTest::keyClick(&w.window, Qt::Key_F5);
+        QVERIFY(f.state() == editing);
+    }
+
+    void withoutAPlayerTheSolverExplainsAndDoesNotSearch() {
+        TestGame game;
+        game.ground(cell(5, 7), ground::Stairs).load("stage1.txt");
+        Window w(game);
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QString headline, notes;
+        bool searched = true, playOffered = true;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<ui::SolverDialog*>(modal);
+            QVERIFY(dialog);
+            searched = dialog->searching();
+            headline = dialog->headline()->text();
+            notes = dialog->notes()->text();
+            playOffered = dialog->playButton()->isVisible();
+            QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
+        });
+        QTest::keyClick(&w.window, Qt::Key_F11);
+        QVERIFY(!searched && !playOffered);
+        QCOMPARE(headline, QStringLiteral("解を探せません"));
+        QCOMPARE(notes, QStringLiteral("プレイヤーがいません。"));
+        QVERIFY(w.window.game().state().editing);
+    }
+
+    // The search runs in a worker: the window goes on handling timers and the
+    // progress the worker sends, Cancel stops the worker, and the board is untouched.
+    void aLongSearchKeepsTheWindowRespondingAndCancels() {
+        TestGame game;
+        game.block(cell(7, 7), block::Player).ground(cell(0, 0), ground::Stairs);
+        game.ground(cell(0, 1), ground::Wall).ground(cell(1, 0), ground::Wall);
+        for (int i = 0; i < 12; ++i) game.block(cell(2 + (i % 4) * 3, 2 + (i / 4) * 4), block::BlackBall);
+        game.load("stage1.txt");
+        Window w(game);
+        w.window.searchOptions().maxStates = 4'000'000'000ULL;
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        const GameState editing = w.window.game().snapshot();
+        bool sawProgress = false, cancelled = false;
+        int fired = 0;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<ui::SolverDialog*>(modal);
+            QVERIFY(dialog);
+            QVERIFY(dialog->searching());
+            QTimer ticks;
+            QObject::connect(&ticks, &QTimer::timeout, [&] { ++fired; });
+            ticks.start(10);
+            QTRY_VERIFY(fired >= 5);
+            QTRY_VERIFY(dialog->detail()->text().startsWith(QStringLiteral("調べた局面 ")));
+            sawProgress = dialog->searching();
+            QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+            QTRY_VERIFY(!dialog->searching());
+            cancelled = dialog->result() && dialog->result()->outcome == solver::Outcome::Cancelled;
+        });
+        QTest::keyClick(&w.window, Qt::Key_F11);
+        QVERIFY2(sawProgress, "the timer and the progress were handled while the worker ran");
+        QVERIFY(cancelled);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(w.window.game().state() == editing);
+        QVERIFY(w.window.game().state().editing);
+    }
+
+    void aStageWithoutStairsIsSavedOnlyAfterTheWarning() {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).load("stage1.txt");
+        Window w(game);
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        const QString path = QString::fromStdString(game.stageFile("nostairs.txt"));
+        for (const QString& answer : {QStringLiteral("キャンセル"), QStringLiteral("保存する")}) {
+            QString title, text;
+            QStringList buttons;
+            whenModalOpens([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                QVERIFY(box);
+                title = box->windowTitle();
+                text = box->text();
+                for (QAbstractButton* button : box->buttons()) buttons << button->text();
+                if (answer == QStringLiteral("保存する")) {
+                    whenModalOpens([&](QWidget* next) {
+                        auto* dialog = qobject_cast<QFileDialog*>(next);
+                        QVERIFY(dialog);
+                        choose(dialog, path);
+                    });
+                }
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == answer) QTest::mouseClick(button, Qt::LeftButton);
+            });
+            w.window.action("saveStage")->trigger();
+            QCOMPARE(title, QStringLiteral("Nerilo"));
+            QVERIFY2(text.contains(QStringLiteral("階段がありません。")), qPrintable(text));
+            buttons.sort();
+            QCOMPARE(buttons, (QStringList{QStringLiteral("キャンセル"), QStringLiteral("保存する")}));
+            QCOMPARE(QFileInfo::exists(path), answer == QStringLiteral("保存する"));
+        }
+        QCOMPARE(w.window.game().state().stageTitle, std::string("nostairs.txt"));
+    }
+
+    void ctrlZUndoesAWholeStrokeAndCtrlYRedoesIt() {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).load("stage1.txt");
+        Window w(game);
+        Game& f = w.window.game();
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QVERIFY(!w.window.action("undoEdit")->isEnabled());
+        QTest::mouseClick(w.window.groundPalette(ground::Wall), Qt::LeftButton);
+        QWidget* board = w.window.board();
+        QTest::mousePress(board, Qt::LeftButton, {}, centreOf(cell(3, 2)));
+        for (int column = 3; column <= 6; ++column) {
+            QMouseEvent move(QEvent::MouseMove, centreOf(cell(3, column)), board->mapToGlobal(centreOf(cell(3, column))),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(board, &move);
+        }
+        QTest::mouseRelease(board, Qt::LeftButton, {}, centreOf(cell(3, 6)));
+        clickCell(w.window, cell(9, 9));
+        QVERIFY(w.window.action("undoEdit")->isEnabled());
+
+        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.state().ground[cell(9, 9)].code, uint8_t(ground::Floor));
+        QCOMPARE(f.state().ground[cell(3, 4)].code, uint8_t(ground::Wall));
+        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
+        for (int column = 2; column <= 6; ++column) QCOMPARE(f.state().ground[cell(3, column)].code, uint8_t(ground::Floor));
+        QVERIFY(!w.window.action("undoEdit")->isEnabled());
+        QTest::keyClick(&w.window, Qt::Key_Y, Qt::ControlModifier);
+        for (int column = 2; column <= 6; ++column) QCOMPARE(f.state().ground[cell(3, column)].code, uint8_t(ground::Wall));
+        QCOMPARE(f.state().ground[cell(9, 9)].code, uint8_t(ground::Floor));
+    }
+
+    void theCommentIsEditedInAWideBoxOfSeveralLines() {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).comment("old").load("stage1.txt");
+        Window w(game);
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QSize size;
+        int charWidth = 0, lineHeight = 0;
+        whenModalOpens([&](QWidget* modal) {
+            auto* input = qobject_cast<QInputDialog*>(modal);
+            QVERIFY(input);
+            QCOMPARE(input->windowTitle(), QStringLiteral("Nerilo(コメント設定)"));
+            auto* edit = input->findChild<QPlainTextEdit*>();
+            QVERIFY(edit && edit->isVisible());
+            QCOMPARE(edit->toPlainText(), QStringLiteral("old"));
+            size = edit->size();
+            charWidth = edit->fontMetrics().horizontalAdvance(QChar(0x3042));
+            lineHeight = edit->fontMetrics().lineSpacing();
+            edit->setPlainText(QStringLiteral("一行目\n二行目"));
+            input->accept();
+        });
+        w.window.action("editComment")->trigger();
+        QVERIFY2(size.width() >= 40 * charWidth && size.height() >= 6 * lineHeight, qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+        QCOMPARE(w.window.game().state().comment, std::string("一行目\n二行目"));
     }
 };
 

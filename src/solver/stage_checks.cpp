@@ -1,0 +1,104 @@
+#include "solver/stage_checks.h"
+
+#include <atomic>
+
+#include "board/game.h"
+#include "input/key_letters.h"
+#include "solver/quiet_platform.h"
+#include "solver/solver.h"
+
+namespace nerilo::solver {
+namespace {
+
+// Every text of the warning, in one place.
+Text problemText(Problem kind, int players = 0) {
+    switch (kind) {
+    case Problem::NoPlayer: return NERILO_TEXT("checks", "プレイヤーがいません。");
+    case Problem::SeveralPlayers:
+        return NERILO_TEXT("checks", "プレイヤーが %1 人います。動かせるのは最後の 1 人だけです。").arg(std::to_string(players));
+    case Problem::NoStairs: return NERILO_TEXT("checks", "階段がありません。");
+    case Problem::BoxedIn: return NERILO_TEXT("checks", "プレイヤーが閉じ込められていて、どこへも動けません。");
+    case Problem::Unsolvable: return NERILO_TEXT("checks", "どう動いてもクリアできません。");
+    }
+    return {};
+}
+
+// What a press may change: the board's codes, where the blocks stand, the keys held.
+bool sameBoard(const GameState& a, const GameState& b) {
+    for (int i = 0; i < CellCount; ++i) {
+        if (a.ground[i].code != b.ground[i].code || a.blocks[i].code != b.blocks[i].code ||
+            a.blockCell[i] != b.blockCell[i])
+            return false;
+    }
+    return a.keysHeld == b.keysHeld;
+}
+
+bool has(const std::vector<StageProblem>& problems, Problem kind) {
+    for (const StageProblem& problem : problems)
+        if (problem.kind == kind) return true;
+    return false;
+}
+
+}  // namespace
+
+std::vector<StageProblem> layoutProblems(const GameState& start) {
+    std::vector<StageProblem> problems;
+    int players = 0;
+    bool stairs = false;
+    for (int i = 0; i < CellCount; ++i) {
+        players += start.blocks[i].code == block::Player;
+        stairs |= start.ground[i].code == ground::Stairs;
+    }
+    if (players == 0) problems.push_back({Problem::NoPlayer, problemText(Problem::NoPlayer)});
+    if (players > 1) problems.push_back({Problem::SeveralPlayers, problemText(Problem::SeveralPlayers, players)});
+    if (!stairs) problems.push_back({Problem::NoStairs, problemText(Problem::NoStairs)});
+    if (players > 0 && boxedIn(start)) problems.push_back({Problem::BoxedIn, problemText(Problem::BoxedIn)});
+    return problems;
+}
+
+bool boxedIn(const GameState& start) {
+    QuietPlatform platform;
+    Game game(platform);
+    for (char press : Presses) {
+        game.restore(start);
+        platform.cleared = false;
+        Replay replay;
+        playLetter(game, press, 1000, replay);
+        if (platform.cleared || game.isLost() || !sameBoard(game.state(), start)) return false;
+    }
+    return true;
+}
+
+bool provenUnsolvable(const GameState& start, const ProofLimits& limits) {
+    std::atomic<bool> cancel{false};
+    Options options;
+    options.maxStates = limits.maxStates;
+    // The search reports a few times a second from its own thread, so the
+    // clock is read there.
+    const auto progress = [&](const Progress& p) {
+        if (p.seconds > limits.seconds) cancel = true;
+    };
+    return solve(start, options, progress, &cancel).outcome == Outcome::Unsolvable;
+}
+
+std::vector<StageProblem> stageProblems(const GameState& start, const ProofLimits& limits) {
+    std::vector<StageProblem> problems = layoutProblems(start);
+    const bool searchable =
+        !has(problems, Problem::NoPlayer) && !has(problems, Problem::NoStairs) && !has(problems, Problem::BoxedIn);
+    if (searchable && provenUnsolvable(start, limits))
+        problems.push_back({Problem::Unsolvable, problemText(Problem::Unsolvable)});
+    return problems;
+}
+
+Text saveWarning(const std::vector<StageProblem>& problems) {
+    if (problems.empty()) return {};
+    // One line a problem, built from the last: each line holds the ones after it.
+    Text list = Text::words("");
+    for (auto problem = problems.rbegin(); problem != problems.rend(); ++problem)
+        list = NERILO_TEXT("checks", "・%1\n%2").arg(problem->text).arg(list);
+    return NERILO_TEXT("checks", "このステージには問題があります。\n\n%1\nこのまま保存しますか？").arg(list);
+}
+
+Text checkBeforeSave(const GameState& start) { return saveWarning(stageProblems(start)); }
+
+}  // namespace nerilo::solver

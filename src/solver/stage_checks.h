@@ -1,0 +1,50 @@
+#pragma once
+// The checks on Save: what can be wrong with a stage, found from the start of
+// a round on it (Game::plainTestStart), each told in one sentence.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "board/game_state.h"
+#include "board/text.h"
+
+namespace nerilo::solver {
+
+enum class Problem : uint8_t { NoPlayer, SeveralPlayers, NoStairs, BoxedIn, Unsolvable };
+
+struct StageProblem {
+    Problem kind;
+    Text text;
+};
+
+// How far the search for a clear may go before the check gives up and says nothing.
+struct ProofLimits {
+    uint64_t maxStates = 300'000;
+    double seconds = 3;
+};
+
+// No player, several players (the last one plays), no stairs, a player boxed
+// in. Quick: no search.
+std::vector<StageProblem> layoutProblems(const GameState& start);
+
+// Boxed in: from the start, no press the solver tries (an arrow key with or
+// without Shift, the action key) ends the round or changes anything on the
+// board: where the blocks stand, the codes of cells and blocks, the keys held.
+// A player who can only turn on the spot never leaves his cell.
+bool boxedIn(const GameState& start);
+
+// Searches for a clear within the limits: true only when every reachable
+// position was explored and none clears.
+bool provenUnsolvable(const GameState& start, const ProofLimits& limits = {});
+
+// The layout problems and, when there are none that make a search pointless
+// (no player, no stairs, boxed in), a clear proven impossible.
+std::vector<StageProblem> stageProblems(const GameState& start, const ProofLimits& limits = {});
+
+// The warning Save shows before it asks for a file, or empty text when there is no problem.
+Text saveWarning(const std::vector<StageProblem>& problems);
+
+// Both together, as Game::setSaveCheck takes them.
+Text checkBeforeSave(const GameState& start);
+
+}  // namespace nerilo::solver
