@@ -5,6 +5,7 @@
 #include <set>
 
 #include "game_fixture.h"
+#include "solver/hint.h"
 #include "solver/position_codec.h"
 #include "solver/quiet_platform.h"
 #include "solver/solver.h"
@@ -257,6 +258,30 @@ TEST(Solver, ThePositionKeyHoldsACircuitFrozenByAStuckKick) {
     game.play("R");
     ASSERT_TRUE(game.state().kickInProgress);
     expectCompleteKeys(game.engine.snapshot(), 300, "stuck kick");
+}
+
+}  // namespace
+}  // namespace nerilo::test
+
+namespace nerilo::test {
+namespace {
+
+TEST(Hint, SaysTheFirstPressOfAShortestClearAndWhenThereIsNone) {
+    solver::Result solved;
+    solved.outcome = Outcome::Solved;
+    solved.keys = "rRZ";
+    const std::optional<solver::Hint> hint = solver::hintOf(solved);
+    ASSERT_TRUE(hint);
+    EXPECT_EQ(solver::hintText(*hint).japanese(), "Shift+→ あと 3 手");
+    EXPECT_EQ(solver::hintText({'Z', 1}).japanese(), "Z あと 1 手");
+    EXPECT_EQ(solver::hintText({'U', 12}).japanese(), "↑ あと 12 手");
+
+    solver::Result unsolvable;
+    unsolvable.outcome = Outcome::Unsolvable;
+    EXPECT_FALSE(solver::hintOf(unsolvable));
+    solver::Result limited;
+    limited.outcome = Outcome::LimitReached;
+    EXPECT_FALSE(solver::hintOf(limited));
 }
 
 }  // namespace

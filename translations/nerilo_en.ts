@@ -191,6 +191,17 @@ Thank you for playing</translation>
     </message>
 </context>
 <context>
+    <name>hint</name>
+    <message>
+        <source>%1 あと %2 手</source>
+        <translation>%1  %2 presses to go</translation>
+    </message>
+    <message>
+        <source>ここからはクリアできません。元に戻すかリトライしてください。</source>
+        <translation>The stage cannot be cleared from here. Undo or retry.</translation>
+    </message>
+</context>
+<context>
     <name>messages</name>
     <message>
         <source>テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*</source>
@@ -430,6 +441,18 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
     <message>
         <source>解を探す(&amp;F)</source>
         <translation>&amp;Find a solution</translation>
+    </message>
+    <message>
+        <source>ヒント(&amp;H)</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>ヒントを探しています…</source>
+        <translation>Looking for a hint…</translation>
+    </message>
+    <message>
+        <source>ヒントが見つかりません</source>
+        <translation>No hint found</translation>
     </message>
 </context>
 <context>

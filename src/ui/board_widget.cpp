@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 
 #include "board/drawing_order.h"
@@ -60,6 +61,50 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     // Blocks may stand outside the grid in mid-step; they are clipped to it.
     painter.setClipRect(0, 0, side, side);
     paintBoard(painter, game_.state(), layout.factor);
+    paintHint(painter, layout.factor);
+}
+
+void BoardWidget::showHint(int cell, char press) {
+    hintCell_ = cell;
+    hintPress_ = press;
+    update();
+}
+
+void BoardWidget::clearHint() {
+    if (hintCell_ < 0) return;
+    hintCell_ = -1;
+    update();
+}
+
+// A thick yellow arrow from the middle of the player's cell into the next one,
+// outlined in black so it reads on every tile.
+void BoardWidget::paintHint(QPainter& painter, int factor) const {
+    if (hintCell_ < 0) return;
+    const double pitch = ArtPixelsPerCell * factor;
+    const QPointF centre((columnOf(hintCell_) + 0.5) * pitch, (rowOf(hintCell_) + 0.5) * pitch);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const char upper = static_cast<char>(hintPress_ >= 'a' ? hintPress_ - 'a' + 'A' : hintPress_);
+    const std::string_view arrows = "LRUD";
+    QPainterPath shape;
+    if (arrows.find(upper) == std::string_view::npos) {
+        shape.addEllipse(centre, pitch * 0.55, pitch * 0.55);
+        shape.addEllipse(centre, pitch * 0.4, pitch * 0.4);
+    } else {
+        // Pointing right, then turned to the direction of the press.
+        QPolygonF arrow({{0.1, -0.12}, {0.7, -0.12}, {0.7, -0.3}, {1.1, 0}, {0.7, 0.3}, {0.7, 0.12}, {0.1, 0.12}});
+        constexpr double Turn[] = {180, 0, 270, 90};
+        QTransform place;
+        place.translate(centre.x(), centre.y());
+        place.rotate(Turn[arrows.find(upper)]);
+        place.scale(pitch, pitch);
+        shape.addPolygon(place.map(arrow));
+        shape.closeSubpath();
+    }
+    painter.setPen(QPen(Qt::black, factor));
+    painter.setBrush(QColor(255, 220, 0, 220));
+    painter.drawPath(shape);
+    painter.restore();
 }
 
 int BoardWidget::cellAt(QPointF point) const {

@@ -22,6 +22,10 @@ public:
     BoardWidget(const Game& game, QWidget* parent);
     void setZoom(int zoom);
     int zoom() const { return zoom_; }
+    // Draws a hint over the board: an arrow from `cell` for an arrow press (a
+    // ring for the action key), until clearHint().
+    void showHint(int cell, char press);
+    void clearHint();
 
 signals:
     // A cell was clicked, or dragged over with the button held.
@@ -47,8 +51,11 @@ private:
     DeviceLayout deviceLayout() const;
     int cellAt(QPointF point) const;
     void press(QMouseEvent* event, Qt::MouseButton button);
+    void paintHint(QPainter& painter, int factor) const;
     const Game& game_;
     int zoom_ = 1;
+    int hintCell_ = -1;
+    char hintPress_ = 0;
     int lastCell_ = -1;
 };
 

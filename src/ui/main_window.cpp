@@ -11,6 +11,7 @@
 #include "records/numbered_stages.h"
 
 #include "board/tile_names.h"
+#include "solver/hint.h"
 #include "solver/stage_checks.h"
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
@@ -169,7 +170,13 @@ void MainWindow::buildPanel(QWidget* area) {
     headlineFont_ = gothicFont(11, true);
     hintFont_ = gothicFont(8);
     statusHeadline_ = place(new QLabel(area), 7320, 2850, 1215, 360);
-    statusHints_ = place(new QLabel(area), 7320, 3240, 1215, 1000);
+    statusHints_ = place(new QLabel(area), 7320, 3240, 1215, 700);
+    // A hint's press and the presses left, under the status.
+    const QFont hint = gothicFont(9, true);
+    hintLine_ = place(new QLabel(area), 7320, 3960, 1215, 300, &hint);
+    hintLine_->setStyleSheet(QStringLiteral("color: #ffdc00;"));
+    hintSearch_ = new HintSearch(this);
+    connect(hintSearch_, &HintSearch::finished, this, &MainWindow::showHint);
     statusHints_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     statusHints_->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
 
@@ -231,6 +238,11 @@ void MainWindow::buildMenus() {
         ->setShortcuts({Qt::Key_Backspace, QKeySequence(Qt::CTRL | Qt::Key_Z)});
     addCommand(menu, "redo", QT_TR_NOOP("やり直し(&Y)"), {}, [this] { game_.redo(); }, &WindowView::redo)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    QAction* hint = menu->addAction(QString());
+    captions_.push_back({hint, QT_TR_NOOP("ヒント(&H)")});
+    hint->setObjectName(QStringLiteral("hint"));
+    hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(hint, &QAction::triggered, this, &MainWindow::askForHint);
     addCommand(menu, "openStage", QT_TR_NOOP("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); }, &WindowView::openStage);
     addCommand(menu, "stageList", QT_TR_NOOP("ステージ一覧(&L)"), Qt::Key_F9, [this] { showStageList(); }, &WindowView::stageList);
     addCommand(menu, "startOver", QT_TR_NOOP("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); }, &WindowView::startOver);
@@ -410,10 +422,44 @@ void MainWindow::keepCentreAt(QPoint centre) {
 
 void MainWindow::run(const std::function<void()>& call) {
     keyBuffer_.forget();
+    // A hint holds for the position it was asked in: any command ends it.
+    clearHint();
     // While a replay plays, any command, key or click only stops it.
     if (game_.playbackRunning()) game_.stopPlayback();
     else call();
     refresh();
+}
+
+// A hint is asked at rest; asking again while it is searched stops the search.
+void MainWindow::askForHint() {
+    if (hintSearch_->running()) {
+        clearHint();
+        return;
+    }
+    const GameState& s = game_.state();
+    if (!s.ticking || s.inputLocked || s.editing || game_.playbackRunning()) return;
+    hintSearch_->start(game_.snapshot());
+    hintLine_->setText(tr("ヒントを探しています…"));
+}
+
+void MainWindow::showHint() {
+    const solver::Result& result = hintSearch_->result();
+    if (std::optional<solver::Hint> hint = solver::hintOf(result)) {
+        game_.countHint();
+        hintLine_->setText(translated(solver::hintText(*hint)));
+        board_->showHint(game_.playerCell(), hint->press);
+    } else if (result.outcome == solver::Outcome::Unsolvable) {
+        hintLine_->clear();
+        platform_.messageBox(solver::noClearText(), GameName, MsgButtons::Ok, MsgIcon::Information);
+    } else {
+        hintLine_->setText(tr("ヒントが見つかりません"));
+    }
+}
+
+void MainWindow::clearHint() {
+    hintSearch_->cancel();
+    hintLine_->clear();
+    board_->clearHint();
 }
 
 // A replay presses its next key at rest, before the tick, as a player would;

@@ -14,6 +14,7 @@
 #include "board/game.h"
 #include "board/presentation.h"
 #include "solver/solver.h"
+#include "ui/hint_search.h"
 #include "ui/key_buffer.h"
 #include "ui/qt_platform.h"
 #include "ui/zoom.h"
@@ -38,6 +39,8 @@ public:
     Game& game() { return game_; }
     // Runs a game command, then shows the game again.
     void run(const std::function<void()>& call);
+    // ヒント: looks for the next press of a shortest clear from here, or stops looking.
+    void askForHint();
     void refresh();
     void closeAfterQuit();
     // Screenshots show no splash and no message box.
@@ -66,6 +69,7 @@ public:
     ClickLabel* openButton() const { return openButton_; }
     ClickLabel* commentButton() const { return commentButton_; }
     ClickLabel* stageListButton() const { return stageListButton_; }
+    QLabel* hintLine() const { return hintLine_; }
     ClickLabel* stepTryButton() const { return stepTryButton_; }
     ClickLabel* layerButton() const { return layerButton_; }
     ClickLabel* groundPalette(int code) const { return groundPalette_[code]; }
@@ -112,6 +116,8 @@ private:
                         const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
                         bool checkable = false);
     void showStageList();
+    void showHint();
+    void clearHint();
     // Says every text of the window in the current language.
     void retranslate();
     void applyHeight(int units);
@@ -133,6 +139,8 @@ private:
     std::vector<std::pair<QLabel*, Picture>> fixedPictures_;
     Zoom zoom_;
     KeyBuffer keyBuffer_;
+    HintSearch* hintSearch_ = nullptr;
+    QLabel* hintLine_ = nullptr;
     struct Caption {
         QAction* action;
         const char* source;  // Japanese, as QT_TR_NOOP marked it

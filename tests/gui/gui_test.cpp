@@ -282,6 +282,38 @@ private slots:
         QVERIFY(w.window.worldTimer().isActive());
     }
 
+    void ctrlHShowsTheNextPressAndCountsTheHint() {
+        TestGame game;
+        game.block(cell(5, 5), 7).ground(cell(5, 7), ground::Stairs).load("stage1.txt");
+        Window w(game);
+        Game& g = w.window.game();
+        QTest::keyClick(&w.window, Qt::Key_F1);
+        QTest::keyClick(&w.window, Qt::Key_H, Qt::ControlModifier);
+        // The search runs aside; the answer arrives through the event loop.
+        QTRY_COMPARE(w.window.hintLine()->text(), QStringLiteral("→ あと 3 手"));
+        QCOMPARE(g.history().hintsUsed(), 1);
+        QTest::keyClick(&w.window, Qt::Key_Right);
+        // A hint holds for the position it was asked in.
+        QVERIFY(w.window.hintLine()->text().isEmpty());
+
+        // Without stairs no clear can be reached, and the window says so.
+        TestGame stuck;
+        stuck.block(cell(5, 5), 7).load("stage1.txt");
+        Window v(stuck);
+        QTest::keyClick(&v.window, Qt::Key_F1);
+        QString said;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            said = box->text();
+            box->accept();
+        });
+        QTest::keyClick(&v.window, Qt::Key_H, Qt::ControlModifier);
+        QTRY_VERIFY(!said.isEmpty());
+        QCOMPARE(said, QStringLiteral("ここからはクリアできません。元に戻すかリトライしてください。"));
+        QCOMPARE(v.window.game().history().hintsUsed(), 0);
+    }
+
     void theStageListOpensTheChosenStageReadyToStart() {
         TestGame game;
         game.block(cell(5, 5), 7).comment("ステージ1「一」").load("stage1.txt");
