@@ -1,0 +1,109 @@
+// The depth table of the numbered stages (assets/stage-depth.txt): it is what
+// the solver measures now, every stored solution is a shortest clear, and every
+// stage meets the band of its place in the set.
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+#include "solver/solver.h"
+#include "stage_solutions.h"
+#include "tools/depth_table.h"
+
+namespace nerilo::test {
+namespace {
+
+const std::filesystem::path Source = NERILO_SOURCE_DIR;
+
+std::map<int, DepthRow> storedTable() {
+    std::string error;
+    std::map<int, DepthRow> rows = parseDepthTable(readText(Source / "assets/stage-depth.txt"), error);
+    EXPECT_TRUE(error.empty()) << "assets/stage-depth.txt: " << error;
+    return rows;
+}
+
+// Measuring all thirty takes a few seconds; two threads halve it in the
+// sanitizer build, and the numbers do not depend on the threads.
+TEST(StageDepth, TheTableIsWhatTheSolverMeasures) {
+    std::vector<DepthRow> measured;
+    for (const auto& [number, keys] : storedSolutions()) {
+        std::string error;
+        const std::optional<DepthRow> row = measureStage(number, shippedStage(number), keys, 2, error);
+        ASSERT_TRUE(row) << error;
+        measured.push_back(*row);
+    }
+    const std::map<int, DepthRow> table = storedTable();
+    for (const DepthRow& row : measured) {
+        const auto stored = table.find(row.stage);
+        ASSERT_NE(stored, table.end()) << "stage " << row.stage << " has no row";
+        EXPECT_EQ(formatDepthRow(stored->second), formatDepthRow(row))
+            << "stage " << row.stage << ": run scripts/stage-depth";
+    }
+    EXPECT_EQ(readText(Source / "assets/stage-depth.txt"), formatDepthTable(measured)) << "run scripts/stage-depth";
+}
+
+// The table holds the solver's shortest length, so a stored solution of that
+// length is a shortest one.
+TEST(StageDepth, EveryStoredSolutionIsAShortestClear) {
+    const std::map<int, DepthRow> table = storedTable();
+    const auto& solutions = storedSolutions();
+    ASSERT_EQ(solutions.size(), 30u);
+    ASSERT_EQ(table.size(), 30u);
+    for (const auto& [number, keys] : solutions) {
+        ASSERT_TRUE(table.count(number)) << "stage " << number;
+        EXPECT_EQ(static_cast<int>(keys.size()), table.at(number).shortest) << "stage " << number;
+    }
+}
+
+TEST(StageDepth, PlainWalkingCountsThePressesThatMoveOnlyThePlayer) {
+    // R walks; R pushes the ball; U walks onto the key; Z picks it up; u opens
+    // the plate above; U walks where it was; U steps on the spring, which throws
+    // the player two cells on to the stairs; L only turns him towards a wall;
+    // Z clears. Plain: R, U, U, U.
+    TestGame game;
+    game.block(cell(5, 2), block::Player).block(cell(5, 4), block::BlackBall).block(cell(4, 4), block::Key);
+    game.ground(cell(3, 4), ground::WhiteKeyPlate).ground(cell(2, 4), ground::LowSpring);
+    game.ground(cell(0, 4), ground::Stairs).ground(cell(0, 3), ground::Wall);
+    game.start();
+    const GameState start = game.engine.snapshot();
+    EXPECT_EQ(plainWalkingPresses(start, "RRUZuUULZ"), 4);
+    EXPECT_EQ(plainWalkingPresses(start, "RRUZuUUL"), std::nullopt) << "not cleared";
+    EXPECT_EQ(plainWalkingPresses(start, "RRUZuUULZR"), std::nullopt) << "keys after the clear";
+}
+
+TEST(StageDepth, EveryStageMeetsItsBand) {
+    const std::map<int, DepthRow> table = storedTable();
+    ASSERT_EQ(table.size(), 30u);
+    auto row = [&](int n) { return table.at(n); };
+
+    // 1 to 10: the shortest clear grows gently, and a first trap (a reachable
+    // dead end) comes by stage 6.
+    bool trapBySix = false;
+    for (int n = 1; n <= 10; ++n) {
+        if (n <= 6 && row(n).deadEnds > 0) trapBySix = true;
+        if (n == 1) continue;
+        EXPECT_GE(row(n).shortest, row(n - 1).shortest) << "stage " << n;
+        EXPECT_LE(row(n).shortest, row(n - 1).shortest + 6) << "stage " << n;
+    }
+    EXPECT_TRUE(trapBySix);
+
+    // 11 to 20: a wrong move can ruin each, there is room to go wrong, and the
+    // clear takes some work.
+    for (int n = 11; n <= 20; ++n) {
+        EXPECT_GT(row(n).deadEnds, 0u) << "stage " << n;
+        EXPECT_GE(row(n).reachable, 1000u) << "stage " << n;
+        EXPECT_GE(row(n).shortest, 20) << "stage " << n;
+    }
+
+    // 21 to 30: large, with at least a fifth of the positions lost causes; the
+    // last five long, and long because of the puzzle rather than the walk.
+    for (int n = 21; n <= 30; ++n) {
+        EXPECT_GE(row(n).reachable, 20000u) << "stage " << n;
+        EXPECT_GE(row(n).deadEnds * 5, row(n).reachable) << "stage " << n;
+        EXPECT_GE(row(n).shortest, n > 25 ? 60 : 40) << "stage " << n;
+        if (n > 25) {
+            EXPECT_LE(row(n).walking * 2, row(n).shortest) << "stage " << n;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace nerilo::test
