@@ -91,38 +91,55 @@ TEST(StageDepth, PlainWalkingCountsThePressesThatMoveOnlyThePlayer) {
     EXPECT_EQ(plainWalkingPresses(start, "RRUZuUULZR"), std::nullopt) << "keys after the clear";
 }
 
-TEST(StageDepth, EveryStageMeetsItsBand) {
-    const std::map<int, DepthRow> table = storedTable();
-    ASSERT_EQ(table.size(), 30u);
-    auto row = [&](int n) { return table.at(n); };
+// The bands of the set, one test per ten stages.
+DepthRow rowOf(const std::map<int, DepthRow>& table, int number) {
+    const auto row = table.find(number);
+    if (row == table.end()) {
+        ADD_FAILURE() << "stage " << number << " has no row";
+        return {};
+    }
+    return row->second;
+}
 
-    // 1 to 10: the shortest clear grows gently, and a first trap (a reachable
-    // dead end) comes by stage 6.
+// 1 to 10: the shortest clear grows gently, and a first trap (a reachable dead
+// end) comes by stage 6.
+TEST(StageDepth, TheFirstTenGrowGentlyAndSetAFirstTrapBySix) {
+    const std::map<int, DepthRow> table = storedTable();
     bool trapBySix = false;
     for (int n = 1; n <= 10; ++n) {
-        if (n <= 6 && row(n).deadEnds > 0) trapBySix = true;
+        const DepthRow row = rowOf(table, n);
+        if (n <= 6 && row.deadEnds > 0) trapBySix = true;
         if (n == 1) continue;
-        EXPECT_GE(row(n).shortest, row(n - 1).shortest) << "stage " << n;
-        EXPECT_LE(row(n).shortest, row(n - 1).shortest + 6) << "stage " << n;
+        const DepthRow previous = rowOf(table, n - 1);
+        EXPECT_GE(row.shortest, previous.shortest) << "stage " << n;
+        EXPECT_LE(row.shortest, previous.shortest + 6) << "stage " << n;
     }
     EXPECT_TRUE(trapBySix);
+}
 
-    // 11 to 20: a wrong move can ruin each, there is room to go wrong, and the
-    // clear takes some work.
+// 11 to 20: a wrong move can ruin each, there is room to go wrong, and the
+// clear takes some work.
+TEST(StageDepth, StagesElevenToTwentyCanBeRuinedAndTakeWork) {
+    const std::map<int, DepthRow> table = storedTable();
     for (int n = 11; n <= 20; ++n) {
-        EXPECT_GT(row(n).deadEnds, 0u) << "stage " << n;
-        EXPECT_GE(row(n).reachable, 1000u) << "stage " << n;
-        EXPECT_GE(row(n).shortest, 20) << "stage " << n;
+        const DepthRow row = rowOf(table, n);
+        EXPECT_GT(row.deadEnds, 0u) << "stage " << n;
+        EXPECT_GE(row.reachable, 1000u) << "stage " << n;
+        EXPECT_GE(row.shortest, 20) << "stage " << n;
     }
+}
 
-    // 21 to 30: large, with at least a fifth of the positions lost causes; the
-    // last five long, and long because of the puzzle rather than the walk.
+// 21 to 30: large, with at least a fifth of the positions lost causes; the
+// last five long, and long because of the puzzle rather than the walk.
+TEST(StageDepth, TheLastTenAreDeepAndTheLastFiveLongByThePuzzle) {
+    const std::map<int, DepthRow> table = storedTable();
     for (int n = 21; n <= 30; ++n) {
-        EXPECT_GE(row(n).reachable, 20000u) << "stage " << n;
-        EXPECT_GE(row(n).deadEnds * 5, row(n).reachable) << "stage " << n;
-        EXPECT_GE(row(n).shortest, n > 25 ? 60 : 40) << "stage " << n;
+        const DepthRow row = rowOf(table, n);
+        EXPECT_GE(row.reachable, 20000u) << "stage " << n;
+        EXPECT_GE(row.deadEnds * 5, row.reachable) << "stage " << n;
+        EXPECT_GE(row.shortest, n > 25 ? 60 : 40) << "stage " << n;
         if (n > 25) {
-            EXPECT_LE(row(n).walking * 2, row(n).shortest) << "stage " << n;
+            EXPECT_LE(row.walking * 2, row.shortest) << "stage " << n;
         }
     }
 }
