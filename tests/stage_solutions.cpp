@@ -3,6 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tools/depth_table.h"
+
 namespace nerilo::test {
 namespace {
 const std::filesystem::path Source = NERILO_SOURCE_DIR;
@@ -18,21 +20,7 @@ std::string readText(const std::filesystem::path& path) {
 std::string shippedStage(int number) { return (Source / "stage" / ("stage" + std::to_string(number) + ".txt")).string(); }
 
 const std::map<int, std::string>& storedSolutions() {
-    static const std::map<int, std::string> solutions = [] {
-        std::map<int, std::string> result;
-        std::istringstream in(readText(Source / "tests/data/solutions.txt"));
-        std::string line;
-        while (std::getline(in, line)) {
-            line = line.substr(0, line.find('#'));
-            std::istringstream fields(line);
-            int number;
-            if (!(fields >> number)) continue;
-            std::string keys, part;
-            while (fields >> part) keys += part;
-            result[number] = keys;
-        }
-        return result;
-    }();
+    static const std::map<int, std::string> solutions = parseStageSolutions(readText(Source / "tests/data/solutions.txt"));
     return solutions;
 }
 

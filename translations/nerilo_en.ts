@@ -728,62 +728,6 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
         <translation>Stage 1 “First Steps”: walk with the arrow keys, and press Z (or Enter, or Space) on the stairs to clear the stage.</translation>
     </message>
     <message>
-        <source>ステージ2「押してみよう」&#x3000;黒い玉は押して動かせます。玉の向こうが壁なら動きません。</source>
-        <translation>Stage 2 “Give It a Push”: you can push the black ball. It does not move when a wall is behind it.</translation>
-    </message>
-    <message>
-        <source>ステージ3「転がる玉」&#x3000;オリーブ色の玉は押せませんが、蹴ると止まるまで転がっていきます。</source>
-        <translation>Stage 3 “Rolling Ball”: the olive ball cannot be pushed, but kick it and it rolls until it stops.</translation>
-    </message>
-    <message>
-        <source>ステージ4「ばねで跳ぼう」&#x3000;ばねに乗ると二マス先へ跳びます。着地点に立てないときは、さらに一歩進みます。</source>
-        <translation>Stage 4 “Spring Jump”: a spring throws you two cells on. Where you cannot stand, you go one cell further.</translation>
-    </message>
-    <message>
-        <source>ステージ5「矢印の床」&#x3000;矢印の上では流されます。流れた先が壁で、矢印の上に立ったままだとアウト。</source>
-        <translation>Stage 5 “Arrow Floor”: arrows carry you along. Carried into a wall while you still stand on an arrow, you lose.</translation>
-    </message>
-    <message>
-        <source>ステージ6「鍵と扉」&#x3000;鍵の上で Z キーを押すと拾えます。Shift を押しながら扉の方へ矢印キーを押すと、鍵で扉が開きます。</source>
-        <translation>Stage 6 “Keys and Doors”: press Z on a key to pick it up. Hold Shift and press the arrow key towards a key plate to open it with a key.</translation>
-    </message>
-    <message>
-        <source>ステージ7「電気を通そう」&#x3000;的（赤白の四角）は電源です。車輪は電気を通します。電気が流れると×の箱は燃えて消えます。</source>
-        <translation>Stage 7 “Power Up”: the target (the red and white square) is a power source. Wheels conduct power. When power flows, the crossed box burns away.</translation>
-    </message>
-    <message>
-        <source>ステージ8「棒を回す」&#x3000;棒は向きに沿って電気を通します。Shift を押しながら棒の方へ矢印キーで、棒を九十度回せます。斜めの棒は電気の向きを曲げます。</source>
-        <translation>Stage 8 “Turning Bars”: a bar conducts power along its direction. Hold Shift and press the arrow key towards a bar to turn it ninety degrees. Diagonal bars bend the power’s way.</translation>
-    </message>
-    <message>
-        <source>ステージ9「光線をさえぎる」&#x3000;光線は玉や壁で止まります。玉を押し込んで道を作ろう。</source>
-        <translation>Stage 9 “Block the Beam”: beams stop at balls and walls. Push a ball in to make a way through.</translation>
-    </message>
-    <message>
-        <source>ステージ10「ドクロ玉」&#x3000;ドクロ玉に電気が流れると爆発します。まわり一マス以内にいるとアウト。</source>
-        <translation>Stage 10 “Skull Ball”: a skull ball explodes when power reaches it. Within one cell of it, you lose.</translation>
-    </message>
-    <message>
-        <source>ステージ11「黄色い床」&#x3000;白い床は電気が流れると黄色くなり、その上で止まるとアウト。電気を通してから、また切ろう。</source>
-        <translation>Stage 11 “Yellow Floor”: a white plate turns yellow when powered, and coming to rest on it loses. Switch the power on, then off again.</translation>
-    </message>
-    <message>
-        <source>ステージ12「玉でつなぐ」&#x3000;オリーブ色の玉も電気を通します。蹴ってすき間を埋めよう。</source>
-        <translation>Stage 12 “Ball Bridge”: the olive ball conducts power too. Kick it into the gap.</translation>
-    </message>
-    <message>
-        <source>ステージ13「スイッチ」&#x3000;スロットは Shift＋矢印キーで切り替わります。赤い棒が下のときに電気が通ります。光線に触れるとアウト。</source>
-        <translation>Stage 13 “Switches”: Shift + arrow key switches a slot. Power flows while the red bar is down. Touching a beam loses.</translation>
-    </message>
-    <message>
-        <source>ステージ14「矢印で運ぶ」&#x3000;蹴った玉も矢印で向きが変わります。玉をすき間に届けよう。</source>
-        <translation>Stage 14 “Carried by Arrows”: arrows turn a kicked ball too. Get the ball into the gap.</translation>
-    </message>
-    <message>
-        <source>ステージ15「車輪の橋」&#x3000;二つの車輪ですき間を埋めて、的から箱まで電気をつなごう。</source>
-        <translation>Stage 15 “Wheel Bridge”: fill the gaps with the two wheels and carry power from the target to the box.</translation>
-    </message>
-    <message>
         <source>ステージ16「光の十字路」&#x3000;二本の光線が部屋を分けています。玉を押し込んで、通り道を作ろう。</source>
         <translation>Stage 16 “Crossing Beams”: two beams divide the room. Push balls in to make a path.</translation>
     </message>
@@ -842,6 +786,62 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
     <message>
         <source>ステージ30「最後の試練」&#x3000;ドクロ玉、光線、棒、スイッチ、そして四つの鍵扉。すべてを使って最後の階段へ。</source>
         <translation>Stage 30 “The Final Trial”: skull balls, beams, bars, switches and four key plates. Use them all to reach the last stairs.</translation>
+    </message>
+    <message>
+        <source>ステージ2「押してみよう」&#x3000;黒い玉は押して動かせます。向こうが壁なら動きません。押す向きをまちがえると、道がふさがることも。</source>
+        <translation>Stage 2 &quot;Give it a push&quot;  Black balls can be pushed. They do not move when a wall is behind them. Push one the wrong way and it may block your path.</translation>
+    </message>
+    <message>
+        <source>ステージ3「転がる玉」&#x3000;オリーブ色の玉は押せませんが、蹴ると止まるまで転がっていきます。階段の上で止まったら……。</source>
+        <translation>Stage 3 &quot;A rolling ball&quot;  The olive ball cannot be pushed, but kicked it rolls until something stops it. If it stops on the stairs...</translation>
+    </message>
+    <message>
+        <source>ステージ4「ばねで跳ぼう」&#x3000;ばねに乗ると二マス先へ跳び、壁も越えます。着地点に立てないときは、さらに一歩進みます。跳んだ先から戻れるとはかぎりません。</source>
+        <translation>Stage 4 &quot;Jump on springs&quot;  A spring throws you two cells on, over walls too. Where you cannot land, you go one cell further. You cannot always come back from where you land.</translation>
+    </message>
+    <message>
+        <source>ステージ5「矢印の床」&#x3000;矢印の上では止まるまで流されます。矢印は一方通行。流れた先が壁で、矢印の上に立ったままだとアウト。</source>
+        <translation>Stage 5 &quot;Arrow floors&quot;  On arrows you are carried until you stop. Arrows are one-way. Carried into a wall while still on an arrow, you are out.</translation>
+    </message>
+    <message>
+        <source>ステージ6「鍵と扉」&#x3000;鍵の上で Z キーを押すと拾えます。Shift を押しながら扉の方へ矢印キーを押すと、鍵で扉が開きます。鍵は一つで一回きり。</source>
+        <translation>Stage 6 &quot;Keys and doors&quot;  Press Z on a key to pick it up. Hold Shift and press the arrow key towards a door to open it with a key. Each key opens one door only.</translation>
+    </message>
+    <message>
+        <source>ステージ7「電気を通そう」&#x3000;的（赤白の四角）は電源です。星の床と車輪は電気を通します。電気が流れると×の箱は燃えて消えます。</source>
+        <translation>Stage 7 &quot;Let the power through&quot;  The target (the red and white square) is a power source. Star floors and wheels conduct. A crossed box burns away when power reaches it.</translation>
+    </message>
+    <message>
+        <source>ステージ8「棒を回す」&#x3000;棒は向きに沿って電気を通し、斜めの棒は電気の向きを曲げます。Shift を押しながら棒の方へ矢印キーで、九十度回せます。燃えた箱はもう電気を通しません。</source>
+        <translation>Stage 8 &quot;Turn the bars&quot;  Bars conduct along their own direction, and diagonal bars bend the power. Hold Shift and press the arrow key towards a bar to turn it a quarter turn. A burnt box conducts no more.</translation>
+    </message>
+    <message>
+        <source>ステージ9「光線をさえぎる」&#x3000;電気の流れた発射台から光線が出ます。光線に触れるとアウト。玉を押し込めば光線は止まります。</source>
+        <translation>Stage 9 &quot;Block the beams&quot;  A powered emitter fires a beam. Touch a beam and you are out. Push a ball into it and the beam stops.</translation>
+    </message>
+    <message>
+        <source>ステージ10「ドクロ玉」&#x3000;ドクロ玉に電気が流れると爆発します。まわり一マス以内にいるとアウト。車輪で、離れたところから電気をつなごう。</source>
+        <translation>Stage 10 &quot;Skull ball&quot;  A skull ball explodes when powered. Anyone within one cell of it is out. Use a wheel to connect the power from afar.</translation>
+    </message>
+    <message>
+        <source>ステージ11「黄色い床」&#x3000;白い床は電気が流れると黄色くなり、その上で止まるとアウト。電気を切って渡り、渡ってからまたつなごう。</source>
+        <translation>Stage 11 &quot;Yellow floors&quot;  A white plate turns yellow when powered, and stopping on it puts you out. Cut the power to cross, then connect it again from the far side.</translation>
+    </message>
+    <message>
+        <source>ステージ12「玉でつなぐ」&#x3000;オリーブ色の玉も電気を通します。止まるまで転がるので、黒い玉を止め役にして、すき間にぴたりと止めよう。</source>
+        <translation>Stage 12 &quot;Bridge with a ball&quot;  The olive ball conducts too. It rolls until it stops, so use a black ball as a stopper and land it right in the gap.</translation>
+    </message>
+    <message>
+        <source>ステージ13「スイッチ」&#x3000;スロットは Shift＋矢印キーで切り替わり、赤い棒が下のときに電気が通ります。燃えた箱はもう電気を通しません。どのスイッチから、どの順に？</source>
+        <translation>Stage 13 &quot;Switches&quot;  Slots switch with Shift+arrow, and conduct while the red bar is down. A burnt box conducts no more. Which switch first, and in what order?</translation>
+    </message>
+    <message>
+        <source>ステージ14「矢印で運ぶ」&#x3000;蹴った玉も矢印で向きが変わります。黒い玉は止め役にもなります。矢印をたどって、玉をすき間に届けよう。</source>
+        <translation>Stage 14 &quot;Carried by arrows&quot;  Arrows turn a kicked ball too, and a black ball can stop it. Follow the arrows and bring the ball into the gap.</translation>
+    </message>
+    <message>
+        <source>ステージ15「車輪の橋」&#x3000;二つの車輪ですき間を埋めて、的から箱まで電気をつなごう。電気が流れた白い床の上にいるとアウト。埋める順番に気をつけて。</source>
+        <translation>Stage 15 &quot;A bridge of wheels&quot;  Fill the gaps with the two wheels to connect the target to the box. Standing on a powered white plate puts you out. Mind the order you fill them in.</translation>
     </message>
 </context>
 <context>
