@@ -732,10 +732,6 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
         <translation>Stage 16 “Crossing Beams”: two beams divide the room. Push balls in to make a path.</translation>
     </message>
     <message>
-        <source>ステージ17「光線を跳び越える」&#x3000;跳んでいる間は光線に当たりません。棒の向きも忘れずに。</source>
-        <translation>Stage 17 “Jump the Beam”: beams cannot touch you while you jump. Mind which way the bars point, too.</translation>
-    </message>
-    <message>
         <source>ステージ18「向こう側へ」&#x3000;跳んで盤の端を越えると、反対側に出ます。矢印の上を逆向きには進めません。</source>
         <translation>Stage 18 “To the Other Side”: jump over the edge of the board and you come out on the opposite side. You cannot walk against an arrow.</translation>
     </message>
@@ -748,36 +744,16 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
         <translation>Stage 20 “Blast from Afar”: pushing a skull ball close is dangerous. Kick the ball and connect the power from a distance.</translation>
     </message>
     <message>
-        <source>ステージ21「鍵で回路を切る」&#x3000;黄色い鍵扉は電気を通します。開けると、その先に電気が届かなくなります。</source>
-        <translation>Stage 21 “Cut the Circuit with a Key”: a yellow key plate conducts power. Open it, and the power no longer reaches beyond it.</translation>
-    </message>
-    <message>
         <source>ステージ22「連鎖」&#x3000;矢印に乗せた玉が電線をつなぎ、ドクロ玉を吹き飛ばします。蹴る向きをまちがえると玉は戻りません。</source>
         <translation>Stage 22 “Chain Reaction”: a ball set on the arrows completes the wire and blows up the skull ball. Kick it the wrong way and the ball never comes back.</translation>
-    </message>
-    <message>
-        <source>ステージ23「二度蹴り」&#x3000;玉は壁に当たるまで転がります。一度では届かないなら、向きを変えてもう一度。</source>
-        <translation>Stage 23 “Kick Twice”: a ball rolls until it hits a wall. If one kick does not get it there, change direction and kick again.</translation>
-    </message>
-    <message>
-        <source>ステージ24「爆破の順番」&#x3000;ドクロ玉を押すのは命がけ。スイッチと車輪で、離れたところから一つずつ爆破しよう。</source>
-        <translation>Stage 24 “Order of Blasts”: pushing a skull ball risks your life. With the switches and the wheels, blow them up one by one from a distance.</translation>
     </message>
     <message>
         <source>ステージ25「スイッチの順番」&#x3000;一本の電線に光線と箱がつながっています。どのスイッチを、いつ、どちら側から動かすか。</source>
         <translation>Stage 25 “Order of Switches”: a beam and a box hang on one wire. Which switch, when, and from which side?</translation>
     </message>
     <message>
-        <source>ステージ26「四つの部屋」&#x3000;光線、蹴り玉、スイッチ、ばね、三つの鍵。これまでの技を順につなごう。</source>
-        <translation>Stage 26 “Four Rooms”: beams, a kicked ball, switches, springs and three keys. Put together everything you have learnt, in turn.</translation>
-    </message>
-    <message>
         <source>ステージ27「二つの扉」&#x3000;斜めの棒は二つの半分に分かれていて、向きで電気の行き先が変わります。順番をよく考えて。</source>
         <translation>Stage 27 “Two Doors”: a diagonal bar is split into two halves, and its direction decides where the power goes. Think the order through.</translation>
-    </message>
-    <message>
-        <source>ステージ28「四方の棒」&#x3000;的のまわりの四本の棒で、電気の行き先が決まります。階段のある部屋への道は一つだけ。</source>
-        <translation>Stage 28 “Bars on Four Sides”: the four bars around the target decide where the power goes. There is only one way to the room with the stairs.</translation>
     </message>
     <message>
         <source>ステージ29「鍵の使い道」&#x3000;鍵は二つ。黄色い鍵扉は電気を通し、開けるとその先の電気が止まります。どの扉を開けるか、よく考えて。</source>
@@ -842,6 +818,30 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
     <message>
         <source>ステージ15「車輪の橋」&#x3000;二つの車輪ですき間を埋めて、的から箱まで電気をつなごう。電気が流れた白い床の上にいるとアウト。埋める順番に気をつけて。</source>
         <translation>Stage 15 &quot;A bridge of wheels&quot;  Fill the gaps with the two wheels to connect the target to the box. Standing on a powered white plate puts you out. Mind the order you fill them in.</translation>
+    </message>
+    <message>
+        <source>ステージ17「光線を跳び越える」&#x3000;跳んでいる間は光線に当たりません。でも一度跳んだら戻れない。鍵を忘れずに。棒の向きも変えよう。</source>
+        <translation>Stage 17 &quot;Jump over the beam&quot;  A beam cannot touch you while you jump. But once you have jumped there is no way back. Don&apos;t forget the key, and turn the bar too.</translation>
+    </message>
+    <message>
+        <source>ステージ21「燃やしてから切る」&#x3000;二つの車輪で電線をつなぐと箱が燃えます。でも電気の通った床は黄色くなり、乗るとアウト。燃やしたら車輪を押し出して、電気を切ろう。</source>
+        <translation>Stage 21 &quot;Burn, then cut&quot;  Connect the wire with the two wheels and the box burns. But powered plates turn yellow and stepping on them puts you out. Once it burns, push a wheel out to cut the power.</translation>
+    </message>
+    <message>
+        <source>ステージ23「矢印の曲がり角」&#x3000;すき間の真下は壁。オリーブ色の玉は、矢印で曲げて送り込むしかありません。黒い玉をどけて、何度か蹴り分けよう。</source>
+        <translation>Stage 23 &quot;Turning on arrows&quot;  Below the gap is a wall. The olive ball can only get in by being turned by an arrow. Move the black ball aside and kick a few times.</translation>
+    </message>
+    <message>
+        <source>ステージ24「遠くから点火」&#x3000;階段の前のドクロ玉は動かせません。車輪で電線のすき間をふさげば、電気が届いて爆発します。もう一つのドクロ玉と黒い玉は、うまくよけて。</source>
+        <translation>Stage 24 &quot;Lit from afar&quot;  The skull ball before the stairs cannot be moved. Close the gap in the wire with a wheel and the power reaches it and it explodes. Keep clear of the other skull ball and the black ball.</translation>
+    </message>
+    <message>
+        <source>ステージ26「二本の通路」&#x3000;電線のすき間は二本の通路の奥。二つの車輪をそれぞれ奥まで押し込もう。先に運んだ車輪が、あとの車輪の邪魔にならないように。</source>
+        <translation>Stage 26 &quot;Two corridors&quot;  The gaps in the wire are at the ends of two corridors. Push each wheel all the way in, so that the first one does not stand in the way of the second.</translation>
+    </message>
+    <message>
+        <source>ステージ28「四本の光線」&#x3000;四方の発射台から光線が部屋を横切ります。四つの玉を一つずつ光線に押し込んで、階段への道を開こう。押す順番が決め手です。</source>
+        <translation>Stage 28 &quot;Four beams&quot;  Beams from emitters on all four sides cross the room. Push the four balls into them one by one to open the way to the stairs. The order of the pushes decides.</translation>
     </message>
 </context>
 <context>
