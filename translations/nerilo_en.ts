@@ -732,18 +732,6 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
         <translation>Stage 16 “Crossing Beams”: two beams divide the room. Push balls in to make a path.</translation>
     </message>
     <message>
-        <source>ステージ18「向こう側へ」&#x3000;跳んで盤の端を越えると、反対側に出ます。矢印の上を逆向きには進めません。</source>
-        <translation>Stage 18 “To the Other Side”: jump over the edge of the board and you come out on the opposite side. You cannot walk against an arrow.</translation>
-    </message>
-    <message>
-        <source>ステージ19「天井を抜けて」&#x3000;壁に着地すると、立てる場所まで進み続けます。盤の端も越えて……。</source>
-        <translation>Stage 19 “Through the Ceiling”: landing on a wall, you keep going until you can stand. Even across the edge of the board…</translation>
-    </message>
-    <message>
-        <source>ステージ20「遠くから爆破」&#x3000;ドクロ玉は押して近づけると危険。玉を蹴って、離れたところから電気をつなごう。</source>
-        <translation>Stage 20 “Blast from Afar”: pushing a skull ball close is dangerous. Kick the ball and connect the power from a distance.</translation>
-    </message>
-    <message>
         <source>ステージ22「連鎖」&#x3000;矢印に乗せた玉が電線をつなぎ、ドクロ玉を吹き飛ばします。蹴る向きをまちがえると玉は戻りません。</source>
         <translation>Stage 22 “Chain Reaction”: a ball set on the arrows completes the wire and blows up the skull ball. Kick it the wrong way and the ball never comes back.</translation>
     </message>
@@ -758,10 +746,6 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
     <message>
         <source>ステージ29「鍵の使い道」&#x3000;鍵は二つ。黄色い鍵扉は電気を通し、開けるとその先の電気が止まります。どの扉を開けるか、よく考えて。</source>
         <translation>Stage 29 “What Keys Are For”: two keys. A yellow key plate conducts power; open it and the power beyond it stops. Think carefully about which plate to open.</translation>
-    </message>
-    <message>
-        <source>ステージ30「最後の試練」&#x3000;ドクロ玉、光線、棒、スイッチ、そして四つの鍵扉。すべてを使って最後の階段へ。</source>
-        <translation>Stage 30 “The Final Trial”: skull balls, beams, bars, switches and four key plates. Use them all to reach the last stairs.</translation>
     </message>
     <message>
         <source>ステージ2「押してみよう」&#x3000;黒い玉は押して動かせます。向こうが壁なら動きません。押す向きをまちがえると、道がふさがることも。</source>
@@ -842,6 +826,22 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
     <message>
         <source>ステージ28「四本の光線」&#x3000;四方の発射台から光線が部屋を横切ります。四つの玉を一つずつ光線に押し込んで、階段への道を開こう。押す順番が決め手です。</source>
         <translation>Stage 28 &quot;Four beams&quot;  Beams from emitters on all four sides cross the room. Push the four balls into them one by one to open the way to the stairs. The order of the pushes decides.</translation>
+    </message>
+    <message>
+        <source>ステージ18「向こう側へ」&#x3000;矢印は一方通行。玉を矢印に押し込むと、もう取り戻せません。跳んで盤の端を越えると、反対側に出ます。</source>
+        <translation>Stage 18 &quot;To the other side&quot;  Arrows are one-way. A ball pushed onto an arrow cannot be taken back. Jump over the edge of the board and you come in on the other side.</translation>
+    </message>
+    <message>
+        <source>ステージ19「天井を抜けて」&#x3000;光線は玉でふさごう。壁に着地すると、立てる場所まで進み続けます。盤の端も越えて……。</source>
+        <translation>Stage 19 &quot;Through the ceiling&quot;  Block the beam with a ball. Landing on a wall, you go on until you can stand, even over the edge of the board...</translation>
+    </message>
+    <message>
+        <source>ステージ20「遠くから爆破」&#x3000;ドクロ玉に近づいて電気を通すと危険。オリーブ色の玉を二度蹴って、離れたところからすき間をつなごう。</source>
+        <translation>Stage 20 &quot;Blasting from afar&quot;  Powering the skull ball from close by is dangerous. Kick the olive ball twice to close the gap from a distance.</translation>
+    </message>
+    <message>
+        <source>ステージ30「最後の試練」&#x3000;車輪を盾に光線を越え、棒を回して光線を止めドクロ玉を爆破。その奥の鍵で扉を開け、車輪を電線のすき間へ。すべては順番しだい。</source>
+        <translation>Stage 30 &quot;The final trial&quot;  Cross the beam behind a wheel, turn a bar to stop a beam and blow up the skull ball, open the door with the key behind it, and bring a wheel to the gap in the wire. It all comes down to the order.</translation>
     </message>
 </context>
 <context>
