@@ -732,18 +732,6 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
         <translation>Stage 16 “Crossing Beams”: two beams divide the room. Push balls in to make a path.</translation>
     </message>
     <message>
-        <source>ステージ22「連鎖」&#x3000;矢印に乗せた玉が電線をつなぎ、ドクロ玉を吹き飛ばします。蹴る向きをまちがえると玉は戻りません。</source>
-        <translation>Stage 22 “Chain Reaction”: a ball set on the arrows completes the wire and blows up the skull ball. Kick it the wrong way and the ball never comes back.</translation>
-    </message>
-    <message>
-        <source>ステージ25「スイッチの順番」&#x3000;一本の電線に光線と箱がつながっています。どのスイッチを、いつ、どちら側から動かすか。</source>
-        <translation>Stage 25 “Order of Switches”: a beam and a box hang on one wire. Which switch, when, and from which side?</translation>
-    </message>
-    <message>
-        <source>ステージ27「二つの扉」&#x3000;斜めの棒は二つの半分に分かれていて、向きで電気の行き先が変わります。順番をよく考えて。</source>
-        <translation>Stage 27 “Two Doors”: a diagonal bar is split into two halves, and its direction decides where the power goes. Think the order through.</translation>
-    </message>
-    <message>
         <source>ステージ29「鍵の使い道」&#x3000;鍵は二つ。黄色い鍵扉は電気を通し、開けるとその先の電気が止まります。どの扉を開けるか、よく考えて。</source>
         <translation>Stage 29 “What Keys Are For”: two keys. A yellow key plate conducts power; open it and the power beyond it stops. Think carefully about which plate to open.</translation>
     </message>
@@ -842,6 +830,18 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
     <message>
         <source>ステージ30「最後の試練」&#x3000;車輪を盾に光線を越え、棒を回して光線を止めドクロ玉を爆破。その奥の鍵で扉を開け、車輪を電線のすき間へ。すべては順番しだい。</source>
         <translation>Stage 30 &quot;The final trial&quot;  Cross the beam behind a wheel, turn a bar to stop a beam and blow up the skull ball, open the door with the key behind it, and bring a wheel to the gap in the wire. It all comes down to the order.</translation>
+    </message>
+    <message>
+        <source>ステージ22「スイッチの順番」&#x3000;一本の電線に光線と箱がつながっています。電気を切って渡り、奥のスイッチを入れ、戻ってもう一度。どのスイッチを、いつ、どちら側から動かすか。</source>
+        <translation>Stage 22 &quot;The order of the switches&quot;  One wire feeds a beam and a box. Cut the power to cross, set the far switch, come back and switch again. Which switch, when, and from which side?</translation>
+    </message>
+    <message>
+        <source>ステージ25「黄色い扉」&#x3000;黄色い鍵扉も電線の一部です。開けると、その先へ電気が届かなくなります。先に車輪ですき間をふさいで箱を燃やし、それから扉を開けよう。</source>
+        <translation>Stage 25 &quot;The yellow door&quot;  A yellow key plate is part of the wire too: once opened, the power no longer reaches past it. First close the gap with the wheel and burn the box, then open the door.</translation>
+    </message>
+    <message>
+        <source>ステージ27「導火線」&#x3000;ドクロ玉も電気を通しますが、電気が届いたとたんに爆発します。先にドクロ玉を奥のすき間へ。最後に車輪で手前のすき間をふさげば、一瞬の電気で箱が燃えます。</source>
+        <translation>Stage 27 &quot;The fuse&quot;  A skull ball conducts power too, but it blows up the moment the power reaches it. Take the skull ball to the far gap first; when the wheel finally closes the near gap, one instant of power burns the box.</translation>
     </message>
 </context>
 <context>
