@@ -732,10 +732,6 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
         <translation>Stage 16 “Crossing Beams”: two beams divide the room. Push balls in to make a path.</translation>
     </message>
     <message>
-        <source>ステージ29「鍵の使い道」&#x3000;鍵は二つ。黄色い鍵扉は電気を通し、開けるとその先の電気が止まります。どの扉を開けるか、よく考えて。</source>
-        <translation>Stage 29 “What Keys Are For”: two keys. A yellow key plate conducts power; open it and the power beyond it stops. Think carefully about which plate to open.</translation>
-    </message>
-    <message>
         <source>ステージ2「押してみよう」&#x3000;黒い玉は押して動かせます。向こうが壁なら動きません。押す向きをまちがえると、道がふさがることも。</source>
         <translation>Stage 2 &quot;Give it a push&quot;  Black balls can be pushed. They do not move when a wall is behind them. Push one the wrong way and it may block your path.</translation>
     </message>
@@ -842,6 +838,10 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
     <message>
         <source>ステージ27「導火線」&#x3000;ドクロ玉も電気を通しますが、電気が届いたとたんに爆発します。先にドクロ玉を奥のすき間へ。最後に車輪で手前のすき間をふさげば、一瞬の電気で箱が燃えます。</source>
         <translation>Stage 27 &quot;The fuse&quot;  A skull ball conducts power too, but it blows up the moment the power reaches it. Take the skull ball to the far gap first; when the wheel finally closes the near gap, one instant of power burns the box.</translation>
+    </message>
+    <message>
+        <source>ステージ29「のぼる車輪」&#x3000;車輪は下り矢印を押し上げて運べますが、人が上へ行く道はばねだけ。手前のすき間をふさぐと、下の部屋の床に電気が流れます。</source>
+        <translation>Stage 29 &quot;Climbing wheels&quot;  A wheel can be pushed up against the down arrows, but the only way up for you is the spring. Close the near gap and the floor of the room below carries power.</translation>
     </message>
 </context>
 <context>
