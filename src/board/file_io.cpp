@@ -41,6 +41,7 @@ FileBytes readWholeFile(const std::string& path, long long maxBytes) {
     // instead of waiting for a writer; regular files read as usual.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
+        result.missing = errno == ENOENT;
         result.error = systemError(CannotOpen);
         return result;
     }

@@ -8,7 +8,8 @@ namespace nerilo {
 
 struct FileBytes {
     std::string bytes;
-    Text error;  // empty on success
+    Text error;            // empty on success
+    bool missing = false;  // the error is that no such file exists
     bool ok() const { return error.empty(); }
 };
 

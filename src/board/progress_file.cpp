@@ -1,8 +1,5 @@
 #include "board/progress_file.h"
 
-#include <cerrno>
-#include <sys/stat.h>
-
 #include "board/fields.h"
 #include "board/file_io.h"
 
@@ -45,19 +42,12 @@ ProgressRead parseProgress(std::string_view text) {
 }
 
 ProgressRead readProgressFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
-        ProgressRead result;
-        result.missing = true;
-        return result;
-    }
-    FileBytes file = readWholeFile(path, MaxProgressFileBytes);
-    if (!file.ok()) {
-        ProgressRead result;
-        result.error = file.error;
-        return result;
-    }
-    return parseProgress(file.bytes);
+    const FileBytes file = readWholeFile(path, MaxProgressFileBytes);
+    if (file.ok()) return parseProgress(file.bytes);
+    ProgressRead result;
+    result.missing = file.missing;
+    if (!file.missing) result.error = file.error;
+    return result;
 }
 
 std::string formatProgress(const Progress& progress) {

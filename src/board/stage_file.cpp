@@ -137,6 +137,7 @@ StageRead readStageFile(const std::string& path) {
     if (!file.ok()) {
         StageRead result;
         result.error = file.error;
+        result.missing = file.missing;
         return result;
     }
     return parseStageBytes(file.bytes);

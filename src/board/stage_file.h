@@ -30,7 +30,8 @@ struct Stage {
 
 struct StageRead {
     Stage stage;
-    Text error;  // empty on success; the problem
+    Text error;            // empty on success; the problem
+    bool missing = false;  // the problem is that no such file exists
     bool ok() const { return error.empty(); }
 };
 

@@ -1,8 +1,6 @@
 #include "records/records_file.h"
 
-#include <cerrno>
 #include <nlohmann/json.hpp>
-#include <sys/stat.h>
 
 #include "board/file_io.h"
 
@@ -137,19 +135,12 @@ RecordsRead parseRecords(std::string_view text) {
 }
 
 RecordsRead readRecordsFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
-        RecordsRead result;
-        result.missing = true;
-        return result;
-    }
-    FileBytes file = readWholeFile(path, MaxRecordsFileBytes);
-    if (!file.ok()) {
-        RecordsRead result;
-        result.error = file.error;
-        return result;
-    }
-    return parseRecords(file.bytes);
+    const FileBytes file = readWholeFile(path, MaxRecordsFileBytes);
+    if (file.ok()) return parseRecords(file.bytes);
+    RecordsRead result;
+    result.missing = file.missing;
+    if (!file.missing) result.error = file.error;
+    return result;
 }
 
 std::string formatRecords(const Records& records) {

@@ -1,7 +1,5 @@
 #include "records/stage_list.h"
 
-#include <filesystem>
-
 #include "records/numbered_stages.h"
 
 namespace nerilo {
@@ -58,8 +56,7 @@ std::vector<StageListEntry> stageList(const std::string& programFolder, const Pr
         entry.cleared = progress[static_cast<size_t>(n - 1)];
         StageRead read = readStageFile(entry.path);
         entry.error = read.error;
-        std::error_code ignored;
-        entry.missing = !read.ok() && !std::filesystem::exists(entry.path, ignored);
+        entry.missing = read.missing;
         if (read.ok()) {
             entry.stage = std::move(read.stage);
             entry.fingerprint = stageFingerprint(entry.stage);
