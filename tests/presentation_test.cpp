@@ -73,6 +73,21 @@ TEST(Presentation, UndoRedoAndTheStageList) {
     EXPECT_TRUE(view.redo.enabled);
 }
 
+// A hint is a search from a position at rest, which super mode's random tiles rule out.
+TEST(Presentation, AHintIsOfferedOnlyAtRestAndNeverInSuperMode) {
+    GameState state;
+    EXPECT_FALSE(viewOf(state).hint.enabled) << "before the round starts";
+    state.ticking = true;
+    EXPECT_TRUE(viewOf(state).hint.enabled);
+    state.inputLocked = true;
+    EXPECT_FALSE(viewOf(state).hint.enabled) << "while the player moves";
+    state.inputLocked = false;
+    state.extraMode = ExtraMode::Block;
+    EXPECT_TRUE(viewOf(state).hint.enabled);
+    state.extraMode = ExtraMode::Super;
+    EXPECT_FALSE(viewOf(state).hint.enabled);
+}
+
 // A status as the scripted platform would say it, in Japanese.
 struct SaidStatus {
     std::string headline;

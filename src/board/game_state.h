@@ -137,6 +137,10 @@ struct GameState {
     friend bool operator==(const GameState&, const GameState&) = default;
 };
 
+// A round under way with nothing moving: a key press is taken at once, and a
+// search can start from here.
+inline bool atRest(const GameState& s) { return s.ticking && !s.inputLocked && !s.editing; }
+
 // Where block k stands when it is at home on cell k, and where overlay k is drawn.
 constexpr int cellLeft(int cell) { return columnOf(cell) * CellPitch; }
 constexpr int cellTop(int cell) { return rowOf(cell) * CellPitch; }

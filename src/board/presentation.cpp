@@ -66,6 +66,8 @@ WindowView viewOf(const GameState& state, UndoView undo) {
     // The editor opens its stages with its own 開く.
     view.stageList = {!state.editing && !testing, false};
     view.stageListButton = {NERILO_TEXT("panel", "ステージ一覧"), !state.editing && !testing};
+    // Super mode draws random tiles, which no search can plan ahead for.
+    view.hint = {atRest(state) && state.extraMode != ExtraMode::Super, false};
     view.groundBrush = groundPicture(state.groundBrush);
     view.blockBrush = blockPicture(state.blockBrush);
     view.height = state.editing || testing ? EditingHeight : PlayingHeight;
@@ -77,6 +79,7 @@ WindowView viewOf(const Game& game) {
     // Ctrl+Z and Ctrl+Y undo painting only in the editor itself; in a round they undo presses.
     view.undoEdit.enabled = game.state().editing && game.canUndoEdit();
     view.redoEdit.enabled = game.state().editing && game.canRedoEdit();
+    view.hint.enabled = view.hint.enabled && !game.playbackRunning();
     return view;
 }
 

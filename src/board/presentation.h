@@ -44,7 +44,7 @@ struct WindowView {
     std::string keysHeld;
     ButtonView roundButton, openButton, commentButton, stepTryButton, layerButton;
     MenuEntryView start, retry, stepTry, blockMode, superMode, editor;
-    MenuEntryView undo, redo, stageList;
+    MenuEntryView undo, redo, hint, stageList;
     ButtonView stageListButton;
     bool editorMenuVisible = false;
     StatusView status;

@@ -105,7 +105,7 @@ struct ThreadOutput {
 std::optional<std::string> refusalOf(const GameState& start) {
     if (start.extraMode == ExtraMode::Super) return "super mode draws random tiles, so a search cannot plan ahead";
     if (start.editing) return "the stage is being edited";
-    if (!start.ticking || start.inputLocked) return "the round is not at rest (not started, moving, lost or cleared)";
+    if (!atRest(start)) return "the round is not at rest (not started, moving, lost or cleared)";
     return std::nullopt;
 }
 

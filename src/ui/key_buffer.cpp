@@ -3,7 +3,6 @@
 namespace nerilo::ui {
 namespace {
 bool moving(const GameState& state) { return state.ticking && state.inputLocked && !state.editing; }
-bool atRest(const GameState& state) { return state.ticking && !state.inputLocked && !state.editing; }
 }  // namespace
 
 void KeyBuffer::setEnabled(bool on) {

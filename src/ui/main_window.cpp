@@ -217,11 +217,17 @@ QMenu* MainWindow::addMenu(const char* caption) {
     return menu;
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
-                                const std::function<void()>& call, MenuEntryView WindowView::*entry, bool checkable) {
+// An entry whose caption follows the language: retranslate() sets its text.
+QAction* MainWindow::addCaptioned(QWidget* menu, const QString& name, const char* caption) {
     QAction* action = menu->addAction(QString());
     captions_.push_back({action, caption});
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
+                                const std::function<void()>& call, MenuEntryView WindowView::*entry, bool checkable) {
+    QAction* action = addCaptioned(menu, QLatin1String(name), caption);
     action->setShortcut(shortcut);
     action->setCheckable(checkable);
     connect(action, &QAction::triggered, this, [this, call] { run(call); });
@@ -238,11 +244,10 @@ void MainWindow::buildMenus() {
         ->setShortcuts({Qt::Key_Backspace, QKeySequence(Qt::CTRL | Qt::Key_Z)});
     addCommand(menu, "redo", QT_TR_NOOP("やり直し(&Y)"), {}, [this] { game_.redo(); }, &WindowView::redo)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    QAction* hint = menu->addAction(QString());
-    captions_.push_back({hint, QT_TR_NOOP("ヒント(&H)")});
-    hint->setObjectName(QStringLiteral("hint"));
+    QAction* hint = addCaptioned(menu, QStringLiteral("hint"), QT_TR_NOOP("ヒント(&H)"));
     hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(hint, &QAction::triggered, this, &MainWindow::askForHint);
+    menuBindings_.push_back({hint, &WindowView::hint});
     addCommand(menu, "openStage", QT_TR_NOOP("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); }, &WindowView::openStage);
     addCommand(menu, "stageList", QT_TR_NOOP("ステージ一覧(&L)"), Qt::Key_F9, [this] { showStageList(); }, &WindowView::stageList);
     addCommand(menu, "startOver", QT_TR_NOOP("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); }, &WindowView::startOver);
@@ -254,9 +259,7 @@ void MainWindow::buildMenus() {
     addCommand(options, "blockMode", QT_TR_NOOP("ブロックモード(&M)"), Qt::Key_F6, [this] { game_.toggleBlockMode(); }, &WindowView::blockMode, true);
     addCommand(options, "superMode", QT_TR_NOOP("スーパーモード(&N)"), Qt::Key_F7, [this] { game_.toggleSuperMode(); }, &WindowView::superMode, true);
     options->addSeparator();
-    QAction* buffered = options->addAction(QString());
-    captions_.push_back({buffered, QT_TR_NOOP("先行入力(&B)")});
-    buffered->setObjectName(QStringLiteral("bufferedInput"));
+    QAction* buffered = addCaptioned(options, QStringLiteral("bufferedInput"), QT_TR_NOOP("先行入力(&B)"));
     buffered->setCheckable(true);
     connect(buffered, &QAction::triggered, this, &MainWindow::chooseBufferedInput);
     options->addSeparator();
@@ -265,9 +268,7 @@ void MainWindow::buildMenus() {
 
     buildViewMenu();
 
-    QAction* comment = menuBar()->addAction(QString());
-    captions_.push_back({comment, QT_TR_NOOP("コメント(&C)")});
-    comment->setObjectName(QStringLiteral("comment"));
+    QAction* comment = addCaptioned(menuBar(), QStringLiteral("comment"), QT_TR_NOOP("コメント(&C)"));
     connect(comment, &QAction::triggered, this, [this] { run([this] { game_.showComment(); }); });
 
     editMenu_ = addMenu(QT_TR_NOOP("エディトモード(&E)"));
@@ -334,24 +335,18 @@ void MainWindow::buildViewMenu() {
                                                QT_TR_NOOP("4倍(&4)")};
     static_assert(std::size(ZoomCaptions) == MaxZoom - MinZoom + 1);
     for (int zoom = MinZoom; zoom <= MaxZoom; ++zoom) {
-        QAction* choice = view->addAction(QString());
-        captions_.push_back({choice, ZoomCaptions[zoom - MinZoom]});
-        choice->setObjectName(QStringLiteral("zoom%1").arg(zoom));
+        QAction* choice = addCaptioned(view, QStringLiteral("zoom%1").arg(zoom), ZoomCaptions[zoom - MinZoom]);
         choice->setCheckable(true);
         choice->setData(zoom);
         zoomChoices_->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, zoom] { chooseZoom(zoom); });
     }
     view->addSeparator();
-    QAction* larger = view->addAction(QString());
-    captions_.push_back({larger, QT_TR_NOOP("拡大(&I)")});
-    larger->setObjectName(QStringLiteral("zoomIn"));
+    QAction* larger = addCaptioned(view, QStringLiteral("zoomIn"), QT_TR_NOOP("拡大(&I)"));
     // Ctrl++ needs Shift on many keyboards; Ctrl+= is the same key without it.
     larger->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(larger, &QAction::triggered, this, [this] { chooseZoom(zoom_.factor + 1); });
-    QAction* smaller = view->addAction(QString());
-    captions_.push_back({smaller, QT_TR_NOOP("縮小(&O)")});
-    smaller->setObjectName(QStringLiteral("zoomOut"));
+    QAction* smaller = addCaptioned(view, QStringLiteral("zoomOut"), QT_TR_NOOP("縮小(&O)"));
     smaller->setShortcut(QKeySequence(QKeySequence::ZoomOut));
     connect(smaller, &QAction::triggered, this, [this] { chooseZoom(zoom_.factor - 1); });
 }
@@ -436,8 +431,7 @@ void MainWindow::askForHint() {
         clearHint();
         return;
     }
-    const GameState& s = game_.state();
-    if (!s.ticking || s.inputLocked || s.editing || game_.playbackRunning()) return;
+    if (!viewOf(game_).hint.enabled) return;
     hintSearch_->start(game_.snapshot());
     hintLine_->setText(tr("ヒントを探しています…"));
 }

@@ -112,6 +112,7 @@ private:
     // 解を探す: the search window, then the clear played on the board when asked.
     void findSolution();
     // A menu command; `entry` is the view's state of the entry, shown by refresh().
+    QAction* addCaptioned(QWidget* menu, const QString& name, const char* caption);
     QAction* addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                         const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
                         bool checkable = false);
