@@ -363,6 +363,32 @@ TEST(EditorMends, OpenInTheEditorAsksBeforeDiscardingEdits) {
     EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall);
 }
 
+// 中止 reloads the start stage under the editor: it asks first, as Open does,
+// and undo cannot bring the other stage's board back under stage1.txt's name.
+TEST(EditorMends, StartOverInTheEditorAsksAndLeavesNoUndoIntoTheOldStage) {
+    TestGame game;
+    game.block(cell(5, 5), block::Player).load("stage1.txt");
+    game.ground(cell(2, 2), ground::Wall).load("stage2.txt");
+    Game& f = game.engine;
+    f.toggleEditor();
+    f.chooseGroundBrush(ground::Wall);
+    f.paintCell(cell(1, 1));
+    game.platform.messageAnswers.push_back(MsgResult::Cancel);
+    f.startOver();
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    EXPECT_NE(game.platform.messages[0].text.find("保存していない変更"), std::string::npos);
+    EXPECT_EQ(f.state().stageTitle, "stage2.txt");
+    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall) << "Cancel keeps the edits";
+
+    game.platform.messageAnswers.push_back(MsgResult::Ok);
+    f.startOver();
+    EXPECT_EQ(f.state().stageTitle, "stage1.txt");
+    EXPECT_EQ(f.state().ground[cell(2, 2)].code, ground::Floor);
+    EXPECT_FALSE(f.canUndoEdit());
+    f.undoEdit();
+    EXPECT_EQ(f.state().ground[cell(2, 2)].code, ground::Floor);
+}
+
 TEST(EditorMends, ASaveThatDidNotHappenKeepsTheEditorAndTheWindow) {
     TestGame game;
     game.block(cell(5, 5), block::Player).load();

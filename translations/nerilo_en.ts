@@ -315,6 +315,12 @@ Discard them and open another stage?</translation>
         <translation>There are unsaved changes.
 Discard them and read the stage file &quot;%1&quot; again?</translation>
     </message>
+    <message>
+        <source>保存していない変更があります。
+変更を捨てて、中止しますか？</source>
+        <translation>There are unsaved changes.
+Discard them and start over?</translation>
+    </message>
 </context>
 <context>
     <name>nerilo::ui::MainWindow</name>

@@ -200,7 +200,11 @@ private:
     void showEditedStage(const Stage& stage);
     void noteEdit(const Stage& before);
     bool hasUnsavedEdits();
+    // True unless the editor holds unsaved edits and the author keeps them when asked.
+    bool mayDropEdits(const Text& question);
     void revertEdits();
+    // Undo never leads back into the edits of a stage no longer on the board.
+    void forgetEdits();
     void beginTestRound(bool plain);
     void restartTestPlay();
     void stepSolution();

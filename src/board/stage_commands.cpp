@@ -41,15 +41,13 @@ bool Game::loadCurrentStage() {
     Stage stage;
     if (!readStage(state_.stagePath, stage)) return false;
     applyStage(stage, true);
+    forgetEdits();
     return true;
 }
 
 void Game::openStage() {
     if (state_.testPlaying) return;
-    if (state_.editing && hasUnsavedEdits() &&
-        platform_.messageBox(NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、別のステージを開きますか？"),
-                             GameName, MsgButtons::OkCancel, MsgIcon::Exclamation) != MsgResult::Ok)
-        return;
+    if (!mayDropEdits(NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、別のステージを開きますか？"))) return;
     std::optional<FileChoice> choice =
         platform_.openFileDialog({NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()});
     if (!choice) return;
@@ -63,8 +61,6 @@ bool Game::openStageFile(const std::string& path) {
     if (!readStage(path, stage)) return false;
     fileDialogName_ = path;  // the next Open starts beside it
     enterLoadedState(path, fileTitle(path), stage);
-    // Undo never leads back into another stage's edits.
-    editHistory_.clear();
     return true;
 }
 
@@ -76,6 +72,7 @@ void Game::enterLoadedState(const std::string& path, const std::string& title, c
     s.stagePath = path;
     s.stageTitle = title;
     applyStage(stage, true);
+    forgetEdits();
     resetBlockPictures();
     findPlayer();
     s.ticking = false;

@@ -111,6 +111,7 @@ void Game::quit() {
 // stops it, so the reloaded stage waits for Start with no move left over.
 void Game::startOver() {
     if (state_.testPlaying) return;
+    if (!mayDropEdits(NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、中止しますか？"))) return;
     state_.ticking = false;
     state_.keysHeld = 0;
     state_.moveKind = MoveKind::Walk;

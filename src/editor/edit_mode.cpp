@@ -20,8 +20,7 @@ void Game::toggleEditor() {
         resetBlockPictures();
         putBlocksHome();
         for (int i = 0; i < CellCount; ++i) raiseBlock(i);
-        editHistory_.clear();
-        strokeBase_.reset();
+        forgetEdits();
         return;
     }
 
@@ -31,8 +30,7 @@ void Game::toggleEditor() {
     // A save that did not happen keeps the editor, so the work is not lost.
     if (answer == MsgResult::Yes && !saveStage()) return;
     s.editing = false;
-    editHistory_.clear();
-    strokeBase_.reset();
+    forgetEdits();
     s.stagePath = programFolder() + "stage/stage1.txt";
     s.stageTitle = "stage1.txt";
     loadCurrentStage();
@@ -64,6 +62,16 @@ void Game::newStage() {
 
 // Whether Save would write something the stage file does not hold. A new
 // stage has no file: it has unsaved edits once anything is drawn or written.
+void Game::forgetEdits() {
+    editHistory_.clear();
+    strokeBase_.reset();
+}
+
+bool Game::mayDropEdits(const Text& question) {
+    return !state_.editing || !hasUnsavedEdits() ||
+           platform_.messageBox(question, GameName, MsgButtons::OkCancel, MsgIcon::Exclamation) == MsgResult::Ok;
+}
+
 bool Game::hasUnsavedEdits() {
     const Stage edited = editedStage();
     if (state_.stagePath.empty()) {
