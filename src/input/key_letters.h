@@ -17,6 +17,10 @@ namespace nerilo {
 
 constexpr std::string_view KeyLetters = "LRUDlrudZE_XSTBF.";
 
+// The ticks one letter may take before a run counts as never coming to rest:
+// far more than the longest slide or chain of blasts on a 15 x 15 board.
+constexpr long long PressTickCap = 10000;
+
 struct Replay {
     long long ticks = 0;
     bool stuck = false;  // some letter reached the tick cap

@@ -11,7 +11,7 @@
 
 #include "input/key_letters.h"
 #include "solver/position_codec.h"
-#include "solver/quiet_platform.h"
+#include "solver/press_trial.h"
 #include "solver/solver.h"
 
 namespace nerilo::solver {
@@ -47,8 +47,6 @@ struct KeyEqual {
 };
 using VisitedSet = absl::flat_hash_set<uint32_t, KeyHash, KeyEqual>;
 
-enum class PressOutcome : uint8_t { Position, Lost, Cleared, NeverAtRest };
-
 // What one press from one position came to.
 struct Step {
     uint32_t parent;
@@ -56,17 +54,14 @@ struct Step {
     PressOutcome outcome;
 };
 
-// One thread's game pair: the position being expanded and a copy to press keys on.
+// One thread's games: the position being expanded and a trial to press keys on.
 class Expander {
 public:
-    Expander(const GameState& start, PositionCodec& codec, long long maxTicks)
-        : codec_(codec), maxTicks_(maxTicks), position_(platform_), trial_(platform_) {
+    Expander(const GameState& start, PositionCodec& codec) : codec_(codec), position_(platform_) {
         // A search undoes nothing: keeping an undo history would copy and compare
         // whole states at every press.
         position_.keepHistory(false);
-        trial_.keepHistory(false);
         position_.restore(start);
-        trial_.restore(start);
     }
 
     // Tries every press from the position of `key`; appends a step per press
@@ -74,14 +69,7 @@ public:
     void expand(uint32_t index, const uint8_t* key, std::vector<Step>& steps, std::vector<uint8_t>& keys) {
         codec_.decode(key, position_);
         for (size_t p = 0; p < Presses.size(); ++p) {
-            trial_.restore(position_.state());
-            platform_.cleared = false;
-            Replay replay;
-            playLetter(trial_, Presses[p], maxTicks_, replay);
-            PressOutcome outcome = PressOutcome::Position;
-            if (platform_.cleared) outcome = PressOutcome::Cleared;
-            else if (trial_.isLost()) outcome = PressOutcome::Lost;
-            else if (replay.stuck) outcome = PressOutcome::NeverAtRest;
+            const PressOutcome outcome = trial_.press(position_.state(), Presses[p]);
             steps.push_back({index, static_cast<uint8_t>(p), outcome});
             if (outcome != PressOutcome::Position) continue;
             keys.resize(keys.size() + codec_.keyBytes());
@@ -92,9 +80,8 @@ public:
 private:
     QuietPlatform platform_;
     PositionCodec& codec_;
-    long long maxTicks_;
     Game position_;
-    Game trial_;
+    PressTrial trial_;
 };
 
 struct ThreadOutput {
@@ -116,7 +103,7 @@ public:
         : start_(start), options_(options), progress_(progress), cancel_(cancel), codec_(start),
           arena_(codec_.keyBytes()), visited_(0, KeyHash{&arena_}, KeyEqual{&arena_}) {
         for (int t = 0; t < std::max(1, options.threads); ++t)
-            expanders_.emplace_back(std::make_unique<Expander>(start, codec_, options.maxTicksPerPress));
+            expanders_.emplace_back(std::make_unique<Expander>(start, codec_));
         outputs_.resize(expanders_.size());
     }
 

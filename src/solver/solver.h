@@ -27,7 +27,6 @@ struct Options {
     uint64_t maxStates = 20'000'000;  // positions stored before the search gives up
     int threads = 1;
     bool analyse = false;             // explore everything, not only up to the first clear
-    long long maxTicksPerPress = 10000;
 };
 
 struct Progress {

@@ -2,9 +2,8 @@
 
 #include <atomic>
 
-#include "board/game.h"
-#include "input/key_letters.h"
-#include "solver/quiet_platform.h"
+#include "history/history.h"
+#include "solver/press_trial.h"
 #include "solver/solver.h"
 
 namespace nerilo::solver {
@@ -21,16 +20,6 @@ Text problemText(Problem kind, int players = 0) {
     case Problem::Unsolvable: return NERILO_TEXT("checks", "どう動いてもクリアできません。");
     }
     return {};
-}
-
-// What a press may change: the board's codes, where the blocks stand, the keys held.
-bool sameBoard(const GameState& a, const GameState& b) {
-    for (int i = 0; i < CellCount; ++i) {
-        if (a.ground[i].code != b.ground[i].code || a.blocks[i].code != b.blocks[i].code ||
-            a.blockCell[i] != b.blockCell[i])
-            return false;
-    }
-    return a.keysHeld == b.keysHeld;
 }
 
 bool has(const std::vector<StageProblem>& problems, Problem kind) {
@@ -57,15 +46,9 @@ std::vector<StageProblem> layoutProblems(const GameState& start) {
 }
 
 bool boxedIn(const GameState& start) {
-    QuietPlatform platform;
-    Game game(platform);
-    for (char press : Presses) {
-        game.restore(start);
-        platform.cleared = false;
-        Replay replay;
-        playLetter(game, press, 1000, replay);
-        if (platform.cleared || game.isLost() || !sameBoard(game.state(), start)) return false;
-    }
+    PressTrial trial;
+    for (char press : Presses)
+        if (trial.press(start, press) != PressOutcome::Position || !sameGame(trial.state(), start)) return false;
     return true;
 }
 

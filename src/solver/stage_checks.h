@@ -27,10 +27,9 @@ struct ProofLimits {
 // in. Quick: no search.
 std::vector<StageProblem> layoutProblems(const GameState& start);
 
-// Boxed in: from the start, no press the solver tries (an arrow key with or
-// without Shift, the action key) ends the round or changes anything on the
-// board: where the blocks stand, the codes of cells and blocks, the keys held.
-// A player who can only turn on the spot never leaves his cell.
+// Boxed in: from the start, every press the solver tries (an arrow key with or
+// without Shift, the action key) comes to rest with nothing changed in the
+// game. A player who can only turn on the spot never leaves his cell.
 bool boxedIn(const GameState& start);
 
 // Searches for a clear within the limits: true only when every reachable

@@ -11,8 +11,6 @@
 namespace nerilo {
 namespace {
 
-constexpr long long MaxTicksPerPress = 10000;
-
 // Everything a press can change besides where the player stands.
 bool sameBoardBesidesPlayer(const GameState& a, const GameState& b) {
     if (a.keysHeld != b.keysHeld || a.playerBlock != b.playerBlock) return false;
@@ -75,7 +73,7 @@ std::optional<int> plainWalkingPresses(const GameState& start, std::string_view 
         if (platform.cleared || game.isLost()) return std::nullopt;
         const GameState before = game.snapshot();
         Replay replay;
-        if (!playLetter(game, letter, MaxTicksPerPress, replay) || replay.stuck) return std::nullopt;
+        if (!playLetter(game, letter, PressTickCap, replay) || replay.stuck) return std::nullopt;
         const GameState& after = game.state();
         if (platform.cleared) continue;
         const bool moved = before.blockCell[before.playerBlock] != after.blockCell[after.playerBlock];

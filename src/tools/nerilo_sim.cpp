@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     CLI::App app{"Plays a Nerilo stage without a window and prints the outcome as JSON."};
     std::string stageFile, keys, progress, programDir = executableFolder();
     bool noStart = false, stepTry = false, blockMode = false, superMode = false;
-    long long maxTicks = 10000;
+    long long maxTicks = nerilo::PressTickCap;
     std::optional<uint32_t> seed;
     app.add_option("STAGE_FILE", stageFile, "stage file to load")->required();
     // An empty value (--keys=) means no keys, not "take the next argument".
