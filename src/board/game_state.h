@@ -19,7 +19,6 @@ namespace nerilo {
 // window's natural size. A step moves a quarter of a cell per tick.
 constexpr int CellPitch = 480;
 constexpr int QuarterStep = 120;
-constexpr int StageCount = 30;
 
 struct GroundCell {
     uint8_t code = 0;

@@ -57,7 +57,8 @@ WindowView viewOf(const GameState& state, UndoView undo) {
     view.startOver = {!testing, false};
     view.editCommand = {state.editing, false};
     view.testPlay = {state.editing || testing, testing};
-    view.undoEdit = view.redoEdit = {false, false};
+    view.undoEdit = {undo.canUndoEdit, false};
+    view.redoEdit = {undo.canRedoEdit, false};
     view.editorMenuVisible = state.editing || testing;
     view.palettesEnabled = state.editing;
     view.status = statusOf(state);
@@ -75,10 +76,10 @@ WindowView viewOf(const GameState& state, UndoView undo) {
 }
 
 WindowView viewOf(const Game& game) {
-    WindowView view = viewOf(game.state(), {game.canUndo(), game.canRedo()});
-    // Ctrl+Z and Ctrl+Y undo painting only in the editor itself; in a round they undo presses.
-    view.undoEdit.enabled = game.state().editing && game.canUndoEdit();
-    view.redoEdit.enabled = game.state().editing && game.canRedoEdit();
+    // Ctrl+Z and Ctrl+Y undo painting only in the editor itself (canUndoEdit
+    // says so); in a round they undo presses.
+    WindowView view =
+        viewOf(game.state(), {game.canUndo(), game.canRedo(), game.canUndoEdit(), game.canRedoEdit()});
     view.hint.enabled = view.hint.enabled && !game.playbackRunning();
     return view;
 }

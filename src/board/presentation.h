@@ -63,11 +63,14 @@ Text paintLayerCaption(PaintLayer layer);
 std::vector<Text> keysAfterALoss();
 StatusView statusOf(const GameState& state);
 
-// Whether there is something to undo and to redo: the history is kept beside
-// the game state, not in it (Game::canUndo, Game::canRedo).
+// Whether there is something to undo and to redo, in the round and in the
+// editor: the histories are kept beside the game state, not in it
+// (Game::canUndo, Game::canRedo, Game::canUndoEdit, Game::canRedoEdit).
 struct UndoView {
     bool canUndo = false;
     bool canRedo = false;
+    bool canUndoEdit = false;
+    bool canRedoEdit = false;
 };
 
 WindowView viewOf(const GameState& state, UndoView undo = {});

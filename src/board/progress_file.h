@@ -11,7 +11,8 @@
 namespace nerilo {
 
 constexpr const char* ProgressFileName = "data.nrl";
-using Progress = std::array<uint8_t, 30>;
+constexpr int StageCount = 30;  // the numbered stages, stage1.txt to stage30.txt
+using Progress = std::array<uint8_t, StageCount>;
 
 struct ProgressRead {
     Progress progress{};

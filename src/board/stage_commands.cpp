@@ -1,5 +1,4 @@
 // Reading the current stage, opening a stage and saving the board.
-#include "board/fields.h"
 #include "board/file_io.h"
 #include "board/game.h"
 

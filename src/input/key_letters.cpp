@@ -1,7 +1,5 @@
 #include "input/key_letters.h"
 
-#include <string>
-
 namespace nerilo {
 namespace {
 constexpr std::string_view Arrows = "LRUD";

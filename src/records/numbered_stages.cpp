@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "board/game_state.h"
+#include "board/progress_file.h"
 
 namespace nerilo {
 

@@ -14,10 +14,10 @@
 #include <cstdint>
 #include <string>
 
-#include "board/text.h"
 #include <string_view>
 
-#include "board/game_state.h"
+#include "board/progress_file.h"
+#include "board/text.h"
 
 namespace nerilo {
 

@@ -1,7 +1,5 @@
 #include "solver/position_codec.h"
 
-#include <mutex>
-
 #include <xxhash.h>
 
 namespace nerilo::solver {
@@ -13,6 +11,10 @@ constexpr int CellBits = 8;
 constexpr int KeysBits = 8;
 constexpr int StepsBits = 20;
 constexpr int FrozenIdBits = 24;
+// A new tile code or a larger board must widen the fields, not wrap silently.
+static_assert(GroundCodeCount <= 1 << GroundCodeBits);
+static_assert(BlockCodeCount <= 1 << BlockCodeBits);
+static_assert(CellCount <= 1 << CellBits);
 
 // The codes a cell can turn into during play, its own included: lit and unlit
 // forms, the floor an opened key plate or a burnt crossed box leaves, turned slots and bars.
@@ -58,9 +60,6 @@ private:
     int count_ = 0;
 };
 
-// Guards the table of frozen circuits, which search threads may add to.
-std::mutex frozenMutex;
-
 }  // namespace
 
 size_t PositionCodec::FrozenHash::operator()(const FrozenCircuit& circuit) const {
@@ -98,7 +97,7 @@ uint32_t PositionCodec::freeze(const GameState& state) {
         circuit.power[c] = state.ground[c].power;
         circuit.marked[c] = state.overlays[c].marked;
     }
-    std::lock_guard lock(frozenMutex);
+    std::lock_guard lock(frozenMutex_);
     auto [at, added] = frozenIds_.try_emplace(circuit, static_cast<uint32_t>(frozen_.size()));
     if (added) frozen_.push_back(circuit);
     return at->second;
@@ -149,7 +148,7 @@ void PositionCodec::decode(const uint8_t* key, Game& game) const {
         game.evaluateCircuit();
         return;
     }
-    std::lock_guard lock(frozenMutex);
+    std::lock_guard lock(frozenMutex_);
     const FrozenCircuit& circuit = frozen_[frozenId];
     for (int c = 0; c < CellCount; ++c) {
         s.ground[c].power = circuit.power[c];

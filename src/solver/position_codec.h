@@ -12,6 +12,7 @@
 // Power and overlays are otherwise what a fresh circuit evaluation gives.
 #include <array>
 #include <cstdint>
+#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -50,6 +51,8 @@ private:
     size_t keyBytes_ = 0;
     // Circuits frozen by a kick that got stuck at the edge; id 0 is "evaluate afresh".
     std::vector<FrozenCircuit> frozen_;
+    // Guards the frozen circuits, which search threads may add to.
+    mutable std::mutex frozenMutex_;
     std::unordered_map<FrozenCircuit, uint32_t, FrozenHash> frozenIds_;
 };
 

@@ -91,8 +91,8 @@ void Game::arrive(int d) {
         moveBlockToCell(s.movingBlock, s.blockCell[s.movingBlock]);
     }
 
-    if (s.kickInProgress) evaluateCircuit();
-    else s.blocks[s.movingBlock].picture = playerPicture(RestFrame[d]);
+    // While a kicked ball rolls, the circuit waits for it to stop.
+    if (!s.kickInProgress) s.blocks[s.movingBlock].picture = playerPicture(RestFrame[d]);
     land(d);
 }
 

@@ -10,8 +10,8 @@ void Game::tick() {
 
 void Game::moveWorld() {
     GameState& s = state_;
-    // Nothing moves on a board that is being edited (Delete restarts the tick
-    // there): the editor and Save treat block i as the block of cell i.
+    // Nothing moves on a board that is being edited, even when a scripted Start
+    // or Retry reaches it: the editor and Save treat block i as the block of cell i.
     if (s.editing) return;
     if (playingSolution()) {
         stepSolution();
