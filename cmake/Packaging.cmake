@@ -18,8 +18,8 @@ set(NERILO_PACKAGING ON)
 
 # The command-line tools shipped beside the game, each with its manual page in
 # packaging/man/TOOL.1. To ship another tool, add its target name to this list
-# (e.g. `set(NERILO_PACKAGED_TOOLS nerilo-sim nerilo-solve)`) and write its
-# page; the install rules and the package test take the list from here.
+# and write its page; the install rules and the package test take the list
+# from here.
 set(NERILO_PACKAGED_TOOLS nerilo-sim nerilo-solve)
 
 set(NERILO_HOME lib/nerilo)
@@ -97,7 +97,7 @@ set(CPACK_PACKAGE_NAME nerilo)
 set(CPACK_PACKAGE_VENDOR "Nerilo developers")
 set(CPACK_PACKAGE_CONTACT "Nerilo developers <nerilo@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tile puzzle game on a board that is also an electric circuit")
-set(CPACK_PACKAGE_DESCRIPTION "Nerilo is a single-player tile puzzle game with Japanese texts. On a board
+set(CPACK_PACKAGE_DESCRIPTION "Nerilo is a single-player tile puzzle game in Japanese and English. On a board
 of 15 by 15 cells you walk, push balls and wheels, kick a rolling ball, are
 thrown on by springs and carried along by arrows. The board is also an electric
 circuit: targets feed plates, stars, buttons, wires, switches, locks and fuses;
@@ -108,7 +108,8 @@ also has a step-limited mode, two extra modes unlocked by progress, and a
 stage editor.
 
 The package also holds nerilo-sim, which plays a stage without a window and
-prints the outcome as JSON.")
+prints the outcome as JSON, and nerilo-solve, which finds a shortest clear of
+a stage or proves there is none.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

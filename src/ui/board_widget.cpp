@@ -7,6 +7,7 @@
 
 #include "board/drawing_order.h"
 #include "board/game.h"
+#include "input/key_letters.h"
 #include "ui/pictures.h"
 
 namespace nerilo::ui {
@@ -14,8 +15,9 @@ namespace {
 constexpr int ArtPixelsPerCell = CellPitch / UnitsPerPixel;
 constexpr int BoardArtPixels = BoardSide * ArtPixelsPerCell;
 const QColor Surround(24, 24, 32);  // the panel's background
-}  // namespace
 
+// Paints the board from the painter's origin with each art pixel as factor ×
+// factor pixels of the painter's device.
 void paintBoard(QPainter& painter, const GameState& state, int factor) {
     const Pictures& pictures = Pictures::instance();
     for (int c = 0; c < CellCount; ++c)
@@ -24,6 +26,7 @@ void paintBoard(QPainter& painter, const GameState& state, int factor) {
     for (const DrawItem& item : drawingOrder(state))
         painter.drawPixmap(px(item.left) * factor, px(item.top) * factor, pictures.of(item.picture, factor));
 }
+}  // namespace
 
 BoardWidget::BoardWidget(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
     setFocusPolicy(Qt::NoFocus);
@@ -84,19 +87,18 @@ void BoardWidget::paintHint(QPainter& painter, int factor) const {
     const QPointF centre((columnOf(hintCell_) + 0.5) * pitch, (rowOf(hintCell_) + 0.5) * pitch);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const char upper = static_cast<char>(hintPress_ >= 'a' ? hintPress_ - 'a' + 'A' : hintPress_);
-    const std::string_view arrows = "LRUD";
+    const std::optional<KeyPress> press = pressOf(hintPress_);
     QPainterPath shape;
-    if (arrows.find(upper) == std::string_view::npos) {
+    if (!press || press->key > Key::Down) {
         shape.addEllipse(centre, pitch * 0.55, pitch * 0.55);
         shape.addEllipse(centre, pitch * 0.4, pitch * 0.4);
     } else {
         // Pointing right, then turned to the direction of the press.
         QPolygonF arrow({{0.1, -0.12}, {0.7, -0.12}, {0.7, -0.3}, {1.1, 0}, {0.7, 0.3}, {0.7, 0.12}, {0.1, 0.12}});
-        constexpr double Turn[] = {180, 0, 270, 90};
+        constexpr double Turn[] = {180, 0, 270, 90};  // Left, Right, Up, Down
         QTransform place;
         place.translate(centre.x(), centre.y());
-        place.rotate(Turn[arrows.find(upper)]);
+        place.rotate(Turn[static_cast<int>(press->key)]);
         place.scale(pitch, pitch);
         shape.addPolygon(place.map(arrow));
         shape.closeSubpath();

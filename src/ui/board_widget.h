@@ -12,10 +12,6 @@ struct GameState;
 
 namespace nerilo::ui {
 
-// Paints the board from the painter's origin with each art pixel as factor ×
-// factor pixels of the painter's device.
-void paintBoard(QPainter& painter, const GameState& state, int factor);
-
 class BoardWidget : public QWidget {
     Q_OBJECT
 public:

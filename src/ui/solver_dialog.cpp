@@ -11,8 +11,6 @@
 #include "ui/fonts.h"
 
 namespace nerilo::ui {
-namespace {
-}  // namespace
 
 SolverDialog::SolverDialog(const GameState& start, const solver::Options& options, QWidget* parent)
     : QDialog(parent) {

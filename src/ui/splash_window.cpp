@@ -44,7 +44,10 @@ SplashWindow::SplashWindow(QWidget* parent, int zoom) : QDialog(parent) {
     QTimer::singleShot(2000, this, &QDialog::accept);
 }
 
-void SplashWindow::retranslate() { version_->setText(tr("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(1).arg(1).arg(0)); }
+void SplashWindow::retranslate() {
+    version_->setText(
+        tr("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(NERILO_VERSION_MAJOR).arg(NERILO_VERSION_MINOR).arg(NERILO_VERSION_PATCH));
+}
 
 void SplashWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslate();

@@ -31,7 +31,6 @@ public:
     QListWidget* grid() const { return grid_; }
     QPushButton* openButton() const { return openButton_; }
     QPushButton* replayButton() const { return replayButton_; }
-    const std::vector<StageListEntry>& entries() const { return entries_; }
 
 private:
     void choose(Choice choice);
