@@ -4,7 +4,7 @@
 
 #include "board/progress_location.h"
 #include "game_fixture.h"
-#include "records/numbered_stages.h"
+#include "board/numbered_stages.h"
 #include "records/stage_list.h"
 
 namespace nerilo::test {

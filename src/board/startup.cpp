@@ -3,7 +3,9 @@
 
 #include <chrono>
 
+#include "board/file_io.h"
 #include "board/game.h"
+#include "board/numbered_stages.h"
 #include "board/progress_location.h"
 
 namespace nerilo {
@@ -50,8 +52,8 @@ void Game::startUp() {
     updateUnlocks();
 
     const int n = startStage(s.progress);
-    s.stagePath = programFolder() + "stage/stage" + std::to_string(n) + ".txt";
-    s.stageTitle = "stage" + std::to_string(n) + ".txt";
+    s.stagePath = numberedStagePath(programFolder(), n);
+    s.stageTitle = fileTitle(s.stagePath);
     loadCurrentStage();
     resetBlockPictures();
     findPlayer();

@@ -1,6 +1,8 @@
 // Entering and leaving the editor, the new-stage command, and going back to
 // the stage file.
+#include "board/file_io.h"
 #include "board/game.h"
+#include "board/numbered_stages.h"
 
 namespace nerilo {
 void Game::toggleEditor() {
@@ -31,8 +33,8 @@ void Game::toggleEditor() {
     if (answer == MsgResult::Yes && !saveStage()) return;
     s.editing = false;
     forgetEdits();
-    s.stagePath = programFolder() + "stage/stage1.txt";
-    s.stageTitle = "stage1.txt";
+    s.stagePath = numberedStagePath(programFolder(), 1);
+    s.stageTitle = fileTitle(s.stagePath);
     loadCurrentStage();
     resetBlockPictures();
     findPlayer();

@@ -1,9 +1,11 @@
 // The action keys: clearing a stage on the stairs, changing to the next stage,
 // and picking up keys.
-#include "board/blocks_on_cell.h"
 #include <utility>
 
+#include "board/blocks_on_cell.h"
+#include "board/file_io.h"
 #include "board/game.h"
+#include "board/numbered_stages.h"
 
 namespace nerilo {
 namespace {
@@ -84,8 +86,8 @@ void Game::clearStage() {
     std::string nextPath = s.stagePath;
     std::string nextTitle = s.stageTitle;
     if (numbered) {
-        nextPath = programFolder() + "stage/stage" + std::to_string(n + 1) + ".txt";
-        nextTitle = "stage" + std::to_string(n + 1) + ".txt";
+        nextPath = numberedStagePath(programFolder(), n + 1);
+        nextTitle = fileTitle(nextPath);
     }
     updateUnlocks();
 

@@ -1,6 +1,6 @@
 // Records: the best clear of each numbered stage, set when a stage is cleared.
 #include "board/game.h"
-#include "records/numbered_stages.h"
+#include "board/numbered_stages.h"
 
 namespace nerilo {
 

@@ -3,7 +3,7 @@
 #include "board/file_io.h"
 #include "board/game.h"
 #include "input/key_letters.h"
-#include "records/numbered_stages.h"
+#include "board/numbered_stages.h"
 
 namespace nerilo {
 

@@ -1,6 +1,6 @@
 #include "records/stage_list.h"
 
-#include "records/numbered_stages.h"
+#include "board/numbered_stages.h"
 
 namespace nerilo {
 

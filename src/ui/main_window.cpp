@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "board/startup.h"
-#include "records/numbered_stages.h"
+#include "board/numbered_stages.h"
 
 #include "board/tile_names.h"
 #include "solver/hint.h"

@@ -1,4 +1,4 @@
-#include "records/numbered_stages.h"
+#include "board/numbered_stages.h"
 
 #include <filesystem>
 
