@@ -339,5 +339,22 @@ TEST(StageList, EveryNumberedStageWithItsStateRecordsAndTitle) {
     EXPECT_EQ(tileViewOf(list[4], {}, false).state.japanese(), "ファイルがありません");
 }
 
+// A replay plays the shorter best clear, the step-try one when both are as short.
+TEST(StageList, TheReplayPlaysTheShorterBestClear) {
+    const auto entry = [](int normal, int stepTry) {
+        StageListEntry e;
+        e.bestNormal = normal;
+        e.bestStepTry = stepTry;
+        return e;
+    };
+    EXPECT_FALSE(entry(0, 0).hasReplay());
+    EXPECT_TRUE(entry(5, 0).hasReplay() && entry(0, 5).hasReplay());
+    EXPECT_FALSE(entry(5, 0).replaysStepTry());
+    EXPECT_TRUE(entry(0, 5).replaysStepTry());
+    EXPECT_TRUE(entry(5, 5).replaysStepTry());
+    EXPECT_TRUE(entry(6, 5).replaysStepTry());
+    EXPECT_FALSE(entry(5, 6).replaysStepTry());
+}
+
 }  // namespace
 }  // namespace nerilo::test

@@ -24,6 +24,9 @@ struct StageListEntry {
     int bestNormal = 0;   // presses of the best clear without step-try mode; 0: none
     int bestStepTry = 0;  // and in step-try mode
     bool readable() const { return error.empty(); }
+    bool hasReplay() const { return bestNormal > 0 || bestStepTry > 0; }
+    // Which best clear a replay plays: the shorter, the step-try one when both are as short.
+    bool replaysStepTry() const { return bestStepTry > 0 && (bestNormal == 0 || bestStepTry <= bestNormal); }
 };
 
 std::vector<StageListEntry> stageList(const std::string& programFolder, const Progress& progress,

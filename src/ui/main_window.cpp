@@ -480,7 +480,7 @@ void MainWindow::showStageList() {
     const std::unique_ptr<StageListWindow> list = stageListWindow();
     if (list->exec() != QDialog::Accepted) return;
     const StageListEntry& entry = list->chosen();
-    if (list->choice() == StageListWindow::Choice::Replay) game_.startPlayback(entry.number, list->replaysStepTry());
+    if (list->choice() == StageListWindow::Choice::Replay) game_.startPlayback(entry.number, entry.replaysStepTry());
     else game_.openStageFile(entry.path);
 }
 

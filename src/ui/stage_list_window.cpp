@@ -102,19 +102,13 @@ const StageListEntry* StageListWindow::selected() const {
 void StageListWindow::selectionChanged() {
     const StageListEntry* entry = selected();
     openButton_->setEnabled(entry != nullptr);
-    replayButton_->setEnabled(entry && (entry->bestNormal > 0 || entry->bestStepTry > 0));
-}
-
-bool StageListWindow::replaysStepTry() const {
-    const StageListEntry& entry = chosen();
-    if (entry.bestStepTry == 0) return false;
-    return entry.bestNormal == 0 || entry.bestStepTry <= entry.bestNormal;
+    replayButton_->setEnabled(entry && entry->hasReplay());
 }
 
 void StageListWindow::choose(Choice choice) {
     const StageListEntry* entry = selected();
     if (!entry) return;
-    if (choice == Choice::Replay && entry->bestNormal == 0 && entry->bestStepTry == 0) return;
+    if (choice == Choice::Replay && !entry->hasReplay()) return;
     choice_ = choice;
     chosen_ = entry->number - 1;
     accept();

@@ -24,8 +24,6 @@ public:
     Choice choice() const { return choice_; }
     // The stage the player chose, once there is a choice.
     const StageListEntry& chosen() const { return entries_[static_cast<size_t>(chosen_)]; }
-    // Which best clear the replay plays: the shorter, the step-try one when both are as short.
-    bool replaysStepTry() const;
 
     // Named parts for tests.
     QListWidget* grid() const { return grid_; }
