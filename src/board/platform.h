@@ -14,6 +14,15 @@ enum class MsgButtons { Ok, OkCancel, YesNoCancel, SaveCancel };
 enum class MsgIcon { None, Information, Question, Exclamation };
 enum class MsgResult { Ok, Cancel, Yes, No, Save };
 
+// The answer of a player who presses Enter: the first button.
+constexpr MsgResult defaultAnswer(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::YesNoCancel: return MsgResult::Yes;
+    case MsgButtons::SaveCancel: return MsgResult::Save;
+    default: return MsgResult::Ok;
+    }
+}
+
 struct Rgb {
     uint8_t red = 0, green = 0, blue = 0;
     friend bool operator==(const Rgb&, const Rgb&) = default;

@@ -10,7 +10,7 @@ namespace nerilo::solver {
 class QuietPlatform : public Platform {
 public:
     MsgResult messageBox(const Text&, const Text&, MsgButtons buttons, MsgIcon) override {
-        return buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
+        return defaultAnswer(buttons);
     }
     std::string inputBox(const Text&, const Text&, const std::string& defaultText) override {
         return defaultText;

@@ -11,11 +11,7 @@ MsgResult ScriptedPlatform::messageBox(const Text& text, const Text& title, MsgB
         messageAnswers.pop_front();
         return answer;
     }
-    switch (buttons) {
-    case MsgButtons::YesNoCancel: return MsgResult::Yes;
-    case MsgButtons::SaveCancel: return MsgResult::Save;
-    default: return MsgResult::Ok;
-    }
+    return defaultAnswer(buttons);
 }
 
 std::string ScriptedPlatform::inputBox(const Text& prompt, const Text& title, const std::string& defaultText) {

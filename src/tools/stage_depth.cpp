@@ -2,11 +2,15 @@
 // analysis, and the plain walking in each stored shortest clear) and prints
 // the depth table that scripts/stage-depth keeps in assets/stage-depth.txt.
 #include <CLI/CLI.hpp>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
+#include "board/file_io.h"
 #include "tools/depth_table.h"
+
+namespace {
+// The solutions of thirty stages take a few kilobytes.
+constexpr long long MaxSolutionsFileBytes = 1 << 20;
+}  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"Measures the numbered stages and prints their depth table."};
@@ -27,14 +31,12 @@ int main(int argc, char** argv) {
         return code == 0 ? 0 : 2;
     }
 
-    std::ifstream in(solutionsFile, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    if (!in) {
-        std::cerr << "nerilo-stage-depth: cannot read " << solutionsFile << "\n";
+    const nerilo::FileBytes text = nerilo::readWholeFile(solutionsFile, MaxSolutionsFileBytes);
+    if (!text.ok()) {
+        std::cerr << "nerilo-stage-depth: " << solutionsFile << ": " << text.error << "\n";
         return 2;
     }
-    const std::map<int, std::string> solutions = nerilo::parseStageSolutions(text.str());
+    const std::map<int, std::string> solutions = nerilo::parseStageSolutions(text.bytes);
     std::vector<nerilo::DepthRow> rows;
     for (const auto& [number, keys] : solutions) {
         if (!only.empty() && std::find(only.begin(), only.end(), number) == only.end()) continue;
