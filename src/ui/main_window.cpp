@@ -116,7 +116,6 @@ MainWindow::MainWindow() : game_(platform_) {
     buildPanel(area);
     buildPalettes(area);
     buildMenus();
-    retranslate();
 
     timer_.setInterval(100);
     // A modal window opened in the middle of a game command (the stage-clear
@@ -126,8 +125,9 @@ MainWindow::MainWindow() : game_(platform_) {
     keyBuffer_.setEnabled(savedBufferedInput());
     action("bufferedInput")->setChecked(keyBuffer_.enabled());
     setFocusPolicy(Qt::StrongFocus);
+    // Placed first, so that the texts set next are fitted to their labels' sizes.
     applyZoom();
-    refresh();
+    retranslate();
 }
 
 template <class Widget>
