@@ -23,8 +23,6 @@ QTranslator& qtTranslator() {
 
 QString codeOf(Language language) { return language == Language::English ? QStringLiteral("en") : QStringLiteral("ja"); }
 
-QSettings settings() { return QSettings(QStringLiteral("Nerilo"), QStringLiteral("Nerilo")); }
-
 }  // namespace
 
 std::optional<Language> languageNamed(const QString& code) {
@@ -53,9 +51,9 @@ void useLanguage(Language language) {
 Language currentLanguage() { return current; }
 
 Language savedLanguage() {
-    return languageNamed(settings().value(QStringLiteral("language")).toString()).value_or(Language::Japanese);
+    return languageNamed(QSettings().value(QStringLiteral("language")).toString()).value_or(Language::Japanese);
 }
 
-void saveLanguage(Language language) { settings().setValue(QStringLiteral("language"), codeOf(language)); }
+void saveLanguage(Language language) { QSettings().setValue(QStringLiteral("language"), codeOf(language)); }
 
 }  // namespace nerilo::ui

@@ -1,6 +1,7 @@
 #pragma once
 // What the window remembers between runs, in Qt's settings file
-// (~/.config/Nerilo/Nerilo.conf): the zoom and 先行入力.
+// (~/.config/Nerilo/Nerilo.conf): the zoom and 先行入力. The chosen language is
+// kept in the same file (language.h).
 #include <optional>
 
 namespace nerilo::ui {

@@ -90,6 +90,7 @@ class LanguageTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(settingsFolder_.isValid());
+        QCoreApplication::setOrganizationName(QStringLiteral("Nerilo"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
         ui::useLanguage(Language::Japanese);  // as the game starts
     }
@@ -238,7 +239,7 @@ private slots:
 
     // Japanese until a choice is made, whatever the system's locale; then the choice.
     void theChoiceIsRememberedAndJapaneseIsTheDefault() {
-        QSettings(QStringLiteral("Nerilo"), QStringLiteral("Nerilo")).clear();
+        QSettings().clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(ui::savedLanguage(), Language::Japanese);
         TestGame game;
