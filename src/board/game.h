@@ -205,6 +205,7 @@ private:
     void revertEdits();
     // Undo never leads back into the edits of a stage no longer on the board.
     void forgetEdits();
+    bool enterTestPlay(bool plain);
     void beginTestRound(bool plain);
     void restartTestPlay();
     void stepSolution();

@@ -12,11 +12,15 @@ void Game::toggleTestPlay() {
     else startTestPlay();
 }
 
-void Game::startTestPlay() {
-    if (!state_.editing) return;
+void Game::startTestPlay() { enterTestPlay(false); }
+
+// The editor waits outside the state while a round is played on its board.
+bool Game::enterTestPlay(bool plain) {
+    if (!state_.editing) return false;
     endStroke();
     editorState_ = state_;
-    beginTestRound(false);
+    beginTestRound(plain);
+    return true;
 }
 
 // A copy of a test round with no editor behind it (the solver's) just stays as it is.
@@ -66,10 +70,7 @@ GameState Game::plainTestStart() const {
 }
 
 void Game::playSolution(std::string keys) {
-    if (!state_.editing) return;
-    endStroke();
-    editorState_ = state_;
-    beginTestRound(true);
+    if (!enterTestPlay(true)) return;
     solution_ = std::move(keys);
     solutionNext_ = 0;
 }
