@@ -27,7 +27,7 @@ TEST(ActionKeys, ClearingStageNineLoadsAndStartsStageTen) {
     const Game& f = game.engine;
     EXPECT_EQ(f.state().progress[8], 1);
     EXPECT_EQ(f.state().stagePath, game.dir.path().string() + "/stage/stage10.txt");
-    EXPECT_EQ(f.state().stageTitle, "stage10.txt");
+    EXPECT_EQ(stageTitle(f.state()), "stage10.txt");
     EXPECT_EQ(f.state().comment, "ten");
     EXPECT_EQ(f.state().playerBlock, cell(9, 9));
     EXPECT_TRUE(f.state().ticking);  // started at once
@@ -43,7 +43,7 @@ TEST(ActionKeys, ClearingStageTenReadsTwoDigits) {
     game.start("stage10.txt");
     game.play("RE");
     EXPECT_EQ(game.state().progress[9], 1);
-    EXPECT_EQ(game.engine.state().stageTitle, "stage11.txt");
+    EXPECT_EQ(stageTitle(game.engine.state()), "stage11.txt");
 }
 
 TEST(ActionKeys, InStepTryModeTheClearReadsGreatOnRedAndRecordsTwo) {
@@ -74,7 +74,7 @@ TEST(ActionKeys, FilesWithOtherNamesRecordNothingAndReloadThemselves) {
         game.play("RZ");
         EXPECT_EQ(game.platform.clears.size(), 1u);
         EXPECT_EQ(game.state().progress, Progress{}) << name;
-        EXPECT_EQ(game.engine.state().stageTitle, name);
+        EXPECT_EQ(stageTitle(game.engine.state()), name);
         EXPECT_EQ(game.player(), cell(5, 5)) << name;
         EXPECT_TRUE(game.state().ticking);
     }

@@ -104,7 +104,7 @@ TEST(Editor, LeavingAsksAndCancelKeepsEditMode) {
     f.toggleEditor();
     EXPECT_FALSE(f.state().editing);
     EXPECT_EQ(f.state().ground[cell(0, 0)].code, 0) << "stage 1 is loaded again";
-    EXPECT_EQ(f.state().stageTitle, "stage1.txt");
+    EXPECT_EQ(stageTitle(f.state()), "stage1.txt");
     EXPECT_FALSE(viewOf(f.state()).editorMenuVisible);
     EXPECT_TRUE(viewOf(f.state()).start.enabled && viewOf(f.state()).retry.enabled && viewOf(f.state()).roundButton.enabled);
     EXPECT_FALSE(viewOf(f.state()).layerButton.enabled);
@@ -255,7 +255,7 @@ TEST(EditorMends, TheStageNameFollowsSaveAndNewStage) {
     TestGame& game = interrupted.game;
     game.platform.fileAnswers.push_back(game.stageFile("mine.txt"));
     game.engine.saveStage();
-    EXPECT_EQ(game.state().stageTitle, "mine.txt");
+    EXPECT_EQ(stageTitle(game.state()), "mine.txt");
     EXPECT_EQ(viewOf(game.state()).stageTitle.japanese(), "mine.txt");
 
     game.engine.newStage();
@@ -273,7 +273,7 @@ TEST(EditorMends, SaveOffersTheStageBeingEditedNotTheFileLastOpened) {
     game.load("stage3.txt");
     game.start("stage2.txt");
     game.play("RZ");
-    ASSERT_EQ(game.state().stageTitle, "stage3.txt");
+    ASSERT_EQ(stageTitle(game.state()), "stage3.txt");
     game.engine.toggleEditor();
     game.engine.saveStage();
     EXPECT_EQ(game.platform.dialogs.back().title.japanese(), "保存");
@@ -377,12 +377,12 @@ TEST(EditorMends, StartOverInTheEditorAsksAndLeavesNoUndoIntoTheOldStage) {
     f.startOver();
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_NE(game.platform.messages[0].text.find("保存していない変更"), std::string::npos);
-    EXPECT_EQ(f.state().stageTitle, "stage2.txt");
+    EXPECT_EQ(stageTitle(f.state()), "stage2.txt");
     EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall) << "Cancel keeps the edits";
 
     game.platform.messageAnswers.push_back(MsgResult::Ok);
     f.startOver();
-    EXPECT_EQ(f.state().stageTitle, "stage1.txt");
+    EXPECT_EQ(stageTitle(f.state()), "stage1.txt");
     EXPECT_EQ(f.state().ground[cell(2, 2)].code, ground::Floor);
     EXPECT_FALSE(f.canUndoEdit());
     f.undoEdit();

@@ -16,7 +16,7 @@ TEST(Lifecycle, LoadedStateWaitsForStart) {
     EXPECT_FALSE(f.state().ticking);
     EXPECT_EQ(f.state().stepsLeft, 33);
     EXPECT_EQ(f.state().stepTarget, 33);
-    EXPECT_EQ(f.state().stageTitle, "test.txt");
+    EXPECT_EQ(stageTitle(f.state()), "test.txt");
     EXPECT_TRUE(viewOf(f.state()).start.enabled && viewOf(f.state()).retry.enabled && viewOf(f.state()).roundButton.enabled);
     EXPECT_EQ(f.state().playerBlock, cell(5, 5));
     EXPECT_EQ(f.state().blocks[cell(5, 5)].picture, blockPicture(7));

@@ -79,7 +79,7 @@ TEST(Progress, StartUpReadsTheFileAndLoadsTheFirstUnclearedStage) {
     Game fresh(game.platform);
     fresh.startUp();
     EXPECT_EQ(game.platform.splashes, 1);
-    EXPECT_EQ(fresh.state().stageTitle, "stage4.txt");
+    EXPECT_EQ(stageTitle(fresh.state()), "stage4.txt");
     EXPECT_EQ(fresh.state().stagePath, game.stageFile("stage4.txt"));
     EXPECT_EQ(fresh.state().comment, "stage four");
     EXPECT_TRUE(fresh.state().inputLocked);
@@ -162,7 +162,7 @@ TEST(Progress, EveryClearIsWrittenAtOnceAndStartingOverKeepsIt) {
 
     game.engine.startOver();
     EXPECT_EQ(game.state().progress, progressOf({{1, 1}, {2, 2}}, 0));
-    EXPECT_EQ(game.state().stageTitle, "stage3.txt");
+    EXPECT_EQ(stageTitle(game.state()), "stage3.txt");
 
     // A stage outside the numbered set records nothing, so nothing is written.
     std::filesystem::remove(path);
@@ -186,7 +186,7 @@ TEST(Progress, AFailedWriteAtAClearIsReportedAndPlayGoesOn) {
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
     EXPECT_EQ(game.platform.messages[0].text.rfind("進行状況を保存できませんでした。", 0), 0u);
     EXPECT_EQ(game.state().progress[3], 1);
-    EXPECT_EQ(game.state().stageTitle, "stage5.txt");
+    EXPECT_EQ(stageTitle(game.state()), "stage5.txt");
     EXPECT_TRUE(game.state().ticking);
     EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
     // The close tries again.

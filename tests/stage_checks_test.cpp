@@ -173,7 +173,7 @@ TEST(StageChecks, AWarnedSaveStopsOnCancelAndGoesOnWithSave) {
     EXPECT_NE(warning.text.find("階段がありません。"), std::string::npos);
     EXPECT_TRUE(game.platform.dialogs.empty()) << "no file is asked for";
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(game.state().stageTitle, "stage3.txt");
+    EXPECT_EQ(stageTitle(game.state()), "stage3.txt");
 
     // Leaving the editor with "save" and then Cancel on the warning keeps the editor and the work.
     game.platform.messageAnswers = {MsgResult::Yes, MsgResult::Cancel};
@@ -184,7 +184,7 @@ TEST(StageChecks, AWarnedSaveStopsOnCancelAndGoesOnWithSave) {
     game.platform.messageAnswers.push_back(MsgResult::Save);
     EXPECT_TRUE(game.engine.saveStage());
     EXPECT_EQ(readStageFile(path).stage.blocks[cell(1, 1)], block::BlackBall);
-    EXPECT_EQ(game.state().stageTitle, "warned.txt");
+    EXPECT_EQ(stageTitle(game.state()), "warned.txt");
 }
 
 }  // namespace

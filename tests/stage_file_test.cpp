@@ -269,7 +269,7 @@ TEST(StageFile, OpeningAFileByNameIsOpenWithoutTheDialog) {
     ASSERT_TRUE(game.engine.openStageFile(game.stageFile("named.txt")));
     const GameState& s = game.state();
     EXPECT_EQ(s.stagePath, game.stageFile("named.txt"));
-    EXPECT_EQ(s.stageTitle, "named.txt");
+    EXPECT_EQ(stageTitle(s), "named.txt");
     EXPECT_EQ(s.comment, "named");
     EXPECT_EQ(s.stepsLeft, 44);
     EXPECT_EQ(game.player(), cell(4, 4));

@@ -89,10 +89,10 @@ TEST(Stages, ThirtyClearsInARowReachTheEnding) {
     ScriptedPlatform platform(program.path().string());
     Game form(platform);
     form.startUp();
-    ASSERT_EQ(form.state().stageTitle, "stage1.txt");
+    ASSERT_EQ(stageTitle(form.state()), "stage1.txt");
     form.startRound();
     for (const auto& [number, keys] : storedSolutions()) {
-        ASSERT_EQ(form.state().stageTitle, "stage" + std::to_string(number) + ".txt");
+        ASSERT_EQ(stageTitle(form.state()), "stage" + std::to_string(number) + ".txt");
         Replay replay;
         playKeys(form, keys, 2000, replay);
         ASSERT_EQ(platform.clears.size(), static_cast<size_t>(number)) << "stage " << number;

@@ -77,7 +77,7 @@ TEST(TestPlay, AClearShowsTheWindowRecordsNothingLoadsNothingAndEndsTestPlay) {
     EXPECT_EQ(game.platform.clears[0].background, Green);
     EXPECT_TRUE(game.state() == before);
     EXPECT_EQ(game.state().progress, Progress{});
-    EXPECT_EQ(game.state().stageTitle, "stage5.txt");
+    EXPECT_EQ(stageTitle(game.state()), "stage5.txt");
     EXPECT_EQ(readWholeFile(game.stageFile("stage5.txt"), 1 << 20).bytes, stageBytes);
     EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
     EXPECT_TRUE(game.platform.messages.empty());

@@ -60,7 +60,7 @@ public:
     void resetBlockPictures();
     void findPlayer();
     // Makes a stage read whole and good the current one, waiting for Start.
-    void enterLoadedState(const std::string& path, const std::string& title, const Stage& stage);
+    void enterLoadedState(const std::string& path, const Stage& stage);
     // What the file dialogs' name field last held; not part of the game, so undo leaves it.
     const std::string& fileDialogName() const { return fileDialogName_; }
 

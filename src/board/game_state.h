@@ -9,6 +9,7 @@
 #include <string>
 
 #include "board/codes.h"
+#include "board/file_io.h"
 #include "board/picture.h"
 #include "board/power_state.h"
 #include "board/progress_file.h"
@@ -112,8 +113,7 @@ struct GameState {
     int32_t stepsLeft = 200;
     int32_t stepTarget = 200;
     std::string comment;
-    std::string stagePath;
-    std::string stageTitle = "stage1.txt";
+    std::string stagePath;  // empty for a stage with no file yet
     uint64_t stageFingerprint = 0;  // of the board and step target read from the stage file (records are kept by it)
 
     // Progress and modes.
@@ -139,6 +139,9 @@ struct GameState {
 // A round under way with nothing moving: a key press is taken at once, and a
 // search can start from here.
 inline bool atRest(const GameState& s) { return s.ticking && !s.inputLocked && !s.editing; }
+
+// The current stage's file name without its folder; empty for a stage with no file yet.
+inline std::string stageTitle(const GameState& s) { return fileTitle(s.stagePath); }
 
 // Where block k stands when it is at home on cell k, and where overlay k is drawn.
 constexpr int cellLeft(int cell) { return columnOf(cell) * CellPitch; }

@@ -36,7 +36,7 @@ WindowView viewOf(const GameState& state, UndoView undo) {
     view.stepsLeft = decimalText(state.stepsLeft);
     view.stepsLeftTip = state.stepTry ? NERILO_TEXT("panel", "歩数：歩数トライ中は一歩ごとに 1 減り、0 になるとミス")
                                       : NERILO_TEXT("panel", "歩数：歩数トライ（F5）のときだけ数えます");
-    view.stageTitle = state.stageTitle.empty() ? NERILO_TEXT("panel", "新規") : Text::words(state.stageTitle);
+    view.stageTitle = state.stagePath.empty() ? NERILO_TEXT("panel", "新規") : Text::words(stageTitle(state));
     view.keysHeld = std::to_string(state.keysHeld);
     // A round cannot be started or retried on a board that is being edited.
     // Test play keeps the editor's menu and palettes in sight, but only the

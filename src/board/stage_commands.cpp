@@ -59,17 +59,16 @@ bool Game::openStageFile(const std::string& path) {
     Stage stage;
     if (!readStage(path, stage)) return false;
     fileDialogName_ = path;  // the next Open starts beside it
-    enterLoadedState(path, fileTitle(path), stage);
+    enterLoadedState(path, stage);
     return true;
 }
 
 // A stage read whole and good becomes the current one, waiting for Start:
 // after Open and after the stage change.
-void Game::enterLoadedState(const std::string& path, const std::string& title, const Stage& stage) {
+void Game::enterLoadedState(const std::string& path, const Stage& stage) {
     GameState& s = state_;
     s.keysHeld = 0;
     s.stagePath = path;
-    s.stageTitle = title;
     applyStage(stage, true);
     forgetEdits();
     resetBlockPictures();
@@ -104,7 +103,6 @@ bool Game::saveStage() {
         return false;
     }
     state_.stagePath = choice->path;
-    state_.stageTitle = choice->title;
     return true;
 }
 

@@ -53,7 +53,6 @@ void Game::startUp() {
 
     const int n = startStage(s.progress);
     s.stagePath = numberedStagePath(programFolder(), n);
-    s.stageTitle = fileTitle(s.stagePath);
     loadCurrentStage();
     resetBlockPictures();
     findPlayer();

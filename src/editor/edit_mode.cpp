@@ -34,7 +34,6 @@ void Game::toggleEditor() {
     s.editing = false;
     forgetEdits();
     s.stagePath = numberedStagePath(programFolder(), 1);
-    s.stageTitle = fileTitle(s.stagePath);
     loadCurrentStage();
     resetBlockPictures();
     findPlayer();
@@ -56,8 +55,7 @@ void Game::newStage() {
         s.blocks[i].picture = blockPicture(block::Empty);
     }
     s.comment.clear();
-    s.stagePath.clear();
-    s.stageTitle.clear();  // a stage with no file yet: the panel says 新規
+    s.stagePath.clear();  // a stage with no file yet: the panel says 新規
     fileDialogName_.clear();
     noteEdit(before);
 }
@@ -96,7 +94,7 @@ void Game::revertEdits() {
     if (formatStage(stage) == formatStage(edited)) return;
     MsgResult answer = platform_.messageBox(
         NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、ステージファイル「%1」を読み直しますか？")
-            .arg(state_.stageTitle),
+            .arg(stageTitle(state_)),
         GameName, MsgButtons::OkCancel, MsgIcon::Exclamation);
     if (answer != MsgResult::Ok) return;
     showEditedStage(stage);

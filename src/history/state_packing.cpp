@@ -13,12 +13,12 @@ template <class State, class Visit>
 void forEachMember(State& state, Visit&& visit) {
     auto& [ground, blocks, overlays, lastRaise, blockCell, playerBlock, movingBlock, pushedBlock, moveKind, stepPhase,
            inputLocked, kickInProgress, awaitingFirstKey, ticking, keysHeld, roundCommand, roundStarted, stepsLeft,
-           stepTarget, comment, stagePath, stageTitle, stageFingerprint, progress, progressLevel, blockModeUnlocked,
+           stepTarget, comment, stagePath, stageFingerprint, progress, progressLevel, blockModeUnlocked,
            superModeUnlocked, stepTry, extraMode, random, editing, testPlaying, paintLayer, groundBrush, blockBrush] = state;
     auto each = [&visit](auto&... member) { (visit(member), ...); };
     each(ground, blocks, overlays, lastRaise, blockCell, playerBlock, movingBlock, pushedBlock, moveKind, stepPhase,
          inputLocked, kickInProgress, awaitingFirstKey, ticking, keysHeld, roundCommand, roundStarted, stepsLeft,
-         stepTarget, comment, stagePath, stageTitle, stageFingerprint, progress, progressLevel, blockModeUnlocked,
+         stepTarget, comment, stagePath, stageFingerprint, progress, progressLevel, blockModeUnlocked,
          superModeUnlocked, stepTry, extraMode, random, editing, testPlaying, paintLayer, groundBrush, blockBrush);
 }
 

@@ -83,12 +83,7 @@ void Game::clearStage() {
 
     // A stage number outside the progress table records nothing and changes nothing.
     if (n == 0 || n > StageCount) return;
-    std::string nextPath = s.stagePath;
-    std::string nextTitle = s.stageTitle;
-    if (numbered) {
-        nextPath = numberedStagePath(programFolder(), n + 1);
-        nextTitle = fileTitle(nextPath);
-    }
+    const std::string nextPath = numbered ? numberedStagePath(programFolder(), n + 1) : s.stagePath;
     updateUnlocks();
 
     // The next stage is read before the board is touched: when it cannot be read
@@ -103,7 +98,7 @@ void Game::clearStage() {
         return;
     }
 
-    enterLoadedState(nextPath, nextTitle, stage);
+    enterLoadedState(nextPath, stage);
     startRound();
 }
 

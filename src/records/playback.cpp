@@ -18,7 +18,7 @@ bool Game::startPlayback(int n, bool stepTry) {
     // Records are set in plain play only, so they are replayed in plain play.
     state_.stepTry = stepTry;
     state_.extraMode = ExtraMode::None;
-    enterLoadedState(path, fileTitle(path), stage);
+    enterLoadedState(path, stage);
     startRound();
     return true;
 }
@@ -45,7 +45,7 @@ void Game::endPlayback(const Playback& ended) {
     state_.extraMode = ended.playerExtraMode;
     Stage stage;
     if (readStage(state_.stagePath, stage)) {
-        enterLoadedState(state_.stagePath, state_.stageTitle, stage);
+        enterLoadedState(state_.stagePath, stage);
     } else {
         state_.ticking = false;
         state_.inputLocked = true;

@@ -17,7 +17,7 @@ StageStart stageStart(const std::string& path, bool stepTry, bool blockMode) {
     Game game(platform);
     game.state().stepTry = stepTry;
     game.state().extraMode = blockMode ? ExtraMode::Block : ExtraMode::None;
-    game.enterLoadedState(path, fileTitle(path), read.stage);
+    game.enterLoadedState(path, read.stage);
     game.startRound();
     start.state = game.snapshot();
     return start;

@@ -38,7 +38,7 @@ json report(const nerilo::Game& game, const nerilo::ScriptedPlatform& platform, 
     // Flags print as the numbers -1 (set) and 0, as they always have.
     auto flag = [](bool set) { return set ? -1 : 0; };
     return {
-        {"stage", s.stageTitle},
+        {"stage", stageTitle(s)},
         {"ticks", replay.ticks},
         {"clears", platform.clears.size()},
         {"endings", platform.endings.size()},

@@ -22,7 +22,6 @@ Window::Window(TestGame& game, const std::string& stage) {
     window.run([&] {
         Game& f = window.game();
         f.state().stagePath = game.stageFile(stage);
-        f.state().stageTitle = stage;
         f.loadCurrentStage();
         f.resetBlockPictures();
         f.findPlayer();

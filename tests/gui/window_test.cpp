@@ -231,7 +231,7 @@ private slots:
         w.window.platformForScreenshots();  // no splash
         w.window.action("startOver")->trigger();
         QCOMPARE(w.window.game().state().progress[0], uint8_t(1));
-        QCOMPARE(w.window.game().state().stageTitle, std::string("stage2.txt"));
+        QCOMPARE(stageTitle(w.window.game().state()), std::string("stage2.txt"));
     }
 
     void thePanelSaysWhatStateTheGameIsIn() {
@@ -407,7 +407,7 @@ private slots:
         QCOMPARE(window.zoom(), 2);
         QCOMPARE(title, QStringLiteral("Nerilo"));
         QVERIFY(text.contains(QStringLiteral("missing.txt")));
-        QCOMPARE(window.game().state().stageTitle, std::string("stage1.txt"));
+        QCOMPARE(stageTitle(window.game().state()), std::string("stage1.txt"));
     }
 };
 
