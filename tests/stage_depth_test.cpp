@@ -108,7 +108,7 @@ TEST(StageDepth, TheFirstTenGrowGentlyAndSetAFirstTrapBySix) {
     bool trapBySix = false;
     for (int n = 1; n <= 10; ++n) {
         const DepthRow row = rowOf(table, n);
-        if (n <= 6 && row.deadEnds > 0) trapBySix = true;
+        if (n <= 6 && row.analysis.deadEnds > 0) trapBySix = true;
         if (n == 1) continue;
         const DepthRow previous = rowOf(table, n - 1);
         EXPECT_GE(row.shortest, previous.shortest) << "stage " << n;
@@ -124,8 +124,8 @@ TEST(StageDepth, StagesElevenToTwentyCanBeRuinedAndTakeWork) {
     const std::map<int, DepthRow> table = storedTable();
     for (int n = 11; n <= 20; ++n) {
         const DepthRow row = rowOf(table, n);
-        EXPECT_GT(row.deadEnds, 0u) << "stage " << n;
-        EXPECT_GE(row.reachable, 1000u) << "stage " << n;
+        EXPECT_GT(row.analysis.deadEnds, 0u) << "stage " << n;
+        EXPECT_GE(row.analysis.reachable, 1000u) << "stage " << n;
         EXPECT_GE(row.shortest, 20) << "stage " << n;
     }
 }
@@ -136,8 +136,8 @@ TEST(StageDepth, TheLastTenAreDeepAndTheLastFiveLongByThePuzzle) {
     const std::map<int, DepthRow> table = storedTable();
     for (int n = 21; n <= 30; ++n) {
         const DepthRow row = rowOf(table, n);
-        EXPECT_GE(row.reachable, 20000u) << "stage " << n;
-        EXPECT_GE(row.deadEnds * 5, row.reachable) << "stage " << n;
+        EXPECT_GE(row.analysis.reachable, 20000u) << "stage " << n;
+        EXPECT_GE(row.analysis.deadEnds * 5, row.analysis.reachable) << "stage " << n;
         EXPECT_GE(row.shortest, n > 25 ? 60 : 40) << "stage " << n;
         if (n > 25) {
             EXPECT_LE(row.walking * 2, row.shortest) << "stage " << n;

@@ -50,6 +50,7 @@ struct Analysis {
     uint64_t deadEnds = 0;       // of those, positions from which no clear can be reached
     uint64_t losingPresses = 0;  // presses from reachable positions that lose at once
     int firstDeadEndDepth = -1;  // fewest presses from the start to a dead end; -1: none
+    bool operator==(const Analysis&) const = default;
 };
 
 struct Result {

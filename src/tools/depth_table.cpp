@@ -111,20 +111,17 @@ std::optional<DepthRow> measureStage(int stage, const std::string& path, const s
     row.stage = stage;
     row.shortest = static_cast<int>(result.keys.size());
     row.walking = *walking;
-    row.reachable = result.analysis->reachable;
-    row.deadEnds = result.analysis->deadEnds;
-    row.firstDeadEnd = result.analysis->firstDeadEndDepth;
-    row.losingPresses = result.analysis->losingPresses;
+    row.analysis = *result.analysis;
     return row;
 }
 
 std::string formatDepthRow(const DepthRow& row) {
     char line[160];
-    const std::string first = row.firstDeadEnd < 0 ? "-" : std::to_string(row.firstDeadEnd);
+    const solver::Analysis& a = row.analysis;
+    const std::string first = a.firstDeadEndDepth < 0 ? "-" : std::to_string(a.firstDeadEndDepth);
     std::snprintf(line, sizeof line, "%7d %8d %7d %9llu %8llu %6s %5s %8llu", row.stage, row.shortest, row.walking,
-                  static_cast<unsigned long long>(row.reachable), static_cast<unsigned long long>(row.deadEnds),
-                  share(row.deadEnds, row.reachable).c_str(), first.c_str(),
-                  static_cast<unsigned long long>(row.losingPresses));
+                  static_cast<unsigned long long>(a.reachable), static_cast<unsigned long long>(a.deadEnds),
+                  share(a.deadEnds, a.reachable).c_str(), first.c_str(), static_cast<unsigned long long>(a.losingPresses));
     return line;
 }
 
@@ -145,13 +142,14 @@ std::map<int, DepthRow> parseDepthTable(std::string_view text, std::string& erro
         std::istringstream fields(line);
         DepthRow row;
         std::string shareText, first;
-        if (!(fields >> row.stage >> row.shortest >> row.walking >> row.reachable >> row.deadEnds >> shareText >>
-              first >> row.losingPresses)) {
+        solver::Analysis& a = row.analysis;
+        if (!(fields >> row.stage >> row.shortest >> row.walking >> a.reachable >> a.deadEnds >> shareText >> first >>
+              a.losingPresses)) {
             error = "line " + std::to_string(lineNumber) + ": not a row of eight columns";
             return {};
         }
-        row.firstDeadEnd = -1;
-        if (first != "-" && !(std::istringstream(first) >> row.firstDeadEnd)) row.firstDeadEnd = -2;
+        a.firstDeadEndDepth = -1;
+        if (first != "-" && !(std::istringstream(first) >> a.firstDeadEndDepth)) a.firstDeadEndDepth = -2;
         // The share is derived; a row must read back as it was written.
         if (formatDepthRow(row) != line) {
             error = "line " + std::to_string(lineNumber) + ": not as the table writes it";

@@ -11,17 +11,15 @@
 #include <vector>
 
 #include "board/game_state.h"
+#include "solver/solver.h"
 
 namespace nerilo {
 
 struct DepthRow {
     int stage = 0;
-    int shortest = 0;            // presses of a shortest clear
-    int walking = 0;             // plain walking presses in the stored shortest clear
-    uint64_t reachable = 0;      // positions at rest reachable from the start
-    uint64_t deadEnds = 0;       // of those, positions from which no clear can be reached
-    int firstDeadEnd = -1;       // fewest presses from the start to a dead end; -1: none
-    uint64_t losingPresses = 0;  // presses from reachable positions that lose at once
+    int shortest = 0;  // presses of a shortest clear
+    int walking = 0;   // plain walking presses in the stored shortest clear
+    solver::Analysis analysis;
     bool operator==(const DepthRow&) const = default;
 };
 
