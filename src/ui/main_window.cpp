@@ -175,8 +175,8 @@ void MainWindow::buildPanel(QWidget* area) {
     const QFont hint = gothicFont(9, true);
     hintLine_ = place(new QLabel(area), 7320, 3960, 1215, 300, &hint);
     hintLine_->setStyleSheet(QStringLiteral("color: #ffdc00;"));
-    hintSearch_ = new HintSearch(this);
-    connect(hintSearch_, &HintSearch::finished, this, &MainWindow::showHint);
+    hintSearch_ = new SolverRun(this);
+    connect(hintSearch_, &SolverRun::finished, this, &MainWindow::showHint);
     statusHints_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     statusHints_->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
 
@@ -432,7 +432,10 @@ void MainWindow::askForHint() {
         return;
     }
     if (!viewOf(game_).hint.enabled) return;
-    hintSearch_->start(game_.snapshot());
+    // Bounded: a hint on a huge user-made stage must not fill the memory.
+    solver::Options options;
+    options.maxStates = 4'000'000;
+    hintSearch_->start(game_.snapshot(), options);
     hintLine_->setText(tr("ヒントを探しています…"));
 }
 

@@ -14,7 +14,7 @@
 #include "board/game.h"
 #include "board/presentation.h"
 #include "solver/solver.h"
-#include "ui/hint_search.h"
+#include "ui/solver_run.h"
 #include "ui/key_buffer.h"
 #include "ui/qt_platform.h"
 #include "ui/zoom.h"
@@ -140,7 +140,7 @@ private:
     std::vector<std::pair<QLabel*, Picture>> fixedPictures_;
     Zoom zoom_;
     KeyBuffer keyBuffer_;
-    HintSearch* hintSearch_ = nullptr;
+    SolverRun* hintSearch_ = nullptr;
     QLabel* hintLine_ = nullptr;
     struct Caption {
         QAction* action;

@@ -62,22 +62,9 @@ SolverDialog::SolverDialog(const GameState& start, const solver::Options& option
         return;
     }
 
-    // The worker reaches the window only through queued calls, which Qt drops
-    // once the window is gone; the destructor waits for the worker anyway.
-    worker_ = std::thread([this, start, options] {
-        const solver::Result result = solver::solve(
-            start, options,
-            [this](const solver::Progress& progress) {
-                QMetaObject::invokeMethod(this, [this, progress] { showProgress(progress); }, Qt::QueuedConnection);
-            },
-            &cancelled_);
-        QMetaObject::invokeMethod(this, [this, result] { finish(result); }, Qt::QueuedConnection);
-    });
-}
-
-SolverDialog::~SolverDialog() {
-    cancelled_ = true;
-    if (worker_.joinable()) worker_.join();
+    connect(&search_, &SolverRun::progressed, this, &SolverDialog::showProgress);
+    connect(&search_, &SolverRun::finished, this, [this] { finish(search_.result()); });
+    search_.start(start, options);
 }
 
 void SolverDialog::reject() {
@@ -85,7 +72,7 @@ void SolverDialog::reject() {
         QDialog::reject();
         return;
     }
-    cancelled_ = true;
+    search_.requestStop();
     headline_->setText(translated(solver::searchWindowTexts().cancelling));
     cancel_->setEnabled(false);
 }
@@ -95,7 +82,6 @@ void SolverDialog::showProgress(const solver::Progress& progress) {
 }
 
 void SolverDialog::finish(const solver::Result& result) {
-    if (worker_.joinable()) worker_.join();
     result_ = result;
     if (result.outcome == solver::Outcome::Cancelled) {
         QDialog::reject();

@@ -4,11 +4,10 @@
 // it shows the shortest clear, or that there is none, or that the limit was
 // reached, with the analysis in one line and a button that plays the clear.
 #include <QDialog>
-#include <atomic>
 #include <optional>
-#include <thread>
 
 #include "solver/solver.h"
+#include "ui/solver_run.h"
 
 class QLabel;
 class QPushButton;
@@ -20,10 +19,8 @@ class SolverDialog : public QDialog {
 public:
     // `start` is the round the search starts from (Game::plainTestStart).
     SolverDialog(const GameState& start, const solver::Options& options, QWidget* parent);
-    // Stops a search still running and waits for its thread.
-    ~SolverDialog() override;
 
-    bool searching() const { return worker_.joinable(); }
+    bool searching() const { return search_.running(); }
     const std::optional<solver::Result>& result() const { return result_; }
     // The keys to play on the board: set when the dialog was accepted with 解を再生.
     const std::string& solutionToPlay() const { return solutionToPlay_; }
@@ -46,8 +43,7 @@ private:
     void showProgress(const solver::Progress& progress);
     void finish(const solver::Result& result);
 
-    std::thread worker_;
-    std::atomic<bool> cancelled_{false};
+    SolverRun search_;  // stopped and waited for when the window goes
     std::optional<solver::Result> result_;
     std::string solutionToPlay_;
     QLabel* headline_ = nullptr;
