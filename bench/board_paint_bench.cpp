@@ -4,7 +4,7 @@
 #include <QImage>
 #include <benchmark/benchmark.h>
 
-#include "board/game.h"
+#include "game/game.h"
 #include "tools/scripted_platform.h"
 #include "ui/board_widget.h"
 

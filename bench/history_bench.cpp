@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include "board/game.h"
-#include "input/key_letters.h"
+#include "game/game.h"
+#include "game/key_script.h"
 #include "tools/scripted_platform.h"
 
 namespace {
@@ -15,7 +15,7 @@ constexpr int Presses = 10000;
 // that a press changes positions, power, drawing order and the counter.
 void buildRound(nerilo::Game& game) {
     using namespace nerilo;
-    GameState& s = game.state();
+    WorldState& s = game.world().state();
     s.ground[0].code = ground::Target;
     for (int c = 1; c < BoardSide; ++c) s.ground[c].code = ground::WhitePlate;
     s.ground[2 * BoardSide + 4].code = ground::EmitterDown;
@@ -23,8 +23,8 @@ void buildRound(nerilo::Game& game) {
     s.blocks[7 * BoardSide + 6].code = block::BlueWheel;
     s.stepTry = true;
     s.stepTarget = 1000000;
-    game.resetBlockPictures();
-    game.findPlayer();
+    game.world().resetPictures();
+    game.world().findPlayer();
     game.startRound();
 }
 

@@ -2,7 +2,7 @@
 // spreading and with the literal pass-by-pass reference, side by side.
 #include <benchmark/benchmark.h>
 
-#include "board/game.h"
+#include "game/game.h"
 #include "reference/literal_power.h"
 #include "reference/worst_case.h"
 #include "tools/scripted_platform.h"
@@ -44,18 +44,18 @@ void evaluate(benchmark::State& state, const Board& board, nerilo::PowerSpreader
     nerilo::ScriptedPlatform platform;
     nerilo::Game game(platform, spreader);
     for (int i = 0; i < CellCount; ++i) {
-        game.state().ground[i].code = board.ground[i];
-        game.state().blocks[i].code = board.blocks[i];
-        if (board.blocks[i] == nerilo::block::Player) game.state().playerBlock = static_cast<uint8_t>(i);
+        game.world().state().ground[i].code = board.ground[i];
+        game.world().state().blocks[i].code = board.blocks[i];
+        if (board.blocks[i] == nerilo::block::Player) game.world().state().playerBlock = static_cast<uint8_t>(i);
     }
     // Only the board layers change; restoring them is a few kilobytes of copying.
-    const auto ground = game.state().ground;
-    const auto blocks = game.state().blocks;
+    const auto ground = game.world().state().ground;
+    const auto blocks = game.world().state().blocks;
     for (auto _ : state) {
-        game.state().ground = ground;
-        game.state().blocks = blocks;
-        game.evaluateCircuit();
-        benchmark::DoNotOptimize(game.state().ground);
+        game.world().state().ground = ground;
+        game.world().state().blocks = blocks;
+        game.world().evaluateCircuit();
+        benchmark::DoNotOptimize(game.world().state().ground);
     }
 }
 

@@ -11,19 +11,19 @@ namespace {
 std::string stagePath(int number) { return std::string(NERILO_STAGES) + "/stage" + std::to_string(number) + ".txt"; }
 
 void allThirtyStages(benchmark::State& state) {
-    std::vector<nerilo::GameState> starts;
+    std::vector<nerilo::WorldState> starts;
     for (int n = 1; n <= 30; ++n) starts.push_back(*nerilo::solver::stageStart(stagePath(n)).state);
     nerilo::solver::Options options;
     options.threads = static_cast<int>(state.range(0));
     uint64_t expanded = 0;
     for (auto _ : state) {
-        for (const nerilo::GameState& start : starts) expanded += nerilo::solver::solve(start, options).expanded;
+        for (const nerilo::WorldState& start : starts) expanded += nerilo::solver::solve(start, options).expanded;
     }
     state.counters["states/s"] = benchmark::Counter(static_cast<double>(expanded), benchmark::Counter::kIsRate);
 }
 
 void stage27(benchmark::State& state) {
-    const nerilo::GameState start = *nerilo::solver::stageStart(stagePath(27)).state;
+    const nerilo::WorldState start = *nerilo::solver::stageStart(stagePath(27)).state;
     nerilo::solver::Options options;
     options.threads = static_cast<int>(state.range(0));
     nerilo::solver::Result result;

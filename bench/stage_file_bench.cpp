@@ -1,8 +1,8 @@
 // Reading a stage file: decoding, field parsing and checking.
 #include <benchmark/benchmark.h>
 
-#include "board/stage_file.h"
-#include "board/text_codec.h"
+#include "model/stage_file.h"
+#include "model/text_codec.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "board/game.h"
-#include "board/progress_file.h"
-#include "board/stage_file.h"
-#include "input/key_letters.h"
+#include "game/game.h"
+#include "model/progress_file.h"
+#include "model/stage_file.h"
+#include "game/key_script.h"
 #include "records/records_file.h"
 #include "tools/scripted_platform.h"
 
@@ -44,12 +44,12 @@ void checkPlay(const uint8_t* data, size_t size) {
     Game game(platform);
     game.seedRandom(7);
     for (int i = 0; i < CellCount; ++i) {
-        game.state().ground[i].code = data[i] % GroundCodeCount;
+        game.world().state().ground[i].code = data[i] % GroundCodeCount;
         const uint8_t b = data[CellCount + i] % 16;
-        game.state().blocks[i].code = b < BlockCodeCount ? b : 0;
+        game.world().state().blocks[i].code = b < BlockCodeCount ? b : 0;
     }
-    game.resetBlockPictures();
-    game.findPlayer();
+    game.world().resetPictures();
+    game.world().findPlayer();
     std::string keys;
     for (size_t i = Board; i < size && keys.size() < 64; ++i) {
         if (data[i] == 0xFF) game.toggleSuperMode();
@@ -59,23 +59,23 @@ void checkPlay(const uint8_t* data, size_t size) {
     game.startRound();
     // The world may move before any key: a player on an arrow slides, one in a
     // beam is lost at the first tick. Undo goes back to where that ends.
-    for (int i = 0; i < 300 && game.state().ticking && (i == 0 || game.state().inputLocked); ++i) game.tick();
-    const bool settled = !game.state().inputLocked || game.isLost();
-    const GameState start = game.snapshot();
+    for (int i = 0; i < 300 && game.world().state().ticking && (i == 0 || game.world().state().inputLocked); ++i) game.tick();
+    const bool settled = !game.world().state().inputLocked || game.isLost();
+    const GameSnapshot start = game.snapshot();
     Replay replay;
     playKeys(game, keys, 300, replay);
     for (int k = 0; k < CellCount; ++k)
-        if (game.state().blockCell[k] < 0 || game.state().blockCell[k] >= CellCount) std::abort();
+        if (game.world().state().blockCell[k] < 0 || game.world().state().blockCell[k] >= CellCount) std::abort();
 
     // Within one round that came to rest, undo leads back to its start and redo
     // to where it ended. Delete, Start, Retry and a clear begin a new round.
     if (!settled || replay.stuck || !platform.clears.empty() || keys.find_first_of("XST") != std::string::npos) return;
-    const GameState end = game.snapshot();
+    const GameSnapshot end = game.snapshot();
     const size_t steps = game.history().undoDepth(), undone = game.history().redoDepth();
     for (size_t i = 0; i < steps; ++i) game.undo();
-    if (game.canUndo() || !sameGame(game.state(), start)) std::abort();
+    if (game.canUndo() || !sameGame(game.world().state(), start.world)) std::abort();
     for (size_t i = 0; i < steps; ++i) game.redo();
-    if (game.history().redoDepth() != undone || !(game.state() == end)) std::abort();
+    if (game.history().redoDepth() != undone || !(game.snapshot() == end)) std::abort();
 }
 
 }  // namespace nerilo::fuzz

@@ -1,7 +1,7 @@
 // Action keys: clearing a stage, the stage change, and key pickup.
 #include <gtest/gtest.h>
 
-#include "board/progress_file.h"
+#include "model/progress_file.h"
 #include "game_fixture.h"
 
 namespace nerilo::test {
@@ -25,14 +25,14 @@ TEST(ActionKeys, ClearingStageNineLoadsAndStartsStageTen) {
     EXPECT_EQ(game.platform.clears[0].letters, (std::array<std::string, 5>{"C", "L", "E", "A", "R"}));
     EXPECT_EQ(game.platform.clears[0].background, Green);
     const Game& f = game.engine;
-    EXPECT_EQ(f.state().progress[8], 1);
-    EXPECT_EQ(f.state().stagePath, game.dir.path().string() + "/stage/stage10.txt");
-    EXPECT_EQ(stageTitle(f.state()), "stage10.txt");
-    EXPECT_EQ(f.state().comment, "ten");
-    EXPECT_EQ(f.state().playerBlock, cell(9, 9));
-    EXPECT_TRUE(f.state().ticking);  // started at once
-    EXPECT_EQ(f.state().roundCommand, RoundCommand::Retry);
-    EXPECT_FALSE(f.state().inputLocked);
+    EXPECT_EQ(f.session().progress[8], 1);
+    EXPECT_EQ(f.session().stagePath, game.dir.path().string() + "/stage/stage10.txt");
+    EXPECT_EQ(stageTitle(f.session()), "stage10.txt");
+    EXPECT_EQ(f.session().comment, "ten");
+    EXPECT_EQ(f.world().state().playerBlock, cell(9, 9));
+    EXPECT_TRUE(f.world().state().ticking);  // started at once
+    EXPECT_EQ(f.session().roundCommand, RoundCommand::Retry);
+    EXPECT_FALSE(f.world().state().inputLocked);
 }
 
 TEST(ActionKeys, ClearingStageTenReadsTwoDigits) {
@@ -42,8 +42,8 @@ TEST(ActionKeys, ClearingStageTenReadsTwoDigits) {
     stairsStage(game, "ten");
     game.start("stage10.txt");
     game.play("RE");
-    EXPECT_EQ(game.state().progress[9], 1);
-    EXPECT_EQ(stageTitle(game.engine.state()), "stage11.txt");
+    EXPECT_EQ(game.session().progress[9], 1);
+    EXPECT_EQ(stageTitle(game.engine.session()), "stage11.txt");
 }
 
 TEST(ActionKeys, InStepTryModeTheClearReadsGreatOnRedAndRecordsTwo) {
@@ -51,19 +51,19 @@ TEST(ActionKeys, InStepTryModeTheClearReadsGreatOnRedAndRecordsTwo) {
     stairsStage(game, "two");
     game.load("stage2.txt");
     stairsStage(game, "one");
-    game.engine.state().stepTry = true;
+    game.engine.world().state().stepTry = true;
     game.start("stage1.txt");
     game.play("R_");
     ASSERT_EQ(game.platform.clears.size(), 1u);
     EXPECT_EQ(game.platform.clears[0].letters, (std::array<std::string, 5>{"G", "R", "E", "A", "T"}));
     EXPECT_EQ(game.platform.clears[0].background, Red);
-    EXPECT_EQ(game.state().progress[0], 2);
+    EXPECT_EQ(game.session().progress[0], 2);
     // Cleared again without step-try mode, the record falls back to 1.
-    game.engine.state().stepTry = false;
+    game.engine.world().state().stepTry = false;
     stairsStage(game, "one");
     game.start("stage1.txt");
     game.play("RZ");
-    EXPECT_EQ(game.state().progress[0], 1);
+    EXPECT_EQ(game.session().progress[0], 1);
 }
 
 TEST(ActionKeys, FilesWithOtherNamesRecordNothingAndReloadThemselves) {
@@ -73,10 +73,10 @@ TEST(ActionKeys, FilesWithOtherNamesRecordNothingAndReloadThemselves) {
         game.start(name);
         game.play("RZ");
         EXPECT_EQ(game.platform.clears.size(), 1u);
-        EXPECT_EQ(game.state().progress, Progress{}) << name;
-        EXPECT_EQ(stageTitle(game.engine.state()), name);
+        EXPECT_EQ(game.session().progress, Progress{}) << name;
+        EXPECT_EQ(stageTitle(game.engine.session()), name);
         EXPECT_EQ(game.player(), cell(5, 5)) << name;
-        EXPECT_TRUE(game.state().ticking);
+        EXPECT_TRUE(game.world().state().ticking);
     }
 }
 
@@ -86,10 +86,10 @@ TEST(ActionKeys, StageNumbersOutsideTheTableRecordNothingAndDoNotCrash) {
         stairsStage(game, "beyond");
         game.start(name);
         game.play("RZ");
-        EXPECT_EQ(game.state().progress, Progress{}) << name;
-        EXPECT_FALSE(game.state().ticking);
-        EXPECT_TRUE(game.state().inputLocked);
-        EXPECT_EQ(game.state().ground[cell(5, 6)].code, 15) << "the board is left as it was";
+        EXPECT_EQ(game.session().progress, Progress{}) << name;
+        EXPECT_FALSE(game.world().state().ticking);
+        EXPECT_TRUE(game.world().state().inputLocked);
+        EXPECT_EQ(game.world().state().ground[cell(5, 6)].code, 15) << "the board is left as it was";
     }
 }
 
@@ -98,18 +98,18 @@ TEST(ActionKeys, AMissingNextStageLeavesTheClearedBoardAndReports) {
     stairsStage(game, "five");
     game.start("stage5.txt");
     game.play("RZ");
-    EXPECT_EQ(game.state().progress[4], 1);
-    EXPECT_EQ(game.state().stagePath, game.stageFile("stage5.txt"));
-    EXPECT_EQ(game.state().ground[cell(5, 6)].code, 15);
-    EXPECT_EQ(game.state().comment, "five");
-    EXPECT_FALSE(game.state().ticking);
-    EXPECT_TRUE(game.state().inputLocked);
+    EXPECT_EQ(game.session().progress[4], 1);
+    EXPECT_EQ(game.session().stagePath, game.stageFile("stage5.txt"));
+    EXPECT_EQ(game.world().state().ground[cell(5, 6)].code, 15);
+    EXPECT_EQ(game.session().comment, "five");
+    EXPECT_FALSE(game.world().state().ticking);
+    EXPECT_TRUE(game.world().state().inputLocked);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_NE(game.platform.messages[0].text.find("stage6.txt"), std::string::npos);
     // Retry still plays the cleared stage.
     game.play("X");
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
 }
 
 // Guards against a failed stage change that half-loads: the player must stay on
@@ -121,20 +121,20 @@ TEST(ActionKeys, AFailedStageChangeKeepsThePlayerAndHisKeys) {
     game.play("RZRZ");
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.player(), cell(5, 7));
-    EXPECT_EQ(game.state().keysHeld, 1);
+    EXPECT_EQ(game.world().state().keysHeld, 1);
 }
 
 TEST(ActionKeys, AfterTheLastStageThereIsNothingToReport) {
     TestGame game;
     stairsStage(game, "thirty");
-    game.state().progress.fill(1);
-    game.state().progress[29] = 0;
+    game.session().progress.fill(1);
+    game.session().progress[29] = 0;
     game.start("stage30.txt");
     game.play("RZ");
-    EXPECT_EQ(game.state().progress[29], 1);
+    EXPECT_EQ(game.session().progress[29], 1);
     EXPECT_EQ(game.platform.endings, std::vector<bool>{false});
     EXPECT_TRUE(game.platform.messages.empty());
-    EXPECT_EQ(game.state().ground[cell(5, 6)].code, 15);
+    EXPECT_EQ(game.world().state().ground[cell(5, 6)].code, 15);
 }
 
 TEST(ActionKeys, KeysArePickedUpOnlyByAnActionKeyOnTheirCell) {
@@ -142,15 +142,15 @@ TEST(ActionKeys, KeysArePickedUpOnlyByAnActionKeyOnTheirCell) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 6);
     game.start();
     game.play("Z");
-    EXPECT_EQ(game.state().keysHeld, 0);
+    EXPECT_EQ(game.world().state().keysHeld, 0);
     game.play("R");
-    EXPECT_EQ(game.state().keysHeld, 0);
+    EXPECT_EQ(game.world().state().keysHeld, 0);
     game.play("_");
-    EXPECT_EQ(game.state().keysHeld, 1);
-    EXPECT_EQ(game.state().blocks[cell(5, 6)].code, 0);
-    EXPECT_EQ(game.state().blocks[cell(5, 6)].picture, blockPicture(0));
+    EXPECT_EQ(game.world().state().keysHeld, 1);
+    EXPECT_EQ(game.world().state().blocks[cell(5, 6)].code, 0);
+    EXPECT_EQ(pictureOf(game.world().state(), cell(5, 6)), blockPicture(0));
     game.play("_");
-    EXPECT_EQ(game.state().keysHeld, 1);
+    EXPECT_EQ(game.world().state().keysHeld, 1);
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 #include <random>
 #include <vector>
 
-#include "board/blocks_on_cell.h"
+#include "rules/blocks_on_cell.h"
 
 namespace nerilo::test {
 namespace {
 
-std::vector<int> plainScan(const GameState& state, int cell) {
+std::vector<int> plainScan(const WorldState& state, int cell) {
     std::vector<int> found;
     for (int k = 0; k < CellCount; ++k)
         if (state.blockCell[k] == cell) found.push_back(k);
@@ -19,7 +19,7 @@ TEST(BlocksOnCell, FindsEveryBlockInOrderOnCrowdedBoards) {
     // Neighbouring values (a cell and the one after it, packed into one word)
     // are where a borrow can flag a lane that does not hold the cell.
     std::mt19937 random(3);
-    GameState state;
+    WorldState state;
     for (int round = 0; round < 300; ++round) {
         const int base = std::uniform_int_distribution<int>(0, CellCount - 3)(random);
         for (int k = 0; k < CellCount; ++k)
@@ -36,7 +36,7 @@ TEST(BlocksOnCell, FindsEveryBlockInOrderOnCrowdedBoards) {
 }
 
 TEST(BlocksOnCell, StopsWhenAskedAndReachesTheLastBlock) {
-    GameState state;
+    WorldState state;
     for (int k = 0; k < CellCount; ++k) state.blockCell[k] = static_cast<int16_t>(k);
     state.blockCell[7] = state.blockCell[100] = state.blockCell[224] = 50;
     std::vector<int> found;

@@ -58,11 +58,11 @@ TEST(EditHistory, BlocksComeBackWithTheirPictures) {
     f.paintCell(cell(5, 5));  // over the player: a cell painted outside a stroke is one step
     f.paintCell(cell(2, 2));
     f.undoEdit();
-    EXPECT_EQ(f.state().blocks[cell(2, 2)].code, block::Empty);
-    EXPECT_EQ(f.state().blocks[cell(2, 2)].picture, blockPicture(block::Empty));
+    EXPECT_EQ(f.world().state().blocks[cell(2, 2)].code, block::Empty);
+    EXPECT_EQ(pictureOf(f.world().state(), cell(2, 2)), blockPicture(block::Empty));
     f.undoEdit();
-    EXPECT_EQ(f.state().blocks[cell(5, 5)].code, block::Player);
-    EXPECT_EQ(f.state().blocks[cell(5, 5)].picture, blockPicture(block::Player));
+    EXPECT_EQ(f.world().state().blocks[cell(5, 5)].code, block::Player);
+    EXPECT_EQ(pictureOf(f.world().state(), cell(5, 5)), blockPicture(block::Player));
 }
 
 TEST(EditHistory, NewStageCommentAndTargetAreStepsAndANewEditDropsRedo) {
@@ -74,27 +74,27 @@ TEST(EditHistory, NewStageCommentAndTargetAreStepsAndANewEditDropsRedo) {
     game.platform.inputAnswers.push_back("45");
     f.editStepTarget();
     f.newStage();
-    EXPECT_EQ(f.state().blocks[cell(5, 5)].code, block::Empty);
+    EXPECT_EQ(f.world().state().blocks[cell(5, 5)].code, block::Empty);
 
     f.undoEdit();
-    EXPECT_EQ(f.state().blocks[cell(5, 5)].code, block::Player);
-    EXPECT_EQ(f.state().stepTarget, 45);
-    EXPECT_EQ(viewOf(f.state()).stageTitle.japanese(), "新規") << "undo brings the board back, not the file";
+    EXPECT_EQ(f.world().state().blocks[cell(5, 5)].code, block::Player);
+    EXPECT_EQ(f.world().state().stepTarget, 45);
+    EXPECT_EQ(viewOf(f.world().state(), f.session()).stageTitle.japanese(), "新規") << "undo brings the board back, not the file";
     f.undoEdit();
-    EXPECT_EQ(f.state().stepTarget, 30);
-    EXPECT_EQ(f.state().stepsLeft, 30) << "the counter shows the target in the editor";
-    EXPECT_EQ(f.state().comment, "second");
+    EXPECT_EQ(f.world().state().stepTarget, 30);
+    EXPECT_EQ(f.world().state().stepsLeft, 30) << "the counter shows the target in the editor";
+    EXPECT_EQ(f.session().comment, "second");
     f.undoEdit();
-    EXPECT_EQ(f.state().comment, "first");
+    EXPECT_EQ(f.session().comment, "first");
 
     f.redoEdit();
-    EXPECT_EQ(f.state().comment, "second");
+    EXPECT_EQ(f.session().comment, "second");
     f.chooseGroundBrush(ground::Wall);
     f.paintCell(cell(0, 0));
     EXPECT_FALSE(f.canRedoEdit()) << "a new edit drops what could be redone";
     f.undoEdit();
     f.undoEdit();
-    EXPECT_EQ(f.state().comment, "first");
+    EXPECT_EQ(f.session().comment, "first");
 }
 
 TEST(EditHistory, KeepsTheLatestFiveHundredSteps) {
@@ -110,7 +110,7 @@ TEST(EditHistory, KeepsTheLatestFiveHundredSteps) {
         ++undone;
     }
     EXPECT_EQ(undone, 500);
-    EXPECT_EQ(f.state().ground[cell(0, 0)].code, ground::Stairs) << "the first stroke is forgotten";
+    EXPECT_EQ(f.world().state().ground[cell(0, 0)].code, ground::Stairs) << "the first stroke is forgotten";
 }
 
 TEST(EditHistory, StartsAfreshInEveryEditorAndWithEveryOpenedStage) {

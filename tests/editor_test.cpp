@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "board/file_io.h"
+#include "model/file_io.h"
 #include "game_fixture.h"
 
 namespace nerilo::test {
@@ -18,27 +18,27 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
     game.engine.tick();
     game.engine.toggleEditor();
     const Game& f = game.engine;
-    EXPECT_TRUE(f.state().editing);
-    EXPECT_TRUE(f.state().inputLocked);
-    EXPECT_EQ(f.state().stepPhase, (std::array<uint8_t, 4>{}));
-    EXPECT_TRUE(viewOf(f.state()).editorMenuVisible);
-    EXPECT_TRUE(viewOf(f.state()).layerButton.enabled);
-    EXPECT_FALSE(viewOf(f.state()).start.enabled || viewOf(f.state()).retry.enabled || viewOf(f.state()).roundButton.enabled);
-    EXPECT_FALSE(f.state().ticking);
-    EXPECT_EQ(viewOf(f.state()).height, EditingHeight);
+    EXPECT_TRUE(f.session().editing);
+    EXPECT_TRUE(f.world().state().inputLocked);
+    EXPECT_EQ(f.world().state().stepPhase, (std::array<uint8_t, 4>{}));
+    EXPECT_TRUE(viewOf(f.world().state(), f.session()).editorMenuVisible);
+    EXPECT_TRUE(viewOf(f.world().state(), f.session()).layerButton.enabled);
+    EXPECT_FALSE(viewOf(f.world().state(), f.session()).start.enabled || viewOf(f.world().state(), f.session()).retry.enabled || viewOf(f.world().state(), f.session()).roundButton.enabled);
+    EXPECT_FALSE(f.world().state().ticking);
+    EXPECT_EQ(viewOf(f.world().state(), f.session()).height, EditingHeight);
     for (int i = 0; i < CellCount; ++i) {
-        EXPECT_EQ(f.state().blockCell[i], i);
-        EXPECT_EQ(f.state().blocks[i].left, cellLeft(i));
-        EXPECT_EQ(f.state().blocks[i].top, cellTop(i));
-        EXPECT_EQ(f.state().blocks[i].picture, blockPicture(f.state().blocks[i].code));
+        EXPECT_EQ(f.world().state().blockCell[i], i);
+        EXPECT_EQ(f.world().state().blocks[i].left, cellLeft(i));
+        EXPECT_EQ(f.world().state().blocks[i].top, cellTop(i));
+        EXPECT_EQ(pictureOf(f.world().state(), i), blockPicture(f.world().state().blocks[i].code));
     }
     // The board is still the file's: Delete asks nothing and changes nothing,
     // and neither Delete nor an arrow starts the tick on the edited board.
-    const GameState before = f.snapshot();
+    const GameSnapshot before = f.snapshot();
     game.play("X");
     game.engine.pressKey(Key::Right);
     game.engine.tick();
-    EXPECT_TRUE(f.state() == before);
+    EXPECT_TRUE(f.snapshot() == before);
     EXPECT_TRUE(game.platform.messages.empty());
 }
 
@@ -48,20 +48,20 @@ TEST(Editor, PalettesBrushesAndTheLayerButton) {
     Game& f = game.engine;
     f.toggleEditor();
     f.chooseBlockBrush(4);
-    EXPECT_EQ(f.state().paintLayer, PaintLayer::Blocks);
+    EXPECT_EQ(f.session().paintLayer, PaintLayer::Blocks);
     f.chooseGroundBrush(12);
-    EXPECT_EQ(f.state().paintLayer, PaintLayer::Ground);
-    EXPECT_EQ(f.state().groundBrush, 12);
+    EXPECT_EQ(f.session().paintLayer, PaintLayer::Ground);
+    EXPECT_EQ(f.session().groundBrush, 12);
     f.paintCell(cell(2, 2));
-    EXPECT_EQ(f.state().ground[cell(2, 2)].code, 12);
+    EXPECT_EQ(f.world().state().ground[cell(2, 2)].code, 12);
     f.togglePaintLayer();
-    EXPECT_EQ(f.state().paintLayer, PaintLayer::Blocks);
+    EXPECT_EQ(f.session().paintLayer, PaintLayer::Blocks);
     f.paintCell(cell(2, 2));
-    EXPECT_EQ(f.state().blocks[cell(2, 2)].code, 4);
-    EXPECT_EQ(f.state().blocks[cell(2, 2)].picture, blockPicture(4));
+    EXPECT_EQ(f.world().state().blocks[cell(2, 2)].code, 4);
+    EXPECT_EQ(pictureOf(f.world().state(), cell(2, 2)), blockPicture(4));
     f.chooseEraser();
-    EXPECT_EQ(f.state().paintLayer, PaintLayer::Blocks) << "the eraser keeps the layer";
-    EXPECT_EQ(f.state().blockBrush, 0);
+    EXPECT_EQ(f.session().paintLayer, PaintLayer::Blocks) << "the eraser keeps the layer";
+    EXPECT_EQ(f.session().blockBrush, 0);
 }
 
 TEST(Editor, RightClickPicksAndAPickedEmptyBlockErases) {
@@ -71,20 +71,20 @@ TEST(Editor, RightClickPicksAndAPickedEmptyBlockErases) {
     f.toggleEditor();
     f.chooseBlockBrush(2);
     f.pickBrushAt(cell(9, 9));  // pick an empty cell
-    EXPECT_EQ(f.state().blockBrush, 0);
+    EXPECT_EQ(f.session().blockBrush, 0);
     f.paintCell(cell(3, 3));
-    EXPECT_EQ(f.state().blocks[cell(3, 3)].code, 0);
+    EXPECT_EQ(f.world().state().blocks[cell(3, 3)].code, 0);
     f.togglePaintLayer();
     f.pickBrushAt(cell(3, 3));
-    EXPECT_EQ(f.state().groundBrush, 0);
+    EXPECT_EQ(f.session().groundBrush, 0);
 }
 
 TEST(Editor, ClicksOutsideEditModeDoNothing) {
     TestGame game;
     game.start();
     game.engine.paintCell(cell(1, 1));
-    EXPECT_EQ(game.state().blocks[cell(1, 1)].code, 0);
-    EXPECT_EQ(game.state().ground[cell(1, 1)].code, 0);
+    EXPECT_EQ(game.world().state().blocks[cell(1, 1)].code, 0);
+    EXPECT_EQ(game.world().state().ground[cell(1, 1)].code, 0);
 }
 
 TEST(Editor, LeavingAsksAndCancelKeepsEditMode) {
@@ -96,20 +96,20 @@ TEST(Editor, LeavingAsksAndCancelKeepsEditMode) {
     f.paintCell(cell(0, 0));
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     f.toggleEditor();
-    EXPECT_TRUE(f.state().editing);
-    EXPECT_EQ(f.state().ground[cell(0, 0)].code, 1);
+    EXPECT_TRUE(f.session().editing);
+    EXPECT_EQ(f.world().state().ground[cell(0, 0)].code, 1);
     EXPECT_EQ(game.platform.messages.back().text, "エディトモードを終了します。\n保存しますか？");
 
     game.platform.messageAnswers.push_back(MsgResult::No);
     f.toggleEditor();
-    EXPECT_FALSE(f.state().editing);
-    EXPECT_EQ(f.state().ground[cell(0, 0)].code, 0) << "stage 1 is loaded again";
-    EXPECT_EQ(stageTitle(f.state()), "stage1.txt");
-    EXPECT_FALSE(viewOf(f.state()).editorMenuVisible);
-    EXPECT_TRUE(viewOf(f.state()).start.enabled && viewOf(f.state()).retry.enabled && viewOf(f.state()).roundButton.enabled);
-    EXPECT_FALSE(viewOf(f.state()).layerButton.enabled);
-    EXPECT_EQ(viewOf(f.state()).height, PlayingHeight);
-    EXPECT_TRUE(f.state().inputLocked);
+    EXPECT_FALSE(f.session().editing);
+    EXPECT_EQ(f.world().state().ground[cell(0, 0)].code, 0) << "stage 1 is loaded again";
+    EXPECT_EQ(stageTitle(f.session()), "stage1.txt");
+    EXPECT_FALSE(viewOf(f.world().state(), f.session()).editorMenuVisible);
+    EXPECT_TRUE(viewOf(f.world().state(), f.session()).start.enabled && viewOf(f.world().state(), f.session()).retry.enabled && viewOf(f.world().state(), f.session()).roundButton.enabled);
+    EXPECT_FALSE(viewOf(f.world().state(), f.session()).layerButton.enabled);
+    EXPECT_EQ(viewOf(f.world().state(), f.session()).height, PlayingHeight);
+    EXPECT_TRUE(f.world().state().inputLocked);
 }
 
 TEST(Editor, ADrawnStageSavedAndReopenedIsTheSameStage) {
@@ -140,10 +140,10 @@ TEST(Editor, ADrawnStageSavedAndReopenedIsTheSameStage) {
 
     TestGame player;
     player.stage = read.stage;
-    player.engine.state().stepTry = true;
+    player.engine.world().state().stepTry = true;
     player.start();
     player.play("RRRRRRR");
-    EXPECT_EQ(player.state().stepsLeft, 143);
+    EXPECT_EQ(player.world().state().stepsLeft, 143);
     player.play("Z");
     EXPECT_EQ(player.platform.clears.size(), 1u);
 }
@@ -154,12 +154,12 @@ TEST(Editor, NewStageAsksAndKeepsTheTarget) {
     game.engine.toggleEditor();
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     game.engine.newStage();
-    EXPECT_EQ(game.state().ground[0].code, 1);
+    EXPECT_EQ(game.world().state().ground[0].code, 1);
     game.engine.newStage();
-    EXPECT_EQ(game.state().ground[0].code, 0);
-    EXPECT_EQ(game.state().comment, "");
+    EXPECT_EQ(game.world().state().ground[0].code, 0);
+    EXPECT_EQ(game.session().comment, "");
     EXPECT_EQ(game.engine.fileDialogName(), "");
-    EXPECT_EQ(game.state().stepTarget, 55);
+    EXPECT_EQ(game.world().state().stepTarget, 55);
     EXPECT_EQ(game.platform.messages[0].text, "クリアします。\n保存をしていない場合はキャンセルを押してください");
 }
 
@@ -168,11 +168,11 @@ TEST(Editor, AStepTargetSetInTheEditorIsUsedByTheNextGame) {
     game.block(cell(5, 5), 7).target(20).load();
     game.platform.inputAnswers.push_back("150");
     game.engine.editStepTarget();
-    game.state().stepsLeft = 3;
+    game.world().state().stepsLeft = 3;
     game.engine.startRound();
-    EXPECT_EQ(game.state().stepsLeft, 150);
+    EXPECT_EQ(game.world().state().stepsLeft, 150);
     game.play("RX");
-    EXPECT_EQ(game.state().stepsLeft, 150);
+    EXPECT_EQ(game.world().state().stepsLeft, 150);
 }
 
 TEST(Editor, StepTargetAnswers) {
@@ -184,8 +184,8 @@ TEST(Editor, StepTargetAnswers) {
         game.target(77).load();
         game.platform.inputAnswers.push_back(c.answer);
         game.engine.editStepTarget();
-        EXPECT_EQ(game.state().stepTarget, c.target) << c.answer;
-        EXPECT_EQ(game.state().stepsLeft, c.target) << c.answer;
+        EXPECT_EQ(game.world().state().stepTarget, c.target) << c.answer;
+        EXPECT_EQ(game.world().state().stepsLeft, c.target) << c.answer;
     }
 }
 
@@ -196,19 +196,19 @@ TEST(Editor, CommentAnswers) {
     game.comment("old").load();
     game.platform.textAnswers = {std::nullopt, "new, with commas", "絵文字😀", ""};
     game.engine.editComment();
-    EXPECT_EQ(game.state().comment, "old");
+    EXPECT_EQ(game.session().comment, "old");
     EXPECT_EQ(game.platform.inputs.back().defaultText, "old");
     EXPECT_EQ(game.platform.inputs.back().title, "Nerilo(コメント設定)");
     game.engine.editComment();
-    EXPECT_EQ(game.state().comment, "new, with commas");
+    EXPECT_EQ(game.session().comment, "new, with commas");
     game.engine.editComment();
-    EXPECT_EQ(game.state().comment, "new, with commas");
+    EXPECT_EQ(game.session().comment, "new, with commas");
     EXPECT_EQ(game.platform.messages.size(), 1u);
     game.engine.showComment();
     EXPECT_EQ(game.platform.messages.back().text, "new, with commas");
     EXPECT_EQ(game.platform.messages.back().icon, MsgIcon::Information);
     game.engine.editComment();
-    EXPECT_EQ(game.state().comment, "");
+    EXPECT_EQ(game.session().comment, "");
 }
 
 }  // namespace
@@ -221,7 +221,7 @@ namespace {
 struct InterruptedGame {
     InterruptedGame() {
         game.block(cell(5, 5), block::Player).ground(cell(5, 9), ground::Stairs).comment("c").target(77);
-        game.state().stepTry = true;
+        game.world().state().stepTry = true;
         game.start("stage4.txt");
         game.play("RRL");
         game.engine.toggleEditor();
@@ -232,7 +232,7 @@ struct InterruptedGame {
 TEST(EditorMends, SaveWritesTheTargetAndTheTargetBoxOffersIt) {
     InterruptedGame interrupted;
     TestGame& game = interrupted.game;
-    EXPECT_EQ(game.state().stepsLeft, 77) << "the counter shows the target while editing";
+    EXPECT_EQ(game.world().state().stepsLeft, 77) << "the counter shows the target while editing";
     game.platform.inputAnswers.push_back("");
     game.engine.editStepTarget();
     EXPECT_EQ(game.platform.inputs.back().defaultText, "77");
@@ -244,7 +244,7 @@ TEST(EditorMends, SaveWritesTheTargetAndTheTargetBoxOffersIt) {
     EXPECT_EQ(readStageFile(path).stage.stepTarget, 77);
 
     // The target is written even when the counter was never reset.
-    game.state().stepsLeft = 3;
+    game.world().state().stepsLeft = 3;
     game.platform.fileAnswers.push_back(path);
     game.engine.saveStage();
     EXPECT_EQ(readStageFile(path).stage.stepTarget, 77);
@@ -255,12 +255,12 @@ TEST(EditorMends, TheStageNameFollowsSaveAndNewStage) {
     TestGame& game = interrupted.game;
     game.platform.fileAnswers.push_back(game.stageFile("mine.txt"));
     game.engine.saveStage();
-    EXPECT_EQ(stageTitle(game.state()), "mine.txt");
-    EXPECT_EQ(viewOf(game.state()).stageTitle.japanese(), "mine.txt");
+    EXPECT_EQ(stageTitle(game.session()), "mine.txt");
+    EXPECT_EQ(viewOf(game.world().state(), game.session()).stageTitle.japanese(), "mine.txt");
 
     game.engine.newStage();
-    EXPECT_EQ(viewOf(game.state()).stageTitle.japanese(), "新規");
-    EXPECT_EQ(game.state().stagePath, "");
+    EXPECT_EQ(viewOf(game.world().state(), game.session()).stageTitle.japanese(), "新規");
+    EXPECT_EQ(game.session().stagePath, "");
     game.engine.saveStage();  // cancelled
     EXPECT_EQ(game.platform.dialogs.back().fileName, "") << "a new stage offers no name";
     EXPECT_EQ(game.platform.dialogs.back().initialFolder, game.dir.path().string() + "/stage");
@@ -273,7 +273,7 @@ TEST(EditorMends, SaveOffersTheStageBeingEditedNotTheFileLastOpened) {
     game.load("stage3.txt");
     game.start("stage2.txt");
     game.play("RZ");
-    ASSERT_EQ(stageTitle(game.state()), "stage3.txt");
+    ASSERT_EQ(stageTitle(game.session()), "stage3.txt");
     game.engine.toggleEditor();
     game.engine.saveStage();
     EXPECT_EQ(game.platform.dialogs.back().title.japanese(), "保存");
@@ -285,9 +285,9 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
     game.block(cell(5, 5), block::Player).comment("file").target(50).load();
     Game& f = game.engine;
     f.toggleEditor();
-    const GameState unchanged = f.snapshot();
+    const GameSnapshot unchanged = f.snapshot();
     f.pressKey(Key::Delete);
-    EXPECT_TRUE(f.state() == unchanged);
+    EXPECT_TRUE(f.snapshot() == unchanged);
     EXPECT_TRUE(game.platform.messages.empty());
 
     f.chooseGroundBrush(ground::Wall);
@@ -304,20 +304,20 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
     EXPECT_EQ(f.editedStage(), edited);
 
     f.pressKey(Key::Delete);  // OK: the file comes back, board, comment and target
-    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Floor);
-    EXPECT_EQ(f.state().comment, "file");
-    EXPECT_TRUE(f.state().editing && !f.state().ticking && f.state().inputLocked);
+    EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Floor);
+    EXPECT_EQ(f.session().comment, "file");
+    EXPECT_TRUE(f.session().editing && !f.world().state().ticking && f.world().state().inputLocked);
     f.undoEdit();
     EXPECT_EQ(f.editedStage(), edited) << "undo brings the edits back";
 
     // A comment that saves to the same text ("" and ＂) is nothing lost.
     game.stage.comment = "say ＂hi＂";
     game.load();
-    f.state().comment = "say \"hi\"";
+    f.session().comment = "say \"hi\"";
     const size_t asked = game.platform.messages.size();
     f.pressKey(Key::Delete);
     EXPECT_EQ(game.platform.messages.size(), asked);
-    EXPECT_EQ(f.state().comment, "say \"hi\"");
+    EXPECT_EQ(f.session().comment, "say \"hi\"");
 }
 
 TEST(EditorMends, DeleteWithoutAFileOrWithADamagedOne) {
@@ -329,7 +329,7 @@ TEST(EditorMends, DeleteWithoutAFileOrWithADamagedOne) {
     f.chooseGroundBrush(ground::Wall);
     f.paintCell(cell(1, 1));
     f.pressKey(Key::Delete);
-    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall) << "a new stage has no file to go back to";
+    EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall) << "a new stage has no file to go back to";
 
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
     game.platform.messageAnswers.push_back(MsgResult::Ok);  // discard the new stage for the file
@@ -340,7 +340,7 @@ TEST(EditorMends, DeleteWithoutAFileOrWithADamagedOne) {
     f.pressKey(Key::Delete);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_NE(game.platform.messages[0].text.find("test.txt"), std::string::npos);
-    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall);
+    EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall);
 }
 
 TEST(EditorMends, OpenInTheEditorAsksBeforeDiscardingEdits) {
@@ -360,7 +360,7 @@ TEST(EditorMends, OpenInTheEditorAsksBeforeDiscardingEdits) {
     f.openStage();
     EXPECT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.dialogs.size(), 1u) << "Cancel opens no dialog";
-    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall);
+    EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall);
 }
 
 // 中止 reloads the start stage under the editor: it asks first, as Open does,
@@ -377,16 +377,16 @@ TEST(EditorMends, StartOverInTheEditorAsksAndLeavesNoUndoIntoTheOldStage) {
     f.startOver();
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_NE(game.platform.messages[0].text.find("保存していない変更"), std::string::npos);
-    EXPECT_EQ(stageTitle(f.state()), "stage2.txt");
-    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall) << "Cancel keeps the edits";
+    EXPECT_EQ(stageTitle(f.session()), "stage2.txt");
+    EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall) << "Cancel keeps the edits";
 
     game.platform.messageAnswers.push_back(MsgResult::Ok);
     f.startOver();
-    EXPECT_EQ(stageTitle(f.state()), "stage1.txt");
-    EXPECT_EQ(f.state().ground[cell(2, 2)].code, ground::Floor);
+    EXPECT_EQ(stageTitle(f.session()), "stage1.txt");
+    EXPECT_EQ(f.world().state().ground[cell(2, 2)].code, ground::Floor);
     EXPECT_FALSE(f.canUndoEdit());
     f.undoEdit();
-    EXPECT_EQ(f.state().ground[cell(2, 2)].code, ground::Floor);
+    EXPECT_EQ(f.world().state().ground[cell(2, 2)].code, ground::Floor);
 }
 
 TEST(EditorMends, ASaveThatDidNotHappenKeepsTheEditorAndTheWindow) {
@@ -398,8 +398,8 @@ TEST(EditorMends, ASaveThatDidNotHappenKeepsTheEditorAndTheWindow) {
     f.paintCell(cell(1, 1));
     game.platform.messageAnswers.push_back(MsgResult::Yes);  // save, then cancel the file dialog
     f.toggleEditor();
-    EXPECT_TRUE(f.state().editing);
-    EXPECT_EQ(f.state().ground[cell(1, 1)].code, ground::Wall);
+    EXPECT_TRUE(f.session().editing);
+    EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall);
     game.platform.messageAnswers.push_back(MsgResult::Yes);
     f.quit();
     EXPECT_FALSE(game.platform.closed);

@@ -56,7 +56,7 @@ void TestGame::load(const std::string& name) {
     if (!writeStageFile(path, stage).empty()) throw std::runtime_error("cannot write " + path);
     platform.fileAnswers.push_back(path);
     engine.openStage();
-    if (engine.state().stagePath != path) throw std::runtime_error("cannot load " + path);
+    if (engine.session().stagePath != path) throw std::runtime_error("cannot load " + path);
 }
 
 void TestGame::start(const std::string& name) {
@@ -71,12 +71,12 @@ Replay TestGame::play(std::string_view keys, long long maxTicks) {
 }
 
 void TestGame::settle() {
-    for (int i = 0; i < 1000 && engine.state().ticking && engine.state().inputLocked; ++i) engine.tick();
+    for (int i = 0; i < 1000 && engine.world().state().ticking && engine.world().state().inputLocked; ++i) engine.tick();
 }
 
 int TestGame::blockOn(int at, uint8_t code) const {
     for (int k = 0; k < CellCount; ++k)
-        if (engine.state().blockCell[k] == at && engine.state().blocks[k].code == code) return k;
+        if (engine.world().state().blockCell[k] == at && engine.world().state().blocks[k].code == code) return k;
     return -1;
 }
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "board/game.h"
-#include "board/presentation.h"
-#include "board/stage_file.h"
-#include "input/key_letters.h"
+#include "game/game.h"
+#include "view/presentation.h"
+#include "model/stage_file.h"
+#include "game/key_script.h"
 #include "tools/scripted_platform.h"
 
 namespace nerilo::test {
@@ -48,8 +48,11 @@ public:
     void settle();
 
     int player() const { return engine.playerCell(); }
-    GameState& state() { return engine.state(); }
-    const GameState& state() const { return engine.state(); }
+    World& world() { return engine.world(); }
+    const World& world() const { return engine.world(); }
+    SessionState& session() { return engine.session(); }
+    const SessionState& session() const { return engine.session(); }
+    GameSnapshot snapshot() const { return engine.snapshot(); }
     // The block holding `code` that stands on `at`, or -1.
     int blockOn(int at, uint8_t code) const;
     std::string stageFile(const std::string& name) const;

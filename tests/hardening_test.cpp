@@ -8,7 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "board/progress_file.h"
+#include "model/progress_file.h"
 #include "fuzz_checks.h"
 #include "game_fixture.h"
 
@@ -89,20 +89,20 @@ TEST(Hardening, TwoPlayersNoPlayerAndABoxedInPlayerStayOnTheBoard) {
     TestGame two;
     two.block(cell(3, 3), 7).block(cell(9, 9), 7);
     two.start();
-    EXPECT_EQ(two.state().playerBlock, cell(9, 9));
+    EXPECT_EQ(two.world().state().playerBlock, cell(9, 9));
     two.play("RRUULLDDZX");
     EXPECT_EQ(two.player(), cell(9, 9));
-    EXPECT_EQ(two.state().blocks[cell(3, 3)].picture, blockPicture(7));
+    EXPECT_EQ(pictureOf(two.world().state(), cell(3, 3)), blockPicture(7));
 
     TestGame none;
     none.ground(cell(4, 4), 28);
     none.start();
     none.play("RRDDLLUUZ_EX..");
-    for (int k = 0; k < CellCount; ++k) ASSERT_TRUE(none.state().blockCell[k] >= 0 && none.state().blockCell[k] < CellCount);
+    for (int k = 0; k < CellCount; ++k) ASSERT_TRUE(none.world().state().blockCell[k] >= 0 && none.world().state().blockCell[k] < CellCount);
 
     TestGame boxed;
     boxed.block(cell(0, 0), 7).ground(cell(0, 1), 1).ground(cell(1, 0), 1).ground(cell(0, 14), 1).ground(cell(14, 0), 1);
-    boxed.engine.state().extraMode = ExtraMode::Block;
+    boxed.engine.world().state().extraMode = ExtraMode::Block;
     boxed.start();
     Replay r = boxed.play("RDLU", 200);
     EXPECT_EQ(boxed.player(), cell(0, 0));
@@ -116,10 +116,10 @@ TEST(Hardening, EverySpringInARowCirclesUntilDelete) {
     game.start();
     Replay r = game.play("R", 3000);
     EXPECT_TRUE(r.stuck);
-    EXPECT_TRUE(game.state().inputLocked);
+    EXPECT_TRUE(game.world().state().inputLocked);
     game.play("X");
     EXPECT_EQ(game.player(), cell(6, 0));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
 }
 
 }  // namespace

@@ -15,20 +15,20 @@ size_t redoDepth(const TestGame& game) { return game.engine.history().redoDepth(
 // state before it exactly, redo the state after it, and undo once more the
 // state before it again.
 void expectOneStep(TestGame& game, std::string_view press) {
-    const GameState before = game.engine.snapshot();
+    const GameSnapshot before = game.engine.snapshot();
     const size_t depth = undoDepth(game);
     game.play(press);
-    const GameState after = game.engine.snapshot();
+    const GameSnapshot after = game.engine.snapshot();
     ASSERT_EQ(undoDepth(game), depth + 1) << press;
-    ASSERT_FALSE(sameGame(before, after)) << press;
+    ASSERT_FALSE(sameGame(before.world, after.world)) << press;
     game.engine.undo();
-    EXPECT_TRUE(game.state() == before) << press;
+    EXPECT_TRUE(game.snapshot() == before) << press;
     EXPECT_EQ(redoDepth(game), 1u);
     game.engine.redo();
-    EXPECT_TRUE(game.state() == after) << press;
+    EXPECT_TRUE(game.snapshot() == after) << press;
     EXPECT_EQ(redoDepth(game), 0u);
     game.engine.undo();
-    EXPECT_TRUE(game.state() == before) << press;
+    EXPECT_TRUE(game.snapshot() == before) << press;
 }
 
 TEST(Undo, EveryKindOfPressIsOneStep) {
@@ -79,11 +79,11 @@ TEST(Undo, RestoresTheFacingOfTheMomentBeforeThePress) {
     game.block(cell(5, 5), 7).ground(cell(4, 5), 1);
     game.start();
     game.play("U");  // turns to face the wall
-    const GameState facingUp = game.engine.snapshot();
+    const GameSnapshot facingUp = game.engine.snapshot();
     game.play("R");
     game.engine.undo();
-    EXPECT_TRUE(game.state() == facingUp);
-    EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, playerPicture(RestFrame[Up]));
+    EXPECT_TRUE(game.snapshot() == facingUp);
+    EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), playerPicture(RestFrame[Up]));
 }
 
 TEST(Undo, ALostGameGoesBackBeforeTheLosingPressAndRunsAgain) {
@@ -92,14 +92,14 @@ TEST(Undo, ALostGameGoesBackBeforeTheLosingPressAndRunsAgain) {
     game.ground(cell(4, 6), 7).ground(cell(5, 6), 2).block(cell(5, 5), 7);
     game.start();
     game.play("DU");
-    const GameState before = game.engine.snapshot();
+    const GameSnapshot before = game.engine.snapshot();
     game.play("R");
     ASSERT_TRUE(game.engine.isLost());
     EXPECT_TRUE(game.engine.canUndo());
     game.engine.undo();
-    EXPECT_TRUE(game.state() == before);
-    EXPECT_TRUE(game.state().ticking);
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_TRUE(game.snapshot() == before);
+    EXPECT_TRUE(game.world().state().ticking);
+    EXPECT_FALSE(game.world().state().inputLocked);
     game.play("L");
     EXPECT_EQ(game.player(), cell(5, 4));
     EXPECT_FALSE(game.engine.isLost());
@@ -108,52 +108,52 @@ TEST(Undo, ALostGameGoesBackBeforeTheLosingPressAndRunsAgain) {
 TEST(Undo, TheStepCounterComesBackAndRunningOutIsUndone) {
     TestGame game;
     game.block(cell(5, 5), 7).target(2);
-    game.state().stepTry = true;
+    game.world().state().stepTry = true;
     game.start();
     game.play("R");
-    EXPECT_EQ(game.state().stepsLeft, 1);
+    EXPECT_EQ(game.world().state().stepsLeft, 1);
     game.play("R");
     ASSERT_TRUE(game.engine.isLost());
-    EXPECT_EQ(game.state().stepsLeft, 0);
+    EXPECT_EQ(game.world().state().stepsLeft, 0);
     game.engine.undo();
-    EXPECT_EQ(game.state().stepsLeft, 1);
-    EXPECT_TRUE(game.state().ticking);
+    EXPECT_EQ(game.world().state().stepsLeft, 1);
+    EXPECT_TRUE(game.world().state().ticking);
     game.engine.undo();
-    EXPECT_EQ(game.state().stepsLeft, 2);
+    EXPECT_EQ(game.world().state().stepsLeft, 2);
     EXPECT_EQ(game.player(), cell(5, 5));
     EXPECT_FALSE(game.engine.canUndo());
     // Back at the round's first key, step-try mode may be switched again.
-    EXPECT_TRUE(game.state().awaitingFirstKey);
+    EXPECT_TRUE(game.world().state().awaitingFirstKey);
 }
 
 TEST(Undo, BlockModeWallsAndSuperModeTilesAreTakenBackExactly) {
     TestGame walls;
     walls.block(cell(5, 5), 7);
-    walls.state().extraMode = ExtraMode::Block;
+    walls.world().state().extraMode = ExtraMode::Block;
     walls.start();
     walls.play("RR");
-    ASSERT_EQ(walls.state().ground[cell(5, 6)].code, ground::Wall);
+    ASSERT_EQ(walls.world().state().ground[cell(5, 6)].code, ground::Wall);
     walls.engine.undo();
-    EXPECT_EQ(walls.state().ground[cell(5, 6)].code, ground::Floor);
-    EXPECT_EQ(walls.state().ground[cell(5, 5)].code, ground::Wall);
+    EXPECT_EQ(walls.world().state().ground[cell(5, 6)].code, ground::Floor);
+    EXPECT_EQ(walls.world().state().ground[cell(5, 5)].code, ground::Wall);
     // Switching the mode off is the player's choice, which undo keeps.
     walls.engine.toggleBlockMode();
     walls.engine.undo();
-    EXPECT_EQ(walls.state().ground[cell(5, 5)].code, ground::Floor);
-    EXPECT_EQ(walls.state().extraMode, ExtraMode::None);
+    EXPECT_EQ(walls.world().state().ground[cell(5, 5)].code, ground::Floor);
+    EXPECT_EQ(walls.world().state().extraMode, ExtraMode::None);
 
     // Super mode draws its tiles from the game's generator, which undo winds
     // back: the same press again leaves the same tile.
     TestGame super;
     super.block(cell(5, 5), 7);
-    super.state().extraMode = ExtraMode::Super;
+    super.world().state().extraMode = ExtraMode::Super;
     super.start();
     for (int i = 0; i < 20; ++i) super.play("D");
-    const GameState after = super.engine.snapshot();
+    const WorldSnapshot after = super.world().snapshot();
     super.engine.undo();
     super.play("D");
-    EXPECT_TRUE(sameGame(super.state(), after));
-    EXPECT_TRUE(super.state().random == after.random);
+    EXPECT_TRUE(sameGame(super.world().snapshot(), after));
+    EXPECT_TRUE(super.world().random() == after.random);
 }
 
 TEST(Undo, UndoAndRedoAreRefusedWhileSomethingMoves) {
@@ -163,32 +163,32 @@ TEST(Undo, UndoAndRedoAreRefusedWhileSomethingMoves) {
     game.play("R");
     game.engine.pressKey(Key::Right);
     game.engine.tick();
-    const GameState moving = game.engine.snapshot();
+    const GameSnapshot moving = game.engine.snapshot();
     game.engine.undo();
-    EXPECT_TRUE(game.state() == moving);
+    EXPECT_TRUE(game.snapshot() == moving);
     game.settle();
     EXPECT_EQ(undoDepth(game), 2u);
     game.engine.undo();
     game.engine.pressKey(Key::Down);
     game.engine.redo();
     EXPECT_EQ(redoDepth(game), 1u);
-    EXPECT_TRUE(game.state().inputLocked);
+    EXPECT_TRUE(game.world().state().inputLocked);
 }
 
 TEST(Undo, UnlimitedBackToTheStartAndANewPressForgetsTheRedoSteps) {
     TestGame game;
     game.block(cell(5, 5), 7).block(cell(6, 7), 1).ground(cell(3, 3), 8);
     game.start();
-    const GameState start = game.engine.snapshot();
+    const GameSnapshot start = game.engine.snapshot();
     const std::string presses = "RRDDLLUURDRDLULURRRRDDDLLLLUUUU";
     game.play(presses);
-    const GameState end = game.engine.snapshot();
+    const GameSnapshot end = game.engine.snapshot();
     const size_t steps = undoDepth(game);
     for (size_t i = 0; i < steps; ++i) game.engine.undo();
     EXPECT_FALSE(game.engine.canUndo());
-    EXPECT_TRUE(game.state() == start);
+    EXPECT_TRUE(game.snapshot() == start);
     for (size_t i = 0; i < steps; ++i) game.engine.redo();
-    EXPECT_TRUE(game.state() == end);
+    EXPECT_TRUE(game.snapshot() == end);
     EXPECT_FALSE(game.engine.canRedo());
 
     game.engine.undo();
@@ -232,7 +232,6 @@ TEST(Undo, EveryNewRoundBeginsANewHistory) {
     EXPECT_EQ(played([](TestGame& g) { g.play("X"); }), none);
     EXPECT_EQ(played([](TestGame& g) { g.load("stage6.txt"); }), none);
     EXPECT_EQ(played([](TestGame& g) { g.engine.toggleEditor(); }), none);
-    EXPECT_EQ(played([](TestGame& g) { g.engine.restore(g.engine.snapshot()); }), none);
     EXPECT_EQ(played([](TestGame& g) { g.engine.startOver(); }), none);
     // The stage change after a clear.
     EXPECT_EQ(played([](TestGame& g) { g.play("RRZ"); }), none);
@@ -249,10 +248,10 @@ TEST(Undo, AClearCannotBeUndone) {
     game.block(cell(5, 5), 7).ground(cell(5, 6), 15);
     game.start("stage5.txt");  // no stage 6: the cleared board stays
     game.play("RZ");
-    ASSERT_EQ(game.state().progress[4], 1);
-    const GameState cleared = game.engine.snapshot();
+    ASSERT_EQ(game.session().progress[4], 1);
+    const GameSnapshot cleared = game.engine.snapshot();
     game.play("B");
-    EXPECT_TRUE(game.state() == cleared);
+    EXPECT_TRUE(game.snapshot() == cleared);
     EXPECT_FALSE(game.engine.canUndo());
 }
 
@@ -266,23 +265,14 @@ TEST(Undo, TheEditorHasNoUndo) {
     game.engine.paintCell(cell(2, 2));
     EXPECT_FALSE(game.engine.canUndo());
     game.engine.undo();
-    EXPECT_EQ(game.state().ground[cell(2, 2)].code, ground::Wall);
-}
-
-TEST(Undo, ASearchKeepsNoHistory) {
-    TestGame game;
-    game.block(cell(5, 5), 7);
-    game.start();
-    game.engine.keepHistory(false);
-    game.play("RRDD");
-    EXPECT_FALSE(game.engine.canUndo());
+    EXPECT_EQ(game.world().state().ground[cell(2, 2)].code, ground::Wall);
 }
 
 // A long round costs a few dozen bytes a press, not a whole state.
 TEST(Undo, TwoThousandPressesKeepLittleMemory) {
     TestGame game;
     game.block(cell(5, 5), 7).block(cell(7, 7), 1).ground(cell(0, 0), 7).ground(cell(0, 1), 2).ground(cell(0, 2), 2);
-    game.state().stepTry = true;
+    game.world().state().stepTry = true;
     game.target(100000).start();
     std::string presses;
     for (int i = 0; i < 500; ++i) presses += "RDLU";
@@ -291,18 +281,19 @@ TEST(Undo, TwoThousandPressesKeepLittleMemory) {
     EXPECT_LT(game.engine.history().bytes(), 2000u * 200u);
 }
 
-TEST(SnapshotStack, StatesComeBackWholeWithTheirTexts) {
+TEST(SnapshotStack, SnapshotsComeBackWhole) {
     TestGame game;
-    game.block(cell(5, 5), 7).comment("first");
+    game.block(cell(5, 5), 7);
     game.start();
     SnapshotStack stack;
-    std::vector<GameState> pushed;
+    std::vector<WorldSnapshot> pushed;
     for (const char* step : {"R", "D", "DD", "L"}) {
-        pushed.push_back(game.engine.snapshot());
+        pushed.push_back(game.world().snapshot());
         stack.push(pushed.back());
         game.play(step);
-        game.state().comment += "!";
-        game.state().random.discard(700);  // the generator's whole table changes
+        SuperModeRandom random = game.world().random();
+        random.discard(700);  // the generator's whole table changes
+        game.world().setRandom(random);
     }
     EXPECT_EQ(stack.size(), 4u);
     for (size_t i = pushed.size(); i-- > 0;) EXPECT_TRUE(stack.pop() == pushed[i]) << i;

@@ -11,36 +11,36 @@ TEST(Lifecycle, LoadedStateWaitsForStart) {
     game.block(cell(5, 5), 7).target(33);
     game.load();
     const Game& f = game.engine;
-    EXPECT_EQ(f.state().roundCommand, RoundCommand::Start);
-    EXPECT_TRUE(f.state().inputLocked);
-    EXPECT_FALSE(f.state().ticking);
-    EXPECT_EQ(f.state().stepsLeft, 33);
-    EXPECT_EQ(f.state().stepTarget, 33);
-    EXPECT_EQ(stageTitle(f.state()), "test.txt");
-    EXPECT_TRUE(viewOf(f.state()).start.enabled && viewOf(f.state()).retry.enabled && viewOf(f.state()).roundButton.enabled);
-    EXPECT_EQ(f.state().playerBlock, cell(5, 5));
-    EXPECT_EQ(f.state().blocks[cell(5, 5)].picture, blockPicture(7));
+    EXPECT_EQ(f.session().roundCommand, RoundCommand::Start);
+    EXPECT_TRUE(f.world().state().inputLocked);
+    EXPECT_FALSE(f.world().state().ticking);
+    EXPECT_EQ(f.world().state().stepsLeft, 33);
+    EXPECT_EQ(f.world().state().stepTarget, 33);
+    EXPECT_EQ(stageTitle(f.session()), "test.txt");
+    EXPECT_TRUE(viewOf(f.world().state(), f.session()).start.enabled && viewOf(f.world().state(), f.session()).retry.enabled && viewOf(f.world().state(), f.session()).roundButton.enabled);
+    EXPECT_EQ(f.world().state().playerBlock, cell(5, 5));
+    EXPECT_EQ(pictureOf(f.world().state(), cell(5, 5)), blockPicture(7));
 }
 
 TEST(Lifecycle, StartSetsTheStateTable) {
     TestGame game;
     game.block(cell(5, 5), 7).target(33);
     game.load();
-    game.state().stepsLeft = 5;  // a counter edited since the load is replaced by the target
+    game.world().state().stepsLeft = 5;  // a counter edited since the load is replaced by the target
     game.engine.startRound();
     const Game& f = game.engine;
-    EXPECT_EQ(f.state().roundCommand, RoundCommand::Retry);
-    EXPECT_EQ(f.state().stepsLeft, 33);
-    EXPECT_FALSE(viewOf(f.state()).start.enabled);
-    EXPECT_FALSE(f.state().inputLocked);
-    EXPECT_TRUE(f.state().ticking);
-    EXPECT_EQ(f.state().playerBlock, cell(5, 5));
-    EXPECT_EQ(f.state().movingBlock, cell(5, 5));
-    EXPECT_FALSE(f.state().kickInProgress);
-    EXPECT_TRUE(f.state().awaitingFirstKey);
-    EXPECT_EQ(f.state().moveKind, MoveKind::Walk);
+    EXPECT_EQ(f.session().roundCommand, RoundCommand::Retry);
+    EXPECT_EQ(f.world().state().stepsLeft, 33);
+    EXPECT_FALSE(viewOf(f.world().state(), f.session()).start.enabled);
+    EXPECT_FALSE(f.world().state().inputLocked);
+    EXPECT_TRUE(f.world().state().ticking);
+    EXPECT_EQ(f.world().state().playerBlock, cell(5, 5));
+    EXPECT_EQ(f.world().state().movingBlock, cell(5, 5));
+    EXPECT_FALSE(f.world().state().kickInProgress);
+    EXPECT_TRUE(f.world().state().awaitingFirstKey);
+    EXPECT_EQ(f.world().state().moveKind, MoveKind::Walk);
     // Beams are drawn over the player once a game runs.
-    for (int i = 0; i < CellCount; ++i) EXPECT_GT(f.state().overlays[i].z, f.state().blocks[f.state().playerBlock].z);
+    for (int i = 0; i < CellCount; ++i) EXPECT_GT(f.world().state().overlays[i].z, f.world().state().blocks[f.world().state().playerBlock].z);
 }
 
 TEST(Lifecycle, RetryRebuildsTheBoardFromTheFileButKeepsCommentAndTarget) {
@@ -48,8 +48,8 @@ TEST(Lifecycle, RetryRebuildsTheBoardFromTheFileButKeepsCommentAndTarget) {
     game.block(cell(5, 5), 7).block(cell(5, 7), 6).ground(cell(0, 0), 11).comment("first").target(33);
     game.start();
     game.play("RRZ");  // onto the key and pick it up
-    EXPECT_EQ(game.state().keysHeld, 1);
-    game.state().stepTarget = 40;
+    EXPECT_EQ(game.world().state().keysHeld, 1);
+    game.world().state().stepTarget = 40;
 
     // The file changes on disk; Retry reads its grids only.
     game.stage.comment = "changed";
@@ -58,16 +58,16 @@ TEST(Lifecycle, RetryRebuildsTheBoardFromTheFileButKeepsCommentAndTarget) {
     writeStageFile(game.stageFile("test.txt"), game.stage);
     game.engine.retryRound();
     const Game& f = game.engine;
-    EXPECT_EQ(f.state().keysHeld, 0);
+    EXPECT_EQ(f.world().state().keysHeld, 0);
     EXPECT_EQ(f.playerCell(), cell(5, 5));
-    EXPECT_EQ(f.state().blocks[cell(5, 7)].code, 6);
-    EXPECT_EQ(f.state().ground[cell(0, 0)].code, 2);
-    EXPECT_EQ(f.state().comment, "first");
-    EXPECT_EQ(f.state().stepsLeft, 40);
-    EXPECT_FALSE(f.state().inputLocked);
-    EXPECT_TRUE(f.state().ticking);
-    EXPECT_FALSE(viewOf(f.state()).start.enabled);
-    for (int i = 0; i < CellCount; ++i) EXPECT_EQ(f.state().blockCell[i], i);
+    EXPECT_EQ(f.world().state().blocks[cell(5, 7)].code, 6);
+    EXPECT_EQ(f.world().state().ground[cell(0, 0)].code, 2);
+    EXPECT_EQ(f.session().comment, "first");
+    EXPECT_EQ(f.world().state().stepsLeft, 40);
+    EXPECT_FALSE(f.world().state().inputLocked);
+    EXPECT_TRUE(f.world().state().ticking);
+    EXPECT_FALSE(viewOf(f.world().state(), f.session()).start.enabled);
+    for (int i = 0; i < CellCount; ++i) EXPECT_EQ(f.world().state().blockCell[i], i);
 }
 
 TEST(Lifecycle, RetryDuringAKickMakesThePlayerTheMovingObjectAgain) {
@@ -77,13 +77,13 @@ TEST(Lifecycle, RetryDuringAKickMakesThePlayerTheMovingObjectAgain) {
     game.engine.pressKey(Key::Right);
     game.engine.tick();
     game.engine.tick();
-    ASSERT_TRUE(game.state().kickInProgress);
+    ASSERT_TRUE(game.world().state().kickInProgress);
     game.engine.pressKey(Key::Delete);  // keyboard locked: Delete retries
-    EXPECT_FALSE(game.state().kickInProgress);
-    EXPECT_EQ(game.state().movingBlock, game.state().playerBlock);
-    EXPECT_EQ(game.state().moveKind, MoveKind::Walk);
-    EXPECT_EQ(game.state().stepPhase, (std::array<uint8_t, 4>{}));
-    EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(5, 6));
+    EXPECT_FALSE(game.world().state().kickInProgress);
+    EXPECT_EQ(game.world().state().movingBlock, game.world().state().playerBlock);
+    EXPECT_EQ(game.world().state().moveKind, MoveKind::Walk);
+    EXPECT_EQ(game.world().state().stepPhase, (std::array<uint8_t, 4>{}));
+    EXPECT_EQ(game.world().state().blockCell[cell(5, 6)], cell(5, 6));
 }
 
 TEST(Lifecycle, RetryBeforeStartRunsTheGameWhileTheButtonStillReadsStart) {
@@ -91,11 +91,11 @@ TEST(Lifecycle, RetryBeforeStartRunsTheGameWhileTheButtonStillReadsStart) {
     game.block(cell(5, 5), 7);
     game.load();
     game.engine.pressKey(Key::Delete);
-    EXPECT_TRUE(game.state().ticking);
-    EXPECT_FALSE(game.state().inputLocked);
-    EXPECT_EQ(game.engine.state().roundCommand, RoundCommand::Start);
+    EXPECT_TRUE(game.world().state().ticking);
+    EXPECT_FALSE(game.world().state().inputLocked);
+    EXPECT_EQ(game.engine.session().roundCommand, RoundCommand::Start);
     game.engine.runRoundCommand();
-    EXPECT_EQ(game.engine.state().roundCommand, RoundCommand::Retry);
+    EXPECT_EQ(game.engine.session().roundCommand, RoundCommand::Retry);
 }
 
 TEST(Lifecycle, DeleteWithTheKeyboardFreeRetriesOnlyWhenTheButtonSaysRetry) {
@@ -103,10 +103,10 @@ TEST(Lifecycle, DeleteWithTheKeyboardFreeRetriesOnlyWhenTheButtonSaysRetry) {
     game.block(cell(5, 5), 7);
     game.start();
     game.play("R");
-    game.engine.state().roundCommand = RoundCommand::Start;
+    game.engine.session().roundCommand = RoundCommand::Start;
     game.engine.pressKey(Key::Delete);
     EXPECT_EQ(game.player(), cell(5, 6));
-    game.engine.state().roundCommand = RoundCommand::Retry;
+    game.engine.session().roundCommand = RoundCommand::Retry;
     game.engine.pressKey(Key::Delete);
     EXPECT_EQ(game.player(), cell(5, 5));
 }
@@ -119,7 +119,7 @@ TEST(Lifecycle, RetryOfAMissingFileReportsAndLeavesTheGameAsItWas) {
     std::filesystem::remove(game.stageFile("test.txt"));
     game.engine.retryRound();
     EXPECT_EQ(game.player(), cell(5, 6));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
 }
@@ -134,10 +134,10 @@ TEST(Lifecycle, AbortReloadsTheStartStageAndStopsTheRunningGame) {
     game.engine.startOver();
     const Game& f = game.engine;
     EXPECT_EQ(game.platform.splashes, 1);
-    EXPECT_FALSE(f.state().ticking);
-    EXPECT_TRUE(f.state().inputLocked);
-    EXPECT_EQ(f.state().stepPhase, (std::array<uint8_t, 4>{}));
-    EXPECT_EQ(f.state().roundCommand, RoundCommand::Start);
+    EXPECT_FALSE(f.world().state().ticking);
+    EXPECT_TRUE(f.world().state().inputLocked);
+    EXPECT_EQ(f.world().state().stepPhase, (std::array<uint8_t, 4>{}));
+    EXPECT_EQ(f.session().roundCommand, RoundCommand::Start);
     EXPECT_EQ(f.playerCell(), cell(5, 5));
     game.engine.startRound();
     game.play("R");
@@ -147,13 +147,13 @@ TEST(Lifecycle, AbortReloadsTheStartStageAndStopsTheRunningGame) {
 TEST(Lifecycle, CountStepEndsTheGameWhenTheCounterRunsOut) {
     TestGame game;
     game.block(cell(5, 5), 7).target(3);
-    game.engine.state().stepTry = true;
+    game.engine.world().state().stepTry = true;
     game.start();
     game.play("RR");
-    EXPECT_EQ(game.state().stepsLeft, 1);
+    EXPECT_EQ(game.world().state().stepsLeft, 1);
     EXPECT_FALSE(game.engine.isLost());
     game.play("R");
-    EXPECT_EQ(game.state().stepsLeft, 0);
+    EXPECT_EQ(game.world().state().stepsLeft, 0);
     EXPECT_TRUE(game.engine.isLost());
     EXPECT_EQ(game.player(), cell(5, 7));  // the last move was not carried out
 }
@@ -161,23 +161,23 @@ TEST(Lifecycle, CountStepEndsTheGameWhenTheCounterRunsOut) {
 TEST(Lifecycle, RefusedMovesAndKicksCostNoStep) {
     TestGame game;
     game.block(cell(5, 5), 7).ground(cell(5, 4), 1).block(cell(6, 5), 5).target(10);
-    game.engine.state().stepTry = true;
+    game.engine.world().state().stepTry = true;
     game.start();
     game.play("LD");
-    EXPECT_EQ(game.state().stepsLeft, 10);
+    EXPECT_EQ(game.world().state().stepsLeft, 10);
     game.play("U");
-    EXPECT_EQ(game.state().stepsLeft, 9);
+    EXPECT_EQ(game.world().state().stepsLeft, 9);
 }
 
 TEST(Lifecycle, StepTargetOfZeroEndsTheGameAtTheFirstGrantedMoveEvenAKick) {
     TestGame game;
     game.block(cell(5, 5), 7).block(cell(5, 6), 5).target(0);
-    game.engine.state().stepTry = true;
+    game.engine.world().state().stepTry = true;
     game.start();
     game.play("R");
     EXPECT_TRUE(game.engine.isLost());
-    EXPECT_EQ(game.state().stepsLeft, 0);
-    EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(5, 6));
+    EXPECT_EQ(game.world().state().stepsLeft, 0);
+    EXPECT_EQ(game.world().state().blockCell[cell(5, 6)], cell(5, 6));
 }
 
 }  // namespace

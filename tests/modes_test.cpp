@@ -10,32 +10,32 @@ namespace {
 TEST(Modes, ProgressLevelsUnlockModesAndShowTheEndingOnce) {
     TestGame game;
     Game& f = game.engine;
-    f.state().progressLevel = ProgressLevel::NotChecked;
+    f.session().progressLevel = ProgressLevel::NotChecked;
     f.updateUnlocks();
-    EXPECT_EQ(f.state().progressLevel, ProgressLevel::Incomplete);
-    EXPECT_FALSE(f.state().blockModeUnlocked);
+    EXPECT_EQ(f.session().progressLevel, ProgressLevel::Incomplete);
+    EXPECT_FALSE(f.session().blockModeUnlocked);
 
-    f.state().progress.fill(2);
-    f.state().progress[7] = 1;
+    f.session().progress.fill(2);
+    f.session().progress[7] = 1;
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings, std::vector<bool>{false});
-    EXPECT_EQ(f.state().progressLevel, ProgressLevel::AllCleared);
-    EXPECT_TRUE(f.state().blockModeUnlocked);
-    EXPECT_FALSE(f.state().superModeUnlocked);
+    EXPECT_EQ(f.session().progressLevel, ProgressLevel::AllCleared);
+    EXPECT_TRUE(f.session().blockModeUnlocked);
+    EXPECT_FALSE(f.session().superModeUnlocked);
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings.size(), 1u);
 
-    f.state().progress[7] = 2;
+    f.session().progress[7] = 2;
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings, (std::vector<bool>{false, true}));
-    EXPECT_EQ(f.state().progressLevel, ProgressLevel::AllClearedStepTry);
-    EXPECT_TRUE(f.state().superModeUnlocked);
+    EXPECT_EQ(f.session().progressLevel, ProgressLevel::AllClearedStepTry);
+    EXPECT_TRUE(f.session().superModeUnlocked);
 
-    f.state().progress[3] = 1;  // cleared again without step-try mode
+    f.session().progress[3] = 1;  // cleared again without step-try mode
     f.updateUnlocks();
-    EXPECT_EQ(f.state().progressLevel, ProgressLevel::AllCleared);
-    EXPECT_TRUE(f.state().superModeUnlocked) << "nothing is ever disabled again";
-    f.state().progress[3] = 2;
+    EXPECT_EQ(f.session().progressLevel, ProgressLevel::AllCleared);
+    EXPECT_TRUE(f.session().superModeUnlocked) << "nothing is ever disabled again";
+    f.session().progress[3] = 2;
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings.size(), 3u);
     EXPECT_TRUE(game.platform.endings.back());
@@ -43,10 +43,10 @@ TEST(Modes, ProgressLevelsUnlockModesAndShowTheEndingOnce) {
 
 TEST(Modes, StartUpWithEverythingClearedEnablesBothWithoutAWindow) {
     TestGame game;
-    game.state().progress.fill(2);
-    game.state().progressLevel = ProgressLevel::NotChecked;
+    game.session().progress.fill(2);
+    game.session().progressLevel = ProgressLevel::NotChecked;
     game.engine.updateUnlocks();
-    EXPECT_TRUE(game.engine.state().blockModeUnlocked && game.engine.state().superModeUnlocked);
+    EXPECT_TRUE(game.engine.session().blockModeUnlocked && game.engine.session().superModeUnlocked);
     EXPECT_TRUE(game.platform.endings.empty());
 }
 
@@ -54,52 +54,52 @@ TEST(Modes, AtMostOneModeIsChecked) {
     TestGame game;
     Game& f = game.engine;
     f.toggleBlockMode();
-    EXPECT_TRUE((f.state().extraMode == ExtraMode::Block));
+    EXPECT_TRUE((f.world().state().extraMode == ExtraMode::Block));
     f.toggleSuperMode();
-    EXPECT_TRUE((f.state().extraMode == ExtraMode::Super));
-    EXPECT_FALSE((f.state().extraMode == ExtraMode::Block));
+    EXPECT_TRUE((f.world().state().extraMode == ExtraMode::Super));
+    EXPECT_FALSE((f.world().state().extraMode == ExtraMode::Block));
     f.toggleBlockMode();
-    EXPECT_TRUE((f.state().extraMode == ExtraMode::Block));
-    EXPECT_FALSE((f.state().extraMode == ExtraMode::Super));
+    EXPECT_TRUE((f.world().state().extraMode == ExtraMode::Block));
+    EXPECT_FALSE((f.world().state().extraMode == ExtraMode::Super));
     f.toggleBlockMode();
-    EXPECT_FALSE((f.state().extraMode == ExtraMode::Block) || (f.state().extraMode == ExtraMode::Super));
+    EXPECT_FALSE((f.world().state().extraMode == ExtraMode::Block) || (f.world().state().extraMode == ExtraMode::Super));
 }
 
 TEST(Modes, BlockModeWallsThePlayerInAndCutsTheCircuit) {
     TestGame game;
     game.ground(cell(3, 3), 7).ground(cell(3, 4), 8).ground(cell(3, 5), 8).ground(cell(3, 6), 8).block(cell(3, 4), 7);
-    game.engine.state().extraMode = ExtraMode::Block;
+    game.engine.world().state().extraMode = ExtraMode::Block;
     game.start();
-    EXPECT_EQ(game.state().ground[cell(3, 6)].code, 9);
+    EXPECT_EQ(game.world().state().ground[cell(3, 6)].code, 9);
     game.play("R");
-    EXPECT_EQ(game.state().ground[cell(3, 4)].code, 1);
-    EXPECT_EQ(game.state().ground[cell(3, 6)].code, 8) << "the wall cut the stars off the target";
+    EXPECT_EQ(game.world().state().ground[cell(3, 4)].code, 1);
+    EXPECT_EQ(game.world().state().ground[cell(3, 6)].code, 8) << "the wall cut the stars off the target";
     game.play("L");
     EXPECT_EQ(game.player(), cell(3, 5)) << "he cannot walk back onto the wall";
     game.play("D");
-    EXPECT_EQ(game.state().ground[cell(3, 5)].code, 1);
+    EXPECT_EQ(game.world().state().ground[cell(3, 5)].code, 1);
     // A kicked ball transforms nothing.
     TestGame kick;
     kick.block(cell(5, 5), 7).block(cell(5, 6), 5);
-    kick.engine.state().extraMode = ExtraMode::Block;
+    kick.engine.world().state().extraMode = ExtraMode::Block;
     kick.start();
     kick.play("R");
-    for (int c = 6; c < 14; ++c) EXPECT_EQ(kick.state().ground[cell(5, c)].code, 0);
+    for (int c = 6; c < 14; ++c) EXPECT_EQ(kick.world().state().ground[cell(5, c)].code, 0);
 }
 
 TEST(Modes, SuperModeDrawsSpringsTwiceAsOftenAsEachArrow) {
     TestGame game;
     game.block(cell(7, 0), 7);
-    game.engine.state().extraMode = ExtraMode::Super;
+    game.engine.world().state().extraMode = ExtraMode::Super;
     game.start();
     std::map<int, int> counts;
     for (int i = 0; i < 7000; ++i) {
         Game& f = game.engine;
-        f.state().ground[f.playerCell()].code = 0;
+        f.world().state().ground[f.playerCell()].code = 0;
         const int left = f.playerCell();
-        f.state().movingBlock = f.state().playerBlock;
-        f.transformVacatedCell();
-        ++counts[f.state().ground[left].code];
+        f.world().state().movingBlock = f.world().state().playerBlock;
+        f.world().transformVacatedCell();
+        ++counts[f.world().state().ground[left].code];
     }
     ASSERT_EQ(counts.size(), 6u);
     for (int code : {0, 4, 26, 27, 28, 29}) EXPECT_TRUE(counts.count(code)) << code;
@@ -110,10 +110,10 @@ TEST(Modes, SuperModeDrawsSpringsTwiceAsOftenAsEachArrow) {
 TEST(Modes, SuperModeLeavesRandomTilesBehindTheMovingPlayer) {
     TestGame game;
     game.block(cell(7, 5), 7);
-    game.engine.state().extraMode = ExtraMode::Super;
+    game.engine.world().state().extraMode = ExtraMode::Super;
     game.start();
     game.play("D");
-    const uint8_t left = game.state().ground[cell(7, 5)].code;
+    const uint8_t left = game.world().state().ground[cell(7, 5)].code;
     EXPECT_TRUE(left == 0 || left == 4 || (left >= 26 && left <= 29)) << int(left);
 }
 
@@ -123,38 +123,38 @@ TEST(StepTry, SwitchingFollowsTheFreshRoundAndTheLock) {
     game.start();
     Game& f = game.engine;
     f.toggleStepTry();  // before the first key
-    EXPECT_TRUE(f.state().stepTry);
-    EXPECT_EQ(viewOf(f.state()).stepTryButton.colour, Yellow);
+    EXPECT_TRUE(f.world().state().stepTry);
+    EXPECT_EQ(viewOf(f.world().state(), f.session()).stepTryButton.colour, Yellow);
     f.toggleStepTry();  // off is always allowed
-    EXPECT_FALSE(f.state().stepTry);
-    EXPECT_EQ(viewOf(f.state()).stepTryButton.colour, White);
+    EXPECT_FALSE(f.world().state().stepTry);
+    EXPECT_EQ(viewOf(f.world().state(), f.session()).stepTryButton.colour, White);
 
     game.play("R");
     f.toggleStepTry();  // a key was pressed and he stands still
-    EXPECT_FALSE(f.state().stepTry);
+    EXPECT_FALSE(f.world().state().stepTry);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].text, "ゲーム中には切り替えられません。");
     EXPECT_EQ(game.platform.messages[0].icon, MsgIcon::Exclamation);
 
     f.pressKey(Key::Right);  // during an animated move
     f.toggleStepTry();
-    EXPECT_TRUE(f.state().stepTry);
+    EXPECT_TRUE(f.world().state().stepTry);
     game.settle();
     f.toggleStepTry();
-    EXPECT_FALSE(f.state().stepTry);
+    EXPECT_FALSE(f.world().state().stepTry);
     EXPECT_EQ(game.platform.messages.size(), 1u);
 }
 
 TEST(StepTry, SwitchingOffMidGameStopsTheCounting) {
     TestGame game;
     game.block(cell(5, 5), 7).target(10);
-    game.engine.state().stepTry = true;
+    game.engine.world().state().stepTry = true;
     game.start();
     game.play("RR");
-    EXPECT_EQ(game.state().stepsLeft, 8);
+    EXPECT_EQ(game.world().state().stepsLeft, 8);
     game.engine.toggleStepTry();
     game.play("RR");
-    EXPECT_EQ(game.state().stepsLeft, 8);
+    EXPECT_EQ(game.world().state().stepsLeft, 8);
 }
 
 }  // namespace

@@ -11,13 +11,13 @@ TEST(Movement, AtTheEdgeNothingHappensNotEvenATurn) {
     for (Case c : {Case{cell(4, 14), 'R'}, Case{cell(4, 0), 'L'}, Case{cell(0, 4), 'U'}, Case{cell(14, 4), 'D'}}) {
         TestGame game;
         game.block(c.start, 7).target(5);
-        game.engine.state().stepTry = true;
+        game.engine.world().state().stepTry = true;
         game.start();
         game.play(std::string(1, c.key));
         EXPECT_EQ(game.player(), c.start);
-        EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, blockPicture(7)) << "no turn at the edge";
-        EXPECT_EQ(game.state().stepsLeft, 5);
-        EXPECT_FALSE(game.state().inputLocked);
+        EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), blockPicture(7)) << "no turn at the edge";
+        EXPECT_EQ(game.world().state().stepsLeft, 5);
+        EXPECT_FALSE(game.world().state().inputLocked);
     }
 }
 
@@ -33,7 +33,7 @@ TEST(Movement, TheSecondRowStepsUpAndTheFirstRowDoesNot) {
     first.start();
     first.play("U");
     EXPECT_EQ(first.player(), cell(0, 14));
-    EXPECT_EQ(first.state().blocks[first.state().playerBlock].picture, blockPicture(7)) << "no turn at the edge";
+    EXPECT_EQ(pictureOf(first.world().state(), first.world().state().playerBlock), blockPicture(7)) << "no turn at the edge";
 }
 
 TEST(Movement, GroundsThePlayerCannotStepOnTurnHimOnly) {
@@ -42,9 +42,9 @@ TEST(Movement, GroundsThePlayerCannotStepOnTurnHimOnly) {
         game.block(cell(5, 5), 7).ground(cell(4, 5), static_cast<uint8_t>(code));
         game.start();
         game.engine.pressKey(Key::Up);
-        EXPECT_FALSE(game.state().inputLocked) << code;
-        EXPECT_EQ(game.state().moveKind, MoveKind::Walk);
-        EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, playerPicture(5)) << code;
+        EXPECT_FALSE(game.world().state().inputLocked) << code;
+        EXPECT_EQ(game.world().state().moveKind, MoveKind::Walk);
+        EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), playerPicture(5)) << code;
     }
 }
 
@@ -54,8 +54,8 @@ TEST(Movement, GroundsThePlayerMayStepOnAreGranted) {
         game.block(cell(5, 5), 7).ground(cell(5, 4), static_cast<uint8_t>(code));
         game.start();
         game.engine.pressKey(Key::Left);
-        EXPECT_TRUE(game.state().inputLocked) << code;
-        EXPECT_EQ(game.state().stepPhase[Left], 1) << code;
+        EXPECT_TRUE(game.world().state().inputLocked) << code;
+        EXPECT_EQ(game.world().state().stepPhase[Left], 1) << code;
     }
 }
 
@@ -71,11 +71,11 @@ TEST(Movement, PushLandingGroundsAndObstacles) {
         game.block(cell(5, 5), 7).block(cell(5, 6), 1).ground(cell(5, 7), c.landingGround).block(cell(5, 7), c.landingBlock);
         game.start();
         game.engine.pressKey(Key::Right);
-        EXPECT_EQ(game.state().moveKind == MoveKind::Push, c.allowed) << int(c.landingGround) << "/" << int(c.landingBlock);
-        EXPECT_EQ(game.state().inputLocked, c.allowed);
+        EXPECT_EQ(game.world().state().moveKind == MoveKind::Push, c.allowed) << int(c.landingGround) << "/" << int(c.landingBlock);
+        EXPECT_EQ(game.world().state().inputLocked, c.allowed);
         if (c.allowed) {
             game.settle();
-            EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(5, 7));
+            EXPECT_EQ(game.world().state().blockCell[cell(5, 6)], cell(5, 7));
             EXPECT_EQ(game.player(), cell(5, 6));
         }
     }
@@ -99,18 +99,18 @@ TEST(Movement, ALaterBlockOnTheCellOverridesAnEarlierOne) {
     TestGame game;
     game.block(cell(0, 11), 7).block(cell(0, 10), 5).block(cell(2, 10), 1);
     game.start();
-    game.state().blockCell[cell(2, 10)] = cell(0, 10);
+    game.world().state().blockCell[cell(2, 10)] = cell(0, 10);
     game.engine.pressKey(Key::Left);
-    EXPECT_EQ(game.state().moveKind, MoveKind::Push);
-    EXPECT_EQ(game.state().pushedBlock, cell(2, 10));
+    EXPECT_EQ(game.world().state().moveKind, MoveKind::Push);
+    EXPECT_EQ(game.world().state().pushedBlock, cell(2, 10));
 
     TestGame reversed;
     reversed.block(cell(0, 11), 7).block(cell(0, 10), 1).block(cell(2, 10), 5);
     reversed.start();
-    reversed.state().blockCell[cell(2, 10)] = cell(0, 10);
+    reversed.world().state().blockCell[cell(2, 10)] = cell(0, 10);
     reversed.engine.pressKey(Key::Left);
-    EXPECT_EQ(reversed.state().moveKind, MoveKind::Kick);
-    EXPECT_EQ(reversed.state().pushedBlock, cell(2, 10));
+    EXPECT_EQ(reversed.world().state().moveKind, MoveKind::Kick);
+    EXPECT_EQ(reversed.world().state().pushedBlock, cell(2, 10));
 }
 
 TEST(Movement, KickNeedsOnlyRoomOnTheBoard) {
@@ -118,19 +118,19 @@ TEST(Movement, KickNeedsOnlyRoomOnTheBoard) {
     atEdge.block(cell(5, 13), 7).block(cell(5, 14), 5);
     atEdge.start();
     atEdge.engine.pressKey(Key::Right);
-    EXPECT_FALSE(atEdge.state().inputLocked);
-    EXPECT_EQ(atEdge.state().blocks[atEdge.state().playerBlock].picture, playerPicture(8));
+    EXPECT_FALSE(atEdge.world().state().inputLocked);
+    EXPECT_EQ(pictureOf(atEdge.world().state(), atEdge.world().state().playerBlock), playerPicture(8));
 
     TestGame nextToWall;
     nextToWall.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 7), 1);
     nextToWall.start();
     nextToWall.engine.pressKey(Key::Right);
-    EXPECT_EQ(nextToWall.state().moveKind, MoveKind::Kick);
+    EXPECT_EQ(nextToWall.world().state().moveKind, MoveKind::Kick);
     nextToWall.settle();
-    EXPECT_EQ(nextToWall.state().blockCell[cell(5, 6)], cell(5, 6));
+    EXPECT_EQ(nextToWall.world().state().blockCell[cell(5, 6)], cell(5, 6));
     EXPECT_EQ(nextToWall.player(), cell(5, 5));
-    EXPECT_FALSE(nextToWall.state().inputLocked);
-    EXPECT_FALSE(nextToWall.state().kickInProgress);
+    EXPECT_FALSE(nextToWall.world().state().inputLocked);
+    EXPECT_FALSE(nextToWall.world().state().kickInProgress);
 }
 
 TEST(Movement, KeyAndStippleBlocksDoNotStopThePlayer) {
@@ -156,17 +156,17 @@ TEST(Movement, ShiftArrowMovesFirstThenActsOnTheNeighbour) {
     TestGame game;
     game.block(cell(5, 5), 7).ground(cell(4, 5), 12).block(cell(7, 7), 6);
     game.start();
-    game.state().keysHeld = 1;
+    game.world().state().keysHeld = 1;
     game.play("u");
-    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 0);
-    EXPECT_EQ(game.state().keysHeld, 0);
-    EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, playerPicture(5));
+    EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 0);
+    EXPECT_EQ(game.world().state().keysHeld, 0);
+    EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), playerPicture(5));
     EXPECT_EQ(game.player(), cell(5, 5));
     // With Ctrl or Alt as well, only the move happens.
-    game.state().keysHeld = 1;
-    game.state().ground[cell(4, 5)].code = 12;
+    game.world().state().keysHeld = 1;
+    game.world().state().ground[cell(4, 5)].code = 12;
     game.engine.pressKey(Key::Up, ShiftModifier | 2);
-    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 12);
+    EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 12);
 }
 
 }  // namespace

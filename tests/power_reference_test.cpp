@@ -18,13 +18,13 @@ struct Pair {
 
 void setBoard(Game& form, const Stage& stage, int player) {
     for (int i = 0; i < CellCount; ++i) {
-        form.state().ground[i].code = stage.ground[i];
-        form.state().blocks[i].code = stage.blocks[i];
-        form.state().blockCell[i] = static_cast<int16_t>(i);
+        form.world().state().ground[i].code = stage.ground[i];
+        form.world().state().blocks[i].code = stage.blocks[i];
+        form.world().state().blockCell[i] = static_cast<int16_t>(i);
     }
-    form.state().playerBlock = static_cast<uint8_t>(player);
-    form.state().movingBlock = form.state().playerBlock;
-    form.state().ticking = true;
+    form.world().state().playerBlock = static_cast<uint8_t>(player);
+    form.world().state().movingBlock = form.world().state().playerBlock;
+    form.world().state().ticking = true;
 }
 
 // Compares every power state, overlay and code after evaluateCircuit on both.
@@ -32,13 +32,13 @@ void expectSameEvaluation(const Stage& stage, int player, const std::string& lab
     Pair pair;
     setBoard(pair.fast, stage, player);
     setBoard(pair.literal, stage, player);
-    pair.fast.evaluateCircuit();
-    pair.literal.evaluateCircuit();
+    pair.fast.world().evaluateCircuit();
+    pair.literal.world().evaluateCircuit();
     for (int i = 0; i < CellCount; ++i) {
-        ASSERT_EQ(pair.fast.state().ground[i].power, pair.literal.state().ground[i].power) << label << " cell " << i;
-        ASSERT_EQ(pair.fast.state().ground[i].code, pair.literal.state().ground[i].code) << label << " cell " << i;
-        ASSERT_EQ(pair.fast.state().blocks[i].code, pair.literal.state().blocks[i].code) << label << " block " << i;
-        ASSERT_EQ(pair.fast.state().overlays[i].marked, pair.literal.state().overlays[i].marked) << label << " overlay " << i;
+        ASSERT_EQ(pair.fast.world().state().ground[i].power, pair.literal.world().state().ground[i].power) << label << " cell " << i;
+        ASSERT_EQ(pair.fast.world().state().ground[i].code, pair.literal.world().state().ground[i].code) << label << " cell " << i;
+        ASSERT_EQ(pair.fast.world().state().blocks[i].code, pair.literal.world().state().blocks[i].code) << label << " block " << i;
+        ASSERT_EQ(pair.fast.world().state().overlays[i].marked, pair.literal.world().state().overlays[i].marked) << label << " overlay " << i;
     }
     ASSERT_EQ(pair.fast.isLost(), pair.literal.isLost()) << label;
 }
@@ -75,9 +75,9 @@ TEST(PowerReference, HandMadeWorstCasesEvaluateTheSame) {
     {
         Pair pair;
         setBoard(pair.fast, serpentine, cell(7, 7));
-        pair.fast.evaluateCircuit();
-        EXPECT_EQ(pair.fast.state().blocks[3].code, 0);
-        EXPECT_EQ(pair.fast.state().ground[0].power, Power::Full);
+        pair.fast.world().evaluateCircuit();
+        EXPECT_EQ(pair.fast.world().state().blocks[3].code, 0);
+        EXPECT_EQ(pair.fast.world().state().ground[0].power, Power::Full);
     }
 
     Stage diagonals;

@@ -6,12 +6,12 @@
 namespace nerilo::test {
 namespace {
 
-Power powerAt(const TestGame& game, int at) { return game.state().ground[at].power; }
+Power powerAt(const TestGame& game, int at) { return game.world().state().ground[at].power; }
 
 std::vector<int> marks(const TestGame& game) {
     std::vector<int> out;
     for (int i = 0; i < CellCount; ++i)
-        if (game.state().overlays[i].marked) out.push_back(i);
+        if (game.world().state().overlays[i].marked) out.push_back(i);
     return out;
 }
 
@@ -23,8 +23,8 @@ TEST(Power, WorkedExampleWithABackslashAndASlashBar) {
     EXPECT_EQ(powerAt(backslash, 18), Power::LowerHalf);
     EXPECT_EQ(powerAt(backslash, 33), Power::Full);
     EXPECT_EQ(powerAt(backslash, 3), Power::Unpowered);
-    EXPECT_EQ(backslash.state().ground[33].code, 3);
-    EXPECT_EQ(backslash.state().ground[3].code, 2);
+    EXPECT_EQ(backslash.world().state().ground[33].code, 3);
+    EXPECT_EQ(backslash.world().state().ground[3].code, 2);
 
     TestGame slash;
     slash.ground(16, 7).ground(17, 2).ground(18, 25).ground(3, 2).ground(33, 2).block(cell(10, 10), 7);
@@ -32,7 +32,7 @@ TEST(Power, WorkedExampleWithABackslashAndASlashBar) {
     EXPECT_EQ(powerAt(slash, 18), Power::UpperHalf);
     EXPECT_EQ(powerAt(slash, 3), Power::Full);
     EXPECT_EQ(powerAt(slash, 33), Power::Unpowered);
-    EXPECT_EQ(slash.state().ground[3].code, 3);
+    EXPECT_EQ(slash.world().state().ground[3].code, 3);
 }
 
 TEST(Power, ADiagonalBarFedFromBothHalvesFeedsAllFourSides) {
@@ -51,7 +51,7 @@ TEST(Power, NoTargetNoPower) {
     game.start();
     EXPECT_EQ(powerAt(game, cell(1, 1)), Power::Unpowered);
     EXPECT_EQ(powerAt(game, cell(1, 2)), Power::Unpowered);
-    EXPECT_EQ(game.state().ground[cell(1, 2)].code, 8);
+    EXPECT_EQ(game.world().state().ground[cell(1, 2)].code, 8);
     EXPECT_TRUE(marks(game).empty());
 }
 
@@ -70,22 +70,22 @@ TEST(Power, AConductiveBlockOnTheTargetSwitchesItOff) {
     game.ground(cell(4, 4), 7).ground(cell(4, 5), 2).block(cell(4, 4), 2).block(cell(4, 1), 7);
     game.start();
     EXPECT_EQ(powerAt(game, cell(4, 4)), Power::Unpowered);
-    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 2);
-    EXPECT_EQ(game.state().blocks[cell(4, 4)].code, 2);
+    EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 2);
+    EXPECT_EQ(game.world().state().blocks[cell(4, 4)].code, 2);
 }
 
 TEST(Power, AWheelPushedNextToAConductorJoinsTheCircuitAndLeavesIt) {
     TestGame game;
     game.ground(cell(4, 4), 7).ground(cell(5, 6), 2).block(cell(4, 6), 2).block(cell(4, 7), 7);
     game.start();
-    EXPECT_EQ(game.state().blocks[cell(4, 6)].code, 2);
+    EXPECT_EQ(game.world().state().blocks[cell(4, 6)].code, 2);
     game.play("L");  // the wheel now touches the target and feeds the plate below it
-    EXPECT_EQ(game.state().blocks[cell(4, 6)].code, 3);
-    EXPECT_EQ(game.state().blockCell[cell(4, 6)], cell(4, 5));
-    EXPECT_EQ(game.state().ground[cell(5, 6)].code, 2) << "the plate is below the wheel's old cell";
+    EXPECT_EQ(game.world().state().blocks[cell(4, 6)].code, 3);
+    EXPECT_EQ(game.world().state().blockCell[cell(4, 6)], cell(4, 5));
+    EXPECT_EQ(game.world().state().ground[cell(5, 6)].code, 2) << "the plate is below the wheel's old cell";
     game.play("DLU");  // round to push it up and away
-    EXPECT_EQ(game.state().blockCell[cell(4, 6)], cell(3, 5));
-    EXPECT_EQ(game.state().blocks[cell(4, 6)].code, 2);
+    EXPECT_EQ(game.world().state().blockCell[cell(4, 6)], cell(3, 5));
+    EXPECT_EQ(game.world().state().blocks[cell(4, 6)].code, 2);
 }
 
 TEST(Power, AnOliveBallBridgesTwoPlatesAndABlackBallDoesNot) {
@@ -101,8 +101,8 @@ TEST(Power, ACrossedBoxBurnsAndCutsPowerBehindIt) {
     TestGame game;
     game.ground(cell(4, 3), 7).ground(cell(4, 4), 10).ground(cell(4, 5), 2).block(cell(9, 9), 7);
     game.start();
-    EXPECT_EQ(game.state().ground[cell(4, 4)].code, 0);
-    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 2);
+    EXPECT_EQ(game.world().state().ground[cell(4, 4)].code, 0);
+    EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 2);
     EXPECT_EQ(powerAt(game, cell(4, 5)), Power::Unpowered);
 }
 
@@ -118,7 +118,7 @@ TEST(Power, BeamsCrossKeysAndThePlayerAndStopAtBallsAndWalls) {
     TestGame player;
     player.ground(cell(2, 0), 7).ground(cell(2, 1), 20).block(cell(2, 5), 7);
     player.start();
-    EXPECT_TRUE(player.state().overlays[cell(2, 5)].marked);
+    EXPECT_TRUE(player.world().state().overlays[cell(2, 5)].marked);
     player.play(".");
     EXPECT_TRUE(player.engine.isLost()) << "a beam through the player's cell";
 }
@@ -135,7 +135,7 @@ TEST(Power, ASkullBallNextToThePlayerEndsTheGameAndItsMarksStay) {
     game.ground(cell(5, 3), 7).block(cell(5, 4), 4).block(cell(6, 5), 7);
     game.start();
     EXPECT_TRUE(game.engine.isLost());
-    EXPECT_EQ(game.state().blocks[cell(5, 4)].code, 0);
+    EXPECT_EQ(game.world().state().blocks[cell(5, 4)].code, 0);
     EXPECT_EQ(marks(game), (std::vector<int>{cell(4, 3), cell(4, 4), cell(4, 5), cell(5, 3), cell(5, 4), cell(5, 5),
                                              cell(6, 3), cell(6, 4), cell(6, 5)}));
 }
@@ -146,7 +146,7 @@ TEST(Power, ABlastTwoCellsAwayClearsTheMarksAndTheRerunRestoresBeams) {
     game.ground(cell(0, 0), 7).ground(cell(0, 1), 18);
     game.start();
     EXPECT_FALSE(game.engine.isLost());
-    EXPECT_EQ(game.state().blocks[cell(5, 4)].code, 0);
+    EXPECT_EQ(game.world().state().blocks[cell(5, 4)].code, 0);
     std::vector<int> beam;
     for (int r = 1; r < BoardSide; ++r) beam.push_back(cell(r, 1));
     EXPECT_EQ(marks(game), beam);
@@ -163,8 +163,8 @@ TEST(Power, TwoSkullBallsDetonateInOnePass) {
     TestGame game;
     game.ground(cell(5, 5), 7).block(cell(5, 4), 4).block(cell(5, 6), 4).block(cell(12, 12), 7);
     game.start();
-    EXPECT_EQ(game.state().blocks[cell(5, 4)].code, 0);
-    EXPECT_EQ(game.state().blocks[cell(5, 6)].code, 0);
+    EXPECT_EQ(game.world().state().blocks[cell(5, 4)].code, 0);
+    EXPECT_EQ(game.world().state().blocks[cell(5, 6)].code, 0);
     EXPECT_FALSE(game.engine.isLost());
     EXPECT_TRUE(marks(game).empty());
 }
@@ -190,7 +190,7 @@ TEST(Power, OfTwoBlastsInOnePassOnlyTheOneThatKillsLeavesItsMarks) {
     game.ground(cell(10, 10), 7).block(cell(10, 11), 4).block(cell(11, 12), 7);
     game.start();
     EXPECT_TRUE(game.engine.isLost());
-    EXPECT_EQ(game.state().blocks[cell(2, 3)].code, 0);
+    EXPECT_EQ(game.world().state().blocks[cell(2, 3)].code, 0);
     EXPECT_EQ(marks(game), (std::vector<int>{cell(9, 10), cell(9, 11), cell(9, 12), cell(10, 10), cell(10, 11),
                                              cell(10, 12), cell(11, 10), cell(11, 11), cell(11, 12)}));
 }
@@ -217,7 +217,7 @@ TEST(Power, PushingABallOutOfABeamLetsTheBeamOntoThePlayer) {
     game.play("R");
     EXPECT_TRUE(game.engine.isLost());
     EXPECT_EQ(game.player(), cell(4, 5));
-    EXPECT_TRUE(game.state().overlays[cell(4, 5)].marked);
+    EXPECT_TRUE(game.world().state().overlays[cell(4, 5)].marked);
 }
 
 TEST(Power, LosingDuringAKickHandsControlBack) {
@@ -226,13 +226,13 @@ TEST(Power, LosingDuringAKickHandsControlBack) {
     game.start();
     game.engine.pressKey(Key::Right);
     game.engine.tick();
-    ASSERT_EQ(game.state().movingBlock, cell(5, 6));
-    game.engine.loseGame();
+    ASSERT_EQ(game.world().state().movingBlock, cell(5, 6));
+    game.engine.world().loseGame();
     EXPECT_FALSE(game.engine.isLost());
-    EXPECT_EQ(game.state().movingBlock, game.state().playerBlock);
-    EXPECT_FALSE(game.state().inputLocked);
-    EXPECT_TRUE(game.state().kickInProgress);
-    EXPECT_TRUE(game.state().ticking);
+    EXPECT_EQ(game.world().state().movingBlock, game.world().state().playerBlock);
+    EXPECT_FALSE(game.world().state().inputLocked);
+    EXPECT_TRUE(game.world().state().kickInProgress);
+    EXPECT_TRUE(game.world().state().ticking);
 }
 
 TEST(Power, TheCircuitWaitsWhileABallRolls) {
@@ -241,11 +241,11 @@ TEST(Power, TheCircuitWaitsWhileABallRolls) {
     game.start();
     game.engine.pressKey(Key::Right);
     game.engine.tick();
-    game.state().ground[cell(0, 0)].code = 0;
-    const GameState before = game.engine.snapshot();
-    game.engine.evaluateCircuit();
-    for (int i = 0; i < CellCount; ++i) EXPECT_EQ(game.state().ground[i].power, before.ground[i].power);
-    EXPECT_EQ(game.state().ground[cell(0, 1)].code, 3);
+    game.world().state().ground[cell(0, 0)].code = 0;
+    const GameSnapshot before = game.engine.snapshot();
+    game.engine.world().evaluateCircuit();
+    for (int i = 0; i < CellCount; ++i) EXPECT_EQ(game.world().state().ground[i].power, before.world.ground[i].power);
+    EXPECT_EQ(game.world().state().ground[cell(0, 1)].code, 3);
 }
 
 TEST(CellActions, KeyPlatesOpenOnlyWithAKey) {
@@ -254,11 +254,11 @@ TEST(CellActions, KeyPlatesOpenOnlyWithAKey) {
         game.block(cell(5, 5), 7).ground(cell(4, 5), plate);
         game.start();
         game.play("u");
-        EXPECT_EQ(game.state().ground[cell(4, 5)].code, plate);
-        game.state().keysHeld = 2;
+        EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, plate);
+        game.world().state().keysHeld = 2;
         game.play("u");
-        EXPECT_EQ(game.state().ground[cell(4, 5)].code, 0);
-        EXPECT_EQ(game.state().keysHeld, 1);
+        EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 0);
+        EXPECT_EQ(game.world().state().keysHeld, 1);
     }
 }
 
@@ -269,18 +269,18 @@ TEST(CellActions, SlotsAndBarsTurnAndTurnBack) {
         game.block(cell(5, 5), 7).ground(cell(5, 6), from).block(cell(5, 6), 1);
         game.start();
         game.play("r");
-        EXPECT_EQ(game.state().ground[cell(5, 6)].code, to);
+        EXPECT_EQ(game.world().state().ground[cell(5, 6)].code, to);
         game.play("r");
-        EXPECT_EQ(game.state().ground[cell(5, 6)].code, from);
+        EXPECT_EQ(game.world().state().ground[cell(5, 6)].code, from);
     }
     for (uint8_t inert : {0, 1, 2, 18, 26}) {
         TestGame game;
         game.block(cell(5, 5), 7).ground(cell(5, 4), inert);
         game.start();
-        game.state().keysHeld = 1;
+        game.world().state().keysHeld = 1;
         game.engine.pressKey(Key::Left, ShiftModifier);
-        EXPECT_EQ(game.state().ground[cell(5, 4)].code, inert);
-        EXPECT_EQ(game.state().keysHeld, 1);
+        EXPECT_EQ(game.world().state().ground[cell(5, 4)].code, inert);
+        EXPECT_EQ(game.world().state().keysHeld, 1);
     }
 }
 
@@ -288,10 +288,10 @@ TEST(CellActions, ClosingASlotPowersTheCircuit) {
     TestGame game;
     game.ground(cell(4, 3), 7).ground(cell(4, 4), 16).ground(cell(4, 5), 2).block(cell(5, 4), 7);
     game.start();
-    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 2);
+    EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 2);
     game.play("u");
-    EXPECT_EQ(game.state().ground[cell(4, 4)].code, 17);
-    EXPECT_EQ(game.state().ground[cell(4, 5)].code, 3);
+    EXPECT_EQ(game.world().state().ground[cell(4, 4)].code, 17);
+    EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 3);
 }
 
 }  // namespace

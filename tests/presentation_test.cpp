@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "board/presentation.h"
+#include "view/presentation.h"
 #include "game_fixture.h"
 
 namespace nerilo::test {
 namespace {
 
+// A world and a session in one value, so each case sets the fields it needs.
+struct Shown : WorldState, SessionState {};
+WindowView viewOf(const Shown& shown, UndoView undo = {}) { return nerilo::viewOf(shown, shown, undo); }
+
 TEST(Presentation, CaptionsAndColours) {
-    GameState state;
+    Shown state;
     WindowView view = viewOf(state);
     EXPECT_EQ(view.roundButton.caption.japanese(), "開始");
     EXPECT_EQ(view.openButton.caption.japanese(), "開く");
@@ -34,7 +38,7 @@ TEST(Presentation, CaptionsAndColours) {
 }
 
 TEST(Presentation, CommandsOfferedWhilePlayingAndEditing) {
-    GameState state;
+    Shown state;
     WindowView view = viewOf(state);
     EXPECT_TRUE(view.start.enabled && view.retry.enabled && view.roundButton.enabled);
     EXPECT_FALSE(view.layerButton.enabled || view.editorMenuVisible || view.editor.checked);
@@ -60,7 +64,7 @@ TEST(Presentation, CommandsOfferedWhilePlayingAndEditing) {
 }
 
 TEST(Presentation, UndoRedoAndTheStageList) {
-    GameState state;
+    Shown state;
     WindowView view = viewOf(state);
     EXPECT_FALSE(view.undo.enabled || view.redo.enabled);
     EXPECT_TRUE(view.stageList.enabled && view.stageListButton.enabled);
@@ -75,7 +79,7 @@ TEST(Presentation, UndoRedoAndTheStageList) {
 
 // A hint is a search from a position at rest, which super mode's random tiles rule out.
 TEST(Presentation, AHintIsOfferedOnlyAtRestAndNeverInSuperMode) {
-    GameState state;
+    Shown state;
     EXPECT_FALSE(viewOf(state).hint.enabled) << "before the round starts";
     state.ticking = true;
     EXPECT_TRUE(viewOf(state).hint.enabled);
@@ -106,42 +110,42 @@ TEST(Presentation, TheStatusFollowsTheGame) {
     TestGame game;
     game.block(cell(5, 5), 7).ground(cell(5, 6), 15).ground(cell(4, 0), 7).ground(cell(4, 1), 20).target(30);
     game.load("stage29.txt");
-    EXPECT_EQ(said(statusOf(game.state())), (SaidStatus{"F1 で開始", White, {}}));
+    EXPECT_EQ(said(statusOf(game.world().state(), game.session())), (SaidStatus{"F1 で開始", White, {}}));
     game.engine.startRound();
-    EXPECT_EQ(said(statusOf(game.state())), (SaidStatus{"プレイ中", Silver, {}}));
+    EXPECT_EQ(said(statusOf(game.world().state(), game.session())), (SaidStatus{"プレイ中", Silver, {}}));
     game.play("U");  // into the beam of the emitter at (4, 1)
     ASSERT_TRUE(game.engine.isLost());
-    const SaidStatus lost = said(statusOf(game.state()));
+    const SaidStatus lost = said(statusOf(game.world().state(), game.session()));
     EXPECT_EQ(lost.headline, "ミス！");
     EXPECT_EQ(lost.colour, Red);
     EXPECT_EQ(lost.hints, (std::vector<std::string>{"Delete でリトライ", "Backspace で一手戻す"}));
     game.play("X");
-    EXPECT_EQ(statusOf(game.state()).headline.japanese(), "プレイ中");
+    EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "プレイ中");
 
     game.engine.toggleEditor();
-    EXPECT_EQ(statusOf(game.state()).headline.japanese(), "エディト中");
+    EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "エディト中");
     game.platform.messageAnswers.push_back(MsgResult::No);
     game.engine.toggleEditor();
-    EXPECT_EQ(statusOf(game.state()).headline.japanese(), "F1 で開始");
+    EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "F1 で開始");
 
     // Stage 29 cleared with no stage 30 beside it: a clear, but not the last one.
     game.engine.openStageFile(game.stageFile("stage29.txt"));
     game.engine.startRound();
     game.play("RZ");
-    EXPECT_EQ(said(statusOf(game.state())), (SaidStatus{"クリア！", Green, {"F3 でステージ選択"}}));
+    EXPECT_EQ(said(statusOf(game.world().state(), game.session())), (SaidStatus{"クリア！", Green, {"F3 でステージ選択"}}));
 
     // The last stage cleared, every stage cleared.
-    game.state().progress.fill(1);
-    game.state().progress[29] = 0;
+    game.session().progress.fill(1);
+    game.session().progress[29] = 0;
     game.load("stage30.txt");
     game.engine.startRound();
     game.play("RZ");
-    EXPECT_EQ(said(statusOf(game.state())), (SaidStatus{"全ステージクリア！", Yellow, {"F3 でステージ選択"}}));
-    EXPECT_EQ(said(viewOf(game.state()).status), said(statusOf(game.state())));
+    EXPECT_EQ(said(statusOf(game.world().state(), game.session())), (SaidStatus{"全ステージクリア！", Yellow, {"F3 でステージ選択"}}));
+    EXPECT_EQ(said(viewOf(game.world().state(), game.session()).status), said(statusOf(game.world().state(), game.session())));
 }
 
 TEST(Presentation, TheCounterSaysWhatItCounts) {
-    GameState state;
+    Shown state;
     EXPECT_EQ(viewOf(state).stepsLeftTip.japanese().rfind("歩数", 0), 0u);
     EXPECT_NE(viewOf(state).stepsLeftTip.japanese().find("のときだけ"), std::string::npos);
     state.stepTry = true;

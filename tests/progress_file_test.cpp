@@ -4,9 +4,9 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "board/progress_file.h"
-#include "board/progress_location.h"
-#include "board/startup.h"
+#include "model/progress_file.h"
+#include "model/progress_location.h"
+#include "game/startup.h"
 #include "game_fixture.h"
 
 namespace nerilo::test {
@@ -79,13 +79,13 @@ TEST(Progress, StartUpReadsTheFileAndLoadsTheFirstUnclearedStage) {
     Game fresh(game.platform);
     fresh.startUp();
     EXPECT_EQ(game.platform.splashes, 1);
-    EXPECT_EQ(stageTitle(fresh.state()), "stage4.txt");
-    EXPECT_EQ(fresh.state().stagePath, game.stageFile("stage4.txt"));
-    EXPECT_EQ(fresh.state().comment, "stage four");
-    EXPECT_TRUE(fresh.state().inputLocked);
-    EXPECT_EQ(fresh.state().roundCommand, RoundCommand::Start);
+    EXPECT_EQ(stageTitle(fresh.session()), "stage4.txt");
+    EXPECT_EQ(fresh.session().stagePath, game.stageFile("stage4.txt"));
+    EXPECT_EQ(fresh.session().comment, "stage four");
+    EXPECT_TRUE(fresh.world().state().inputLocked);
+    EXPECT_EQ(fresh.session().roundCommand, RoundCommand::Start);
     EXPECT_EQ(fresh.playerCell(), cell(2, 2));
-    EXPECT_EQ(fresh.state().progress[2], 2);
+    EXPECT_EQ(fresh.session().progress[2], 2);
     EXPECT_TRUE(game.platform.messages.empty());
 }
 
@@ -93,14 +93,14 @@ TEST(Progress, StartUpWithoutFilesShowsAnEmptyBoardAndSaysWhy) {
     TestGame game;
     Game fresh(game.platform);
     fresh.startUp();
-    EXPECT_EQ(fresh.state().progress, Progress{});
+    EXPECT_EQ(fresh.session().progress, Progress{});
     ASSERT_EQ(game.platform.messages.size(), 1u);  // the missing stage, not the missing progress
     EXPECT_NE(game.platform.messages[0].text.find("stage1.txt"), std::string::npos);
     for (int i = 0; i < CellCount; ++i) {
-        EXPECT_EQ(fresh.state().ground[i].code, 0);
-        EXPECT_EQ(fresh.state().blocks[i].code, 0);
+        EXPECT_EQ(fresh.world().state().ground[i].code, 0);
+        EXPECT_EQ(fresh.world().state().blocks[i].code, 0);
     }
-    EXPECT_EQ(fresh.state().roundCommand, RoundCommand::Start);
+    EXPECT_EQ(fresh.session().roundCommand, RoundCommand::Start);
 }
 
 TEST(Progress, GarbledFileIsReportedAndKeptUntilANormalClose) {
@@ -119,14 +119,14 @@ TEST(Progress, GarbledFileIsReportedAndKeptUntilANormalClose) {
 
 TEST(Progress, ClosingWritesTheFileAndAFailedWriteKeepsTheOldOneAndReports) {
     TestGame game;
-    game.state().progress[0] = 1;
+    game.session().progress[0] = 1;
     EXPECT_TRUE(game.engine.prepareToClose());
     const std::string path = game.dir.file("data.nrl");
-    EXPECT_EQ(readBytes(path), formatProgress(game.state().progress));
+    EXPECT_EQ(readBytes(path), formatProgress(game.session().progress));
     EXPECT_TRUE(game.platform.messages.empty());
 
     // A full disk, simulated with a file size limit (which binds root too).
-    game.state().progress[1] = 2;
+    game.session().progress[1] = 2;
     {
         FileSizeLimit limit(10);
         game.engine.prepareToClose();
@@ -154,15 +154,15 @@ TEST(Progress, EveryClearIsWrittenAtOnceAndStartingOverKeepsIt) {
     game.engine.startRound();
     game.play("RZ");
     EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}}, 0)));
-    game.state().stepTry = true;
+    game.world().state().stepTry = true;
     game.engine.retryRound();
     game.play("RZ");
     EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}, {2, 2}}, 0)));
     EXPECT_TRUE(game.platform.messages.empty());
 
     game.engine.startOver();
-    EXPECT_EQ(game.state().progress, progressOf({{1, 1}, {2, 2}}, 0));
-    EXPECT_EQ(stageTitle(game.state()), "stage3.txt");
+    EXPECT_EQ(game.session().progress, progressOf({{1, 1}, {2, 2}}, 0));
+    EXPECT_EQ(stageTitle(game.session()), "stage3.txt");
 
     // A stage outside the numbered set records nothing, so nothing is written.
     std::filesystem::remove(path);
@@ -185,23 +185,23 @@ TEST(Progress, AFailedWriteAtAClearIsReportedAndPlayGoesOn) {
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
     EXPECT_EQ(game.platform.messages[0].text.rfind("進行状況を保存できませんでした。", 0), 0u);
-    EXPECT_EQ(game.state().progress[3], 1);
-    EXPECT_EQ(stageTitle(game.state()), "stage5.txt");
-    EXPECT_TRUE(game.state().ticking);
+    EXPECT_EQ(game.session().progress[3], 1);
+    EXPECT_EQ(stageTitle(game.session()), "stage5.txt");
+    EXPECT_TRUE(game.world().state().ticking);
     EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
     // The close tries again.
     game.engine.prepareToClose();
     EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(progressOf({{4, 1}}, 0)));
 }
 
-TEST(Progress, APlatformThatKeepsNoProgressFileWritesNone) {
+TEST(Progress, AGameThatKeepsNoFilesWritesNoProgress) {
     TestGame game;
-    game.platform.progressKept = false;
+    game.engine.keepFiles(false);
     stairsStage(game);
     game.start("stage1.txt");
     game.play("RZ");
     game.engine.prepareToClose();
-    EXPECT_EQ(game.state().progress[0], 1);
+    EXPECT_EQ(game.session().progress[0], 1);
     EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
 }
 
@@ -209,14 +209,14 @@ TEST(Progress, ClosingInEditModeAsksAndCancelKeepsTheWindowButWritesProgress) {
     TestGame game;
     game.load();
     game.engine.toggleEditor();
-    game.state().progress[4] = 1;
+    game.session().progress[4] = 1;
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     game.engine.quit();
     EXPECT_FALSE(game.platform.closed);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].text, "終了します。\n保存しますか？");
     EXPECT_EQ(game.platform.messages[0].buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(game.state().progress));
+    EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(game.session().progress));
 
     game.platform.messageAnswers.push_back(MsgResult::No);
     game.engine.quit();
@@ -236,15 +236,15 @@ TEST(Progress, AnInstalledCopyKeepsProgressInTheUsersDataFolder) {
     // Even root cannot write into /proc/self, which stands in for a read-only program folder.
     ScriptedPlatform installed("/proc/self");
     Game game(installed);
-    game.state().progress[2] = 2;
+    game.session().progress[2] = 2;
     game.prepareToClose();
     const std::string saved = data.file("Nerilo/data.nrl");
-    EXPECT_EQ(readBytes(saved), formatProgress(game.state().progress));
+    EXPECT_EQ(readBytes(saved), formatProgress(game.session().progress));
     EXPECT_TRUE(installed.messages.empty());
 
     Game next(installed);
     next.startUp();
-    EXPECT_EQ(next.state().progress[2], 2);
+    EXPECT_EQ(next.session().progress[2], 2);
     ::unsetenv("XDG_DATA_HOME");
 
     TempDir writable;

@@ -2,10 +2,10 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "board/progress_location.h"
+#include "model/progress_location.h"
 #include "game_fixture.h"
-#include "board/numbered_stages.h"
-#include "records/stage_list.h"
+#include "model/numbered_stages.h"
+#include "view/stage_list.h"
 
 namespace nerilo::test {
 namespace {
@@ -91,7 +91,7 @@ TEST(Records, ABetterClearIsKeptAndWrittenAtOnce) {
     // Refused and undone presses do not count.
     game.play("UZDDBBR");
     game.play("RZ");
-    const uint64_t fingerprint = game.state().stageFingerprint;
+    const uint64_t fingerprint = game.session().stageFingerprint;
     EXPECT_EQ(game.engine.records().best(30, fingerprint, false), "RRZ");
     EXPECT_EQ(parseRecords(readBytes(file)).records[29].normal, "RRZ");
 
@@ -99,7 +99,7 @@ TEST(Records, ABetterClearIsKeptAndWrittenAtOnce) {
     game.play("X");
     game.play("DRRUZ");
     EXPECT_EQ(game.engine.records().best(30, fingerprint, false), "RRZ");
-    game.state().stepTry = true;
+    game.world().state().stepTry = true;
     game.play("XDRRUZ");
     EXPECT_EQ(game.engine.records().best(30, fingerprint, true), "DRRUZ");
     game.play("XRRZ");
@@ -118,7 +118,7 @@ TEST(Records, OnlyPlainClearsOfTheNumberedStagesSetRecords) {
         {"a hint was taken", [](TestGame& g) { g.engine.countHint(); }, "stage30.txt"},
         {"block mode", [](TestGame& g) { g.engine.toggleBlockMode(); }, "stage30.txt"},
         {"super mode", [](TestGame& g) { g.engine.toggleSuperMode(); }, "stage30.txt"},
-        {"no history kept", [](TestGame& g) { g.engine.keepHistory(false); }, "stage30.txt"},
+        {"files not kept", [](TestGame& g) { g.engine.keepFiles(false); }, "stage30.txt"},
         {"a stage with another name", [](TestGame&) {}, "mine.txt"},
         {"a stage outside the table", [](TestGame&) {}, "stage31.txt"},
     };
@@ -153,22 +153,22 @@ TEST(Records, RecordsOfAChangedStageAreSetAsideAndReplaced) {
     stairsStage(game);
     game.start("stage30.txt");
     game.play("RRZ");
-    game.state().stepTry = true;
+    game.world().state().stepTry = true;
     game.play("XRRZ");
-    const uint64_t before = game.state().stageFingerprint;
+    const uint64_t before = game.session().stageFingerprint;
     // The stage changes: the stairs move one cell on.
     game.ground(cell(5, 7), 0).ground(cell(5, 8), ground::Stairs);
     game.start("stage30.txt");
-    const uint64_t after = game.state().stageFingerprint;
+    const uint64_t after = game.session().stageFingerprint;
     ASSERT_NE(before, after);
     EXPECT_EQ(game.engine.records().best(30, after, false), "");
     EXPECT_EQ(game.engine.records().best(30, before, true), "RRZ");
-    game.state().stepTry = false;
+    game.world().state().stepTry = false;
     game.play("RRRZ");
     EXPECT_EQ(game.engine.records().records()[29], (StageRecord{after, "RRRZ", ""}));
     // The comment is not part of the fingerprint.
     game.comment("reworded").start("stage30.txt");
-    EXPECT_EQ(game.state().stageFingerprint, after);
+    EXPECT_EQ(game.session().stageFingerprint, after);
 }
 
 TEST(Records, ADamagedFileIsReportedOnceLeftAloneAndReplacedByANewRecord) {
@@ -215,7 +215,7 @@ TEST(Records, AFailedWriteIsReportedAndTheRecordKeptInMemory) {
     game.engine.records().open("/proc/self/nerilo/records.json");
     game.start("stage30.txt");
     game.play("RRZ");
-    EXPECT_EQ(game.engine.records().best(30, game.state().stageFingerprint, false), "RRZ");
+    EXPECT_EQ(game.engine.records().best(30, game.session().stageFingerprint, false), "RRZ");
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
     EXPECT_NE(game.platform.messages[0].text.find("記録を保存できませんでした"), std::string::npos);
@@ -233,7 +233,7 @@ TEST(Records, TheRecordsFileLivesBesideTheProgressFile) {
 void runPlayback(TestGame& game) {
     for (int i = 0; i < 10000 && game.engine.playbackRunning(); ++i) {
         game.engine.advancePlayback();
-        if (game.state().ticking) game.engine.tick();
+        if (game.world().state().ticking) game.engine.tick();
     }
 }
 
@@ -245,32 +245,32 @@ TEST(Replays, AReplayPlaysTheRecordAndLeavesProgressAndRecordsAlone) {
     game.engine.records().open(game.dir.file("records.json"));
     game.engine.startRound();
     game.play("DRRUZ");
-    const uint64_t fingerprint = game.state().stageFingerprint;
+    const uint64_t fingerprint = game.session().stageFingerprint;
     ASSERT_EQ(game.engine.records().best(30, fingerprint, false), "DRRUZ");
     const std::string file = readBytes(game.dir.file("records.json"));
-    game.state().progress[29] = 2;
-    game.state().stepTry = true;
+    game.session().progress[29] = 2;
+    game.world().state().stepTry = true;
     game.engine.toggleBlockMode();
 
     EXPECT_FALSE(game.engine.startPlayback(30, true)) << "no step-try record";
     EXPECT_FALSE(game.engine.startPlayback(29, false)) << "no such stage";
     ASSERT_TRUE(game.engine.startPlayback(30, false));
-    EXPECT_FALSE(game.state().stepTry);
-    EXPECT_EQ(game.state().extraMode, ExtraMode::None);
-    EXPECT_TRUE(game.state().ticking);
+    EXPECT_FALSE(game.world().state().stepTry);
+    EXPECT_EQ(game.world().state().extraMode, ExtraMode::None);
+    EXPECT_TRUE(game.world().state().ticking);
     const size_t clears = game.platform.clears.size();
     runPlayback(game);
     EXPECT_FALSE(game.engine.playbackRunning());
     ASSERT_EQ(game.platform.clears.size(), clears + 1);
     EXPECT_EQ(game.platform.clears.back().letters[0], "C");
-    EXPECT_EQ(game.state().progress[29], 2);
+    EXPECT_EQ(game.session().progress[29], 2);
     EXPECT_EQ(readBytes(game.dir.file("records.json")), file);
     // The stage waits for Start, with the player's modes back.
-    EXPECT_EQ(game.state().roundCommand, RoundCommand::Start);
+    EXPECT_EQ(game.session().roundCommand, RoundCommand::Start);
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_EQ(game.state().blockCell[cell(6, 6)], cell(6, 6));
-    EXPECT_TRUE(game.state().stepTry);
-    EXPECT_EQ(game.state().extraMode, ExtraMode::Block);
+    EXPECT_EQ(game.world().state().blockCell[cell(6, 6)], cell(6, 6));
+    EXPECT_TRUE(game.world().state().stepTry);
+    EXPECT_EQ(game.world().state().extraMode, ExtraMode::Block);
 }
 
 TEST(Replays, StoppingAReplayLoadsTheStageReadyToStart) {
@@ -282,14 +282,14 @@ TEST(Replays, StoppingAReplayLoadsTheStageReadyToStart) {
     game.engine.advancePlayback();
     game.engine.tick();
     game.engine.tick();
-    ASSERT_NE(game.state().blocks[game.state().playerBlock].left, cellLeft(cell(5, 5)));
+    ASSERT_NE(game.world().state().blocks[game.world().state().playerBlock].left, cellLeft(cell(5, 5)));
     game.engine.stopPlayback();
     EXPECT_FALSE(game.engine.playbackRunning());
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_EQ(game.state().blocks[game.state().playerBlock].left, cellLeft(cell(5, 5)));
-    EXPECT_TRUE(game.state().inputLocked);
-    EXPECT_FALSE(game.state().ticking);
-    EXPECT_EQ(game.state().roundCommand, RoundCommand::Start);
+    EXPECT_EQ(game.world().state().blocks[game.world().state().playerBlock].left, cellLeft(cell(5, 5)));
+    EXPECT_TRUE(game.world().state().inputLocked);
+    EXPECT_FALSE(game.world().state().ticking);
+    EXPECT_EQ(game.session().roundCommand, RoundCommand::Start);
     EXPECT_EQ(game.platform.clears.size(), 1u);
 }
 
@@ -303,10 +303,10 @@ TEST(StageList, EveryNumberedStageWithItsStateRecordsAndTitle) {
     ASSERT_TRUE(game.engine.openStageFile(game.stageFile("stage2.txt")));
     game.engine.startRound();
     game.play("RRZ");
-    game.state().progress[2] = 2;
+    game.session().progress[2] = 2;
 
     const std::vector<StageListEntry> list =
-        stageList(game.engine.programFolder(), game.state().progress, game.engine.records());
+        stageList(game.engine.programFolder(), game.session().progress, game.engine.records());
     ASSERT_EQ(list.size(), 30u);
     EXPECT_FALSE(list[0].readable());
     EXPECT_TRUE(list[0].missing);

@@ -13,7 +13,7 @@ namespace {
 using solver::Problem;
 
 // The start of a round on the test game's stage as the editor draws it.
-GameState startOf(TestGame& game) {
+WorldState startOf(TestGame& game) {
     game.load();
     game.engine.toggleEditor();
     return game.engine.plainTestStart();
@@ -97,7 +97,7 @@ TEST(StageChecks, BoxedInMeansNoPressChangesAnything) {
         TestGame game;
         game.block(p, block::Player).ground(cell(12, 12), ground::Stairs);
         c.draw(game);
-        const GameState start = startOf(game);
+        const WorldState start = startOf(game);
         EXPECT_EQ(solver::boxedIn(start), c.boxed) << c.what;
         const auto problems = kinds(solver::layoutProblems(start));
         EXPECT_EQ(std::count(problems.begin(), problems.end(), Problem::BoxedIn), c.boxed ? 1 : 0) << c.what;
@@ -113,7 +113,7 @@ TEST(StageChecks, UnsolvableOnlyWhenTheSearchFinished) {
     TestGame walled;
     walled.block(cell(5, 5), block::Player).ground(cell(12, 12), ground::Stairs);
     for (int d = 0; d < DirectionCount; ++d) walled.ground(neighbourOf(cell(12, 12), d), ground::Wall);
-    const GameState start = startOf(walled);
+    const WorldState start = startOf(walled);
     EXPECT_TRUE(solver::provenUnsolvable(start));
     const auto problems = solver::stageProblems(start);
     EXPECT_EQ(kinds(problems), std::vector<Problem>{Problem::Unsolvable});
@@ -173,18 +173,18 @@ TEST(StageChecks, AWarnedSaveStopsOnCancelAndGoesOnWithSave) {
     EXPECT_NE(warning.text.find("階段がありません。"), std::string::npos);
     EXPECT_TRUE(game.platform.dialogs.empty()) << "no file is asked for";
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(stageTitle(game.state()), "stage3.txt");
+    EXPECT_EQ(stageTitle(game.session()), "stage3.txt");
 
     // Leaving the editor with "save" and then Cancel on the warning keeps the editor and the work.
     game.platform.messageAnswers = {MsgResult::Yes, MsgResult::Cancel};
     game.engine.toggleEditor();
-    EXPECT_TRUE(game.state().editing);
-    EXPECT_EQ(game.state().blocks[cell(1, 1)].code, block::BlackBall);
+    EXPECT_TRUE(game.session().editing);
+    EXPECT_EQ(game.world().state().blocks[cell(1, 1)].code, block::BlackBall);
 
     game.platform.messageAnswers.push_back(MsgResult::Save);
     EXPECT_TRUE(game.engine.saveStage());
     EXPECT_EQ(readStageFile(path).stage.blocks[cell(1, 1)], block::BlackBall);
-    EXPECT_EQ(stageTitle(game.state()), "warned.txt");
+    EXPECT_EQ(stageTitle(game.session()), "warned.txt");
 }
 
 }  // namespace

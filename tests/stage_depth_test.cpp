@@ -85,7 +85,7 @@ TEST(StageDepth, PlainWalkingCountsThePressesThatMoveOnlyThePlayer) {
     game.ground(cell(3, 4), ground::WhiteKeyPlate).ground(cell(2, 4), ground::LowSpring);
     game.ground(cell(0, 4), ground::Stairs).ground(cell(0, 3), ground::Wall);
     game.start();
-    const GameState start = game.engine.snapshot();
+    const WorldState start = game.world().state();
     EXPECT_EQ(plainWalkingPresses(start, "RRUZuUULZ"), 4);
     EXPECT_EQ(plainWalkingPresses(start, "RRUZuUUL"), std::nullopt) << "not cleared";
     EXPECT_EQ(plainWalkingPresses(start, "RRUZuUULZR"), std::nullopt) << "keys after the clear";

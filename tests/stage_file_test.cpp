@@ -2,9 +2,9 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
-#include "board/fields.h"
-#include "board/stage_file.h"
-#include "board/text_codec.h"
+#include "model/fields.h"
+#include "model/stage_file.h"
+#include "model/text_codec.h"
 #include "game_fixture.h"
 
 namespace nerilo::test {
@@ -44,7 +44,7 @@ TEST(StageFile, SaveAndReopenReproducesEveryCodeCommentAndTarget) {
     EXPECT_EQ(reread.stage.blocks, game.stage.blocks);
     EXPECT_EQ(reread.stage.comment, "階段へ, 鍵を拾って, 進め");
     EXPECT_EQ(reread.stage.stepTarget, 150);
-    EXPECT_EQ(game.state().stagePath, game.stageFile("copy.txt"));
+    EXPECT_EQ(game.session().stagePath, game.stageFile("copy.txt"));
 }
 
 TEST(StageFile, WriterLaysOutQuotedFieldsWithCrLf) {
@@ -166,7 +166,7 @@ TEST(StageFile, DoubleQuoteInACommentIsStoredFullWidthAndTheRestSurvives) {
 TEST(StageFile, CommentThatCodePage932CannotHoldIsReportedBeforeWriting) {
     TestGame game;
     game.load();
-    game.state().comment = "emoji 😀";
+    game.session().comment = "emoji 😀";
     const std::string path = game.stageFile("out.txt");
     writeBytes(path, "old contents");
     game.platform.fileAnswers.push_back(path);
@@ -174,7 +174,7 @@ TEST(StageFile, CommentThatCodePage932CannotHoldIsReportedBeforeWriting) {
     EXPECT_EQ(readBytes(path), "old contents");
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
-    EXPECT_EQ(game.state().stagePath, game.stageFile("test.txt"));
+    EXPECT_EQ(game.session().stagePath, game.stageFile("test.txt"));
 }
 
 // Every kind of bad file leaves the board, comment, target and path as they were.
@@ -183,7 +183,7 @@ TEST(StageFile, OpeningABadFileChangesNothing) {
     game.ground(cell(3, 3), 8).block(cell(4, 4), 7).comment("good").target(77);
     game.start();
     game.play("R");
-    const GameState before = game.engine.snapshot();
+    const GameSnapshot before = game.engine.snapshot();
 
     const std::string bad = game.stageFile("bad.txt");
     const std::string cases[] = {
@@ -198,16 +198,16 @@ TEST(StageFile, OpeningABadFileChangesNothing) {
         writeBytes(bad, bytes);
         game.platform.fileAnswers.push_back(bad);
         game.engine.openStage();
-        EXPECT_EQ(game.state().stagePath, before.stagePath);
-        EXPECT_EQ(game.state().comment, "good");
-        EXPECT_EQ(game.state().stepTarget, 77);
+        EXPECT_EQ(game.session().stagePath, before.session.stagePath);
+        EXPECT_EQ(game.session().comment, "good");
+        EXPECT_EQ(game.world().state().stepTarget, 77);
         for (int i = 0; i < CellCount; ++i) {
-            ASSERT_EQ(game.state().ground[i].code, before.ground[i].code);
-            ASSERT_EQ(game.state().blocks[i].code, before.blocks[i].code);
-            ASSERT_EQ(game.state().blockCell[i], before.blockCell[i]);
+            ASSERT_EQ(game.world().state().ground[i].code, before.world.ground[i].code);
+            ASSERT_EQ(game.world().state().blocks[i].code, before.world.blocks[i].code);
+            ASSERT_EQ(game.world().state().blockCell[i], before.world.blockCell[i]);
         }
-        EXPECT_EQ(game.state().ticking, before.ticking);
-        EXPECT_EQ(game.state().inputLocked, before.inputLocked);
+        EXPECT_EQ(game.world().state().ticking, before.world.ticking);
+        EXPECT_EQ(game.world().state().inputLocked, before.world.inputLocked);
     }
     ASSERT_EQ(game.platform.messages.size(), std::size(cases));
     EXPECT_NE(game.platform.messages[4].text.find("UTF-8"), std::string::npos);
@@ -240,9 +240,9 @@ TEST(StageFile, OpenInEditModeLeavesStartAndRetryDisabled) {
     game.engine.toggleEditor();
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
     game.engine.openStage();
-    EXPECT_FALSE(viewOf(game.engine.state()).start.enabled);
-    EXPECT_FALSE(viewOf(game.engine.state()).retry.enabled);
-    EXPECT_FALSE(viewOf(game.engine.state()).roundButton.enabled);
+    EXPECT_FALSE(viewOf(game.engine.world().state(), game.engine.session()).start.enabled);
+    EXPECT_FALSE(viewOf(game.engine.world().state(), game.engine.session()).retry.enabled);
+    EXPECT_FALSE(viewOf(game.engine.world().state(), game.engine.session()).roundButton.enabled);
 }
 
 TEST(StageFile, OpenDialogStartsInTheStageFolderWithItsFilter) {
@@ -267,14 +267,14 @@ TEST(StageFile, OpeningAFileByNameIsOpenWithoutTheDialog) {
     game.play("R");
 
     ASSERT_TRUE(game.engine.openStageFile(game.stageFile("named.txt")));
-    const GameState& s = game.state();
+    const SessionState& s = game.session();
     EXPECT_EQ(s.stagePath, game.stageFile("named.txt"));
     EXPECT_EQ(stageTitle(s), "named.txt");
     EXPECT_EQ(s.comment, "named");
-    EXPECT_EQ(s.stepsLeft, 44);
+    EXPECT_EQ(game.world().state().stepsLeft, 44);
     EXPECT_EQ(game.player(), cell(4, 4));
-    EXPECT_FALSE(s.ticking);
-    EXPECT_TRUE(s.inputLocked);
+    EXPECT_FALSE(game.world().state().ticking);
+    EXPECT_TRUE(game.world().state().inputLocked);
     EXPECT_FALSE(s.roundStarted);
     EXPECT_EQ(s.roundCommand, RoundCommand::Start);
     game.engine.openStage();
@@ -288,7 +288,7 @@ TEST(StageFile, OpeningAFileByNameIsOpenWithoutTheDialog) {
         ASSERT_EQ(game.platform.messages.size(), 1u) << name;
         EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
         EXPECT_NE(game.platform.messages[0].text.find(name), std::string::npos);
-        EXPECT_EQ(game.state().stagePath, game.stageFile("named.txt"));
+        EXPECT_EQ(game.session().stagePath, game.stageFile("named.txt"));
         EXPECT_EQ(game.player(), cell(4, 4));
     }
 }

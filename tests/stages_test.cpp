@@ -8,7 +8,7 @@
 #include <set>
 #include <sstream>
 
-#include "board/progress_file.h"
+#include "model/progress_file.h"
 #include "game_fixture.h"
 #include "stage_solutions.h"
 #include "tools/stage_designs.h"
@@ -27,16 +27,16 @@ struct Played {
 // Opens the numbered stage from the source tree through the Open command and plays it.
 Played play(int number, const std::string& keys, bool stepTry) {
     ScriptedPlatform platform("/nonexistent");
-    platform.progressKept = false;  // a clear would otherwise write the user's own data folder
     Game game(platform);
-    game.state().stepTry = stepTry;
+    game.keepFiles(false);  // a clear would otherwise write the user's own data folder
+    game.world().state().stepTry = stepTry;
     platform.fileAnswers.push_back(shippedStage(number));
     game.openStage();
     game.startRound();
     Replay replay;
     EXPECT_TRUE(playKeys(game, keys, 2000, replay));
     EXPECT_FALSE(replay.stuck) << "stage " << number;
-    return {static_cast<int>(platform.clears.size()), game.isLost(), game.state().stepsLeft};
+    return {static_cast<int>(platform.clears.size()), game.isLost(), game.world().state().stepsLeft};
 }
 
 TEST(Stages, EverySolutionClearsItsStageAlsoWithinTheStepTarget) {
@@ -89,20 +89,20 @@ TEST(Stages, ThirtyClearsInARowReachTheEnding) {
     ScriptedPlatform platform(program.path().string());
     Game form(platform);
     form.startUp();
-    ASSERT_EQ(stageTitle(form.state()), "stage1.txt");
+    ASSERT_EQ(stageTitle(form.session()), "stage1.txt");
     form.startRound();
     for (const auto& [number, keys] : storedSolutions()) {
-        ASSERT_EQ(stageTitle(form.state()), "stage" + std::to_string(number) + ".txt");
+        ASSERT_EQ(stageTitle(form.session()), "stage" + std::to_string(number) + ".txt");
         Replay replay;
         playKeys(form, keys, 2000, replay);
         ASSERT_EQ(platform.clears.size(), static_cast<size_t>(number)) << "stage " << number;
     }
     Progress allCleared;
     allCleared.fill(1);
-    EXPECT_EQ(form.state().progress, allCleared);
+    EXPECT_EQ(form.session().progress, allCleared);
     EXPECT_EQ(platform.endings, std::vector<bool>{false});
-    EXPECT_TRUE(form.state().blockModeUnlocked);
-    EXPECT_FALSE(form.state().superModeUnlocked);
+    EXPECT_TRUE(form.session().blockModeUnlocked);
+    EXPECT_FALSE(form.session().superModeUnlocked);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "board/file_io.h"
+#include "model/file_io.h"
 #include "game_fixture.h"
 #include "solver/solver.h"
 
@@ -38,27 +38,27 @@ struct EditedStage {
 TEST(TestPlay, PlaysTheEditedBoardAndEscapeBringsTheEditorBackExactly) {
     EditedStage edited;
     TestGame& game = edited.game;
-    game.state().stepTry = true;
-    const GameState before = game.engine.snapshot();
+    game.world().state().stepTry = true;
+    const GameSnapshot before = game.engine.snapshot();
 
     game.engine.toggleTestPlay();
-    EXPECT_TRUE(game.state().testPlaying);
-    EXPECT_FALSE(game.state().editing);
-    EXPECT_TRUE(game.state().ticking);
-    EXPECT_EQ(game.state().stepsLeft, 25) << "the edited target, not the file's";
+    EXPECT_TRUE(game.session().testPlaying);
+    EXPECT_FALSE(game.session().editing);
+    EXPECT_TRUE(game.world().state().ticking);
+    EXPECT_EQ(game.world().state().stepsLeft, 25) << "the edited target, not the file's";
     game.play("DUR");  // pushes the painted ball down, then walks onto the painted key
     EXPECT_EQ(game.player(), cell(5, 6));
-    EXPECT_EQ(game.state().stepsLeft, 22);
+    EXPECT_EQ(game.world().state().stepsLeft, 22);
     EXPECT_NE(game.blockOn(cell(7, 5), block::BlackBall), -1);
 
     game.engine.pressKey(Key::Escape);
-    EXPECT_TRUE(game.state() == before);
+    EXPECT_TRUE(game.snapshot() == before);
 
     // The menu entry ends it the same way, and so does the clear.
     game.engine.toggleTestPlay();
     game.play("RR");
     game.engine.toggleTestPlay();
-    EXPECT_TRUE(game.state() == before);
+    EXPECT_TRUE(game.snapshot() == before);
     EXPECT_TRUE(game.platform.messages.empty());
 }
 
@@ -68,16 +68,16 @@ TEST(TestPlay, AClearShowsTheWindowRecordsNothingLoadsNothingAndEndsTestPlay) {
     Stage next;
     next.comment = "six";
     ASSERT_TRUE(writeStageFile(game.stageFile("stage6.txt"), next).empty());  // what a real clear would load
-    const GameState before = game.engine.snapshot();
+    const GameSnapshot before = game.engine.snapshot();
     const std::string stageBytes = readWholeFile(game.stageFile("stage5.txt"), 1 << 20).bytes;
 
     game.engine.startTestPlay();
     game.play("RRZ");
     ASSERT_EQ(game.platform.clears.size(), 1u);
     EXPECT_EQ(game.platform.clears[0].background, Green);
-    EXPECT_TRUE(game.state() == before);
-    EXPECT_EQ(game.state().progress, Progress{});
-    EXPECT_EQ(stageTitle(game.state()), "stage5.txt");
+    EXPECT_TRUE(game.snapshot() == before);
+    EXPECT_EQ(game.session().progress, Progress{});
+    EXPECT_EQ(stageTitle(game.session()), "stage5.txt");
     EXPECT_EQ(readWholeFile(game.stageFile("stage5.txt"), 1 << 20).bytes, stageBytes);
     EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
     EXPECT_TRUE(game.platform.messages.empty());
@@ -87,23 +87,23 @@ TEST(TestPlay, RetryAndDeleteStartAgainFromTheEditedBoardNeverFromTheFile) {
     EditedStage edited;
     TestGame& game = edited.game;
     game.engine.startTestPlay();
-    const GameState start = game.engine.snapshot();
+    const GameSnapshot start = game.engine.snapshot();
     game.play("RR");
     game.engine.retryRound();
-    EXPECT_TRUE(game.state() == start);
+    EXPECT_TRUE(game.snapshot() == start);
     game.play("RD");
     game.engine.pressKey(Key::Delete);
-    EXPECT_TRUE(game.state() == start);
+    EXPECT_TRUE(game.snapshot() == start);
     EXPECT_NE(game.blockOn(cell(5, 6), block::Key), -1) << "the key painted, which the file does not hold";
 
     // Lost in test play (run out of steps): Delete starts it again.
-    game.state().stepsLeft = 1;
-    game.state().stepTry = true;
+    game.world().state().stepsLeft = 1;
+    game.world().state().stepTry = true;
     game.play("D");
     ASSERT_TRUE(game.engine.isLost());
     game.play("X");
     EXPECT_FALSE(game.engine.isLost());
-    EXPECT_TRUE(game.state().testPlaying);
+    EXPECT_TRUE(game.session().testPlaying);
     EXPECT_EQ(game.player(), cell(5, 5));
 }
 
@@ -112,9 +112,9 @@ TEST(TestPlay, CommandsThatWouldLeaveOrChangeTheStageAreRefused) {
     EditedStage edited;
     TestGame& game = edited.game;
     Game& f = game.engine;
-    game.state().blockModeUnlocked = game.state().superModeUnlocked = true;
+    game.session().blockModeUnlocked = game.session().superModeUnlocked = true;
     f.startTestPlay();
-    const GameState playing = f.snapshot();
+    const GameSnapshot playing = f.snapshot();
     game.platform.dialogs.clear();
     game.platform.fileAnswers.push_back(game.stageFile("stage5.txt"));
     f.openStage();
@@ -129,7 +129,7 @@ TEST(TestPlay, CommandsThatWouldLeaveOrChangeTheStageAreRefused) {
     f.toggleSuperMode();
     f.paintCell(cell(0, 0));
     f.undoEdit();
-    EXPECT_TRUE(f.state() == playing);
+    EXPECT_TRUE(f.snapshot() == playing);
     EXPECT_TRUE(game.platform.messages.empty() && game.platform.dialogs.empty() && game.platform.inputs.size() == 2);
 
     const WindowView view = viewOf(f);
@@ -148,7 +148,7 @@ TEST(TestPlay, CommandsThatWouldLeaveOrChangeTheStageAreRefused) {
     EXPECT_TRUE(editing.testPlay.enabled && !editing.testPlay.checked);
     EXPECT_TRUE(editing.palettesEnabled && editing.editCommand.enabled && editing.editor.enabled);
     EXPECT_TRUE(editing.undoEdit.enabled);
-    EXPECT_FALSE(viewOf(GameState{}).testPlay.enabled) << "test play is offered in the editor only";
+    EXPECT_FALSE(viewOf(WorldState{}, SessionState{}).testPlay.enabled) << "test play is offered in the editor only";
 }
 
 TEST(TestPlay, ClosingInTestPlayAsksAboutTheEditedStage) {
@@ -160,9 +160,9 @@ TEST(TestPlay, ClosingInTestPlayAsksAboutTheEditedStage) {
     game.engine.quit();
     EXPECT_FALSE(game.platform.closed);
     EXPECT_EQ(game.platform.messages.back().text, "終了します。\n保存しますか？");
-    EXPECT_TRUE(game.state().editing);
-    EXPECT_FALSE(game.state().testPlaying);
-    EXPECT_EQ(game.state().comment, "edited");
+    EXPECT_TRUE(game.session().editing);
+    EXPECT_FALSE(game.session().testPlaying);
+    EXPECT_EQ(game.session().comment, "edited");
 }
 
 TEST(TestPlay, TheEditHistorySurvivesTestPlay) {
@@ -170,28 +170,28 @@ TEST(TestPlay, TheEditHistorySurvivesTestPlay) {
     Game& f = edited.game.engine;
     f.startTestPlay();
     edited.game.play("RRZ");
-    EXPECT_TRUE(f.state().editing);
+    EXPECT_TRUE(f.session().editing);
     f.undoEdit();  // the target
-    EXPECT_EQ(f.state().stepTarget, 40);
+    EXPECT_EQ(f.world().state().stepTarget, 40);
     f.undoEdit();  // the comment
-    EXPECT_EQ(f.state().comment, "saved");
+    EXPECT_EQ(f.session().comment, "saved");
     f.undoEdit();  // the ball
-    EXPECT_EQ(f.state().blocks[cell(6, 5)].code, block::Empty);
+    EXPECT_EQ(f.world().state().blocks[cell(6, 5)].code, block::Empty);
     f.redoEdit();
-    EXPECT_EQ(f.state().blocks[cell(6, 5)].code, block::BlackBall);
+    EXPECT_EQ(f.world().state().blocks[cell(6, 5)].code, block::BlackBall);
 }
 
 TEST(TestPlay, TheSolverStartIsARoundWithoutModesOnTheEditedBoard) {
     EditedStage edited;
     TestGame& game = edited.game;
-    game.state().stepTry = true;
-    game.state().extraMode = ExtraMode::Super;
-    const GameState before = game.engine.snapshot();
-    const GameState start = game.engine.plainTestStart();
-    EXPECT_TRUE(game.state() == before) << "the editor is left alone";
-    EXPECT_FALSE(start.stepTry || start.editing);
+    game.world().state().stepTry = true;
+    game.world().state().extraMode = ExtraMode::Super;
+    const GameSnapshot before = game.engine.snapshot();
+    const WorldState start = game.engine.plainTestStart();
+    EXPECT_TRUE(game.snapshot() == before) << "the editor is left alone";
+    EXPECT_FALSE(start.stepTry);
     EXPECT_EQ(start.extraMode, ExtraMode::None);
-    EXPECT_TRUE(start.testPlaying && start.ticking && !start.inputLocked);
+    EXPECT_TRUE(start.ticking && !start.inputLocked);
     EXPECT_EQ(start.blocks[cell(5, 6)].code, block::Key);
     const solver::Result result = solver::solve(start);
     ASSERT_EQ(result.outcome, solver::Outcome::Solved);
@@ -201,24 +201,24 @@ TEST(TestPlay, TheSolverStartIsARoundWithoutModesOnTheEditedBoard) {
 TEST(TestPlay, ASolutionPlaysOnePressAtRestAndTheClearBringsTheEditorBack) {
     EditedStage edited;
     TestGame& game = edited.game;
-    game.state().extraMode = ExtraMode::Block;  // the solution is played without it, as it was found
-    const GameState before = game.engine.snapshot();
+    game.world().state().extraMode = ExtraMode::Block;  // the solution is played without it, as it was found
+    const GameSnapshot before = game.engine.snapshot();
     game.engine.playSolution("RRZ");
     EXPECT_TRUE(game.engine.playingSolution());
-    EXPECT_EQ(game.state().extraMode, ExtraMode::None);
+    EXPECT_EQ(game.world().state().extraMode, ExtraMode::None);
 
     // The first tick presses R; the step takes four more ticks, then the next press comes.
     game.engine.tick();
-    EXPECT_TRUE(game.state().inputLocked);
-    EXPECT_EQ(game.state().stepPhase[Right], 2);
+    EXPECT_TRUE(game.world().state().inputLocked);
+    EXPECT_EQ(game.world().state().stepPhase[Right], 2);
     int ticks = 1;
-    while (game.state().testPlaying && ticks < 100) {
+    while (game.session().testPlaying && ticks < 100) {
         game.engine.tick();
         ++ticks;
     }
     EXPECT_EQ(ticks, 9) << "two steps of four ticks, the next press in the tick after each, and the clear";
     EXPECT_EQ(game.platform.clears.size(), 1u);
-    EXPECT_TRUE(game.state() == before);
+    EXPECT_TRUE(game.snapshot() == before);
     EXPECT_FALSE(game.engine.playingSolution());
 }
 
@@ -226,29 +226,29 @@ TEST(TestPlay, AnyKeyStopsASolutionAndTheBoardReturns) {
     for (Key key : {Key::Left, Key::Other, Key::Escape, Key::Delete}) {
         EditedStage edited;
         TestGame& game = edited.game;
-        const GameState before = game.engine.snapshot();
+        const GameSnapshot before = game.engine.snapshot();
         game.engine.playSolution("RRZ");
         for (int i = 0; i < 6; ++i) game.engine.tick();
         game.engine.pressKey(key);
-        EXPECT_TRUE(game.state() == before) << static_cast<int>(key);
+        EXPECT_TRUE(game.snapshot() == before) << static_cast<int>(key);
         EXPECT_TRUE(game.platform.clears.empty());
     }
     // Retry stops it too rather than starting a round of its own.
     EditedStage edited;
-    const GameState before = edited.game.engine.snapshot();
+    const GameSnapshot before = edited.game.engine.snapshot();
     edited.game.engine.playSolution("RRZ");
     edited.game.engine.retryRound();
-    EXPECT_TRUE(edited.game.state() == before);
+    EXPECT_TRUE(edited.game.snapshot() == before);
 }
 
 TEST(TestPlay, EscapeOutsideTestPlayIsAnyOtherKey) {
     TestGame game;
     game.block(cell(5, 5), block::Player).start();
-    EXPECT_TRUE(game.state().awaitingFirstKey);
-    const GameState before = game.engine.snapshot();
+    EXPECT_TRUE(game.world().state().awaitingFirstKey);
+    const GameSnapshot before = game.engine.snapshot();
     game.engine.pressKey(Key::Escape);
-    EXPECT_FALSE(game.state().awaitingFirstKey);
-    EXPECT_EQ(game.state().ticking, before.ticking);
+    EXPECT_FALSE(game.world().state().awaitingFirstKey);
+    EXPECT_EQ(game.world().state().ticking, before.world.ticking);
     EXPECT_EQ(game.player(), cell(5, 5));
 }
 

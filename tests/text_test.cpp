@@ -2,8 +2,8 @@
 // said through a translation that changes only the patterns.
 #include <gtest/gtest.h>
 
-#include "board/stage_file.h"
-#include "board/text.h"
+#include "model/stage_file.h"
+#include "model/text.h"
 
 namespace nerilo::test {
 namespace {

@@ -15,8 +15,10 @@ std::vector<Frame> followMove(TestGame& game, Key key, int ticks) {
     game.engine.pressKey(key);
     for (int i = 0; i < ticks; ++i) {
         game.engine.tick();
-        const BlockPiece& p = game.state().blocks[game.state().playerBlock];
-        frames.push_back({p.left, p.top, p.picture.palette == Palette::Player ? p.picture.index : -1});
+        const WorldState& w = game.world().state();
+        const BlockPiece& p = w.blocks[w.playerBlock];
+        const Picture shown = pictureOf(w, w.playerBlock);
+        frames.push_back({p.left, p.top, shown.palette == Palette::Player ? shown.index : -1});
     }
     return frames;
 }
@@ -34,7 +36,7 @@ TEST(Tick, AStepRunsFourQuarterPhasesWithWalkingFrames) {
         EXPECT_EQ(frames[i].frame, expected[i].frame) << i;
     }
     EXPECT_EQ(game.player(), cell(5, 4));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
 }
 
 TEST(Tick, AJumpFromASpringFollowsItsArcAndLandsTwoCellsOn) {
@@ -52,7 +54,7 @@ TEST(Tick, AJumpFromASpringFollowsItsArcAndLandsTwoCellsOn) {
         EXPECT_EQ(frames[4 + i].frame, expected[i].frame) << i;
     }
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
 }
 
 TEST(Tick, StepsWrapAroundTheBoard) {
@@ -66,14 +68,14 @@ TEST(Tick, StepsWrapAroundTheBoard) {
     EXPECT_EQ(frames[14].left, -360);  // the picture slides out of the grid
     EXPECT_EQ(frames[15].left, cellLeft(cell(3, 14)));
     EXPECT_EQ(left.player(), cell(3, 14));
-    EXPECT_FALSE(left.state().inputLocked);
+    EXPECT_FALSE(left.world().state().inputLocked);
 
     TestGame up;
     up.block(cell(3, 6), 7).ground(cell(2, 6), 4).ground(cell(0, 6), 1);
     up.start();
     up.play("U");
     EXPECT_EQ(up.player(), cell(14, 6));
-    EXPECT_EQ(up.state().blocks[up.state().playerBlock].top, cellTop(cell(14, 6)));
+    EXPECT_EQ(up.world().state().blocks[up.world().state().playerBlock].top, cellTop(cell(14, 6)));
 }
 
 TEST(Tick, JumpsWrapOnEitherCellChange) {
@@ -99,8 +101,8 @@ TEST(Tick, AJumpFromTheLastColumnWrapsDownToTheTopRow) {
     game.start();
     game.play("D");
     EXPECT_EQ(game.player(), cell(0, 14));
-    EXPECT_EQ(game.state().blocks[game.state().playerBlock].top, cellTop(cell(0, 14)));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_EQ(game.world().state().blocks[game.world().state().playerBlock].top, cellTop(cell(0, 14)));
+    EXPECT_FALSE(game.world().state().inputLocked);
 }
 
 TEST(Tick, AJumpOntoAWallOrABlockStepsOn) {
@@ -116,7 +118,7 @@ TEST(Tick, AJumpOntoAWallOrABlockStepsOn) {
     ball.start();
     ball.play("R");
     EXPECT_EQ(ball.player(), cell(6, 6));
-    EXPECT_EQ(ball.state().blockCell[cell(6, 5)], cell(6, 5));
+    EXPECT_EQ(ball.world().state().blockCell[cell(6, 5)], cell(6, 5));
 }
 
 TEST(Tick, SpringsChainJumps) {
@@ -137,10 +139,10 @@ TEST(Tick, AnEndlessJumpRowKeepsCirclingUntilRetry) {
     game.start();
     Replay r = game.play("R", 500);
     EXPECT_TRUE(r.stuck);
-    EXPECT_TRUE(game.state().inputLocked);
+    EXPECT_TRUE(game.world().state().inputLocked);
     game.play("X");
     EXPECT_EQ(game.player(), cell(2, 0));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
 }
 
 TEST(Tick, PushingANonConductorRedrawsBeamsAndAConductorReevaluates) {
@@ -148,11 +150,11 @@ TEST(Tick, PushingANonConductorRedrawsBeamsAndAConductorReevaluates) {
     TestGame cut;
     cut.ground(cell(1, 0), 7).ground(cell(1, 1), 20).block(cell(3, 5), 7).block(cell(2, 5), 1);
     cut.start();
-    EXPECT_TRUE(cut.state().overlays[cell(1, 7)].marked);
+    EXPECT_TRUE(cut.world().state().overlays[cell(1, 7)].marked);
     cut.play("U");  // pushes the ball up into the beam row at (1,5)
-    EXPECT_EQ(cut.state().blockCell[cell(2, 5)], cell(1, 5));
-    EXPECT_TRUE(cut.state().overlays[cell(1, 4)].marked);
-    EXPECT_FALSE(cut.state().overlays[cell(1, 6)].marked);
+    EXPECT_EQ(cut.world().state().blockCell[cell(2, 5)], cell(1, 5));
+    EXPECT_TRUE(cut.world().state().overlays[cell(1, 4)].marked);
+    EXPECT_FALSE(cut.world().state().overlays[cell(1, 6)].marked);
 }
 
 TEST(Tick, IdlePlayerOnAnArrowSlidesWithoutAKey) {
@@ -163,7 +165,7 @@ TEST(Tick, IdlePlayerOnAnArrowSlidesWithoutAKey) {
     EXPECT_EQ(game.player(), cell(5, 6));
     game.settle();
     EXPECT_EQ(game.player(), cell(5, 14));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
     EXPECT_FALSE(game.engine.isLost());
 }
 
@@ -174,7 +176,7 @@ TEST(Slides, BlockedOnItsOwnArrowThePlayerIsLost) {
     game.play("R");
     EXPECT_TRUE(game.engine.isLost());
     EXPECT_EQ(game.player(), cell(5, 6));
-    EXPECT_EQ(game.state().blocks[game.state().playerBlock].picture, playerPicture(1));
+    EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), playerPicture(1));
 }
 
 TEST(Slides, CarriedIntoTheTopRowOnItsOwnArrowIsLostButNotFromPlainGround) {
@@ -191,7 +193,7 @@ TEST(Slides, CarriedIntoTheTopRowOnItsOwnArrowIsLostButNotFromPlainGround) {
     plain.play("U");
     EXPECT_FALSE(plain.engine.isLost());
     EXPECT_EQ(plain.player(), cell(0, 5));
-    EXPECT_FALSE(plain.state().inputLocked);
+    EXPECT_FALSE(plain.world().state().inputLocked);
 }
 
 TEST(Slides, KickedBallRollsUntilStoppedAndHandsControlBack) {
@@ -199,17 +201,17 @@ TEST(Slides, KickedBallRollsUntilStoppedAndHandsControlBack) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 5).block(cell(5, 9), 1);
     game.start();
     game.play("R");
-    EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(5, 8));
+    EXPECT_EQ(game.world().state().blockCell[cell(5, 6)], cell(5, 8));
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_FALSE(game.state().kickInProgress);
-    EXPECT_EQ(game.state().movingBlock, game.state().playerBlock);
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().kickInProgress);
+    EXPECT_EQ(game.world().state().movingBlock, game.world().state().playerBlock);
+    EXPECT_FALSE(game.world().state().inputLocked);
     // A key block does not stop it; the board edge does.
     TestGame key;
     key.block(cell(5, 5), 7).block(cell(5, 6), 5).block(cell(5, 10), 6);
     key.start();
     key.play("R");
-    EXPECT_EQ(key.state().blockCell[cell(5, 6)], cell(5, 14));
+    EXPECT_EQ(key.world().state().blockCell[cell(5, 6)], cell(5, 14));
 }
 
 TEST(Slides, ABallTurnedBackByAnArrowStopsNextToThePlayer) {
@@ -218,9 +220,9 @@ TEST(Slides, ABallTurnedBackByAnArrowStopsNextToThePlayer) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 9), 29);
     game.start();
     game.play("R");
-    EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(5, 6));
+    EXPECT_EQ(game.world().state().blockCell[cell(5, 6)], cell(5, 6));
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
 }
 
 TEST(Slides, BallOnItsOwnArrowIsNotLostWhenBlockedButGivesControlBackAtTheEdge) {
@@ -229,20 +231,20 @@ TEST(Slides, BallOnItsOwnArrowIsNotLostWhenBlockedButGivesControlBackAtTheEdge) 
     blocked.start();
     blocked.play("R");
     EXPECT_FALSE(blocked.engine.isLost());
-    EXPECT_EQ(blocked.state().blockCell[cell(5, 6)], cell(5, 8));
-    EXPECT_FALSE(blocked.state().inputLocked);
+    EXPECT_EQ(blocked.world().state().blockCell[cell(5, 6)], cell(5, 8));
+    EXPECT_FALSE(blocked.world().state().inputLocked);
 
     TestGame edge;
     edge.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 14), 28);
     edge.start();
     edge.play("R");
     EXPECT_FALSE(edge.engine.isLost());
-    EXPECT_EQ(edge.state().blockCell[cell(5, 6)], cell(5, 14));
-    EXPECT_EQ(edge.state().movingBlock, edge.state().playerBlock);
-    EXPECT_FALSE(edge.state().inputLocked);
-    EXPECT_TRUE(edge.state().kickInProgress);  // cleared when the player's next move ends
+    EXPECT_EQ(edge.world().state().blockCell[cell(5, 6)], cell(5, 14));
+    EXPECT_EQ(edge.world().state().movingBlock, edge.world().state().playerBlock);
+    EXPECT_FALSE(edge.world().state().inputLocked);
+    EXPECT_TRUE(edge.world().state().kickInProgress);  // cleared when the player's next move ends
     edge.play("D");
-    EXPECT_FALSE(edge.state().kickInProgress);
+    EXPECT_FALSE(edge.world().state().kickInProgress);
 }
 
 TEST(Slides, KickedBallOnAnArrowRollsTheArrowsWay) {
@@ -250,7 +252,7 @@ TEST(Slides, KickedBallOnAnArrowRollsTheArrowsWay) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 6), 26);
     game.start();
     game.play("R");
-    EXPECT_EQ(game.state().blockCell[cell(5, 6)], cell(14, 6));
+    EXPECT_EQ(game.world().state().blockCell[cell(5, 6)], cell(14, 6));
 }
 
 TEST(Slides, BallKeepsSlidingOverAYellowPlateAndThePlayerDoesNot) {
@@ -258,7 +260,7 @@ TEST(Slides, BallKeepsSlidingOverAYellowPlateAndThePlayerDoesNot) {
     ball.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 8), 3).ground(cell(4, 8), 7);
     ball.start();
     ball.play("R");
-    EXPECT_EQ(ball.state().blockCell[cell(5, 6)], cell(5, 14));
+    EXPECT_EQ(ball.world().state().blockCell[cell(5, 6)], cell(5, 14));
     EXPECT_FALSE(ball.engine.isLost());
 
     TestGame player;
@@ -275,7 +277,7 @@ TEST(Slides, ASlideIntoASpringJumpsOn) {
     game.start();
     game.play("R");
     EXPECT_EQ(game.player(), cell(5, 10));
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
 }
 
 TEST(Slides, ThousandsOfTicksOfABallCirclingOnArrowsStayOnTheBoard) {
@@ -285,12 +287,12 @@ TEST(Slides, ThousandsOfTicksOfABallCirclingOnArrowsStayOnTheBoard) {
     game.start();
     game.engine.pressKey(Key::Right);
     for (int i = 0; i < 5000; ++i) game.engine.tick();
-    const int at = game.state().blockCell[cell(5, 6)];
+    const int at = game.world().state().blockCell[cell(5, 6)];
     EXPECT_TRUE(at == cell(5, 7) || at == cell(5, 8) || at == cell(5, 9) || at == cell(6, 9) || at == cell(7, 9) ||
                 at == cell(7, 8) || at == cell(7, 7) || at == cell(6, 7));
-    EXPECT_TRUE(game.state().inputLocked);
+    EXPECT_TRUE(game.world().state().inputLocked);
     game.play("X");
-    EXPECT_FALSE(game.state().inputLocked);
+    EXPECT_FALSE(game.world().state().inputLocked);
 }
 
 }  // namespace

@@ -1,25 +1,8 @@
 #include "history/history.h"
 
 namespace nerilo {
-namespace {
 
-// The state with everything sameGame ignores set to one value.
-GameState withoutDrawingAndFacing(GameState state) {
-    for (BlockPiece& piece : state.blocks) piece.z = 0;
-    for (Overlay& overlay : state.overlays) overlay.z = 0;
-    state.lastRaise = 0;
-    Picture& player = state.blocks[state.playerBlock].picture;
-    if (player != playerPicture(StoneFrame)) player = NoPicture;
-    state.movingBlock = 0;
-    state.pushedBlock = 0;
-    state.moveKind = MoveKind::Walk;
-    state.awaitingFirstKey = false;
-    return state;
-}
-
-}  // namespace
-
-bool sameGame(const GameState& a, const GameState& b) { return withoutDrawingAndFacing(a) == withoutDrawingAndFacing(b); }
+bool sameGame(const WorldSnapshot& a, const WorldSnapshot& b) { return sameGame(a.state, b.state) && a.random == b.random; }
 
 void History::clear() {
     undo_.clear();
@@ -30,9 +13,9 @@ void History::clear() {
     hintsUsed_ = 0;
 }
 
-void History::beginPress(const GameState& before, char letter) { pending_ = PendingPress{before, letter}; }
+void History::beginPress(const WorldSnapshot& before, char letter) { pending_ = PendingPress{before, letter}; }
 
-void History::endPress(const GameState& after) {
+void History::endPress(const WorldSnapshot& after) {
     if (!pending_) return;
     if (!sameGame(pending_->before, after)) {
         undo_.push(pending_->before);
@@ -43,7 +26,14 @@ void History::endPress(const GameState& after) {
     pending_.reset();
 }
 
-GameState History::undo(const GameState& now) {
+std::string History::endPressAtClear() {
+    std::string path = path_;
+    if (pending_) path += pending_->letter;
+    pending_.reset();
+    return path;
+}
+
+WorldSnapshot History::undo(const WorldSnapshot& now) {
     pending_.reset();
     redo_.push(now);
     undone_ += path_.back();
@@ -51,7 +41,7 @@ GameState History::undo(const GameState& now) {
     return undo_.pop();
 }
 
-GameState History::redo(const GameState& now) {
+WorldSnapshot History::redo(const WorldSnapshot& now) {
     pending_.reset();
     undo_.push(now);
     path_ += undone_.back();

@@ -1,12 +1,12 @@
 #pragma once
 // The presses of one round: what undo and redo go back and forth over, the
 // key letters of the path that leads to the present (a clear's record), and
-// the hints taken. It holds game states but is not part of one: undo never
-// undoes the history itself.
+// the hints taken. It holds world snapshots, never the session's state:
+// undo goes back in the round, not in the player's choices.
 #include <optional>
 #include <string>
 
-#include "board/game_state.h"
+#include "rules/world.h"
 #include "history/snapshot_stack.h"
 
 namespace nerilo {
@@ -17,20 +17,23 @@ public:
     void clear();
 
     // A press begins at rest; `letter` is its key letter (L R U D l r u d Z).
-    void beginPress(const GameState& before, char letter);
+    void beginPress(const WorldSnapshot& before, char letter);
     bool pressPending() const { return pending_.has_value(); }
     // The pending press has come to rest or lost: it becomes an undo step when
     // it changed the game, and then nothing is left to redo.
-    void endPress(const GameState& after);
+    void endPress(const WorldSnapshot& after);
+    // The pending press cleared the stage: it ends there, with no undo step,
+    // and the path that led to the clear is returned, the press included.
+    std::string endPressAtClear();
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
     size_t undoDepth() const { return undo_.size(); }
     size_t redoDepth() const { return redo_.size(); }
     // The state before the last press; `now` is kept for redo.
-    GameState undo(const GameState& now);
+    WorldSnapshot undo(const WorldSnapshot& now);
     // The state the last undo left; `now` is kept for undo.
-    GameState redo(const GameState& now);
+    WorldSnapshot redo(const WorldSnapshot& now);
 
     // The letters of the presses that led to the present, undone ones left out.
     const std::string& path() const { return path_; }
@@ -43,7 +46,7 @@ public:
 
 private:
     struct PendingPress {
-        GameState before;
+        WorldSnapshot before;
         char letter;
     };
     SnapshotStack undo_, redo_;
@@ -53,9 +56,8 @@ private:
     int hintsUsed_ = 0;
 };
 
-// Whether two states at rest are the same game: the drawing order, the way
-// the player faces, what moved last and whether a key was pressed yet do not
-// count, so a press that only turned the player changed nothing.
-bool sameGame(const GameState& a, const GameState& b);
+// Whether two snapshots at rest are the same game (sameGame of rules/world.h)
+// with the same random tiles still to come.
+bool sameGame(const WorldSnapshot& a, const WorldSnapshot& b);
 
 }  // namespace nerilo

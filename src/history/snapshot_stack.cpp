@@ -1,7 +1,6 @@
 #include "history/snapshot_stack.h"
 
 #include <cstring>
-#include <stdexcept>
 
 namespace nerilo {
 namespace {
@@ -33,23 +32,25 @@ size_t nextDifference(const uint8_t* a, const uint8_t* b, size_t from, size_t n)
 
 }  // namespace
 
-void SnapshotStack::push(const GameState& state) {
+// Two-byte offsets reach every byte of a snapshot.
+static_assert(sizeof(WorldSnapshot) <= 0xFFFF);
+
+void SnapshotStack::push(const WorldSnapshot& snapshot) {
     PackedState next;
-    pack(state, next);
-    if (next.bytes.size() > 0xFFFF) throw std::length_error("a game state too large for two-byte offsets");
+    pack(snapshot, next);
     if (size_ > 0) below_.push_back(differenceFrom(next, top_));
     top_ = std::move(next);
     ++size_;
 }
 
-GameState SnapshotStack::pop() {
-    GameState state = unpack(top_);
+WorldSnapshot SnapshotStack::pop() {
+    WorldSnapshot snapshot = unpack(top_);
     --size_;
     if (!below_.empty()) {
         apply(below_.back(), top_);
         below_.pop_back();
     }
-    return state;
+    return snapshot;
 }
 
 void SnapshotStack::clear() {
@@ -58,24 +59,17 @@ void SnapshotStack::clear() {
 }
 
 size_t SnapshotStack::bytes() const {
-    size_t total = sizeof(*this) + top_.bytes.capacity() + below_.capacity() * sizeof(Difference);
-    for (const std::string& text : top_.texts) total += text.capacity();
-    for (const Difference& difference : below_) {
-        total += difference.runs.capacity();
-        if (difference.texts) {
-            total += sizeof(*difference.texts);
-            for (const std::string& text : *difference.texts) total += text.capacity();
-        }
-    }
+    size_t total = sizeof(*this) + top_.capacity() + below_.capacity() * sizeof(Difference);
+    for (const Difference& difference : below_) total += difference.runs.capacity();
     return total;
 }
 
 // Runs separated by fewer equal bytes than a header are joined: the equal
 // bytes cost less than a second header.
 SnapshotStack::Difference SnapshotStack::differenceFrom(const PackedState& above, const PackedState& below) {
-    const uint8_t* a = above.bytes.data();
-    const uint8_t* b = below.bytes.data();
-    const size_t n = below.bytes.size();
+    const uint8_t* a = above.data();
+    const uint8_t* b = below.data();
+    const size_t n = below.size();
     std::vector<uint8_t> runs;
     size_t i = nextDifference(a, b, 0, n);
     while (i < n) {
@@ -92,7 +86,6 @@ SnapshotStack::Difference SnapshotStack::differenceFrom(const PackedState& above
     }
     Difference difference;
     difference.runs.assign(runs.begin(), runs.end());  // exact capacity: many of these stay alive
-    if (above.texts != below.texts) difference.texts = std::make_unique<std::array<std::string, 3>>(below.texts);
     return difference;
 }
 
@@ -101,10 +94,9 @@ void SnapshotStack::apply(const Difference& difference, PackedState& state) {
     const uint8_t* end = at + difference.runs.size();
     while (at < end) {
         const size_t offset = twoBytesAt(at), length = twoBytesAt(at + 2);
-        std::memcpy(state.bytes.data() + offset, at + RunHeader, length);
+        std::memcpy(state.data() + offset, at + RunHeader, length);
         at += RunHeader + length;
     }
-    if (difference.texts) state.texts = *difference.texts;
 }
 
 }  // namespace nerilo

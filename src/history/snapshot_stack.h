@@ -1,10 +1,9 @@
 #pragma once
-// A stack of game states kept compactly: the top one whole (packed), every
+// A stack of world snapshots kept compactly: the top one whole (packed), every
 // one below it as the bytes in which it differs from the one above it. A
 // press changes a few dozen of a state's ten thousand bytes, so a long round
 // costs little memory; pushing and popping cost one pass over a state.
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "history/state_packing.h"
@@ -13,9 +12,9 @@ namespace nerilo {
 
 class SnapshotStack {
 public:
-    void push(const GameState& state);
-    // The state on top, removed from the stack; the stack must not be empty.
-    GameState pop();
+    void push(const WorldSnapshot& snapshot);
+    // The snapshot on top, removed from the stack; the stack must not be empty.
+    WorldSnapshot pop();
     bool empty() const { return size_ == 0; }
     size_t size() const { return size_; }
     void clear();
@@ -23,11 +22,10 @@ public:
     size_t bytes() const;
 
 private:
-    // The bytes of a state that differ from the state above it: runs of
-    // (offset, length, bytes), and its texts only when they differ.
+    // The bytes of a snapshot that differ from the one above it: runs of
+    // (offset, length, bytes).
     struct Difference {
         std::vector<uint8_t> runs;
-        std::unique_ptr<std::array<std::string, 3>> texts;
     };
     static Difference differenceFrom(const PackedState& above, const PackedState& below);
     static void apply(const Difference& difference, PackedState& state);

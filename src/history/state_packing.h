@@ -1,25 +1,22 @@
 #pragma once
-// A game state as flat bytes, so that two states can be compared and stored
-// as the few bytes in which they differ. Every member of GameState but its
-// texts is trivially copyable and goes into `bytes`, one after another; the
-// texts are kept beside them.
-#include <array>
+// A world snapshot as flat bytes, so that two can be compared and stored as
+// the few bytes in which they differ. It holds no texts and no pointers, so
+// its bytes are all of it.
 #include <cstdint>
-#include <string>
+#include <type_traits>
 #include <vector>
 
-#include "board/game_state.h"
+#include "rules/world.h"
 
 namespace nerilo {
 
-struct PackedState {
-    std::vector<uint8_t> bytes;        // packedSize() bytes
-    std::array<std::string, 3> texts;  // comment, stage path, stage title
-};
+static_assert(std::is_trivially_copyable_v<WorldSnapshot>, "a snapshot is stored as its bytes");
 
-// The length of PackedState::bytes; the same for every state.
-size_t packedSize();
-void pack(const GameState& state, PackedState& packed);
-GameState unpack(const PackedState& packed);
+using PackedState = std::vector<uint8_t>;
+
+// The length of a packed snapshot; the same for every one.
+constexpr size_t packedSize() { return sizeof(WorldSnapshot); }
+void pack(const WorldSnapshot& snapshot, PackedState& packed);
+WorldSnapshot unpack(const PackedState& packed);
 
 }  // namespace nerilo

@@ -1,6 +1,6 @@
 #include "records/record_book.h"
 
-#include "board/progress_location.h"
+#include "model/progress_location.h"
 
 namespace nerilo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "board/file_io.h"
+#include "model/file_io.h"
 
 namespace nerilo {
 namespace {

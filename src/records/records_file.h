@@ -16,8 +16,8 @@
 
 #include <string_view>
 
-#include "board/progress_file.h"
-#include "board/text.h"
+#include "model/progress_file.h"
+#include "model/text.h"
 
 namespace nerilo {
 

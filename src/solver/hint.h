@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "board/text.h"
+#include "model/text.h"
 #include "solver/solver.h"
 
 namespace nerilo::solver {

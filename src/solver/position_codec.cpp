@@ -66,7 +66,7 @@ size_t PositionCodec::FrozenHash::operator()(const FrozenCircuit& circuit) const
     return XXH3_64bits(&circuit, sizeof circuit);
 }
 
-PositionCodec::PositionCodec(const GameState& start) : start_(start) {
+PositionCodec::PositionCodec(const WorldState& start) : start_(start) {
     const bool blockMode = start.extraMode == ExtraMode::Block;
     for (int c = 0; c < CellCount; ++c) {
         const uint8_t code = start.ground[c].code;
@@ -91,7 +91,7 @@ PositionCodec::PositionCodec(const GameState& start) : start_(start) {
     keyBytes_ = (bits + 7) / 8;
 }
 
-uint32_t PositionCodec::freeze(const GameState& state) {
+uint32_t PositionCodec::freeze(const WorldState& state) {
     FrozenCircuit circuit;
     for (int c = 0; c < CellCount; ++c) {
         circuit.power[c] = state.ground[c].power;
@@ -103,7 +103,7 @@ uint32_t PositionCodec::freeze(const GameState& state) {
     return at->second;
 }
 
-void PositionCodec::encode(const GameState& state, uint8_t* key) {
+void PositionCodec::encode(const WorldState& state, uint8_t* key) {
     BitWriter out(key);
     for (uint8_t c : mutableCells_) out.put(state.ground[c].code, GroundCodeBits);
     for (uint8_t c : wallableCells_) out.put(state.ground[c].code == ground::Wall, 1);
@@ -118,8 +118,8 @@ void PositionCodec::encode(const GameState& state, uint8_t* key) {
     out.finish();
 }
 
-void PositionCodec::decode(const uint8_t* key, Game& game) const {
-    GameState& s = game.state();
+void PositionCodec::decode(const uint8_t* key, World& world) const {
+    WorldState& s = world.state();
     BitReader in(key);
     for (uint8_t c : mutableCells_) s.ground[c].code = static_cast<uint8_t>(in.get(GroundCodeBits));
     for (uint8_t c : wallableCells_) s.ground[c].code = in.get(1) ? ground::Wall : start_.ground[c].code;
@@ -130,8 +130,10 @@ void PositionCodec::decode(const uint8_t* key, Game& game) const {
         s.blockCell[k] = static_cast<int16_t>(cell);
         piece.left = cellLeft(cell);
         piece.top = cellTop(cell);
-        piece.picture = k == s.playerBlock ? playerPicture(RestFrame[Down]) : blockPicture(piece.code);
     }
+    s.playerPose = RestFrame[Down];
+    s.caught = false;
+    s.cleared = false;
     s.keysHeld = static_cast<uint8_t>(in.get(KeysBits));
     s.kickInProgress = in.get(1) != 0;
     s.stepsLeft = start_.stepsLeft - (stepTry_ ? static_cast<int32_t>(in.get(StepsBits)) : 0);
@@ -143,9 +145,8 @@ void PositionCodec::decode(const uint8_t* key, Game& game) const {
     s.inputLocked = false;
     s.ticking = true;
     s.awaitingFirstKey = false;
-    s.roundCommand = RoundCommand::Retry;
     if (frozenId == 0) {
-        game.evaluateCircuit();
+        world.evaluateCircuit();
         return;
     }
     std::lock_guard lock(frozenMutex_);

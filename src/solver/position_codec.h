@@ -1,7 +1,7 @@
 #pragma once
 // A position at rest packed into a few bytes: everything that decides the
 // future of a round and nothing else. The search stores these instead of whole
-// game states and unpacks one into a game before trying its presses.
+// world states and unpacks one into a world before trying its presses.
 //
 // What a key holds is fixed per search, from the start position: the codes of
 // the ground cells that can change in this stage (lit and unlit forms, key
@@ -16,20 +16,20 @@
 #include <unordered_map>
 #include <vector>
 
-#include "board/game.h"
+#include "rules/world.h"
 
 namespace nerilo::solver {
 
 class PositionCodec {
 public:
-    explicit PositionCodec(const GameState& start);
+    explicit PositionCodec(const WorldState& start);
 
     size_t keyBytes() const { return keyBytes_; }
     // Writes the key of `state` into `key` (keyBytes() bytes).
-    void encode(const GameState& state, uint8_t* key);
-    // Makes `game` the position of `key`: the start position with the key's
+    void encode(const WorldState& state, uint8_t* key);
+    // Makes `world` the position of `key`: the start position with the key's
     // contents written over it and the circuit evaluated.
-    void decode(const uint8_t* key, Game& game) const;
+    void decode(const uint8_t* key, World& world) const;
 
 private:
     struct FrozenCircuit {
@@ -40,9 +40,9 @@ private:
     struct FrozenHash {
         size_t operator()(const FrozenCircuit& circuit) const;
     };
-    uint32_t freeze(const GameState& state);
+    uint32_t freeze(const WorldState& state);
 
-    GameState start_;
+    WorldState start_;
     std::vector<uint8_t> mutableCells_;   // codes kept in 5 bits each
     std::vector<uint8_t> wallableCells_;  // block mode: one bit, became a wall
     std::vector<uint8_t> trackedBlocks_;  // blocks not empty at the start

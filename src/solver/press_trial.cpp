@@ -1,17 +1,15 @@
 #include "solver/press_trial.h"
 
-#include "input/key_letters.h"
+#include "rules/key_letters.h"
 
 namespace nerilo::solver {
 
-PressOutcome PressTrial::press(const GameState& from, char press) {
-    game_.restore(from);
-    platform_.cleared = false;
-    Replay replay;
-    playLetter(game_, press, PressTickCap, replay);
-    if (platform_.cleared) return PressOutcome::Cleared;
-    if (game_.isLost()) return PressOutcome::Lost;
-    if (replay.stuck) return PressOutcome::NeverAtRest;
+PressOutcome PressTrial::press(const WorldState& from, char press) {
+    world_.restore(from);
+    const PressRun run = playPress(world_, *pressOf(press), PressTickCap);
+    if (run.outcome == Outcome::Cleared) return PressOutcome::Cleared;
+    if (run.outcome == Outcome::Lost) return PressOutcome::Lost;
+    if (run.stuck) return PressOutcome::NeverAtRest;
     return PressOutcome::Position;
 }
 

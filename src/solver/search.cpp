@@ -9,7 +9,7 @@
 #include <thread>
 #include <xxhash.h>
 
-#include "input/key_letters.h"
+#include "rules/key_letters.h"
 #include "solver/position_codec.h"
 #include "solver/press_trial.h"
 #include "solver/solver.h"
@@ -54,15 +54,10 @@ struct Step {
     PressOutcome outcome;
 };
 
-// One thread's games: the position being expanded and a trial to press keys on.
+// One thread's worlds: the position being expanded and a trial to press keys on.
 class Expander {
 public:
-    Expander(const GameState& start, PositionCodec& codec) : codec_(codec), position_(platform_) {
-        // A search undoes nothing: keeping an undo history would copy and compare
-        // whole states at every press.
-        position_.keepHistory(false);
-        position_.restore(start);
-    }
+    Expander(const WorldState& start, PositionCodec& codec) : codec_(codec) { position_.restore(start); }
 
     // Tries every press from the position of `key`; appends a step per press
     // and, for those that end at rest, the new key.
@@ -78,9 +73,8 @@ public:
     }
 
 private:
-    QuietPlatform platform_;
     PositionCodec& codec_;
-    Game position_;
+    World position_;
     PressTrial trial_;
 };
 
@@ -89,16 +83,15 @@ struct ThreadOutput {
     std::vector<uint8_t> keys;
 };
 
-std::optional<std::string> refusalOf(const GameState& start) {
+std::optional<std::string> refusalOf(const WorldState& start) {
     if (start.extraMode == ExtraMode::Super) return "super mode draws random tiles, so a search cannot plan ahead";
-    if (start.editing) return "the stage is being edited";
     if (!atRest(start)) return "the round is not at rest (not started, moving, lost or cleared)";
     return std::nullopt;
 }
 
 class Search {
 public:
-    Search(const GameState& start, const Options& options, const std::function<void(const Progress&)>& progress,
+    Search(const WorldState& start, const Options& options, const std::function<void(const Progress&)>& progress,
            const std::atomic<bool>* cancel)
         : start_(start), options_(options), progress_(progress), cancel_(cancel), codec_(start),
           arena_(codec_.keyBytes()), visited_(0, KeyHash{&arena_}, KeyEqual{&arena_}) {
@@ -117,7 +110,7 @@ private:
     std::string pathTo(uint32_t index, uint8_t lastPress) const;
     void report(bool force);
 
-    GameState start_;
+    WorldState start_;
     Options options_;
     const std::function<void(const Progress&)>& progress_;
     const std::atomic<bool>* cancel_;
@@ -312,7 +305,7 @@ Result Search::run() {
 
 }  // namespace
 
-Result solve(const GameState& start, const Options& options, const std::function<void(const Progress&)>& progress,
+Result solve(const WorldState& start, const Options& options, const std::function<void(const Progress&)>& progress,
              const std::atomic<bool>* cancel) {
     if (std::optional<std::string> refusal = refusalOf(start)) {
         Result result;

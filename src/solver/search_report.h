@@ -3,7 +3,7 @@
 // so the window only places and translates them.
 #include <string>
 
-#include "board/text.h"
+#include "model/text.h"
 #include "solver/solver.h"
 
 namespace nerilo::solver {

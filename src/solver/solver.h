@@ -1,5 +1,5 @@
 #pragma once
-// The solver: a breadth-first search over key presses on the real engine. It
+// The solver: a breadth-first search over key presses on the rules themselves (World). It
 // finds a shortest clear from any game state at rest, or proves there is none,
 // and can explore everything reachable to tell how a stage can be ruined.
 //
@@ -15,8 +15,9 @@
 #include <optional>
 #include <string>
 
-#include "board/game_state.h"
-#include "board/text.h"
+#include "model/stage_file.h"
+#include "rules/world_state.h"
+#include "model/text.h"
 
 namespace nerilo::solver {
 
@@ -67,15 +68,17 @@ struct Result {
 // Searches from `start`, which must be at rest (a round running, the keyboard
 // free). Step-try mode and block mode are taken from the state; step-try mode
 // makes the step counter part of every position and running out a loss.
-Result solve(const GameState& start, const Options& options = {},
+Result solve(const WorldState& start, const Options& options = {},
              const std::function<void(const Progress&)>& progress = {}, const std::atomic<bool>* cancel = nullptr);
 
 // The start of a round on a stage file: loaded and started as Open and Start
 // do, with the given modes. `error` holds the reader's message when the file is bad.
 struct StageStart {
-    std::optional<GameState> state;
+    std::optional<WorldState> state;
     Text error;
 };
 StageStart stageStart(const std::string& path, bool stepTry = false, bool blockMode = false);
+// The start of a round on a stage read whole and good.
+WorldState roundStart(const Stage& stage, bool stepTry = false, bool blockMode = false);
 
 }  // namespace nerilo::solver

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "history/history.h"
+#include "rules/world.h"
 #include "solver/press_trial.h"
 #include "solver/solver.h"
 
@@ -30,7 +30,7 @@ bool has(const std::vector<StageProblem>& problems, Problem kind) {
 
 }  // namespace
 
-std::vector<StageProblem> layoutProblems(const GameState& start) {
+std::vector<StageProblem> layoutProblems(const WorldState& start) {
     std::vector<StageProblem> problems;
     int players = 0;
     bool stairs = false;
@@ -45,14 +45,14 @@ std::vector<StageProblem> layoutProblems(const GameState& start) {
     return problems;
 }
 
-bool boxedIn(const GameState& start) {
+bool boxedIn(const WorldState& start) {
     PressTrial trial;
     for (char press : Presses)
         if (trial.press(start, press) != PressOutcome::Position || !sameGame(trial.state(), start)) return false;
     return true;
 }
 
-bool provenUnsolvable(const GameState& start, const ProofLimits& limits) {
+bool provenUnsolvable(const WorldState& start, const ProofLimits& limits) {
     std::atomic<bool> cancel{false};
     Options options;
     options.maxStates = limits.maxStates;
@@ -64,7 +64,7 @@ bool provenUnsolvable(const GameState& start, const ProofLimits& limits) {
     return solve(start, options, progress, &cancel).outcome == Outcome::Unsolvable;
 }
 
-std::vector<StageProblem> stageProblems(const GameState& start, const ProofLimits& limits) {
+std::vector<StageProblem> stageProblems(const WorldState& start, const ProofLimits& limits) {
     std::vector<StageProblem> problems = layoutProblems(start);
     const bool searchable =
         !has(problems, Problem::NoPlayer) && !has(problems, Problem::NoStairs) && !has(problems, Problem::BoxedIn);
@@ -82,6 +82,6 @@ Text saveWarning(const std::vector<StageProblem>& problems) {
     return NERILO_TEXT("checks", "このステージには問題があります。\n\n%1\nこのまま保存しますか？").arg(list);
 }
 
-Text checkBeforeSave(const GameState& start) { return saveWarning(stageProblems(start)); }
+Text checkBeforeSave(const WorldState& start) { return saveWarning(stageProblems(start)); }
 
 }  // namespace nerilo::solver

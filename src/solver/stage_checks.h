@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "board/game_state.h"
-#include "board/text.h"
+#include "rules/world_state.h"
+#include "model/text.h"
 
 namespace nerilo::solver {
 
@@ -25,25 +25,25 @@ struct ProofLimits {
 
 // No player, several players (the last one plays), no stairs, a player boxed
 // in. Quick: no search.
-std::vector<StageProblem> layoutProblems(const GameState& start);
+std::vector<StageProblem> layoutProblems(const WorldState& start);
 
 // Boxed in: from the start, every press the solver tries (an arrow key with or
 // without Shift, the action key) comes to rest with nothing changed in the
 // game. A player who can only turn on the spot never leaves his cell.
-bool boxedIn(const GameState& start);
+bool boxedIn(const WorldState& start);
 
 // Searches for a clear within the limits: true only when every reachable
 // position was explored and none clears.
-bool provenUnsolvable(const GameState& start, const ProofLimits& limits = {});
+bool provenUnsolvable(const WorldState& start, const ProofLimits& limits = {});
 
 // The layout problems and, when there are none that make a search pointless
 // (no player, no stairs, boxed in), a clear proven impossible.
-std::vector<StageProblem> stageProblems(const GameState& start, const ProofLimits& limits = {});
+std::vector<StageProblem> stageProblems(const WorldState& start, const ProofLimits& limits = {});
 
 // The warning Save shows before it asks for a file, or empty text when there is no problem.
 Text saveWarning(const std::vector<StageProblem>& problems);
 
 // Both together, as Game::setSaveCheck takes them.
-Text checkBeforeSave(const GameState& start);
+Text checkBeforeSave(const WorldState& start);
 
 }  // namespace nerilo::solver

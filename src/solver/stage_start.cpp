@@ -1,7 +1,5 @@
-#include "board/file_io.h"
-#include "board/game.h"
-#include "board/stage_file.h"
-#include "solver/quiet_platform.h"
+#include "model/stage_file.h"
+#include "rules/world.h"
 #include "solver/solver.h"
 
 namespace nerilo::solver {
@@ -13,14 +11,17 @@ StageStart stageStart(const std::string& path, bool stepTry, bool blockMode) {
         start.error = read.error;
         return start;
     }
-    QuietPlatform platform;
-    Game game(platform);
-    game.state().stepTry = stepTry;
-    game.state().extraMode = blockMode ? ExtraMode::Block : ExtraMode::None;
-    game.enterLoadedState(path, read.stage);
-    game.startRound();
-    start.state = game.snapshot();
+    start.state = roundStart(read.stage, stepTry, blockMode);
     return start;
+}
+
+WorldState roundStart(const Stage& stage, bool stepTry, bool blockMode) {
+    World world;
+    world.state().stepTry = stepTry;
+    world.state().extraMode = blockMode ? ExtraMode::Block : ExtraMode::None;
+    world.load(stage);
+    world.startRound();
+    return world.state();
 }
 
 }  // namespace nerilo::solver

@@ -3,16 +3,14 @@
 #include <cstdio>
 #include <sstream>
 
-#include "board/game.h"
-#include "input/key_letters.h"
-#include "solver/quiet_platform.h"
+#include "rules/key_letters.h"
 #include "solver/solver.h"
 
 namespace nerilo {
 namespace {
 
 // Everything a press can change besides where the player stands.
-bool sameBoardBesidesPlayer(const GameState& a, const GameState& b) {
+bool sameBoardBesidesPlayer(const WorldState& a, const WorldState& b) {
     if (a.keysHeld != b.keysHeld || a.playerBlock != b.playerBlock) return false;
     for (int c = 0; c < CellCount; ++c) {
         if (a.ground[c].code != b.ground[c].code || a.ground[c].power != b.ground[c].power) return false;
@@ -64,22 +62,22 @@ std::map<int, std::string> parseStageSolutions(std::string_view text) {
     return result;
 }
 
-std::optional<int> plainWalkingPresses(const GameState& start, std::string_view keys) {
-    solver::QuietPlatform platform;
-    Game game(platform);
-    game.restore(start);
+std::optional<int> plainWalkingPresses(const WorldState& start, std::string_view keys) {
+    World world;
+    world.restore(start);
     int plain = 0;
     for (char letter : keys) {
-        if (platform.cleared || game.isLost()) return std::nullopt;
-        const GameState before = game.snapshot();
-        Replay replay;
-        if (!playLetter(game, letter, PressTickCap, replay) || replay.stuck) return std::nullopt;
-        const GameState& after = game.state();
-        if (platform.cleared) continue;
+        const std::optional<KeyPress> press = pressOf(letter);
+        if (!press || world.outcome() != Outcome::AtRest) return std::nullopt;
+        const WorldState before = world.state();
+        const PressRun run = playPress(world, *press);
+        if (run.stuck) return std::nullopt;
+        if (run.outcome == Outcome::Cleared) continue;
+        const WorldState& after = world.state();
         const bool moved = before.blockCell[before.playerBlock] != after.blockCell[after.playerBlock];
         if (moved && sameBoardBesidesPlayer(before, after)) ++plain;
     }
-    if (!platform.cleared) return std::nullopt;
+    if (world.outcome() != Outcome::Cleared) return std::nullopt;
     return plain;
 }
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "board/game_state.h"
+#include "rules/world_state.h"
 #include "solver/solver.h"
 
 namespace nerilo {
@@ -35,7 +35,7 @@ std::map<int, std::string> parseStageSolutions(std::string_view text);
 // plain; pushes, kicks, cell actions, pickups and the clear are not.
 // Counts them while playing `keys` from `start`; nullopt when the keys do not
 // clear the stage or lose on the way.
-std::optional<int> plainWalkingPresses(const GameState& start, std::string_view keys);
+std::optional<int> plainWalkingPresses(const WorldState& start, std::string_view keys);
 
 // Analyses the stage file with the solver and counts the plain walking presses
 // of `storedKeys`. Fails (with `error`) when the file cannot be read, the stage

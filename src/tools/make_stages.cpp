@@ -5,7 +5,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "board/stage_file.h"
+#include "model/stage_file.h"
 #include "tools/stage_designs.h"
 
 int main(int argc, char** argv) {

@@ -6,11 +6,11 @@
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
-#include "board/game.h"
-#include "board/fields.h"
-#include "board/presentation.h"
-#include "board/progress_file.h"
-#include "input/key_letters.h"
+#include "game/game.h"
+#include "model/fields.h"
+#include "view/presentation.h"
+#include "model/progress_file.h"
+#include "game/key_script.h"
 #include "tools/scripted_platform.h"
 
 namespace {
@@ -25,7 +25,8 @@ std::string executableFolder() {
 }
 
 json report(const nerilo::Game& game, const nerilo::ScriptedPlatform& platform, const nerilo::Replay& replay) {
-    const nerilo::GameState& s = game.state();
+    const nerilo::WorldState& s = game.world().state();
+    const nerilo::SessionState& session = game.session();
     json ground = json::array(), blocks = json::array(), power = json::array(), marks = json::array();
     for (int i = 0; i < CellCount; ++i) {
         ground.push_back(s.ground[i].code);
@@ -38,7 +39,7 @@ json report(const nerilo::Game& game, const nerilo::ScriptedPlatform& platform, 
     // Flags print as the numbers -1 (set) and 0, as they always have.
     auto flag = [](bool set) { return set ? -1 : 0; };
     return {
-        {"stage", stageTitle(s)},
+        {"stage", stageTitle(session)},
         {"ticks", replay.ticks},
         {"clears", platform.clears.size()},
         {"endings", platform.endings.size()},
@@ -54,13 +55,13 @@ json report(const nerilo::Game& game, const nerilo::ScriptedPlatform& platform, 
         {"player", s.blockCell[s.playerBlock]},
         {"player_block", s.playerBlock},
         {"moving_block", s.movingBlock},
-        {"command1", nerilo::roundCommandCaption(s.roundCommand).japanese()},
+        {"command1", nerilo::roundCommandCaption(session.roundCommand).japanese()},
         {"ground", ground},
         {"blocks", blocks},
         {"power", power},
         {"marks", marks},
-        {"progress", s.progress},
-        {"mode_level", static_cast<int>(s.progressLevel)},
+        {"progress", session.progress},
+        {"mode_level", static_cast<int>(session.progressLevel)},
         {"messages", messages},
         {"undo_depth", game.history().undoDepth()},
         {"redo_depth", game.history().redoDepth()},
@@ -103,9 +104,10 @@ int main(int argc, char** argv) {
     nerilo::ScriptedPlatform platform(programDir);
     // The progress played here is made up: it is written only into a folder the
     // caller named, never over the progress of a player of the installed game.
-    platform.progressKept = folder->count() > 0;
     nerilo::Game game(platform);
-    nerilo::GameState& state = game.state();
+    game.keepFiles(folder->count() > 0);
+    nerilo::SessionState& session = game.session();
+    nerilo::WorldState& world = game.world().state();
     game.seedRandom(seed ? *seed : static_cast<uint32_t>(::getpid() ^ ::time(nullptr)));
     if (!progress.empty()) {
         // The list has the progress file's own form, so its reader checks it.
@@ -114,19 +116,19 @@ int main(int argc, char** argv) {
             std::cerr << "nerilo-sim: --progress needs 30 comma-separated numbers from 0 to 255\n";
             return 2;
         }
-        state.progress = read.progress;
+        session.progress = read.progress;
     }
-    state.progressLevel = nerilo::ProgressLevel::NotChecked;
+    session.progressLevel = nerilo::ProgressLevel::NotChecked;
     game.updateUnlocks();
-    state.stepTry = stepTry;
-    if (blockMode) state.extraMode = nerilo::ExtraMode::Block;
-    if (superMode) state.extraMode = nerilo::ExtraMode::Super;
+    world.stepTry = stepTry;
+    if (blockMode) world.extraMode = nerilo::ExtraMode::Block;
+    if (superMode) world.extraMode = nerilo::ExtraMode::Super;
 
     std::error_code error;
     const std::string path = std::filesystem::absolute(stageFile, error).string();
     platform.fileAnswers.push_back(path);
     game.openStage();
-    if (state.stagePath != path) {
+    if (session.stagePath != path) {
         std::cerr << "nerilo-sim: " << (platform.messages.empty() ? "cannot load " + stageFile : platform.messages.back().text)
                   << "\n";
         return 2;

@@ -1,6 +1,6 @@
 #include "tools/scripted_platform.h"
 
-#include "board/file_io.h"
+#include "model/file_io.h"
 
 namespace nerilo {
 

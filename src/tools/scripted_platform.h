@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "board/platform.h"
+#include "game/platform.h"
 
 namespace nerilo {
 
@@ -38,7 +38,6 @@ public:
     void showEnding(bool redLabel) override { endings.push_back(redLabel); }
     void closeMainWindow() override { closed = true; }
     std::string executableFolder() override { return programFolder; }
-    bool keepsProgressFile() override { return progressKept; }
 
     // Answers to give, in order; when empty, message boxes get their default
     // button (OK, Yes, Save), input and text boxes their default text and dialogs a cancel.
@@ -48,7 +47,6 @@ public:
     std::deque<std::string> fileAnswers;  // full paths chosen in the file dialogs
 
     std::string programFolder;
-    bool progressKept = true;  // false: the progress file is never written
     std::vector<ShownMessage> messages;
     std::vector<ShownInput> inputs;  // input and text boxes, as they were opened
     std::vector<FileDialogRequest> dialogs;

@@ -4,7 +4,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "board/file_io.h"
+#include "model/file_io.h"
 #include "tools/depth_table.h"
 
 namespace {

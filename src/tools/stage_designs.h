@@ -22,7 +22,7 @@
 #include <string>
 #include <string_view>
 
-#include "board/stage_file.h"
+#include "model/stage_file.h"
 
 namespace nerilo {
 

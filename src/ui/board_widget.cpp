@@ -5,9 +5,9 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "board/drawing_order.h"
-#include "board/game.h"
-#include "input/key_letters.h"
+#include "view/drawing_order.h"
+#include "game/game.h"
+#include "rules/key_letters.h"
 #include "ui/pictures.h"
 
 namespace nerilo::ui {
@@ -18,7 +18,7 @@ const QColor Surround(24, 24, 32);  // the panel's background
 
 // Paints the board from the painter's origin with each art pixel as factor ×
 // factor pixels of the painter's device.
-void paintBoard(QPainter& painter, const GameState& state, int factor) {
+void paintBoard(QPainter& painter, const WorldState& state, int factor) {
     const Pictures& pictures = Pictures::instance();
     for (int c = 0; c < CellCount; ++c)
         painter.drawPixmap(px(cellLeft(c)) * factor, px(cellTop(c)) * factor,
@@ -63,7 +63,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     }
     // Blocks may stand outside the grid in mid-step; they are clipped to it.
     painter.setClipRect(0, 0, side, side);
-    paintBoard(painter, game_.state(), layout.factor);
+    paintBoard(painter, game_.world().state(), layout.factor);
     paintHint(painter, layout.factor);
 }
 

@@ -7,7 +7,7 @@ class QPainter;
 
 namespace nerilo {
 class Game;
-struct GameState;
+struct WorldState;
 }  // namespace nerilo
 
 namespace nerilo::ui {

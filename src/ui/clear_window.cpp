@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "board/game.h"
+#include "game/game.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "board/platform.h"
+#include "game/platform.h"
 #include "ui/zoom.h"
 
 class QLabel;

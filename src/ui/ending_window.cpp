@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "board/picture.h"
+#include "model/picture.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"

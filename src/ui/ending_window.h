@@ -4,7 +4,7 @@
 // thank-you message and closes it.
 #include <QWidget>
 
-#include "board/picture.h"
+#include "model/picture.h"
 #include "ui/zoom.h"
 
 class QLabel;

@@ -3,7 +3,7 @@
 // context by the installed translators, then its arguments filled in.
 #include <QString>
 
-#include "board/text.h"
+#include "model/text.h"
 
 namespace nerilo::ui {
 

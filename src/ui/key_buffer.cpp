@@ -2,7 +2,10 @@
 
 namespace nerilo::ui {
 namespace {
-bool moving(const GameState& state) { return state.ticking && state.inputLocked && !state.editing; }
+bool moving(const Game& game) {
+    const WorldState& w = game.world().state();
+    return w.ticking && w.inputLocked && !game.session().editing;
+}
 }  // namespace
 
 void KeyBuffer::setEnabled(bool on) {
@@ -10,20 +13,20 @@ void KeyBuffer::setEnabled(bool on) {
     if (!on) forget();
 }
 
-bool KeyBuffer::keep(const GameState& state, Key key, Modifiers modifiers) {
+bool KeyBuffer::keep(const Game& game, Key key, Modifiers modifiers) {
     const bool kept = key <= Key::Down || key == Key::Action;
-    if (!enabled_ || !kept || !moving(state)) return false;
+    if (!enabled_ || !kept || !moving(game)) return false;
     kept_ = Press{key, modifiers};
     return true;
 }
 
 void KeyBuffer::deliver(Game& game) {
     if (!kept_) return;
-    if (atRest(game.state())) {
+    if (game.atRest()) {
         const Press press = *kept_;
         forget();
         game.pressKey(press.key, press.modifiers);
-    } else if (!game.state().ticking) {
+    } else if (!game.world().state().ticking) {
         forget();
     }
 }

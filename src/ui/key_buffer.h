@@ -5,7 +5,7 @@
 // buffer is off nothing is kept and the game behaves as it always has.
 #include <optional>
 
-#include "board/game.h"
+#include "game/game.h"
 
 namespace nerilo::ui {
 
@@ -15,7 +15,7 @@ public:
     void setEnabled(bool on);
 
     // Keeps the key when the game would drop it now; true when it was kept.
-    bool keep(const GameState& state, Key key, Modifiers modifiers);
+    bool keep(const Game& game, Key key, Modifiers modifiers);
     // After every tick: hands the kept key to the game once it is at rest, and
     // forgets it once the game has stopped (lost, cleared).
     void deliver(Game& game);

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "input/key_letters.h"
+#include "game/key_script.h"
 #include "ui/main_window.h"
 #include "ui/placement.h"
 #include "ui/stage_list_window.h"

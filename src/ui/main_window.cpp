@@ -7,10 +7,10 @@
 #include <QWindow>
 #include <optional>
 
-#include "board/startup.h"
-#include "board/numbered_stages.h"
+#include "game/startup.h"
+#include "model/numbered_stages.h"
 
-#include "board/tile_names.h"
+#include "model/tile_names.h"
 #include "solver/hint.h"
 #include "solver/stage_checks.h"
 #include "ui/board_widget.h"
@@ -87,7 +87,7 @@ MainWindow::MainWindow() : game_(platform_) {
     platform_.attach(this);
     shortestLengths_ = new ShortestLengths(this);
     // The search on Save runs aside so the window keeps painting; it is bounded to a few seconds.
-    game_.setSaveCheck([](const GameState& start) { return runAside([&] { return solver::checkBeforeSave(start); }); });
+    game_.setSaveCheck([](const WorldState& start) { return runAside([&] { return solver::checkBeforeSave(start); }); });
     // An author's stage, searched to the end with its analysis: about a million
     // positions, some tens of megabytes.
     searchOptions_.analyse = true;
@@ -352,7 +352,7 @@ void MainWindow::buildViewMenu() {
 }
 
 void MainWindow::findSolution() {
-    if (!game_.state().editing) return;
+    if (!game_.session().editing) return;
     SolverDialog dialog(game_.plainTestStart(), searchOptions_, this);
     if (dialog.exec() == QDialog::Accepted) game_.playSolution(dialog.solutionToPlay());
 }
@@ -435,7 +435,7 @@ void MainWindow::askForHint() {
     // Bounded: a hint on a huge user-made stage must not fill the memory.
     solver::Options options;
     options.maxStates = 4'000'000;
-    hintSearch_->start(game_.snapshot(), options);
+    hintSearch_->start(game_.world().state(), options);
     hintLine_->setText(tr("ヒントを探しています…"));
 }
 
@@ -462,15 +462,15 @@ void MainWindow::clearHint() {
 // A replay presses its next key at rest, before the tick, as a player would;
 // a key kept while the player moved is delivered once he is at rest.
 void MainWindow::tick() {
-    if (!game_.state().ticking) return;
+    if (!game_.world().state().ticking) return;
     game_.advancePlayback();
-    if (game_.state().ticking) game_.tick();
+    if (game_.world().state().ticking) game_.tick();
     keyBuffer_.deliver(game_);
     refresh();
 }
 
 std::unique_ptr<StageListWindow> MainWindow::stageListWindow() {
-    const GameState& s = game_.state();
+    const SessionState& s = game_.session();
     const std::string folder = game_.programFolder();
     int current = numberedStageAt(folder, s.stagePath);
     if (current == 0) current = startStage(s.progress);
@@ -517,7 +517,7 @@ void MainWindow::refresh() {
         if (palette->isEnabled() != view.palettesEnabled) palette->setEnabled(view.palettesEnabled);
     if (view.height != height_) applyHeight(view.height);
 
-    const bool ticking = game_.state().ticking;
+    const bool ticking = game_.world().state().ticking;
     if (ticking && !timer_.isActive()) timer_.start();
     if (!ticking && timer_.isActive()) timer_.stop();
     board_->update();
@@ -581,7 +581,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const Modifiers modifiers = modifiersOf(event->modifiers());
-    if (keyBuffer_.keep(game_.state(), *key, modifiers)) return;
+    if (keyBuffer_.keep(game_, *key, modifiers)) return;
     run([&] { game_.pressKey(*key, modifiers); });
 }
 

@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "board/game.h"
-#include "board/presentation.h"
+#include "game/game.h"
+#include "view/presentation.h"
 #include "solver/solver.h"
 #include "ui/solver_run.h"
 #include "ui/key_buffer.h"

@@ -9,8 +9,8 @@
 
 class QWidget;
 
-#include "board/codes.h"
-#include "board/picture.h"
+#include "model/codes.h"
+#include "model/picture.h"
 #include "ui/zoom.h"
 
 namespace nerilo::ui {

@@ -1,7 +1,7 @@
 #pragma once
 // The platform for the real desktop: Qt message boxes, input boxes, file
 // dialogs, and the splash, stage-clear and ending windows.
-#include "board/platform.h"
+#include "game/platform.h"
 
 class QRect;
 class QWidget;

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "board/text.h"
+#include "model/text.h"
 
 namespace nerilo::ui {
 

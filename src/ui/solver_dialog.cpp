@@ -12,7 +12,7 @@
 
 namespace nerilo::ui {
 
-SolverDialog::SolverDialog(const GameState& start, const solver::Options& options, QWidget* parent)
+SolverDialog::SolverDialog(const WorldState& start, const solver::Options& options, QWidget* parent)
     : QDialog(parent) {
     const solver::SearchWindowTexts& texts = solver::searchWindowTexts();
     setWindowTitle(translated(texts.title));

@@ -18,7 +18,7 @@ class SolverDialog : public QDialog {
     Q_OBJECT
 public:
     // `start` is the round the search starts from (Game::plainTestStart).
-    SolverDialog(const GameState& start, const solver::Options& options, QWidget* parent);
+    SolverDialog(const WorldState& start, const solver::Options& options, QWidget* parent);
 
     bool searching() const { return search_.running(); }
     const std::optional<solver::Result>& result() const { return result_; }

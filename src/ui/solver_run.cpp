@@ -6,7 +6,7 @@ SolverRun::SolverRun(QObject* parent) : QObject(parent) {}
 
 SolverRun::~SolverRun() { cancel(); }
 
-void SolverRun::start(const GameState& from, const solver::Options& options) {
+void SolverRun::start(const WorldState& from, const solver::Options& options) {
     cancel();
     stop_ = false;
     running_ = true;

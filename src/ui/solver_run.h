@@ -6,7 +6,7 @@
 #include <atomic>
 #include <thread>
 
-#include "board/game_state.h"
+#include "rules/world_state.h"
 #include "solver/solver.h"
 
 namespace nerilo::ui {
@@ -20,7 +20,7 @@ public:
 
     bool running() const { return running_; }
     // Starts a search from `from`, which must be at rest; a search still running is dropped first.
-    void start(const GameState& from, const solver::Options& options);
+    void start(const WorldState& from, const solver::Options& options);
     // Asks the search to stop; it still finishes, as Cancelled.
     void requestStop() { stop_ = true; }
     // Stops the search and waits for its worker; nothing is reported.

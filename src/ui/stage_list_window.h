@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "records/stage_list.h"
+#include "view/stage_list.h"
 
 class QListWidget;
 class QPushButton;

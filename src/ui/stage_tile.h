@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QRect>
 
-#include "records/stage_list.h"
+#include "view/stage_list.h"
 
 class QPainter;
 

@@ -21,11 +21,11 @@ Window::Window(TestGame& game, const std::string& stage) {
     window.setProgramFolder(game.dir.path().string());
     window.run([&] {
         Game& f = window.game();
-        f.state().stagePath = game.stageFile(stage);
+        f.session().stagePath = game.stageFile(stage);
         f.loadCurrentStage();
-        f.resetBlockPictures();
-        f.findPlayer();
-        f.state().inputLocked = true;
+        f.world().resetPictures();
+        f.world().findPlayer();
+        f.world().state().inputLocked = true;
     });
     window.show();
     window.activateWindow();

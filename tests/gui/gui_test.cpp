@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "board/progress_file.h"
+#include "model/progress_file.h"
 #include "game_fixture.h"
 #include "gui/gui_helpers.h"
 #include "ui/board_widget.h"
@@ -72,7 +72,7 @@ private slots:
         {
             Window w(game);
             QTest::keyClick(&w.window, Qt::Key_F1);
-            QCOMPARE(w.window.game().state().roundCommand, RoundCommand::Retry);
+            QCOMPARE(w.window.game().session().roundCommand, RoundCommand::Retry);
             QVERIFY(w.window.worldTimer().isActive());
             QCOMPARE(w.window.roundButton()->text(), QStringLiteral("再挑戦"));
         }
@@ -94,7 +94,7 @@ private slots:
         QTest::keyClick(&w.window, Qt::Key_F1);
         QTest::keyClick(&w.window, Qt::Key_Right);
         QTRY_COMPARE(w.window.game().playerCell(), cell(5, 6));
-        QTRY_COMPARE(w.window.game().state().inputLocked, false);
+        QTRY_COMPARE(w.window.game().world().state().inputLocked, false);
         QCOMPARE(cellImage(w.window, cell(5, 5)).convertToFormat(QImage::Format_RGB32), floor);
         QVERIFY(cellImage(w.window, cell(5, 6)).convertToFormat(QImage::Format_RGB32) != floor);
     }
@@ -131,7 +131,7 @@ private slots:
         QTest::mouseClick(w.window.blockPalette(4), Qt::LeftButton);
         QCOMPARE(w.window.layerButton()->text(), QStringLiteral("↓切り替え"));
         QTest::mouseClick(w.window.board(), Qt::LeftButton, {}, QPoint(ui::px(cellLeft(cell(2, 3))) + 5, ui::px(cellTop(cell(2, 3))) + 5));
-        QCOMPARE(w.window.game().state().blocks[cell(2, 3)].code, uint8_t(4));
+        QCOMPARE(w.window.game().world().state().blocks[cell(2, 3)].code, uint8_t(4));
     }
 
     void dragPaintsEveryCellPassedAndRightClickPicks() {
@@ -149,15 +149,15 @@ private slots:
             QApplication::sendEvent(board, &move);
         }
         QTest::mouseRelease(board, Qt::LeftButton, {}, centre(cell(3, 7)));
-        for (int column = 2; column <= 7; ++column) QCOMPARE(w.window.game().state().ground[cell(3, column)].code, uint8_t(1));
-        QCOMPARE(w.window.game().state().ground[cell(3, 8)].code, uint8_t(0));
+        for (int column = 2; column <= 7; ++column) QCOMPARE(w.window.game().world().state().ground[cell(3, column)].code, uint8_t(1));
+        QCOMPARE(w.window.game().world().state().ground[cell(3, 8)].code, uint8_t(0));
 
         // Right click on an empty block cell picks the eraser; a left click then erases.
         QTest::mouseClick(w.window.blockPalette(1), Qt::LeftButton);
         QTest::mouseClick(board, Qt::RightButton, {}, centre(cell(9, 9)));
-        QCOMPARE(w.window.game().state().blockBrush, uint8_t(0));
+        QCOMPARE(w.window.game().session().blockBrush, uint8_t(0));
         QTest::mouseClick(board, Qt::LeftButton, {}, centre(cell(5, 5)));
-        QCOMPARE(w.window.game().state().blocks[cell(5, 5)].code, uint8_t(0));
+        QCOMPARE(w.window.game().world().state().blocks[cell(5, 5)].code, uint8_t(0));
     }
 
     void theEditorSavesAndOpensThroughTheRealDialogs() {
@@ -176,7 +176,7 @@ private slots:
             input->accept();
         });
         w.window.action("editStepTarget")->trigger();
-        QCOMPARE(w.window.game().state().stepTarget, 150);
+        QCOMPARE(w.window.game().world().state().stepTarget, 150);
 
         const QString saved = QString::fromStdString(game.stageFile("drawn.txt"));
         QString dialogTitle;
@@ -203,7 +203,7 @@ private slots:
         });
         w.window.action("openInEditor")->trigger();
         QCOMPARE(startedAt, QFileInfo(saved).absolutePath());
-        QCOMPARE(w.window.game().state().stagePath, saved.toStdString());
+        QCOMPARE(w.window.game().session().stagePath, saved.toStdString());
         QVERIFY(!w.window.action("start")->isEnabled());
     }
 
@@ -232,7 +232,7 @@ private slots:
         Window w(game);
         QTest::keyClick(&w.window, Qt::Key_F1);
         QTest::keyClick(&w.window, Qt::Key_Right);
-        QTRY_COMPARE(w.window.game().state().inputLocked, false);
+        QTRY_COMPARE(w.window.game().world().state().inputLocked, false);
         int frameAtClose = -1;
         whenModalOpens([&](QWidget* modal) {
             auto* clear = qobject_cast<ui::ClearWindow*>(modal);
@@ -242,8 +242,8 @@ private slots:
         });
         QTest::keyClick(&w.window, Qt::Key_Z);
         QVERIFY(frameAtClose >= 0 && frameAtClose < 25);  // before the letters appeared
-        QCOMPARE(stageTitle(w.window.game().state()), std::string("stage2.txt"));
-        QCOMPARE(w.window.game().state().comment, std::string("two"));
+        QCOMPARE(stageTitle(w.window.game().session()), std::string("stage2.txt"));
+        QCOMPARE(w.window.game().session().comment, std::string("two"));
         QVERIFY(w.window.worldTimer().isActive());
     }
 
@@ -259,7 +259,7 @@ private slots:
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         QTest::keyClick(&w.window, Qt::Key_F1);
         QTest::keyClick(&w.window, Qt::Key_Right);
-        QTRY_VERIFY(!g.state().inputLocked);
+        QTRY_VERIFY(!g.world().state().inputLocked);
         QCOMPARE(g.playerCell(), cell(5, 6));
         QVERIFY(undo->isEnabled() && !redo->isEnabled());
 
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(g.playerCell(), cell(5, 5));
         QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(g.playerCell(), cell(5, 6));
-        QCOMPARE(stageTitle(g.state()), std::string("stage1.txt"));
+        QCOMPARE(stageTitle(g.session()), std::string("stage1.txt"));
         QVERIFY(game.platform.clears.empty());
         undo->trigger();
         QCOMPARE(g.playerCell(), cell(5, 5));
@@ -334,10 +334,10 @@ private slots:
             QCOMPARE(grid->currentRow(), 2);
             QTest::keyClick(grid, Qt::Key_Return);
         });
-        QCOMPARE(stageTitle(g.state()), std::string("stage3.txt"));
-        QCOMPARE(g.state().comment, std::string("ステージ3「三」"));
-        QCOMPARE(g.state().roundCommand, RoundCommand::Start);
-        QVERIFY(g.state().inputLocked);
+        QCOMPARE(stageTitle(g.session()), std::string("stage3.txt"));
+        QCOMPARE(g.session().comment, std::string("ステージ3「三」"));
+        QCOMPARE(g.session().roundCommand, RoundCommand::Start);
+        QVERIFY(g.world().state().inputLocked);
         QVERIFY(!w.window.worldTimer().isActive());
         QVERIFY(w.window.action("start")->isEnabled());
 
@@ -352,7 +352,7 @@ private slots:
         });
         QTest::mouseClick(w.window.stageListButton(), Qt::LeftButton);
         QVERIFY(opened);
-        QCOMPARE(stageTitle(g.state()), std::string("stage3.txt"));
+        QCOMPARE(stageTitle(g.session()), std::string("stage3.txt"));
 
         // A double click opens the stage under the pointer.
         withStageList(w.window, [](ui::StageListWindow* list) {
@@ -361,7 +361,7 @@ private slots:
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first);
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, first);
         });
-        QCOMPARE(stageTitle(g.state()), std::string("stage1.txt"));
+        QCOMPARE(stageTitle(g.session()), std::string("stage1.txt"));
     }
 
     void shortestLengthsAreSearchedOnceInTheBackground() {
@@ -400,7 +400,7 @@ private slots:
         QTest::keyClick(&w.window, Qt::Key_Down);
         QVERIFY(!g.playbackRunning());
         QCOMPARE(g.playerCell(), cell(5, 5));
-        QCOMPARE(g.state().roundCommand, RoundCommand::Start);
+        QCOMPARE(g.session().roundCommand, RoundCommand::Start);
 
         // Played to the end, it shows the clear and leaves the stage ready to start.
         startReplay();
@@ -412,8 +412,8 @@ private slots:
             QTest::keyClick(modal, Qt::Key_Return);
         });
         QTRY_VERIFY_WITH_TIMEOUT(cleared && !g.playbackRunning(), 20000);
-        QCOMPARE(g.state().progress[0], uint8_t(0));
-        QCOMPARE(g.state().roundCommand, RoundCommand::Start);
+        QCOMPARE(g.session().progress[0], uint8_t(0));
+        QCOMPARE(g.session().roundCommand, RoundCommand::Start);
         QCOMPARE(g.playerCell(), cell(5, 5));
     }
 
@@ -453,22 +453,22 @@ private slots:
         QTest::keyClick(&w.window, Qt::Key_F8);
         QTest::mouseClick(w.window.groundPalette(ground::Stairs), Qt::LeftButton);
         clickCell(w.window, cell(5, 7));
-        const GameState editing = f.snapshot();
+        const GameSnapshot editing = f.snapshot();
 
         QTest::keyClick(&w.window, Qt::Key_F10);
-        QVERIFY(f.state().testPlaying);
+        QVERIFY(f.session().testPlaying);
         QVERIFY(w.window.action("testPlay")->isChecked());
         QVERIFY(w.window.editMenu()->menuAction()->isVisible());
         QVERIFY(!w.window.groundPalette(0)->isEnabled() && !w.window.blockBrush()->isEnabled());
         QVERIFY(!w.window.action("saveStage")->isEnabled() && !w.window.action("editor")->isEnabled());
         QVERIFY(w.window.worldTimer().isActive());
         clickCell(w.window, cell(0, 0));
-        QCOMPARE(f.state().ground[cell(0, 0)].code, uint8_t(ground::Floor));
+        QCOMPARE(f.world().state().ground[cell(0, 0)].code, uint8_t(ground::Floor));
         QTest::keyClick(&w.window, Qt::Key_Right);
         QTRY_COMPARE(f.playerCell(), cell(5, 6));
 
         QTest::keyClick(&w.window, Qt::Key_Escape);
-        QVERIFY(f.state() == editing);
+        QVERIFY(f.snapshot() == editing);
         QVERIFY(!w.window.action("testPlay")->isChecked());
         QVERIFY(w.window.groundPalette(0)->isEnabled());
         QVERIFY(!w.window.worldTimer().isActive());
@@ -478,7 +478,7 @@ private slots:
         for (int column : {6, 7}) {
             QTest::keyClick(&w.window, Qt::Key_Right);
             QTRY_COMPARE(f.playerCell(), cell(5, column));
-            QTRY_VERIFY(!f.state().inputLocked);
+            QTRY_VERIFY(!f.world().state().inputLocked);
         }
         bool clearShown = false;
         whenModalOpens([&](QWidget* modal) {
@@ -487,8 +487,8 @@ private slots:
         });
         QTest::keyClick(&w.window, Qt::Key_Z);
         QVERIFY(clearShown);
-        QVERIFY(f.state() == editing);
-        QCOMPARE(stageTitle(f.state()), std::string("stage1.txt"));
+        QVERIFY(f.snapshot() == editing);
+        QCOMPARE(stageTitle(f.session()), std::string("stage1.txt"));
     }
 
     void theSolverShowsTheShortestClearAndPlaysIt() {
@@ -497,7 +497,7 @@ private slots:
         Window w(game);
         Game& f = w.window.game();
         QTest::keyClick(&w.window, Qt::Key_F8);
-        const GameState editing = f.snapshot();
+        const GameSnapshot editing = f.snapshot();
         QString headline, analysis;
         bool clearShown = false;
         whenModalOpens([&](QWidget* modal) {
@@ -521,7 +521,7 @@ private slots:
         QVERIFY(f.playingSolution());
         QVERIFY(w.window.worldTimer().isActive());
         QTRY_VERIFY(clearShown);
-        QTRY_VERIFY(f.state() == editing);
+        QTRY_VERIFY(f.snapshot() == editing);
 
         // Any key stops the solution, and the board is the edited one again.
         whenModalOpens([&](QWidget* modal) {
@@ -535,7 +535,7 @@ private slots:
         QTest::keyClick(&w.window, Qt::Key_F11);
         QTRY_COMPARE(f.playerCell(), cell(5, 6));
         QTest::keyClick(&w.window, Qt::Key_F5);
-        QVERIFY(f.state() == editing);
+        QVERIFY(f.snapshot() == editing);
     }
 
     void withoutAPlayerTheSolverExplainsAndDoesNotSearch() {
@@ -558,7 +558,7 @@ private slots:
         QVERIFY(!searched && !playOffered);
         QCOMPARE(headline, QStringLiteral("解を探せません"));
         QCOMPARE(notes, QStringLiteral("プレイヤーがいません。"));
-        QVERIFY(w.window.game().state().editing);
+        QVERIFY(w.window.game().session().editing);
     }
 
     // The search runs in a worker: the window goes on handling timers and the
@@ -572,7 +572,7 @@ private slots:
         Window w(game);
         w.window.searchOptions().maxStates = 4'000'000'000ULL;
         QTest::keyClick(&w.window, Qt::Key_F8);
-        const GameState editing = w.window.game().snapshot();
+        const GameSnapshot editing = w.window.game().snapshot();
         bool sawProgress = false, cancelled = false;
         int fired = 0;
         whenModalOpens([&](QWidget* modal) {
@@ -593,8 +593,8 @@ private slots:
         QVERIFY2(sawProgress, "the timer and the progress were handled while the worker ran");
         QVERIFY(cancelled);
         QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(w.window.game().state() == editing);
-        QVERIFY(w.window.game().state().editing);
+        QVERIFY(w.window.game().snapshot() == editing);
+        QVERIFY(w.window.game().session().editing);
     }
 
     void aStageWithoutStairsIsSavedOnlyAfterTheWarning() {
@@ -629,7 +629,7 @@ private slots:
             QCOMPARE(buttons, (QStringList{QStringLiteral("キャンセル"), QStringLiteral("保存する")}));
             QCOMPARE(QFileInfo::exists(path), answer == QStringLiteral("保存する"));
         }
-        QCOMPARE(stageTitle(w.window.game().state()), std::string("nostairs.txt"));
+        QCOMPARE(stageTitle(w.window.game().session()), std::string("nostairs.txt"));
     }
 
     void ctrlZUndoesAWholeStrokeAndCtrlYRedoesIt() {
@@ -652,14 +652,14 @@ private slots:
         QVERIFY(w.window.action("undoEdit")->isEnabled());
 
         QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(f.state().ground[cell(9, 9)].code, uint8_t(ground::Floor));
-        QCOMPARE(f.state().ground[cell(3, 4)].code, uint8_t(ground::Wall));
+        QCOMPARE(f.world().state().ground[cell(9, 9)].code, uint8_t(ground::Floor));
+        QCOMPARE(f.world().state().ground[cell(3, 4)].code, uint8_t(ground::Wall));
         QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
-        for (int column = 2; column <= 6; ++column) QCOMPARE(f.state().ground[cell(3, column)].code, uint8_t(ground::Floor));
+        for (int column = 2; column <= 6; ++column) QCOMPARE(f.world().state().ground[cell(3, column)].code, uint8_t(ground::Floor));
         QVERIFY(!w.window.action("undoEdit")->isEnabled());
         QTest::keyClick(&w.window, Qt::Key_Y, Qt::ControlModifier);
-        for (int column = 2; column <= 6; ++column) QCOMPARE(f.state().ground[cell(3, column)].code, uint8_t(ground::Wall));
-        QCOMPARE(f.state().ground[cell(9, 9)].code, uint8_t(ground::Floor));
+        for (int column = 2; column <= 6; ++column) QCOMPARE(f.world().state().ground[cell(3, column)].code, uint8_t(ground::Wall));
+        QCOMPARE(f.world().state().ground[cell(9, 9)].code, uint8_t(ground::Floor));
     }
 
     void theCommentIsEditedInAWideBoxOfSeveralLines() {
@@ -684,7 +684,7 @@ private slots:
         });
         w.window.action("editComment")->trigger();
         QVERIFY2(size.width() >= 40 * charWidth && size.height() >= 6 * lineHeight, qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
-        QCOMPARE(w.window.game().state().comment, std::string("一行目\n二行目"));
+        QCOMPARE(w.window.game().session().comment, std::string("一行目\n二行目"));
     }
 };
 

@@ -12,8 +12,8 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "board/codes.h"
-#include "board/stage_file.h"
+#include "model/codes.h"
+#include "model/stage_file.h"
 #include "ui/click_label.h"
 #include "ui/language.h"
 #include "ui/qt_platform.h"
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(english.text, QStringLiteral("Leaving the editor.\nSave the stage?"));
         QCOMPARE(english.buttons.size(), 3);
         for (const QString& button : english.buttons) QVERIFY2(!hasJapanese(button), qPrintable(button));
-        QVERIFY(w.window.game().state().editing);
+        QVERIFY(w.window.game().session().editing);
     }
 
     // The file dialog, and a message made of a pattern, a file name and the reader's own error.

@@ -13,7 +13,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "board/progress_file.h"
+#include "model/progress_file.h"
 #include "game_fixture.h"
 #include "gui/gui_helpers.h"
 #include "ui/board_widget.h"
@@ -214,7 +214,7 @@ private slots:
         w.window.move(100, 40);  // room around it for the wider clear window
         QTest::keyClick(&w.window, Qt::Key_F1);
         QTest::keyClick(&w.window, Qt::Key_Right);
-        QTRY_COMPARE(w.window.game().state().inputLocked, false);
+        QTRY_COMPARE(w.window.game().world().state().inputLocked, false);
         bool centred = false;
         whenModalOpens([&](QWidget* modal) {
             auto* clear = qobject_cast<ui::ClearWindow*>(modal);
@@ -230,8 +230,8 @@ private slots:
 
         w.window.platformForScreenshots();  // no splash
         w.window.action("startOver")->trigger();
-        QCOMPARE(w.window.game().state().progress[0], uint8_t(1));
-        QCOMPARE(stageTitle(w.window.game().state()), std::string("stage2.txt"));
+        QCOMPARE(w.window.game().session().progress[0], uint8_t(1));
+        QCOMPARE(stageTitle(w.window.game().session()), std::string("stage2.txt"));
     }
 
     void thePanelSaysWhatStateTheGameIsIn() {
@@ -266,11 +266,11 @@ private slots:
         TestGame game;
         stairsStage(game, "stage30.txt");
         Window w(game, "stage30.txt");
-        w.window.game().state().progress.fill(1);
-        w.window.game().state().progress[29] = 0;
+        w.window.game().session().progress.fill(1);
+        w.window.game().session().progress[29] = 0;
         QTest::keyClick(&w.window, Qt::Key_F1);
         QTest::keyClick(&w.window, Qt::Key_Right);
-        QTRY_COMPARE(w.window.game().state().inputLocked, false);
+        QTRY_COMPARE(w.window.game().world().state().inputLocked, false);
         whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
         QTest::keyClick(&w.window, Qt::Key_Z);
         QCOMPARE(w.window.statusHeadline()->text(), QStringLiteral("全ステージクリア！"));
@@ -335,7 +335,7 @@ private slots:
             QTest::keyClick(&w.window, Qt::Key_Right);
             QTest::keyClick(&w.window, Qt::Key_Right);
             QVERIFY(!w.window.keyBuffer().holdsKey());
-            QTRY_COMPARE(w.window.game().state().inputLocked, false);
+            QTRY_COMPARE(w.window.game().world().state().inputLocked, false);
             QCOMPARE(w.window.game().playerCell(), cell(5, 6));
         }
         {
@@ -348,7 +348,7 @@ private slots:
             QTest::keyClick(&w.window, Qt::Key_Right);  // the last one wins
             QVERIFY(w.window.keyBuffer().holdsKey());
             QTRY_COMPARE(w.window.game().playerCell(), cell(5, 7));
-            QTRY_COMPARE(w.window.game().state().inputLocked, false);
+            QTRY_COMPARE(w.window.game().world().state().inputLocked, false);
             QCOMPARE(w.window.game().playerCell(), cell(5, 7));
 
             // Delete is never kept: it retries at once, and the kept key goes with the old round.
@@ -375,10 +375,10 @@ private slots:
             window.setProgramFolder(game.dir.path().string());
             window.platformForScreenshots();
             ui::startPlaying(window, QString::fromStdString(game.stageFile("named.txt")));
-            const GameState& s = window.game().state();
+            const SessionState& s = window.game().session();
             QCOMPARE(s.stagePath, game.stageFile("named.txt"));
             QCOMPARE(s.comment, std::string("named"));
-            QVERIFY(!s.roundStarted && !s.ticking);
+            QVERIFY(!s.roundStarted && !window.game().world().state().ticking);
             QCOMPARE(window.statusHeadline()->text(), QStringLiteral("F1 で開始"));
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QVERIFY(centredOn(&window, window.screen()->availableGeometry()));
@@ -386,7 +386,7 @@ private slots:
             QCOMPARE(window.zoom(), ui::fittingZoom(window.naturalClientSize(), window.chromeSize(),
                                                     window.screen()->availableGeometry().size()));
             QTest::keyClick(&window, Qt::Key_F1);
-            QVERIFY(window.game().state().ticking);
+            QVERIFY(window.game().world().state().ticking);
         }
         // A remembered zoom wins; a damaged file is reported over the window and the first stage stays.
         ui::saveZoom(2);
@@ -407,7 +407,7 @@ private slots:
         QCOMPARE(window.zoom(), 2);
         QCOMPARE(title, QStringLiteral("Nerilo"));
         QVERIFY(text.contains(QStringLiteral("missing.txt")));
-        QCOMPARE(stageTitle(window.game().state()), std::string("stage1.txt"));
+        QCOMPARE(stageTitle(window.game().session()), std::string("stage1.txt"));
     }
 };
 

@@ -3,7 +3,7 @@
 // index order, each spreading once from every live cell not yet spread, until
 // a pass changes nothing. Slow on long wires against the index order; kept as
 // the reference that the engine's work-list spreading must match.
-#include "power/circuit.h"
+#include "rules/circuit.h"
 
 namespace nerilo {
 void spreadPowerLiteral(GroundLayer& ground);

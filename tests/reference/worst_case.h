@@ -1,5 +1,5 @@
 #pragma once
-#include "board/stage_file.h"
+#include "model/stage_file.h"
 
 namespace nerilo {
 

@@ -1,0 +1,24 @@
+// Records: the best clear of each numbered stage, set when a stage is cleared.
+#include "game/game.h"
+#include "model/numbered_stages.h"
+
+namespace nerilo {
+
+// A clear sets a record when the player found it himself in plain play: no
+// hint, no block or super mode (a different board, or a random one), the
+// modes the same from the round's first press to its clear, and on one of the
+// numbered stages beside the program. `path` holds the presses that cleared.
+void Game::recordClear(const std::string& path) {
+    const WorldState& w = world_.state();
+    if (!filesKept_ || history_.hintsUsed() > 0 || w.extraMode != ExtraMode::None || modesChangedInRound_) return;
+    const int n = numberedStageAt(programFolder(), session_.stagePath);
+    if (n == 0) return;
+    if (!records_.offer(n, session_.stageFingerprint, w.stepTry, path)) return;
+    const Text error = records_.save();
+    if (!error.empty()) {
+        platform_.messageBox(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1").arg(error), GameName, MsgButtons::Ok,
+                             MsgIcon::Exclamation);
+    }
+}
+
+}  // namespace nerilo

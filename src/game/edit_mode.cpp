@@ -1,0 +1,103 @@
+// Entering and leaving the editor, the new-stage command, and going back to
+// the stage file.
+#include "model/file_io.h"
+#include "game/game.h"
+#include "model/numbered_stages.h"
+
+namespace nerilo {
+void Game::toggleEditor() {
+    SessionState& s = session_;
+    if (s.testPlaying) return;
+    if (!s.editing) {
+        // The game stops: leaving the editor leads to a freshly loaded stage
+        // that waits for Start with the tick stopped. The counter shows the
+        // target, which is what Save writes.
+        s.editing = true;
+        WorldState& w = world_.state();
+        w.stepPhase = {};
+        w.moveKind = MoveKind::Walk;
+        world_.stop();
+        beginRoundHistory();
+        w.stepsLeft = w.stepTarget;
+        world_.resetPictures();
+        world_.putBlocksHome();
+        world_.raiseAllBlocks();
+        forgetEdits();
+        return;
+    }
+
+    MsgResult answer = platform_.messageBox(NERILO_TEXT("messages", "エディトモードを終了します。\n保存しますか？"),
+                                            GameName, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+    if (answer != MsgResult::Yes && answer != MsgResult::No) return;
+    // A save that did not happen keeps the editor, so the work is not lost.
+    if (answer == MsgResult::Yes && !saveStage()) return;
+    s.editing = false;
+    forgetEdits();
+    s.stagePath = numberedStagePath(programFolder(), 1);
+    loadCurrentStage();
+    world_.resetPictures();
+    world_.findPlayer();
+    s.roundStarted = false;
+    world_.raiseAllOverlays();
+}
+
+void Game::newStage() {
+    if (session_.testPlaying) return;
+    MsgResult answer =
+        platform_.messageBox(NERILO_TEXT("messages", "クリアします。\n保存をしていない場合はキャンセルを押してください"),
+                             GameName, MsgButtons::OkCancel, MsgIcon::Exclamation);
+    if (answer != MsgResult::Ok) return;
+    const Stage before = editedStage();
+    WorldState& w = world_.state();
+    for (int i = 0; i < CellCount; ++i) {
+        w.ground[i].code = ground::Floor;
+        w.blocks[i].code = block::Empty;
+    }
+    session_.comment.clear();
+    session_.stagePath.clear();  // a stage with no file yet: the panel says 新規
+    fileDialogName_.clear();
+    noteEdit(before);
+}
+
+// Whether Save would write something the stage file does not hold. A new
+// stage has no file: it has unsaved edits once anything is drawn or written.
+void Game::forgetEdits() {
+    editHistory_.clear();
+    strokeBase_.reset();
+}
+
+bool Game::mayDropEdits(const Text& question) {
+    return !session_.editing || !hasUnsavedEdits() ||
+           platform_.messageBox(question, GameName, MsgButtons::OkCancel, MsgIcon::Exclamation) == MsgResult::Ok;
+}
+
+bool Game::hasUnsavedEdits() {
+    const Stage edited = editedStage();
+    if (session_.stagePath.empty()) {
+        Stage empty;
+        empty.stepTarget = edited.stepTarget;
+        return edited != empty;
+    }
+    StageRead read = readStageFile(session_.stagePath);
+    return !read.ok() || formatStage(read.stage) != formatStage(edited);
+}
+
+// Delete in the editor: the stage file over the edits, after asking; nothing
+// when the file holds what Save would write, or when there is no file. Undo
+// brings the edits back.
+void Game::revertEdits() {
+    if (session_.stagePath.empty()) return;
+    Stage stage;
+    if (!readStage(session_.stagePath, stage)) return;
+    const Stage edited = editedStage();
+    if (formatStage(stage) == formatStage(edited)) return;
+    MsgResult answer = platform_.messageBox(
+        NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、ステージファイル「%1」を読み直しますか？")
+            .arg(stageTitle(session_)),
+        GameName, MsgButtons::OkCancel, MsgIcon::Exclamation);
+    if (answer != MsgResult::Ok) return;
+    showEditedStage(stage);
+    noteEdit(edited);
+}
+
+}  // namespace nerilo

@@ -1,0 +1,54 @@
+// The keyboard and the clock of a session: keys reach the world when it is
+// free, Delete and Escape are the session's own, and the world ticks while a
+// round runs outside the editor.
+#include "game/game.h"
+
+#include "rules/key_letters.h"
+
+namespace nerilo {
+
+Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform), world_(spreader) {}
+
+// Any key stops a solution being shown, and Escape ends test play: both bring
+// the editor back. The editor itself takes only Delete, which goes back to
+// the stage file.
+void Game::pressKey(Key key, Modifiers modifiers) {
+    if (playingSolution() || (key == Key::Escape && session_.testPlaying)) {
+        endTestPlay();
+        return;
+    }
+    if (session_.editing) {
+        if (key == Key::Delete) revertEdits();
+        return;
+    }
+    deliverKey(key, modifiers);
+    if (testCleared_) endTestPlay();
+}
+
+// With the keyboard locked only Delete is heard: it starts the round again.
+void Game::deliverKey(Key key, Modifiers modifiers) {
+    if (world_.state().inputLocked) {
+        if (key == Key::Delete) retryRound();
+        return;
+    }
+    beginPress(key, modifiers);
+    world_.press(key, modifiers);
+    if (key == Key::Delete && session_.roundCommand == RoundCommand::Retry) runRoundCommand();
+    if (world_.outcome() == Outcome::Cleared) clearStage();
+    settlePress();
+}
+
+// Nothing moves on a board that is being edited, even when a scripted Start
+// or Retry reaches it: the editor and Save treat block i as the block of cell i.
+void Game::tick() {
+    if (session_.editing) return;
+    if (playingSolution()) {
+        stepSolution();
+        if (testCleared_) endTestPlay();
+        if (!session_.testPlaying) return;
+    }
+    world_.tick();
+    settlePress();
+}
+
+}  // namespace nerilo

@@ -1,0 +1,216 @@
+#pragma once
+// The session: one World and everything around it that is not a rule. Stage
+// and progress files, start-up and closing, rounds and the stage change, undo,
+// records and replays, the editor and test play; everything it needs of the
+// desktop goes through the Platform. The procedures are defined in this
+// folder, one subject a file.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "game/edit_history.h"
+#include "game/platform.h"
+#include "game/playback.h"
+#include "game/session_state.h"
+#include "history/history.h"
+#include "model/stage_file.h"
+#include "records/record_book.h"
+#include "rules/world.h"
+
+namespace nerilo {
+
+// Everything a game is at one moment: for tests and tools that compare or
+// copy whole games.
+struct GameSnapshot {
+    WorldState world;
+    SessionState session;
+    friend bool operator==(const GameSnapshot&, const GameSnapshot&) = default;
+};
+
+class Game {
+public:
+    explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
+
+    const World& world() const { return world_; }
+    World& world() { return world_; }
+    const SessionState& session() const { return session_; }
+    SessionState& session() { return session_; }
+    GameSnapshot snapshot() const { return {world_.state(), session_}; }
+
+    // Start-up, closing and stage files.
+    void startUp();
+    // Asks to save an edited stage and writes the progress; false when the player cancels.
+    bool prepareToClose();
+    // Writes the progress file; a failure is reported and the game goes on.
+    void writeProgress();
+    // Whether clears are written to the progress and records files. A tool
+    // playing with made-up progress says no, so that it never replaces a
+    // player's real files.
+    void keepFiles(bool kept) { filesKept_ = kept; }
+    void quit();
+    void startOver();
+    std::string programFolder();
+    bool loadCurrentStage();
+    void openStage();
+    // Opens a stage file as Open does: read whole, then waiting for Start; a
+    // damaged file is reported and changes nothing. False when it was not opened.
+    bool openStageFile(const std::string& path);
+    // Checks the stage, asks for a file and writes it; false when nothing was written.
+    bool saveStage();
+    void showComment();
+    // Makes a stage read whole and good the current one, waiting for Start.
+    void enterLoadedState(const std::string& path, const Stage& stage);
+    // What the file dialogs' name field last held; not part of the game, so undo leaves it.
+    const std::string& fileDialogName() const { return fileDialogName_; }
+
+    // Rounds and the keyboard.
+    void startRound();
+    void retryRound();
+    void runRoundCommand();
+    void pressKey(Key key, Modifiers modifiers = NoModifiers);
+    // The world tick, ten times a second; a board being edited does not move.
+    void tick();
+    // A round under way with nothing moving: a key is taken at once, and a
+    // search can start from here.
+    bool atRest() const { return !session_.editing && nerilo::atRest(world_.state()); }
+    bool isLost() const { return nerilo::isLost(world_.state()); }
+    int playerCell() const { return world_.playerCell(); }
+
+    // Undo and redo: every press that changed the world is one step, back to
+    // the start of the round. Both are refused while something moves.
+    void undo();
+    void redo();
+    bool canUndo() const;
+    bool canRedo() const;
+    const History& history() const { return history_; }
+    void countHint() { history_.countHint(); }
+
+    // Records and replays: the best clear of each numbered stage, read at
+    // start-up and written whenever one is beaten.
+    const RecordBook& records() const { return records_; }
+    RecordBook& records() { return records_; }
+    // Replays the best clear of numbered stage n from its start (its step-try
+    // record with stepTry); false when there is none or the file is bad.
+    bool startPlayback(int n, bool stepTry);
+    // Plays the replay's next press when the game is at rest; the window calls
+    // it once a tick, so the replay runs at the game's own speed.
+    void advancePlayback();
+    // Ends the replay: the stage waits for Start again, the player's modes come back.
+    void stopPlayback();
+    bool playbackRunning() const { return playback_.has_value(); }
+
+    // Modes and progress.
+    void updateUnlocks();
+    void toggleBlockMode();
+    void toggleSuperMode();
+    void toggleStepTry();
+    void seedRandom(uint32_t seed) { world_.seedRandom(seed); }
+
+    // The stage editor.
+    void toggleEditor();
+    void chooseGroundBrush(int code);
+    void chooseBlockBrush(int code);
+    void chooseEraser();
+    void togglePaintLayer();
+    void paintCell(int cell);
+    void pickBrushAt(int cell);
+    void newStage();
+    void editComment();
+    void editStepTarget();
+    // The stage being edited, as Save writes it.
+    Stage editedStage() const;
+
+    // Undo and redo in the editor: one step per stroke (press, drag, release),
+    // new stage, comment, target and reverting to the file.
+    void beginStroke();
+    void endStroke();
+    void undoEdit();
+    void redoEdit();
+    bool canUndoEdit() const { return session_.editing && editHistory_.canUndo(); }
+    bool canRedoEdit() const { return session_.editing && editHistory_.canRedo(); }
+
+    // Test play: a round on the edited board, from its own start; ending it
+    // (the same command, Escape, or a clear) brings the editor back exactly.
+    void toggleTestPlay();
+    void startTestPlay();
+    void endTestPlay();
+    // The start of a round on the edited board without the extra modes or
+    // step-try mode, as the solver and the checks on Save take it.
+    WorldState plainTestStart() const;
+    // Plays a solution's key letters in test play at the game's speed: one press
+    // each time the game is at rest. Any key stops it and ends test play.
+    void playSolution(std::string keys);
+    bool playingSolution() const { return session_.testPlaying && !solution_.empty(); }
+
+    // What Save shows before it asks for a file: the problems of the stage
+    // starting as `plainTestStart()` gives it, or empty text when it is fine.
+    // The checks search with the solver, which the program hands in; without
+    // them Save checks nothing.
+    using SaveCheck = std::function<Text(const WorldState& start)>;
+    void setSaveCheck(SaveCheck check) { saveCheck_ = std::move(check); }
+
+private:
+    void applyStage(const Stage& stage, bool withCommentAndTarget);
+    bool readStage(const std::string& path, Stage& stage);
+    void resetBoard();
+
+    // Keyboard.
+    void deliverKey(Key key, Modifiers modifiers);
+    void clearStage();
+
+    // History.
+    void beginPress(Key key, Modifiers modifiers);
+    void settlePress();
+    bool atRestOrLost() const;
+    void restoreFromHistory(WorldSnapshot past);
+    // A round begins: no undo, no path, no hints, and the modes it is played in.
+    void beginRoundHistory();
+    void noteModeChange();
+
+    // Records.
+    void openRecords();
+    void recordClear(const std::string& path);
+    void endPlayback(const Playback& ended);
+    // The editor.
+    void showEditedStage(const Stage& stage);
+    void noteEdit(const Stage& before);
+    bool hasUnsavedEdits();
+    // True unless the editor holds unsaved edits and the author keeps them when asked.
+    bool mayDropEdits(const Text& question);
+    void revertEdits();
+    // Undo never leads back into the edits of a stage no longer on the board.
+    void forgetEdits();
+    bool enterTestPlay(bool plain);
+    void beginTestRound(bool plain);
+    void restartTestPlay();
+    void stepSolution();
+
+    Platform& platform_;
+    World world_;
+    SessionState session_;
+    std::string fileDialogName_;
+    bool filesKept_ = true;
+    History history_;
+    // Whether step-try mode or an extra mode was switched since the round
+    // began: such a round was played in two ways and sets no record.
+    bool modesChangedInRound_ = false;
+    RecordBook records_;
+    std::optional<Playback> playback_;
+
+    // The editor's own memory, outside the state: none of this is part of a round.
+    EditHistory editHistory_;
+    std::optional<Stage> strokeBase_;  // the stage when the stroke began
+    // The editor as test play found it.
+    struct EditorAtTestPlay {
+        WorldSnapshot world;
+        SessionState session;
+    };
+    std::optional<EditorAtTestPlay> editorState_;
+    std::string solution_;     // key letters of a solution being shown
+    size_t solutionNext_ = 0;
+    bool testCleared_ = false; // test play ends once the clearing key is done
+    SaveCheck saveCheck_;
+};
+
+}  // namespace nerilo

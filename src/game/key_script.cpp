@@ -1,0 +1,49 @@
+#include "game/key_script.h"
+
+namespace nerilo {
+
+bool pressLetter(Game& game, char letter) {
+    if (std::optional<KeyPress> press = pressOf(letter)) {
+        game.pressKey(press->key, press->modifiers);
+        return true;
+    }
+    switch (letter) {
+    case 'S': game.startRound(); return true;
+    case 'T': game.retryRound(); return true;
+    case 'B': game.undo(); return true;
+    case 'F': game.redo(); return true;
+    default: return false;
+    }
+}
+
+bool playLetter(Game& game, char letter, long long maxTicks, Replay& replay) {
+    const WorldState& w = game.world().state();
+    if (letter == '.') {
+        if (w.ticking) {
+            game.tick();
+            ++replay.ticks;
+        }
+        return true;
+    }
+    if (!pressLetter(game, letter)) return false;
+    long long ticks = 0;
+    if (!w.ticking) return true;
+    do {
+        if (ticks == maxTicks) {
+            replay.stuck = true;
+            break;
+        }
+        game.tick();
+        ++ticks;
+    } while (w.ticking && w.inputLocked);
+    replay.ticks += ticks;
+    return true;
+}
+
+bool playKeys(Game& game, std::string_view keys, long long maxTicks, Replay& replay) {
+    for (char letter : keys)
+        if (!playLetter(game, letter, maxTicks, replay)) return false;
+    return true;
+}
+
+}  // namespace nerilo

@@ -1,0 +1,79 @@
+// Step-try mode and the two extra modes: the player's choices, which the
+// world's rules obey and the progress unlocks.
+#include "game/game.h"
+
+namespace nerilo {
+namespace {
+
+ProgressLevel levelOf(const Progress& progress) {
+    ProgressLevel level = ProgressLevel::AllClearedStepTry;
+    for (uint8_t record : progress) {
+        if (level == ProgressLevel::AllClearedStepTry && record == 1) level = ProgressLevel::AllCleared;
+        else if (record == 0) level = ProgressLevel::Incomplete;
+    }
+    return level;
+}
+
+}  // namespace
+
+// Unlocks the modes the progress has earned, never locks one again, and shows
+// the ending when a level is reached for the first time; the start-up check
+// (NotChecked) shows none.
+void Game::updateUnlocks() {
+    SessionState& s = session_;
+    switch (levelOf(s.progress)) {
+    case ProgressLevel::AllClearedStepTry:
+        if (s.progressLevel == ProgressLevel::Incomplete || s.progressLevel == ProgressLevel::AllCleared)
+            platform_.showEnding(true);
+        s.progressLevel = ProgressLevel::AllClearedStepTry;
+        s.superModeUnlocked = true;
+        s.blockModeUnlocked = true;
+        break;
+    case ProgressLevel::AllCleared:
+        if (s.progressLevel == ProgressLevel::Incomplete) platform_.showEnding(false);
+        s.progressLevel = ProgressLevel::AllCleared;
+        s.blockModeUnlocked = true;
+        break;
+    default:
+        s.progressLevel = ProgressLevel::Incomplete;
+        break;
+    }
+}
+
+// A mode switched while presses of the round can still be undone or redone
+// mixes two ways of playing in one path, which no record may hold.
+void Game::noteModeChange() {
+    if (history_.canUndo() || history_.canRedo() || history_.pressPending()) modesChangedInRound_ = true;
+}
+
+// Test play keeps the modes the editor had.
+void Game::toggleBlockMode() {
+    if (session_.testPlaying) return;
+    ExtraMode& mode = world_.state().extraMode;
+    mode = mode == ExtraMode::Block ? ExtraMode::None : ExtraMode::Block;
+    noteModeChange();
+}
+
+void Game::toggleSuperMode() {
+    if (session_.testPlaying) return;
+    ExtraMode& mode = world_.state().extraMode;
+    mode = mode == ExtraMode::Super ? ExtraMode::None : ExtraMode::Super;
+    noteModeChange();
+}
+
+// Switching off is always allowed; switching on is refused only while a game
+// runs with the keyboard free after a key has been pressed. Test play keeps
+// the modes the editor had.
+void Game::toggleStepTry() {
+    WorldState& w = world_.state();
+    if (session_.testPlaying) return;
+    if (w.awaitingFirstKey || w.inputLocked || w.stepTry) {
+        w.stepTry = !w.stepTry;
+        noteModeChange();
+    } else {
+        platform_.messageBox(NERILO_TEXT("messages", "ゲーム中には切り替えられません。"), GameName, MsgButtons::Ok,
+                             MsgIcon::Exclamation);
+    }
+}
+
+}  // namespace nerilo

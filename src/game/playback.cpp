@@ -1,0 +1,53 @@
+// Replays: a recorded clear played from the stage's start, one press whenever
+// the game is at rest, so that it runs at the game's own speed.
+#include "model/file_io.h"
+#include "game/game.h"
+#include "game/key_script.h"
+#include "model/numbered_stages.h"
+
+namespace nerilo {
+
+bool Game::startPlayback(int n, bool stepTry) {
+    if (session_.editing || playback_) return false;
+    const std::string path = numberedStagePath(programFolder(), n);
+    Stage stage;
+    if (!readStage(path, stage)) return false;
+    const std::string& keys = records_.best(n, stageFingerprint(stage), stepTry);
+    if (keys.empty()) return false;
+    WorldState& w = world_.state();
+    playback_ = Playback{keys, 0, w.stepTry, w.extraMode};
+    // Records are set in plain play only, so they are replayed in plain play.
+    w.stepTry = stepTry;
+    w.extraMode = ExtraMode::None;
+    enterLoadedState(path, stage);
+    startRound();
+    return true;
+}
+
+void Game::advancePlayback() {
+    if (!playback_) return;
+    const bool free = !world_.state().inputLocked;
+    if (isLost() || (free && playback_->next == playback_->keys.size())) {
+        stopPlayback();
+        return;
+    }
+    if (free) pressLetter(*this, playback_->keys[playback_->next++]);
+}
+
+void Game::stopPlayback() {
+    if (!playback_) return;
+    const Playback ended = std::move(*playback_);
+    playback_.reset();
+    endPlayback(ended);
+}
+
+// The stage waits for Start again, as after Open, with the player's own modes.
+void Game::endPlayback(const Playback& ended) {
+    world_.state().stepTry = ended.playerStepTry;
+    world_.state().extraMode = ended.playerExtraMode;
+    Stage stage;
+    if (readStage(session_.stagePath, stage)) enterLoadedState(session_.stagePath, stage);
+    else world_.stop();
+}
+
+}  // namespace nerilo

@@ -1,0 +1,33 @@
+// Start, Retry and the round button.
+#include "game/game.h"
+
+namespace nerilo {
+
+void Game::startRound() {
+    session_.roundCommand = RoundCommand::Retry;
+    session_.roundStarted = true;
+    world_.startRound();
+    beginRoundHistory();
+}
+
+void Game::retryRound() {
+    if (session_.testPlaying) {
+        restartTestPlay();
+        return;
+    }
+    // An unreadable stage file (after the last stage, or deleted meanwhile) is
+    // reported and the game stays exactly as it was.
+    Stage stage;
+    if (!readStage(session_.stagePath, stage)) return;
+    applyStage(stage, false);
+    world_.restartRound();
+    session_.roundStarted = true;
+    beginRoundHistory();
+}
+
+void Game::runRoundCommand() {
+    if (session_.roundCommand == RoundCommand::Start) startRound();
+    else retryRound();
+}
+
+}  // namespace nerilo

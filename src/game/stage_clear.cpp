@@ -1,0 +1,87 @@
+// A clear: the celebration, the progress, the record and the next stage.
+#include <utility>
+
+#include "model/file_io.h"
+#include "game/game.h"
+#include "model/numbered_stages.h"
+
+namespace nerilo {
+namespace {
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The stage number of a path named like "*stage#.txt" or "*stage##.txt"
+// (case-sensitive), or -1 for a file with another name.
+int stageNumber(const std::string& path) {
+    if (!endsWith(path, ".txt")) return -1;
+    const std::string stem = path.substr(0, path.size() - 4);
+    if (stem.size() >= 6 && isDigit(stem.back()) && endsWith(stem.substr(0, stem.size() - 1), "stage"))
+        return stem.back() - '0';
+    if (stem.size() >= 7 && isDigit(stem.back()) && isDigit(stem[stem.size() - 2]) &&
+        endsWith(stem.substr(0, stem.size() - 2), "stage"))
+        return (stem[stem.size() - 2] - '0') * 10 + (stem.back() - '0');
+    return -1;
+}
+}  // namespace
+
+void Game::clearStage() {
+    SessionState& s = session_;
+    const bool stepTry = world_.state().stepTry;
+    // The press that cleared ends here: the world goes on ticking under the
+    // clear window, and nothing it does there belongs to the path.
+    const std::string path = history_.endPressAtClear();
+    // A replay shows its clear and ends: it sets no record and no progress.
+    std::optional<Playback> replay = std::exchange(playback_, std::nullopt);
+    // The clear is recorded and written at once, before the celebration, so that
+    // neither 中止 (which reads the file again) nor a crash can lose it.
+    const int n = stageNumber(s.stagePath);
+    const bool numbered = n > 0 && n <= StageCount;
+    if (numbered && !replay && !s.testPlaying) {
+        s.progress[n - 1] = stepTry ? 2 : 1;
+        writeProgress();
+    }
+    ClearBanner banner = stepTry ? ClearBanner{{"G", "R", "E", "A", "T"}, Red}
+                                 : ClearBanner{{"C", "L", "E", "A", "R"}, Green};
+    // Test play records no progress and loads no stage: the clear ends it once
+    // the key is done. The tick stops before the window opens, as the timer
+    // keeps running under a modal window.
+    if (s.testPlaying) {
+        world_.stop();
+        platform_.showStageClear(banner);
+        testCleared_ = true;
+        return;
+    }
+    platform_.showStageClear(banner);
+    world_.stop();
+    if (replay) {
+        endPlayback(*replay);
+        return;
+    }
+    recordClear(path);
+    // A clear cannot be undone.
+    history_.clear();
+
+    // A stage number outside the progress table records nothing and changes nothing.
+    if (n == 0 || n > StageCount) return;
+    const std::string nextPath = numbered ? numberedStagePath(programFolder(), n + 1) : s.stagePath;
+    updateUnlocks();
+
+    // The next stage is read before the board is touched: when it cannot be read
+    // the cleared board stays as it was, with the keyboard locked and the tick
+    // stopped. After the last stage there is no next file, and nothing to report.
+    Stage stage;
+    if (n == StageCount) {
+        StageRead read = readStageFile(nextPath);
+        if (!read.ok()) return;
+        stage = std::move(read.stage);
+    } else if (!readStage(nextPath, stage)) {
+        return;
+    }
+
+    enterLoadedState(nextPath, stage);
+    startRound();
+}
+
+}  // namespace nerilo

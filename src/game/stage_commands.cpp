@@ -1,0 +1,108 @@
+// Reading the current stage, opening a stage and saving the board.
+#include "model/file_io.h"
+#include "game/game.h"
+
+namespace nerilo {
+namespace {
+Text stageFilter() { return NERILO_TEXT("messages", "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*"); }
+}
+
+// Reads a whole stage file into a separate value; the board changes only when
+// the file is good, so a damaged file leaves everything as it was.
+bool Game::readStage(const std::string& path, Stage& stage) {
+    StageRead read = readStageFile(path);
+    if (!read.ok()) {
+        platform_.messageBox(
+            NERILO_TEXT("messages", "ステージファイル「%1」を読み込めません。\n%2").arg(fileTitle(path)).arg(read.error),
+            GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    stage = std::move(read.stage);
+    return true;
+}
+
+void Game::applyStage(const Stage& stage, bool withCommentAndTarget) {
+    world_.placeStage(stage.ground, stage.blocks);
+    WorldState& w = world_.state();
+    if (withCommentAndTarget) {
+        session_.comment = stage.comment;
+        w.stepTarget = static_cast<int32_t>(stage.stepTarget);
+        w.stepsLeft = w.stepTarget;
+    }
+    session_.stageFingerprint = stageFingerprint(stage.ground, stage.blocks, w.stepTarget);
+    beginRoundHistory();
+}
+
+bool Game::loadCurrentStage() {
+    Stage stage;
+    if (!readStage(session_.stagePath, stage)) return false;
+    applyStage(stage, true);
+    forgetEdits();
+    return true;
+}
+
+void Game::openStage() {
+    if (session_.testPlaying) return;
+    if (!mayDropEdits(NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、別のステージを開きますか？"))) return;
+    std::optional<FileChoice> choice =
+        platform_.openFileDialog({NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()});
+    if (!choice) return;
+    fileDialogName_ = choice->path;
+    if (choice->title.empty()) return;
+    openStageFile(choice->path);
+}
+
+bool Game::openStageFile(const std::string& path) {
+    Stage stage;
+    if (!readStage(path, stage)) return false;
+    fileDialogName_ = path;  // the next Open starts beside it
+    enterLoadedState(path, stage);
+    return true;
+}
+
+// A stage read whole and good becomes the current one, waiting for Start:
+// after Open and after the stage change.
+void Game::enterLoadedState(const std::string& path, const Stage& stage) {
+    session_.stagePath = path;
+    session_.comment = stage.comment;
+    world_.load(stage);
+    session_.stageFingerprint = stageFingerprint(stage);
+    beginRoundHistory();
+    forgetEdits();
+    session_.roundCommand = RoundCommand::Start;
+    session_.roundStarted = false;
+}
+
+// The file dialog offers the stage being edited, or no name for a new one.
+// The target is written, not the counter of a game the editor interrupted.
+bool Game::saveStage() {
+    if (session_.testPlaying) return false;
+    if (saveCheck_) {
+        const Text warning = saveCheck_(plainTestStart());
+        if (!warning.empty() &&
+            platform_.messageBox(warning, GameName, MsgButtons::SaveCancel, MsgIcon::Exclamation) != MsgResult::Save)
+            return false;
+    }
+    std::optional<FileChoice> choice =
+        platform_.saveFileDialog({NERILO_TEXT("messages", "保存"), programFolder() + "stage", session_.stagePath, stageFilter()});
+    if (!choice) return false;
+    fileDialogName_ = choice->path;
+    if (choice->title.empty()) return false;
+
+    Text error = writeStageFile(choice->path, editedStage());
+    if (!error.empty()) {
+        platform_.messageBox(
+            NERILO_TEXT("messages", "ステージファイル「%1」を保存できません。\n%2").arg(choice->title).arg(error),
+            GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    session_.stagePath = choice->path;
+    return true;
+}
+
+// A shipped stage's comment is said in the player's language; any other comment as written.
+void Game::showComment() {
+    platform_.messageBox(Text(StageCommentContext, session_.comment), GameName, MsgButtons::Ok, MsgIcon::Information);
+}
+
+}  // namespace nerilo

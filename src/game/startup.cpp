@@ -1,0 +1,121 @@
+// Start-up, closing, starting over and the program folder.
+#include "game/startup.h"
+
+#include <chrono>
+
+#include "model/file_io.h"
+#include "game/game.h"
+#include "model/numbered_stages.h"
+#include "model/progress_location.h"
+
+namespace nerilo {
+
+int startStage(const Progress& progress) {
+    for (size_t i = 0; i < progress.size(); ++i)
+        if (progress[i] == 0) return static_cast<int>(i + 1);
+    for (size_t i = 0; i < progress.size(); ++i)
+        if (progress[i] == 1) return static_cast<int>(i + 1);
+    return static_cast<int>(progress.size());
+}
+
+std::string Game::programFolder() {
+    std::string folder = platform_.executableFolder();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+void Game::startUp() {
+    platform_.showSplash();
+    seedRandom(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    SessionState& s = session_;
+    history_.clear();
+    s.groundBrush = ground::Floor;
+    s.blockBrush = block::BlackBall;
+    world_.placeStage({}, {});
+    world_.raiseAllOverlays();
+
+    ProgressRead read = readProgressFile(progressFilePath(programFolder()));
+    if (!read.ok()) {
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\n"
+                                                         "どのステージもクリアしていないものとして始めます。")
+                                 .arg(ProgressFileName)
+                                 .arg(read.error),
+                             GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    s.progress = read.progress;
+    s.progressLevel = ProgressLevel::NotChecked;
+    openRecords();
+    updateUnlocks();
+
+    const int n = startStage(s.progress);
+    s.stagePath = numberedStagePath(programFolder(), n);
+    loadCurrentStage();
+    world_.resetPictures();
+    world_.findPlayer();
+    world_.state().inputLocked = true;
+    s.roundCommand = RoundCommand::Start;
+    s.roundStarted = false;
+}
+
+// The records file is read once: starting over keeps the records in memory,
+// and a damaged file is reported only the first time.
+void Game::openRecords() {
+    if (records_.isOpen()) return;
+    const Text error = records_.open(dataFilePath(programFolder(), RecordsFileName));
+    if (error.empty()) return;
+    platform_.messageBox(NERILO_TEXT("messages", "記録のファイル「%1」が壊れています。\n%2\n記録がないものとして始めます。"
+                                                 "次に記録を作ったときに、このファイルを書き直します。")
+                             .arg(std::string(RecordsFileName))
+                             .arg(error),
+                         GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+
+// Closing in the middle of test play closes the editor it came from: the
+// question about saving is asked of the edited stage.
+bool Game::prepareToClose() {
+    bool closing = true;
+    if (session_.testPlaying) endTestPlay();
+    if (session_.editing) {
+        MsgResult answer = platform_.messageBox(NERILO_TEXT("messages", "終了します。\n保存しますか？"), GameName,
+                                                MsgButtons::YesNoCancel, MsgIcon::Question);
+        if (answer == MsgResult::Cancel) closing = false;
+        else if (answer == MsgResult::Yes && !saveStage()) closing = false;
+    }
+    writeProgress();
+    updateUnlocks();
+    return closing;
+}
+
+// A failed write is reported and changes nothing else: the game goes on, and
+// the next clear or the close tries again.
+void Game::writeProgress() {
+    if (!filesKept_) return;
+    const std::string path = progressFilePath(programFolder());
+    Text error = prepareFolderOf(path);
+    if (error.empty()) error = writeProgressFile(path, session_.progress);
+    if (!error.empty()) {
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1").arg(error), GameName,
+                             MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+}
+
+void Game::quit() {
+    if (prepareToClose()) platform_.closeMainWindow();
+}
+
+// "中止" runs the start-up again. A running game is stopped first, the way Open
+// stops it, so the reloaded stage waits for Start with no move left over.
+void Game::startOver() {
+    if (session_.testPlaying) return;
+    if (!mayDropEdits(NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、中止しますか？"))) return;
+    WorldState& w = world_.state();
+    w.ticking = false;
+    w.keysHeld = 0;
+    w.moveKind = MoveKind::Walk;
+    w.stepPhase = {};
+    w.kickInProgress = false;
+    startUp();
+}
+
+}  // namespace nerilo

@@ -1,0 +1,50 @@
+#include "model/text_codec.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace nerilo {
+namespace {
+
+// glibc's "SHIFT_JIS" maps 0x5C and 0x7E to the yen sign and overline and rejects
+// the NEC and IBM extensions; "CP932" is the code page the files are written in.
+Conversion convert(std::string_view input, const char* to, const char* from, const Text& invalidMessage,
+                   const Text& truncatedMessage) {
+    Conversion result;
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        result.error = NERILO_TEXT("files", "文字コードの変換が使えません。");
+        return result;
+    }
+    std::string out(input.size() * 4 + 16, '\0');
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    char* outPtr = out.data();
+    size_t outLeft = out.size();
+    size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+    if (rc == static_cast<size_t>(-1)) {
+        result.error = errno == EINVAL ? truncatedMessage : invalidMessage;
+    } else if (iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
+        result.error = truncatedMessage;
+    }
+    iconv_close(cd);
+    if (result.ok()) {
+        out.resize(out.size() - outLeft);
+        result.text = std::move(out);
+    }
+    return result;
+}
+
+}  // namespace
+
+Conversion cp932ToUtf8(std::string_view bytes) {
+    return convert(bytes, "UTF-8", "CP932", NERILO_TEXT("files", "Shift_JIS として正しくないバイトがあります。"),
+                   NERILO_TEXT("files", "最後の文字が途中で切れています。"));
+}
+
+Conversion utf8ToCp932(std::string_view text) {
+    return convert(text, "CP932", "UTF-8", NERILO_TEXT("files", "Shift_JIS で表せない文字が含まれています。"),
+                   NERILO_TEXT("files", "UTF-8 の文字が途中で切れています。"));
+}
+
+}  // namespace nerilo

@@ -1,0 +1,19 @@
+#pragma once
+// Conversion between the files' Windows code page 932 and the UTF-8 used inside.
+#include <string>
+#include <string_view>
+
+#include "model/text.h"
+
+namespace nerilo {
+
+struct Conversion {
+    std::string text;
+    Text error;  // empty on success
+    bool ok() const { return error.empty(); }
+};
+
+Conversion cp932ToUtf8(std::string_view bytes);
+Conversion utf8ToCp932(std::string_view text);
+
+}  // namespace nerilo

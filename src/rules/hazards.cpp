@@ -1,0 +1,42 @@
+// What the cell under the moving object does to it, and the lost game.
+#include "rules/world.h"
+
+namespace nerilo {
+
+void World::checkMoverCell() {
+    WorldState& s = state_;
+    const int cell = s.blockCell[s.movingBlock];
+    const bool stepping = s.stepPhase[Left] | s.stepPhase[Right] | s.stepPhase[Up] | s.stepPhase[Down];
+    if (!stepping) {
+        const uint8_t g = s.ground[cell].code;
+        if (g == ground::YellowPlate) {
+            if (s.movingBlock == s.playerBlock) {
+                loseGame();
+                return;
+            }
+        } else if (groundTraits(g).slide != NoDirection) {
+            s.moveKind = slideTowards(groundTraits(g).slide);
+        }
+    }
+    if (s.overlays[cell].marked && s.movingBlock == s.playerBlock) loseGame();
+}
+
+void World::loseGame() {
+    WorldState& s = state_;
+    if (s.blocks[s.movingBlock].code != block::Player) {
+        // A kicked ball was trapped: the player gets control back and the game goes on.
+        s.movingBlock = s.playerBlock;
+        s.moveKind = MoveKind::Walk;
+        s.inputLocked = false;
+        return;
+    }
+    s.inputLocked = true;
+    s.kickInProgress = false;
+    s.ticking = false;
+    s.moveKind = MoveKind::Walk;
+    s.stepPhase = {};
+    moveBlockToCell(s.playerBlock, s.blockCell[s.playerBlock]);
+    s.caught = true;
+}
+
+}  // namespace nerilo

@@ -1,0 +1,48 @@
+#pragma once
+// The key letters: one notation for the simulator, tests, stored solutions,
+// records and the solver's output.
+//   L R U D   arrows          l r u d   Shift+arrows
+//   Z E _     action keys Z, Enter, Space
+//   X         Delete          S Start   T Retry
+//   B         undo            F redo
+//   .         one world tick (when the game ticks)
+// After every letter but '.', the world ticks once (when the game ticks) and
+// then as long as the game ticks and the keyboard is locked: a player who waits
+// until everything is at rest. The rules take the presses (arrows and the
+// action key); the session the commands.
+#include <optional>
+#include <string_view>
+
+#include "rules/world.h"
+
+namespace nerilo {
+
+constexpr std::string_view KeyLetters = "LRUDlrudZE_XSTBF.";
+
+// The ticks one letter may take before a run counts as never coming to rest:
+// far more than the longest slide or chain of blasts on a 15 x 15 board.
+constexpr long long PressTickCap = 10000;
+
+bool isKeyLetter(char letter);
+// The letter of an arrow (Shift+arrow in lower case) or of the action key.
+char keyLetter(Key key, Modifiers modifiers);
+
+struct KeyPress {
+    Key key;
+    Modifiers modifiers = NoModifiers;
+};
+// The key a letter stands for; nothing for the commands (S T B F) and '.'.
+std::optional<KeyPress> pressOf(char letter);
+
+// One press played on the world alone, as a player who waits for rest would:
+// the key, then the world tick until the press has come to rest, is lost or
+// has cleared, or `maxTicks` ticks have passed (stuck). The world ticks at
+// least once after a key it took.
+struct PressRun {
+    Outcome outcome = Outcome::AtRest;
+    long long ticks = 0;
+    bool stuck = false;
+};
+PressRun playPress(World& world, KeyPress press, long long maxTicks = PressTickCap);
+
+}  // namespace nerilo

@@ -1,0 +1,137 @@
+#pragma once
+// The rules of the game over one WorldState: a key press in, the world tick,
+// and what became of the press out. No files, no windows, no texts, no undo,
+// no records: the session (game/) does all of that around exactly one World.
+#include <array>
+#include <cstdint>
+#include <random>
+
+#include "model/stage_file.h"
+#include "rules/circuit.h"
+#include "rules/world_state.h"
+
+namespace nerilo {
+
+// The keys the game reacts to. Z, Enter and Space are all the action key;
+// Escape ends test play; any other key still counts as the round's first key press.
+enum class Key : uint8_t { Left, Right, Up, Down, Delete, Action, Other, Escape };
+using Modifiers = uint8_t;
+constexpr Modifiers NoModifiers = 0, ShiftModifier = 1, ControlModifier = 2, AltModifier = 4;
+
+// What became of the round's last press.
+enum class Outcome : uint8_t {
+    Stopped,  // no round runs (before Start, after a clear was handled)
+    Moving,   // the world tick is still carrying the press out
+    AtRest,   // the next key is taken at once
+    Lost,
+    Cleared,  // the player used the stairs
+};
+
+// The Mersenne Twister of std::mt19937, with the same numbers, kept in 32-bit
+// words. Only super mode draws from it, so it lives beside the world state,
+// not in it: a position the solver copies does not carry its 2.5 KB.
+using SuperModeRandom = std::mersenne_twister_engine<uint32_t, 32, 624, 397, 31, 0x9908b0df, 11, 0xffffffff, 7,
+                                                     0x9d2c5680, 15, 0xefc60000, 18, 1812433253>;
+
+// A position with the random tiles still to come: what undo keeps.
+struct WorldSnapshot {
+    WorldState state;
+    SuperModeRandom random;
+    friend bool operator==(const WorldSnapshot&, const WorldSnapshot&) = default;
+};
+
+// Whether two states at rest are the same game: the drawing order, the way
+// the player faces, what moved last and whether a key was pressed yet do not
+// count, so a press that only turned the player changed nothing.
+bool sameGame(const WorldState& a, const WorldState& b);
+
+class World {
+public:
+    explicit World(PowerSpreader spreader = spreadPower);
+
+    const WorldState& state() const { return state_; }
+    // For setting up a position (a tool's options, a test's board).
+    WorldState& state() { return state_; }
+    void restore(const WorldState& state) { state_ = state; }
+    WorldSnapshot snapshot() const { return {state_, random_}; }
+    void restore(const WorldSnapshot& snapshot) {
+        state_ = snapshot.state;
+        random_ = snapshot.random;
+    }
+    Outcome outcome() const;
+
+    // The random tiles of super mode; undo keeps them with the position.
+    const SuperModeRandom& random() const { return random_; }
+    void setRandom(const SuperModeRandom& random) { random_ = random; }
+    void seedRandom(uint32_t seed) { random_.seed(seed); }
+
+    // A key pressed while the keyboard is free: an arrow walks, pushes or
+    // kicks (with Shift it also acts on the next cell), the action key uses
+    // the stairs and picks up keys. Any key counts as the round's first.
+    void press(Key key, Modifiers modifiers = NoModifiers);
+    // The world tick, ten times a second while a round runs.
+    void tick();
+
+    // A stage read whole and good, waiting for Start: block k on cell k, the
+    // step target from the stage, no keys held, the round stopped.
+    void load(const Stage& stage);
+    // Setting up a board. A stage puts block k on cell k.
+    void placeStage(const std::array<uint8_t, CellCount>& ground, const std::array<uint8_t, CellCount>& blocks);
+    void putBlocksHome();
+    // Every block shows its own picture again and the marks are gone; the
+    // olive balls are drawn in front.
+    void resetPictures();
+    // The last player block wins and is drawn in front of everything.
+    void findPlayer();
+    // A round starts on the board as it stands, with a full step counter.
+    void startRound();
+    // A round starts again on a board just placed from its stage.
+    void restartRound();
+    // The round stops: the tick ends and the keyboard is locked.
+    void stop();
+    void raiseAllBlocks();
+    void raiseAllOverlays();
+
+    // The circuit, hazards and cell actions.
+    void evaluateCircuit();
+    void applyPowerEffects();
+    void checkMoverCell();
+    void loseGame();
+    void actOnCell(int cell);
+    // Called just before the moving object's cell changes.
+    void transformVacatedCell();
+    void countStep();
+
+    int playerCell() const { return state_.blockCell[state_.playerBlock]; }
+
+private:
+    void raiseBlock(int k);
+    void raiseOverlay(int cell);
+    void clearOverlays();
+    void moveBlockToCell(int k, int cell);
+    void moveBlockBy(int k, int dx, int dy);
+    void setPose(int frame);
+
+    // Presses.
+    void requestMove(int direction, int playerCell);
+    void useActionKey(int playerCell);
+    void pickUpKeys();
+
+    // The tick.
+    void startKick();
+    void runStepPhase(int direction);
+    void arrive(int direction);
+    void land(int direction);
+    bool slideStep();
+    void finishSlide();
+
+    // Power effects.
+    bool detonate(int ballBlock, int cell, std::array<uint8_t, CellCount>& beamStoppers);
+    void fireBeam(int emitterCell, int direction, const std::array<uint8_t, CellCount>& beamStoppers);
+
+    WorldState state_;
+    SuperModeRandom random_;
+    PowerSpreader spreader_;
+};
+
+}  // namespace nerilo

@@ -1,0 +1,131 @@
+#pragma once
+// The world as one plain value: the three board layers, what stands where,
+// what is moving, the step counter and the modes the rules obey. Copying it
+// snapshots a position; undo, the solver and the tests rely on that. It holds
+// no texts, no paths and nothing of the session (the stage file, progress,
+// records, the editor), and what the board shows is derived from it
+// (view/drawing_order.h), never stored here.
+#include <array>
+#include <cstdint>
+#include <type_traits>
+
+#include "model/codes.h"
+#include "model/picture.h"
+#include "model/power_state.h"
+
+namespace nerilo {
+
+// Positions are kept in board units: 480 to a cell, 15 to a pixel at the
+// window's natural size. A step moves a quarter of a cell per tick.
+constexpr int CellPitch = 480;
+constexpr int QuarterStep = 120;
+
+struct GroundCell {
+    uint8_t code = 0;
+    Power power = Power::Inert;  // kept by the circuit evaluation
+    friend bool operator==(const GroundCell&, const GroundCell&) = default;
+};
+
+// One of the 225 blocks. Block k starts every stage on cell k; `blockCell[k]`
+// says where it stands now, and left/top where it is on its way (in mid-step,
+// between cells).
+struct BlockPiece {
+    uint8_t code = 0;
+    int16_t left = 0;  // a few cells beyond the board at most, in mid-jump
+    int16_t top = 0;
+    uint32_t z = 0;  // drawing order: higher is in front
+    friend bool operator==(const BlockPiece&, const BlockPiece&) = default;
+};
+
+// The yellow stipple of a beam or a blast over one cell.
+struct Overlay {
+    bool marked = false;
+    uint32_t z = 0;
+    friend bool operator==(const Overlay&, const Overlay&) = default;
+};
+
+// What the world tick is carrying out. The numbers are those nerilo-sim prints.
+enum class MoveKind : uint8_t {
+    Walk = 0,
+    Push = 1,
+    Kick = 2,  // the next tick hands the move to the kicked ball
+    Jump = 4,
+    SlideDown = 5,
+    SlideUp = 6,
+    SlideRight = 7,
+    SlideLeft = 8,
+};
+
+constexpr bool isSlide(MoveKind kind) { return kind >= MoveKind::SlideDown && kind <= MoveKind::SlideLeft; }
+constexpr MoveKind slideTowards(int direction) {
+    constexpr MoveKind slides[DirectionCount] = {MoveKind::SlideLeft, MoveKind::SlideRight, MoveKind::SlideUp,
+                                                 MoveKind::SlideDown};
+    return slides[direction];
+}
+constexpr int slideDirection(MoveKind kind) {
+    constexpr int directions[4] = {Down, Up, Right, Left};
+    return directions[static_cast<int>(kind) - static_cast<int>(MoveKind::SlideDown)];
+}
+
+// The two modes that unlock with progress; at most one is on.
+enum class ExtraMode : uint8_t { None, Block, Super };
+
+// The player's pose: the frame of the walking figure he shows, or none yet
+// while he still stands as the stage placed him.
+constexpr uint8_t NoPose = 0;
+
+struct WorldState {
+    // Board layers.
+    std::array<GroundCell, CellCount> ground{};
+    std::array<BlockPiece, CellCount> blocks{};
+    std::array<Overlay, CellCount> overlays{};
+    uint32_t lastRaise = 0;  // the highest drawing order handed out so far
+
+    // What stands where and what moves.
+    std::array<int16_t, CellCount> blockCell{};
+    uint8_t playerBlock = 0;
+    uint8_t movingBlock = 0;
+    uint8_t pushedBlock = 0;
+    uint8_t playerPose = NoPose;  // a player frame, or NoPose
+    MoveKind moveKind = MoveKind::Walk;
+    std::array<uint8_t, DirectionCount> stepPhase{};  // 0 idle, 1..4 the quarter steps
+    bool inputLocked = false;
+    bool kickInProgress = false;
+    bool awaitingFirstKey = false;
+    bool ticking = false;  // the world tick runs: a round is under way
+    bool caught = false;   // a hazard caught the player: he stands as stone until he moves again
+    bool cleared = false;  // the player used the stairs
+    uint8_t keysHeld = 0;
+
+    // The step counter and the modes the round is played in.
+    int32_t stepsLeft = 200;
+    int32_t stepTarget = 200;
+    bool stepTry = false;
+    ExtraMode extraMode = ExtraMode::None;
+
+    friend bool operator==(const WorldState&, const WorldState&) = default;
+};
+
+// Undo stores worlds as raw bytes and the solver copies them by the million.
+static_assert(std::is_trivially_copyable_v<WorldState>);
+
+// A round under way with nothing moving: a key press is taken at once, and a
+// search can start from here.
+inline bool atRest(const WorldState& s) { return s.ticking && !s.inputLocked && !s.cleared; }
+
+// Lost: caught, the tick stopped and the keyboard locked.
+inline bool isLost(const WorldState& s) { return s.caught && !s.ticking && s.inputLocked; }
+
+// The picture block k shows: the player as stone or in his pose, any other
+// block as its code.
+inline Picture pictureOf(const WorldState& s, int k) {
+    if (k == s.playerBlock && s.caught) return playerPicture(StoneFrame);
+    if (k == s.playerBlock && s.playerPose != NoPose) return playerPicture(s.playerPose);
+    return blockPicture(s.blocks[k].code);
+}
+
+// Where block k stands when it is at home on cell k, and where overlay k is drawn.
+constexpr int cellLeft(int cell) { return columnOf(cell) * CellPitch; }
+constexpr int cellTop(int cell) { return rowOf(cell) * CellPitch; }
+
+}  // namespace nerilo

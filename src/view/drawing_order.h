@@ -1,0 +1,20 @@
+#pragma once
+// What the board shows, back to front: the ground cells, then the blocks and
+// the overlays in their drawing order.
+#include <vector>
+
+#include "rules/world_state.h"
+
+namespace nerilo {
+
+struct DrawItem {
+    Picture picture;
+    int left = 0;  // board units
+    int top = 0;
+};
+
+// Blocks and marked overlays in front of the ground, back to front.
+// An empty block and an unmarked overlay draw nothing and are left out.
+std::vector<DrawItem> drawingOrder(const WorldState& state);
+
+}  // namespace nerilo

@@ -1,0 +1,87 @@
+#include "view/presentation.h"
+
+#include "game/game.h"
+#include "model/fields.h"
+
+namespace nerilo {
+
+Text roundCommandCaption(RoundCommand command) {
+    return command == RoundCommand::Start ? NERILO_TEXT("panel", "開始") : NERILO_TEXT("panel", "再挑戦");
+}
+
+Text paintLayerCaption(PaintLayer layer) {
+    return layer == PaintLayer::Ground ? NERILO_TEXT("panel", "↑切り替え") : NERILO_TEXT("panel", "↓切り替え");
+}
+
+std::vector<Text> keysAfterALoss() {
+    return {NERILO_TEXT("panel", "Delete でリトライ"), NERILO_TEXT("panel", "Backspace で一手戻す")};
+}
+
+// The states in the order they take precedence: the editor stops the game, a
+// lost game stays lost until Retry, a loaded stage waits for Start, and a stage
+// left stopped after its clear had no next stage to go on to.
+StatusView statusOf(const WorldState& world, const SessionState& state) {
+    if (state.editing) return {NERILO_TEXT("panel", "エディト中"), White, {NERILO_TEXT("panel", "F8 で終了")}};
+    if (isLost(world)) return {NERILO_TEXT("panel", "ミス！"), Red, keysAfterALoss()};
+    if (!state.roundStarted) return {NERILO_TEXT("panel", "F1 で開始"), White, {}};
+    if (world.ticking) return {NERILO_TEXT("panel", "プレイ中"), Silver, {}};
+    const bool allCleared = state.progressLevel == ProgressLevel::AllCleared ||
+                            state.progressLevel == ProgressLevel::AllClearedStepTry;
+    return {allCleared ? NERILO_TEXT("panel", "全ステージクリア！") : NERILO_TEXT("panel", "クリア！"),
+            allCleared ? Yellow : Green, {NERILO_TEXT("panel", "F3 でステージ選択")}};
+}
+
+WindowView viewOf(const WorldState& world, const SessionState& state, UndoView undo) {
+    WindowView view;
+    view.stepsLeft = decimalText(world.stepsLeft);
+    view.stepsLeftTip = world.stepTry ? NERILO_TEXT("panel", "歩数：歩数トライ中は一歩ごとに 1 減り、0 になるとミス")
+                                      : NERILO_TEXT("panel", "歩数：歩数トライ（F5）のときだけ数えます");
+    view.stageTitle = state.stagePath.empty() ? NERILO_TEXT("panel", "新規") : Text::words(stageTitle(state));
+    view.keysHeld = std::to_string(world.keysHeld);
+    // A round cannot be started or retried on a board that is being edited.
+    // Test play keeps the editor's menu and palettes in sight, but only the
+    // round's commands and the test play entry work.
+    const bool testing = state.testPlaying;
+    view.roundButton = {roundCommandCaption(state.roundCommand), !state.editing};
+    view.openButton = {NERILO_TEXT("panel", "開く"), !testing};
+    view.commentButton = {NERILO_TEXT("panel", "コメント")};
+    view.stepTryButton = {NERILO_TEXT("panel", "歩数トライ"), !testing, world.stepTry ? Yellow : White};
+    view.layerButton = {paintLayerCaption(state.paintLayer), state.editing};
+    view.start = {!state.roundStarted && !state.editing, false};
+    view.retry = {!state.editing, false};
+    view.stepTry = {!testing, world.stepTry};
+    view.blockMode = {state.blockModeUnlocked && !testing, world.extraMode == ExtraMode::Block};
+    view.superMode = {state.superModeUnlocked && !testing, world.extraMode == ExtraMode::Super};
+    view.editor = {!testing, state.editing};
+    view.openStage = {!testing, false};
+    view.startOver = {!testing, false};
+    view.editCommand = {state.editing, false};
+    view.testPlay = {state.editing || testing, testing};
+    view.undoEdit = {undo.canUndoEdit, false};
+    view.redoEdit = {undo.canRedoEdit, false};
+    view.editorMenuVisible = state.editing || testing;
+    view.palettesEnabled = state.editing;
+    view.status = statusOf(world, state);
+    view.undo = {undo.canUndo, false};
+    view.redo = {undo.canRedo, false};
+    // The editor opens its stages with its own 開く.
+    view.stageList = {!state.editing && !testing, false};
+    view.stageListButton = {NERILO_TEXT("panel", "ステージ一覧"), !state.editing && !testing};
+    // Super mode draws random tiles, which no search can plan ahead for.
+    view.hint = {!state.editing && atRest(world) && world.extraMode != ExtraMode::Super, false};
+    view.groundBrush = groundPicture(state.groundBrush);
+    view.blockBrush = blockPicture(state.blockBrush);
+    view.height = state.editing || testing ? EditingHeight : PlayingHeight;
+    return view;
+}
+
+WindowView viewOf(const Game& game) {
+    // Ctrl+Z and Ctrl+Y undo painting only in the editor itself (canUndoEdit
+    // says so); in a round they undo presses.
+    WindowView view = viewOf(game.world().state(), game.session(),
+                             {game.canUndo(), game.canRedo(), game.canUndoEdit(), game.canRedoEdit()});
+    view.hint.enabled = view.hint.enabled && !game.playbackRunning();
+    return view;
+}
+
+}  // namespace nerilo

@@ -1,0 +1,82 @@
+#pragma once
+// What the window shows of a game: captions, colours, enabled and checked
+// states and the window's height, all derived from the world and the session. The window
+// and nerilo-sim both read them here, so a caption has one spelling; the
+// captions are Japanese texts, which the window translates as it shows them.
+#include <string>
+#include <vector>
+
+#include "game/session_state.h"
+#include "rules/world_state.h"
+#include "game/platform.h"
+#include "model/text.h"
+
+namespace nerilo {
+
+// The main window's outer height in board units, while playing and while editing.
+constexpr int PlayingHeight = 7900;
+constexpr int EditingHeight = 9600;
+
+struct ButtonView {
+    Text caption;
+    bool enabled = true;
+    Rgb colour = White;
+};
+
+struct MenuEntryView {
+    bool enabled = true;
+    bool checked = false;
+};
+
+constexpr Rgb Silver{192, 192, 192};
+
+// The panel's word on the state of the game, and the keys that help there.
+struct StatusView {
+    Text headline;
+    Rgb colour = White;
+    std::vector<Text> hints;  // one line each
+    friend bool operator==(const StatusView&, const StatusView&) = default;
+};
+
+struct WindowView {
+    std::string stepsLeft;
+    Text stepsLeftTip;
+    Text stageTitle;  // the file name, or 新規 for a stage that has none yet
+    std::string keysHeld;
+    ButtonView roundButton, openButton, commentButton, stepTryButton, layerButton;
+    MenuEntryView start, retry, stepTry, blockMode, superMode, editor;
+    MenuEntryView undo, redo, hint, stageList;
+    ButtonView stageListButton;
+    bool editorMenuVisible = false;
+    StatusView status;
+    // Opening a stage and starting over, which test play refuses; the editor's
+    // own commands (新規, 開く, 保存, 歩数設定, コメント設定, 解を探す); test play; undo and redo.
+    MenuEntryView openStage, startOver, editCommand, testPlay, undoEdit, redoEdit;
+    bool palettesEnabled = false;
+    Picture groundBrush, blockBrush;
+    int height = PlayingHeight;
+};
+
+Text roundCommandCaption(RoundCommand command);
+Text paintLayerCaption(PaintLayer layer);
+
+// Every key that helps after a lost game, one line each.
+std::vector<Text> keysAfterALoss();
+StatusView statusOf(const WorldState& world, const SessionState& session);
+
+// Whether there is something to undo and to redo, in the round and in the
+// editor: the histories are kept beside the game state, not in it
+// (Game::canUndo, Game::canRedo, Game::canUndoEdit, Game::canRedoEdit).
+struct UndoView {
+    bool canUndo = false;
+    bool canRedo = false;
+    bool canUndoEdit = false;
+    bool canRedoEdit = false;
+};
+
+WindowView viewOf(const WorldState& world, const SessionState& session, UndoView undo = {});
+class Game;
+// With undo and redo of the round and of the editor, which the game keeps outside the state.
+WindowView viewOf(const Game& game);
+
+}  // namespace nerilo
