@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "board/progress_location.h"
+#include "file_size_limit.h"
 #include "game_fixture.h"
 #include "board/numbered_stages.h"
 #include "records/stage_list.h"
@@ -80,6 +81,29 @@ TEST(RecordsFile, DamagedFilesAreRefusedWithAReasonAndReadAsEmpty) {
     }
     EXPECT_TRUE(parseRecords(stage("30", good)).ok());
     EXPECT_TRUE(parseRecords(stage("1", good + R"(,"step_try":")" + std::string(MaxRecordPresses - 1, 'd') + R"(Z")")).ok());
+}
+
+// A full disk mid-write must not cost the player his records: a writer that
+// truncated records.json before writing it would leave half a file.
+TEST(RecordsFile, AWriteCutShortLeavesTheOldFileByteForByte) {
+    TempDir dir;
+    const std::string path = dir.file(RecordsFileName);
+    RecordBook book;
+    book.open(path);
+    ASSERT_TRUE(book.offer(1, 7, false, "RRRZ"));
+    ASSERT_EQ(book.save(), Text());
+    const std::string before = readBytes(path);
+    ASSERT_TRUE(book.offer(1, 7, false, "RZ"));
+    ASSERT_TRUE(book.offer(2, 8, true, "DDZ"));
+    {
+        FileSizeLimit limit(before.size() / 2);
+        EXPECT_NE(book.save(), Text());
+    }
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "a temporary file left behind";
+    // The records stay in the book; the next write succeeds.
+    ASSERT_EQ(book.save(), Text());
+    EXPECT_EQ(readRecordsFile(path).records, book.records());
 }
 
 TEST(Records, ABetterClearIsKeptAndWrittenAtOnce) {
