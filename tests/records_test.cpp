@@ -106,6 +106,40 @@ TEST(RecordsFile, AWriteCutShortLeavesTheOldFileByteForByte) {
     EXPECT_EQ(readRecordsFile(path).records, book.records());
 }
 
+// Records are kept by the fingerprint: any change to the board or the target
+// may make the stage easier and must set its records aside; a reworded
+// comment must not.
+TEST(StageFingerprint, EveryCellAndTheTargetCountButNotTheComment) {
+    Stage base;
+    base.ground[cell(5, 7)] = ground::Stairs;
+    base.ground[cell(3, 3)] = ground::Wall;
+    base.blocks[cell(5, 5)] = block::Player;
+    base.stepTarget = 30;
+    base.comment = "ステージ1";
+    struct Case {
+        const char* what;
+        std::function<void(Stage&)> change;
+        bool changes;
+    };
+    const int last = CellCount - 1;
+    const Case cases[] = {
+        {"the first ground cell", [](Stage& s) { s.ground[0] = ground::Wall; }, true},
+        {"the last ground cell", [&](Stage& s) { s.ground[last] = ground::Wall; }, true},
+        {"the first block cell", [](Stage& s) { s.blocks[0] = block::BlackBall; }, true},
+        {"the last block cell", [&](Stage& s) { s.blocks[last] = block::BlackBall; }, true},
+        // Code 1 is a wall on the ground and a black ball among the blocks.
+        {"a code moved from the ground layer to the block layer",
+         [](Stage& s) { s.ground[cell(3, 3)] = ground::Floor; s.blocks[cell(3, 3)] = block::BlackBall; }, true},
+        {"the step target", [](Stage& s) { s.stepTarget = 31; }, true},
+        {"the comment", [](Stage& s) { s.comment = "ステージ1「改」"; }, false},
+    };
+    for (const Case& c : cases) {
+        Stage changed = base;
+        c.change(changed);
+        EXPECT_EQ(stageFingerprint(changed) != stageFingerprint(base), c.changes) << c.what;
+    }
+}
+
 TEST(Records, ABetterClearIsKeptAndWrittenAtOnce) {
     TestGame game;
     stairsStage(game);
