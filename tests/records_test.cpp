@@ -140,6 +140,30 @@ TEST(StageFingerprint, EveryCellAndTheTargetCountButNotTheComment) {
     }
 }
 
+// The game writes records.json only when offer() kept the clear, so a tie
+// must be refused: it would change the stored path and rewrite the file for nothing.
+TEST(RecordBook, OnlyAShorterClearReplacesTheRecord) {
+    struct Offer {
+        const char* what;
+        uint64_t fingerprint;
+        const char* keys;
+        bool kept;
+        const char* best;
+    };
+    const Offer offers[] = {
+        {"the first clear", 1, "RRDZ", true, "RRDZ"},
+        {"a longer one", 1, "RRDDUZ", false, "RRDZ"},
+        {"one as long", 1, "DRRZ", false, "RRDZ"},
+        {"a shorter one", 1, "RRZ", true, "RRZ"},
+        {"a longer one on the stage since changed", 2, "RRRRRZ", true, "RRRRRZ"},
+    };
+    RecordBook book;
+    for (const Offer& o : offers) {
+        EXPECT_EQ(book.offer(4, o.fingerprint, false, o.keys), o.kept) << o.what;
+        EXPECT_EQ(book.best(4, o.fingerprint, false), o.best) << o.what;
+    }
+}
+
 TEST(Records, ABetterClearIsKeptAndWrittenAtOnce) {
     TestGame game;
     stairsStage(game);
