@@ -1,12 +1,11 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <csignal>
-#include <sys/resource.h>
 
+#include "file_size_limit.h"
+#include "game/startup.h"
 #include "model/progress_file.h"
 #include "model/progress_location.h"
-#include "game/startup.h"
 #include "game_fixture.h"
 
 namespace nerilo::test {
@@ -18,25 +17,6 @@ Progress progressOf(std::initializer_list<std::pair<int, uint8_t>> records, uint
     for (auto [stage, value] : records) p[stage - 1] = value;
     return p;
 }
-
-// Limits the size of files this process writes; writes past it fail with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{bytes, saved_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

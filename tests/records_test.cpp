@@ -2,6 +2,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "file_size_limit.h"
 #include "model/progress_location.h"
 #include "game_fixture.h"
 #include "model/numbered_stages.h"
@@ -80,6 +81,87 @@ TEST(RecordsFile, DamagedFilesAreRefusedWithAReasonAndReadAsEmpty) {
     }
     EXPECT_TRUE(parseRecords(stage("30", good)).ok());
     EXPECT_TRUE(parseRecords(stage("1", good + R"(,"step_try":")" + std::string(MaxRecordPresses - 1, 'd') + R"(Z")")).ok());
+}
+
+// A full disk mid-write must not cost the player his records: a writer that
+// truncated records.json before writing it would leave half a file.
+TEST(RecordsFile, AWriteCutShortLeavesTheOldFileByteForByte) {
+    TempDir dir;
+    const std::string path = dir.file(RecordsFileName);
+    RecordBook book;
+    book.open(path);
+    ASSERT_TRUE(book.offer(1, 7, false, "RRRZ"));
+    ASSERT_EQ(book.save(), Text());
+    const std::string before = readBytes(path);
+    ASSERT_TRUE(book.offer(1, 7, false, "RZ"));
+    ASSERT_TRUE(book.offer(2, 8, true, "DDZ"));
+    {
+        FileSizeLimit limit(before.size() / 2);
+        EXPECT_NE(book.save(), Text());
+    }
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "a temporary file left behind";
+    // The records stay in the book; the next write succeeds.
+    ASSERT_EQ(book.save(), Text());
+    EXPECT_EQ(readRecordsFile(path).records, book.records());
+}
+
+// Records are kept by the fingerprint: any change to the board or the target
+// may make the stage easier and must set its records aside; a reworded
+// comment must not.
+TEST(StageFingerprint, EveryCellAndTheTargetCountButNotTheComment) {
+    Stage base;
+    base.ground[cell(5, 7)] = ground::Stairs;
+    base.ground[cell(3, 3)] = ground::Wall;
+    base.blocks[cell(5, 5)] = block::Player;
+    base.stepTarget = 30;
+    base.comment = "ステージ1";
+    struct Case {
+        const char* what;
+        std::function<void(Stage&)> change;
+        bool changes;
+    };
+    const int last = CellCount - 1;
+    const Case cases[] = {
+        {"the first ground cell", [](Stage& s) { s.ground[0] = ground::Wall; }, true},
+        {"the last ground cell", [&](Stage& s) { s.ground[last] = ground::Wall; }, true},
+        {"the first block cell", [](Stage& s) { s.blocks[0] = block::BlackBall; }, true},
+        {"the last block cell", [&](Stage& s) { s.blocks[last] = block::BlackBall; }, true},
+        // Code 1 is a wall on the ground and a black ball among the blocks.
+        {"a code moved from the ground layer to the block layer",
+         [](Stage& s) { s.ground[cell(3, 3)] = ground::Floor; s.blocks[cell(3, 3)] = block::BlackBall; }, true},
+        {"the step target", [](Stage& s) { s.stepTarget = 31; }, true},
+        {"the comment", [](Stage& s) { s.comment = "ステージ1「改」"; }, false},
+    };
+    for (const Case& c : cases) {
+        Stage changed = base;
+        c.change(changed);
+        EXPECT_EQ(stageFingerprint(changed) != stageFingerprint(base), c.changes) << c.what;
+    }
+}
+
+// The game writes records.json only when offer() kept the clear, so a tie
+// must be refused: it would change the stored path and rewrite the file for nothing.
+TEST(RecordBook, OnlyAShorterClearReplacesTheRecord) {
+    struct Offer {
+        const char* what;
+        uint64_t fingerprint;
+        const char* keys;
+        bool kept;
+        const char* best;
+    };
+    const Offer offers[] = {
+        {"the first clear", 1, "RRDZ", true, "RRDZ"},
+        {"a longer one", 1, "RRDDUZ", false, "RRDZ"},
+        {"one as long", 1, "DRRZ", false, "RRDZ"},
+        {"a shorter one", 1, "RRZ", true, "RRZ"},
+        {"a longer one on the stage since changed", 2, "RRRRRZ", true, "RRRRRZ"},
+    };
+    RecordBook book;
+    for (const Offer& o : offers) {
+        EXPECT_EQ(book.offer(4, o.fingerprint, false, o.keys), o.kept) << o.what;
+        EXPECT_EQ(book.best(4, o.fingerprint, false), o.best) << o.what;
+    }
 }
 
 TEST(Records, ABetterClearIsKeptAndWrittenAtOnce) {

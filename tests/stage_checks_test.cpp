@@ -35,20 +35,20 @@ TEST(StageChecks, PlayersAndStairs) {
     TestGame none;
     none.ground(cell(5, 9), ground::Stairs);
     const auto noPlayer = solver::stageProblems(startOf(none));
-    EXPECT_EQ(kinds(noPlayer), std::vector<Problem>{Problem::NoPlayer});
+    ASSERT_EQ(kinds(noPlayer), std::vector<Problem>{Problem::NoPlayer});
     EXPECT_EQ(noPlayer[0].text.japanese(), "プレイヤーがいません。");
 
     TestGame three;
     three.block(cell(1, 1), block::Player).block(cell(3, 3), block::Player).block(cell(5, 5), block::Player);
     three.ground(cell(5, 9), ground::Stairs);
     const auto several = solver::stageProblems(startOf(three));
-    EXPECT_EQ(kinds(several), std::vector<Problem>{Problem::SeveralPlayers});
+    ASSERT_EQ(kinds(several), std::vector<Problem>{Problem::SeveralPlayers});
     EXPECT_NE(several[0].text.japanese().find("3 人"), std::string::npos) << several[0].text;
 
     TestGame noStairs;
     noStairs.block(cell(5, 5), block::Player);
     const auto withoutStairs = solver::stageProblems(startOf(noStairs));
-    EXPECT_EQ(kinds(withoutStairs), std::vector<Problem>{Problem::NoStairs}) << "no search is needed to know it";
+    ASSERT_EQ(kinds(withoutStairs), std::vector<Problem>{Problem::NoStairs}) << "no search is needed to know it";
     EXPECT_EQ(withoutStairs[0].text.japanese(), "階段がありません。");
 
     TestGame empty;
@@ -116,7 +116,7 @@ TEST(StageChecks, UnsolvableOnlyWhenTheSearchFinished) {
     const WorldState start = startOf(walled);
     EXPECT_TRUE(solver::provenUnsolvable(start));
     const auto problems = solver::stageProblems(start);
-    EXPECT_EQ(kinds(problems), std::vector<Problem>{Problem::Unsolvable});
+    ASSERT_EQ(kinds(problems), std::vector<Problem>{Problem::Unsolvable});
     EXPECT_EQ(problems[0].text.japanese(), "どう動いてもクリアできません。");
     EXPECT_FALSE(solver::provenUnsolvable(start, {10, 3})) << "a search that hit its bound proves nothing";
     EXPECT_TRUE(solver::stageProblems(start, {10, 3}).empty());
