@@ -105,6 +105,8 @@ int main(int argc, char** argv) {
     // caller named, never over the progress of a player of the installed game.
     platform.progressKept = folder->count() > 0;
     nerilo::Game game(platform);
+    // Its clears are records there too, merged into the folder's records file.
+    if (platform.progressKept) game.openRecords();
     nerilo::GameState& state = game.state();
     game.seedRandom(seed ? *seed : static_cast<uint32_t>(::getpid() ^ ::time(nullptr)));
     if (!progress.empty()) {
