@@ -4,13 +4,17 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <functional>
+#include <poll.h>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "board/progress_file.h"
+#include "board/progress_store.h"
 #include "fuzz_checks.h"
 #include "game_fixture.h"
+#include "records/records_store.h"
 
 namespace nerilo::test {
 namespace {
@@ -83,6 +87,78 @@ TEST(Hardening, KilledProgressWritesLeaveAWholeFile) {
         ASSERT_TRUE(now == firstText || now == secondText) << "round " << round << ": " << now;
     }
     EXPECT_GE(writes, 40);
+}
+
+// The same for the merging writes of the progress and the records files:
+// killed while it holds the lock, a writer leaves the file as it was before
+// the write or merged with it, and the next writer gets the lock (the kernel
+// let go of it with the killed process).
+TEST(Hardening, KilledMergingWritesLeaveTheOldOrTheMergedFile) {
+    // Write i adds one clear: stage i % 30, first cleared, from the 31st write
+    // on cleared better; the file after k writes is known exactly.
+    struct Writer {
+        const char* name;
+        std::function<void(const std::string& path, int i)> write;
+        std::function<std::string(int k)> after;
+    };
+    const Writer writers[] = {
+        {"data.nrl",
+         [](const std::string& path, int i) {
+             Progress clear{};
+             clear[static_cast<size_t>(i % StageCount)] = i < StageCount ? 1 : 2;
+             updateProgressFile(path, clear);
+         },
+         [](int k) {
+             Progress p{};
+             for (int i = 0; i < k; ++i) p[static_cast<size_t>(i % StageCount)] = i < StageCount ? 1 : 2;
+             return formatProgress(p);
+         }},
+        {"records.json",
+         [](const std::string& path, int i) {
+             Records clear{};
+             clear[static_cast<size_t>(i % StageCount)] = {7, i < StageCount ? "RRRZ" : "RZ", ""};
+             updateRecordsFile(path, clear);
+         },
+         [](int k) {
+             Records r{};
+             for (int i = 0; i < k; ++i) r[static_cast<size_t>(i % StageCount)] = {7, i < StageCount ? "RRRZ" : "RZ", ""};
+             return formatRecords(r);
+         }},
+    };
+    std::mt19937 random(7);
+    for (const Writer& writer : writers) {
+        TempDir dir;
+        const std::string path = dir.file(writer.name);
+        for (int round = 0; round < 20; ++round) {
+            ASSERT_EQ(writeFileAtomically(path, writer.after(0)), Text());
+            const int wanted = std::uniform_int_distribution<int>(0, 45)(random);
+            int pipe[2];
+            ASSERT_EQ(::pipe(pipe), 0);
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                ::close(pipe[0]);
+                for (int i = 0;; ++i) {
+                    writer.write(path, i);
+                    char done = 1;
+                    if (::write(pipe[1], &done, 1) != 1) ::_exit(1);
+                }
+            }
+            ::close(pipe[1]);
+            int done = 0;
+            char byte;
+            pollfd ready{pipe[0], POLLIN, 0};
+            // Bounded: a lock left held by the killed writer would stop every write.
+            while (done < wanted && ::poll(&ready, 1, 10000) == 1 && ::read(pipe[0], &byte, 1) == 1) ++done;
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            ::close(pipe[0]);
+            ASSERT_EQ(done, wanted) << writer.name << " round " << round;
+            const std::string now = readBytes(path);
+            ASSERT_TRUE(now == writer.after(wanted) || now == writer.after(wanted + 1))
+                << writer.name << " round " << round << ": " << now;
+        }
+    }
 }
 
 TEST(Hardening, TwoPlayersNoPlayerAndABoxedInPlayerStayOnTheBoard) {

@@ -103,7 +103,7 @@ TEST(Progress, StartUpWithoutFilesShowsAnEmptyBoardAndSaysWhy) {
     EXPECT_EQ(fresh.state().roundCommand, RoundCommand::Start);
 }
 
-TEST(Progress, GarbledFileIsReportedAndKeptUntilANormalClose) {
+TEST(Progress, GarbledFileIsReportedAndSetAsideAtTheClose) {
     TestGame game;
     game.block(0, 7).load("stage1.txt");
     const std::string path = game.dir.file("data.nrl");
@@ -115,6 +115,10 @@ TEST(Progress, GarbledFileIsReportedAndKeptUntilANormalClose) {
     EXPECT_EQ(readBytes(path), "garbage");
     fresh.prepareToClose();
     EXPECT_EQ(readBytes(path), formatProgress(Progress{}));
+    ASSERT_EQ(game.platform.messages.size(), 2u);
+    const size_t named = game.platform.messages[1].text.find(path + ".damaged-");
+    ASSERT_NE(named, std::string::npos) << game.platform.messages[1].text;
+    EXPECT_EQ(readBytes(game.platform.messages[1].text.substr(named, path.size() + 24)), "garbage");
 }
 
 TEST(Progress, ClosingWritesTheFileAndAFailedWriteKeepsTheOldOneAndReports) {
@@ -192,6 +196,27 @@ TEST(Progress, AFailedWriteAtAClearIsReportedAndPlayGoesOn) {
     // The close tries again.
     game.engine.prepareToClose();
     EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(progressOf({{4, 1}}, 0)));
+}
+
+// 中止 reads the file again; a clear whose write failed is not in it, and
+// must neither be forgotten nor keep another copy's clear out.
+TEST(Progress, StartingOverAfterAFailedWriteKeepsTheClearAndReadsTheFile) {
+    TestGame game;
+    stairsStage(game);
+    game.load("stage5.txt");
+    game.start("stage4.txt");
+    {
+        FileSizeLimit limit(10);
+        game.play("RZ");
+    }
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    const std::string path = game.dir.file("data.nrl");
+    ASSERT_FALSE(std::filesystem::exists(path));
+    std::ofstream(path, std::ios::binary) << formatProgress(progressOf({{9, 2}}, 0));
+    game.engine.startOver();
+    EXPECT_EQ(game.state().progress, progressOf({{4, 1}, {9, 2}}, 0));
+    game.engine.prepareToClose();
+    EXPECT_EQ(readBytes(path), formatProgress(progressOf({{4, 1}, {9, 2}}, 0)));
 }
 
 TEST(Progress, APlatformThatKeepsNoProgressFileWritesNone) {

@@ -171,7 +171,7 @@ TEST(Records, RecordsOfAChangedStageAreSetAsideAndReplaced) {
     EXPECT_EQ(game.state().stageFingerprint, after);
 }
 
-TEST(Records, ADamagedFileIsReportedOnceLeftAloneAndReplacedByANewRecord) {
+TEST(Records, ADamagedFileIsReportedOnceLeftAloneAndSetAsideByANewRecord) {
     TestGame game;
     stairsStage(game);
     game.load("stage30.txt");
@@ -199,6 +199,7 @@ TEST(Records, ADamagedFileIsReportedOnceLeftAloneAndReplacedByANewRecord) {
     Replay replay;
     playKeys(fresh, "RRZ", 200, replay);
     EXPECT_EQ(parseRecords(readBytes(file)).records[29].normal, "RRZ");
+    EXPECT_EQ(reports(), 2) << "the second names the copy";
 
     // A missing file is a new player: nothing to say.
     TestGame other;
