@@ -41,9 +41,8 @@ void Game::startUp() {
 
     ProgressRead read = readProgressFile(progressFilePath(programFolder()));
     if (!read.ok()) {
-        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\n"
-                                                         "どのステージもクリアしていないものとして始めます。"
-                                                         "次に保存するときに、このファイルを別の名前で残します。")
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\nどのステージも"
+                                                         "クリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。")
                                  .arg(ProgressFileName)
                                  .arg(read.error),
                              GameName, MsgButtons::Ok, MsgIcon::Exclamation);
