@@ -4,13 +4,17 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <functional>
+#include <poll.h>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "model/progress_file.h"
+#include "model/progress_store.h"
 #include "fuzz_checks.h"
 #include "game_fixture.h"
+#include "records/records_store.h"
 
 namespace nerilo::test {
 namespace {
@@ -83,6 +87,90 @@ TEST(Hardening, KilledProgressWritesLeaveAWholeFile) {
         ASSERT_TRUE(now == firstText || now == secondText) << "round " << round << ": " << now;
     }
     EXPECT_GE(writes, 40);
+}
+
+// The same for the merging writes of the progress and the records files:
+// killed while it holds the lock, a writer leaves the file as it was before
+// the write or merged with it, and the next writer gets the lock (the kernel
+// let go of it with the killed process).
+TEST(Hardening, KilledMergingWritesLeaveTheOldOrTheMergedFile) {
+    // Write i adds one clear: stage i % 30, first cleared, from the 31st write
+    // on cleared better; the file after k writes is known exactly.
+    struct Writer {
+        const char* name;
+        std::function<void(const std::string& path, int i)> write;
+        std::function<std::string(int k)> after;
+    };
+    const Writer writers[] = {
+        {"data.nrl",
+         [](const std::string& path, int i) {
+             Progress clear{};
+             clear[static_cast<size_t>(i % StageCount)] = i < StageCount ? 1 : 2;
+             updateProgressFile(path, clear);
+         },
+         [](int k) {
+             Progress p{};
+             for (int i = 0; i < k; ++i) p[static_cast<size_t>(i % StageCount)] = i < StageCount ? 1 : 2;
+             return formatProgress(p);
+         }},
+        {"records.json",
+         [](const std::string& path, int i) {
+             Records clear{};
+             clear[static_cast<size_t>(i % StageCount)] = {7, i < StageCount ? "RRRZ" : "RZ", ""};
+             updateRecordsFile(path, clear);
+         },
+         [](int k) {
+             Records r{};
+             for (int i = 0; i < k; ++i) r[static_cast<size_t>(i % StageCount)] = {7, i < StageCount ? "RRRZ" : "RZ", ""};
+             return formatRecords(r);
+         }},
+    };
+    std::mt19937 random(7);
+    for (const Writer& writer : writers) {
+        TempDir dir;
+        const std::string path = dir.file(writer.name);
+        for (int round = 0; round < 20; ++round) {
+            ASSERT_EQ(writeFileAtomically(path, writer.after(0)), Text());
+            const int wanted = std::uniform_int_distribution<int>(0, 45)(random);
+            // Lockstep: the writer starts write i only when told to, so that
+            // after `wanted` confirmed writes it is at most one write further
+            // when it is killed, however fast the machine is.
+            int go[2], confirmed[2];
+            ASSERT_EQ(::pipe(go), 0);
+            ASSERT_EQ(::pipe(confirmed), 0);
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                ::close(go[1]);
+                ::close(confirmed[0]);
+                char byte;
+                for (int i = 0; ::read(go[0], &byte, 1) == 1; ++i) {
+                    writer.write(path, i);
+                    if (::write(confirmed[1], &byte, 1) != 1) ::_exit(1);
+                }
+                ::_exit(0);
+            }
+            ::close(go[0]);
+            ::close(confirmed[1]);
+            int done = 0;
+            char byte = 1;
+            pollfd ready{confirmed[0], POLLIN, 0};
+            // Bounded: a lock left held by the killed writer would stop every write.
+            while (done <= wanted && ::write(go[1], &byte, 1) == 1) {
+                if (done == wanted) break;  // the last write is under way when the writer dies
+                if (::poll(&ready, 1, 10000) != 1 || ::read(confirmed[0], &byte, 1) != 1) break;
+                ++done;
+            }
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            ::close(go[1]);
+            ::close(confirmed[0]);
+            ASSERT_EQ(done, wanted) << writer.name << " round " << round;
+            const std::string now = readBytes(path);
+            ASSERT_TRUE(now == writer.after(wanted) || now == writer.after(wanted + 1))
+                << writer.name << " round " << round << ": " << now;
+        }
+    }
 }
 
 TEST(Hardening, TwoPlayersNoPlayerAndABoxedInPlayerStayOnTheBoard) {

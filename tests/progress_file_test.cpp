@@ -174,6 +174,27 @@ TEST(Progress, AFailedWriteAtAClearIsReportedAndPlayGoesOn) {
     EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(progressOf({{4, 1}}, 0)));
 }
 
+// 中止 reads the file again; a clear whose write failed is not in it, and
+// must neither be forgotten nor keep another copy's clear out.
+TEST(Progress, StartingOverAfterAFailedWriteKeepsTheClearAndReadsTheFile) {
+    TestGame game;
+    stairsStage(game);
+    game.load("stage5.txt");
+    game.start("stage4.txt");
+    {
+        FileSizeLimit limit(10);
+        game.play("RZ");
+    }
+    ASSERT_EQ(game.platform.messages.size(), 1u);
+    const std::string path = game.dir.file("data.nrl");
+    ASSERT_FALSE(std::filesystem::exists(path));
+    std::ofstream(path, std::ios::binary) << formatProgress(progressOf({{9, 2}}, 0));
+    game.engine.startOver();
+    EXPECT_EQ(game.session().progress, progressOf({{4, 1}, {9, 2}}, 0));
+    game.engine.prepareToClose();
+    EXPECT_EQ(readBytes(path), formatProgress(progressOf({{4, 1}, {9, 2}}, 0)));
+}
+
 TEST(Progress, AGameThatKeepsNoFilesWritesNoProgress) {
     TestGame game;
     game.engine.keepFiles(false);

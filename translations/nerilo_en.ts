@@ -189,6 +189,18 @@ Thank you for playing</translation>
         <source>UTF-8 の文字が途中で切れています。</source>
         <translation>A UTF-8 character is cut off.</translation>
     </message>
+    <message>
+        <source>ロックファイル「%1」を開けません。</source>
+        <translation>Cannot open the lock file “%1”.</translation>
+    </message>
+    <message>
+        <source>ロックファイル「%1」をロックできません。</source>
+        <translation>Cannot lock the lock file “%1”.</translation>
+    </message>
+    <message>
+        <source>読めないファイル「%1」を別の名前で残せません。</source>
+        <translation>Cannot keep the unreadable file “%1” under another name.</translation>
+    </message>
 </context>
 <context>
     <name>hint</name>
@@ -226,14 +238,6 @@ Thank you for playing</translation>
 %2</source>
         <translation>Cannot save the stage file “%1”.
 %2</translation>
-    </message>
-    <message>
-        <source>進行状況のファイル「%1」が壊れています。
-%2
-どのステージもクリアしていないものとして始めます。</source>
-        <translation>The progress file “%1” is damaged.
-%2
-The game starts as if no stage had been cleared.</translation>
     </message>
     <message>
         <source>終了します。
@@ -290,14 +294,6 @@ If you have not saved it, press Cancel.</translation>
         <translation>Cannot switch during a game.</translation>
     </message>
     <message>
-        <source>記録のファイル「%1」が壊れています。
-%2
-記録がないものとして始めます。次に記録を作ったときに、このファイルを書き直します。</source>
-        <translation>The records file &quot;%1&quot; is damaged.
-%2
-Starting with no records. The file will be rewritten the next time you set a record.</translation>
-    </message>
-    <message>
         <source>記録を保存できませんでした。
 %1</source>
         <translation>The records could not be saved.
@@ -320,6 +316,30 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
 変更を捨てて、中止しますか？</source>
         <translation>There are unsaved changes.
 Discard them and start over?</translation>
+    </message>
+    <message>
+        <source>進行状況のファイル「%1」が壊れています。
+%2
+どのステージもクリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。</source>
+        <translation>The progress file “%1” is damaged.
+%2
+The game starts as if no stage had been cleared. The next time progress is saved, this file will be kept under another name.</translation>
+    </message>
+    <message>
+        <source>記録のファイル「%1」が壊れています。
+%2
+記録がないものとして始めます。次に記録を作ったときに、このファイルを別の名前で残します。</source>
+        <translation>The records file &quot;%1&quot; is damaged.
+%2
+Starting with no records. The next time you set a record, this file will be kept under another name.</translation>
+    </message>
+    <message>
+        <source>読めなかった進行状況のファイルを「%1」として残しました。</source>
+        <translation>The progress file that could not be read was kept as “%1”.</translation>
+    </message>
+    <message>
+        <source>読めなかった記録のファイルを「%1」として残しました。</source>
+        <translation>The records file that could not be read was kept as “%1”.</translation>
     </message>
 </context>
 <context>

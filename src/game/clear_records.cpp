@@ -14,10 +14,14 @@ void Game::recordClear(const std::string& path) {
     const int n = numberedStageAt(programFolder(), session_.stagePath);
     if (n == 0) return;
     if (!records_.offer(n, session_.stageFingerprint, w.stepTry, path)) return;
-    const Text error = records_.save();
-    if (!error.empty()) {
-        platform_.messageBox(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1").arg(error), GameName, MsgButtons::Ok,
-                             MsgIcon::Exclamation);
+    const FileUpdate saved = records_.save();
+    if (!saved.keptAside.empty()) {
+        platform_.messageBox(NERILO_TEXT("messages", "読めなかった記録のファイルを「%1」として残しました。").arg(saved.keptAside),
+                             GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    if (!saved.ok()) {
+        platform_.messageBox(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1").arg(saved.error), GameName,
+                             MsgButtons::Ok, MsgIcon::Exclamation);
     }
 }
 

@@ -56,6 +56,11 @@ public:
     // Opens a stage file as Open does: read whole, then waiting for Start; a
     // damaged file is reported and changes nothing. False when it was not opened.
     bool openStageFile(const std::string& path);
+    // A stage file handed over by a second copy of the program: opened as Open
+    // opens the chosen file, not during test play and after asking about unsaved edits.
+    void openHandedStage(const std::string& path);
+    // Reads the records file beside the progress file, once; new records are written to it.
+    void openRecords();
     // Checks the stage, asks for a file and writes it; false when nothing was written.
     bool saveStage();
     void showComment();
@@ -169,7 +174,6 @@ private:
     void noteModeChange();
 
     // Records.
-    void openRecords();
     void recordClear(const std::string& path);
     void endPlayback(const Playback& ended);
     // The editor.

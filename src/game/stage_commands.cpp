@@ -5,6 +5,9 @@
 namespace nerilo {
 namespace {
 Text stageFilter() { return NERILO_TEXT("messages", "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*"); }
+Text dropEditsForOpen() {
+    return NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、別のステージを開きますか？");
+}
 }
 
 // Reads a whole stage file into a separate value; the board changes only when
@@ -43,13 +46,18 @@ bool Game::loadCurrentStage() {
 
 void Game::openStage() {
     if (session_.testPlaying) return;
-    if (!mayDropEdits(NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、別のステージを開きますか？"))) return;
+    if (!mayDropEdits(dropEditsForOpen())) return;
     std::optional<FileChoice> choice =
         platform_.openFileDialog({NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()});
     if (!choice) return;
     fileDialogName_ = choice->path;
     if (choice->title.empty()) return;
     openStageFile(choice->path);
+}
+
+void Game::openHandedStage(const std::string& path) {
+    if (session_.testPlaying || !mayDropEdits(dropEditsForOpen())) return;
+    openStageFile(path);
 }
 
 bool Game::openStageFile(const std::string& path) {

@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "model/numbered_stages.h"
 #include "model/progress_location.h"
+#include "model/progress_store.h"
 
 namespace nerilo {
 
@@ -36,13 +37,14 @@ void Game::startUp() {
 
     ProgressRead read = readProgressFile(progressFilePath(programFolder()));
     if (!read.ok()) {
-        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\n"
-                                                         "どのステージもクリアしていないものとして始めます。")
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\nどのステージも"
+                                                         "クリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。")
                                  .arg(ProgressFileName)
                                  .arg(read.error),
                              GameName, MsgButtons::Ok, MsgIcon::Exclamation);
     }
-    s.progress = read.progress;
+    // Clears in memory stay: after 中止 one whose write failed is still to be written.
+    s.progress = mergeProgress(read.progress, s.progress);
     s.progressLevel = ProgressLevel::NotChecked;
     openRecords();
     updateUnlocks();
@@ -64,7 +66,7 @@ void Game::openRecords() {
     const Text error = records_.open(dataFilePath(programFolder(), RecordsFileName));
     if (error.empty()) return;
     platform_.messageBox(NERILO_TEXT("messages", "記録のファイル「%1」が壊れています。\n%2\n記録がないものとして始めます。"
-                                                 "次に記録を作ったときに、このファイルを書き直します。")
+                                                 "次に記録を作ったときに、このファイルを別の名前で残します。")
                              .arg(std::string(RecordsFileName))
                              .arg(error),
                          GameName, MsgButtons::Ok, MsgIcon::Exclamation);
@@ -88,14 +90,18 @@ bool Game::prepareToClose() {
 }
 
 // A failed write is reported and changes nothing else: the game goes on, and
-// the next clear or the close tries again.
+// the next clear or the close tries again. The write merges with the file, so
+// another copy's clears in it stay.
 void Game::writeProgress() {
     if (!filesKept_) return;
-    const std::string path = progressFilePath(programFolder());
-    Text error = prepareFolderOf(path);
-    if (error.empty()) error = writeProgressFile(path, session_.progress);
-    if (!error.empty()) {
-        platform_.messageBox(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1").arg(error), GameName,
+    const ProgressUpdate update = updateProgressFile(progressFilePath(programFolder()), session_.progress);
+    if (!update.keptAside.empty()) {
+        platform_.messageBox(NERILO_TEXT("messages", "読めなかった進行状況のファイルを「%1」として残しました。")
+                                 .arg(update.keptAside),
+                             GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    if (!update.ok()) {
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1").arg(update.error), GameName,
                              MsgButtons::Ok, MsgIcon::Exclamation);
     }
 }

@@ -1,7 +1,5 @@
 #include "records/record_book.h"
 
-#include "model/progress_location.h"
-
 namespace nerilo {
 namespace {
 const std::string NoClear;
@@ -28,14 +26,20 @@ bool RecordBook::offer(int n, uint64_t fingerprint, bool stepTry, const std::str
     std::string& best = stepTry ? record.stepTry : record.normal;
     if (!best.empty() && best.size() <= keys.size()) return false;
     best = keys;
+    StageRecord& fresh = fresh_[static_cast<size_t>(n - 1)];
+    if (fresh.fingerprint != fingerprint) fresh = StageRecord{fingerprint, {}, {}};
+    (stepTry ? fresh.stepTry : fresh.normal) = keys;
     return true;
 }
 
-Text RecordBook::save() const {
+FileUpdate RecordBook::save() {
     if (!isOpen()) return {};
-    Text error = prepareFolderOf(path_);
-    if (error.empty()) error = writeRecordsFile(path_, records_);
-    return error;
+    RecordsUpdate update = updateRecordsFile(path_, fresh_);
+    if (update.ok()) {
+        records_ = update.written;
+        fresh_ = {};
+    }
+    return update;
 }
 
 }  // namespace nerilo

@@ -3,7 +3,7 @@
 // records file beside the progress file.
 #include <string>
 
-#include "records/records_file.h"
+#include "records/records_store.h"
 
 namespace nerilo {
 
@@ -22,11 +22,14 @@ public:
     // Keeps a clear when it is shorter than the record (or the first on the
     // stage as it is now); returns whether it was kept.
     bool offer(int n, uint64_t fingerprint, bool stepTry, const std::string& keys);
-    // Writes the records file when the book is open. Returns an error in Japanese, or empty text.
-    Text save() const;
+    // Merges the clears kept since the last save into the records file when
+    // the book is open, and takes what the file then holds, other copies'
+    // records included. A failed save keeps the clears for the next one.
+    FileUpdate save();
 
 private:
     Records records_{};
+    Records fresh_{};  // the clears kept since the last save, still to be written
     std::string path_;
 };
 

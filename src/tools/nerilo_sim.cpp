@@ -106,6 +106,8 @@ int main(int argc, char** argv) {
     // caller named, never over the progress of a player of the installed game.
     nerilo::Game game(platform);
     game.keepFiles(folder->count() > 0);
+    // Its clears are records there too, merged into the folder's records file.
+    if (folder->count() > 0) game.openRecords();
     nerilo::SessionState& session = game.session();
     nerilo::WorldState& world = game.world().state();
     game.seedRandom(seed ? *seed : static_cast<uint32_t>(::getpid() ^ ::time(nullptr)));

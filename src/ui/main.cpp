@@ -1,5 +1,6 @@
 // nerilo: the game in its window.
-//   nerilo [STAGE_FILE]                  play (that stage, ready to start)
+//   nerilo [STAGE_FILE]                  play (that stage, ready to start); while the
+//                                        game runs, hand the stage to it and exit
 //   nerilo [--lang ja|en]                play (in the language chosen last, Japanese at first)
 //   nerilo --screenshot FILE [STAGE]     render the window to a PNG and quit
 //          [--keys LETTERS] [--edit]     (after playing key letters, or in edit mode,
@@ -7,11 +8,13 @@
 //   nerilo --screenshot FILE --stage-list  render the stage list
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "ui/language.h"
 #include "ui/launch.h"
 #include "ui/main_window.h"
+#include "ui/single_instance.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -51,6 +54,13 @@ int main(int argc, char** argv) {
     }
     nerilo::ui::useLanguage(*language);
 
+    // A second copy hands its stage file to the game already running and
+    // exits before it makes a window; a screenshot is no game.
+    nerilo::ui::SingleInstance instance(nerilo::ui::instanceFolder());
+    if (!parser.isSet(shot) && instance.claim(stage.isEmpty() ? stage : QFileInfo(stage).absoluteFilePath()) ==
+                                   nerilo::ui::SingleInstance::Role::HandedOver)
+        return 0;
+
     nerilo::ui::MainWindow window;
     if (parser.isSet(shot)) {
         bool number = false;
@@ -64,6 +74,7 @@ int main(int argc, char** argv) {
                                                      parser.isSet(stageList)};
         return nerilo::ui::takeScreenshot(window, request) ? 0 : 1;
     }
+    nerilo::ui::openHandedStages(instance, window);
     nerilo::ui::startPlaying(window, stage);
     return app.exec();
 }

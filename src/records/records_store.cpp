@@ -1,0 +1,45 @@
+#include "records/records_store.h"
+
+#include "model/progress_location.h"
+
+namespace nerilo {
+namespace {
+void offerClear(std::string& best, const std::string& fresh) {
+    if (!fresh.empty() && (best.empty() || fresh.size() < best.size())) best = fresh;
+}
+}  // namespace
+
+Records mergeRecords(Records records, const Records& fresh) {
+    for (size_t i = 0; i < records.size(); ++i) {
+        const StageRecord& clear = fresh[i];
+        StageRecord& record = records[i];
+        if (clear.empty()) continue;
+        if (record.fingerprint != clear.fingerprint || record.empty()) {
+            record = clear;
+            continue;
+        }
+        offerClear(record.normal, clear.normal);
+        offerClear(record.stepTry, clear.stepTry);
+    }
+    return records;
+}
+
+RecordsUpdate updateRecordsFile(const std::string& path, const Records& fresh) {
+    RecordsUpdate update;
+    update.error = prepareFolderOf(path);
+    if (!update.ok()) return update;
+    const FileLock lock(path);
+    update.error = lock.error();
+    if (!update.ok()) return update;
+    const RecordsRead onDisk = readRecordsFile(path);
+    if (!onDisk.ok() && !onDisk.missing) {
+        update.keptAside = setAsideDamaged(path, update.error);
+        if (!update.ok()) return update;
+    }
+    const Records merged = mergeRecords(onDisk.records, fresh);
+    update.error = writeRecordsFile(path, merged);
+    if (update.ok()) update.written = merged;
+    return update;
+}
+
+}  // namespace nerilo
