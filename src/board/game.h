@@ -54,6 +54,11 @@ public:
     // Opens a stage file as Open does: read whole, then waiting for Start; a
     // damaged file is reported and changes nothing. False when it was not opened.
     bool openStageFile(const std::string& path);
+    // Opens a stage that has no file (one read from a stage code) as Open opens
+    // a file: waiting for Start. Retry and the clear take it again from here,
+    // and Save asks for a file. False when it was not opened.
+    bool openStageWithoutFile(const Stage& stage);
+    const std::optional<Stage>& stageWithoutFile() const { return stageWithoutFile_; }
     // Checks the stage, asks for a file and writes it; false when nothing was written.
     bool saveStage();
     void showComment();
@@ -222,6 +227,8 @@ private:
     bool historyKept_ = true;
     RecordBook records_;
     std::optional<Playback> playback_;
+    // The stage opened without a file, which a round with no stage path plays.
+    std::optional<Stage> stageWithoutFile_;
 
     // The editor's own memory, outside the state: the solver copies states by the
     // million, and none of this is part of a round.

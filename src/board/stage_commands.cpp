@@ -8,8 +8,13 @@ Text stageFilter() { return NERILO_TEXT("messages", "テキストファイル(*.
 }
 
 // Reads a whole stage file into a separate value; the board changes only when
-// the file is good, so a damaged file leaves everything as it was.
+// the file is good, so a damaged file leaves everything as it was. A stage
+// opened without a file has no path, and is taken again as it was opened.
 bool Game::readStage(const std::string& path, Stage& stage) {
+    if (path.empty() && stageWithoutFile_) {
+        stage = *stageWithoutFile_;
+        return true;
+    }
     StageRead read = readStageFile(path);
     if (!read.ok()) {
         platform_.messageBox(
