@@ -20,7 +20,7 @@ set(NERILO_PACKAGING ON)
 # packaging/man/TOOL.1. To ship another tool, add its target name to this list
 # and write its page; the install rules and the package test take the list
 # from here.
-set(NERILO_PACKAGED_TOOLS nerilo-sim nerilo-solve)
+set(NERILO_PACKAGED_TOOLS nerilo-sim nerilo-solve nerilo-code)
 
 set(NERILO_HOME lib/nerilo)
 set(NERILO_APP_ID io.github.nerilo.Nerilo)
@@ -108,8 +108,9 @@ also has a step-limited mode, two extra modes unlocked by progress, and a
 stage editor.
 
 The package also holds nerilo-sim, which plays a stage without a window and
-prints the outcome as JSON, and nerilo-solve, which finds a shortest clear of
-a stage or proves there is none.")
+prints the outcome as JSON, nerilo-solve, which finds a shortest clear of
+a stage or proves there is none, and nerilo-code, which writes a stage as a
+stage code, one line of text to share, and reads one back.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -5,6 +5,7 @@
 
 #include "game/game.h"
 #include "model/progress_file.h"
+#include "model/stage_code.h"
 #include "model/stage_file.h"
 #include "game/key_script.h"
 #include "records/records_file.h"
@@ -21,6 +22,19 @@ void checkStageReader(const uint8_t* data, size_t size) {
     if (!again.ok() || again.stage.ground != read.stage.ground || again.stage.blocks != read.stage.blocks ||
         again.stage.stepTarget != read.stage.stepTarget)
         std::abort();
+}
+
+void checkStageCodeReader(const uint8_t* data, size_t size) {
+    const StageCodeRead read = parseStageCode({reinterpret_cast<const char*>(data), size});
+    if (!read.ok()) {
+        if (read.error.empty() || !(read.stage == Stage()) || !read.proof.empty()) std::abort();
+        return;
+    }
+    for (int i = 0; i < CellCount; ++i)
+        if (read.stage.ground[i] >= GroundCodeCount || read.stage.blocks[i] >= BlockCodeCount) std::abort();
+    if (read.proof.find_first_not_of(ProofLetters) != std::string::npos) std::abort();
+    const StageCodeRead again = parseStageCode(formatStageCode(read.stage, read.proof));
+    if (!again.ok() || !(again.stage == read.stage) || again.proof != read.proof) std::abort();
 }
 
 void checkProgressReader(const uint8_t* data, size_t size) {

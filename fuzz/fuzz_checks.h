@@ -9,6 +9,10 @@ namespace nerilo::fuzz {
 // Any bytes as a stage file: refused or read, and what is read holds only
 // codes of the tables and writes back to the same stage.
 void checkStageReader(const uint8_t* data, size_t size);
+// Any text as a stage code: refused with a reason and nothing read, or read
+// into codes of the tables and a proof of press letters, which write back to
+// a code that reads the same.
+void checkStageCodeReader(const uint8_t* data, size_t size);
 // Any bytes as a progress file: refused (all zeros) or read, and a good read
 // writes back to a file that reads the same.
 void checkProgressReader(const uint8_t* data, size_t size);

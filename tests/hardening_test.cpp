@@ -32,6 +32,7 @@ TEST(Hardening, FuzzRegressionCorpusReplays) {
         void (*check)(const uint8_t*, size_t);
     };
     const Target targets[] = {{"stage_reader", fuzz::checkStageReader},
+                              {"stage_code", fuzz::checkStageCodeReader},
                               {"progress_reader", fuzz::checkProgressReader},
                               {"records_reader", fuzz::checkRecordsReader},
                               {"play", fuzz::checkPlay}};

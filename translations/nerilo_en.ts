@@ -41,6 +41,79 @@ Save it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>codes</name>
+    <message>
+        <source>コードが途中で切れています（%1 文字しかありません）。最後までコピーしたか確かめてください。</source>
+        <translation>The code is cut short (it has only %1 characters). Check that you copied all of it.</translation>
+    </message>
+    <message>
+        <source>コードが壊れています（%1）。写し間違いがないか確かめてください。</source>
+        <translation>The code is damaged (%1). Check it for copying mistakes.</translation>
+    </message>
+    <message>
+        <source>中身が正しくありません</source>
+        <translation>its contents are not valid</translation>
+    </message>
+    <message>
+        <source>チェックサムが合いません</source>
+        <translation>its checksum does not match</translation>
+    </message>
+    <message>
+        <source>ステージのコードではありません。コードは「%1」で始まります。</source>
+        <translation>This is not a stage code. A stage code begins with “%1”.</translation>
+    </message>
+    <message>
+        <source>コードの版「%1」は読めません。読めるのは版 %2 のコードです。新しい Nerilo で作られたコードかもしれません。</source>
+        <translation>Codes of version “%1” cannot be read; this game reads codes of version %2. The code may come from a newer Nerilo.</translation>
+    </message>
+    <message>
+        <source>%1 文字目に使えない文字「%2」があります</source>
+        <translation>character %1 is “%2”, which a code cannot hold</translation>
+    </message>
+    <message>
+        <source>ステージのコードをコピーしました（%1 文字）。</source>
+        <translation>The stage’s code is copied (%1 characters).</translation>
+    </message>
+    <message>
+        <source>%1
+数秒のうちに解が見つからなかったので、クリアの証明は付いていません。</source>
+        <translation>%1
+No clear was found within a few seconds, so it carries no proof.</translation>
+    </message>
+    <message>
+        <source>%1
+最短の解（%2 手）をクリアの証明として付けました。</source>
+        <translation>%1
+A shortest clear (%2 presses) goes with it as proof.</translation>
+    </message>
+    <message>
+        <source>ステージのコードを貼り付けてください</source>
+        <translation>Paste a stage code</translation>
+    </message>
+    <message>
+        <source>Nerilo(コードから開く)</source>
+        <translation>Nerilo (Open Code)</translation>
+    </message>
+    <message>
+        <source>コードからステージを開けません。
+%1</source>
+        <translation>Cannot open a stage from the code.
+%1</translation>
+    </message>
+    <message>
+        <source>このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。</source>
+        <translation>The clear this code carries does not clear the stage. The stage is open, but it is not proven clearable.</translation>
+    </message>
+    <message>
+        <source>クリア確認済み</source>
+        <translation>Proven clearable</translation>
+    </message>
+    <message>
+        <source>コード</source>
+        <translation>From a code</translation>
+    </message>
+</context>
+<context>
     <name>ending</name>
     <message>
         <source>     プログラム・絵
@@ -200,6 +273,14 @@ Thank you for playing</translation>
     <message>
         <source>読めないファイル「%1」を別の名前で残せません。</source>
         <translation>Cannot keep the unreadable file “%1” under another name.</translation>
+    </message>
+    <message>
+        <source>UTF-8 として正しくないバイトがあります。</source>
+        <translation>There are bytes that are not valid UTF-8.</translation>
+    </message>
+    <message>
+        <source>UTF-16 として正しくない文字があります。</source>
+        <translation>There are characters that are not valid UTF-16.</translation>
     </message>
 </context>
 <context>
@@ -479,6 +560,14 @@ Starting with no records. The next time you set a record, this file will be kept
     <message>
         <source>ヒントが見つかりません</source>
         <translation>No hint found</translation>
+    </message>
+    <message>
+        <source>コードをコピー(&amp;D)</source>
+        <translation>Cop&amp;y Code</translation>
+    </message>
+    <message>
+        <source>コードから開く(&amp;P)</source>
+        <translation>Open Co&amp;de...</translation>
     </message>
 </context>
 <context>

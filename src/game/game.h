@@ -61,6 +61,11 @@ public:
     void openHandedStage(const std::string& path);
     // Reads the records file beside the progress file, once; new records are written to it.
     void openRecords();
+    // Opens a stage that has no file (one read from a stage code) as Open opens
+    // a file: waiting for Start. Retry and the clear take it again from here,
+    // and Save asks for a file. False when it was not opened.
+    bool openStageWithoutFile(const Stage& stage);
+    const std::optional<Stage>& stageWithoutFile() const { return stageWithoutFile_; }
     // Checks the stage, asks for a file and writes it; false when nothing was written.
     bool saveStage();
     void showComment();
@@ -201,6 +206,8 @@ private:
     bool modesChangedInRound_ = false;
     RecordBook records_;
     std::optional<Playback> playback_;
+    // The stage opened without a file, which a round with no stage path plays.
+    std::optional<Stage> stageWithoutFile_;
 
     // The editor's own memory, outside the state: none of this is part of a round.
     EditHistory editHistory_;

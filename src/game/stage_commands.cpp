@@ -11,8 +11,13 @@ Text dropEditsForOpen() {
 }
 
 // Reads a whole stage file into a separate value; the board changes only when
-// the file is good, so a damaged file leaves everything as it was.
+// the file is good, so a damaged file leaves everything as it was. A stage
+// opened without a file has no path, and is taken again as it was opened.
 bool Game::readStage(const std::string& path, Stage& stage) {
+    if (path.empty() && stageWithoutFile_) {
+        stage = *stageWithoutFile_;
+        return true;
+    }
     StageRead read = readStageFile(path);
     if (!read.ok()) {
         platform_.messageBox(
@@ -60,6 +65,15 @@ void Game::openHandedStage(const std::string& path) {
     openStageFile(path);
 }
 
+// A stage read from a stage code has no file: Retry and the clear take it
+// again from memory, and Save asks for a file.
+bool Game::openStageWithoutFile(const Stage& stage) {
+    if (session_.testPlaying || !mayDropEdits(dropEditsForOpen())) return false;
+    stageWithoutFile_ = stage;
+    enterLoadedState({}, stage);
+    return true;
+}
+
 bool Game::openStageFile(const std::string& path) {
     Stage stage;
     if (!readStage(path, stage)) return false;
@@ -71,6 +85,7 @@ bool Game::openStageFile(const std::string& path) {
 // A stage read whole and good becomes the current one, waiting for Start:
 // after Open and after the stage change.
 void Game::enterLoadedState(const std::string& path, const Stage& stage) {
+    if (!path.empty()) stageWithoutFile_.reset();
     session_.stagePath = path;
     session_.comment = stage.comment;
     world_.load(stage);

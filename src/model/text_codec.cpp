@@ -47,4 +47,14 @@ Conversion utf8ToCp932(std::string_view text) {
                    NERILO_TEXT("files", "UTF-8 の文字が途中で切れています。"));
 }
 
+Conversion utf8ToUtf16Be(std::string_view text) {
+    return convert(text, "UTF-16BE", "UTF-8", NERILO_TEXT("files", "UTF-8 として正しくないバイトがあります。"),
+                   NERILO_TEXT("files", "UTF-8 の文字が途中で切れています。"));
+}
+
+Conversion utf16BeToUtf8(std::string_view bytes) {
+    return convert(bytes, "UTF-8", "UTF-16BE", NERILO_TEXT("files", "UTF-16 として正しくない文字があります。"),
+                   NERILO_TEXT("files", "最後の文字が途中で切れています。"));
+}
+
 }  // namespace nerilo

@@ -15,5 +15,9 @@ struct Conversion {
 
 Conversion cp932ToUtf8(std::string_view bytes);
 Conversion utf8ToCp932(std::string_view text);
+// UTF-16 big-endian, as a stage code holds a comment: a browser's own strings
+// are UTF-16, and Japanese takes two bytes a character in it instead of three.
+Conversion utf8ToUtf16Be(std::string_view text);
+Conversion utf16BeToUtf8(std::string_view bytes);
 
 }  // namespace nerilo

@@ -2,16 +2,28 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QUrl>
 
 #include "game/key_script.h"
+#include "model/stage_code.h"
 #include "ui/main_window.h"
 #include "ui/placement.h"
+#include "ui/stage_code_commands.h"
 #include "ui/stage_list_window.h"
 #include "ui/window_settings.h"
 
 namespace nerilo::ui {
 namespace {
 std::string absolute(const QString& path) { return QFileInfo(path).absoluteFilePath().toStdString(); }
+
+// A stage named on the command line: a file (a file: URL too, as the desktop
+// entry's %u may hand one on), or a stage code or nerilo: link. A file of that
+// name wins, so a stage file called like a code still opens.
+bool openNamedStage(MainWindow& window, const QString& stage) {
+    if (stage.startsWith(QLatin1String("file:"))) return window.game().openStageFile(absolute(QUrl(stage).toLocalFile()));
+    if (!QFileInfo::exists(stage) && looksLikeStageCode(stage.toStdString())) return openStageCode(window, stage);
+    return window.game().openStageFile(absolute(stage));
+}
 }  // namespace
 
 void startPlaying(MainWindow& window, const QString& stageFile) {
@@ -21,7 +33,7 @@ void startPlaying(MainWindow& window, const QString& stageFile) {
     window.show();
     centreOn(&window, screen);
     // After the window is shown, so that a damaged file's message opens over it.
-    if (!stageFile.isEmpty()) window.run([&] { window.game().openStageFile(absolute(stageFile)); });
+    if (!stageFile.isEmpty()) window.run([&] { openNamedStage(window, stageFile); });
 }
 
 bool takeScreenshot(MainWindow& window, const ScreenshotRequest& request) {
@@ -37,7 +49,7 @@ bool takeScreenshot(MainWindow& window, const ScreenshotRequest& request) {
     }
     if (!request.stageFile.isEmpty()) {
         window.run([&] {
-            if (game.openStageFile(absolute(request.stageFile))) game.startRound();
+            if (openNamedStage(window, request.stageFile)) game.startRound();
         });
     }
     Replay replay;

@@ -8,8 +8,8 @@ class MainWindow;
 
 // The start-up (splash, progress, first stage not cleared), then the window at
 // the remembered zoom (the first time, the largest that fits the screen),
-// centred on the screen; a stage file named on the command line is then opened
-// as Open opens it, ready to start.
+// centred on the screen; a stage file, stage code or nerilo: link named on the
+// command line is then opened as Open opens a file, ready to start.
 void startPlaying(MainWindow& window, const QString& stageFile);
 
 // Renders the window to a PNG file at a zoom, after opening and starting a

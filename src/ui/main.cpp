@@ -1,6 +1,7 @@
 // nerilo: the game in its window.
 //   nerilo [STAGE_FILE]                  play (that stage, ready to start); while the
 //                                        game runs, hand the stage to it and exit
+//   nerilo CODE, nerilo nerilo:CODE      play the stage of a stage code or link
 //   nerilo [--lang ja|en]                play (in the language chosen last, Japanese at first)
 //   nerilo --screenshot FILE [STAGE]     render the window to a PNG and quit
 //          [--keys LETTERS] [--edit]     (after playing key letters, or in edit mode,
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
                             QStringLiteral("LANGUAGE"));
     parser.addOptions({shot, keys, edit, scale, stageList, lang});
     parser.addPositionalArgument(QStringLiteral("STAGE_FILE"),
-                                 QStringLiteral("Stage file to open, ready to start (in a screenshot, started)."),
+                                 QStringLiteral("Stage file, stage code or nerilo: link to open, ready to start "
+                                                "(in a screenshot, started)."),
                                  QStringLiteral("[STAGE_FILE]"));
     parser.process(app);
     const QStringList stages = parser.positionalArguments();

@@ -25,6 +25,7 @@
 #include "ui/stage_list_window.h"
 #include "ui/run_aside.h"
 #include "ui/solver_dialog.h"
+#include "ui/stage_code_commands.h"
 
 namespace nerilo::ui {
 namespace {
@@ -249,6 +250,8 @@ void MainWindow::buildMenus() {
     connect(hint, &QAction::triggered, this, &MainWindow::askForHint);
     menuBindings_.push_back({hint, &WindowView::hint});
     addCommand(menu, "openStage", QT_TR_NOOP("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); }, &WindowView::openStage);
+    addCommand(menu, "copyStageCode", QT_TR_NOOP("コードをコピー(&D)"), {}, [this] { copyStageCode(*this); }, &WindowView::openStage);
+    addCommand(menu, "openStageCode", QT_TR_NOOP("コードから開く(&P)"), {}, [this] { askForStageCode(*this); }, &WindowView::openStage);
     addCommand(menu, "stageList", QT_TR_NOOP("ステージ一覧(&L)"), Qt::Key_F9, [this] { showStageList(); }, &WindowView::stageList);
     addCommand(menu, "startOver", QT_TR_NOOP("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); }, &WindowView::startOver);
     menu->addSeparator();
@@ -277,6 +280,7 @@ void MainWindow::buildMenus() {
     addCommand(editMenu_, "newStage", QT_TR_NOOP("新規(&N)"), {}, [this] { game_.newStage(); }, edit);
     addCommand(editMenu_, "openInEditor", QT_TR_NOOP("開く(&O)"), {}, [this] { game_.openStage(); }, edit);
     addCommand(editMenu_, "saveStage", QT_TR_NOOP("保存(&S)"), {}, [this] { game_.saveStage(); }, edit);
+    addCommand(editMenu_, "copyStageCodeInEditor", QT_TR_NOOP("コードをコピー(&D)"), {}, [this] { copyStageCode(*this); }, edit);
     editMenu_->addSeparator();
     addCommand(editMenu_, "undoEdit", QT_TR_NOOP("元に戻す(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { game_.undoEdit(); }, &WindowView::undoEdit);
     addCommand(editMenu_, "redoEdit", QT_TR_NOOP("やり直す(&R)"), QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { game_.redoEdit(); }, &WindowView::redoEdit);
@@ -503,7 +507,7 @@ void MainWindow::refresh() {
     const QString stepsLeftTip = translated(view.stepsLeftTip);
     if (stepsLeft_->toolTip() != stepsLeftTip) stepsLeft_->setToolTip(stepsLeftTip);
     showStatus(view.status);
-    showText(stageTitle_, translated(view.stageTitle));
+    showText(stageTitle_, translated(codeStageTitle(game_.session(), provenStage_).value_or(view.stageTitle)));
     showText(keysHeld_, q(view.keysHeld));
     showButton(roundButton_, view.roundButton);
     showButton(openButton_, view.openButton);

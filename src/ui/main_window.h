@@ -37,6 +37,10 @@ public:
     MainWindow();
 
     Game& game() { return game_; }
+    Platform& platform() { return platform_; }
+    // The fingerprint of the stage opened from a code whose proof cleared: the
+    // panel says クリア確認済み while it is the stage in play.
+    void setProvenStage(std::optional<uint64_t> fingerprint) { provenStage_ = fingerprint; }
     // Runs a game command, then shows the game again.
     void run(const std::function<void()>& call);
     // ヒント: looks for the next press of a shortest clear from here, or stops looking.
@@ -76,6 +80,7 @@ public:
     ClickLabel* blockPalette(int code) const { return blockPalette_[code]; }
     ClickLabel* blockBrush() const { return blockBrush_; }
     QLabel* stepsLeft() const { return stepsLeft_; }
+    QLabel* stageTitle() const { return stageTitle_; }
     QLabel* statusHeadline() const { return statusHeadline_; }
     QLabel* statusHints() const { return statusHints_; }
     QAction* action(const char* name) const;
@@ -153,6 +158,7 @@ private:
     QTimer timer_;
     solver::Options searchOptions_;
     bool closeAccepted_ = false;
+    std::optional<uint64_t> provenStage_;
     bool watchingScreen_ = false;
 
     BoardWidget* board_ = nullptr;

@@ -79,6 +79,11 @@ if [[ " ${tools[*]} " == *" nerilo-solve "* ]]; then
     out=$("$root/usr/bin/nerilo-solve" --json "$home/stage/stage1.txt") || fail "nerilo-solve exited with $?"
     [[ $out == *'"solvable":true'* ]] || fail "nerilo-solve did not solve stage 1: ${out:0:200}"
 fi
+if [[ " ${tools[*]} " == *" nerilo-code "* ]]; then
+    code=$("$root/usr/bin/nerilo-code" encode "$home/stage/stage1.txt") || fail "nerilo-code encode exited with $?"
+    "$root/usr/bin/nerilo-code" decode "$code" "$tmp/stage1.txt" || fail "nerilo-code decode exited with $?"
+    cmp -s "$home/stage/stage1.txt" "$tmp/stage1.txt" || fail "nerilo-code did not give stage 1 back"
+fi
 
 # The stripped game starts and renders its window without a display.
 if QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$tmp "$root/usr/games/nerilo" --screenshot "$tmp/shot.png" \
@@ -115,7 +120,8 @@ for tool in "${tools[@]}"; do check_page "$tool" 1; done
 # Desktop entry, AppStream metadata and icons agree on one name.
 desktop=$root/usr/share/applications/$app.desktop
 if [ -f "$desktop" ]; then
-    grep -qx 'Exec=nerilo %f' "$desktop" || fail "the desktop entry does not run nerilo with the file it is given"
+    grep -qx 'Exec=nerilo %u' "$desktop" || fail "the desktop entry does not run nerilo with the file or link it is given"
+    grep -qx 'MimeType=x-scheme-handler/nerilo;' "$desktop" || fail "the desktop entry does not open nerilo: links"
     grep -qx "Icon=$app" "$desktop" || fail "the desktop entry's icon is not $app"
 else
     fail "no desktop entry $app.desktop"

@@ -1,0 +1,110 @@
+#include "ui/stage_code_commands.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <atomic>
+
+#include "model/stage_code.h"
+#include "solver/proof_check.h"
+#include "solver/solver.h"
+#include "ui/main_window.h"
+#include "ui/run_aside.h"
+
+namespace nerilo::ui {
+namespace {
+
+// How long コードをコピー looks for a shortest clear to carry as proof: the
+// thirty stages take well under it, a huge stage of an author's gives up.
+constexpr double ProofSearchSeconds = 5;
+constexpr uint64_t ProofSearchStates = 2'000'000;
+
+void tell(MainWindow& window, const Text& text, MsgIcon icon) {
+    window.platform().messageBox(text, GameName, MsgButtons::Ok, icon);
+}
+
+// The stage the code is made of: the board being edited, or the file or code
+// the stage in play came from (not the board as the round has changed it).
+std::optional<Stage> currentStage(MainWindow& window) {
+    const Game& game = window.game();
+    const SessionState& s = game.session();
+    if (s.editing) return game.editedStage();
+    if (s.stagePath.empty()) return game.stageWithoutFile();
+    StageRead read = readStageFile(s.stagePath);
+    if (read.ok()) return read.stage;
+    tell(window,
+         NERILO_TEXT("messages", "ステージファイル「%1」を読み込めません。\n%2").arg(stageTitle(s)).arg(read.error),
+         MsgIcon::Exclamation);
+    return std::nullopt;
+}
+
+// A shortest clear in plain play from the stage's own start, or nothing when
+// none is found in time.
+std::string shortestClear(const Stage& stage) {
+    std::atomic<bool> cancel{false};
+    solver::Options options;
+    options.maxStates = ProofSearchStates;
+    // The search reports a few times a second from its own thread.
+    const auto progress = [&](const solver::Progress& p) {
+        if (p.seconds > ProofSearchSeconds) cancel = true;
+    };
+    const solver::Result result = solver::solve(solver::roundStart(stage), options, progress, &cancel);
+    return result.outcome == solver::Outcome::Solved ? result.keys : std::string();
+}
+
+}  // namespace
+
+void copyStageCode(MainWindow& window) {
+    if (window.game().session().testPlaying) return;
+    const std::optional<Stage> stage = currentStage(window);
+    if (!stage) return;
+    std::string proof;
+    runAside([&] {
+        proof = shortestClear(*stage);
+        return Text();
+    });
+    const std::string code = formatStageCode(*stage, proof);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(code));
+    const Text copied = NERILO_TEXT("codes", "ステージのコードをコピーしました（%1 文字）。").arg(std::to_string(code.size()));
+    if (proof.empty()) {
+        tell(window, NERILO_TEXT("codes", "%1\n数秒のうちに解が見つからなかったので、クリアの証明は付いていません。").arg(copied),
+             MsgIcon::Information);
+    } else {
+        tell(window,
+             NERILO_TEXT("codes", "%1\n最短の解（%2 手）をクリアの証明として付けました。").arg(copied).arg(std::to_string(proof.size())),
+             MsgIcon::Information);
+    }
+}
+
+void askForStageCode(MainWindow& window) {
+    if (window.game().session().testPlaying) return;
+    const QString clipboard = QGuiApplication::clipboard()->text().trimmed();
+    const std::string offered = looksLikeStageCode(clipboard.toStdString()) ? clipboard.toStdString() : std::string();
+    const std::string text = window.platform().inputBox(NERILO_TEXT("codes", "ステージのコードを貼り付けてください"),
+                                                        NERILO_TEXT("codes", "Nerilo(コードから開く)"), offered);
+    if (!text.empty()) openStageCode(window, QString::fromStdString(text));
+}
+
+bool openStageCode(MainWindow& window, const QString& text) {
+    const StageCodeRead read = parseStageCode(text.toStdString());
+    if (!read.ok()) {
+        tell(window, NERILO_TEXT("codes", "コードからステージを開けません。\n%1").arg(read.error), MsgIcon::Exclamation);
+        return false;
+    }
+    // The proof is played before the stage is opened, on a copy no one sees.
+    const bool proven = !read.proof.empty() && solver::proofClears(read.stage, read.proof);
+    if (!window.game().openStageWithoutFile(read.stage)) return false;
+    window.setProvenStage(proven ? std::optional<uint64_t>(stageFingerprint(read.stage)) : std::nullopt);
+    if (!read.proof.empty() && !proven)
+        tell(window, NERILO_TEXT("codes", "このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。"),
+             MsgIcon::Exclamation);
+    return true;
+}
+
+std::optional<Text> codeStageTitle(const SessionState& state, std::optional<uint64_t> provenStage) {
+    // In the editor a stage without a file is a new one, and says 新規.
+    if (!state.stagePath.empty() || state.editing || state.testPlaying) return std::nullopt;
+    if (provenStage == state.stageFingerprint) return NERILO_TEXT("codes", "クリア確認済み");
+    return NERILO_TEXT("codes", "コード");
+}
+
+}  // namespace nerilo::ui

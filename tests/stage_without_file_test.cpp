@@ -1,0 +1,43 @@
+// A stage opened from a code has no file: it waits for Start, Retry and the
+// clear take it again from memory, it leaves the progress and records alone,
+// and the editor saves it only where the author says.
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+
+namespace nerilo::test {
+
+TEST(StageWithoutFile, PlaysAgainFromMemoryAndIsSavedWhereTheAuthorSays) {
+    TestGame game;
+    game.block(cell(0, 0), block::Player).ground(cell(0, 3), ground::Stairs).comment("コードの面").target(9);
+    const Stage opened = game.stage;
+    game.ground(cell(0, 3), ground::Floor).ground(cell(5, 5), ground::Stairs);
+    game.load("stage1.txt");  // a numbered stage, so that a clear of it would count
+    game.engine.startRound();
+
+    ASSERT_TRUE(game.engine.openStageWithoutFile(opened));
+    EXPECT_TRUE(game.session().stagePath.empty());
+    EXPECT_FALSE(game.session().roundStarted) << "waits for Start";
+    EXPECT_EQ(game.session().comment, "コードの面");
+    game.engine.startRound();
+    game.play("RR");
+    EXPECT_EQ(game.player(), cell(0, 2));
+    game.play("T");
+    EXPECT_EQ(game.player(), cell(0, 0)) << "Retry starts the same stage again";
+    game.play("RRRZ");
+    EXPECT_EQ(game.platform.clears.size(), 1u);
+    EXPECT_EQ(game.player(), cell(0, 0)) << "the clear starts it again";
+    EXPECT_TRUE(game.world().state().ticking);
+    EXPECT_TRUE(game.platform.messages.empty()) << game.platform.messages.front().text;
+    EXPECT_EQ(game.session().progress, Progress{}) << "a stage without a file is no numbered stage";
+
+    game.engine.toggleEditor();
+    game.platform.fileAnswers.push_back(game.stageFile("shared.txt"));
+    const size_t dialogs = game.platform.dialogs.size();
+    ASSERT_TRUE(game.engine.saveStage());
+    ASSERT_EQ(game.platform.dialogs.size(), dialogs + 1);
+    EXPECT_EQ(game.platform.dialogs.back().fileName, "") << "no file to offer";
+    EXPECT_EQ(readStageFile(game.stageFile("shared.txt")).stage, opened);
+}
+
+}  // namespace nerilo::test
