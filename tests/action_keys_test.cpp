@@ -148,7 +148,7 @@ TEST(ActionKeys, KeysArePickedUpOnlyByAnActionKeyOnTheirCell) {
     game.play("_");
     EXPECT_EQ(game.world().state().keysHeld, 1);
     EXPECT_EQ(game.world().state().blocks[cell(5, 6)].code, 0);
-    EXPECT_EQ(pictureOf(game.world().state(), cell(5, 6)), blockPicture(0));
+    EXPECT_EQ(pictureOf(game.world().state(), game.world().drawing(), cell(5, 6)), blockPicture(0));
     game.play("_");
     EXPECT_EQ(game.world().state().keysHeld, 1);
 }

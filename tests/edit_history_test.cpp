@@ -59,10 +59,10 @@ TEST(EditHistory, BlocksComeBackWithTheirPictures) {
     f.paintCell(cell(2, 2));
     f.undoEdit();
     EXPECT_EQ(f.world().state().blocks[cell(2, 2)].code, block::Empty);
-    EXPECT_EQ(pictureOf(f.world().state(), cell(2, 2)), blockPicture(block::Empty));
+    EXPECT_EQ(pictureOf(f.world().state(), f.world().drawing(), cell(2, 2)), blockPicture(block::Empty));
     f.undoEdit();
     EXPECT_EQ(f.world().state().blocks[cell(5, 5)].code, block::Player);
-    EXPECT_EQ(pictureOf(f.world().state(), cell(5, 5)), blockPicture(block::Player));
+    EXPECT_EQ(pictureOf(f.world().state(), f.world().drawing(), cell(5, 5)), blockPicture(block::Player));
 }
 
 TEST(EditHistory, NewStageCommentAndTargetAreStepsAndANewEditDropsRedo) {

@@ -28,9 +28,9 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
     EXPECT_EQ(viewOf(f.world().state(), f.session()).height, EditingHeight);
     for (int i = 0; i < CellCount; ++i) {
         EXPECT_EQ(f.world().state().blockCell[i], i);
-        EXPECT_EQ(f.world().state().blocks[i].left, cellLeft(i));
-        EXPECT_EQ(f.world().state().blocks[i].top, cellTop(i));
-        EXPECT_EQ(pictureOf(f.world().state(), i), blockPicture(f.world().state().blocks[i].code));
+        EXPECT_EQ(f.world().drawing().left[i], cellLeft(i));
+        EXPECT_EQ(f.world().drawing().top[i], cellTop(i));
+        EXPECT_EQ(pictureOf(f.world().state(), f.world().drawing(), i), blockPicture(f.world().state().blocks[i].code));
     }
     // The board is still the file's: Delete asks nothing and changes nothing,
     // and neither Delete nor an arrow starts the tick on the edited board.
@@ -58,7 +58,7 @@ TEST(Editor, PalettesBrushesAndTheLayerButton) {
     EXPECT_EQ(f.session().paintLayer, PaintLayer::Blocks);
     f.paintCell(cell(2, 2));
     EXPECT_EQ(f.world().state().blocks[cell(2, 2)].code, 4);
-    EXPECT_EQ(pictureOf(f.world().state(), cell(2, 2)), blockPicture(4));
+    EXPECT_EQ(pictureOf(f.world().state(), f.world().drawing(), cell(2, 2)), blockPicture(4));
     f.chooseEraser();
     EXPECT_EQ(f.session().paintLayer, PaintLayer::Blocks) << "the eraser keeps the layer";
     EXPECT_EQ(f.session().blockBrush, 0);

@@ -181,7 +181,7 @@ TEST(Hardening, TwoPlayersNoPlayerAndABoxedInPlayerStayOnTheBoard) {
     EXPECT_EQ(two.world().state().playerBlock, cell(9, 9));
     two.play("RRUULLDDZX");
     EXPECT_EQ(two.player(), cell(9, 9));
-    EXPECT_EQ(pictureOf(two.world().state(), cell(3, 3)), blockPicture(7));
+    EXPECT_EQ(pictureOf(two.world().state(), two.world().drawing(), cell(3, 3)), blockPicture(7));
 
     TestGame none;
     none.ground(cell(4, 4), 28);

@@ -83,7 +83,7 @@ TEST(Undo, RestoresTheFacingOfTheMomentBeforeThePress) {
     game.play("R");
     game.engine.undo();
     EXPECT_TRUE(game.snapshot() == facingUp);
-    EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), playerPicture(RestFrame[Up]));
+    EXPECT_EQ(pictureOf(game.world().state(), game.world().drawing(), game.world().state().playerBlock), playerPicture(RestFrame[Up]));
 }
 
 TEST(Undo, ALostGameGoesBackBeforeTheLosingPressAndRunsAgain) {

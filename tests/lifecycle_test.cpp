@@ -19,7 +19,7 @@ TEST(Lifecycle, LoadedStateWaitsForStart) {
     EXPECT_EQ(stageTitle(f.session()), "test.txt");
     EXPECT_TRUE(viewOf(f.world().state(), f.session()).start.enabled && viewOf(f.world().state(), f.session()).retry.enabled && viewOf(f.world().state(), f.session()).roundButton.enabled);
     EXPECT_EQ(f.world().state().playerBlock, cell(5, 5));
-    EXPECT_EQ(pictureOf(f.world().state(), cell(5, 5)), blockPicture(7));
+    EXPECT_EQ(pictureOf(f.world().state(), f.world().drawing(), cell(5, 5)), blockPicture(7));
 }
 
 TEST(Lifecycle, StartSetsTheStateTable) {
@@ -40,7 +40,7 @@ TEST(Lifecycle, StartSetsTheStateTable) {
     EXPECT_TRUE(f.world().state().awaitingFirstKey);
     EXPECT_EQ(f.world().state().moveKind, MoveKind::Walk);
     // Beams are drawn over the player once a game runs.
-    for (int i = 0; i < CellCount; ++i) EXPECT_GT(f.world().state().overlays[i].z, f.world().state().blocks[f.world().state().playerBlock].z);
+    for (int i = 0; i < CellCount; ++i) EXPECT_GT(f.world().drawing().overlayOrder[i], f.world().drawing().blockOrder[f.world().state().playerBlock]);
 }
 
 TEST(Lifecycle, RetryRebuildsTheBoardFromTheFileButKeepsCommentAndTarget) {

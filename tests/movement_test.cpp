@@ -15,7 +15,7 @@ TEST(Movement, AtTheEdgeNothingHappensNotEvenATurn) {
         game.start();
         game.play(std::string(1, c.key));
         EXPECT_EQ(game.player(), c.start);
-        EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), blockPicture(7)) << "no turn at the edge";
+        EXPECT_EQ(pictureOf(game.world().state(), game.world().drawing(), game.world().state().playerBlock), blockPicture(7)) << "no turn at the edge";
         EXPECT_EQ(game.world().state().stepsLeft, 5);
         EXPECT_FALSE(game.world().state().inputLocked);
     }
@@ -33,7 +33,7 @@ TEST(Movement, TheSecondRowStepsUpAndTheFirstRowDoesNot) {
     first.start();
     first.play("U");
     EXPECT_EQ(first.player(), cell(0, 14));
-    EXPECT_EQ(pictureOf(first.world().state(), first.world().state().playerBlock), blockPicture(7)) << "no turn at the edge";
+    EXPECT_EQ(pictureOf(first.world().state(), first.world().drawing(), first.world().state().playerBlock), blockPicture(7)) << "no turn at the edge";
 }
 
 TEST(Movement, GroundsThePlayerCannotStepOnTurnHimOnly) {
@@ -44,7 +44,7 @@ TEST(Movement, GroundsThePlayerCannotStepOnTurnHimOnly) {
         game.engine.pressKey(Key::Up);
         EXPECT_FALSE(game.world().state().inputLocked) << code;
         EXPECT_EQ(game.world().state().moveKind, MoveKind::Walk);
-        EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), playerPicture(5)) << code;
+        EXPECT_EQ(pictureOf(game.world().state(), game.world().drawing(), game.world().state().playerBlock), playerPicture(5)) << code;
     }
 }
 
@@ -119,7 +119,7 @@ TEST(Movement, KickNeedsOnlyRoomOnTheBoard) {
     atEdge.start();
     atEdge.engine.pressKey(Key::Right);
     EXPECT_FALSE(atEdge.world().state().inputLocked);
-    EXPECT_EQ(pictureOf(atEdge.world().state(), atEdge.world().state().playerBlock), playerPicture(8));
+    EXPECT_EQ(pictureOf(atEdge.world().state(), atEdge.world().drawing(), atEdge.world().state().playerBlock), playerPicture(8));
 
     TestGame nextToWall;
     nextToWall.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 7), 1);
@@ -160,7 +160,7 @@ TEST(Movement, ShiftArrowMovesFirstThenActsOnTheNeighbour) {
     game.play("u");
     EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 0);
     EXPECT_EQ(game.world().state().keysHeld, 0);
-    EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), playerPicture(5));
+    EXPECT_EQ(pictureOf(game.world().state(), game.world().drawing(), game.world().state().playerBlock), playerPicture(5));
     EXPECT_EQ(game.player(), cell(5, 5));
     // With Ctrl or Alt as well, only the move happens.
     game.world().state().keysHeld = 1;

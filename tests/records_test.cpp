@@ -368,11 +368,11 @@ TEST(Replays, StoppingAReplayLoadsTheStageReadyToStart) {
     game.engine.advancePlayback();
     game.engine.tick();
     game.engine.tick();
-    ASSERT_NE(game.world().state().blocks[game.world().state().playerBlock].left, cellLeft(cell(5, 5)));
+    ASSERT_NE(game.world().drawing().left[game.world().state().playerBlock], cellLeft(cell(5, 5)));
     game.engine.stopPlayback();
     EXPECT_FALSE(game.engine.playbackRunning());
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_EQ(game.world().state().blocks[game.world().state().playerBlock].left, cellLeft(cell(5, 5)));
+    EXPECT_EQ(game.world().drawing().left[game.world().state().playerBlock], cellLeft(cell(5, 5)));
     EXPECT_TRUE(game.world().state().inputLocked);
     EXPECT_FALSE(game.world().state().ticking);
     EXPECT_EQ(game.session().roundCommand, RoundCommand::Start);

@@ -16,9 +16,9 @@ std::vector<Frame> followMove(TestGame& game, Key key, int ticks) {
     for (int i = 0; i < ticks; ++i) {
         game.engine.tick();
         const WorldState& w = game.world().state();
-        const BlockPiece& p = w.blocks[w.playerBlock];
-        const Picture shown = pictureOf(w, w.playerBlock);
-        frames.push_back({p.left, p.top, shown.palette == Palette::Player ? shown.index : -1});
+        const Drawing& d = game.world().drawing();
+        const Picture shown = pictureOf(w, d, w.playerBlock);
+        frames.push_back({d.left[w.playerBlock], d.top[w.playerBlock], shown.palette == Palette::Player ? shown.index : -1});
     }
     return frames;
 }
@@ -75,7 +75,7 @@ TEST(Tick, StepsWrapAroundTheBoard) {
     up.start();
     up.play("U");
     EXPECT_EQ(up.player(), cell(14, 6));
-    EXPECT_EQ(up.world().state().blocks[up.world().state().playerBlock].top, cellTop(cell(14, 6)));
+    EXPECT_EQ(up.world().drawing().top[up.world().state().playerBlock], cellTop(cell(14, 6)));
 }
 
 TEST(Tick, JumpsWrapOnEitherCellChange) {
@@ -101,7 +101,7 @@ TEST(Tick, AJumpFromTheLastColumnWrapsDownToTheTopRow) {
     game.start();
     game.play("D");
     EXPECT_EQ(game.player(), cell(0, 14));
-    EXPECT_EQ(game.world().state().blocks[game.world().state().playerBlock].top, cellTop(cell(0, 14)));
+    EXPECT_EQ(game.world().drawing().top[game.world().state().playerBlock], cellTop(cell(0, 14)));
     EXPECT_FALSE(game.world().state().inputLocked);
 }
 
@@ -176,7 +176,7 @@ TEST(Slides, BlockedOnItsOwnArrowThePlayerIsLost) {
     game.play("R");
     EXPECT_TRUE(game.engine.isLost());
     EXPECT_EQ(game.player(), cell(5, 6));
-    EXPECT_EQ(pictureOf(game.world().state(), game.world().state().playerBlock), playerPicture(1));
+    EXPECT_EQ(pictureOf(game.world().state(), game.world().drawing(), game.world().state().playerBlock), playerPicture(1));
 }
 
 TEST(Slides, CarriedIntoTheTopRowOnItsOwnArrowIsLostButNotFromPlainGround) {

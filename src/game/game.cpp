@@ -7,7 +7,7 @@
 
 namespace nerilo {
 
-Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform), world_(spreader) {}
+Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform), world_(Watched::Yes, spreader) {}
 
 // Any key stops a solution being shown, and Escape ends test play: both bring
 // the editor back. The editor itself takes only Delete, which goes back to

@@ -24,6 +24,7 @@ namespace nerilo {
 // copy whole games.
 struct GameSnapshot {
     WorldState world;
+    Drawing drawing;
     SessionState session;
     friend bool operator==(const GameSnapshot&, const GameSnapshot&) = default;
 };
@@ -36,7 +37,7 @@ public:
     World& world() { return world_; }
     const SessionState& session() const { return session_; }
     SessionState& session() { return session_; }
-    GameSnapshot snapshot() const { return {world_.state(), session_}; }
+    GameSnapshot snapshot() const { return {world_.state(), world_.drawing(), session_}; }
 
     // Start-up, closing and stage files.
     void startUp();

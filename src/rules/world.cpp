@@ -5,11 +5,7 @@ namespace nerilo {
 namespace {
 
 // The state with everything sameGame ignores set to one value.
-WorldState withoutDrawingAndFacing(WorldState state) {
-    for (BlockPiece& piece : state.blocks) piece.z = 0;
-    for (Overlay& overlay : state.overlays) overlay.z = 0;
-    state.lastRaise = 0;
-    state.playerPose = NoPose;
+WorldState withoutWhatMovedLast(WorldState state) {
     state.movingBlock = 0;
     state.pushedBlock = 0;
     state.moveKind = MoveKind::Walk;
@@ -19,19 +15,18 @@ WorldState withoutDrawingAndFacing(WorldState state) {
 
 }  // namespace
 
-bool sameGame(const WorldState& a, const WorldState& b) { return withoutDrawingAndFacing(a) == withoutDrawingAndFacing(b); }
+bool sameGame(const WorldState& a, const WorldState& b) { return withoutWhatMovedLast(a) == withoutWhatMovedLast(b); }
 
-World::World(PowerSpreader spreader) : spreader_(spreader) {
+World::World(Watched watched, PowerSpreader spreader) : watched_(watched == Watched::Yes), spreader_(spreader) {
     // First drawn order: the blocks in cell order, then the overlays in front of them.
-    WorldState& s = state_;
     for (int i = 0; i < CellCount; ++i) {
-        s.blockCell[i] = static_cast<int16_t>(i);
-        s.blocks[i].left = cellLeft(i);
-        s.blocks[i].top = cellTop(i);
-        s.blocks[i].z = static_cast<uint32_t>(1 + i);
-        s.overlays[i].z = static_cast<uint32_t>(1 + CellCount + i);
+        state_.blockCell[i] = static_cast<int16_t>(i);
+        drawing_.left[i] = static_cast<int16_t>(cellLeft(i));
+        drawing_.top[i] = static_cast<int16_t>(cellTop(i));
+        drawing_.blockOrder[i] = static_cast<uint32_t>(1 + i);
+        drawing_.overlayOrder[i] = static_cast<uint32_t>(1 + CellCount + i);
     }
-    s.lastRaise = 2 * CellCount;
+    drawing_.lastRaise = 2 * CellCount;
 }
 
 Outcome World::outcome() const {
@@ -42,8 +37,13 @@ Outcome World::outcome() const {
     return s.inputLocked ? Outcome::Moving : Outcome::AtRest;
 }
 
-void World::raiseBlock(int k) { state_.blocks[k].z = ++state_.lastRaise; }
-void World::raiseOverlay(int cell) { state_.overlays[cell].z = ++state_.lastRaise; }
+void World::raiseBlock(int k) {
+    if (watched_) drawing_.blockOrder[k] = ++drawing_.lastRaise;
+}
+
+void World::raiseOverlay(int cell) {
+    if (watched_) drawing_.overlayOrder[cell] = ++drawing_.lastRaise;
+}
 
 void World::raiseAllBlocks() {
     for (int i = 0; i < CellCount; ++i) raiseBlock(i);
@@ -54,18 +54,20 @@ void World::raiseAllOverlays() {
 }
 
 void World::moveBlockToCell(int k, int cell) {
-    state_.blocks[k].left = static_cast<int16_t>(cellLeft(cell));
-    state_.blocks[k].top = static_cast<int16_t>(cellTop(cell));
+    if (!watched_) return;
+    drawing_.left[k] = static_cast<int16_t>(cellLeft(cell));
+    drawing_.top[k] = static_cast<int16_t>(cellTop(cell));
 }
 
 void World::moveBlockBy(int k, int dx, int dy) {
-    state_.blocks[k].left = static_cast<int16_t>(state_.blocks[k].left + dx);
-    state_.blocks[k].top = static_cast<int16_t>(state_.blocks[k].top + dy);
+    if (!watched_) return;
+    drawing_.left[k] = static_cast<int16_t>(drawing_.left[k] + dx);
+    drawing_.top[k] = static_cast<int16_t>(drawing_.top[k] + dy);
 }
 
 // A new pose is a move: whoever moves is no longer stone.
 void World::setPose(int frame) {
-    state_.playerPose = static_cast<uint8_t>(frame);
+    drawing_.playerPose = static_cast<uint8_t>(frame);
     state_.caught = false;
 }
 
@@ -100,7 +102,7 @@ void World::clearOverlays() {
 }
 
 void World::resetPictures() {
-    state_.playerPose = NoPose;
+    drawing_.playerPose = NoPose;
     state_.caught = false;
     for (int i = 0; i < CellCount; ++i) {
         state_.overlays[i].marked = false;

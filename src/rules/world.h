@@ -33,12 +33,17 @@ enum class Outcome : uint8_t {
 using SuperModeRandom = std::mersenne_twister_engine<uint32_t, 32, 624, 397, 31, 0x9908b0df, 11, 0xffffffff, 7,
                                                      0x9d2c5680, 15, 0xefc60000, 18, 1812433253>;
 
-// A position with the random tiles still to come: what undo keeps.
+// A position with its drawing and the random tiles still to come: what undo keeps.
 struct WorldSnapshot {
     WorldState state;
+    Drawing drawing;
     SuperModeRandom random;
     friend bool operator==(const WorldSnapshot&, const WorldSnapshot&) = default;
 };
+
+// Whether a World keeps its drawing. A search plays millions of presses that
+// nobody watches, on a world that keeps none.
+enum class Watched : bool { No, Yes };
 
 // Whether two states at rest are the same game: the drawing order, the way
 // the player faces, what moved last and whether a key was pressed yet do not
@@ -47,15 +52,17 @@ bool sameGame(const WorldState& a, const WorldState& b);
 
 class World {
 public:
-    explicit World(PowerSpreader spreader = spreadPower);
+    explicit World(Watched watched = Watched::Yes, PowerSpreader spreader = spreadPower);
 
     const WorldState& state() const { return state_; }
     // For setting up a position (a tool's options, a test's board).
     WorldState& state() { return state_; }
     void restore(const WorldState& state) { state_ = state; }
-    WorldSnapshot snapshot() const { return {state_, random_}; }
+    const Drawing& drawing() const { return drawing_; }
+    WorldSnapshot snapshot() const { return {state_, drawing_, random_}; }
     void restore(const WorldSnapshot& snapshot) {
         state_ = snapshot.state;
+        drawing_ = snapshot.drawing;
         random_ = snapshot.random;
     }
     Outcome outcome() const;
@@ -130,6 +137,8 @@ private:
     void fireBeam(int emitterCell, int direction, const std::array<uint8_t, CellCount>& beamStoppers);
 
     WorldState state_;
+    Drawing drawing_;
+    bool watched_;
     SuperModeRandom random_;
     PowerSpreader spreader_;
 };

@@ -3,8 +3,8 @@
 // what is moving, the step counter and the modes the rules obey. Copying it
 // snapshots a position; undo, the solver and the tests rely on that. It holds
 // no texts, no paths and nothing of the session (the stage file, progress,
-// records, the editor), and what the board shows is derived from it
-// (view/drawing_order.h), never stored here.
+// records, the editor). Where things are drawn on their way between cells is
+// the Drawing beside it, which the rules write but never read.
 #include <array>
 #include <cstdint>
 #include <type_traits>
@@ -27,20 +27,15 @@ struct GroundCell {
 };
 
 // One of the 225 blocks. Block k starts every stage on cell k; `blockCell[k]`
-// says where it stands now, and left/top where it is on its way (in mid-step,
-// between cells).
+// says where it stands now.
 struct BlockPiece {
     uint8_t code = 0;
-    int16_t left = 0;  // a few cells beyond the board at most, in mid-jump
-    int16_t top = 0;
-    uint32_t z = 0;  // drawing order: higher is in front
     friend bool operator==(const BlockPiece&, const BlockPiece&) = default;
 };
 
 // The yellow stipple of a beam or a blast over one cell.
 struct Overlay {
     bool marked = false;
-    uint32_t z = 0;
     friend bool operator==(const Overlay&, const Overlay&) = default;
 };
 
@@ -79,14 +74,12 @@ struct WorldState {
     std::array<GroundCell, CellCount> ground{};
     std::array<BlockPiece, CellCount> blocks{};
     std::array<Overlay, CellCount> overlays{};
-    uint32_t lastRaise = 0;  // the highest drawing order handed out so far
 
     // What stands where and what moves.
     std::array<int16_t, CellCount> blockCell{};
     uint8_t playerBlock = 0;
     uint8_t movingBlock = 0;
     uint8_t pushedBlock = 0;
-    uint8_t playerPose = NoPose;  // a player frame, or NoPose
     MoveKind moveKind = MoveKind::Walk;
     std::array<uint8_t, DirectionCount> stepPhase{};  // 0 idle, 1..4 the quarter steps
     bool inputLocked = false;
@@ -109,6 +102,19 @@ struct WorldState {
 // Undo stores worlds as raw bytes and the solver copies them by the million.
 static_assert(std::is_trivially_copyable_v<WorldState>);
 
+// The animation the world tick plays: where each block is drawn on its way
+// between cells (in board units; a few cells beyond the board at most, in
+// mid-jump), the drawing order (higher is in front) and the player's pose.
+struct Drawing {
+    std::array<int16_t, CellCount> left{};
+    std::array<int16_t, CellCount> top{};
+    std::array<uint32_t, CellCount> blockOrder{};
+    std::array<uint32_t, CellCount> overlayOrder{};
+    uint32_t lastRaise = 0;  // the highest drawing order handed out so far
+    uint8_t playerPose = NoPose;
+    friend bool operator==(const Drawing&, const Drawing&) = default;
+};
+
 // A round under way with nothing moving: a key press is taken at once, and a
 // search can start from here.
 inline bool atRest(const WorldState& s) { return s.ticking && !s.inputLocked && !s.cleared; }
@@ -118,9 +124,9 @@ inline bool isLost(const WorldState& s) { return s.caught && !s.ticking && s.inp
 
 // The picture block k shows: the player as stone or in his pose, any other
 // block as its code.
-inline Picture pictureOf(const WorldState& s, int k) {
+inline Picture pictureOf(const WorldState& s, const Drawing& drawing, int k) {
     if (k == s.playerBlock && s.caught) return playerPicture(StoneFrame);
-    if (k == s.playerBlock && s.playerPose != NoPose) return playerPicture(s.playerPose);
+    if (k == s.playerBlock && drawing.playerPose != NoPose) return playerPicture(drawing.playerPose);
     return blockPicture(s.blocks[k].code);
 }
 

@@ -128,10 +128,7 @@ void PositionCodec::decode(const uint8_t* key, World& world) const {
         piece.code = static_cast<uint8_t>(in.get(BlockCodeBits));
         const int cell = static_cast<int>(in.get(CellBits));
         s.blockCell[k] = static_cast<int16_t>(cell);
-        piece.left = cellLeft(cell);
-        piece.top = cellTop(cell);
     }
-    s.playerPose = RestFrame[Down];
     s.caught = false;
     s.cleared = false;
     s.keysHeld = static_cast<uint8_t>(in.get(KeysBits));

@@ -18,7 +18,7 @@ public:
     const WorldState& state() const { return world_.state(); }
 
 private:
-    World world_;
+    World world_{Watched::No};
 };
 
 }  // namespace nerilo::solver

@@ -8,7 +8,7 @@ namespace nerilo::solver {
 // The proof is played as the solver plays: from the round's start in plain
 // play, each press waited out; it must clear with its last press.
 bool proofClears(const Stage& stage, std::string_view keys) {
-    World world;
+    World world(Watched::No);
     world.restore(roundStart(stage));
     for (size_t i = 0; i < keys.size(); ++i) {
         if (Presses.find(keys[i]) == std::string_view::npos) return false;

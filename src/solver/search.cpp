@@ -74,7 +74,7 @@ public:
 
 private:
     PositionCodec& codec_;
-    World position_;
+    World position_{Watched::No};
     PressTrial trial_;
 };
 

@@ -63,7 +63,7 @@ std::map<int, std::string> parseStageSolutions(std::string_view text) {
 }
 
 std::optional<int> plainWalkingPresses(const WorldState& start, std::string_view keys) {
-    World world;
+    World world(Watched::No);
     world.restore(start);
     int plain = 0;
     for (char letter : keys) {

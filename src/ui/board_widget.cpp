@@ -18,12 +18,12 @@ const QColor Surround(24, 24, 32);  // the panel's background
 
 // Paints the board from the painter's origin with each art pixel as factor ×
 // factor pixels of the painter's device.
-void paintBoard(QPainter& painter, const WorldState& state, int factor) {
+void paintBoard(QPainter& painter, const WorldState& state, const Drawing& drawing, int factor) {
     const Pictures& pictures = Pictures::instance();
     for (int c = 0; c < CellCount; ++c)
         painter.drawPixmap(px(cellLeft(c)) * factor, px(cellTop(c)) * factor,
                            pictures.of(groundPicture(state.ground[c].code), factor));
-    for (const DrawItem& item : drawingOrder(state))
+    for (const DrawItem& item : drawingOrder(state, drawing))
         painter.drawPixmap(px(item.left) * factor, px(item.top) * factor, pictures.of(item.picture, factor));
 }
 }  // namespace
@@ -63,7 +63,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     }
     // Blocks may stand outside the grid in mid-step; they are clipped to it.
     painter.setClipRect(0, 0, side, side);
-    paintBoard(painter, game_.world().state(), layout.factor);
+    paintBoard(painter, game_.world().state(), game_.world().drawing(), layout.factor);
     paintHint(painter, layout.factor);
 }
 

@@ -4,7 +4,7 @@
 
 namespace nerilo {
 
-std::vector<DrawItem> drawingOrder(const WorldState& state) {
+std::vector<DrawItem> drawingOrder(const WorldState& state, const Drawing& drawing) {
     struct Layered {
         uint32_t z;
         DrawItem item;
@@ -12,14 +12,13 @@ std::vector<DrawItem> drawingOrder(const WorldState& state) {
     std::vector<Layered> layered;
     layered.reserve(2 * CellCount);
     for (int k = 0; k < CellCount; ++k) {
-        const BlockPiece& b = state.blocks[k];
-        const Picture picture = pictureOf(state, k);
+        const Picture picture = pictureOf(state, drawing, k);
         const bool empty = picture == blockPicture(block::Empty);
-        if (!empty) layered.push_back({b.z, {picture, b.left, b.top}});
+        if (!empty) layered.push_back({drawing.blockOrder[k], {picture, drawing.left[k], drawing.top[k]}});
     }
     for (int c = 0; c < CellCount; ++c)
         if (state.overlays[c].marked)
-            layered.push_back({state.overlays[c].z, {blockPicture(block::Stipple), cellLeft(c), cellTop(c)}});
+            layered.push_back({drawing.overlayOrder[c], {blockPicture(block::Stipple), cellLeft(c), cellTop(c)}});
     std::sort(layered.begin(), layered.end(), [](const Layered& a, const Layered& b) { return a.z < b.z; });
     std::vector<DrawItem> items;
     items.reserve(layered.size());

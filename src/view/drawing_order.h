@@ -15,6 +15,6 @@ struct DrawItem {
 
 // Blocks and marked overlays in front of the ground, back to front.
 // An empty block and an unmarked overlay draw nothing and are left out.
-std::vector<DrawItem> drawingOrder(const WorldState& state);
+std::vector<DrawItem> drawingOrder(const WorldState& state, const Drawing& drawing);
 
 }  // namespace nerilo
