@@ -165,6 +165,26 @@ TEST(Solver, RefusesSuperModeAndPositionsNotAtRestAndStopsWhenCancelled) {
     EXPECT_TRUE(cancelled.keys.empty());
 }
 
+// An author's stage can hold a press that never comes to rest: a ring of
+// arrows carries the player round for the whole tick cap. A cancelled search
+// must not wait for such a press to run out.
+TEST(Solver, ACancelledPressStopsWithinItsFirstTicks) {
+    TestGame game;
+    game.ground(cell(5, 6), ground::ArrowDown).ground(cell(6, 6), ground::ArrowLeft);
+    game.ground(cell(6, 5), ground::ArrowUp).ground(cell(4, 5), ground::ArrowDown);
+    game.block(cell(3, 5), block::Player).ground(cell(5, 5), ground::ArrowRight);
+    game.start();
+    for (const bool cancelled : {false, true}) {
+        World world(Watched::No);
+        world.restore(game.world().state());
+        const std::atomic<bool> cancel{cancelled};
+        const PressRun run = playPress(world, {Key::Down}, PressTickCap, &cancel);
+        EXPECT_EQ(run.stuck, !cancelled);
+        EXPECT_EQ(run.cancelled, cancelled);
+        EXPECT_LE(run.ticks, cancelled ? CancelTicks : PressTickCap);
+    }
+}
+
 // Every field the rules read, compared between a real position and the one its key unpacks to.
 void expectSamePosition(const WorldState& real, const WorldState& decoded, const std::string& where) {
     for (int c = 0; c < CellCount; ++c) {

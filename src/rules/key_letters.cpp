@@ -28,7 +28,7 @@ std::optional<KeyPress> pressOf(char letter) {
 // a player at rest on an arrow he cannot follow is carried into its wall by
 // the next tick. A clear ends the press at once: the stairs move nothing, and
 // what follows is the session's.
-PressRun playPress(World& world, KeyPress press, long long maxTicks) {
+PressRun playPress(World& world, KeyPress press, long long maxTicks, const std::atomic<bool>* cancel) {
     PressRun run;
     world.press(press.key, press.modifiers);
     run.outcome = world.outcome();
@@ -36,6 +36,10 @@ PressRun playPress(World& world, KeyPress press, long long maxTicks) {
     do {
         if (run.ticks == maxTicks) {
             run.stuck = true;
+            break;
+        }
+        if (cancel && run.ticks % CancelTicks == CancelTicks - 1 && cancel->load(std::memory_order_relaxed)) {
+            run.cancelled = true;
             break;
         }
         world.tick();

@@ -10,6 +10,7 @@
 // then as long as the game ticks and the keyboard is locked: a player who waits
 // until everything is at rest. The rules take the presses (arrows and the
 // action key); the session the commands.
+#include <atomic>
 #include <optional>
 #include <string_view>
 
@@ -42,7 +43,12 @@ struct PressRun {
     Outcome outcome = Outcome::AtRest;
     long long ticks = 0;
     bool stuck = false;
+    bool cancelled = false;  // `cancel` was set before the press ended
 };
-PressRun playPress(World& world, KeyPress press, long long maxTicks = PressTickCap);
+// A search in a worker thread passes its stop flag, which a press that takes
+// thousands of ticks reads every CancelTicks ticks.
+constexpr long long CancelTicks = 256;
+PressRun playPress(World& world, KeyPress press, long long maxTicks = PressTickCap,
+                   const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace nerilo

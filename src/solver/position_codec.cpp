@@ -1,5 +1,7 @@
 #include "solver/position_codec.h"
 
+#include <bit>
+#include <cstring>
 #include <xxhash.h>
 
 namespace nerilo::solver {
@@ -15,6 +17,8 @@ constexpr int FrozenIdBits = 24;
 static_assert(GroundCodeCount <= 1 << GroundCodeBits);
 static_assert(BlockCodeCount <= 1 << BlockCodeBits);
 static_assert(CellCount <= 1 << CellBits);
+// The writer lays its words out least significant byte first.
+static_assert(std::endian::native == std::endian::little);
 
 // The codes a cell can turn into during play, its own included: lit and unlit
 // forms, the floor an opened key plate or a burnt crossed box leaves, turned slots and bars.
@@ -24,17 +28,24 @@ bool canChange(uint8_t code) {
            code == ground::YellowKeyPlate || code == ground::WhiteKeyPlate;
 }
 
-// Packs fields of up to 24 bits, least significant bit first.
+// Packs fields of up to 24 bits, least significant bit first, four bytes at
+// a time: every position a search meets is packed once.
 class BitWriter {
 public:
     explicit BitWriter(uint8_t* out) : out_(out) {}
     void put(uint32_t value, int bits) {
         pending_ |= uint64_t(value) << count_;
         count_ += bits;
-        for (; count_ >= 8; count_ -= 8, pending_ >>= 8) *out_++ = static_cast<uint8_t>(pending_);
+        if (count_ >= 32) {
+            const uint32_t word = static_cast<uint32_t>(pending_);
+            std::memcpy(out_, &word, sizeof word);
+            out_ += sizeof word;
+            pending_ >>= 32;
+            count_ -= 32;
+        }
     }
     void finish() {
-        if (count_ > 0) *out_ = static_cast<uint8_t>(pending_);
+        for (; count_ > 0; count_ -= 8, pending_ >>= 8) *out_++ = static_cast<uint8_t>(pending_);
     }
 
 private:

@@ -4,9 +4,10 @@
 
 namespace nerilo::solver {
 
-PressOutcome PressTrial::press(const WorldState& from, char press) {
+PressOutcome PressTrial::press(const WorldState& from, char press, const std::atomic<bool>* cancel) {
     world_.restore(from);
-    const PressRun run = playPress(world_, *pressOf(press), PressTickCap);
+    const PressRun run = playPress(world_, *pressOf(press), PressTickCap, cancel);
+    if (run.cancelled) return PressOutcome::Cancelled;
     if (run.outcome == Outcome::Cleared) return PressOutcome::Cleared;
     if (run.outcome == Outcome::Lost) return PressOutcome::Lost;
     if (run.stuck) return PressOutcome::NeverAtRest;

@@ -60,16 +60,20 @@ public:
     Expander(const WorldState& start, PositionCodec& codec) : codec_(codec) { position_.restore(start); }
 
     // Tries every press from the position of `key`; appends a step per press
-    // and, for those that end at rest, the new key.
-    void expand(uint32_t index, const uint8_t* key, std::vector<Step>& steps, std::vector<uint8_t>& keys) {
+    // and, for those that end at rest, the new key. False when `cancel` was
+    // set: what it appended is then incomplete.
+    bool expand(uint32_t index, const uint8_t* key, std::vector<Step>& steps, std::vector<uint8_t>& keys,
+                const std::atomic<bool>* cancel) {
         codec_.decode(key, position_);
         for (size_t p = 0; p < Presses.size(); ++p) {
-            const PressOutcome outcome = trial_.press(position_.state(), Presses[p]);
+            const PressOutcome outcome = trial_.press(position_.state(), Presses[p], cancel);
+            if (outcome == PressOutcome::Cancelled) return false;
             steps.push_back({index, static_cast<uint8_t>(p), outcome});
             if (outcome != PressOutcome::Position) continue;
             keys.resize(keys.size() + codec_.keyBytes());
             codec_.encode(trial_.state(), keys.data() + keys.size() - codec_.keyBytes());
         }
+        return true;
     }
 
 private:
@@ -104,6 +108,7 @@ public:
 
 private:
     void expandBatch(uint32_t begin, uint32_t end);
+    bool cancelled() const { return cancel_ && cancel_->load(std::memory_order_relaxed); }
     // Merges one batch; returns false when the search must stop.
     bool merge();
     void finishAnalysis();
@@ -146,7 +151,11 @@ void Search::expandBatch(uint32_t begin, uint32_t end) {
         out.keys.clear();
         const uint32_t from = std::min(end, begin + static_cast<uint32_t>(t) * share);
         const uint32_t to = std::min(end, from + share);
-        for (uint32_t i = from; i < to; ++i) expanders_[t]->expand(i, arena_.at(i), out.steps, out.keys);
+        // A cancelled search answers within a press: every position and every
+        // long press reads the flag.
+        for (uint32_t i = from; i < to; ++i) {
+            if (cancelled() || !expanders_[t]->expand(i, arena_.at(i), out.steps, out.keys, cancel_)) return;
+        }
     };
     // The arena is not written while the batch expands, so the threads may read it.
     std::vector<std::thread> helpers;
@@ -177,6 +186,7 @@ bool Search::merge() {
                 break;
             case PressOutcome::Lost: ++losingPresses_; break;
             case PressOutcome::NeverAtRest: break;
+            case PressOutcome::Cancelled: break;  // a cancelled batch is never merged
             case PressOutcome::Position: {
                 arena_.push(key);
                 key += arena_.keyBytes();
@@ -275,12 +285,17 @@ Result Search::run() {
         const uint32_t end = arena_.size();
         layerStarts_.push_back(begin);
         for (uint32_t batch = begin; going && batch < end; batch += BatchSize) {
-            if (cancel_ && cancel_->load(std::memory_order_relaxed)) {
+            if (cancelled()) {
                 result_.outcome = Outcome::Cancelled;
                 going = false;
                 break;
             }
             expandBatch(batch, std::min<uint32_t>(end, batch + BatchSize));
+            if (cancelled()) {
+                result_.outcome = Outcome::Cancelled;
+                going = false;
+                break;
+            }
             going = merge();
             report(false);
         }
