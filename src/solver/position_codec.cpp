@@ -1,5 +1,6 @@
 #include "solver/position_codec.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <xxhash.h>
@@ -7,25 +8,52 @@
 namespace nerilo::solver {
 namespace {
 
-constexpr int GroundCodeBits = 5;
-constexpr int BlockCodeBits = 4;
 constexpr int CellBits = 8;
 constexpr int KeysBits = 8;
 constexpr int StepsBits = 20;
 constexpr int FrozenIdBits = 24;
 // A new tile code or a larger board must widen the fields, not wrap silently.
-static_assert(GroundCodeCount <= 1 << GroundCodeBits);
-static_assert(BlockCodeCount <= 1 << BlockCodeBits);
+static_assert(GroundCodeCount <= 32 && BlockCodeCount <= 32);  // Alphabet::indexOf
 static_assert(CellCount <= 1 << CellBits);
 // The writer lays its words out least significant byte first.
 static_assert(std::endian::native == std::endian::little);
 
 // The codes a cell can turn into during play, its own included: lit and unlit
-// forms, the floor an opened key plate or a burnt crossed box leaves, turned slots and bars.
-bool canChange(uint8_t code) {
-    const GroundTraits& traits = groundTraits(code);
-    return traits.litForm != NoForm || traits.unlitForm != NoForm || traits.turned != NoForm ||
-           code == ground::YellowKeyPlate || code == ground::WhiteKeyPlate;
+// forms, the floor an opened key plate or a burnt crossed box leaves, turned
+// slots and bars, and in block mode the wall a cell walked off becomes.
+std::vector<uint8_t> groundCodesFrom(uint8_t code, bool blockMode) {
+    std::vector<uint8_t> codes{code};
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const uint8_t c = codes[i];
+        const GroundTraits& traits = groundTraits(c);
+        for (uint8_t next : {traits.litForm, traits.unlitForm, traits.turned})
+            if (next != NoForm && std::find(codes.begin(), codes.end(), next) == codes.end()) codes.push_back(next);
+        if ((c == ground::YellowKeyPlate || c == ground::WhiteKeyPlate) &&
+            std::find(codes.begin(), codes.end(), ground::Floor) == codes.end())
+            codes.push_back(ground::Floor);
+    }
+    if (blockMode && codes.size() > 1 && std::find(codes.begin(), codes.end(), ground::Wall) == codes.end())
+        codes.push_back(ground::Wall);
+    return codes;
+}
+
+// The codes a block can take: its lit and unlit forms, and nothing for a skull
+// ball that explodes or a key that is picked up.
+std::vector<uint8_t> blockCodesFrom(uint8_t code) {
+    std::vector<uint8_t> codes{code};
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const BlockTraits& traits = blockTraits(codes[i]);
+        for (uint8_t next : {traits.litForm, traits.unlitForm})
+            if (next != NoForm && std::find(codes.begin(), codes.end(), next) == codes.end()) codes.push_back(next);
+    }
+    if (code == block::SkullBall || code == block::Key) codes.push_back(block::Empty);
+    return codes;
+}
+
+int bitsFor(size_t count) {
+    int bits = 0;
+    while ((size_t{1} << bits) < count) ++bits;
+    return bits;
 }
 
 // Packs fields of up to 24 bits, least significant bit first, four bytes at
@@ -77,17 +105,36 @@ size_t PositionCodec::FrozenHash::operator()(const FrozenCircuit& circuit) const
     return XXH3_64bits(&circuit, sizeof circuit);
 }
 
+uint8_t PositionCodec::alphabetOf(std::vector<uint8_t> codes) {
+    std::sort(codes.begin(), codes.end());
+    for (size_t a = 0; a < alphabets_.size(); ++a) {
+        const Alphabet& known = alphabets_[a];
+        if (std::equal(codes.begin(), codes.end(), known.codes.begin(), known.codes.begin() + known.count)) return static_cast<uint8_t>(a);
+    }
+    Alphabet alphabet;
+    for (size_t i = 0; i < codes.size(); ++i) {
+        alphabet.codes[i] = codes[i];
+        alphabet.indexOf[codes[i]] = static_cast<uint8_t>(i);
+    }
+    alphabet.count = static_cast<uint8_t>(codes.size());
+    alphabet.bits = static_cast<uint8_t>(bitsFor(codes.size()));
+    alphabets_.push_back(alphabet);
+    return static_cast<uint8_t>(alphabets_.size() - 1);
+}
+
 PositionCodec::PositionCodec(const WorldState& start) : start_(start) {
     const bool blockMode = start.extraMode == ExtraMode::Block;
     for (int c = 0; c < CellCount; ++c) {
         const uint8_t code = start.ground[c].code;
-        if (canChange(code)) mutableCells_.push_back(static_cast<uint8_t>(c));
+        const std::vector<uint8_t> codes = groundCodesFrom(code, blockMode);
+        if (codes.size() > 1) mutableCells_.push_back({static_cast<uint8_t>(c), alphabetOf(codes)});
         else if (blockMode && code != ground::Wall) wallableCells_.push_back(static_cast<uint8_t>(c));
     }
     bool oliveBall = false, arrow = false;
     for (int k = 0; k < CellCount; ++k) {
-        if (start.blocks[k].code != block::Empty) trackedBlocks_.push_back(static_cast<uint8_t>(k));
-        oliveBall |= start.blocks[k].code == block::OliveBall;
+        const uint8_t code = start.blocks[k].code;
+        if (code != block::Empty) trackedBlocks_.push_back({static_cast<uint8_t>(k), alphabetOf(blockCodesFrom(code))});
+        oliveBall |= code == block::OliveBall;
         arrow |= groundTraits(start.ground[k].code).slide != NoDirection;
     }
     stepTry_ = start.stepTry;
@@ -96,9 +143,9 @@ PositionCodec::PositionCodec(const WorldState& start) : start_(start) {
     kickCanStick_ = oliveBall && arrow;
     frozen_.emplace_back();  // id 0: evaluate afresh
 
-    const size_t bits = mutableCells_.size() * GroundCodeBits + wallableCells_.size() +
-                        trackedBlocks_.size() * (BlockCodeBits + CellBits) + KeysBits + 1 +
-                        (stepTry_ ? StepsBits : 0) + (kickCanStick_ ? FrozenIdBits : 0);
+    size_t bits = wallableCells_.size() + KeysBits + 1 + (stepTry_ ? StepsBits : 0) + (kickCanStick_ ? FrozenIdBits : 0);
+    for (const Tracked& cell : mutableCells_) bits += alphabets_[cell.alphabet].bits;
+    for (const Tracked& block : trackedBlocks_) bits += alphabets_[block.alphabet].bits + CellBits;
     keyBytes_ = (bits + 7) / 8;
 }
 
@@ -116,11 +163,15 @@ uint32_t PositionCodec::freeze(const WorldState& state) {
 
 void PositionCodec::encode(const WorldState& state, uint8_t* key) {
     BitWriter out(key);
-    for (uint8_t c : mutableCells_) out.put(state.ground[c].code, GroundCodeBits);
+    for (const Tracked& cell : mutableCells_) {
+        const Alphabet& alphabet = alphabets_[cell.alphabet];
+        out.put(alphabet.indexOf[state.ground[cell.at].code], alphabet.bits);
+    }
     for (uint8_t c : wallableCells_) out.put(state.ground[c].code == ground::Wall, 1);
-    for (uint8_t k : trackedBlocks_) {
-        out.put(state.blocks[k].code, BlockCodeBits);
-        out.put(static_cast<uint32_t>(state.blockCell[k]), CellBits);
+    for (const Tracked& block : trackedBlocks_) {
+        const Alphabet& alphabet = alphabets_[block.alphabet];
+        out.put(alphabet.indexOf[state.blocks[block.at].code], alphabet.bits);
+        out.put(static_cast<uint32_t>(state.blockCell[block.at]), CellBits);
     }
     out.put(state.keysHeld, KeysBits);
     out.put(state.kickInProgress, 1);
@@ -132,13 +183,15 @@ void PositionCodec::encode(const WorldState& state, uint8_t* key) {
 void PositionCodec::decode(const uint8_t* key, World& world) const {
     WorldState& s = world.state();
     BitReader in(key);
-    for (uint8_t c : mutableCells_) s.ground[c].code = static_cast<uint8_t>(in.get(GroundCodeBits));
+    for (const Tracked& cell : mutableCells_) {
+        const Alphabet& alphabet = alphabets_[cell.alphabet];
+        s.ground[cell.at].code = alphabet.codes[in.get(alphabet.bits)];
+    }
     for (uint8_t c : wallableCells_) s.ground[c].code = in.get(1) ? ground::Wall : start_.ground[c].code;
-    for (uint8_t k : trackedBlocks_) {
-        BlockPiece& piece = s.blocks[k];
-        piece.code = static_cast<uint8_t>(in.get(BlockCodeBits));
-        const int cell = static_cast<int>(in.get(CellBits));
-        s.blockCell[k] = static_cast<int16_t>(cell);
+    for (const Tracked& block : trackedBlocks_) {
+        const Alphabet& alphabet = alphabets_[block.alphabet];
+        s.blocks[block.at].code = alphabet.codes[in.get(alphabet.bits)];
+        s.blockCell[block.at] = static_cast<int16_t>(in.get(CellBits));
     }
     s.caught = false;
     s.cleared = false;

@@ -7,7 +7,8 @@
 // the ground cells that can change in this stage (lit and unlit forms, key
 // plates, slots, bars; in block mode whether a cell became a wall), the code
 // and cell of every block that is not empty at the start (in block order;
-// blocks never appear, they can only vanish), the keys held, the kick flag, the
+// blocks never appear, they can only vanish), each code as its index among
+// the few that cell or block can take, the keys held, the kick flag, the
 // steps used in step-try mode, and the circuit when a stuck kick froze it.
 // Power and overlays are otherwise what a fresh circuit evaluation gives.
 #include <array>
@@ -42,10 +43,25 @@ private:
     };
     uint32_t freeze(const WorldState& state);
 
+    // The codes one ground cell or one block can take in this round, each kept
+    // as its index in that list: most take two or three, many only one.
+    struct Alphabet {
+        std::array<uint8_t, 32> indexOf{};  // by code
+        std::array<uint8_t, 8> codes{};
+        uint8_t count = 0;
+        uint8_t bits = 0;
+    };
+    struct Tracked {
+        uint8_t at;        // the cell, or the block
+        uint8_t alphabet;  // in alphabets_
+    };
+    uint8_t alphabetOf(std::vector<uint8_t> codes);
+
     WorldState start_;
-    std::vector<uint8_t> mutableCells_;   // codes kept in 5 bits each
+    std::vector<Alphabet> alphabets_;
+    std::vector<Tracked> mutableCells_;   // ground cells whose code can change
     std::vector<uint8_t> wallableCells_;  // block mode: one bit, became a wall
-    std::vector<uint8_t> trackedBlocks_;  // blocks not empty at the start
+    std::vector<Tracked> trackedBlocks_;  // blocks not empty at the start
     bool stepTry_ = false;
     bool kickCanStick_ = false;
     size_t keyBytes_ = 0;

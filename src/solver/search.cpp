@@ -2,11 +2,13 @@
 // arena; the visited set holds indices into it. Each layer is expanded in
 // batches, by several threads when asked, and merged in index order, so the
 // result does not depend on the number of threads.
-#include <absl/container/flat_hash_set.h>
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <deque>
+#include <memory>
 #include <thread>
+#include <tsl/robin_set.h>
 #include <xxhash.h>
 
 #include "rules/key_letters.h"
@@ -20,20 +22,37 @@ namespace {
 constexpr size_t BatchSize = 2048;
 constexpr uint32_t NoParent = UINT32_MAX;
 
+// The keys in chunks of a fixed count, so that a large search holds little
+// more than its keys (a doubling vector would hold up to twice as many).
 class KeyArena {
 public:
     explicit KeyArena(size_t keyBytes) : keyBytes_(keyBytes) {}
     size_t keyBytes() const { return keyBytes_; }
-    uint32_t size() const { return static_cast<uint32_t>(bytes_.size() / keyBytes_); }
-    const uint8_t* at(uint32_t index) const { return bytes_.data() + size_t(index) * keyBytes_; }
-    void push(const uint8_t* key) { bytes_.insert(bytes_.end(), key, key + keyBytes_); }
-    void pop() { bytes_.resize(bytes_.size() - keyBytes_); }
-    size_t capacityBytes() const { return bytes_.capacity(); }
+    uint32_t size() const { return size_; }
+    const uint8_t* at(uint32_t index) const { return chunks_[index / ChunkKeys].get() + (index % ChunkKeys) * keyBytes_; }
+    void push(const uint8_t* key) {
+        if (size_ == chunks_.size() * ChunkKeys) chunks_.push_back(std::make_unique<uint8_t[]>(ChunkKeys * keyBytes_));
+        std::memcpy(chunks_[size_ / ChunkKeys].get() + (size_ % ChunkKeys) * keyBytes_, key, keyBytes_);
+        ++size_;
+    }
+    void pop() { --size_; }
+    size_t capacityBytes() const { return chunks_.size() * ChunkKeys * keyBytes_ + chunks_.capacity() * sizeof(void*); }
 
 private:
+    static constexpr uint32_t ChunkKeys = 4096;
     size_t keyBytes_;
-    std::vector<uint8_t> bytes_;
+    uint32_t size_ = 0;
+    std::vector<std::unique_ptr<uint8_t[]>> chunks_;
 };
+
+// The way back from each position: its parent's index and the press that led
+// here, in one word.
+constexpr int PressBits = 4;
+static_assert(Presses.size() <= 1 << PressBits);
+constexpr uint32_t backLink(uint32_t parent, uint8_t press) { return parent << PressBits | press; }
+constexpr uint32_t parentOf(uint32_t link) { return link >> PressBits; }
+constexpr uint8_t pressOfLink(uint32_t link) { return static_cast<uint8_t>(link & ((1u << PressBits) - 1)); }
+constexpr uint32_t MaxPositions = UINT32_MAX >> PressBits;
 
 struct KeyHash {
     const KeyArena* arena;
@@ -45,7 +64,10 @@ struct KeyEqual {
         return std::memcmp(arena->at(a), arena->at(b), arena->keyBytes()) == 0;
     }
 };
-using VisitedSet = absl::flat_hash_set<uint32_t, KeyHash, KeyEqual>;
+// Header-only, so that the same search builds for the desktop and for the
+// browser; its buckets keep no hash beside the index.
+using VisitedSet = tsl::robin_set<uint32_t, KeyHash, KeyEqual>;
+constexpr float VisitedLoad = 0.8f;
 
 // What one press from one position came to.
 struct Step {
@@ -99,6 +121,7 @@ public:
            const std::atomic<bool>* cancel)
         : start_(start), options_(options), progress_(progress), cancel_(cancel), codec_(start),
           arena_(codec_.keyBytes()), visited_(0, KeyHash{&arena_}, KeyEqual{&arena_}) {
+        visited_.max_load_factor(VisitedLoad);
         for (int t = 0; t < std::max(1, options.threads); ++t)
             expanders_.emplace_back(std::make_unique<Expander>(start, codec_));
         outputs_.resize(expanders_.size());
@@ -122,8 +145,7 @@ private:
     PositionCodec codec_;
     KeyArena arena_;
     VisitedSet visited_;
-    std::vector<uint32_t> parents_;
-    std::vector<uint8_t> presses_;
+    std::deque<uint32_t> backLinks_;
     std::vector<uint32_t> layerStarts_;
     std::vector<std::unique_ptr<Expander>> expanders_;
     std::vector<ThreadOutput> outputs_;
@@ -193,14 +215,13 @@ bool Search::merge() {
                 const uint32_t candidate = arena_.size() - 1;
                 auto [at, added] = visited_.insert(candidate);
                 if (added) {
-                    parents_.push_back(step.parent);
-                    presses_.push_back(step.press);
+                    backLinks_.push_back(backLink(step.parent, step.press));
                     if (analyse) clearsAtOnce_.push_back(false);
                 } else {
                     arena_.pop();
                 }
                 if (analyse && *at != step.parent) children_.push_back(*at);
-                if (arena_.size() >= options_.maxStates) {
+                if (arena_.size() >= std::min<uint64_t>(options_.maxStates, MaxPositions)) {
                     result_.outcome = Outcome::LimitReached;
                     return false;
                 }
@@ -214,7 +235,7 @@ bool Search::merge() {
 
 std::string Search::pathTo(uint32_t index, uint8_t lastPress) const {
     std::string keys(1, Presses[lastPress]);
-    for (uint32_t i = index; i != 0; i = parents_[i]) keys += Presses[presses_[i]];
+    for (uint32_t i = index; i != 0; i = parentOf(backLinks_[i])) keys += Presses[pressOfLink(backLinks_[i])];
     std::reverse(keys.begin(), keys.end());
     return keys;
 }
@@ -275,8 +296,7 @@ Result Search::run() {
     codec_.encode(start_, key.data());
     arena_.push(key.data());
     visited_.insert(0);
-    parents_.push_back(NoParent);
-    presses_.push_back(0);
+    backLinks_.push_back(0);
     clearsAtOnce_.push_back(false);
     result_.outcome = Outcome::Unsolvable;
 
@@ -312,8 +332,8 @@ Result Search::run() {
     report(true);
     result_.expanded = expanded_;
     result_.stored = arena_.size();
-    result_.storedBytes = arena_.capacityBytes() + visited_.capacity() * (sizeof(uint32_t) + 1) +
-                          parents_.capacity() * sizeof(uint32_t) + presses_.capacity();
+    result_.storedBytes = arena_.capacityBytes() + visited_.bucket_count() * sizeof(tsl::detail_robin_hash::bucket_entry<uint32_t, false>) +
+                          backLinks_.size() * sizeof(uint32_t);
     result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
     return result_;
 }
