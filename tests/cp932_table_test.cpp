@@ -82,7 +82,10 @@ TEST(Cp932Table, BrokenInputFailsAsIconvFails) {
         {"\xC0\x80", false},          // an overlong NUL
         {"\xED\xA0\x80", false},      // a surrogate
         {"\xF4\x90\x80\x80", false},  // past U+10FFFF
-        {"\xF5\x80", false},
+        {"\xF5\x80", false},         // the start of a form glibc still reads, cut short
+        {"\xF8\x88\x80\x80\x80", false},  // a five-byte form, whole
+        {"\xFC\x80", false},
+        {"\xFE", false},
         {"\x80", false},
         {"\xF0\x9F\x98\x80", false},  // an emoji, which CP932 has no place for
         {"\xE2\x80\x94\xEF\xBD\x9E\xE3\x80\x9C", false},  // a dash and the two wave dashes

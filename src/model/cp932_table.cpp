@@ -79,9 +79,12 @@ TableConversion utf8ToCp932ByTable(std::string_view text) {
         if (lead < 0x80) length = 1, c = lead;
         else if (lead >= 0xC2 && lead < 0xE0) length = 2, c = lead & 0x1F;
         else if (lead >= 0xE0 && lead < 0xF0) length = 3, c = lead & 0x0F;
-        else if (lead >= 0xF0 && lead < 0xF5) length = 4, c = lead & 0x07;
+        // glibc reads the old five- and six-byte forms too, and refuses them
+        // only whole: cut short by the end of the text, they are truncated.
+        else if (lead >= 0xF0 && lead < 0xF8) length = 4, c = lead & 0x07;
+        else if (lead >= 0xF8 && lead < 0xFC) length = 5, c = lead & 0x03;
+        else if (lead >= 0xFC && lead < 0xFE) length = 6, c = lead & 0x01;
         else return failed(CodecFailure::Invalid);
-        // A character cut short by the end of the text, and only that, is truncated.
         for (size_t k = 1; k < length; ++k) {
             if (i + k == text.size()) return failed(CodecFailure::Truncated);
             const uint8_t next = static_cast<uint8_t>(text[i + k]);
@@ -89,7 +92,7 @@ TableConversion utf8ToCp932ByTable(std::string_view text) {
             c = c << 6 | (next & 0x3F);
         }
         // Overlong forms, surrogates and code points past Unicode are not UTF-8.
-        static constexpr uint32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        static constexpr uint32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000, 0x200000, 0x4000000};
         if (c < Smallest[length] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
             return failed(CodecFailure::Invalid);
         std::optional<uint32_t> bytes = bytesOf(c);

@@ -55,6 +55,8 @@ public:
         if (game_.world().state().ticking) game_.tick();
     }
     bool ticking() const { return game_.world().state().ticking; }
+    // Nothing moving in a round under way: the next key is taken at once.
+    bool atRest() const { return game_.atRest(); }
 
     void pressKey(const std::string& name, bool shift, bool control) {
         const std::optional<Key> key = keyNamed(name);
@@ -150,9 +152,6 @@ public:
         return tiles.dump();
     }
 
-    // The key letters of the presses that changed the world this round, for the page's tests.
-    std::string stagePath() const { return game_.session().stagePath; }
-
 private:
     // Any command stops a replay, as on the desktop.
     template <class Call>
@@ -177,6 +176,7 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("startUp", &WebGame::startUp)
         .function("tick", &WebGame::tick)
         .function("ticking", &WebGame::ticking)
+        .function("atRest", &WebGame::atRest)
         .function("pressKey", &WebGame::pressKey)
         .function("command", &WebGame::command)
         .function("openStageFile", &WebGame::openStageFile)
@@ -186,6 +186,5 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("readProgressAgain", &WebGame::readProgressAgain)
         .function("board", &WebGame::board)
         .function("view", &WebGame::view)
-        .function("stageList", &WebGame::stageList)
-        .function("stagePath", &WebGame::stagePath);
+        .function("stageList", &WebGame::stageList);
 }

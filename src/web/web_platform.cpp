@@ -7,7 +7,9 @@ namespace nerilo::web {
 void Translation::load(const std::string& json) {
     patterns_.clear();
     if (json.empty()) return;
-    for (const auto& [context, patterns] : nlohmann::json::parse(json).items())
+    // Kept whole while it is read: items() only refers to it.
+    const nlohmann::json contexts = nlohmann::json::parse(json);
+    for (const auto& [context, patterns] : contexts.items())
         for (const auto& [japanese, english] : patterns.items()) patterns_[context][japanese] = english.get<std::string>();
 }
 
