@@ -3,6 +3,10 @@
 #include <cerrno>
 #include <iconv.h>
 
+#ifdef __EMSCRIPTEN__
+#include "model/cp932_table.h"
+#endif
+
 namespace nerilo {
 namespace {
 
@@ -35,16 +39,40 @@ Conversion convert(std::string_view input, const char* to, const char* from, con
     return result;
 }
 
+#ifdef __EMSCRIPTEN__
+// Emscripten's iconv has no CP932 (its SHIFT_JIS differs at 0x8160 and ends
+// before the NEC and IBM extensions), so the web build converts by a table
+// made from the build machine's iconv, with the same messages.
+Conversion byTable(const TableConversion& converted, const Text& invalidMessage, const Text& truncatedMessage) {
+    switch (converted.failure) {
+    case CodecFailure::None: return {converted.text, {}};
+    case CodecFailure::Invalid: return {{}, invalidMessage};
+    case CodecFailure::Truncated: return {{}, truncatedMessage};
+    }
+    return {{}, invalidMessage};
+}
+#endif
+
 }  // namespace
 
 Conversion cp932ToUtf8(std::string_view bytes) {
-    return convert(bytes, "UTF-8", "CP932", NERILO_TEXT("files", "Shift_JIS として正しくないバイトがあります。"),
-                   NERILO_TEXT("files", "最後の文字が途中で切れています。"));
+    const Text invalid = NERILO_TEXT("files", "Shift_JIS として正しくないバイトがあります。");
+    const Text truncated = NERILO_TEXT("files", "最後の文字が途中で切れています。");
+#ifdef __EMSCRIPTEN__
+    return byTable(cp932ToUtf8ByTable(bytes), invalid, truncated);
+#else
+    return convert(bytes, "UTF-8", "CP932", invalid, truncated);
+#endif
 }
 
 Conversion utf8ToCp932(std::string_view text) {
-    return convert(text, "CP932", "UTF-8", NERILO_TEXT("files", "Shift_JIS で表せない文字が含まれています。"),
-                   NERILO_TEXT("files", "UTF-8 の文字が途中で切れています。"));
+    const Text invalid = NERILO_TEXT("files", "Shift_JIS で表せない文字が含まれています。");
+    const Text truncated = NERILO_TEXT("files", "UTF-8 の文字が途中で切れています。");
+#ifdef __EMSCRIPTEN__
+    return byTable(utf8ToCp932ByTable(text), invalid, truncated);
+#else
+    return convert(text, "CP932", "UTF-8", invalid, truncated);
+#endif
 }
 
 Conversion utf8ToUtf16Be(std::string_view text) {

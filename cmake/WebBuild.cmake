@@ -1,0 +1,33 @@
+# The web build: the engine compiled to WebAssembly with Debian's emscripten
+# (scripts/web configures it with emcmake). Only header-only libraries can
+# link into WebAssembly, and Debian's are found here, each from its own
+# folder: putting the whole of /usr/include on the path would let the host's C
+# library headers stand in for emscripten's.
+set(NERILO_WEB_HEADERS ${CMAKE_BINARY_DIR}/web-headers)
+file(MAKE_DIRECTORY ${NERILO_WEB_HEADERS})
+foreach(header nlohmann CLI)
+    if(NOT EXISTS /usr/include/${header})
+        message(FATAL_ERROR "The web build needs /usr/include/${header} (scripts/install-deps installs it)")
+    endif()
+    file(CREATE_LINK /usr/include/${header} ${NERILO_WEB_HEADERS}/${header} SYMBOLIC)
+endforeach()
+
+# find_package(nlohmann_json) and find_package(CLI11) find these configurations,
+# which name the headers above.
+foreach(package nlohmann_json CLI11)
+    set(config ${CMAKE_BINARY_DIR}/web-packages/${package})
+    file(WRITE ${config}/${package}Config.cmake
+        "if(NOT TARGET ${package}::${package})\n"
+        "    add_library(${package}::${package} INTERFACE IMPORTED)\n"
+        "    set_target_properties(${package}::${package} PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${NERILO_WEB_HEADERS})\n"
+        "endif()\n")
+    set(${package}_DIR ${config} CACHE PATH "" FORCE)
+endforeach()
+
+# The C++ is optimised for size and speed alike; exceptions stay on, as the
+# engine's readers throw and catch them.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+
+# The web build's own tests (src/web/CMakeLists.txt), run by scripts/test.
+enable_testing()

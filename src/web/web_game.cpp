@@ -1,0 +1,190 @@
+// The page's game: one Game on the page's platform, bound for the page's
+// script with embind. The script owns the clock (it calls tick ten times a
+// second) and draws what board() and view() tell it.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+#include <nlohmann/json.hpp>
+
+#include "game/game.h"
+#include "model/numbered_stages.h"
+#include "model/progress_file.h"
+#include "view/drawing_order.h"
+#include "view/presentation.h"
+#include "view/stage_list.h"
+#include "web/web_platform.h"
+
+namespace nerilo::web {
+namespace {
+
+using emscripten::val;
+using nlohmann::json;
+
+// The program folder in the page's file system: the numbered stages under
+// stage/, and data.nrl and records.json, which the script keeps in the
+// browser's storage.
+const std::string ProgramFolder = "/nerilo/";
+constexpr int UnitsPerPixel = 15;
+
+std::string colour(Rgb rgb) {
+    return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + ")";
+}
+
+std::optional<Key> keyNamed(const std::string& name) {
+    static const std::map<std::string, Key> keys = {
+        {"Left", Key::Left},     {"Right", Key::Right},   {"Up", Key::Up},       {"Down", Key::Down},
+        {"Delete", Key::Delete}, {"Action", Key::Action}, {"Other", Key::Other}, {"Escape", Key::Escape},
+    };
+    const auto found = keys.find(name);
+    return found == keys.end() ? std::nullopt : std::optional<Key>(found->second);
+}
+
+}  // namespace
+
+class WebGame {
+public:
+    WebGame() : platform_(translation_, ProgramFolder), game_(platform_) {}
+
+    void listen(val listener) { platform_.listen(std::move(listener)); }
+    void setTranslation(const std::string& json) { translation_.load(json); }
+    void startUp() { run([this] { game_.startUp(); }); }
+
+    // The world tick, as the desktop's timer runs it: a replay's next press first.
+    void tick() {
+        if (!game_.world().state().ticking) return;
+        game_.advancePlayback();
+        if (game_.world().state().ticking) game_.tick();
+    }
+    bool ticking() const { return game_.world().state().ticking; }
+    // Nothing moving in a round under way: the next key is taken at once.
+    bool atRest() const { return game_.atRest(); }
+
+    void pressKey(const std::string& name, bool shift, bool control) {
+        const std::optional<Key> key = keyNamed(name);
+        if (!key) return;
+        const Modifiers modifiers = (shift ? ShiftModifier : NoModifiers) | (control ? ControlModifier : NoModifiers);
+        run([&] { game_.pressKey(*key, modifiers); });
+    }
+
+    // The panel's and the menu's commands, by name.
+    void command(const std::string& name) {
+        static const std::map<std::string, void (Game::*)()> commands = {
+            {"round", &Game::runRoundCommand}, {"start", &Game::startRound},         {"retry", &Game::retryRound},
+            {"undo", &Game::undo},             {"redo", &Game::redo},                {"stepTry", &Game::toggleStepTry},
+            {"blockMode", &Game::toggleBlockMode}, {"superMode", &Game::toggleSuperMode}, {"startOver", &Game::startOver},
+        };
+        const auto found = commands.find(name);
+        if (found != commands.end()) run([&] { (game_.*found->second)(); });
+    }
+
+    bool openStageFile(const std::string& path) {
+        bool opened = false;
+        run([&] { opened = game_.openStageFile(path); });
+        return opened;
+    }
+    bool openNumberedStage(int n) { return openStageFile(numberedStagePath(ProgramFolder, n)); }
+    bool replay(int n, bool stepTry) {
+        bool started = false;
+        run([&] { started = game_.startPlayback(n, stepTry); });
+        return started;
+    }
+    bool playbackRunning() const { return game_.playbackRunning(); }
+    // Writes the progress file, after the page has put one read from a file in its place.
+    void readProgressAgain() { run([this] { game_.startUp(); }); }
+
+    // What the board shows, back to front: four numbers a picture, its set
+    // (1 ground, 2 blocks, 3 player), its index, and its left and top in pixels at 1×.
+    val board() const {
+        const WorldState& state = game_.world().state();
+        std::vector<int> items;
+        items.reserve(4 * (CellCount + 64));
+        for (int c = 0; c < CellCount; ++c) {
+            const Picture picture = groundPicture(state.ground[c].code);
+            items.insert(items.end(), {static_cast<int>(picture.palette), picture.index, cellLeft(c) / UnitsPerPixel,
+                                       cellTop(c) / UnitsPerPixel});
+        }
+        for (const DrawItem& item : drawingOrder(state, game_.world().drawing()))
+            items.insert(items.end(), {static_cast<int>(item.picture.palette), item.picture.index,
+                                       item.left / UnitsPerPixel, item.top / UnitsPerPixel});
+        return val::global("Int32Array").new_(emscripten::typed_memory_view(items.size(), items.data()));
+    }
+
+    // The panel and the menu as the window shows them, in the language chosen.
+    std::string view() const {
+        const WindowView v = viewOf(game_);
+        auto entry = [](const MenuEntryView& e) { return json{{"enabled", e.enabled}, {"checked", e.checked}}; };
+        json hints = json::array();
+        for (const Text& hint : v.status.hints) hints.push_back(translation_.say(hint));
+        return json{
+            {"stepsLeft", v.stepsLeft},
+            {"stepsLeftTip", translation_.say(v.stepsLeftTip)},
+            {"stageTitle", translation_.say(v.stageTitle)},
+            {"keysHeld", v.keysHeld},
+            {"roundButton", {{"caption", translation_.say(v.roundButton.caption)},
+                             {"enabled", v.roundButton.enabled},
+                             {"colour", colour(v.roundButton.colour)}}},
+            {"status", {{"headline", translation_.say(v.status.headline)},
+                        {"colour", colour(v.status.colour)},
+                        {"hints", hints}}},
+            {"start", entry(v.start)},       {"retry", entry(v.retry)},         {"undo", entry(v.undo)},
+            {"redo", entry(v.redo)},         {"hint", entry(v.hint)},           {"stepTry", entry(v.stepTry)},
+            {"blockMode", entry(v.blockMode)}, {"superMode", entry(v.superMode)}, {"openStage", entry(v.openStage)},
+            {"stageList", entry(v.stageList)}, {"startOver", entry(v.startOver)},
+            {"playback", game_.playbackRunning()},
+        }
+            .dump();
+    }
+
+    // The stage list's tiles, in the language chosen.
+    std::string stageList() const {
+        const SessionState& s = game_.session();
+        json tiles = json::array();
+        for (const StageListEntry& entry : nerilo::stageList(ProgramFolder, s.progress, game_.records())) {
+            const StageTileView tile = tileViewOf(entry, std::nullopt, false);
+            tiles.push_back({{"number", entry.number},
+                             {"heading", tile.heading},
+                             {"state", translation_.say(tile.state)},
+                             {"stateColour", colour(tile.stateColour)},
+                             {"records", translation_.say(tile.records)},
+                             {"readable", entry.readable()},
+                             {"replay", entry.hasReplay()},
+                             {"replayStepTry", entry.replaysStepTry()}});
+        }
+        return tiles.dump();
+    }
+
+private:
+    // Any command stops a replay, as on the desktop.
+    template <class Call>
+    void run(Call call) {
+        if (game_.playbackRunning()) game_.stopPlayback();
+        else call();
+    }
+
+    Translation translation_;
+    WebPlatform platform_;
+    Game game_;
+};
+
+}  // namespace nerilo::web
+
+EMSCRIPTEN_BINDINGS(nerilo) {
+    using nerilo::web::WebGame;
+    emscripten::class_<WebGame>("Game")
+        .constructor<>()
+        .function("listen", &WebGame::listen)
+        .function("setTranslation", &WebGame::setTranslation)
+        .function("startUp", &WebGame::startUp)
+        .function("tick", &WebGame::tick)
+        .function("ticking", &WebGame::ticking)
+        .function("atRest", &WebGame::atRest)
+        .function("pressKey", &WebGame::pressKey)
+        .function("command", &WebGame::command)
+        .function("openStageFile", &WebGame::openStageFile)
+        .function("openNumberedStage", &WebGame::openNumberedStage)
+        .function("replay", &WebGame::replay)
+        .function("playbackRunning", &WebGame::playbackRunning)
+        .function("readProgressAgain", &WebGame::readProgressAgain)
+        .function("board", &WebGame::board)
+        .function("view", &WebGame::view)
+        .function("stageList", &WebGame::stageList);
+}

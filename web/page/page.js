@@ -1,0 +1,399 @@
+// The page's front end: it owns the clock, draws what the engine's view says,
+// turns keys, touches and buttons into the engine's commands, shows the
+// engine's windows as dialogs, and keeps data.nrl and records.json in the
+// browser's storage, byte for byte as the desktop writes them.
+'use strict';
+
+const ProgramFolder = '/nerilo/';
+const SavedFiles = ['data.nrl', 'records.json'];
+const BoardPixels = 480;  // 15 cells of 32 pixels at 1×
+const Palettes = { 1: 'ground', 2: 'block', 3: 'player' };
+
+const page = {
+    engine: null,
+    game: null,
+    english: {},           // context → Japanese pattern → English pattern
+    language: 'ja',
+    pictures: new Map(),   // file name → loaded image
+    factor: 1,             // device pixels per art pixel
+    shiftHeld: false,      // the on-screen Shift key
+    dialogs: [],           // the engine's windows waiting to be shown, in order
+    frozenBoard: null,     // the board as a stage-clear window found it
+    boardDrawn: false,
+};
+
+const $ = (id) => document.getElementById(id);
+
+// A caption of the desktop's, translated as the desktop translates it, without its menu accelerator.
+function caption(context, japanese) {
+    const english = page.language === 'en' ? page.english[context]?.[japanese] : undefined;
+    return (english || japanese).replace(/\(&.\)$/, '').replace(/&(.)/g, '$1').replace(/\.\.\.$|…$/, '');
+}
+
+function pictureName(palette, index) {
+    const kind = Palettes[palette];
+    return kind === 'block' ? `block${index}` : `${kind}${String(index).padStart(2, '0')}`;
+}
+
+function loadPicture(name) {
+    return new Promise((resolve, reject) => {
+        const image = new Image();
+        image.onload = () => resolve([name, image]);
+        image.onerror = () => reject(new Error(`pictures/${name}.png`));
+        image.src = `pictures/${name}.png`;
+    });
+}
+
+async function loadPictures() {
+    const names = [];
+    for (let i = 0; i < 30; ++i) names.push(pictureName(1, i));
+    for (let i = 0; i < 9; ++i) names.push(pictureName(2, i));
+    for (let i = 0; i < 14; ++i) names.push(pictureName(3, i));
+    const loaded = await Promise.all(names.map((name) => loadPicture(name).catch(() => [name, null])));
+    for (const [name, image] of loaded) if (image) page.pictures.set(name, image);
+}
+
+// The largest whole number of device pixels per art pixel at which the board
+// fits the window: every art pixel a whole square, crisp at any pixel ratio.
+function fitBoard() {
+    const canvas = $('board');
+    const ratio = window.devicePixelRatio || 1;
+    const panel = $('panel').getBoundingClientRect();
+    const wide = window.innerWidth >= window.innerHeight;
+    const roomWidth = wide ? window.innerWidth - panel.width - 24 : window.innerWidth - 16;
+    const roomHeight = wide ? window.innerHeight - 16 : window.innerHeight - panel.height - 200;
+    const room = Math.max(0, Math.min(roomWidth, roomHeight)) * ratio;
+    page.factor = Math.max(1, Math.floor(room / BoardPixels));
+    canvas.width = canvas.height = BoardPixels * page.factor;
+    canvas.style.width = canvas.style.height = `${(BoardPixels * page.factor) / ratio}px`;
+    drawBoard();
+}
+
+function drawBoard() {
+    if (!page.game) return;
+    const items = page.frozenBoard || page.game.board();
+    const canvas = $('board');
+    const context = canvas.getContext('2d');
+    context.imageSmoothingEnabled = false;
+    context.fillStyle = 'rgb(24,24,32)';
+    context.fillRect(0, 0, canvas.width, canvas.height);
+    const f = page.factor;
+    for (let i = 0; i < items.length; i += 4) {
+        const image = page.pictures.get(pictureName(items[i], items[i + 1]));
+        if (image) context.drawImage(image, items[i + 2] * f, items[i + 3] * f, image.width * f, image.height * f);
+    }
+    if (!page.boardDrawn) {
+        page.boardDrawn = true;
+        document.body.dataset.firstBoard = String(performance.now());
+    }
+}
+
+function showPanel() {
+    const view = JSON.parse(page.game.view());
+    $('stepsLeft').textContent = view.stepsLeft;
+    $('stepsLeft').title = view.stepsLeftTip;
+    $('stageTitle').textContent = view.stageTitle;
+    $('status').textContent = view.status.headline;
+    $('status').style.color = view.status.colour;
+    $('statusHints').textContent = view.status.hints.join('\n');
+    $('keysHeld').textContent = view.keysHeld;
+    const round = $('roundButton');
+    round.textContent = view.roundButton.caption;
+    round.disabled = !view.roundButton.enabled;
+    round.style.color = view.roundButton.colour;
+    $('openButton').disabled = !view.openStage.enabled;
+    $('stageListButton').disabled = !view.stageList.enabled;
+    $('undoButton').disabled = !view.undo.enabled;
+    $('redoButton').disabled = !view.redo.enabled;
+    // The hint's search is not in the page yet.
+    $('hintButton').disabled = true;
+    for (const mode of ['stepTry', 'blockMode', 'superMode']) {
+        $(mode).checked = view[mode].checked;
+        $(mode).disabled = !view[mode].enabled;
+    }
+}
+
+function refresh() {
+    drawBoard();
+    showPanel();
+    keepSavedFiles();
+}
+
+// ---- The browser's storage: the engine writes its files in its own file
+// system; whatever changed is copied into localStorage, as bytes in base64.
+
+function toBase64(bytes) {
+    let text = '';
+    for (const byte of bytes) text += String.fromCharCode(byte);
+    return btoa(text);
+}
+
+function fromBase64(text) {
+    return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+}
+
+function readSavedFile(name) {
+    try {
+        return page.engine.FS.readFile(ProgramFolder + name);
+    } catch {
+        return null;
+    }
+}
+
+function keepSavedFiles() {
+    for (const name of SavedFiles) {
+        const bytes = readSavedFile(name);
+        if (!bytes) continue;
+        const kept = toBase64(bytes);
+        if (localStorage.getItem(`nerilo/${name}`) !== kept) localStorage.setItem(`nerilo/${name}`, kept);
+    }
+}
+
+function restoreSavedFiles() {
+    for (const name of SavedFiles) {
+        const kept = localStorage.getItem(`nerilo/${name}`);
+        if (kept !== null) page.engine.FS.writeFile(ProgramFolder + name, fromBase64(kept));
+    }
+}
+
+function download(name, bytes) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes]));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+}
+
+function exportSavedFiles() {
+    for (const name of SavedFiles) {
+        const bytes = readSavedFile(name);
+        if (bytes) download(name, bytes);
+    }
+}
+
+// A progress or records file read back in: the engine reads it as it reads its
+// own at start-up, and a file it refuses is set aside there with a message.
+async function importSavedFile(file) {
+    const name = file.name.endsWith('.json') ? 'records.json' : 'data.nrl';
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    page.engine.FS.writeFile(ProgramFolder + name, bytes);
+    page.game.readProgressAgain();
+    refresh();
+}
+
+// ---- The engine's windows, as the page's own dialogs, one at a time.
+
+function message(box) {
+    page.dialogs.push(() => {
+        const dialog = $('messageDialog');
+        dialog.querySelector('.title').textContent = box.title;
+        dialog.querySelector('.text').textContent = box.text;
+        return dialog;
+    });
+}
+
+function stageClear(clear) {
+    // The board stays as it was cleared while the window is open.
+    page.frozenBoard = page.game.board();
+    drawBoard();
+    page.dialogs.push(() => {
+        const dialog = $('clearDialog');
+        const letters = dialog.querySelector('.letters');
+        letters.replaceChildren();
+        [...clear.letters].forEach((letter, i) => {
+            const box = document.createElement('span');
+            box.textContent = letter;
+            box.style.background = clear.background;
+            box.style.animationDelay = `${0.2 * i}s`;
+            letters.append(box);
+        });
+        dialog.addEventListener('close', () => (page.frozenBoard = null), { once: true });
+        return dialog;
+    });
+}
+
+function ending(redLabel) {
+    page.dialogs.push(() => {
+        const dialog = $('endingDialog');
+        dialog.querySelector('.label').classList.toggle('red', redLabel);
+        return dialog;
+    });
+}
+
+function showNextDialog() {
+    if (document.querySelector('dialog[open]') || page.dialogs.length === 0) return;
+    const dialog = page.dialogs.shift()();
+    dialog.addEventListener('close', () => {
+        refresh();
+        showNextDialog();
+    }, { once: true });
+    dialog.showModal();
+}
+
+function showStageList() {
+    const dialog = $('stageListDialog');
+    const tiles = dialog.querySelector('.tiles');
+    tiles.replaceChildren();
+    for (const tile of JSON.parse(page.game.stageList())) {
+        const item = document.createElement('li');
+        const open = document.createElement('button');
+        open.value = `open:${tile.number}`;
+        open.disabled = !tile.readable;
+        open.innerHTML = '<b></b><span class="state"></span><span class="records"></span>';
+        open.querySelector('b').textContent = tile.heading;
+        open.querySelector('.state').textContent = tile.state;
+        open.querySelector('.state').style.color = tile.stateColour;
+        open.querySelector('.records').textContent = tile.records;
+        item.append(open);
+        if (tile.replay) {
+            const replay = document.createElement('button');
+            replay.value = `replay:${tile.number}:${tile.replayStepTry ? 1 : 0}`;
+            replay.textContent = '▶';
+            item.append(replay);
+        }
+        tiles.append(item);
+    }
+    dialog.addEventListener('close', () => {
+        const [what, number, stepTry] = dialog.returnValue.split(':');
+        if (what === 'open') page.game.openNumberedStage(Number(number));
+        if (what === 'replay') page.game.replay(Number(number), stepTry === '1');
+        after();
+    }, { once: true });
+    dialog.returnValue = '';
+    dialog.showModal();
+}
+
+// After every command: the engine's windows, then the board and the panel.
+function after() {
+    refresh();
+    showNextDialog();
+}
+
+// ---- Keys, as the desktop game takes them.
+
+const GameKeys = {
+    ArrowLeft: 'Left', ArrowRight: 'Right', ArrowUp: 'Up', ArrowDown: 'Down',
+    Delete: 'Delete', z: 'Action', Z: 'Action', Enter: 'Action', ' ': 'Action', Escape: 'Escape',
+};
+
+function commandForKey(event) {
+    const key = event.key;
+    if (event.ctrlKey && (key === 'z' || key === 'Z')) return event.shiftKey ? 'redo' : 'undo';
+    if (event.ctrlKey && (key === 'y' || key === 'Y')) return 'redo';
+    if (key === 'Backspace') return 'undo';
+    return { F1: 'start', F2: 'retry', F5: 'stepTry', F6: 'blockMode', F7: 'superMode' }[key];
+}
+
+function onKey(event) {
+    if (document.querySelector('dialog[open]') || event.altKey || event.metaKey) return;
+    const command = commandForKey(event);
+    if (command) {
+        event.preventDefault();
+        page.game.command(command);
+        return after();
+    }
+    if (event.key === 'F3') return event.preventDefault(), $('stageFile').click();
+    if (event.key === 'F9') return event.preventDefault(), showStageList();
+    if (event.ctrlKey) return;
+    let key = GameKeys[event.key];
+    if (!key && /^[a-zA-Z0-9]$/.test(event.key)) key = 'Other';
+    if (!key) return;
+    event.preventDefault();
+    page.game.pressKey(key, event.shiftKey, false);
+    after();
+}
+
+function pressTouchKey(key) {
+    page.game.pressKey(key, page.shiftHeld, false);
+    page.shiftHeld = false;
+    $('shiftKey').classList.remove('held');
+    after();
+}
+
+// ---- The language: Japanese unless the player chose English here; the browser's own is not asked.
+
+function useLanguage(language) {
+    page.language = language;
+    localStorage.setItem('nerilo/language', language);
+    document.documentElement.lang = language;
+    $('language').value = language;
+    page.game.setTranslation(language === 'en' ? JSON.stringify(page.english) : '');
+    for (const element of document.querySelectorAll('[data-caption]')) {
+        const [context, japanese] = element.dataset.caption.split('|');
+        element.textContent = caption(context, japanese);
+    }
+    refresh();
+}
+
+async function openChosenStage(file) {
+    // The engine reads the file as the desktop reads one: Shift_JIS, checked whole.
+    const folder = '/opened/';
+    try { page.engine.FS.mkdir(folder); } catch { /* there already */ }
+    const path = folder + file.name.replace(/[\/\\]/g, '_');
+    page.engine.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
+    page.game.openStageFile(path);
+    after();
+}
+
+function wire() {
+    document.addEventListener('keydown', onKey);
+    for (const button of document.querySelectorAll('#panel [data-command]')) {
+        const event = button.type === 'checkbox' ? 'change' : 'click';
+        button.addEventListener(event, () => {
+            page.game.command(button.dataset.command);
+            button.blur();
+            after();
+        });
+    }
+    $('openButton').addEventListener('click', () => $('stageFile').click());
+    $('stageFile').addEventListener('change', () => {
+        const file = $('stageFile').files[0];
+        $('stageFile').value = '';
+        if (file) openChosenStage(file);
+    });
+    $('stageListButton').addEventListener('click', showStageList);
+    $('exportButton').addEventListener('click', exportSavedFiles);
+    $('importButton').addEventListener('click', () => $('savedFile').click());
+    $('savedFile').addEventListener('change', () => {
+        const file = $('savedFile').files[0];
+        $('savedFile').value = '';
+        if (file) importSavedFile(file).then(showNextDialog);
+    });
+    $('language').addEventListener('change', () => useLanguage($('language').value));
+    for (const button of document.querySelectorAll('#touch [data-key]'))
+        button.addEventListener('pointerdown', (event) => (event.preventDefault(), pressTouchKey(button.dataset.key)));
+    $('shiftKey').addEventListener('pointerdown', (event) => {
+        event.preventDefault();
+        page.shiftHeld = !page.shiftHeld;
+        $('shiftKey').classList.toggle('held', page.shiftHeld);
+    });
+    window.addEventListener('resize', fitBoard);
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fitBoard);
+    // The front end owns the clock: the world ticks ten times a second.
+    setInterval(() => {
+        if (!page.game.ticking() || document.querySelector('dialog[open]')) return;
+        page.game.tick();
+        after();
+    }, 100);
+}
+
+async function start() {
+    const [engine, english] = await Promise.all([
+        createEngine(),
+        fetch('en.json').then((response) => response.json()),
+        loadPictures(),
+    ]);
+    page.engine = engine;
+    page.english = english;
+    restoreSavedFiles();
+    page.game = new engine.Game();
+    page.game.listen({ message, stageClear, ending });
+    wire();
+    useLanguage(localStorage.getItem('nerilo/language') === 'en' ? 'en' : 'ja');
+    page.game.startUp();
+    fitBoard();
+    after();
+    document.body.dataset.ready = 'true';
+}
+
+start();

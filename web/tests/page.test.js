@@ -1,0 +1,220 @@
+// The page in Debian's headless Chromium, served from localhost: played by its
+// keys, its storage, its language, its file chooser, and its board against the
+// desktop's own screenshot pixel for pixel.
+//   NERILO_PAGE=build-web/page NERILO_DESKTOP=build/nerilo node --test web/tests
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { execFileSync } = require('child_process');
+const zlib = require('zlib');
+const { chromium } = require('playwright-core');
+const { serve } = require('../tools/serve.js');
+
+const Source = path.resolve(__dirname, '../..');
+const PageFolder = process.env.NERILO_PAGE;
+const Desktop = process.env.NERILO_DESKTOP;
+const Measures = process.env.NERILO_MEASURES;  // where the figures are written, if anywhere
+// A viewport where the board fits at 1×: each art pixel is one pixel.
+const Viewport = { width: 900, height: 700 };
+// Bounded waits on real conditions; a slow machine waits longer, never fails on speed.
+const Patience = 60000;
+
+let server, browser, address;
+
+test.before(async () => {
+    assert.ok(PageFolder && fs.existsSync(path.join(PageFolder, 'index.html')), 'NERILO_PAGE names the built page');
+    server = await serve(PageFolder);
+    address = `http://127.0.0.1:${server.address().port}/`;
+    // Headless, and in a fresh profile of playwright's own making, removed on close.
+    browser = await chromium.launch({
+        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+        headless: true,
+        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+               '--disable-sync', '--no-first-run'],
+    });
+});
+
+test.after(async () => {
+    await browser?.close();
+    server?.close();
+});
+
+// A fresh browser profile for each test: its own storage.
+async function openPage() {
+    const context = await browser.newContext({ viewport: Viewport, deviceScaleFactor: 1 });
+    const page = await context.newPage();
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    await page.goto(address);
+    await page.waitForSelector('body[data-ready]', { timeout: Patience });
+    page.errors = errors;
+    return page;
+}
+
+const game = (page, call) => page.evaluate(call);
+const panelText = (page, id) => page.textContent(`#${id}`);
+
+// The shipped solution of a numbered stage (tests/data/solutions.txt), as key letters.
+function solution(number) {
+    for (const line of fs.readFileSync(path.join(Source, 'tests/data/solutions.txt'), 'utf8').split('\n')) {
+        const [first, ...keys] = line.trim().split(/\s+/);
+        if (first === String(number)) return keys.join('');
+    }
+    throw new Error(`no solution of stage ${number}`);
+}
+
+// Presses each key letter when the game is at rest, as a player waits for the walk to end.
+const KeyOfLetter = {
+    L: 'ArrowLeft', R: 'ArrowRight', U: 'ArrowUp', D: 'ArrowDown', Z: 'z',
+    l: 'Shift+ArrowLeft', r: 'Shift+ArrowRight', u: 'Shift+ArrowUp', d: 'Shift+ArrowDown',
+};
+async function play(page, letters) {
+    for (const letter of letters) {
+        await page.waitForFunction(() => page.game.atRest(), null, { timeout: Patience });
+        await page.keyboard.press(KeyOfLetter[letter]);
+    }
+    await page.waitForFunction(() => page.game.atRest() || !page.game.ticking(), null, { timeout: Patience });
+}
+
+test('stage 1 played by its keys clears, and the next stage follows', async () => {
+    const page = await openPage();
+    assert.strictEqual(await panelText(page, 'stageTitle'), 'stage1.txt');
+    await page.keyboard.press('F1');
+    assert.strictEqual(await panelText(page, 'status'), 'プレイ中');
+    await play(page, solution(1));
+    await page.waitForSelector('#clearDialog[open]', { timeout: Patience });
+    assert.strictEqual(await page.textContent('#clearDialog .letters'), 'CLEAR');
+    await page.click('#clearDialog button');
+    await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'stage2.txt',
+                               null, { timeout: Patience });
+    // Cleared without step-try mode: the progress file's first record is 1.
+    const progress = await page.evaluate(() => atob(localStorage.getItem('nerilo/data.nrl')));
+    assert.match(progress, /^1,0,0/);
+    assert.deepStrictEqual(page.errors, []);
+});
+
+test('undo takes back the last press and only that', async () => {
+    const page = await openPage();
+    await page.keyboard.press('F1');
+    const [first, second] = solution(1);
+    await play(page, first);
+    const before = await game(page, () => Array.from(page.game.board()));
+    await play(page, second);
+    await page.waitForFunction(() => page.game.atRest(), null, { timeout: Patience });
+    assert.notDeepStrictEqual(await game(page, () => Array.from(page.game.board())), before);
+    await page.keyboard.press('Backspace');
+    assert.deepStrictEqual(await game(page, () => Array.from(page.game.board())), before);
+    await page.click('#redoButton');
+    assert.notDeepStrictEqual(await game(page, () => Array.from(page.game.board())), before);
+});
+
+test('English is chosen by the player, kept with the progress over a reload, never taken from the browser', async () => {
+    const context = await browser.newContext({ viewport: Viewport, locale: 'en-US' });
+    const page = await context.newPage();
+    await page.goto(address);
+    await page.waitForSelector('body[data-ready]', { timeout: Patience });
+    // An English browser still starts in Japanese.
+    assert.strictEqual(await panelText(page, 'status'), 'F1 で開始');
+    await page.keyboard.press('F1');
+    await play(page, solution(1));
+    await page.waitForSelector('#clearDialog[open]', { timeout: Patience });
+    await page.click('#clearDialog button');
+    await page.selectOption('#language', 'en');
+    const english = JSON.parse(fs.readFileSync(path.join(PageFolder, 'en.json'), 'utf8'));
+    assert.strictEqual(await panelText(page, 'roundButton'), english.panel['再挑戦']);
+    assert.strictEqual(await panelText(page, 'undoButton'), 'Undo');
+    await page.reload();
+    await page.waitForSelector('body[data-ready]', { timeout: Patience });
+    assert.strictEqual(await panelText(page, 'stageTitle'), 'stage2.txt');
+    assert.strictEqual(await panelText(page, 'roundButton'), english.panel['開始']);
+});
+
+test('a stage file opens from the file chooser in Shift_JIS; a damaged one is refused with a message', async () => {
+    const page = await openPage();
+    const cases = [
+        { file: path.join(Source, 'stage/stage5.txt'), name: 'stage5.txt', opened: true },
+        { file: null, name: 'broken.txt', opened: false },
+    ];
+    for (const c of cases) {
+        const buffer = c.file ? fs.readFileSync(c.file) : Buffer.from([0x81, 0x20, 0x0d, 0x0a]);
+        const chooser = page.waitForEvent('filechooser');
+        await page.click('#openButton');
+        await (await chooser).setFiles({ name: c.name, mimeType: 'text/plain', buffer });
+        if (c.opened) {
+            await page.waitForFunction((name) => document.getElementById('stageTitle').textContent === name,
+                                       c.name, { timeout: Patience });
+        } else {
+            await page.waitForSelector('#messageDialog[open]', { timeout: Patience });
+            assert.strictEqual(await page.textContent('#messageDialog .title'), 'Nerilo');
+            assert.match(await page.textContent('#messageDialog .text'), /broken\.txt/);
+            await page.click('#messageDialog button');
+            assert.strictEqual(await panelText(page, 'stageTitle'), 'stage5.txt');
+        }
+    }
+});
+
+test('the board at 1× is pixel for pixel the desktop screenshot of the same position', async (t) => {
+    if (!Desktop) return t.skip('NERILO_DESKTOP names no desktop game');
+    const keys = solution(1).slice(0, 3);
+    const shot = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'nerilo-shot-')), 'desktop.png');
+    execFileSync(Desktop, ['--screenshot', shot, path.join(Source, 'stage/stage1.txt'), '--keys', keys],
+                 { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen', HOME: path.dirname(shot) } });
+    const page = await openPage();
+    await page.keyboard.press('F1');
+    await play(page, keys);
+    await page.waitForFunction(() => page.game.atRest(), null, { timeout: Patience });
+    const board = await page.locator('#board').screenshot();
+    const difference = await page.evaluate(async ([desktop, web]) => {
+        const pixels = async (base64, side) => {
+            const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+            const image = await createImageBitmap(new Blob([bytes], { type: 'image/png' }),
+                                                  { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
+            const canvas = new OffscreenCanvas(side, side);
+            const context = canvas.getContext('2d');
+            context.drawImage(image, 0, 0);
+            return { width: image.width, data: context.getImageData(0, 0, side, side).data };
+        };
+        // The desktop's screenshot is its whole window: the board stands at its
+        // left edge under the menu bar, whose height depends on the fonts.
+        const a = await pixels(desktop, 480 + 100), b = await pixels(web, 480);
+        let fewest = Infinity;
+        for (let top = 0; top < 100 && fewest > 0; ++top) {
+            let differing = 0;
+            for (let y = 0; y < 480; ++y)
+                for (let x = 0; x < 480; ++x) {
+                    const i = (y * 480 + x) * 4, j = ((y + top) * 580 + x) * 4;
+                    if (a.data[j] !== b.data[i] || a.data[j + 1] !== b.data[i + 1] || a.data[j + 2] !== b.data[i + 2]) ++differing;
+                }
+            fewest = Math.min(fewest, differing);
+        }
+        return { differing: fewest, webWidth: b.width };
+    }, [fs.readFileSync(shot).toString('base64'), board.toString('base64')]);
+    assert.strictEqual(difference.webWidth, 480);
+    assert.strictEqual(difference.differing, 0);
+});
+
+// Figures, reported and never asserted: the page's size over the wire and the
+// time to the first drawn board.
+test('measures', async () => {
+    let raw = 0, gzipped = 0;
+    const walk = (folder) => {
+        for (const entry of fs.readdirSync(folder, { withFileTypes: true })) {
+            const file = path.join(folder, entry.name);
+            if (entry.isDirectory()) walk(file);
+            else {
+                const bytes = fs.readFileSync(file);
+                raw += bytes.length;
+                gzipped += zlib.gzipSync(bytes, { level: 9 }).length;
+            }
+        }
+    };
+    walk(PageFolder);
+    const page = await openPage();
+    const firstBoard = Number(await page.evaluate(() => document.body.dataset.firstBoard));
+    const figures = { pageBytes: raw, pageBytesGzip: gzipped, firstBoardMs: Math.round(firstBoard) };
+    console.log(`measures: ${JSON.stringify(figures)}`);
+    if (Measures) fs.writeFileSync(Measures, JSON.stringify(figures, null, 2) + '\n');
+});
