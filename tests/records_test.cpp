@@ -193,6 +193,73 @@ TEST(Records, ABetterClearIsKeptAndWrittenAtOnce) {
     EXPECT_TRUE(game.platform.messages.empty());
 }
 
+// The world goes on ticking under the clear window; a record holds the
+// presses the player made, the clearing one once, however long the window
+// stays open.
+TEST(Records, TheRecordHoldsThePressesPlayedWhileTheClearWindowIsOpen) {
+    for (const int ticks : {0, 1, 30}) {
+        TestGame game;
+        stairsStage(game);
+        game.engine.records().open(game.dir.file("records.json"));
+        game.platform.whileClearShown = [&] {
+            for (int i = 0; i < ticks; ++i) game.engine.tick();
+        };
+        game.start("stage30.txt");
+        game.play("RRZ");
+        EXPECT_EQ(game.engine.records().records()[29].normal, "RRZ") << ticks << " ticks under the window";
+    }
+}
+
+// A record is of one way of playing: a round whose modes changed after its
+// first press (step-try mode switched on mid-step, an extra mode switched on
+// and off) sets none, in either mode; a mode chosen before it does.
+TEST(Records, ARoundPlayedInTwoWaysSetsNoRecord) {
+    struct Case {
+        const char* what;
+        std::function<void(TestGame&)> play;
+        const char* normal;
+        const char* stepTry;
+    };
+    const Case cases[] = {
+        {"step-try mode before the first press", [](TestGame& g) { g.engine.toggleStepTry(); g.play("RRZ"); }, "", "RRZ"},
+        {"step-try mode on mid-step",
+         [](TestGame& g) {
+             g.engine.pressKey(Key::Right);
+             g.engine.tick();
+             g.engine.toggleStepTry();
+             g.settle();
+             g.play("RZ");
+         },
+         "", ""},
+        {"block mode on and off after a press",
+         [](TestGame& g) {
+             g.play("R");
+             g.engine.toggleBlockMode();
+             g.engine.toggleBlockMode();
+             g.play("RZ");
+         },
+         "", ""},
+        {"step-try mode on after undoing to the start, the undone press not redone",
+         [](TestGame& g) {
+             g.play("RB");
+             g.engine.toggleStepTry();
+             g.play("FRRZ");
+         },
+         "", "RRZ"},
+    };
+    for (const Case& c : cases) {
+        TestGame game;
+        stairsStage(game);
+        game.session().progress.fill(2);  // every mode unlocked
+        game.engine.updateUnlocks();
+        game.start("stage30.txt");
+        c.play(game);
+        ASSERT_EQ(game.platform.clears.size(), 1u) << c.what;
+        EXPECT_EQ(game.engine.records().records()[29].normal, c.normal) << c.what;
+        EXPECT_EQ(game.engine.records().records()[29].stepTry, c.stepTry) << c.what;
+    }
+}
+
 TEST(Records, OnlyPlainClearsOfTheNumberedStagesSetRecords) {
     struct Case {
         const char* what;

@@ -105,5 +105,22 @@ TEST(Stages, ThirtyClearsInARowReachTheEnding) {
     EXPECT_FALSE(form.session().superModeUnlocked);
 }
 
+// A bad header line is a clear error, never an exception that ends the tool.
+TEST(StageDesigns, ABadHeaderLineIsAnErrorNamingTheLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"== \ncomment: x\n", "line 1: a stage number"},
+        {"== seven\n", "line 1: a stage number"},
+        {"== 7x\n", "line 1: a stage number"},
+        {"== 99999999999999999999\n", "line 1: a stage number"},
+        {"== 7\ntarget: lots\n", "line 2: a step target"},
+        {"== 7\ntarget: 100000000\n", "line 2: a step target"},
+    };
+    for (const auto& [text, error] : cases) {
+        const StageDesigns designs = parseStageDesigns(text);
+        EXPECT_FALSE(designs.ok()) << text;
+        EXPECT_EQ(designs.error.rfind(error, 0), 0u) << text << " gave " << designs.error;
+    }
+}
+
 }  // namespace
 }  // namespace nerilo::test

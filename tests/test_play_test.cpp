@@ -233,12 +233,37 @@ TEST(TestPlay, AnyKeyStopsASolutionAndTheBoardReturns) {
         EXPECT_TRUE(game.snapshot() == before) << static_cast<int>(key);
         EXPECT_TRUE(game.platform.clears.empty());
     }
-    // Retry stops it too rather than starting a round of its own.
-    EditedStage edited;
-    const GameSnapshot before = edited.game.engine.snapshot();
-    edited.game.engine.playSolution("RRZ");
-    edited.game.engine.retryRound();
-    EXPECT_TRUE(edited.game.snapshot() == before);
+    // Retry, undo and redo stop it too rather than acting on the round under it.
+    for (const auto command : {&Game::retryRound, &Game::undo, &Game::redo}) {
+        EditedStage edited;
+        const GameSnapshot before = edited.game.engine.snapshot();
+        edited.game.engine.playSolution("RRZ");
+        for (int i = 0; i < 6; ++i) edited.game.engine.tick();
+        (edited.game.engine.*command)();
+        EXPECT_TRUE(edited.game.snapshot() == before);
+        EXPECT_FALSE(edited.game.engine.playingSolution());
+    }
+}
+
+// The presses of test play end with it: undo in the editor or after leaving
+// it never brings back a round of test play with no editor to return to.
+TEST(TestPlay, ItsPressesCannotBeUndoneOnceItEnds) {
+    for (const bool byClear : {false, true}) {
+        EditedStage edited;
+        TestGame& game = edited.game;
+        game.engine.toggleTestPlay();
+        game.play(byClear ? "RRZ" : "RD");
+        if (!byClear) game.engine.pressKey(Key::Escape);
+        ASSERT_TRUE(game.session().editing);
+        EXPECT_FALSE(game.engine.history().canUndo()) << byClear;
+        // Leaving the editor when stage 1 cannot be read keeps the board; undo
+        // then has nothing of test play to go back to.
+        game.platform.messageAnswers.push_back(MsgResult::No);
+        game.engine.toggleEditor();
+        game.engine.undo();
+        EXPECT_FALSE(game.session().testPlaying) << byClear;
+        EXPECT_FALSE(game.session().editing) << byClear;
+    }
 }
 
 TEST(TestPlay, EscapeOutsideTestPlayIsAnyOtherKey) {

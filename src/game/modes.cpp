@@ -40,10 +40,13 @@ void Game::updateUnlocks() {
     }
 }
 
-// A mode switched while presses of the round can still be undone or redone
-// mixes two ways of playing in one path, which no record may hold.
+// A mode switched while presses of the round are on its path mixes two ways
+// of playing in one path, which no record may hold. With none on the path the
+// round starts afresh in the new mode: the presses that could be redone were
+// played in the other.
 void Game::noteModeChange() {
-    if (history_.canUndo() || history_.canRedo() || history_.pressPending()) modesChangedInRound_ = true;
+    if (history_.canUndo() || history_.pressPending()) modesChangedInRound_ = true;
+    else history_.forgetUndone();
 }
 
 // Test play keeps the modes the editor had.

@@ -33,6 +33,11 @@ std::string History::endPressAtClear() {
     return path;
 }
 
+void History::forgetUndone() {
+    redo_.clear();
+    undone_.clear();
+}
+
 WorldSnapshot History::undo(const WorldSnapshot& now) {
     pending_.reset();
     redo_.push(now);

@@ -26,6 +26,8 @@ public:
     // and the path that led to the clear is returned, the press included.
     std::string endPressAtClear();
 
+    // The undone presses can no longer be redone.
+    void forgetUndone();
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
     size_t undoDepth() const { return undo_.size(); }

@@ -4,6 +4,7 @@
 // dialogs return scripted choices, and the clear and ending windows are counted
 // and closed at once.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,10 @@ public:
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
     void showSplash() override { ++splashes; }
-    void showStageClear(const ClearBanner& banner) override { clears.push_back(banner); }
+    void showStageClear(const ClearBanner& banner) override {
+        clears.push_back(banner);
+        if (whileClearShown) whileClearShown();
+    }
     void showEnding(bool redLabel) override { endings.push_back(redLabel); }
     void closeMainWindow() override { closed = true; }
     std::string executableFolder() override { return programFolder; }
@@ -45,6 +49,9 @@ public:
     std::deque<std::string> inputAnswers;
     std::deque<std::optional<std::string>> textAnswers;  // nothing: Cancel
     std::deque<std::string> fileAnswers;  // full paths chosen in the file dialogs
+    // What happens while the clear window is open: the window's clock goes on
+    // ticking the game under a modal window.
+    std::function<void()> whileClearShown;
 
     std::string programFolder;
     std::vector<ShownMessage> messages;

@@ -1,5 +1,7 @@
 #include "tools/stage_designs.h"
 
+#include <charconv>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -9,6 +11,15 @@ namespace {
 // Letter of each code, indexed by the code.
 constexpr std::string_view GroundLetters = ".#wysmhTbrxKknNEulv^><-\\|/DURL";
 constexpr std::string_view BlockLetters = ".ocCXOk@:";
+
+// The whole number a header line's value is, within its range; nothing for
+// anything else (no digits, trailing letters, out of range).
+std::optional<long long> wholeNumber(std::string_view text, long long low, long long high) {
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) return std::nullopt;
+    return value;
+}
 
 }  // namespace
 
@@ -34,14 +45,24 @@ StageDesigns parseStageDesigns(std::string_view text) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.rfind("== ", 0) == 0) {
             finish();
-            number = std::stoi(line.substr(3));
+            const std::optional<long long> n = wholeNumber(std::string_view(line).substr(3), 1, 99);
+            if (!n) {
+                fail("a stage number from 1 to 99 must follow \"== \"");
+                break;
+            }
+            number = static_cast<int>(*n);
             stage = Stage{};
             reading = Reading::Header;
             row = 0;
         } else if (line.rfind("comment: ", 0) == 0) {
             stage.comment = line.substr(9);
         } else if (line.rfind("target: ", 0) == 0) {
-            stage.stepTarget = std::stoll(line.substr(8));
+            const std::optional<long long> target = wholeNumber(std::string_view(line).substr(8), -99999999, 99999999);
+            if (!target) {
+                fail("a step target from -99999999 to 99999999 must follow \"target: \"");
+                break;
+            }
+            stage.stepTarget = *target;
         } else if (line == "ground:") {
             reading = Reading::Ground;
             row = 0;

@@ -15,12 +15,12 @@ ShortestLengths::~ShortestLengths() {
     if (worker_.joinable()) worker_.join();
 }
 
-ShortestLengths::Length ShortestLengths::lengthOf(uint64_t fingerprint, const std::string& path) {
+ShortestLengths::Length ShortestLengths::lengthOf(uint64_t fingerprint, const Stage& stage) {
     {
         std::lock_guard lock(mutex_);
         if (auto known = lengths_.find(fingerprint); known != lengths_.end()) return known->second;
         lengths_[fingerprint] = Length{};
-        queue_.emplace_back(fingerprint, path);
+        queue_.emplace_back(fingerprint, stage);
     }
     if (!worker_.joinable()) worker_ = std::thread([this] { work(); });
     wake_.notify_one();
@@ -30,7 +30,7 @@ ShortestLengths::Length ShortestLengths::lengthOf(uint64_t fingerprint, const st
 // One stage at a time, in the order the list asked for them.
 void ShortestLengths::work() {
     for (;;) {
-        std::pair<uint64_t, std::string> next;
+        std::pair<uint64_t, Stage> next;
         {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return cancel_ || !queue_.empty(); });

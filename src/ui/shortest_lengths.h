@@ -9,8 +9,9 @@
 #include <map>
 #include <mutex>
 #include <optional>
-#include <string>
 #include <thread>
+
+#include "model/stage_file.h"
 
 namespace nerilo::ui {
 
@@ -25,8 +26,9 @@ public:
         std::optional<int> presses;  // when found
     };
     // What is known of the stage with this fingerprint; the first time it is
-    // asked, the search for it is queued.
-    Length lengthOf(uint64_t fingerprint, const std::string& path);
+    // asked, the search for it is queued. The stage is the one the list read
+    // and fingerprinted, not its file read again, which may have changed since.
+    Length lengthOf(uint64_t fingerprint, const Stage& stage);
 
 signals:
     // A search has ended, with or without a length.
@@ -37,7 +39,7 @@ private:
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::deque<std::pair<uint64_t, std::string>> queue_;
+    std::deque<std::pair<uint64_t, Stage>> queue_;
     std::map<uint64_t, Length> lengths_;
     std::atomic<bool> cancel_{false};
     std::thread worker_;

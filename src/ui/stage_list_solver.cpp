@@ -4,13 +4,11 @@
 
 namespace nerilo::ui {
 
-std::optional<int> shortestClear(const std::string& path, const std::atomic<bool>& cancel) {
-    const solver::StageStart start = solver::stageStart(path);
-    if (!start.state) return std::nullopt;
+std::optional<int> shortestClear(const Stage& stage, const std::atomic<bool>& cancel) {
     // Bounded so that a huge user-made stage cannot fill the memory in the background.
     solver::Options options;
     options.maxStates = 5'000'000;
-    const solver::Result result = solver::solve(*start.state, options, {}, &cancel);
+    const solver::Result result = solver::solve(solver::roundStart(stage), options, {}, &cancel);
     if (result.outcome != solver::Outcome::Solved) return std::nullopt;
     return static_cast<int>(result.keys.size());
 }

@@ -24,7 +24,7 @@ public:
         const size_t i = static_cast<size_t>(index.row());
         const StageListEntry& entry = window_.entries_[i];
         const ShortestLengths::Length shortest =
-            entry.readable() ? window_.lengths_.lengthOf(entry.fingerprint, entry.path) : ShortestLengths::Length{false, {}};
+            entry.readable() ? window_.lengths_.lengthOf(entry.fingerprint, entry.stage) : ShortestLengths::Length{false, {}};
         paintTile(*painter, option.rect, tileViewOf(entry, shortest.presses, shortest.searching), window_.thumbnails_[i],
                   option.state & QStyle::State_Selected);
     }
