@@ -36,6 +36,7 @@ public:
     void showSplash() override { ++splashes; }
     void showStageClear(const ClearBanner& banner) override { clears.push_back(banner); }
     void showEnding(bool redLabel) override { endings.push_back(redLabel); }
+    void announce(std::span<const Event> announced) override { events.insert(events.end(), announced.begin(), announced.end()); }
     void closeMainWindow() override { closed = true; }
     std::string executableFolder() override { return programFolder; }
 
@@ -52,6 +53,7 @@ public:
     std::vector<FileDialogRequest> dialogs;
     std::vector<ClearBanner> clears;
     std::vector<bool> endings;  // red label or not
+    std::vector<Event> events;  // everything announced, in order
     int splashes = 0;
     bool closed = false;
 
