@@ -109,10 +109,10 @@ const std::vector<Effect>& effects() {
         list.push_back({"switch", {{0, 0.02, 1200, 1200, 0.3, Wave::Square, 1}, {0.03, 0.03, 700, 700, 0.3, Wave::Square, 2}}, {}});
         list.push_back({"beam_on", {{0, 0.3, 220, 440, 0.25, Wave::Saw, 1}, {0, 0.3, 223, 446, 0.2, Wave::Saw, 1}}, {}});
         list.push_back({"beam_off", {{0, 0.3, 440, 110, 0.25, Wave::Saw, 2}, {0, 0.3, 446, 112, 0.2, Wave::Saw, 2}}, {}});
-        list.push_back({"blast", {{0, 0.5, 80, 30, 0.5, Wave::Sine, 2}}, {{0, 0.7, 0.9, 0.6, 3}, {0, 0.1, 0.5, 0.0, 2}}});
-        list.push_back({"lost", tune({G5, E5 * 1.0595, D5, C5 * 0.9439}, 0.18, 0.6, 0.25), {}});
-        list.push_back({"clear", tune({C5, E5, G5, C6}, 0.09, 0.4, 0.22), {}});
-        list.push_back({"all_clear", tune({C5, E5, G5, C6, G5, C6, E6, C7}, 0.12, 0.9, 0.2), {}});
+        list.push_back({"blast", {{0, 0.5, 80, 30, 0.45, Wave::Sine, 2}}, {{0, 0.7, 0.7, 0.6, 3}, {0, 0.1, 0.35, 0.0, 2}}});
+        list.push_back({"lost", tune({G5, E5 * 1.0595, D5, C5 * 0.9439}, 0.18, 0.6, 0.35), {}});
+        list.push_back({"clear", tune({C5, E5, G5, C6}, 0.09, 0.4, 0.35), {}});
+        list.push_back({"all_clear", tune({C5, E5, G5, C6, G5, C6, E6, C7}, 0.12, 0.9, 0.32), {}});
         list.push_back({"unlock", {{0, 0.08, C6, C6, 0.2, Wave::Sine, 1}, {0.06, 0.08, E6, E6, 0.2, Wave::Sine, 1},
                                    {0.12, 0.08, G6, G6, 0.2, Wave::Sine, 1}, {0.18, 0.3, C7, C7, 0.2, Wave::Sine, 2}}, {}});
         list.push_back({"undo", {{0, 0.1, 660, 330, 0.3, Wave::Triangle, 1}}, {}});
