@@ -48,11 +48,14 @@ TEST(Events, StoredSolutionsAnnounceWhatHappensInOrder) {
     } cases[] = {
         {2, "", 0, "step×4 push step×3 clear", false},
         {4, "", 0, "step×4 spring land step×4 spring land step spring land step clear", false},
-        {6, "", 0, "", false},
+        // Keys picked up with Z, key plates opened with Shift+arrow.
+        {6, "", 0, "step×2 key step×2 key_plate step×3 key step key_plate step×3 clear", false},
         // A slot turned off cuts an emitter (beam_off), turned on again lights it.
         {13, "", 0, "switch beam_off step×6 switch step×7 switch beam_on switch beam_off step×10 clear", false},
-        {14, "", 0, "", false},
-        {20, "", 0, "", false},
+        // A kicked ball turned by an arrow; the player carried by one.
+        {14, "", 0, "step×3 kick stop step×4 slide kick slide stop step×3 kick stop step×10 clear", false},
+        // The second kick closes the wire that sets the skull ball off.
+        {20, "", 0, "step×2 kick stop step×5 kick stop blast step push×3 step×12 clear", false},
         // A press undone and redone; Retry (Delete) is no undo and sounds nothing.
         {1, "RBFX", 0, "step undo×2", false},
         // The last stage after all the others: the ending, and a mode unlocked.

@@ -32,7 +32,8 @@ void World::loseGame() {
         s.inputLocked = false;
         return;
     }
-    events_.note(Event::Lost);
+    // The same tick may catch him twice (the landing, then the tick's own check): one loss.
+    if (s.ticking) events_.note(Event::Lost);
     s.inputLocked = true;
     s.kickInProgress = false;
     s.ticking = false;
