@@ -39,6 +39,7 @@ endfunction()
 
 install(TARGETS nerilo ${NERILO_PACKAGED_TOOLS} RUNTIME DESTINATION ${NERILO_HOME})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/stage/ DESTINATION ${NERILO_HOME}/stage FILES_MATCHING PATTERN "stage*.txt")
+install(DIRECTORY ${CMAKE_BINARY_DIR}/sounds/ DESTINATION ${NERILO_HOME}/sounds FILES_MATCHING PATTERN "*.wav")
 nerilo_install_command(nerilo games)
 foreach(tool ${NERILO_PACKAGED_TOOLS})
     nerilo_install_command(${tool} bin)

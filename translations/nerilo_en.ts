@@ -510,6 +510,26 @@ Starting with no records. The next time you set a record, this file will be kept
         <translation>&amp;Buffered input</translation>
     </message>
     <message>
+        <source>サウンド(&amp;U)</source>
+        <translation>So&amp;und</translation>
+    </message>
+    <message>
+        <source>効果音(&amp;S)</source>
+        <translation>&amp;Sound effects</translation>
+    </message>
+    <message>
+        <source>音量 小(&amp;1)</source>
+        <translation>Volume: low (&amp;1)</translation>
+    </message>
+    <message>
+        <source>音量 中(&amp;2)</source>
+        <translation>Volume: medium (&amp;2)</translation>
+    </message>
+    <message>
+        <source>音量 大(&amp;3)</source>
+        <translation>Volume: high (&amp;3)</translation>
+    </message>
+    <message>
         <source>表示(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>

@@ -7,7 +7,9 @@
 
 namespace nerilo {
 
-Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform), world_(Watched::Yes, spreader) {}
+Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform), world_(Watched::Yes, spreader) {
+    world_.events().listen(true);
+}
 
 // Any key stops a solution being shown, and Escape ends test play: both bring
 // the editor back. The editor itself takes only Delete, which goes back to
@@ -36,6 +38,7 @@ void Game::deliverKey(Key key, Modifiers modifiers) {
     if (key == Key::Delete && session_.roundCommand == RoundCommand::Retry) runRoundCommand();
     if (world_.outcome() == Outcome::Cleared) clearStage();
     settlePress();
+    announceEvents();
 }
 
 // Nothing moves on a board that is being edited, even when a scripted Start
@@ -49,6 +52,14 @@ void Game::tick() {
     }
     world_.tick();
     settlePress();
+    announceEvents();
+}
+
+void Game::announceEvents() {
+    EventList& events = world_.events();
+    if (events.empty()) return;
+    platform_.announce(events.events());
+    events.clear();
 }
 
 }  // namespace nerilo

@@ -168,6 +168,8 @@ private:
 
     // Keyboard.
     void deliverKey(Key key, Modifiers modifiers);
+    // Hands what happened on to the platform and forgets it.
+    void announceEvents();
     void clearStage();
 
     // History.
@@ -178,6 +180,8 @@ private:
     // A round begins: no undo, no path, no hints, and the modes it is played in.
     void beginRoundHistory();
     void noteModeChange();
+
+    void showEnding(bool redLabel);
 
     // Records.
     void recordClear(const std::string& path);

@@ -16,6 +16,13 @@ ProgressLevel levelOf(const Progress& progress) {
 
 }  // namespace
 
+// The ending: every stage cleared, and a mode unlocked with it.
+void Game::showEnding(bool redLabel) {
+    world_.events().note(Event::AllClear);
+    world_.events().note(Event::Unlock);
+    platform_.showEnding(redLabel);
+}
+
 // Unlocks the modes the progress has earned, never locks one again, and shows
 // the ending when a level is reached for the first time; the start-up check
 // (NotChecked) shows none.
@@ -24,13 +31,13 @@ void Game::updateUnlocks() {
     switch (levelOf(s.progress)) {
     case ProgressLevel::AllClearedStepTry:
         if (s.progressLevel == ProgressLevel::Incomplete || s.progressLevel == ProgressLevel::AllCleared)
-            platform_.showEnding(true);
+            showEnding(true);
         s.progressLevel = ProgressLevel::AllClearedStepTry;
         s.superModeUnlocked = true;
         s.blockModeUnlocked = true;
         break;
     case ProgressLevel::AllCleared:
-        if (s.progressLevel == ProgressLevel::Incomplete) platform_.showEnding(false);
+        if (s.progressLevel == ProgressLevel::Incomplete) showEnding(false);
         s.progressLevel = ProgressLevel::AllCleared;
         s.blockModeUnlocked = true;
         break;

@@ -3,9 +3,11 @@
 // with real windows; tests and nerilo-sim implement it with scripted doubles.
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "model/text.h"
+#include "rules/world_events.h"
 
 namespace nerilo {
 
@@ -72,6 +74,9 @@ public:
     virtual void showStageClear(const ClearBanner& banner) = 0;
     // Modeless: the ending scene runs on its own.
     virtual void showEnding(bool redLabel) = 0;
+    // What happened in the last press or tick, in order, as it happened: a
+    // clear is announced before its window opens. A front end may sound it.
+    virtual void announce(std::span<const Event> events) { (void)events; }
 
     // The main window has agreed to close: end the program.
     virtual void closeMainWindow() = 0;

@@ -8,6 +8,7 @@ void Game::startRound() {
     session_.roundStarted = true;
     world_.startRound();
     beginRoundHistory();
+    announceEvents();
 }
 
 void Game::retryRound() {
@@ -23,6 +24,7 @@ void Game::retryRound() {
     world_.restartRound();
     session_.roundStarted = true;
     beginRoundHistory();
+    announceEvents();
 }
 
 void Game::runRoundCommand() {

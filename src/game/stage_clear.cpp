@@ -28,6 +28,8 @@ int stageNumber(const std::string& path) {
 
 void Game::clearStage() {
     SessionState& s = session_;
+    world_.events().note(Event::Clear);
+    announceEvents();
     const bool stepTry = world_.state().stepTry;
     // The press that cleared ends here: the world goes on ticking under the
     // clear window, and nothing it does there belongs to the path.

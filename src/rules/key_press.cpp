@@ -11,6 +11,7 @@ namespace nerilo {
 void World::press(Key key, Modifiers modifiers) {
     WorldState& s = state_;
     if (s.inputLocked) return;
+    const BeamWatch beams(*this);
     s.awaitingFirstKey = false;
     const int p = s.blockCell[s.playerBlock];
     raiseBlock(s.playerBlock);
@@ -67,6 +68,10 @@ void World::requestMove(int d, int p) {
         return;
     }
     if (s.stepTry) countStep();
+    if (s.ticking)
+        events_.note(s.moveKind == MoveKind::Push   ? Event::Push
+                     : s.moveKind == MoveKind::Kick ? Event::Kick
+                                                    : Event::Step);
     s.inputLocked = true;
     s.stepPhase[d] = 1;
 }
@@ -84,6 +89,7 @@ void World::pickUpKeys() {
     forEachBlockOn(s, cell, [&](int i) {
         if (s.blocks[i].code == block::Key) {
             ++s.keysHeld;
+            events_.note(Event::Key);
             s.blocks[i].code = block::Empty;
         }
         return true;

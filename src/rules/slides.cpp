@@ -37,6 +37,7 @@ bool World::slideStep() {
         s.blockCell[s.movingBlock] = static_cast<int16_t>(next);
         moveBlockBy(s.movingBlock, CellMove[d][0], CellMove[d][1]);
         if (landing == Landing::Spring) {
+            events_.note(Event::Spring);
             s.moveKind = MoveKind::Jump;
             s.stepPhase[d] = 1;
         }
@@ -52,6 +53,7 @@ bool World::slideStep() {
 
 void World::finishSlide() {
     WorldState& s = state_;
+    if (s.kickInProgress) events_.note(Event::Stop);
     s.moveKind = MoveKind::Walk;
     s.kickInProgress = false;
     s.movingBlock = s.playerBlock;

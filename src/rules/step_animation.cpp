@@ -94,6 +94,7 @@ void World::arrive(int d) {
 void World::land(int d) {
     WorldState& s = state_;
     const int c = s.blockCell[s.movingBlock];
+    if (s.moveKind == MoveKind::Jump) events_.note(Event::Land);
     bool occupied = false;
     forEachBlockOn(s, c, [&](int i) {
         occupied = i != s.movingBlock && blockTraits(s.blocks[i].code).occupies;
@@ -110,6 +111,7 @@ void World::land(int d) {
         s.moveKind = MoveKind::Walk;
         break;
     case Landing::Spring:
+        events_.note(Event::Spring);
         s.moveKind = MoveKind::Jump;
         s.stepPhase[d] = 1;
         break;
@@ -118,6 +120,7 @@ void World::land(int d) {
         checkMoverCell();
         if (s.moveKind == MoveKind::Walk) {
             if (s.kickInProgress) {
+                events_.note(Event::Stop);
                 s.kickInProgress = false;
                 s.movingBlock = s.playerBlock;
                 evaluateCircuit();

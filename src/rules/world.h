@@ -8,6 +8,7 @@
 
 #include "model/stage_file.h"
 #include "rules/circuit.h"
+#include "rules/world_events.h"
 #include "rules/world_state.h"
 
 namespace nerilo {
@@ -111,6 +112,10 @@ public:
 
     int playerCell() const { return state_.blockCell[state_.playerBlock]; }
 
+    // What happened since the list was last cleared; noted only while someone listens.
+    EventList& events() { return events_; }
+    const EventList& events() const { return events_; }
+
 private:
     void raiseBlock(int k);
     void raiseOverlay(int cell);
@@ -136,11 +141,23 @@ private:
     bool detonate(int ballBlock, int cell, std::array<uint8_t, CellCount>& beamStoppers);
     void fireBeam(int emitterCell, int direction, const std::array<uint8_t, CellCount>& beamStoppers);
 
+    // Notes the beams that went on or off from its making to its end (a press, a tick).
+    class BeamWatch {
+    public:
+        explicit BeamWatch(World& world);
+        ~BeamWatch();
+
+    private:
+        World& world_;
+        int before_;
+    };
+
     WorldState state_;
     Drawing drawing_;
     bool watched_;
     SuperModeRandom random_;
     PowerSpreader spreader_;
+    EventList events_;
 };
 
 }  // namespace nerilo

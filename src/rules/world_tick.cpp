@@ -5,6 +5,7 @@ namespace nerilo {
 
 void World::tick() {
     WorldState& s = state_;
+    const BeamWatch beams(*this);
     raiseBlock(s.movingBlock);
     if (s.moveKind == MoveKind::Kick) {
         startKick();

@@ -73,7 +73,7 @@ json report(const nerilo::Game& game, const nerilo::ScriptedPlatform& platform, 
 int main(int argc, char** argv) {
     CLI::App app{"Plays a Nerilo stage without a window and prints the outcome as JSON."};
     std::string stageFile, keys, progress, programDir = executableFolder();
-    bool noStart = false, stepTry = false, blockMode = false, superMode = false;
+    bool noStart = false, stepTry = false, blockMode = false, superMode = false, events = false;
     long long maxTicks = nerilo::PressTickCap;
     std::optional<uint32_t> seed;
     app.add_option("STAGE_FILE", stageFile, "stage file to load")->required();
@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
     app.add_option("--progress", progress, "30 comma-separated stage records");
     auto* folder = app.add_option("--program-dir", programDir,
                                   "the program folder, holding stage/ for the next stages; clears write its data.nrl");
+    app.add_flag("--events", events, "add \"events\": the names of what happened, in order");
     app.add_option("--max-ticks", maxTicks, "tick cap per letter")->check(CLI::PositiveNumber);
     try {
         app.parse(argc, argv);
@@ -138,6 +139,13 @@ int main(int argc, char** argv) {
     nerilo::Replay replay;
     if (!noStart) game.startRound();
     nerilo::playKeys(game, keys, maxTicks, replay);
-    std::cout << report(game, platform, replay).dump() << "\n";
+    json result = report(game, platform, replay);
+    // Only on request: without it the output stays as it always was.
+    if (events) {
+        json names = json::array();
+        for (nerilo::Event event : platform.events) names.push_back(nerilo::eventName(event));
+        result["events"] = names;
+    }
+    std::cout << result.dump() << "\n";
     return 0;
 }

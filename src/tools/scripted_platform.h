@@ -40,6 +40,7 @@ public:
         if (whileClearShown) whileClearShown();
     }
     void showEnding(bool redLabel) override { endings.push_back(redLabel); }
+    void announce(std::span<const Event> announced) override { events.insert(events.end(), announced.begin(), announced.end()); }
     void closeMainWindow() override { closed = true; }
     std::string executableFolder() override { return programFolder; }
 
@@ -59,6 +60,7 @@ public:
     std::vector<FileDialogRequest> dialogs;
     std::vector<ClearBanner> clears;
     std::vector<bool> endings;  // red label or not
+    std::vector<Event> events;  // everything announced, in order
     int splashes = 0;
     bool closed = false;
 

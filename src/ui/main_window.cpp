@@ -267,6 +267,7 @@ void MainWindow::buildMenus() {
     connect(buffered, &QAction::triggered, this, &MainWindow::chooseBufferedInput);
     options->addSeparator();
     addCommand(options, "editor", QT_TR_NOOP("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
+    buildSoundMenu(options);
     buildLanguageMenu(options);
 
     buildViewMenu();

@@ -29,6 +29,7 @@ namespace nerilo::ui {
 class BoardWidget;
 class ClickLabel;
 class ShortestLengths;
+class SoundEffects;
 class StageListWindow;
 
 class MainWindow : public QMainWindow {
@@ -38,6 +39,7 @@ public:
 
     Game& game() { return game_; }
     Platform& platform() { return platform_; }
+    SoundEffects& sounds() { return *sounds_; }
     // The fingerprint of the stage opened from a code whose proof cleared: the
     // panel says クリア確認済み while it is the stage in play.
     void setProvenStage(std::optional<uint64_t> fingerprint) { provenStage_ = fingerprint; }
@@ -100,6 +102,7 @@ private:
     void buildMenus();
     void buildViewMenu();
     void buildLanguageMenu(QMenu* options);
+    void buildSoundMenu(QMenu* options);
     void buildPanel(QWidget* area);
     void buildPalettes(QWidget* area);
     // Puts a widget at a place given in board units (and its font, at its 1× size):
@@ -153,6 +156,7 @@ private:
     };
     std::vector<Caption> captions_;
 
+    SoundEffects* sounds_ = nullptr;
     QtPlatform platform_;
     Game game_;
     QTimer timer_;

@@ -13,6 +13,7 @@
 #include "ui/ending_window.h"
 #include "ui/main_window.h"
 #include "ui/placement.h"
+#include "ui/sound_effects.h"
 #include "ui/splash_window.h"
 
 namespace nerilo::ui {
@@ -171,6 +172,10 @@ void showThanks(QWidget* parent, const QRect& area) {
     box.setText(QCoreApplication::translate("ending", "     プログラム・絵\nNerilo 開発チーム\n遊んでくれてありがとう"));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+void QtPlatform::announce(std::span<const Event> events) {
+    if (sounds_) sounds_->play(events);
 }
 
 }  // namespace nerilo::ui

@@ -9,10 +9,12 @@ class QWidget;
 namespace nerilo::ui {
 
 class MainWindow;
+class SoundEffects;
 
 class QtPlatform : public Platform {
 public:
     void attach(MainWindow* window) { window_ = window; }
+    void attachSounds(SoundEffects* sounds) { sounds_ = sounds; }
     void setQuiet(bool quiet) { quiet_ = quiet; }
     // Where the program keeps its stages and progress; by default the executable's folder.
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
@@ -27,11 +29,13 @@ public:
     void showEnding(bool redLabel) override;
     void closeMainWindow() override;
     std::string executableFolder() override;
+    void announce(std::span<const Event> events) override;
 
 private:
     std::optional<FileChoice> fileDialog(const FileDialogRequest& request, bool save);
     QWidget* parent() const;
     MainWindow* window_ = nullptr;
+    SoundEffects* sounds_ = nullptr;
     bool quiet_ = false;
     std::string programFolder_;
 };

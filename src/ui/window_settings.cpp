@@ -1,13 +1,17 @@
 #include "ui/window_settings.h"
 
 #include <QSettings>
+#include <algorithm>
 
+#include "ui/sound_effects.h"
 #include "ui/zoom.h"
 
 namespace nerilo::ui {
 namespace {
 const QString ZoomKey = QStringLiteral("window/zoom");
 const QString BufferedInputKey = QStringLiteral("input/buffered");
+const QString SoundOnKey = QStringLiteral("sound/on");
+const QString SoundVolumeKey = QStringLiteral("sound/volume");
 }  // namespace
 
 std::optional<int> savedZoom() {
@@ -22,5 +26,16 @@ void saveZoom(int zoom) { QSettings().setValue(ZoomKey, zoom); }
 bool savedBufferedInput() { return QSettings().value(BufferedInputKey, false).toBool(); }
 
 void saveBufferedInput(bool on) { QSettings().setValue(BufferedInputKey, on); }
+
+bool savedSoundOn() { return QSettings().value(SoundOnKey, true).toBool(); }
+
+void saveSoundOn(bool on) { QSettings().setValue(SoundOnKey, on); }
+
+int savedSoundVolume() {
+    const int volume = QSettings().value(SoundVolumeKey).toInt();
+    return std::ranges::find(SoundVolumes, volume) != SoundVolumes.end() ? volume : SoundVolumes.back();
+}
+
+void saveSoundVolume(int percent) { QSettings().setValue(SoundVolumeKey, percent); }
 
 }  // namespace nerilo::ui

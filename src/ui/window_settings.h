@@ -1,6 +1,6 @@
 #pragma once
 // What the window remembers between runs, in Qt's settings file
-// (~/.config/Nerilo/Nerilo.conf): the zoom and 先行入力. The chosen language is
+// (~/.config/Nerilo/Nerilo.conf): the zoom, 先行入力 and the sound. The chosen language is
 // kept in the same file (language.h).
 #include <optional>
 
@@ -12,5 +12,10 @@ void saveZoom(int zoom);
 
 bool savedBufferedInput();  // off unless saved on
 void saveBufferedInput(bool on);
+
+bool savedSoundOn();  // on unless saved off
+void saveSoundOn(bool on);
+int savedSoundVolume();  // one of SoundVolumes, the loudest unless another was saved
+void saveSoundVolume(int percent);
 
 }  // namespace nerilo::ui

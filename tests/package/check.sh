@@ -66,6 +66,9 @@ for n in $(seq 1 30); do
 done
 extra=$(find "$home/stage" -type f ! -name 'stage[0-9]*.txt' | wc -l)
 [ "$extra" -eq 0 ] || fail "$extra other files in the stage folder"
+# The sound effects the build made, one for each event the game announces.
+sounds=$(find "$home/sounds" -name '*.wav' -size +44c 2>/dev/null | wc -l)
+[ "$sounds" -eq 18 ] || fail "$sounds sound effects in /usr/lib/nerilo/sounds, not 18"
 
 # Run through its link, nerilo-sim must find the next stage beside its program.
 if [[ " ${tools[*]} " == *" nerilo-sim "* ]]; then
