@@ -105,21 +105,22 @@ size_t PositionCodec::FrozenHash::operator()(const FrozenCircuit& circuit) const
     return XXH3_64bits(&circuit, sizeof circuit);
 }
 
-uint8_t PositionCodec::alphabetOf(std::vector<uint8_t> codes) {
+PositionCodec::Tracked PositionCodec::track(int at, std::vector<uint8_t> codes) {
     std::sort(codes.begin(), codes.end());
-    for (size_t a = 0; a < alphabets_.size(); ++a) {
-        const Alphabet& known = alphabets_[a];
-        if (std::equal(codes.begin(), codes.end(), known.codes.begin(), known.codes.begin() + known.count)) return static_cast<uint8_t>(a);
+    const Alphabet* alphabet = nullptr;
+    for (const Alphabet& known : alphabets_)
+        if (std::equal(codes.begin(), codes.end(), known.codes.begin(), known.codes.begin() + known.count)) alphabet = &known;
+    if (!alphabet) {
+        Alphabet made;
+        for (size_t i = 0; i < codes.size(); ++i) {
+            made.codes[i] = codes[i];
+            made.indexOf[codes[i]] = static_cast<uint8_t>(i);
+        }
+        made.count = static_cast<uint8_t>(codes.size());
+        made.bits = static_cast<uint8_t>(bitsFor(codes.size()));
+        alphabet = &alphabets_.emplace_back(made);
     }
-    Alphabet alphabet;
-    for (size_t i = 0; i < codes.size(); ++i) {
-        alphabet.codes[i] = codes[i];
-        alphabet.indexOf[codes[i]] = static_cast<uint8_t>(i);
-    }
-    alphabet.count = static_cast<uint8_t>(codes.size());
-    alphabet.bits = static_cast<uint8_t>(bitsFor(codes.size()));
-    alphabets_.push_back(alphabet);
-    return static_cast<uint8_t>(alphabets_.size() - 1);
+    return {static_cast<uint8_t>(at), alphabet->bits, alphabet};
 }
 
 PositionCodec::PositionCodec(const WorldState& start) : start_(start) {
@@ -127,13 +128,13 @@ PositionCodec::PositionCodec(const WorldState& start) : start_(start) {
     for (int c = 0; c < CellCount; ++c) {
         const uint8_t code = start.ground[c].code;
         const std::vector<uint8_t> codes = groundCodesFrom(code, blockMode);
-        if (codes.size() > 1) mutableCells_.push_back({static_cast<uint8_t>(c), alphabetOf(codes)});
+        if (codes.size() > 1) mutableCells_.push_back(track(c, codes));
         else if (blockMode && code != ground::Wall) wallableCells_.push_back(static_cast<uint8_t>(c));
     }
     bool oliveBall = false, arrow = false;
     for (int k = 0; k < CellCount; ++k) {
         const uint8_t code = start.blocks[k].code;
-        if (code != block::Empty) trackedBlocks_.push_back({static_cast<uint8_t>(k), alphabetOf(blockCodesFrom(code))});
+        if (code != block::Empty) trackedBlocks_.push_back(track(k, blockCodesFrom(code)));
         oliveBall |= code == block::OliveBall;
         arrow |= groundTraits(start.ground[k].code).slide != NoDirection;
     }
@@ -144,8 +145,8 @@ PositionCodec::PositionCodec(const WorldState& start) : start_(start) {
     frozen_.emplace_back();  // id 0: evaluate afresh
 
     size_t bits = wallableCells_.size() + KeysBits + 1 + (stepTry_ ? StepsBits : 0) + (kickCanStick_ ? FrozenIdBits : 0);
-    for (const Tracked& cell : mutableCells_) bits += alphabets_[cell.alphabet].bits;
-    for (const Tracked& block : trackedBlocks_) bits += alphabets_[block.alphabet].bits + CellBits;
+    for (const Tracked& cell : mutableCells_) bits += cell.bits;
+    for (const Tracked& block : trackedBlocks_) bits += block.bits + CellBits;
     keyBytes_ = (bits + 7) / 8;
 }
 
@@ -163,14 +164,10 @@ uint32_t PositionCodec::freeze(const WorldState& state) {
 
 void PositionCodec::encode(const WorldState& state, uint8_t* key) {
     BitWriter out(key);
-    for (const Tracked& cell : mutableCells_) {
-        const Alphabet& alphabet = alphabets_[cell.alphabet];
-        out.put(alphabet.indexOf[state.ground[cell.at].code], alphabet.bits);
-    }
+    for (const Tracked& cell : mutableCells_) out.put(cell.alphabet->indexOf[state.ground[cell.at].code], cell.bits);
     for (uint8_t c : wallableCells_) out.put(state.ground[c].code == ground::Wall, 1);
     for (const Tracked& block : trackedBlocks_) {
-        const Alphabet& alphabet = alphabets_[block.alphabet];
-        out.put(alphabet.indexOf[state.blocks[block.at].code], alphabet.bits);
+        out.put(block.alphabet->indexOf[state.blocks[block.at].code], block.bits);
         out.put(static_cast<uint32_t>(state.blockCell[block.at]), CellBits);
     }
     out.put(state.keysHeld, KeysBits);
@@ -183,14 +180,10 @@ void PositionCodec::encode(const WorldState& state, uint8_t* key) {
 void PositionCodec::decode(const uint8_t* key, World& world) const {
     WorldState& s = world.state();
     BitReader in(key);
-    for (const Tracked& cell : mutableCells_) {
-        const Alphabet& alphabet = alphabets_[cell.alphabet];
-        s.ground[cell.at].code = alphabet.codes[in.get(alphabet.bits)];
-    }
+    for (const Tracked& cell : mutableCells_) s.ground[cell.at].code = cell.alphabet->codes[in.get(cell.bits)];
     for (uint8_t c : wallableCells_) s.ground[c].code = in.get(1) ? ground::Wall : start_.ground[c].code;
     for (const Tracked& block : trackedBlocks_) {
-        const Alphabet& alphabet = alphabets_[block.alphabet];
-        s.blocks[block.at].code = alphabet.codes[in.get(alphabet.bits)];
+        s.blocks[block.at].code = block.alphabet->codes[in.get(block.bits)];
         s.blockCell[block.at] = static_cast<int16_t>(in.get(CellBits));
     }
     s.caught = false;

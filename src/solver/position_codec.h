@@ -12,6 +12,7 @@
 // steps used in step-try mode, and the circuit when a stuck kick froze it.
 // Power and overlays are otherwise what a fresh circuit evaluation gives.
 #include <array>
+#include <deque>
 #include <cstdint>
 #include <mutex>
 #include <unordered_map>
@@ -52,13 +53,14 @@ private:
         uint8_t bits = 0;
     };
     struct Tracked {
-        uint8_t at;        // the cell, or the block
-        uint8_t alphabet;  // in alphabets_
+        uint8_t at;     // the cell, or the block
+        uint8_t bits;   // of its alphabet
+        const Alphabet* alphabet;
     };
-    uint8_t alphabetOf(std::vector<uint8_t> codes);
+    Tracked track(int at, std::vector<uint8_t> codes);
 
     WorldState start_;
-    std::vector<Alphabet> alphabets_;
+    std::deque<Alphabet> alphabets_;  // stays where it is as it grows: Tracked points into it
     std::vector<Tracked> mutableCells_;   // ground cells whose code can change
     std::vector<uint8_t> wallableCells_;  // block mode: one bit, became a wall
     std::vector<Tracked> trackedBlocks_;  // blocks not empty at the start
