@@ -31,6 +31,7 @@ json report(const nerilo::solver::Result& result) {
         {"stored", result.stored},
         {"seconds", result.seconds},
         {"states_per_second", result.seconds > 0 ? result.expanded / result.seconds : 0.0},
+        {"bytes_per_position", result.stored > 0 ? static_cast<double>(result.storedBytes) / result.stored : 0.0},
     };
     if (result.analysis) {
         out["reachable"] = result.analysis->reachable;
