@@ -84,6 +84,7 @@ void World::placeStage(const std::array<uint8_t, CellCount>& ground, const std::
         state_.ground[i].code = ground[i];
         state_.blocks[i].code = blocks[i];
     }
+    noteLiveBlocks(state_);
     state_.cleared = false;
 }
 
@@ -123,6 +124,7 @@ void World::findPlayer() {
 // block plays. The circuit may lose the round at once.
 void World::startRound() {
     WorldState& s = state_;
+    noteLiveBlocks(s);
     s.stepsLeft = s.stepTarget;
     s.inputLocked = false;
     s.ticking = true;
@@ -145,6 +147,7 @@ void World::startRound() {
 // catches the player at once leaves him stone with the keyboard free.
 void World::restartRound() {
     WorldState& s = state_;
+    noteLiveBlocks(s);
     s.ticking = true;
     s.stepsLeft = s.stepTarget;
     s.keysHeld = 0;

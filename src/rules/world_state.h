@@ -77,6 +77,11 @@ struct WorldState {
 
     // What stands where and what moves.
     std::array<int16_t, CellCount> blockCell{};
+    // The blocks that are not empty when the round starts, in block order:
+    // blocks only ever vanish during a round, so no other block can stand in
+    // anybody's way (noteLiveBlocks).
+    std::array<uint8_t, CellCount> liveBlocks{};
+    uint8_t liveBlockCount = 0;
     uint8_t playerBlock = 0;
     uint8_t movingBlock = 0;
     uint8_t pushedBlock = 0;
@@ -118,6 +123,13 @@ struct Drawing {
 // A round under way with nothing moving: a key press is taken at once, and a
 // search can start from here.
 inline bool atRest(const WorldState& s) { return s.ticking && !s.inputLocked && !s.cleared; }
+
+// Lists the blocks that are not empty, for a round about to start.
+inline void noteLiveBlocks(WorldState& s) {
+    s.liveBlockCount = 0;
+    for (int k = 0; k < CellCount; ++k)
+        if (s.blocks[k].code != block::Empty) s.liveBlocks[s.liveBlockCount++] = static_cast<uint8_t>(k);
+}
 
 // Lost: caught, the tick stopped and the keyboard locked.
 inline bool isLost(const WorldState& s) { return s.caught && !s.ticking && s.inputLocked; }
