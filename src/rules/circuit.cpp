@@ -39,6 +39,14 @@ inline bool crosses(const GroundLayer& ground, int i, int n, int d) {
     return true;
 }
 
+// Every target is a source; the other conductive cells wait for power.
+constexpr std::array<Power, GroundCodeCount> PowerBeforeSpreading = [] {
+    std::array<Power, GroundCodeCount> power{};
+    for (int code = 0; code < GroundCodeCount; ++code)
+        power[code] = code == ground::Target ? Power::Full : GroundTable[code].conducts ? Power::Unpowered : Power::Inert;
+    return power;
+}();
+
 }  // namespace
 
 void powerThroughSide(GroundCell& cell, Side side) {
@@ -81,14 +89,13 @@ void World::evaluateCircuit() {
     WorldState& s = state_;
     // A rolling ball is still on its way; the circuit is evaluated when it stops.
     if (s.kickInProgress) return;
-    for (int c = 0; c < CellCount; ++c) {
-        s.ground[c].power = groundTraits(s.ground[c].code).conducts ? Power::Unpowered : Power::Inert;
-        s.overlays[c].marked = false;
-        if (s.ground[c].code == ground::Target) s.ground[c].power = Power::Full;
-    }
+    for (int c = 0; c < CellCount; ++c) s.ground[c].power = PowerBeforeSpreading[s.ground[c].code];
+    s.overlays.fill(Overlay{});
     // A conductive block makes its cell conductive, even a target, which then loses its power.
-    for (int k = 0; k < CellCount; ++k)
+    for (int i = 0; i < s.liveBlockCount; ++i) {
+        const int k = s.liveBlocks[i];
         if (blockTraits(s.blocks[k].code).conducts) s.ground[s.blockCell[k]].power = Power::Unpowered;
+    }
     spreader_(s.ground);
     applyPowerEffects();
 }

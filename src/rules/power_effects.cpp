@@ -36,8 +36,10 @@ void World::applyPowerEffects() {
     // How many beam-stopping blocks stand on each cell; kept up to date when a
     // skull ball explodes, so beams fired later in the pass see it gone.
     std::array<uint8_t, CellCount> beamStoppers{};
-    for (int k = 0; k < CellCount; ++k)
+    for (int i = 0; i < s.liveBlockCount; ++i) {
+        const int k = s.liveBlocks[i];
         if (blockTraits(s.blocks[k].code).stopsBeam) ++beamStoppers[s.blockCell[k]];
+    }
 
     bool rerun = false;
     for (int i = 0; i < CellCount; ++i) {
