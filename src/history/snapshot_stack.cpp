@@ -1,5 +1,6 @@
 #include "history/snapshot_stack.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace nerilo {
@@ -7,13 +8,6 @@ namespace {
 
 // A run's header: its offset and its length, two bytes each.
 constexpr size_t RunHeader = 4;
-
-void putTwoBytes(std::vector<uint8_t>& out, size_t value) {
-    out.push_back(static_cast<uint8_t>(value & 0xFF));
-    out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-size_t twoBytesAt(const uint8_t* at) { return static_cast<size_t>(at[0]) | static_cast<size_t>(at[1]) << 8; }
 
 // The first index from `from` on where a and b differ, or n; equal stretches
 // are skipped a word at a time.
@@ -38,7 +32,10 @@ static_assert(sizeof(WorldSnapshot) <= 0xFFFF);
 void SnapshotStack::push(const WorldSnapshot& snapshot) {
     PackedState next;
     pack(snapshot, next);
-    if (size_ > 0) below_.push_back(differenceFrom(next, top_));
+    if (size_ > 0) {
+        appendDifference(next, top_, runs_);
+        ends_.push_back(static_cast<uint32_t>(runs_.size()));
+    }
     top_ = std::move(next);
     ++size_;
 }
@@ -46,31 +43,39 @@ void SnapshotStack::push(const WorldSnapshot& snapshot) {
 WorldSnapshot SnapshotStack::pop() {
     WorldSnapshot snapshot = unpack(top_);
     --size_;
-    if (!below_.empty()) {
-        apply(below_.back(), top_);
-        below_.pop_back();
+    if (!ends_.empty()) {
+        const size_t end = ends_.back();
+        ends_.pop_back();
+        const size_t begin = ends_.empty() ? 0 : ends_.back();
+        for (size_t at = begin; at < end;) {
+            const size_t offset = runs_[at] | runs_[at + 1] << 8, length = runs_[at + 2] | runs_[at + 3] << 8;
+            std::copy(runs_.begin() + static_cast<ptrdiff_t>(at + RunHeader),
+                      runs_.begin() + static_cast<ptrdiff_t>(at + RunHeader + length), top_.begin() + static_cast<ptrdiff_t>(offset));
+            at += RunHeader + length;
+        }
+        runs_.resize(begin);
     }
     return snapshot;
 }
 
 void SnapshotStack::clear() {
-    below_.clear();
+    runs_.clear();
+    ends_.clear();
     size_ = 0;
 }
 
+// A deque holds its elements in blocks of 512 bytes; the last one is partly empty.
 size_t SnapshotStack::bytes() const {
-    size_t total = sizeof(*this) + top_.capacity() + below_.capacity() * sizeof(Difference);
-    for (const Difference& difference : below_) total += difference.runs.capacity();
-    return total;
+    constexpr size_t Block = 512;
+    return sizeof(*this) + top_.capacity() + (runs_.size() + Block) + (ends_.size() * sizeof(uint32_t) + Block);
 }
 
 // Runs separated by fewer equal bytes than a header are joined: the equal
 // bytes cost less than a second header.
-SnapshotStack::Difference SnapshotStack::differenceFrom(const PackedState& above, const PackedState& below) {
+void SnapshotStack::appendDifference(const PackedState& above, const PackedState& below, std::deque<uint8_t>& runs) {
     const uint8_t* a = above.data();
     const uint8_t* b = below.data();
     const size_t n = below.size();
-    std::vector<uint8_t> runs;
     size_t i = nextDifference(a, b, 0, n);
     while (i < n) {
         size_t end = i + 1;
@@ -79,23 +84,12 @@ SnapshotStack::Difference SnapshotStack::differenceFrom(const PackedState& above
             if (next == n || next - end > RunHeader) break;
             end = next + 1;
         }
-        putTwoBytes(runs, i);
-        putTwoBytes(runs, end - i);
+        for (size_t value : {i, end - i}) {
+            runs.push_back(static_cast<uint8_t>(value & 0xFF));
+            runs.push_back(static_cast<uint8_t>(value >> 8));
+        }
         runs.insert(runs.end(), b + i, b + end);
         i = nextDifference(a, b, end, n);
-    }
-    Difference difference;
-    difference.runs.assign(runs.begin(), runs.end());  // exact capacity: many of these stay alive
-    return difference;
-}
-
-void SnapshotStack::apply(const Difference& difference, PackedState& state) {
-    const uint8_t* at = difference.runs.data();
-    const uint8_t* end = at + difference.runs.size();
-    while (at < end) {
-        const size_t offset = twoBytesAt(at), length = twoBytesAt(at + 2);
-        std::memcpy(state.data() + offset, at + RunHeader, length);
-        at += RunHeader + length;
     }
 }
 

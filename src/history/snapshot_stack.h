@@ -4,6 +4,7 @@
 // press changes a few dozen of a state's ten thousand bytes, so a long round
 // costs little memory; pushing and popping cost one pass over a state.
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 #include "history/state_packing.h"
@@ -22,16 +23,16 @@ public:
     size_t bytes() const;
 
 private:
-    // The bytes of a snapshot that differ from the one above it: runs of
-    // (offset, length, bytes).
-    struct Difference {
-        std::vector<uint8_t> runs;
-    };
-    static Difference differenceFrom(const PackedState& above, const PackedState& below);
-    static void apply(const Difference& difference, PackedState& state);
+    // The bytes of a snapshot that differ from the one above it, as runs of
+    // (offset, length, bytes), appended to `runs`.
+    static void appendDifference(const PackedState& above, const PackedState& below, std::deque<uint8_t>& runs);
 
     PackedState top_;
-    std::vector<Difference> below_;
+    // The differences of the snapshots below the top, one after another, and
+    // where each ends: a press costs its few changed bytes and one word, and
+    // the deques grow without doubling.
+    std::deque<uint8_t> runs_;
+    std::deque<uint32_t> ends_;
     size_t size_ = 0;
 };
 
