@@ -48,6 +48,7 @@ void evaluate(benchmark::State& state, const Board& board, nerilo::PowerSpreader
         game.world().state().blocks[i].code = board.blocks[i];
         if (board.blocks[i] == nerilo::block::Player) game.world().state().playerBlock = static_cast<uint8_t>(i);
     }
+    nerilo::noteLiveBlocks(game.world().state());
     // Only the board layers change; restoring them is a few kilobytes of copying.
     const auto ground = game.world().state().ground;
     const auto blocks = game.world().state().blocks;

@@ -25,6 +25,7 @@ void setBoard(Game& form, const Stage& stage, int player) {
     form.world().state().playerBlock = static_cast<uint8_t>(player);
     form.world().state().movingBlock = form.world().state().playerBlock;
     form.world().state().ticking = true;
+    noteLiveBlocks(form.world().state());
 }
 
 // Compares every power state, overlay and code after evaluateCircuit on both.

@@ -8,23 +8,6 @@ namespace {
 // for +1, -1, +15, -15, +14, -14, +16, -16.
 constexpr int BlastOffsets[8][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}, {1, -1}, {-1, 1}, {1, 1}, {-1, -1}};
 
-// Which codes power can change: most blocks are empty and most cells plain,
-// and the pass skips an index where neither the block nor the cell can change.
-constexpr std::array<bool, BlockCodeCount> BlockReacts = [] {
-    std::array<bool, BlockCodeCount> reacts{};
-    for (int code = 0; code < BlockCodeCount; ++code)
-        reacts[code] = code == block::SkullBall || BlockTable[code].litForm != NoForm || BlockTable[code].unlitForm != NoForm;
-    return reacts;
-}();
-constexpr std::array<bool, GroundCodeCount> GroundReacts = [] {
-    std::array<bool, GroundCodeCount> reacts{};
-    for (int code = 0; code < GroundCodeCount; ++code) {
-        const GroundTraits& t = GroundTable[code];
-        reacts[code] = code == ground::CrossedBox || t.beam != NoDirection || t.litForm != NoForm || t.unlitForm != NoForm;
-    }
-    return reacts;
-}();
-
 }  // namespace
 
 // One pass over the board, block i just before ground cell i: a wheel changes
@@ -42,8 +25,8 @@ void World::applyPowerEffects() {
     }
 
     bool rerun = false;
-    for (int i = 0; i < CellCount; ++i) {
-        if (!BlockReacts[s.blocks[i].code] && !GroundReacts[s.ground[i].code]) continue;
+    for (int r = 0; r < s.reactiveCount; ++r) {
+        const int i = s.reactive[r];
         BlockPiece& piece = s.blocks[i];
         const int c = s.blockCell[i];
         if (s.ground[c].power == Power::Full) {

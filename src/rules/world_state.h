@@ -82,6 +82,11 @@ struct WorldState {
     // anybody's way (noteLiveBlocks).
     std::array<uint8_t, CellCount> liveBlocks{};
     uint8_t liveBlockCount = 0;
+    // The indices i where power can change block i or ground cell i, in
+    // order: codes only leave the families that power changes (a burnt
+    // crossed box, an exploded skull ball), never join them.
+    std::array<uint8_t, CellCount> reactive{};
+    uint8_t reactiveCount = 0;
     uint8_t playerBlock = 0;
     uint8_t movingBlock = 0;
     uint8_t pushedBlock = 0;
@@ -124,11 +129,31 @@ struct Drawing {
 // search can start from here.
 inline bool atRest(const WorldState& s) { return s.ticking && !s.inputLocked && !s.cleared; }
 
-// Lists the blocks that are not empty, for a round about to start.
+// Whether power can change a block or a ground cell of this code.
+constexpr std::array<bool, BlockCodeCount> BlockReacts = [] {
+    std::array<bool, BlockCodeCount> reacts{};
+    for (int code = 0; code < BlockCodeCount; ++code)
+        reacts[code] = code == block::SkullBall || BlockTable[code].litForm != NoForm || BlockTable[code].unlitForm != NoForm;
+    return reacts;
+}();
+constexpr std::array<bool, GroundCodeCount> GroundReacts = [] {
+    std::array<bool, GroundCodeCount> reacts{};
+    for (int code = 0; code < GroundCodeCount; ++code) {
+        const GroundTraits& t = GroundTable[code];
+        reacts[code] = code == ground::CrossedBox || t.beam != NoDirection || t.litForm != NoForm || t.unlitForm != NoForm;
+    }
+    return reacts;
+}();
+
+// Lists the blocks that are not empty and the indices power can change, for
+// a round about to start.
 inline void noteLiveBlocks(WorldState& s) {
     s.liveBlockCount = 0;
-    for (int k = 0; k < CellCount; ++k)
+    s.reactiveCount = 0;
+    for (int k = 0; k < CellCount; ++k) {
         if (s.blocks[k].code != block::Empty) s.liveBlocks[s.liveBlockCount++] = static_cast<uint8_t>(k);
+        if (BlockReacts[s.blocks[k].code] || GroundReacts[s.ground[k].code]) s.reactive[s.reactiveCount++] = static_cast<uint8_t>(k);
+    }
 }
 
 // Lost: caught, the tick stopped and the keyboard locked.
