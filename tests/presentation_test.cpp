@@ -124,6 +124,11 @@ TEST(Presentation, TheStatusFollowsTheGame) {
 
     game.engine.toggleEditor();
     EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "エディト中");
+    // Lost in test play, the way back is said too.
+    game.engine.startTestPlay();
+    game.play("U");
+    EXPECT_EQ(said(statusOf(game.world().state(), game.session())).hints.back(), "Esc で編集に戻る");
+    game.engine.pressKey(Key::Escape);
     game.platform.messageAnswers.push_back(MsgResult::No);
     game.engine.toggleEditor();
     EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "F1 で開始");

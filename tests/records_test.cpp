@@ -478,6 +478,10 @@ TEST(StageList, EveryNumberedStageWithItsStateRecordsAndTitle) {
     EXPECT_FALSE(list[3].error.empty());
     EXPECT_EQ(stageTitleOf(""), "");
     EXPECT_EQ(stageTitleOf("「unclosed"), "「unclosed");
+    // The English comments quote their titles.
+    EXPECT_EQ(stageTitleOf("Stage 1 “First Steps”: walk"), "First Steps");
+    EXPECT_EQ(stageTitleOf("Stage 2 \"Give it a push\"  Black balls"), "Give it a push");
+    EXPECT_EQ(stageTitleOf("Stage 3 “A \"rolling\" ball”"), "A \"rolling\" ball") << "the first quote wins";
 
     EXPECT_EQ(tileViewOf(list[0], {}, false).state.japanese(), "ファイルがありません");
     EXPECT_EQ(tileViewOf(list[3], {}, false).state.japanese(), "読み込めません");

@@ -126,6 +126,22 @@ TEST(StageChecks, UnsolvableOnlyWhenTheSearchFinished) {
     EXPECT_FALSE(solver::provenUnsolvable(startOf(fine)));
 }
 
+// Four steps to the stairs: the step that brings the counter to 0 loses, so
+// step-try mode needs a target of five. A clear that wastes steps proves
+// nothing by itself, and what is enough is counted on the clear given.
+TEST(StageChecks, AStepTargetTooLowForStepTryMode) {
+    const auto fourSteps = [](int target) {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).ground(cell(5, 9), ground::Stairs).target(target);
+        return startOf(game);
+    };
+    EXPECT_TRUE(solver::stageProblems(fourSteps(5)).empty());
+    EXPECT_EQ(kinds(solver::stageProblems(fourSteps(0))), std::vector<Problem>{Problem::StepTargetTooLow});
+    EXPECT_EQ(solver::enoughStepTarget(fourSteps(4), "RRRRZ"), 5);
+    EXPECT_EQ(solver::enoughStepTarget(fourSteps(5), "RLRRRRZ"), std::nullopt);
+    EXPECT_EQ(solver::enoughStepTarget(fourSteps(4), "RLRRRRZ"), 7);
+}
+
 TEST(StageChecks, TheWarningNamesEveryProblemAndAsksToSave) {
     EXPECT_TRUE(solver::saveWarning({}).empty());
     const std::string text = solver::saveWarning({{Problem::NoPlayer, Text::words("プレイヤーがいません。")},

@@ -39,6 +39,10 @@
 %1
 Save it anyway?</translation>
     </message>
+    <message>
+        <source>歩数トライでは目標歩数 %1 のうちにクリアできません。%2 あればクリアできます。</source>
+        <translation>In step-try mode the stage cannot be cleared within its step target of %1; a target of %2 is enough.</translation>
+    </message>
 </context>
 <context>
     <name>codes</name>
@@ -589,6 +593,14 @@ Starting with no records. The next time you set a record, this file will be kept
         <source>コードから開く(&amp;P)</source>
         <translation>Open Co&amp;de...</translation>
     </message>
+    <message>
+        <source>この倍率ではエディトモードのウィンドウが画面（使える広さ %1 × %2）に収まりません</source>
+        <translation>At this zoom the editor does not fit the screen (%1 × %2 available)</translation>
+    </message>
+    <message>
+        <source>この倍率ではウィンドウが画面（使える広さ %1 × %2）に収まりません</source>
+        <translation>At this zoom the window does not fit the screen (%1 × %2 available)</translation>
+    </message>
 </context>
 <context>
     <name>nerilo::ui::QtPlatform</name>
@@ -716,6 +728,14 @@ Starting with no records. The next time you set a record, this file will be kept
     <message>
         <source>新規</source>
         <translation>New</translation>
+    </message>
+    <message>
+        <source>Esc で編集に戻る</source>
+        <translation>Esc: back to the editor</translation>
+    </message>
+    <message>
+        <source>テストプレイ中</source>
+        <translation>Test play</translation>
     </message>
 </context>
 <context>

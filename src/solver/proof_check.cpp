@@ -7,9 +7,11 @@ namespace nerilo::solver {
 
 // The proof is played as the solver plays: from the round's start in plain
 // play, each press waited out; it must clear with its last press.
-bool proofClears(const Stage& stage, std::string_view keys) {
+bool proofClears(const Stage& stage, std::string_view keys) { return clearsFrom(roundStart(stage), keys); }
+
+bool clearsFrom(const WorldState& start, std::string_view keys) {
     World world(Watched::No);
-    world.restore(roundStart(stage));
+    world.restore(start);
     for (size_t i = 0; i < keys.size(); ++i) {
         if (Presses.find(keys[i]) == std::string_view::npos) return false;
         const PressRun run = playPress(world, *pressOf(keys[i]));

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/stage_file.h"
+#include "rules/world_state.h"
 
 namespace nerilo::solver {
 
@@ -11,5 +12,7 @@ namespace nerilo::solver {
 // in plain play, clear the stage with the last of them: a press that loses,
 // never comes to rest or comes after the clear spoils the proof.
 bool proofClears(const Stage& stage, std::string_view keys);
+// The same from any position at rest, in the modes it holds.
+bool clearsFrom(const WorldState& start, std::string_view keys);
 
 }  // namespace nerilo::solver

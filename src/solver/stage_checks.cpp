@@ -2,24 +2,43 @@
 
 #include <atomic>
 
+#include "rules/key_letters.h"
 #include "rules/world.h"
 #include "solver/press_trial.h"
+#include "solver/proof_check.h"
 #include "solver/solver.h"
 
 namespace nerilo::solver {
 namespace {
 
 // Every text of the warning, in one place.
-Text problemText(Problem kind, int players = 0) {
+Text problemText(Problem kind, int number = 0, int enough = 0) {
     switch (kind) {
     case Problem::NoPlayer: return NERILO_TEXT("checks", "プレイヤーがいません。");
     case Problem::SeveralPlayers:
-        return NERILO_TEXT("checks", "プレイヤーが %1 人います。動かせるのは最後の 1 人だけです。").arg(std::to_string(players));
+        return NERILO_TEXT("checks", "プレイヤーが %1 人います。動かせるのは最後の 1 人だけです。").arg(std::to_string(number));
     case Problem::NoStairs: return NERILO_TEXT("checks", "階段がありません。");
     case Problem::BoxedIn: return NERILO_TEXT("checks", "プレイヤーが閉じ込められていて、どこへも動けません。");
     case Problem::Unsolvable: return NERILO_TEXT("checks", "どう動いてもクリアできません。");
+    case Problem::StepTargetTooLow:
+        return NERILO_TEXT("checks", "歩数トライでは目標歩数 %1 のうちにクリアできません。%2 あればクリアできます。")
+            .arg(std::to_string(number))
+            .arg(std::to_string(enough));
     }
     return {};
+}
+
+// A search that gives up at the limits.
+Result searchWithin(const WorldState& start, const ProofLimits& limits) {
+    std::atomic<bool> cancel{false};
+    Options options;
+    options.maxStates = limits.maxStates;
+    // The search reports a few times a second from its own thread, so the
+    // clock is read there.
+    const auto progress = [&](const Progress& p) {
+        if (p.seconds > limits.seconds) cancel = true;
+    };
+    return solve(start, options, progress, &cancel);
 }
 
 bool has(const std::vector<StageProblem>& problems, Problem kind) {
@@ -53,23 +72,37 @@ bool boxedIn(const WorldState& start) {
 }
 
 bool provenUnsolvable(const WorldState& start, const ProofLimits& limits) {
-    std::atomic<bool> cancel{false};
-    Options options;
-    options.maxStates = limits.maxStates;
-    // The search reports a few times a second from its own thread, so the
-    // clock is read there.
-    const auto progress = [&](const Progress& p) {
-        if (p.seconds > limits.seconds) cancel = true;
-    };
-    return solve(start, options, progress, &cancel).outcome == Outcome::Unsolvable;
+    return searchWithin(start, limits).outcome == Outcome::Unsolvable;
+}
+
+// The shortest clear is tried in step-try mode first: when it clears there,
+// no second search is needed. It is enough with a counter one above its steps,
+// counted on one that cannot run out.
+std::optional<int> enoughStepTarget(const WorldState& start, const std::string& shortestClear, const ProofLimits& limits) {
+    WorldState counted = start;
+    counted.stepTry = true;
+    counted.stepsLeft = counted.stepTarget;
+    if (clearsFrom(counted, shortestClear) || !provenUnsolvable(counted, limits)) return std::nullopt;
+    constexpr int32_t Plenty = 1'000'000;
+    counted.stepsLeft = Plenty;
+    World world;
+    world.restore(counted);
+    for (char key : shortestClear) playPress(world, *pressOf(key));
+    return Plenty - world.state().stepsLeft + 1;
 }
 
 std::vector<StageProblem> stageProblems(const WorldState& start, const ProofLimits& limits) {
     std::vector<StageProblem> problems = layoutProblems(start);
     const bool searchable =
         !has(problems, Problem::NoPlayer) && !has(problems, Problem::NoStairs) && !has(problems, Problem::BoxedIn);
-    if (searchable && provenUnsolvable(start, limits))
+    if (!searchable) return problems;
+    const Result plain = searchWithin(start, limits);
+    if (plain.outcome == Outcome::Unsolvable)
         problems.push_back({Problem::Unsolvable, problemText(Problem::Unsolvable)});
+    else if (plain.outcome == Outcome::Solved) {
+        if (const std::optional<int> enough = enoughStepTarget(start, plain.keys, limits))
+            problems.push_back({Problem::StepTargetTooLow, problemText(Problem::StepTargetTooLow, start.stepTarget, *enough)});
+    }
     return problems;
 }
 

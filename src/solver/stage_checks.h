@@ -2,6 +2,7 @@
 // The checks on Save: what can be wrong with a stage, found from the start of
 // a round on it (Game::plainTestStart), each told in one sentence.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,7 @@
 
 namespace nerilo::solver {
 
-enum class Problem : uint8_t { NoPlayer, SeveralPlayers, NoStairs, BoxedIn, Unsolvable };
+enum class Problem : uint8_t { NoPlayer, SeveralPlayers, NoStairs, BoxedIn, Unsolvable, StepTargetTooLow };
 
 struct StageProblem {
     Problem kind;
@@ -36,8 +37,16 @@ bool boxedIn(const WorldState& start);
 // position was explored and none clears.
 bool provenUnsolvable(const WorldState& start, const ProofLimits& limits = {});
 
+// When a search in step-try mode proves that the stage cannot be cleared
+// within its step target, a target that is enough: one above the steps of
+// `shortestClear`, the shortest clear found without step-try mode. Nothing
+// when the target may do.
+std::optional<int> enoughStepTarget(const WorldState& start, const std::string& shortestClear,
+                                    const ProofLimits& limits = {});
+
 // The layout problems and, when there are none that make a search pointless
-// (no player, no stairs, boxed in), a clear proven impossible.
+// (no player, no stairs, boxed in), a clear proven impossible, or else, the
+// stage cleared, a clear proven impossible in step-try mode within the step target.
 std::vector<StageProblem> stageProblems(const WorldState& start, const ProofLimits& limits = {});
 
 // The warning Save shows before it asks for a file, or empty text when there is no problem.

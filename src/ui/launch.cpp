@@ -7,7 +7,6 @@
 #include "game/key_script.h"
 #include "model/stage_code.h"
 #include "ui/main_window.h"
-#include "ui/placement.h"
 #include "ui/stage_code_commands.h"
 #include "ui/stage_list_window.h"
 #include "ui/window_settings.h"
@@ -27,11 +26,10 @@ bool openNamedStage(MainWindow& window, const QString& stage) {
 }  // namespace
 
 void startPlaying(MainWindow& window, const QString& stageFile) {
-    const QRect screen = screenArea(&window);
-    window.setZoom(savedZoom().value_or(fittingZoom(window.naturalClientSize(), window.chromeSize(), screen.size())));
+    // The first time, the largest zoom that fits.
+    window.setZoom(savedZoom().value_or(MaxZoom));
     window.run([&] { window.game().startUp(); });
     window.show();
-    centreOn(&window, screen);
     // After the window is shown, so that a damaged file's message opens over it.
     if (!stageFile.isEmpty()) window.run([&] { openNamedStage(window, stageFile); });
 }
@@ -39,6 +37,7 @@ void startPlaying(MainWindow& window, const QString& stageFile) {
 bool takeScreenshot(MainWindow& window, const ScreenshotRequest& request) {
     Game& game = window.game();
     window.platformForScreenshots();
+    window.ignoreScreenSize();
     window.setZoom(request.zoom);
     window.run([&] { game.startUp(); });
     if (request.stageList) {

@@ -30,12 +30,11 @@
 namespace nerilo::ui {
 namespace {
 
-// The menu bar and the window frame above the client area, in board units: the
-// outer heights while playing and editing leave 7260 and 8960 for it.
-constexpr int FrameUnits = 640;
-constexpr int ClientWidthUnits = 8655;
 // A window manager's frame before the window has been shown and it is known.
 constexpr QSize LikelyFrame(8, 28);
+// Where the brushes and the layer button go when the palettes are beside the
+// panel: at its foot, below the keys held.
+constexpr int BesideBrushesTop = 6000;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -133,7 +132,7 @@ MainWindow::MainWindow() : game_(platform_) {
 
 template <class Widget>
 Widget* MainWindow::place(Widget* widget, int left, int top, int width, int height, const QFont* font) {
-    placed_.push_back({widget, QRect(left, top, width, height), font ? std::optional<QFont>(*font) : std::nullopt});
+    placed_.push_back({widget, QRect(left, top, width, height), font ? std::optional<QFont>(*font) : std::nullopt, {}});
     return widget;
 }
 
@@ -186,9 +185,16 @@ void MainWindow::buildPanel(QWidget* area) {
     keysHeld_->setStyleSheet(QStringLiteral("color: white;"));
 }
 
+// Below the board the ground palette takes two rows of fifteen and the block
+// palette a third row; beside the panel they are the same rows turned into
+// columns, and the brushes move up into the panel.
 void MainWindow::buildPalettes(QWidget* area) {
+    const auto besideAt = [this](int column, int row) {
+        placed_.back().beside = QRect(PanelRightUnits + 480 * column, 480 * row, 480, 480);
+    };
     for (int k = 0; k < GroundCodeCount; ++k) {
         auto* entry = place(new ClickLabel(area), 480 * (k % 15), k < 15 ? 7440 : 7920, 480, 480);
+        besideAt(k / 15, k % 15);
         showFixedPicture(entry, groundPicture(k));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
@@ -196,6 +202,7 @@ void MainWindow::buildPalettes(QWidget* area) {
     }
     for (int k = 0; k < 8; ++k) {
         auto* entry = place(new ClickLabel(area), 480 * k, 8400, 480, 480);
+        besideAt(2, k);
         showFixedPicture(entry, blockPicture(k));
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
@@ -206,6 +213,9 @@ void MainWindow::buildPalettes(QWidget* area) {
     layerButton_ = addLabelButton(area, 7320, 8040, 10);
     connect(layerButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.togglePaintLayer(); }); });
     blockBrush_ = place(new ClickLabel(area), 7320, 8280, 480, 480);
+    // Beside, the three keep their places relative to one another.
+    for (size_t k = placed_.size() - 3; k < placed_.size(); ++k)
+        placed_[k].beside = placed_[k].units.translated(0, BesideBrushesTop - 7560);
     blockBrush_->setStyleSheet(QStringLiteral("background: #505060;"));
     connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.chooseEraser(); }); });
     palettes_.push_back(groundBrush_);
@@ -324,7 +334,7 @@ void MainWindow::retranslate() {
     for (int k = 0; k < 8; ++k) blockPalette_[k]->setToolTip(translated(blockName(static_cast<uint8_t>(k))));
     action(currentLanguage() == Language::English ? "english" : "japanese")->setChecked(true);
     // The menu bar's height may change with its texts.
-    height_ = 0;
+    fitToScreen();
     refresh();
 }
 
@@ -335,6 +345,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::buildViewMenu() {
     QMenu* view = addMenu(QT_TR_NOOP("表示(&V)"));
+    view->setToolTipsVisible(true);  // a greyed zoom says why
     zoomChoices_ = new QActionGroup(this);
     static const char* const ZoomCaptions[] = {QT_TR_NOOP("等倍(&1)"), QT_TR_NOOP("2倍(&2)"), QT_TR_NOOP("3倍(&3)"),
                                                QT_TR_NOOP("4倍(&4)")};
@@ -365,16 +376,14 @@ void MainWindow::findSolution() {
 QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
 
 void MainWindow::setZoom(int zoom) {
-    const QPoint centre = frameGeometry().center();
-    zoom_.factor = clampZoom(zoom);
-    applyZoom();
+    chosenZoom_ = clampZoom(zoom);
+    fitToScreen();
     refresh();
-    if (isVisible()) keepCentreAt(centre);
 }
 
 void MainWindow::chooseZoom(int zoom) {
     setZoom(zoom);
-    saveZoom(zoom_.factor);
+    saveZoom(chosenZoom_);
 }
 
 void MainWindow::chooseBufferedInput(bool on) {
@@ -388,36 +397,112 @@ const QPixmap& MainWindow::picture(Picture picture) const {
     return Pictures::instance().of(picture, scale.factor, scale.ratio);
 }
 
-QSize MainWindow::naturalClientSize() const { return {px(ClientWidthUnits), px(PlayingHeight - FrameUnits)}; }
-
 QSize MainWindow::chromeSize() const {
-    const QSize frame = isVisible() ? frameGeometry().size() - size() : LikelyFrame;
+    const QSize frame = isVisible() ? outerFrame().size() - size() : LikelyFrame;
     return frame + QSize(0, menuBar()->sizeHint().height());
+}
+
+QRect MainWindow::availableArea() const { return availableArea_.value_or(screenArea(this)); }
+
+void MainWindow::setAvailableArea(const QRect& area) {
+    availableArea_ = area;
+    fitToScreen();
+    refresh();
+}
+
+void MainWindow::ignoreScreenSize() {
+    screenSized_ = false;
+    fitToScreen();
+    refresh();
+}
+
+// Called whenever what the fit depends on may have changed: the chosen zoom,
+// the editor shown or left, the screen, the frame, the menu bar's texts.
+void MainWindow::fitToScreen() {
+    followMove();
+    const QSize chrome = chromeSize();
+    const QSize available = screenSized_ ? availableArea().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const WindowFit fit = fitWindow(palettesShown_, chosenZoom_, chrome, available);
+    if (fit != WindowFit{zoom_.factor, layout_}) {
+        zoom_.factor = fit.zoom;
+        layout_ = fit.layout;
+        applyZoom();
+    }
+    applySize();
+    showZoomChoices(chrome, available);
+    if (isVisible()) placeFrame();
 }
 
 // Everything placed in board units is placed again; the pictures are taken at
 // the new zoom, and the status fonts fitted again at the next refresh.
 void MainWindow::applyZoom() {
+    const bool beside = layout_ == Layout::PalettesBeside;
     for (const Placed& placed : placed_) {
-        placed.widget->setGeometry(zoom_.rect(placed.units.x(), placed.units.y(), placed.units.width(), placed.units.height()));
+        const QRect units = beside && placed.beside ? *placed.beside : placed.units;
+        placed.widget->setGeometry(zoom_.rect(units.x(), units.y(), units.width(), units.height()));
         if (placed.font) placed.widget->setFont(zoom_.font(*placed.font));
     }
     board_->setZoom(zoom_.factor);
     for (const auto& [label, shown] : fixedPictures_) label->setPixmap(picture(shown));
-    if (height_ != 0) applyHeight(height_);
-    for (QAction* choice : zoomChoices_->actions()) choice->setChecked(choice->data().toInt() == zoom_.factor);
-    action("zoomIn")->setEnabled(zoom_.factor < MaxZoom);
-    action("zoomOut")->setEnabled(zoom_.factor > MinZoom);
     statusHeadline_->clear();
     statusHints_->clear();
 }
 
-// A window zoomed in or out keeps its centre where it was, as far as it can
-// while staying on the screen.
-void MainWindow::keepCentreAt(QPoint centre) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(centre);
-    centreOn(this, frame);
+void MainWindow::applySize() {
+    const QSize client = naturalClientSize(layout_) * zoom_.factor;
+    centralWidget()->setFixedSize(client);
+    setFixedSize(client + QSize(0, menuBar()->sizeHint().height()));
+}
+
+// A zoom at which the window would not fit is greyed, and says why.
+void MainWindow::showZoomChoices(QSize chrome, QSize available) {
+    const QString tooLarge = (palettesShown_ ? tr("この倍率ではエディトモードのウィンドウが画面（使える広さ %1 × %2）に収まりません")
+                                             : tr("この倍率ではウィンドウが画面（使える広さ %1 × %2）に収まりません"))
+                                 .arg(available.width())
+                                 .arg(available.height());
+    bool largerFits = false;
+    for (QAction* choice : zoomChoices_->actions()) {
+        const int zoom = choice->data().toInt();
+        const bool fits = zoom == MinZoom || fitWindow(palettesShown_, zoom, chrome, available).zoom == zoom;
+        choice->setEnabled(fits);
+        choice->setToolTip(fits ? QString() : tooLarge);
+        choice->setChecked(zoom == zoom_.factor);
+        if (zoom == zoom_.factor + 1) largerFits = fits;
+    }
+    action("zoomIn")->setEnabled(largerFits);
+    action("zoomOut")->setEnabled(zoom_.factor > MinZoom);
+}
+
+// The window's frame, as the window manager says it is now (the widget keeps
+// the one it saw first).
+QRect MainWindow::outerFrame() const {
+    return geometry().marginsAdded(windowHandle() ? windowHandle()->frameMargins() : QMargins());
+}
+
+// The frame is centred where it was (at first, on the available area), as far
+// as it can be while it stays in the area.
+void MainWindow::placeFrame() {
+    const QRect area = availableArea();
+    if (!centre_) centre_ = area.toRectF().center();
+    const QRect frame = outerFrame();
+    placedFrame_ = frameCentredOn(*centre_, frame.size(), area);
+    setGeometry(geometry().translated(placedFrame_.topLeft() - frame.topLeft()));
+}
+
+// A frame found elsewhere than it was placed, at the size it was placed, was
+// moved by the player (or his window manager): its centre is where it belongs now.
+void MainWindow::followMove() {
+    const QRect frame = outerFrame();
+    if (isVisible() && centre_ && frame.size() == placedFrame_.size() && frame.topLeft() != placedFrame_.topLeft())
+        centre_ = frame.toRectF().center();
+}
+
+// A window manager frames the window once it is shown, before it first shows
+// its contents: with the frame known, the window is fitted and placed again.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() && centre_ && outerFrame().size() != placedFrame_.size())
+        fitToScreen();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::run(const std::function<void()>& call) {
@@ -496,6 +581,11 @@ void MainWindow::showStageList() {
 // widget is touched only when what it shows has changed.
 void MainWindow::refresh() {
     const WindowView view = viewOf(game_);
+    // First, as it may take another zoom, which the texts are fitted to.
+    if (const bool palettes = view.height == EditingHeight; palettes != palettesShown_) {
+        palettesShown_ = palettes;
+        fitToScreen();
+    }
     for (const MenuBinding& binding : menuBindings_) {
         const MenuEntryView& entry = view.*binding.entry;
         if (binding.action->isEnabled() != entry.enabled) binding.action->setEnabled(entry.enabled);
@@ -520,7 +610,6 @@ void MainWindow::refresh() {
     showPicture(blockBrush_, view.blockBrush);
     for (QWidget* palette : palettes_)
         if (palette->isEnabled() != view.palettesEnabled) palette->setEnabled(view.palettesEnabled);
-    if (view.height != height_) applyHeight(view.height);
 
     const bool ticking = game_.world().state().ticking;
     if (ticking && !timer_.isActive()) timer_.start();
@@ -565,13 +654,6 @@ void MainWindow::showStatus(const StatusView& status) {
     }
 }
 
-void MainWindow::applyHeight(int units) {
-    height_ = units;
-    const int width = zoom_.px(ClientWidthUnits), clientHeight = zoom_.px(units - FrameUnits);
-    centralWidget()->setFixedSize(width, clientHeight);
-    setFixedSize(width, clientHeight + menuBar()->sizeHint().height());
-}
-
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // During a replay any key only stops it.
     if (game_.playbackRunning()) {
@@ -590,16 +672,22 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     run([&] { game_.pressKey(*key, modifiers); });
 }
 
-// Moved to a screen of another device pixel ratio, the pictures are taken anew.
+// Shown, the window is fitted and placed: at first centred on the available
+// area. Moved to another screen, it is fitted to that one, with the pictures
+// taken anew for its device pixel ratio.
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!watchingScreen_ && windowHandle()) {
         watchingScreen_ = true;
+        windowHandle()->installEventFilter(this);
         connect(windowHandle(), &QWindow::screenChanged, this, [this] {
             applyZoom();
+            fitToScreen();
             refresh();
         });
     }
+    fitToScreen();
+    refresh();
 }
 
 // A click beside the buttons and the board stops a replay too.

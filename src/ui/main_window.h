@@ -56,13 +56,21 @@ public:
     std::unique_ptr<StageListWindow> stageListWindow();
 
     // The integer zoom of the whole window (表示 menu); choosing it from the
-    // menu also remembers it for the next run.
+    // menu also remembers it for the next run. The window takes the chosen
+    // zoom, or the largest below it at which it fits the screen's available
+    // area, in play and in the editor (ui/zoom.h).
     void setZoom(int zoom);
     void chooseZoom(int zoom);
     int zoom() const { return zoom_.factor; }
-    // The window's client area at 1×, and the menu bar and frame around it.
-    QSize naturalClientSize() const;
+    Layout layout() const { return layout_; }
+    // The menu bar and frame around the client area.
     QSize chromeSize() const;
+    // The area the window keeps within: its screen's available area, unless
+    // one is given in its place (a test's screen).
+    QRect availableArea() const;
+    void setAvailableArea(const QRect& area);
+    // A screenshot takes the zoom it is asked for, whatever the screen.
+    void ignoreScreenSize();
     // A picture as the window shows it: zoomed, sharp on this screen.
     const QPixmap& picture(Picture picture) const;
     // 先行入力 (設定 menu), remembered for the next run.
@@ -93,6 +101,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -111,8 +120,16 @@ private:
     Widget* place(Widget* widget, int left, int top, int width, int height, const QFont* font = nullptr);
     ClickLabel* addLabelButton(QWidget* area, int left, int top, double points);
     void showFixedPicture(QLabel* label, Picture picture);
+    // Takes the zoom and layout that fit the screen, sizes the window for them
+    // and places it.
+    void fitToScreen();
     void applyZoom();
-    void keepCentreAt(QPoint centre);
+    void applySize();
+    void showZoomChoices(QSize chrome, QSize available);
+    QRect outerFrame() const;
+    // Moves the window's frame to be centred where it was, on the screen.
+    void placeFrame();
+    void followMove();
     void tick();
     void showStatus(const StatusView& status);
     // A menu of the menu bar; its caption is marked with QT_TR_NOOP and said by retranslate().
@@ -129,7 +146,6 @@ private:
     void clearHint();
     // Says every text of the window in the current language.
     void retranslate();
-    void applyHeight(int units);
     void showText(QLabel* label, const QString& text);
     void showButton(ClickLabel* label, const ButtonView& view);
     void showPicture(QLabel* label, Picture picture);
@@ -143,10 +159,20 @@ private:
         QWidget* widget;
         QRect units;
         std::optional<QFont> font;
+        std::optional<QRect> beside;  // a palette's place when the palettes are beside the panel
     };
     std::vector<Placed> placed_;
     std::vector<std::pair<QLabel*, Picture>> fixedPictures_;
     Zoom zoom_;
+    int chosenZoom_ = MinZoom;
+    Layout layout_ = Layout::Playing;
+    bool palettesShown_ = false;
+    std::optional<QRect> availableArea_;
+    bool screenSized_ = true;
+    // Where the frame's centre belongs, and the frame as last placed there: a
+    // frame found elsewhere at the same size was moved by the player.
+    std::optional<QPointF> centre_;
+    QRect placedFrame_;
     KeyBuffer keyBuffer_;
     SolverRun* hintSearch_ = nullptr;
     QLabel* hintLine_ = nullptr;
@@ -184,7 +210,6 @@ private:
     ClickLabel* groundBrush_ = nullptr;
     ClickLabel* blockBrush_ = nullptr;
     std::vector<QWidget*> palettes_;  // greyed out during test play
-    int height_ = 0;
     QMenu* editMenu_ = nullptr;
     QActionGroup* zoomChoices_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace nerilo::ui {
 
@@ -15,6 +16,15 @@ QRect placementArea(const QWidget* mainWindow) {
     return screenArea(mainWindow);
 }
 
+QRect frameCentredOn(QPointF centre, QSize outer, const QRect& area) {
+    QPoint topLeft = (centre - QPointF(outer.width(), outer.height()) / 2).toPoint();
+    if (!area.isEmpty()) {
+        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - outer.width())));
+        topLeft.setY(std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - outer.height())));
+    }
+    return {topLeft, outer};
+}
+
 void centreOn(QWidget* window, const QRect& area) {
     if (area.isEmpty()) return;
     // Before a window is first shown its frame is unknown; the frame of a shown
@@ -24,14 +34,8 @@ void centreOn(QWidget* window, const QRect& area) {
         if (const QWidget* parent = window->parentWidget(); parent && parent->window()->isVisible())
             frame = parent->window()->frameGeometry().size() - parent->window()->size();
     }
-    const QSize outer = window->size() + frame;
-    QPoint topLeft = area.center() - QPoint(outer.width() / 2, outer.height() / 2) + QPoint(1, 1);
     const QRect screen = screenArea(window->parentWidget() ? window->parentWidget()->window() : window);
-    if (!screen.isEmpty()) {
-        topLeft.setX(std::max(screen.left(), std::min(topLeft.x(), screen.right() + 1 - outer.width())));
-        topLeft.setY(std::max(screen.top(), std::min(topLeft.y(), screen.bottom() + 1 - outer.height())));
-    }
-    window->move(topLeft);
+    window->move(frameCentredOn(area.toRectF().center(), window->size() + frame, screen).topLeft());
 }
 
 }  // namespace nerilo::ui

@@ -12,6 +12,10 @@ namespace nerilo::ui {
 QRect placementArea(const QWidget* mainWindow);
 // The available area of the screen the main window is on (or will be).
 QRect screenArea(const QWidget* mainWindow);
+// A frame of size `outer` centred on `centre`, moved the least to lie in
+// `area` (an empty area: anywhere); one larger than the area keeps its
+// top-left corner in it.
+QRect frameCentredOn(QPointF centre, QSize outer, const QRect& area);
 // Moves a top-level window so that its frame is centred on area, and kept on the screen.
 void centreOn(QWidget* window, const QRect& area);
 

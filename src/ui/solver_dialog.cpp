@@ -41,10 +41,14 @@ SolverDialog::SolverDialog(const WorldState& start, const solver::Options& optio
     buttons->addWidget(play_);
     buttons->addWidget(cancel_);
     buttons->addWidget(close_);
+    // The window takes the size of what it says, again whenever that changes:
+    // the lines that wrap do so at about thirty-two full-width characters, or
+    // at the width of a longer line that does not wrap.
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     for (QLabel* label : {headline_, detail_, analysis_, notes_}) layout->addWidget(label);
     layout->addLayout(buttons);
-    setMinimumWidth(fontMetrics().horizontalAdvance(QChar(0x3042)) * 32);
+    for (QLabel* label : {analysis_, notes_}) label->setMinimumWidth(fontMetrics().horizontalAdvance(QChar(0x3042)) * 32);
 
     // The quick problems are shown as notes; without a player there is nothing to search.
     QString notes;

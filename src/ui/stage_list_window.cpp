@@ -53,10 +53,13 @@ StageListWindow::StageListWindow(std::vector<StageListEntry> entries, ShortestLe
     grid_->setGridSize({TileWidth, TileHeight});
     grid_->setFrameShape(QFrame::NoFrame);
     grid_->setItemDelegate(new StageTileDelegate(*this));
-    for (const StageListEntry& entry : entries_) {
+    for (StageListEntry& entry : entries_) {
         thumbnails_.push_back(entry.readable() ? boardThumbnail(entry.stage) : QPixmap());
         auto* item = new QListWidgetItem(QString::fromStdString(std::to_string(entry.number)), grid_);
-        item->setToolTip(translated(entry.readable() ? Text(StageCommentContext, entry.stage.comment) : entry.error));
+        // The title is taken from the comment as the player reads it, in his language.
+        const QString comment = translated(entry.readable() ? Text(StageCommentContext, entry.stage.comment) : entry.error);
+        if (entry.readable()) entry.title = stageTitleOf(comment.toStdString());
+        item->setToolTip(comment);
         // A stage that cannot be read cannot be chosen.
         if (!entry.readable()) item->setFlags(Qt::NoItemFlags);
     }

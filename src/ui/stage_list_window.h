@@ -26,6 +26,7 @@ public:
     const StageListEntry& chosen() const { return entries_[static_cast<size_t>(chosen_)]; }
 
     // Named parts for tests.
+    const std::vector<StageListEntry>& entries() const { return entries_; }
     QListWidget* grid() const { return grid_; }
     QPushButton* openButton() const { return openButton_; }
     QPushButton* replayButton() const { return replayButton_; }

@@ -15,11 +15,25 @@ constexpr int ThumbnailSide = BoardSide * ThumbnailCell;
 
 QColor colourOf(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
+// A line of the tile at its font's size, or smaller until it fits the tile.
 void drawLine(QPainter& painter, const QRect& line, const QFont& font, const QColor& colour, const QString& text) {
-    painter.setFont(font);
+    painter.setFont(fittingFont(font, {text}, line.width()));
     painter.setPen(colour);
-    const QString elided = QFontMetrics(font).elidedText(text, Qt::ElideRight, line.width());
-    painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, elided);
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
+}
+
+// The number and title in two lines at most, wrapped between words (a long
+// English title needs them), or smaller until they fit.
+void drawHeading(QPainter& painter, const QRect& box, QFont font, const QString& text) {
+    constexpr int Flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap;
+    const auto fits = [&](const QFont& f) {
+        const QRect needed = QFontMetrics(f).boundingRect(box, Flags, text);
+        return needed.height() <= box.height() && needed.width() <= box.width();
+    };
+    while (font.pointSizeF() > 5 && !fits(font)) font.setPointSizeF(font.pointSizeF() - 0.5);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(box, Flags, text);
 }
 
 }  // namespace
@@ -50,9 +64,9 @@ void paintTile(QPainter& painter, const QRect& rect, const StageTileView& view, 
     if (thumbnail.isNull()) painter.fillRect(picture, QColor(20, 20, 24));
     else painter.drawPixmap(picture.topLeft(), thumbnail);
 
-    QRect line(tile.left() + 4, picture.bottom() + 4, tile.width() - 8, 16);
-    drawLine(painter, line, gothicFont(9, true), Qt::white, QString::fromStdString(view.heading));
-    line.translate(0, 16);
+    const QRect heading(tile.left() + 4, picture.bottom() + 4, tile.width() - 8, 31);
+    drawHeading(painter, heading, gothicFont(9, true), QString::fromStdString(view.heading));
+    QRect line(heading.left(), heading.bottom() + 1, heading.width(), 16);
     drawLine(painter, line, gothicFont(8), colourOf(view.stateColour), translated(view.state));
     line.translate(0, 15);
     drawLine(painter, line, gothicFont(8), QColor(200, 200, 210), translated(view.records));

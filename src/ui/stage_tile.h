@@ -11,7 +11,7 @@ class QPainter;
 namespace nerilo::ui {
 
 constexpr int TileWidth = 136;
-constexpr int TileHeight = 158;
+constexpr int TileHeight = 173;
 
 // The board as loaded, before Start: ground and blocks at their cells, 6 pixels a cell.
 QPixmap boardThumbnail(const Stage& stage);

@@ -18,11 +18,18 @@ std::vector<Text> keysAfterALoss() {
 }
 
 // The states in the order they take precedence: the editor stops the game, a
-// lost game stays lost until Retry, a loaded stage waits for Start, and a stage
-// left stopped after its clear had no next stage to go on to.
+// lost game stays lost until Retry, test play says so (and, lost too, how to
+// go back to the editor), a loaded stage waits for Start, and a stage left
+// stopped after its clear had no next stage to go on to.
 StatusView statusOf(const WorldState& world, const SessionState& state) {
     if (state.editing) return {NERILO_TEXT("panel", "エディト中"), White, {NERILO_TEXT("panel", "F8 で終了")}};
-    if (isLost(world)) return {NERILO_TEXT("panel", "ミス！"), Red, keysAfterALoss()};
+    const Text backToTheEditor = NERILO_TEXT("panel", "Esc で編集に戻る");
+    if (isLost(world)) {
+        std::vector<Text> keys = keysAfterALoss();
+        if (state.testPlaying) keys.push_back(backToTheEditor);
+        return {NERILO_TEXT("panel", "ミス！"), Red, keys};
+    }
+    if (state.testPlaying) return {NERILO_TEXT("panel", "テストプレイ中"), Silver, {backToTheEditor}};
     if (!state.roundStarted) return {NERILO_TEXT("panel", "F1 で開始"), White, {}};
     if (world.ticking) return {NERILO_TEXT("panel", "プレイ中"), Silver, {}};
     const bool allCleared = state.progressLevel == ProgressLevel::AllCleared ||

@@ -36,14 +36,20 @@ StageTileView tileViewOf(const StageListEntry& entry, std::optional<int> shortes
     return view;
 }
 
+// The quotes a title stands in: Japanese brackets, and the English quotes of the translations.
 std::string stageTitleOf(const std::string& comment) {
-    const size_t open = comment.find("「");
-    if (open != std::string::npos) {
-        const size_t start = open + std::string("「").size();
-        const size_t close = comment.find("」", start);
-        if (close != std::string::npos) return comment.substr(start, close - start);
+    static const std::pair<std::string, std::string> Quotes[] = {{"「", "」"}, {"“", "”"}, {"\"", "\""}};
+    size_t first = std::string::npos;
+    std::string title;
+    for (const auto& [open, close] : Quotes) {
+        const size_t at = comment.find(open);
+        if (at == std::string::npos || at >= first) continue;
+        const size_t start = at + open.size(), end = comment.find(close, start);
+        if (end == std::string::npos) continue;
+        first = at;
+        title = comment.substr(start, end - start);
     }
-    return comment.substr(0, comment.find("　"));
+    return first != std::string::npos ? title : comment.substr(0, comment.find("　"));
 }
 
 std::vector<StageListEntry> stageList(const std::string& programFolder, const Progress& progress,

@@ -43,8 +43,8 @@ struct StageTileView {
 // `shortest` is the solver's length when known; `searching` while it works on it.
 StageTileView tileViewOf(const StageListEntry& entry, std::optional<int> shortest, bool searching);
 
-// A stage's title from its comment: the name in 「」 when there is one, else
-// the comment up to its first full-width space.
+// A stage's title from its comment: the name in the first 「」, “” or "" when
+// there is one, else the comment up to its first full-width space.
 std::string stageTitleOf(const std::string& comment);
 
 }  // namespace nerilo

@@ -604,12 +604,26 @@ private slots:
         QVERIFY(w.window.game().session().editing);
     }
 
-    void aStageWithoutStairsIsSavedOnlyAfterTheWarning() {
+    void aStageWithAProblemIsSavedOnlyAfterTheWarning_data() {
+        QTest::addColumn<bool>("stairs");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("no stairs") << false << 30 << QStringLiteral("階段がありません。");
+        // Four steps to the stairs: a target of 4 runs out on the fourth.
+        QTest::newRow("a step target too low for step-try mode")
+            << true << 4 << QStringLiteral("歩数トライでは目標歩数 4 のうちにクリアできません。5 あればクリアできます。");
+    }
+    void aStageWithAProblemIsSavedOnlyAfterTheWarning() {
+        QFETCH(bool, stairs);
+        QFETCH(int, target);
+        QFETCH(QString, warning);
         TestGame game;
-        game.block(cell(5, 5), block::Player).load("stage1.txt");
+        game.block(cell(5, 5), block::Player).target(target);
+        if (stairs) game.ground(cell(5, 9), ground::Stairs);
+        game.load("stage1.txt");
         Window w(game);
         QTest::keyClick(&w.window, Qt::Key_F8);
-        const QString path = QString::fromStdString(game.stageFile("nostairs.txt"));
+        const QString path = QString::fromStdString(game.stageFile("warned.txt"));
         for (const QString& answer : {QStringLiteral("キャンセル"), QStringLiteral("保存する")}) {
             QString title, text;
             QStringList buttons;
@@ -631,12 +645,12 @@ private slots:
             });
             w.window.action("saveStage")->trigger();
             QCOMPARE(title, QStringLiteral("Nerilo"));
-            QVERIFY2(text.contains(QStringLiteral("階段がありません。")), qPrintable(text));
+            QVERIFY2(text.contains(warning), qPrintable(text));
             buttons.sort();
             QCOMPARE(buttons, (QStringList{QStringLiteral("キャンセル"), QStringLiteral("保存する")}));
             QCOMPARE(QFileInfo::exists(path), answer == QStringLiteral("保存する"));
         }
-        QCOMPARE(stageTitle(w.window.game().session()), std::string("nostairs.txt"));
+        QCOMPARE(stageTitle(w.window.game().session()), std::string("warned.txt"));
     }
 
     void ctrlZUndoesAWholeStrokeAndCtrlYRedoesIt() {

@@ -17,6 +17,8 @@
 #include "ui/click_label.h"
 #include "ui/language.h"
 #include "ui/qt_platform.h"
+#include "ui/solver_dialog.h"
+#include "ui/stage_list_window.h"
 #include "ui/splash_window.h"
 #include <QFileDialog>
 #include <QLineEdit>
@@ -200,6 +202,50 @@ private slots:
         QCOMPARE(boxOf(showComment(own), QMessageBox::Ok).text, QStringLiteral("自作のステージ、100% 手作り"));
         own.window.action("japanese")->trigger();
         QCOMPARE(boxOf(showComment(first), QMessageBox::Ok).text, QString::fromStdString(shipped.stage.comment));
+    }
+
+    void theStageListsTitlesAreInTheChosenLanguage() {
+        const StageRead shipped = readStageFile(NERILO_SOURCE_DIR "/stage/stage1.txt");
+        QVERIFY(shipped.ok());
+        TestGame game;
+        game.block(cell(5, 5), 7).comment(shipped.stage.comment).load("stage1.txt");
+        Window w(game);
+        const auto heading = [&] { return tileViewOf(w.window.stageListWindow()->entries()[0], {}, false).heading; };
+        QCOMPARE(heading(), std::string("1 はじめの一歩"));
+        w.window.action("english")->trigger();
+        QCOMPARE(heading(), std::string("1 First Steps"));
+    }
+
+    void testPlaySaysSoAndHowToGoBack() {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).load("stage1.txt");
+        Window w(game);
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QTest::keyClick(&w.window, Qt::Key_F10);
+        QCOMPARE(w.window.statusHeadline()->text(), QStringLiteral("テストプレイ中"));
+        QCOMPARE(w.window.statusHints()->text(), QStringLiteral("Esc で編集に戻る"));
+        w.window.action("english")->trigger();
+        QCOMPARE(w.window.statusHeadline()->text(), QStringLiteral("Test play"));
+        QCOMPARE(w.window.statusHints()->text(), QStringLiteral("Esc: back to the editor"));
+    }
+
+    // The search window takes the size of what it says, whatever the language.
+    void theSearchWindowShowsItsWholeText() {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).ground(cell(5, 7), ground::Stairs).load("stage1.txt");
+        game.engine.toggleEditor();
+        const auto whole = [](const QLabel* label) {
+            if (label->wordWrap()) return label->height() >= label->heightForWidth(label->width());
+            return label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height();
+        };
+        for (const Language language : {Language::Japanese, Language::English}) {
+            ui::useLanguage(language);
+            ui::SolverDialog dialog(game.engine.plainTestStart(), {.analyse = true}, nullptr);
+            dialog.show();
+            QTRY_VERIFY(!dialog.searching());
+            for (const QLabel* label : {dialog.headline(), dialog.detail(), dialog.analysis()})
+                QTRY_VERIFY2(whole(label), qPrintable(label->text()));
+        }
     }
 
     // When the stages change, their new comments need English too: this names each one missing.

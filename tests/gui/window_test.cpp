@@ -25,6 +25,7 @@
 #include "ui/pictures.h"
 #include "ui/splash_window.h"
 #include "ui/window_settings.h"
+#include "ui/zoom.h"
 
 using namespace nerilo;
 using nerilo::test::cell;
@@ -33,6 +34,8 @@ using nerilo::test::TestGame;
 using nerilo::test::whenModalOpens;
 using nerilo::test::Window;
 using nerilo::ui::MainWindow;
+
+Q_DECLARE_METATYPE(nerilo::ui::Layout)
 
 namespace {
 
@@ -97,6 +100,7 @@ private slots:
         TestGame game;
         game.block(cell(5, 5), 7).ground(cell(2, 3), 15).load("stage1.txt");
         Window w(game);
+        w.window.setAvailableArea(QRect(0, 0, 4000, 3000));
         const double roundPoints = w.window.roundButton()->font().pointSizeF();
         for (int z = 1; z <= 4; ++z) {
             w.window.setZoom(z);
@@ -120,34 +124,93 @@ private slots:
         QCOMPARE(w.window.blockPalette(4)->geometry(), QRect(128 * 2, 560 * 2, 64, 64));
     }
 
+    // A zoom change keeps the frame's centre where it was, and where the frame
+    // had to be pushed back onto the screen, zooming back brings it home.
     void theViewMenuZoomsAndTheChoiceIsRemembered() {
         TestGame game;
         game.block(cell(5, 5), 7).load("stage1.txt");
         Window w(game);
-        const QRect screen = w.window.screen()->availableGeometry();
+        const QRect screen(0, 0, 2400, 2100);
+        w.window.setAvailableArea(screen);
         w.window.move(screen.center() - QPoint(100, 100));
+        const QPoint centre = centreOf(w.window.frameGeometry());
         QCOMPARE(w.window.zoom(), 1);
         QVERIFY(!w.window.action("zoomOut")->isEnabled());
         QCOMPARE(ui::savedZoom(), std::nullopt);
         w.window.action("zoomIn")->trigger();
         QCOMPARE(w.window.zoom(), 2);
-        QCOMPARE(w.window.frameGeometry().topLeft(), screen.topLeft());  // grown, but kept on the screen
+        QVERIFY((centreOf(w.window.frameGeometry()) - centre).manhattanLength() <= 2);
         QVERIFY(w.window.action("zoom2")->isChecked() && !w.window.action("zoom1")->isChecked());
         QCOMPARE(ui::savedZoom(), 2);
         w.window.action("zoom4")->trigger();
         QCOMPARE(w.window.width(), 577 * 4);
+        QVERIFY(screen.contains(w.window.frameGeometry()));
         QVERIFY(!w.window.action("zoomIn")->isEnabled());
         QTest::keyClick(&w.window, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(w.window.zoom(), 3);
         QCOMPARE(ui::savedZoom(), 3);
         QTest::keyClick(&w.window, Qt::Key_Equal, Qt::ControlModifier);
         QCOMPARE(w.window.zoom(), 4);
+        w.window.action("zoom2")->trigger();
+        QVERIFY((centreOf(w.window.frameGeometry()) - centre).manhattanLength() <= 2);
 
         // A saved value that is no zoom counts as none.
         for (const QVariant& bad : {QVariant(0), QVariant(5), QVariant(QStringLiteral("big"))}) {
             QSettings().setValue(QStringLiteral("window/zoom"), bad);
             QCOMPARE(ui::savedZoom(), std::nullopt);
         }
+    }
+
+    // Every zoom the window offers fits the available area, playing and in the
+    // editor; the others are greyed and say why. Entering the editor steps down
+    // to the largest zoom it fits at (beside the panel when that keeps a larger
+    // one), and leaving it steps back up.
+    void theWindowFitsTheScreenAtEveryZoomItOffers_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<int>("playing");  // the largest zoom offered while playing
+        QTest::addColumn<int>("editing");  // and in the editor
+        QTest::addColumn<ui::Layout>("layout");  // the editor's there
+        using ui::Layout;
+        QTest::newRow("800 x 600") << QRect(0, 0, 800, 600) << 1 << 1 << Layout::PalettesBeside;
+        QTest::newRow("1280 x 1024") << QRect(0, 0, 1280, 1024) << 2 << 1 << Layout::PalettesBelow;
+        QTest::newRow("1920 x 1080 under a panel") << QRect(0, 40, 1920, 1040) << 2 << 2 << Layout::PalettesBeside;
+        QTest::newRow("2560 x 1440 on the right") << QRect(1920, 0, 2560, 1440) << 2 << 2 << Layout::PalettesBelow;
+        QTest::newRow("3840 x 2160") << QRect(0, 0, 3840, 2160) << 4 << 4 << Layout::PalettesBeside;
+    }
+    void theWindowFitsTheScreenAtEveryZoomItOffers() {
+        QFETCH(QRect, area);
+        QFETCH(int, playing);
+        QFETCH(int, editing);
+        QFETCH(ui::Layout, layout);
+        TestGame game;
+        game.block(cell(5, 5), 7).load("stage1.txt");
+        Window w(game);
+        w.window.platformForScreenshots();  // leaving the editor asks nothing
+        w.window.setAvailableArea(area);
+        const auto choice = [&](int zoom) { return w.window.action(qPrintable(QStringLiteral("zoom%1").arg(zoom))); };
+        const auto everyOfferedZoomFits = [&](int largest) {
+            for (int zoom = ui::MinZoom; zoom <= ui::MaxZoom; ++zoom) {
+                QCOMPARE(choice(zoom)->isEnabled(), zoom <= largest);
+                if (zoom > largest) {
+                    QVERIFY2(choice(zoom)->toolTip().contains(QStringLiteral("収まりません")), qPrintable(choice(zoom)->toolTip()));
+                    continue;
+                }
+                choice(zoom)->trigger();
+                QCOMPARE(w.window.zoom(), zoom);
+                QVERIFY(area.contains(w.window.frameGeometry()));
+            }
+            QVERIFY(!w.window.action("zoomIn")->isEnabled());
+        };
+        everyOfferedZoomFits(playing);
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QCOMPARE(w.window.zoom(), editing);
+        QCOMPARE(w.window.layout(), layout);
+        QVERIFY(area.contains(w.window.frameGeometry()));
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        QCOMPARE(w.window.zoom(), playing);
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        everyOfferedZoomFits(editing);
+        QCOMPARE(w.window.layout(), layout);
     }
 
     void theFirstZoomIsTheLargestThatFits() {
@@ -383,14 +446,15 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QVERIFY(centredOn(&window, window.screen()->availableGeometry()));
             window.activateWindow();
-            QCOMPARE(window.zoom(), ui::fittingZoom(window.naturalClientSize(), window.chromeSize(),
+            QCOMPARE(window.zoom(), ui::fittingZoom(ui::naturalClientSize(ui::Layout::Playing), window.chromeSize(),
                                                     window.screen()->availableGeometry().size()));
             QTest::keyClick(&window, Qt::Key_F1);
             QVERIFY(window.game().world().state().ticking);
         }
         // A remembered zoom wins; a damaged file is reported over the window and the first stage stays.
-        ui::saveZoom(2);
+        ui::saveZoom(1);
         MainWindow window;
+        window.setAvailableArea(QRect(0, 0, 1920, 1080));
         window.setProgramFolder(game.dir.path().string());
         QString title, text;
         whenModalOpens([&](QWidget* splash) {
@@ -404,7 +468,7 @@ private slots:
             });
         });
         ui::startPlaying(window, QString::fromStdString(game.dir.file("missing.txt")));
-        QCOMPARE(window.zoom(), 2);
+        QCOMPARE(window.zoom(), 1);
         QCOMPARE(title, QStringLiteral("Nerilo"));
         QVERIFY(text.contains(QStringLiteral("missing.txt")));
         QCOMPARE(stageTitle(window.game().session()), std::string("stage1.txt"));
