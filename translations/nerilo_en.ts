@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja">
 <context>
+    <name>analysis</name>
+    <message>
+        <source>解析</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>解析中…</source>
+        <translation>Analysing…</translation>
+    </message>
+    <message>
+        <source>クリアできます</source>
+        <translation>Can be cleared</translation>
+    </message>
+    <message>
+        <source>最短 %1 手</source>
+        <translation>Shortest: %1 presses</translation>
+    </message>
+    <message>
+        <source>クリアできません</source>
+        <translation>Cannot be cleared</translation>
+    </message>
+    <message>
+        <source>調べきれません</source>
+        <translation>Too large to search</translation>
+    </message>
+    <message>
+        <source>局面 %1</source>
+        <translation>Positions: %1</translation>
+    </message>
+    <message>
+        <source>詰み %1（%2%）</source>
+        <translation>Dead ends: %1 (%2%)</translation>
+    </message>
+    <message>
+        <source>詰みなし</source>
+        <translation>No dead ends</translation>
+    </message>
+    <message>
+        <source>最初の詰み %1 手目</source>
+        <translation>First dead end after %1 presses</translation>
+    </message>
+</context>
+<context>
     <name>checks</name>
     <message>
         <source>プレイヤーがいません。</source>
@@ -293,6 +336,10 @@ Thank you for playing</translation>
         <source>ここからはクリアできません。元に戻すかリトライしてください。</source>
         <translation>The stage cannot be cleared from here. Undo or retry.</translation>
     </message>
+    <message>
+        <source>詰み：ここからはクリアできません。Backspace で戻せます</source>
+        <translation>Dead end: the stage cannot be cleared from here. Backspace takes the press back.</translation>
+    </message>
 </context>
 <context>
     <name>messages</name>
@@ -508,6 +555,14 @@ Starting with no records. The next time you set a record, this file will be kept
     <message>
         <source>先行入力(&amp;B)</source>
         <translation>&amp;Buffered input</translation>
+    </message>
+    <message>
+        <source>詰みを知らせる(&amp;W)</source>
+        <translation>&amp;Warn of dead ends</translation>
+    </message>
+    <message>
+        <source>回路プレビュー(&amp;V)</source>
+        <translation>Circuit pre&amp;view</translation>
     </message>
     <message>
         <source>表示(&amp;V)</source>

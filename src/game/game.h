@@ -149,6 +149,9 @@ public:
     // The start of a round on the edited board without the extra modes or
     // step-try mode, as the solver and the checks on Save take it.
     WorldState plainTestStart() const;
+    // The same start as a whole world, with where each block is drawn: the
+    // editor's circuit preview draws it.
+    World plainTestWorld() const;
     // Plays a solution's key letters in test play at the game's speed: one press
     // each time the game is at rest. Any key stops it and ends test play.
     void playSolution(std::string keys);

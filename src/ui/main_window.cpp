@@ -184,6 +184,7 @@ void MainWindow::buildPanel(QWidget* area) {
     showFixedPicture(place(new QLabel(area), 7320, 4320, 480, 480), blockPicture(block::Key));
     keysHeld_ = place(new QLabel(area), 7800, 4440, 855, 255, &keys);
     keysHeld_->setStyleSheet(QStringLiteral("color: white;"));
+    buildSolverAids(area);
 }
 
 void MainWindow::buildPalettes(QWidget* area) {
@@ -265,6 +266,7 @@ void MainWindow::buildMenus() {
     QAction* buffered = addCaptioned(options, QStringLiteral("bufferedInput"), QT_TR_NOOP("先行入力(&B)"));
     buffered->setCheckable(true);
     connect(buffered, &QAction::triggered, this, &MainWindow::chooseBufferedInput);
+    addDeadEndWarningEntry(options);
     options->addSeparator();
     addCommand(options, "editor", QT_TR_NOOP("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
     buildLanguageMenu(options);
@@ -290,6 +292,7 @@ void MainWindow::buildMenus() {
     editMenu_->addSeparator();
     addCommand(editMenu_, "testPlay", QT_TR_NOOP("テストプレイ(&P)"), Qt::Key_F10, [this] { game_.toggleTestPlay(); }, &WindowView::testPlay, true);
     addCommand(editMenu_, "findSolution", QT_TR_NOOP("解を探す(&F)"), Qt::Key_F11, [this] { findSolution(); }, edit);
+    addCircuitPreviewEntry(editMenu_);
 }
 
 // Each language is named in itself, and the menu in both, so that a player who
@@ -322,6 +325,7 @@ void MainWindow::retranslate() {
     for (int k = 0; k < GroundCodeCount; ++k) groundPalette_[k]->setToolTip(translated(groundName(static_cast<uint8_t>(k))));
     for (int k = 0; k < 8; ++k) blockPalette_[k]->setToolTip(translated(blockName(static_cast<uint8_t>(k))));
     action(currentLanguage() == Language::English ? "english" : "japanese")->setChecked(true);
+    retranslateSolverAids();
     // The menu bar's height may change with its texts.
     height_ = 0;
     refresh();
@@ -524,6 +528,7 @@ void MainWindow::refresh() {
     const bool ticking = game_.world().state().ticking;
     if (ticking && !timer_.isActive()) timer_.start();
     if (!ticking && timer_.isActive()) timer_.stop();
+    followSolverAids();
     board_->update();
 }
 
