@@ -136,6 +136,8 @@ Widget* MainWindow::place(Widget* widget, int left, int top, int width, int heig
     placed_.push_back({widget, QRect(left, top, width, height), font ? std::optional<QFont>(*font) : std::nullopt});
     return widget;
 }
+// solver_aids.cpp places a panel of its own.
+template QWidget* MainWindow::place(QWidget*, int, int, int, int, const QFont*);
 
 ClickLabel* MainWindow::addLabelButton(QWidget* area, int left, int top, double points) {
     const QFont font = roundFont(points);

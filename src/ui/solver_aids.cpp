@@ -28,7 +28,8 @@ void MainWindow::buildSolverAids(QWidget* area) {
     deadEndWatch_->setEnabled(savedDeadEndWarning());
 
     const QFont figures = gothicFont(8);
-    editorAnalysis_ = place(new EditorAnalysis(area), 7320, 4860, 1215, 2520, &figures);
+    editorAnalysis_ = new EditorAnalysis(area);
+    place<QWidget>(editorAnalysis_, 7320, 4860, 1215, 2520, &figures);
     connect(editorAnalysis_, &EditorAnalysis::solutionAsked, this,
             [this](const std::string& keys) { run([&] { game_.playSolution(keys); }); });
     board_->setCircuitPreview(QSettings().value(CircuitPreviewKey, true).toBool());
