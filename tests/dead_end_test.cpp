@@ -50,7 +50,7 @@ TEST(DeadEnd, PositionAfterPressesOrWhyThereIsNone) {
         EXPECT_EQ(after.error, c.error) << c.presses;
         EXPECT_EQ(after.state.has_value(), c.error.empty()) << c.presses;
     }
-    EXPECT_EQ(solver::positionAfter(start, "LR").state, start) << "a step there and back";
+    EXPECT_EQ(solver::positionAfter(start, "LR").state->blockCell, start.blockCell) << "a step there and back";
     EXPECT_NE(solver::positionAfter(start, "R").state->blockCell, start.blockCell);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/editor_analysis.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -7,6 +8,7 @@
 #include "solver/live_analysis.h"
 #include "ui/click_label.h"
 #include "ui/engine_text.h"
+#include "ui/fonts.h"
 #include "ui/solver_run.h"
 
 namespace nerilo::ui {
@@ -24,14 +26,16 @@ EditorAnalysis::EditorAnalysis(QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    // Colours by palette, not style sheets: a style sheet would keep the
+    // labels from taking the panel's font at every zoom.
     for (QLabel* line : {title_, verdict_, static_cast<QLabel*>(shortest_), positions_, deadEnds_, firstDeadEnd_}) {
-        line->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
+        QPalette colours = line->palette();
+        colours.setColor(QPalette::WindowText, line == title_ ? Qt::white : QColor(0xc0, 0xc0, 0xc0));
+        if (line == shortest_) colours.setColor(QPalette::WindowText, QColor(0xff, 0xdc, 0x00));
+        line->setPalette(colours);
         column->addWidget(line);
     }
     column->addStretch();
-    title_->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
-    // The shortest clear reads as a link: a click plays it.
-    shortest_->setStyleSheet(QStringLiteral("color: #ffdc00; text-decoration: underline;"));
     shortest_->setCursor(Qt::PointingHandCursor);
     connect(shortest_, &ClickLabel::clicked, this, [this] {
         if (!solution_.empty()) emit solutionAsked(solution_);
@@ -41,6 +45,23 @@ EditorAnalysis::EditorAnalysis(QWidget* parent)
     connect(&pause_, &QTimer::timeout, this, &EditorAnalysis::startSearch);
     connect(search_, &SolverRun::finished, this, &EditorAnalysis::showResult);
     hide();
+}
+
+void EditorAnalysis::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) fitLines();
+}
+
+// The panel's font at its zoom, smaller where a line would not fit the narrow
+// panel; the title in bold and the shortest clear underlined, as a link.
+void EditorAnalysis::fitLines() {
+    const QFont fitting = fittingFont(font(), lines() << title_->text(), width());
+    QFont bold = fitting, link = fitting;
+    bold.setBold(true);
+    link.setUnderline(true);
+    for (QLabel* line : {verdict_, positions_, deadEnds_, firstDeadEnd_}) line->setFont(fitting);
+    title_->setFont(bold);
+    shortest_->setFont(link);
 }
 
 bool EditorAnalysis::searching() const { return pause_.isActive() || search_->running(); }
@@ -72,13 +93,15 @@ void EditorAnalysis::showResult() {
 
 void EditorAnalysis::retranslate() {
     title_->setText(translated(solver::liveAnalysisTitle()));
-    const solver::LiveAnalysisView view =
-        result_ ? solver::liveAnalysisView(*result_) : solver::LiveAnalysisView{solver::liveAnalysisRunning()};
+    solver::LiveAnalysisView view;
+    if (result_) view = solver::liveAnalysisView(*result_);
+    else view.verdict = solver::liveAnalysisRunning();
     verdict_->setText(translated(view.verdict));
     shortest_->setText(translated(view.shortest));
     positions_->setText(translated(view.positions));
     deadEnds_->setText(translated(view.deadEnds));
     firstDeadEnd_->setText(translated(view.firstDeadEnd));
+    fitLines();
 }
 
 QStringList EditorAnalysis::lines() const {

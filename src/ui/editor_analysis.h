@@ -43,7 +43,11 @@ signals:
     // The shortest clear was clicked.
     void solutionAsked(const std::string& keys);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitLines();
     void startSearch();
     void showResult();
     QLabel* title_;
