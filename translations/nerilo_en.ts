@@ -756,6 +756,10 @@ Starting with no records. The next time you set a record, this file will be kept
 <context>
     <name>records</name>
     <message>
+        <source>ステージ %1 の「dead_ends」が数ではありません。</source>
+        <translation>Stage %1: &quot;dead_ends&quot; is not a number.</translation>
+    </message>
+    <message>
         <source>ステージ %1 の「%2」が文字列ではありません。</source>
         <translation>Stage %1: &quot;%2&quot; is not a string.</translation>
     </message>
@@ -1016,6 +1020,10 @@ Starting with no records. The next time you set a record, this file will be kept
 </context>
 <context>
     <name>stage list</name>
+    <message>
+        <source>%1　詰み %2 回</source>
+        <translation>%1, %2 dead ends</translation>
+    </message>
     <message>
         <source>ファイルがありません</source>
         <translation>No file</translation>

@@ -96,6 +96,9 @@ public:
     bool canRedo() const;
     const History& history() const { return history_; }
     void countHint() { history_.countHint(); }
+    // The dead-end warning proved the last press walked into a dead end: it
+    // counts for the stage list, on the numbered stages in plain play.
+    void countDeadEnd();
 
     // Records and replays: the best clear of each numbered stage, read at
     // start-up and written whenever one is beaten.
@@ -184,6 +187,7 @@ private:
 
     // Records.
     void recordClear(const std::string& path);
+    void saveRecords();
     void endPlayback(const Playback& ended);
     // The editor.
     void showEditedStage(const Stage& stage);

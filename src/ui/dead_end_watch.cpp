@@ -26,6 +26,7 @@ void DeadEndWatch::choose(bool on) {
 
 void DeadEndWatch::setEnabled(bool on) {
     enabled_ = on;
+    inDeadEnd_ = false;
     if (!on) forget();
 }
 
@@ -52,11 +53,16 @@ void DeadEndWatch::forget() {
     warning_ = false;
 }
 
+// Every position of a dead end is said, but only the press into it is
+// counted: the presses made inside it walked into nothing new.
 void DeadEndWatch::showVerdict() {
-    if (solver::verdictOf(search_->result()) != solver::Verdict::DeadEnd) return;
+    const solver::Verdict verdict = solver::verdictOf(search_->result());
+    if (verdict == solver::Verdict::Clearable) inDeadEnd_ = false;
+    if (verdict != solver::Verdict::DeadEnd) return;
     warning_ = true;
     retranslate();
-    emit deadEndFound();
+    if (!inDeadEnd_) emit deadEndFound();
+    inDeadEnd_ = true;
 }
 
 void DeadEndWatch::retranslate() {

@@ -35,7 +35,8 @@ public:
     void retranslate();
 
 signals:
-    // The position searched last is a dead end: the press that led here made it so.
+    // The position searched last is a dead end and the one proven before it
+    // was not: the press that led here made it so.
     void deadEndFound();
 
 private:
@@ -46,6 +47,7 @@ private:
     std::optional<WorldState> watched_;
     bool enabled_ = false;
     bool warning_ = false;
+    bool inDeadEnd_ = false;  // the last proven verdict was a dead end
 };
 
 bool savedDeadEndWarning();

@@ -26,6 +26,7 @@ void MainWindow::buildSolverAids(QWidget* area) {
     deadEndLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     deadEndWatch_ = new DeadEndWatch(deadEndLine_, this);
     deadEndWatch_->setEnabled(savedDeadEndWarning());
+    connect(deadEndWatch_, &DeadEndWatch::deadEndFound, this, [this] { game_.countDeadEnd(); });
 
     const QFont figures = gothicFont(8);
     editorAnalysis_ = new EditorAnalysis(area);

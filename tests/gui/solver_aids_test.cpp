@@ -83,6 +83,17 @@ private slots:
         }
         press(w.window, Qt::Key_Right);
         QTRY_COMPARE(w.window.deadEndLine()->text(), Warning);
+        const auto deadEnds = [&] {
+            return w.window.game().records().deadEnds(2, w.window.game().session().stageFingerprint);
+        };
+        QCOMPARE(deadEnds(), 1u);
+        // A press inside the dead end is warned of again, but made nothing worse.
+        press(w.window, Qt::Key_Left);
+        QTRY_COMPARE(w.window.deadEndLine()->text(), Warning);
+        QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+        QCOMPARE(deadEnds(), 1u);
+        QTest::keyClick(&w.window, Qt::Key_Backspace);
+        QTRY_VERIFY(!w.window.deadEndWatch()->searching());
         QTest::keyClick(&w.window, Qt::Key_Backspace);
         QCOMPARE(w.window.deadEndLine()->text(), QString());  // the warning held for the position undone
         QTRY_VERIFY(!w.window.deadEndWatch()->searching());
