@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja">
 <context>
+    <name>analysis</name>
+    <message>
+        <source>解析</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>解析中…</source>
+        <translation>Analysing…</translation>
+    </message>
+    <message>
+        <source>クリアできます</source>
+        <translation>Can be cleared</translation>
+    </message>
+    <message>
+        <source>最短 %1 手</source>
+        <translation>Shortest: %1 presses</translation>
+    </message>
+    <message>
+        <source>クリアできません</source>
+        <translation>Cannot be cleared</translation>
+    </message>
+    <message>
+        <source>調べきれません</source>
+        <translation>Too large to search</translation>
+    </message>
+    <message>
+        <source>局面 %1</source>
+        <translation>Positions: %1</translation>
+    </message>
+    <message>
+        <source>詰み %1（%2%）</source>
+        <translation>Dead ends: %1 (%2%)</translation>
+    </message>
+    <message>
+        <source>詰みなし</source>
+        <translation>No dead ends</translation>
+    </message>
+    <message>
+        <source>最初の詰み %1 手目</source>
+        <translation>First dead end after %1 presses</translation>
+    </message>
+</context>
+<context>
     <name>checks</name>
     <message>
         <source>プレイヤーがいません。</source>
@@ -297,6 +340,10 @@ Thank you for playing</translation>
         <source>ここからはクリアできません。元に戻すかリトライしてください。</source>
         <translation>The stage cannot be cleared from here. Undo or retry.</translation>
     </message>
+    <message>
+        <source>詰み：ここからはクリアできません。Backspace で戻せます</source>
+        <translation>Dead end: the stage cannot be cleared from here. Backspace takes the press back.</translation>
+    </message>
 </context>
 <context>
     <name>messages</name>
@@ -534,6 +581,14 @@ Starting with no records. The next time you set a record, this file will be kept
         <translation>Volume: high (&amp;3)</translation>
     </message>
     <message>
+        <source>詰みを知らせる(&amp;W)</source>
+        <translation>&amp;Warn of dead ends</translation>
+    </message>
+    <message>
+        <source>回路プレビュー(&amp;V)</source>
+        <translation>Circuit pre&amp;view</translation>
+    </message>
+    <message>
         <source>表示(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
@@ -740,6 +795,10 @@ Starting with no records. The next time you set a record, this file will be kept
 </context>
 <context>
     <name>records</name>
+    <message>
+        <source>ステージ %1 の「dead_ends」が数ではありません。</source>
+        <translation>Stage %1: &quot;dead_ends&quot; is not a number.</translation>
+    </message>
     <message>
         <source>ステージ %1 の「%2」が文字列ではありません。</source>
         <translation>Stage %1: &quot;%2&quot; is not a string.</translation>
@@ -1001,6 +1060,10 @@ Starting with no records. The next time you set a record, this file will be kept
 </context>
 <context>
     <name>stage list</name>
+    <message>
+        <source>%1　詰み %2 回</source>
+        <translation>%1, %2 dead ends</translation>
+    </message>
     <message>
         <source>ファイルがありません</source>
         <translation>No file</translation>

@@ -14,6 +14,20 @@ void Game::recordClear(const std::string& path) {
     const int n = numberedStageAt(programFolder(), session_.stagePath);
     if (n == 0) return;
     if (!records_.offer(n, session_.stageFingerprint, w.stepTry, path)) return;
+    saveRecords();
+}
+
+// A warning does not reveal the way on, so it counts even in a round that can
+// set no record any more; test play and the extra modes play other boards.
+void Game::countDeadEnd() {
+    if (!filesKept_ || session_.editing || session_.testPlaying || world_.state().extraMode != ExtraMode::None) return;
+    const int n = numberedStageAt(programFolder(), session_.stagePath);
+    if (n == 0) return;
+    records_.countDeadEnd(n, session_.stageFingerprint);
+    saveRecords();
+}
+
+void Game::saveRecords() {
     const FileUpdate saved = records_.save();
     if (!saved.keptAside.empty()) {
         platform_.messageBox(NERILO_TEXT("messages", "読めなかった記録のファイルを「%1」として残しました。").arg(saved.keptAside),

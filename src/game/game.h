@@ -96,6 +96,9 @@ public:
     bool canRedo() const;
     const History& history() const { return history_; }
     void countHint() { history_.countHint(); }
+    // The dead-end warning proved the last press walked into a dead end: it
+    // counts for the stage list, on the numbered stages in plain play.
+    void countDeadEnd();
 
     // Records and replays: the best clear of each numbered stage, read at
     // start-up and written whenever one is beaten.
@@ -149,6 +152,9 @@ public:
     // The start of a round on the edited board without the extra modes or
     // step-try mode, as the solver and the checks on Save take it.
     WorldState plainTestStart() const;
+    // The same start as a whole world, with where each block is drawn: the
+    // editor's circuit preview draws it.
+    World plainTestWorld() const;
     // Plays a solution's key letters in test play at the game's speed: one press
     // each time the game is at rest. Any key stops it and ends test play.
     void playSolution(std::string keys);
@@ -185,6 +191,7 @@ private:
 
     // Records.
     void recordClear(const std::string& path);
+    void saveRecords();
     void endPlayback(const Playback& ended);
     // The editor.
     void showEditedStage(const Stage& stage);

@@ -67,7 +67,9 @@ void Game::restartTestPlay() {
 }
 
 // The rules alone: the world is copied and started as test play starts it.
-WorldState Game::plainTestStart() const {
+WorldState Game::plainTestStart() const { return plainTestWorld().state(); }
+
+World Game::plainTestWorld() const {
     World copy = world_;
     WorldState& w = copy.state();
     w.stepTry = false;
@@ -76,7 +78,7 @@ WorldState Game::plainTestStart() const {
     copy.resetPictures();
     copy.findPlayer();
     copy.startRound();
-    return copy.state();
+    return copy;
 }
 
 void Game::playSolution(std::string keys) {

@@ -22,14 +22,27 @@ bool RecordBook::offer(int n, uint64_t fingerprint, bool stepTry, const std::str
     if (keys.empty() || keys.size() > MaxRecordPresses) return false;
     StageRecord& record = records_[static_cast<size_t>(n - 1)];
     // Records of the stage as it was before it changed are replaced whole.
-    if (record.fingerprint != fingerprint) record = StageRecord{fingerprint, {}, {}};
+    if (record.fingerprint != fingerprint) record = StageRecord{fingerprint, {}, {}, 0};
     std::string& best = stepTry ? record.stepTry : record.normal;
     if (!best.empty() && best.size() <= keys.size()) return false;
     best = keys;
     StageRecord& fresh = fresh_[static_cast<size_t>(n - 1)];
-    if (fresh.fingerprint != fingerprint) fresh = StageRecord{fingerprint, {}, {}};
+    if (fresh.fingerprint != fingerprint) fresh = StageRecord{fingerprint, {}, {}, 0};
     (stepTry ? fresh.stepTry : fresh.normal) = keys;
     return true;
+}
+
+void RecordBook::countDeadEnd(int n, uint64_t fingerprint) {
+    for (Records* book : {&records_, &fresh_}) {
+        StageRecord& record = (*book)[static_cast<size_t>(n - 1)];
+        if (record.fingerprint != fingerprint) record = StageRecord{fingerprint, {}, {}, 0};
+        if (record.deadEnds < MaxDeadEnds) ++record.deadEnds;
+    }
+}
+
+uint32_t RecordBook::deadEnds(int n, uint64_t fingerprint) const {
+    const StageRecord& record = records_[static_cast<size_t>(n - 1)];
+    return record.fingerprint == fingerprint ? record.deadEnds : 0;
 }
 
 FileUpdate RecordBook::save() {

@@ -22,6 +22,9 @@ public:
     // Keeps a clear when it is shorter than the record (or the first on the
     // stage as it is now); returns whether it was kept.
     bool offer(int n, uint64_t fingerprint, bool stepTry, const std::string& keys);
+    // Counts a press on stage n that walked into a dead end; how many so far on the stage as it is.
+    void countDeadEnd(int n, uint64_t fingerprint);
+    uint32_t deadEnds(int n, uint64_t fingerprint) const;
     // Merges the clears kept since the last save into the records file when
     // the book is open, and takes what the file then holds, other copies'
     // records included. A failed save keeps the clears for the next one.

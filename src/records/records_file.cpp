@@ -91,6 +91,10 @@ Text readStage(int n, const nlohmann::json& entry, StageRecord& record) {
             if (!value.is_string() || !readFingerprint(value.get_ref<const std::string&>(), record.fingerprint))
                 return NERILO_TEXT("records", "ステージ %1 の「fingerprint」が 16 桁の 16 進数ではありません。").arg(stage);
             hasFingerprint = true;
+        } else if (name == "dead_ends") {
+            if (!value.is_number_unsigned() || value.get<uint64_t>() > MaxDeadEnds)
+                return NERILO_TEXT("records", "ステージ %1 の「dead_ends」が数ではありません。").arg(stage);
+            record.deadEnds = value.get<uint32_t>();
         } else if (name == "normal" || name == "step_try") {
             if (Text problem = clearProblem(n, name, value); !problem.empty()) return problem;
             (name == "normal" ? record.normal : record.stepTry) = value.get<std::string>();
@@ -151,6 +155,7 @@ std::string formatRecords(const Records& records) {
         nlohmann::ordered_json entry = {{"fingerprint", fingerprintText(record.fingerprint)}};
         if (!record.normal.empty()) entry["normal"] = record.normal;
         if (!record.stepTry.empty()) entry["step_try"] = record.stepTry;
+        if (record.deadEnds > 0) entry["dead_ends"] = record.deadEnds;
         stages[std::to_string(i + 1)] = std::move(entry);
     }
     const nlohmann::ordered_json file = {{"version", 1}, {"stages", std::move(stages)}};

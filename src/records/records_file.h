@@ -7,9 +7,13 @@
 //   {
 //     "version": 1,
 //     "stages": {
-//       "1": { "fingerprint": "0123456789abcdef", "normal": "UURRRRDDDZ", "step_try": "UURRRRDDDZ" }
+//       "1": { "fingerprint": "0123456789abcdef", "normal": "UURRRRDDDZ", "step_try": "UURRRRDDDZ",
+//              "dead_ends": 3 }
 //     }
 //   }
+//
+// "dead_ends" (the presses that walked into a dead end the warning proved) may
+// be missing, as in the files written before it was counted.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -26,12 +30,15 @@ constexpr const char* RecordsFileName = "records.json";
 constexpr std::string_view RecordLetters = "LRUDlrudZ";
 // Longer clears are not recorded; the file stays a few megabytes at most.
 constexpr size_t MaxRecordPresses = 100000;
+// A count beyond any player's patience is a damaged file.
+constexpr uint32_t MaxDeadEnds = 1'000'000'000;
 
 struct StageRecord {
     uint64_t fingerprint = 0;
     std::string normal;   // the best clear without step-try mode; empty: none
     std::string stepTry;  // the best clear in step-try mode; empty: none
-    bool empty() const { return normal.empty() && stepTry.empty(); }
+    uint32_t deadEnds = 0;  // presses that walked into a dead end, as the warning proved
+    bool empty() const { return normal.empty() && stepTry.empty() && deadEnds == 0; }
     friend bool operator==(const StageRecord&, const StageRecord&) = default;
 };
 

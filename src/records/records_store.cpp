@@ -1,5 +1,7 @@
 #include "records/records_store.h"
 
+#include <algorithm>
+
 #include "model/progress_location.h"
 
 namespace nerilo {
@@ -20,6 +22,8 @@ Records mergeRecords(Records records, const Records& fresh) {
         }
         offerClear(record.normal, clear.normal);
         offerClear(record.stepTry, clear.stepTry);
+        // The fresh count holds only what this copy counted since its last save.
+        record.deadEnds = std::min(MaxDeadEnds, record.deadEnds + clear.deadEnds);
     }
     return records;
 }

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
+#include "solver/dead_end.h"
 #include "solver/solver.h"
 
 namespace {
@@ -66,7 +67,7 @@ void printText(const nerilo::solver::Result& result) {
 
 int main(int argc, char** argv) {
     CLI::App app{"Finds a shortest clear of a Nerilo stage, or proves there is none."};
-    std::string stageFile;
+    std::string stageFile, keys;
     bool stepTry = false, blockMode = false, analyse = false, asJson = false;
     nerilo::solver::Options options;
     app.add_option("STAGE_FILE", stageFile, "stage file to solve")->required();
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
         ->check(CLI::PositiveNumber);
     app.add_option("--threads", options.threads, "threads that expand positions (default 1)")->check(CLI::Range(1, 64));
     app.add_flag("--analyse", analyse, "explore everything reachable: positions, dead ends, losing presses");
+    app.add_option("--keys", keys, "search from the position after these presses (letters of LRUDlrudZ)");
     app.add_flag("--json", asJson, "print one JSON object");
     try {
         app.parse(argc, argv);
@@ -90,6 +92,11 @@ int main(int argc, char** argv) {
         std::cerr << "nerilo-solve: " << stageFile << ": " << start.error << "\n";
         return 2;
     }
+    const nerilo::solver::PositionAfter from = nerilo::solver::positionAfter(*start.state, keys);
+    if (!from.state) {
+        std::cerr << "nerilo-solve: " << stageFile << ": --keys: " << from.error << "\n";
+        return 2;
+    }
     // Progress goes to a terminal, or to any stderr when the output is text.
     const bool showProgress = !asJson || ::isatty(STDERR_FILENO);
     bool progressShown = false;
@@ -99,7 +106,7 @@ int main(int argc, char** argv) {
                      p.depth, p.seconds > 0 ? p.expanded / p.seconds : 0.0);
         progressShown = true;
     };
-    const nerilo::solver::Result result = nerilo::solver::solve(*start.state, options, progress);
+    const nerilo::solver::Result result = nerilo::solver::solve(*from.state, options, progress);
     if (progressShown) std::fprintf(stderr, "\n");
     if (result.outcome == Outcome::Refused) {
         std::cerr << "nerilo-solve: " << stageFile << ": " << result.refusal << "\n";

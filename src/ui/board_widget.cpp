@@ -63,8 +63,18 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     }
     // Blocks may stand outside the grid in mid-step; they are clipped to it.
     painter.setClipRect(0, 0, side, side);
-    paintBoard(painter, game_.world().state(), game_.world().drawing(), layout.factor);
+    if (circuitPreview_ && game_.session().editing) {
+        const World start = game_.plainTestWorld();
+        paintBoard(painter, start.state(), start.drawing(), layout.factor);
+    } else {
+        paintBoard(painter, game_.world().state(), game_.world().drawing(), layout.factor);
+    }
     paintHint(painter, layout.factor);
+}
+
+void BoardWidget::setCircuitPreview(bool on) {
+    circuitPreview_ = on;
+    update();
 }
 
 void BoardWidget::showHint(int cell, char press) {

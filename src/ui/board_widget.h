@@ -22,6 +22,10 @@ public:
     // ring for the action key), until clearHint().
     void showHint(int cell, char press);
     void clearHint();
+    // While editing, the board as a round would start on it: power, beams and
+    // their marks, blasts (Game::plainTestWorld()); off, the painted codes alone.
+    void setCircuitPreview(bool on);
+    bool circuitPreview() const { return circuitPreview_; }
 
 signals:
     // A cell was clicked, or dragged over with the button held.
@@ -53,6 +57,7 @@ private:
     int hintCell_ = -1;
     char hintPress_ = 0;
     int lastCell_ = -1;
+    bool circuitPreview_ = true;
 };
 
 }  // namespace nerilo::ui

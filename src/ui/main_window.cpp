@@ -135,6 +135,8 @@ Widget* MainWindow::place(Widget* widget, int left, int top, int width, int heig
     placed_.push_back({widget, QRect(left, top, width, height), font ? std::optional<QFont>(*font) : std::nullopt, {}});
     return widget;
 }
+// solver_aids.cpp places a panel of its own.
+template QWidget* MainWindow::place(QWidget*, int, int, int, int, const QFont*);
 
 ClickLabel* MainWindow::addLabelButton(QWidget* area, int left, int top, double points) {
     const QFont font = roundFont(points);
@@ -183,6 +185,7 @@ void MainWindow::buildPanel(QWidget* area) {
     showFixedPicture(place(new QLabel(area), 7320, 4320, 480, 480), blockPicture(block::Key));
     keysHeld_ = place(new QLabel(area), 7800, 4440, 855, 255, &keys);
     keysHeld_->setStyleSheet(QStringLiteral("color: white;"));
+    buildSolverAids(area);
 }
 
 // Below the board the ground palette takes two rows of fifteen and the block
@@ -275,6 +278,7 @@ void MainWindow::buildMenus() {
     QAction* buffered = addCaptioned(options, QStringLiteral("bufferedInput"), QT_TR_NOOP("先行入力(&B)"));
     buffered->setCheckable(true);
     connect(buffered, &QAction::triggered, this, &MainWindow::chooseBufferedInput);
+    addDeadEndWarningEntry(options);
     options->addSeparator();
     addCommand(options, "editor", QT_TR_NOOP("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
     buildSoundMenu(options);
@@ -301,6 +305,7 @@ void MainWindow::buildMenus() {
     editMenu_->addSeparator();
     addCommand(editMenu_, "testPlay", QT_TR_NOOP("テストプレイ(&P)"), Qt::Key_F10, [this] { game_.toggleTestPlay(); }, &WindowView::testPlay, true);
     addCommand(editMenu_, "findSolution", QT_TR_NOOP("解を探す(&F)"), Qt::Key_F11, [this] { findSolution(); }, edit);
+    addCircuitPreviewEntry(editMenu_);
 }
 
 // Each language is named in itself, and the menu in both, so that a player who
@@ -333,6 +338,7 @@ void MainWindow::retranslate() {
     for (int k = 0; k < GroundCodeCount; ++k) groundPalette_[k]->setToolTip(translated(groundName(static_cast<uint8_t>(k))));
     for (int k = 0; k < 8; ++k) blockPalette_[k]->setToolTip(translated(blockName(static_cast<uint8_t>(k))));
     action(currentLanguage() == Language::English ? "english" : "japanese")->setChecked(true);
+    retranslateSolverAids();
     // The menu bar's height may change with its texts.
     fitToScreen();
     refresh();
@@ -614,6 +620,7 @@ void MainWindow::refresh() {
     const bool ticking = game_.world().state().ticking;
     if (ticking && !timer_.isActive()) timer_.start();
     if (!ticking && timer_.isActive()) timer_.stop();
+    followSolverAids();
     board_->update();
 }
 

@@ -28,6 +28,8 @@ namespace nerilo::ui {
 
 class BoardWidget;
 class ClickLabel;
+class DeadEndWatch;
+class EditorAnalysis;
 class ShortestLengths;
 class SoundEffects;
 class StageListWindow;
@@ -96,6 +98,9 @@ public:
     QAction* action(const char* name) const;
     QMenu* editMenu() const { return editMenu_; }
     const QTimer& worldTimer() const { return timer_; }
+    DeadEndWatch* deadEndWatch() const { return deadEndWatch_; }
+    QLabel* deadEndLine() const { return deadEndLine_; }
+    EditorAnalysis* editorAnalysis() const { return editorAnalysis_; }
     // How far 解を探す searches.
     solver::Options& searchOptions() { return searchOptions_; }
 
@@ -142,6 +147,12 @@ private:
                         const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
                         bool checkable = false);
     void showStageList();
+    // The dead-end warning, the editor's analysis and circuit preview (solver_aids.cpp).
+    void buildSolverAids(QWidget* area);
+    void addDeadEndWarningEntry(QMenu* options);
+    void addCircuitPreviewEntry(QMenu* editor);
+    void followSolverAids();
+    void retranslateSolverAids();
     void showHint();
     void clearHint();
     // Says every text of the window in the current language.
@@ -176,6 +187,9 @@ private:
     KeyBuffer keyBuffer_;
     SolverRun* hintSearch_ = nullptr;
     QLabel* hintLine_ = nullptr;
+    DeadEndWatch* deadEndWatch_ = nullptr;
+    QLabel* deadEndLine_ = nullptr;
+    EditorAnalysis* editorAnalysis_ = nullptr;
     struct Caption {
         QAction* action;
         const char* source;  // Japanese, as QT_TR_NOOP marked it

@@ -29,6 +29,8 @@ StageTileView tileViewOf(const StageListEntry& entry, std::optional<int> shortes
         view.state = NERILO_TEXT("stage list", "歩数トライでクリア");
         view.stateColour = Gold;
     }
+    if (entry.deadEnds > 0)
+        view.state = NERILO_TEXT("stage list", "%1　詰み %2 回").arg(view.state).arg(std::to_string(entry.deadEnds));
     const std::string normal = pressesText(entry.bestNormal), stepTry = pressesText(entry.bestStepTry);
     if (shortest) view.records = NERILO_TEXT("stage list", "記録 %1 / %2　最短 %3").arg(normal).arg(stepTry).arg(std::to_string(*shortest));
     else if (searching) view.records = NERILO_TEXT("stage list", "記録 %1 / %2　最短 …").arg(normal).arg(stepTry);
@@ -69,6 +71,7 @@ std::vector<StageListEntry> stageList(const std::string& programFolder, const Pr
             entry.title = stageTitleOf(entry.stage.comment);
             entry.bestNormal = static_cast<int>(records.best(n, entry.fingerprint, false).size());
             entry.bestStepTry = static_cast<int>(records.best(n, entry.fingerprint, true).size());
+            entry.deadEnds = records.deadEnds(n, entry.fingerprint);
         }
         list.push_back(std::move(entry));
     }

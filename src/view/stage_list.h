@@ -23,6 +23,7 @@ struct StageListEntry {
     uint8_t cleared = 0;  // the progress record: 0 not cleared, 1 cleared, 2 cleared in step-try mode
     int bestNormal = 0;   // presses of the best clear without step-try mode; 0: none
     int bestStepTry = 0;  // and in step-try mode
+    uint32_t deadEnds = 0;  // presses that walked into a dead end, as the warning proved
     bool readable() const { return error.empty(); }
     bool hasReplay() const { return bestNormal > 0 || bestStepTry > 0; }
     // Which best clear a replay plays: the shorter, the step-try one when both are as short.

@@ -1,0 +1,57 @@
+#include "solver/dead_end.h"
+
+#include "rules/key_letters.h"
+#include "solver/press_trial.h"
+
+namespace nerilo::solver {
+
+PositionAfter positionAfter(const WorldState& start, std::string_view presses) {
+    PositionAfter after;
+    if (!atRest(start)) {
+        after.error = "the round's start is not at rest";
+        return after;
+    }
+    WorldState position = start;
+    PressTrial trial;
+    for (size_t i = 0; i < presses.size(); ++i) {
+        const char press = presses[i];
+        const std::string where = "press " + std::to_string(i + 1) + " '" + std::string(1, press) + "'";
+        if (Presses.find(press) == std::string_view::npos) {
+            after.error = where + " is not one of " + std::string(Presses);
+            return after;
+        }
+        switch (trial.press(position, press)) {
+        case PressOutcome::Position: position = trial.state(); break;
+        case PressOutcome::Lost: after.error = where + " loses the round"; return after;
+        case PressOutcome::Cleared: after.error = where + " clears the stage"; return after;
+        case PressOutcome::NeverAtRest: after.error = where + " never comes to rest"; return after;
+        case PressOutcome::Cancelled: after.error = where + " was cancelled"; return after;
+        }
+    }
+    after.state = position;
+    return after;
+}
+
+Verdict verdictOf(const Result& result) {
+    switch (result.outcome) {
+    case Outcome::Solved: return Verdict::Clearable;
+    case Outcome::Unsolvable: return Verdict::DeadEnd;
+    default: return Verdict::Unknown;
+    }
+}
+
+// The largest shipped stage's every reachable position takes far fewer; a
+// user's huge stage reaches the bound and the warning stays silent.
+Options deadEndOptions() {
+    Options options;
+    options.maxStates = 300'000;
+    return options;
+}
+
+Verdict deadEndVerdict(const WorldState& from, const std::atomic<bool>* cancel) {
+    return verdictOf(solve(from, deadEndOptions(), {}, cancel));
+}
+
+Text deadEndText() { return NERILO_TEXT("hint", "詰み：ここからはクリアできません。Backspace で戻せます"); }
+
+}  // namespace nerilo::solver

@@ -1,0 +1,92 @@
+// The dead ends the warning proved, counted per numbered stage for the stage
+// list: kept in the records file beside the best clears, read from files
+// written before they were counted, added up across copies of the program.
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+#include "records/records_store.h"
+#include "view/stage_list.h"
+
+namespace nerilo::test {
+namespace {
+
+TEST(DeadEndCount, TheRecordsFileKeepsItAndOldFilesReadAsNone) {
+    Records records{};
+    records[1] = {7, "RZ", "", 3};
+    records[4] = {9, "", "", 1};  // dead ends, no clear yet: still a record
+    const RecordsRead read = parseRecords(formatRecords(records));
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.records, records);
+
+    const std::string before = R"({"version":1,"stages":{"2":{"fingerprint":"0000000000000007","normal":"RZ"}}})";
+    const RecordsRead old = parseRecords(before);
+    ASSERT_TRUE(old.ok()) << old.error;
+    EXPECT_EQ(old.records[1].deadEnds, 0u);
+
+    for (const char* bad : {"-1", "\"3\"", "1.5", "2000000000", "null"}) {
+        const std::string text =
+            std::string(R"({"version":1,"stages":{"2":{"fingerprint":"0000000000000007","dead_ends":)") + bad + "}}}";
+        EXPECT_FALSE(parseRecords(text).ok()) << bad;
+    }
+}
+
+TEST(DeadEndCount, CopiesAddUpOnTheSameStageAndAChangedStageStartsAgain) {
+    struct Case {
+        const char* what;
+        StageRecord onDisk, fresh, merged;
+    };
+    const Case cases[] = {
+        {"both counted", {7, "RZ", "", 2}, {7, "", "", 3}, {7, "RZ", "", 5}},
+        {"a clear and a count", {7, "", "", 2}, {7, "RRZ", "", 1}, {7, "RRZ", "", 3}},
+        {"nothing fresh", {7, "RZ", "", 2}, {}, {7, "RZ", "", 2}},
+        {"the stage changed", {7, "RZ", "", 2}, {8, "", "", 1}, {8, "", "", 1}},
+    };
+    for (const Case& c : cases) {
+        Records onDisk{}, fresh{};
+        onDisk[3] = c.onDisk;
+        fresh[3] = c.fresh;
+        EXPECT_EQ(mergeRecords(onDisk, fresh)[3], c.merged) << c.what;
+    }
+}
+
+// A walled corridor on numbered stage 30: a count is written at once and the
+// stage list says it; other boards count nothing.
+TEST(DeadEndCount, ThePlayersDeadEndsOnANumberedStageShowInTheStageList) {
+    const auto corridor = [](TestGame& game) { game.block(cell(5, 5), block::Player).ground(cell(5, 7), ground::Stairs); };
+    TestGame game;
+    corridor(game);
+    game.engine.records().open(game.dir.file("records.json"));
+    game.start("stage30.txt");
+    game.engine.countDeadEnd();
+    game.engine.countDeadEnd();
+    const uint64_t fingerprint = game.session().stageFingerprint;
+    EXPECT_EQ(game.engine.records().deadEnds(30, fingerprint), 2u);
+    EXPECT_EQ(readRecordsFile(game.dir.file("records.json")).records[29].deadEnds, 2u);
+    const std::vector<StageListEntry> list =
+        stageList(game.engine.programFolder(), game.session().progress, game.engine.records());
+    EXPECT_EQ(tileViewOf(list[29], {}, false).state.japanese(), "未クリア　詰み 2 回");
+    EXPECT_EQ(tileViewOf(list[0], {}, false).state.japanese(), "ファイルがありません");
+
+    struct Other {
+        const char* what;
+        std::function<void(TestGame&)> before;
+        const char* stageName;
+    };
+    const Other others[] = {
+        {"block mode", [](TestGame& g) { g.engine.toggleBlockMode(); }, "stage30.txt"},
+        {"files not kept", [](TestGame& g) { g.engine.keepFiles(false); }, "stage30.txt"},
+        {"a stage with another name", [](TestGame&) {}, "mine.txt"},
+    };
+    for (const Other& o : others) {
+        TestGame other;
+        corridor(other);
+        other.engine.records().open(other.dir.file("records.json"));
+        other.start(o.stageName);
+        o.before(other);
+        other.engine.countDeadEnd();
+        EXPECT_EQ(other.engine.records().records(), Records{}) << o.what;
+    }
+}
+
+}  // namespace
+}  // namespace nerilo::test

@@ -1,0 +1,165 @@
+// Searches from a position inside a round: the position after presses, the
+// dead-end verdict with its bound and its cancel, and nerilo-solve --keys
+// against a literal breadth-first search over whole game states.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <set>
+
+#include "game_fixture.h"
+#include "rules/key_letters.h"
+#include "solver/dead_end.h"
+#include "stage_solutions.h"
+#include "tool_run.h"
+
+namespace nerilo::test {
+namespace {
+
+using solver::Verdict;
+
+// The walled corridor of the solver's tests: stairs two cells left of the
+// player, an arrow to the right that carries him away for good, a powered
+// yellow plate above the cell to his left.
+WorldState trapStart(TestGame& game) {
+    for (int c = 2; c <= 9; ++c) game.ground(cell(4, c), ground::Wall).ground(cell(6, c), ground::Wall);
+    game.ground(cell(5, 2), ground::Wall).ground(cell(5, 9), ground::Wall);
+    game.ground(cell(5, 3), ground::Stairs).ground(cell(5, 6), ground::ArrowRight);
+    game.ground(cell(4, 4), ground::YellowPlate).ground(cell(3, 4), ground::Target);
+    game.block(cell(5, 5), block::Player);
+    game.load();
+    return *solver::stageStart(game.stageFile("test.txt")).state;
+}
+
+TEST(DeadEnd, PositionAfterPressesOrWhyThereIsNone) {
+    TestGame game;
+    const WorldState start = trapStart(game);
+    struct Case {
+        std::string presses;
+        std::string error;  // empty: a position
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"LR", ""},
+        {"R", ""},
+        {"LX", "press 2 'X' is not one of LRUDlrudZ"},
+        {"LUL", "press 2 'U' loses the round"},
+        {"LLZR", "press 3 'Z' clears the stage"},
+    };
+    for (const Case& c : cases) {
+        const solver::PositionAfter after = solver::positionAfter(start, c.presses);
+        EXPECT_EQ(after.error, c.error) << c.presses;
+        EXPECT_EQ(after.state.has_value(), c.error.empty()) << c.presses;
+    }
+    EXPECT_EQ(solver::positionAfter(start, "LR").state->blockCell, start.blockCell) << "a step there and back";
+    EXPECT_NE(solver::positionAfter(start, "R").state->blockCell, start.blockCell);
+}
+
+TEST(DeadEnd, AProvenDeadEndIsSaidAndTheBoundOrTheNextPressSaysNothing) {
+    TestGame game;
+    const WorldState start = trapStart(game);
+    const WorldState carriedAway = *solver::positionAfter(start, "R").state;
+    const std::atomic<bool> nextPress{true};
+    solver::Options tiny = solver::deadEndOptions();
+    tiny.maxStates = 1;
+    struct Case {
+        const char* what;
+        Verdict verdict;
+        Verdict expected;
+    };
+    const Case cases[] = {
+        {"the start", solver::deadEndVerdict(start), Verdict::Clearable},
+        {"one press after the trap", solver::deadEndVerdict(carriedAway), Verdict::DeadEnd},
+        {"the bound reached", solver::verdictOf(solver::solve(carriedAway, tiny)), Verdict::Unknown},
+        {"cancelled by the next press", solver::deadEndVerdict(carriedAway, &nextPress), Verdict::Unknown},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.verdict, c.expected) << c.what;
+}
+
+// A warning on a position that can still be cleared would tell a player who
+// plays well that he has lost.
+TEST(DeadEnd, EveryShippedStageStaysClearableAlongItsStoredClear) {
+    for (const auto& [number, keys] : storedSolutions()) {
+        if (number > 12) break;  // the larger ones are measured by the benchmark
+        const WorldState start = *solver::stageStart(shippedStage(number)).state;
+        for (size_t n = 0; n < keys.size(); ++n) {
+            const std::string prefix = keys.substr(0, n);
+            const solver::PositionAfter after = solver::positionAfter(start, prefix);
+            ASSERT_TRUE(after.state) << number << " " << after.error;
+            EXPECT_EQ(solver::deadEndVerdict(*after.state), Verdict::Clearable) << "stage " << number << " after " << prefix;
+        }
+    }
+}
+
+// The literal search: whole game states in a set, layer by layer, with no
+// position codec; a press that loses ends its branch.
+std::optional<size_t> literalShortest(const WorldState& from) {
+    const auto image = [](const WorldState& s) {
+        WorldState copy{};
+        copy.ground = s.ground;
+        copy.blocks = s.blocks;
+        copy.overlays = s.overlays;
+        copy.blockCell = s.blockCell;
+        copy.playerBlock = s.playerBlock;
+        copy.keysHeld = s.keysHeld;
+        copy.caught = s.caught;
+        copy.stepsLeft = s.stepTry ? s.stepsLeft : 0;
+        return std::string(reinterpret_cast<const char*>(&copy), sizeof copy);
+    };
+    std::set<std::string> seen{image(from)};
+    std::vector<WorldState> layer{from};
+    for (size_t depth = 1; !layer.empty(); ++depth) {
+        std::vector<WorldState> next;
+        for (const WorldState& s : layer)
+            for (char press : solver::Presses) {
+                World world(Watched::No);
+                world.restore(s);
+                playPress(world, *pressOf(press));
+                if (world.outcome() == nerilo::Outcome::Cleared) return depth;
+                if (world.outcome() != nerilo::Outcome::AtRest) continue;
+                if (seen.insert(image(world.state())).second) next.push_back(world.state());
+            }
+        layer = std::move(next);
+    }
+    return std::nullopt;
+}
+
+TEST(DeadEnd, SolveToolFromPressesAgreesWithALiteralSearch) {
+    std::mt19937 random(27);
+    int deadEnds = 0;
+    for (int number : {2, 3, 4, 5, 8}) {
+        const WorldState start = *solver::stageStart(shippedStage(number)).state;
+        for (int round = 0; round < 6; ++round) {
+            // Random presses that neither lose nor clear.
+            std::string presses;
+            WorldState position = start;
+            const int length = std::uniform_int_distribution<int>(1, 12)(random);
+            while (static_cast<int>(presses.size()) < length) {
+                const char press = solver::Presses[random() % solver::Presses.size()];
+                const solver::PositionAfter after = solver::positionAfter(position, std::string(1, press));
+                if (!after.state) continue;
+                position = *after.state;
+                presses += press;
+            }
+            const ToolRun run = runTool(NERILO_SOLVE, "--json --keys " + presses + " " + shippedStage(number));
+            const nlohmann::json json = nlohmann::json::parse(run.output);
+            const std::optional<size_t> literal = literalShortest(position);
+            const std::string what = "stage " + std::to_string(number) + " after " + presses;
+            if (literal) {
+                EXPECT_EQ(run.status, 0) << what;
+                EXPECT_EQ(json["length"], *literal) << what;
+            } else {
+                ++deadEnds;
+                EXPECT_EQ(run.status, 1) << what;
+                EXPECT_EQ(json["solvable"], false) << what;
+            }
+        }
+    }
+    EXPECT_GT(deadEnds, 0) << "random presses on these stages walk into their traps";
+
+    const ToolRun bad = runTool(NERILO_SOLVE, "--keys RQ " + shippedStage(2));
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.output.find("press 2 'Q' is not one of"), std::string::npos) << bad.output;
+}
+
+}  // namespace
+}  // namespace nerilo::test
