@@ -22,8 +22,8 @@ void allThirtyStages(benchmark::State& state) {
     state.counters["states/s"] = benchmark::Counter(static_cast<double>(expanded), benchmark::Counter::kIsRate);
 }
 
-void stage27(benchmark::State& state) {
-    const nerilo::WorldState start = *nerilo::solver::stageStart(stagePath(27)).state;
+// One search from `start`, repeated, with its speed and what it stores.
+void searchFrom(benchmark::State& state, const nerilo::WorldState& start) {
     nerilo::solver::Options options;
     options.threads = static_cast<int>(state.range(0));
     nerilo::solver::Result result;
@@ -37,23 +37,12 @@ void stage27(benchmark::State& state) {
     state.counters["bytes/state"] = static_cast<double>(result.storedBytes) / static_cast<double>(result.stored);
 }
 
-}  // namespace
+void stage27(benchmark::State& state) { searchFrom(state, *nerilo::solver::stageStart(stagePath(27)).state); }
 
 // A walled room with three balls and no stairs: 1.26 million positions, every
 // one explored, as a large author's stage would be.
 void largeRoom(benchmark::State& state) {
-    const nerilo::WorldState start = *nerilo::solver::stageStart(std::string(NERILO_ROOMS) + "/three-balls.txt").state;
-    nerilo::solver::Options options;
-    options.threads = static_cast<int>(state.range(0));
-    nerilo::solver::Result result;
-    uint64_t expanded = 0;
-    for (auto _ : state) {
-        result = nerilo::solver::solve(start, options);
-        expanded += result.expanded;
-    }
-    state.counters["states/s"] = benchmark::Counter(static_cast<double>(expanded), benchmark::Counter::kIsRate);
-    state.counters["stored"] = static_cast<double>(result.stored);
-    state.counters["bytes/state"] = static_cast<double>(result.storedBytes) / static_cast<double>(result.stored);
+    searchFrom(state, *nerilo::solver::stageStart(std::string(NERILO_ROOMS) + "/three-balls.txt").state);
 }
 
 BENCHMARK(allThirtyStages)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
