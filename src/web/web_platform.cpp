@@ -26,6 +26,13 @@ void WebPlatform::tell(const char* what, emscripten::val argument) {
     if (!listener_.isUndefined()) listener_.call<void>(what, argument);
 }
 
+void WebPlatform::announce(std::span<const Event> events) {
+    if (events.empty()) return;
+    emscripten::val names = emscripten::val::array();
+    for (const Event event : events) names.call<void>("push", std::string(eventName(event)));
+    tell("sounds", names);
+}
+
 MsgResult WebPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
     emscripten::val message = emscripten::val::object();
     message.set("text", translation_.say(text));

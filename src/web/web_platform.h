@@ -43,6 +43,8 @@ public:
     void showEnding(bool redLabel) override;
     void closeMainWindow() override {}
     std::string executableFolder() override { return programFolder_; }
+    // The page plays the desktop's own effect files, by the events' names.
+    void announce(std::span<const Event> events) override;
 
 private:
     void tell(const char* what, emscripten::val argument);

@@ -220,6 +220,22 @@ function ending(redLabel) {
     });
 }
 
+// ---- The effects: the desktop's own files, one element each, played from
+// the start again when the event comes again.
+
+page.sounds = {};
+page.soundsPlayed = [];  // the names of the effects asked for, for the tests
+function sounds(names) {
+    for (const name of names) {
+        page.soundsPlayed.push(name);
+        const effect = (page.sounds[name] ??= new Audio(`sounds/${name}.wav`));
+        effect.currentTime = 0;
+        // A browser refuses to play before the player's first key or click; the
+        // game goes on without the sound.
+        effect.play().catch(() => {});
+    }
+}
+
 function showNextDialog() {
     if (document.querySelector('dialog[open]') || page.dialogs.length === 0) return;
     const dialog = page.dialogs.shift()();
@@ -387,7 +403,7 @@ async function start() {
     page.english = english;
     restoreSavedFiles();
     page.game = new engine.Game();
-    page.game.listen({ message, stageClear, ending });
+    page.game.listen({ message, stageClear, ending, sounds });
     wire();
     useLanguage(localStorage.getItem('nerilo/language') === 'en' ? 'en' : 'ja');
     page.game.startUp();

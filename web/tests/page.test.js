@@ -87,6 +87,11 @@ test('stage 1 played by its keys clears, and the next stage follows', async () =
     await play(page, solution(1));
     await page.waitForSelector('#clearDialog[open]', { timeout: Patience });
     assert.strictEqual(await page.textContent('#clearDialog .letters'), 'CLEAR');
+    // The desktop's effects, by name, ending with the clear; each file is served.
+    const played = await page.evaluate(() => page.soundsPlayed);
+    assert.deepStrictEqual([...new Set(played)], ['step', 'clear']);
+    for (const name of ['step', 'clear'])
+        assert.strictEqual((await page.request.get(`${address}sounds/${name}.wav`)).status(), 200);
     await page.click('#clearDialog button');
     await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'stage2.txt',
                                null, { timeout: Patience });
