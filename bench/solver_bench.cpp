@@ -45,6 +45,8 @@ void largeRoom(benchmark::State& state) {
     searchFrom(state, *nerilo::solver::stageStart(std::string(NERILO_ROOMS) + "/three-balls.txt").state);
 }
 
+}  // namespace
+
 BENCHMARK(allThirtyStages)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(stage27)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(largeRoom)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "view/drawing_order.h"
 #include "view/presentation.h"
 #include "game_fixture.h"
 
@@ -147,6 +148,23 @@ TEST(Presentation, TheStatusFollowsTheGame) {
     game.play("RZ");
     EXPECT_EQ(said(statusOf(game.world().state(), game.session())), (SaidStatus{"全ステージクリア！", Yellow, {"F3 でステージ選択"}}));
     EXPECT_EQ(said(viewOf(game.world().state(), game.session()).status), said(statusOf(game.world().state(), game.session())));
+}
+
+// A powered skull ball explodes as the round starts and its marks are gone
+// again; the preview still shows where its blast reaches, and only its.
+TEST(Presentation, TheCircuitPreviewMarksTheReachOfTheSkullBallsItBlowsUp) {
+    TestGame game;
+    game.block(cell(10, 10), block::Player).ground(cell(5, 5), ground::Target);
+    game.block(cell(5, 6), block::SkullBall).block(cell(1, 1), block::SkullBall);
+    game.load();
+    game.engine.toggleEditor();
+    const WorldState started = game.engine.plainTestStart();
+    const WorldState preview = circuitPreview(game.world().state(), started);
+    for (int c = 0; c < CellCount; ++c) {
+        const bool inReach = std::abs(rowOf(c) - 5) <= 1 && std::abs(columnOf(c) - 6) <= 1;
+        EXPECT_FALSE(started.overlays[c].marked) << c;
+        EXPECT_EQ(preview.overlays[c].marked, inReach) << c;
+    }
 }
 
 TEST(Presentation, TheCounterSaysWhatItCounts) {

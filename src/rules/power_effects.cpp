@@ -10,6 +10,16 @@ constexpr int BlastOffsets[8][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}, {1, -1}, {
 
 }  // namespace
 
+std::vector<int> blastCells(int cell) {
+    std::vector<int> cells{cell};
+    const int row = rowOf(cell), column = columnOf(cell);
+    for (const auto& offset : BlastOffsets) {
+        const int r = row + offset[0], col = column + offset[1];
+        if (r >= 0 && r < BoardSide && col >= 0 && col < BoardSide) cells.push_back(r * BoardSide + col);
+    }
+    return cells;
+}
+
 // One pass over the board, block i just before ground cell i: a wheel changes
 // colour before the plate under cell i does. Returns after a lost game when a
 // blast reaches the player; evaluates the circuit again when a crossed box
@@ -61,11 +71,7 @@ bool World::detonate(int ballBlock, int cell, std::array<uint8_t, CellCount>& be
     --beamStoppers[cell];
     s.overlays[cell].marked = true;
     raiseOverlay(cell);
-    const int row = rowOf(cell), column = columnOf(cell);
-    for (const auto& offset : BlastOffsets) {
-        const int r = row + offset[0], col = column + offset[1];
-        if (r >= 0 && r < BoardSide && col >= 0 && col < BoardSide) s.overlays[r * BoardSide + col].marked = true;
-    }
+    for (const int marked : blastCells(cell)) s.overlays[marked].marked = true;
     // The mark may come from this blast or from a beam fired earlier in the pass.
     if (s.overlays[s.blockCell[s.playerBlock]].marked) {
         loseGame();

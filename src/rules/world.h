@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <random>
+#include <vector>
 
 #include "model/stage_file.h"
 #include "rules/circuit.h"
@@ -50,6 +51,10 @@ enum class Watched : bool { No, Yes };
 // the player faces, what moved last and whether a key was pressed yet do not
 // count, so a press that only turned the player changed nothing.
 bool sameGame(const WorldState& a, const WorldState& b);
+
+// The cells a skull ball's blast on `cell` marks: the cell and its neighbours
+// on the board, the diagonal ones included.
+std::vector<int> blastCells(int cell);
 
 class World {
 public:

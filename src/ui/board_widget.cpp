@@ -65,7 +65,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     painter.setClipRect(0, 0, side, side);
     if (circuitPreview_ && game_.session().editing) {
         const World start = game_.plainTestWorld();
-        paintBoard(painter, start.state(), start.drawing(), layout.factor);
+        paintBoard(painter, nerilo::circuitPreview(game_.world().state(), start.state()), start.drawing(), layout.factor);
     } else {
         paintBoard(painter, game_.world().state(), game_.world().drawing(), layout.factor);
     }

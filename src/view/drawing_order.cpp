@@ -4,6 +4,15 @@
 
 namespace nerilo {
 
+WorldState circuitPreview(const WorldState& edited, const WorldState& started) {
+    WorldState preview = started;
+    for (int k = 0; k < CellCount; ++k) {
+        if (edited.blocks[k].code != block::SkullBall || started.blocks[k].code != block::Empty) continue;
+        for (const int cell : blastCells(edited.blockCell[k])) preview.overlays[cell].marked = true;
+    }
+    return preview;
+}
+
 std::vector<DrawItem> drawingOrder(const WorldState& state, const Drawing& drawing) {
     struct Layered {
         uint32_t z;

@@ -3,7 +3,7 @@
 // the overlays in their drawing order.
 #include <vector>
 
-#include "rules/world_state.h"
+#include "rules/world.h"
 
 namespace nerilo {
 
@@ -16,5 +16,10 @@ struct DrawItem {
 // Blocks and marked overlays in front of the ground, back to front.
 // An empty block and an unmarked overlay draw nothing and are left out.
 std::vector<DrawItem> drawingOrder(const WorldState& state, const Drawing& drawing);
+
+// The editor's circuit preview: the board as a round would start on it
+// (`started`, from the `edited` board), with the reach of every skull ball the
+// circuit blew up marked, though the round clears those marks once the blast is over.
+WorldState circuitPreview(const WorldState& edited, const WorldState& started);
 
 }  // namespace nerilo
