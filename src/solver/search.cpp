@@ -340,6 +340,14 @@ Result Search::run() {
 
 }  // namespace
 
+Result solveWithin(const WorldState& start, const Options& options, double seconds) {
+    std::atomic<bool> cancel{false};
+    const auto progress = [&](const Progress& p) {
+        if (p.seconds > seconds) cancel = true;
+    };
+    return solve(start, options, progress, &cancel);
+}
+
 Result solve(const WorldState& start, const Options& options, const std::function<void(const Progress&)>& progress,
              const std::atomic<bool>* cancel) {
     if (std::optional<std::string> refusal = refusalOf(start)) {

@@ -71,6 +71,11 @@ struct Result {
 Result solve(const WorldState& start, const Options& options = {},
              const std::function<void(const Progress&)>& progress = {}, const std::atomic<bool>* cancel = nullptr);
 
+// The same search, given up after `seconds` (then Cancelled): the checks on
+// Save and a stage code's proof may take a moment, never long. The clock is
+// read where the search reports its progress, a few times a second.
+Result solveWithin(const WorldState& start, const Options& options, double seconds);
+
 // The start of a round on a stage file: loaded and started as Open and Start
 // do, with the given modes. `error` holds the reader's message when the file is bad.
 struct StageStart {

@@ -30,15 +30,9 @@ Text problemText(Problem kind, int number = 0, int enough = 0) {
 
 // A search that gives up at the limits.
 Result searchWithin(const WorldState& start, const ProofLimits& limits) {
-    std::atomic<bool> cancel{false};
     Options options;
     options.maxStates = limits.maxStates;
-    // The search reports a few times a second from its own thread, so the
-    // clock is read there.
-    const auto progress = [&](const Progress& p) {
-        if (p.seconds > limits.seconds) cancel = true;
-    };
-    return solve(start, options, progress, &cancel);
+    return solveWithin(start, options, limits.seconds);
 }
 
 bool has(const std::vector<StageProblem>& problems, Problem kind) {

@@ -40,14 +40,9 @@ std::optional<Stage> currentStage(MainWindow& window) {
 // A shortest clear in plain play from the stage's own start, or nothing when
 // none is found in time.
 std::string shortestClear(const Stage& stage) {
-    std::atomic<bool> cancel{false};
     solver::Options options;
     options.maxStates = ProofSearchStates;
-    // The search reports a few times a second from its own thread.
-    const auto progress = [&](const solver::Progress& p) {
-        if (p.seconds > ProofSearchSeconds) cancel = true;
-    };
-    const solver::Result result = solver::solve(solver::roundStart(stage), options, progress, &cancel);
+    const solver::Result result = solver::solveWithin(solver::roundStart(stage), options, ProofSearchSeconds);
     return result.outcome == solver::Outcome::Solved ? result.keys : std::string();
 }
 

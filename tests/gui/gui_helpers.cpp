@@ -3,12 +3,18 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 
 #include "ui/board_widget.h"
 
 namespace nerilo::test {
+
+void keepSettingsIn(const QString& folder) {
+    QCoreApplication::setOrganizationName(QStringLiteral("Nerilo"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+}
 
 void whenModalOpens(const std::function<void(QWidget*)>& act) {
     QTimer::singleShot(20, [act] {

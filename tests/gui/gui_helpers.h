@@ -14,6 +14,10 @@ class QWidget;
 
 namespace nerilo::test {
 
+// What the game remembers (zoom, language, options) goes to `folder`, the
+// test's own, never to the user's settings.
+void keepSettingsIn(const QString& folder);
+
 // Runs `act` on the next modal window once it is open.
 void whenModalOpens(const std::function<void(QWidget*)>& act);
 

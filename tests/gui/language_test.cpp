@@ -92,8 +92,7 @@ class LanguageTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(settingsFolder_.isValid());
-        QCoreApplication::setOrganizationName(QStringLiteral("Nerilo"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
+        nerilo::test::keepSettingsIn(settingsFolder_.path());
         ui::useLanguage(Language::Japanese);  // as the game starts
     }
 

@@ -41,8 +41,7 @@ class SingleInstanceTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(settings_.isValid());
-        QCoreApplication::setOrganizationName(QStringLiteral("Nerilo"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        nerilo::test::keepSettingsIn(settings_.path());
     }
 
     // A crash leaves the lock file and the socket behind; the next game (here

@@ -60,8 +60,7 @@ class SolverAidsTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(settings_.isValid());
-        QCoreApplication::setOrganizationName(QStringLiteral("Nerilo"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        nerilo::test::keepSettingsIn(settings_.path());
     }
 
     // Stage 2's trap: the ball pushed into the corner after DD RRR. The

@@ -22,8 +22,7 @@ class SoundTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(settings_.isValid());
-        QCoreApplication::setOrganizationName(QStringLiteral("Nerilo"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        nerilo::test::keepSettingsIn(settings_.path());
     }
     void init() { QSettings().clear(); }
 

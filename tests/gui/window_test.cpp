@@ -90,8 +90,7 @@ private slots:
     // The remembered zoom and 先行入力 go to a folder of the test's own.
     void initTestCase() {
         QVERIFY(settings_.isValid());
-        QCoreApplication::setOrganizationName(QStringLiteral("Nerilo"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        nerilo::test::keepSettingsIn(settings_.path());
         QVERIFY(QSettings().fileName().startsWith(settings_.path()));
     }
     void init() { QSettings().clear(); }
