@@ -5,21 +5,25 @@
 # library headers stand in for emscripten's.
 set(NERILO_WEB_HEADERS ${CMAKE_BINARY_DIR}/web-headers)
 file(MAKE_DIRECTORY ${NERILO_WEB_HEADERS})
-foreach(header nlohmann CLI)
+foreach(header nlohmann CLI tsl xxhash.h)
     if(NOT EXISTS /usr/include/${header})
         message(FATAL_ERROR "The web build needs /usr/include/${header} (scripts/install-deps installs it)")
     endif()
     file(CREATE_LINK /usr/include/${header} ${NERILO_WEB_HEADERS}/${header} SYMBOLIC)
 endforeach()
 
-# find_package(nlohmann_json) and find_package(CLI11) find these configurations,
-# which name the headers above.
-foreach(package nlohmann_json CLI11)
+# find_package(nlohmann_json), find_package(CLI11) and find_package(tsl-robin-map)
+# find these configurations, which name the headers above.
+set(nlohmann_json_target nlohmann_json::nlohmann_json)
+set(CLI11_target CLI11::CLI11)
+set(tsl-robin-map_target tsl::robin_map)
+foreach(package nlohmann_json CLI11 tsl-robin-map)
+    set(target ${${package}_target})
     set(config ${CMAKE_BINARY_DIR}/web-packages/${package})
     file(WRITE ${config}/${package}Config.cmake
-        "if(NOT TARGET ${package}::${package})\n"
-        "    add_library(${package}::${package} INTERFACE IMPORTED)\n"
-        "    set_target_properties(${package}::${package} PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${NERILO_WEB_HEADERS})\n"
+        "if(NOT TARGET ${target})\n"
+        "    add_library(${target} INTERFACE IMPORTED)\n"
+        "    set_target_properties(${target} PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${NERILO_WEB_HEADERS})\n"
         "endif()\n")
     set(${package}_DIR ${config} CACHE PATH "" FORCE)
 endforeach()
