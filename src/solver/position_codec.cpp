@@ -50,6 +50,30 @@ std::vector<uint8_t> blockCodesFrom(uint8_t code) {
     return codes;
 }
 
+// Whether the circuit alone chooses between the two codes a cell or a block
+// can take: a plate, a star, a button or a wheel and its lit form, alike in
+// everything else. Decoding evaluates the circuit, which writes the form, so
+// a key need not hold it.
+template <typename Traits>
+bool powerChooses(const std::vector<uint8_t>& codes, const Traits& (*traitsOf)(uint8_t),
+                  bool (*alike)(const Traits&, const Traits&)) {
+    if (codes.size() != 2) return false;
+    const Traits& a = traitsOf(codes[0]);
+    const Traits& b = traitsOf(codes[1]);
+    const bool pair = (a.litForm == codes[1] && b.unlitForm == codes[0]) || (a.unlitForm == codes[1] && b.litForm == codes[0]);
+    return pair && alike(a, b);
+}
+
+bool alikeGround(const GroundTraits& a, const GroundTraits& b) {
+    return a.step == b.step && a.pushOnto == b.pushOnto && a.stopsBeam == b.stopsBeam && a.conducts == b.conducts &&
+           a.landing == b.landing && a.beam == b.beam && a.slide == b.slide && a.turned == b.turned;
+}
+
+bool alikeBlock(const BlockTraits& a, const BlockTraits& b) {
+    return a.pushed == b.pushed && a.blocksPush == b.blocksPush && a.occupies == b.occupies &&
+           a.stopsSlide == b.stopsSlide && a.stopsBeam == b.stopsBeam && a.conducts == b.conducts;
+}
+
 int bitsFor(size_t count) {
     int bits = 0;
     while ((size_t{1} << bits) < count) ++bits;
@@ -124,30 +148,73 @@ PositionCodec::Tracked PositionCodec::track(int at, std::vector<uint8_t> codes) 
 }
 
 PositionCodec::PositionCodec(const WorldState& start) : start_(start) {
+    bool oliveBall = false, arrow = false, emitter = false;
+    for (int k = 0; k < CellCount; ++k) {
+        oliveBall |= start.blocks[k].code == block::OliveBall;
+        arrow |= groundTraits(start.ground[k].code).slide != NoDirection;
+        emitter |= groundTraits(start.ground[k].code).beam != NoDirection;
+    }
+    // A kicked ball that rides its own arrow into the edge leaves the kick flag
+    // set, and the circuit is not evaluated again until the player's next move
+    // ends: such a key holds every form as it stands.
+    kickCanStick_ = oliveBall && arrow;
+    stepTry_ = start.stepTry;
+
     const bool blockMode = start.extraMode == ExtraMode::Block;
     for (int c = 0; c < CellCount; ++c) {
         const uint8_t code = start.ground[c].code;
         const std::vector<uint8_t> codes = groundCodesFrom(code, blockMode);
-        if (codes.size() > 1) mutableCells_.push_back(track(c, codes));
-        else if (blockMode && code != ground::Wall) wallableCells_.push_back(static_cast<uint8_t>(c));
+        if (codes.size() > 1) {
+            if (kickCanStick_ || !powerChooses(codes, &groundTraits, &alikeGround)) mutableCells_.push_back(track(c, codes));
+        } else if (blockMode && code != ground::Wall) {
+            wallableCells_.push_back(static_cast<uint8_t>(c));
+        }
     }
-    bool oliveBall = false, arrow = false;
     for (int k = 0; k < CellCount; ++k) {
         const uint8_t code = start.blocks[k].code;
-        if (code != block::Empty) trackedBlocks_.push_back(track(k, blockCodesFrom(code)));
-        oliveBall |= code == block::OliveBall;
-        arrow |= groundTraits(start.ground[k].code).slide != NoDirection;
+        if (code == block::Empty) continue;
+        std::vector<uint8_t> codes = blockCodesFrom(code);
+        // A block whose form the circuit chooses keeps only its cell.
+        if (!kickCanStick_ && powerChooses(codes, &blockTraits, &alikeBlock)) codes = {code};
+        trackedBlocks_.push_back(track(k, codes));
     }
-    stepTry_ = start.stepTry;
-    // A kicked ball that rides its own arrow into the edge leaves the kick flag
-    // set, and the circuit is not evaluated again until the player's next move ends.
-    kickCanStick_ = oliveBall && arrow;
     frozen_.emplace_back();  // id 0: evaluate afresh
 
-    size_t bits = wallableCells_.size() + KeysBits + 1 + (stepTry_ ? StepsBits : 0) + (kickCanStick_ ? FrozenIdBits : 0);
-    for (const Tracked& cell : mutableCells_) bits += cell.bits;
-    for (const Tracked& block : trackedBlocks_) bits += block.bits + CellBits;
+    // The key's fields in the order encode() writes them, each marked with
+    // whether the circuit depends on it.
+    std::vector<std::pair<int, bool>> fields;
+    for (const Tracked& cell : mutableCells_) fields.emplace_back(cell.bits, true);
+    for (size_t i = 0; i < wallableCells_.size(); ++i) fields.emplace_back(1, true);
+    for (const Tracked& block : trackedBlocks_) {
+        const Alphabet& codes = *block.alphabet;
+        bool matters = false;
+        for (int i = 0; i < codes.count; ++i) {
+            const BlockTraits& traits = blockTraits(codes.codes[i]);
+            matters |= traits.conducts || (traits.stopsBeam && emitter) || BlockReacts[codes.codes[i]];
+        }
+        fields.emplace_back(block.bits, true);
+        fields.emplace_back(CellBits, matters);
+    }
+    fields.emplace_back(KeysBits, false);
+    fields.emplace_back(1, true);
+    if (stepTry_) fields.emplace_back(StepsBits, false);
+    if (kickCanStick_) fields.emplace_back(FrozenIdBits, true);
+
+    size_t bits = 0;
+    for (const auto& [width, matters] : fields) bits += width;
     keyBytes_ = (bits + 7) / 8;
+    circuitMask_.assign(keyBytes_, 0);
+    size_t at = 0;
+    for (const auto& [width, matters] : fields) {
+        for (int b = 0; matters && b < width; ++b) circuitMask_[(at + b) / 8] |= static_cast<uint8_t>(1 << ((at + b) % 8));
+        at += width;
+    }
+}
+
+bool PositionCodec::sameCircuit(const uint8_t* a, const uint8_t* b) const {
+    uint8_t differ = 0;
+    for (size_t i = 0; i < keyBytes_; ++i) differ |= (a[i] ^ b[i]) & circuitMask_[i];
+    return differ == 0;
 }
 
 uint32_t PositionCodec::freeze(const WorldState& state) {
@@ -177,13 +244,15 @@ void PositionCodec::encode(const WorldState& state, uint8_t* key) {
     out.finish();
 }
 
-void PositionCodec::decode(const uint8_t* key, World& world) const {
+void PositionCodec::decode(const uint8_t* key, World& world, const uint8_t* previous) const {
     WorldState& s = world.state();
     BitReader in(key);
     for (const Tracked& cell : mutableCells_) s.ground[cell.at].code = cell.alphabet->codes[in.get(cell.bits)];
     for (uint8_t c : wallableCells_) s.ground[c].code = in.get(1) ? ground::Wall : start_.ground[c].code;
     for (const Tracked& block : trackedBlocks_) {
-        s.blocks[block.at].code = block.alphabet->codes[in.get(block.bits)];
+        // A block of one code keeps the form the last evaluation gave it.
+        const uint32_t index = in.get(block.bits);
+        if (block.alphabet->count > 1) s.blocks[block.at].code = block.alphabet->codes[index];
         s.blockCell[block.at] = static_cast<int16_t>(in.get(CellBits));
     }
     s.caught = false;
@@ -199,6 +268,7 @@ void PositionCodec::decode(const uint8_t* key, World& world) const {
     s.inputLocked = false;
     s.ticking = true;
     s.awaitingFirstKey = false;
+    if (previous && sameCircuit(key, previous)) return;
     if (frozenId == 0) {
         world.evaluateCircuit();
         return;

@@ -1,11 +1,15 @@
 // The breadth-first search over presses. Positions are stored as keys in one
-// arena; the visited set holds indices into it. Each layer is expanded in
-// batches, by several threads when asked, and merged in index order, so the
-// result does not depend on the number of threads.
+// arena; the visited set holds indices into it. Each layer is cut into
+// batches that any thread may expand, while the searching thread merges the
+// expanded ones in batch order: the result does not depend on the number of
+// threads, and the merge, which only one thread can do, overlaps the
+// expansion of the batches after it.
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <mutex>
 #include <memory>
 #include <thread>
 #include <tsl/robin_set.h>
@@ -19,14 +23,16 @@
 namespace nerilo::solver {
 namespace {
 
-constexpr size_t BatchSize = 2048;
+constexpr uint32_t BatchSize = 1024;
 constexpr uint32_t NoParent = UINT32_MAX;
 
 // The keys in chunks of a fixed count, so that a large search holds little
 // more than its keys (a doubling vector would hold up to twice as many).
 class KeyArena {
 public:
-    explicit KeyArena(size_t keyBytes) : keyBytes_(keyBytes) {}
+    // Threads read the keys of one layer while the merge adds the next one's:
+    // the chunk list is reserved whole so that it never moves.
+    KeyArena(size_t keyBytes, uint64_t maxKeys) : keyBytes_(keyBytes) { chunks_.reserve(maxKeys / ChunkKeys + 1); }
     size_t keyBytes() const { return keyBytes_; }
     uint32_t size() const { return size_; }
     const uint8_t* at(uint32_t index) const { return chunks_[index / ChunkKeys].get() + (index % ChunkKeys) * keyBytes_; }
@@ -69,11 +75,15 @@ struct KeyEqual {
 using VisitedSet = tsl::robin_set<uint32_t, KeyHash, KeyEqual>;
 constexpr float VisitedLoad = 0.8f;
 
-// What one press from one position came to.
+// What one press from one position came to. A press that changed nothing
+// (a walk into a wall, an action with nothing to act on) leads back to its
+// own position: it is told apart as it is expanded, sparing the merge, which
+// runs on one thread, a look-up that would find the parent.
 struct Step {
     uint32_t parent;
     uint8_t press;
     PressOutcome outcome;
+    bool unchanged = false;
 };
 
 // One thread's worlds: the position being expanded and a trial to press keys on.
@@ -86,14 +96,20 @@ public:
     // set: what it appended is then incomplete.
     bool expand(uint32_t index, const uint8_t* key, std::vector<Step>& steps, std::vector<uint8_t>& keys,
                 const std::atomic<bool>* cancel) {
-        codec_.decode(key, position_);
+        codec_.decode(key, position_, previous_);
+        previous_ = key;
         for (size_t p = 0; p < Presses.size(); ++p) {
             const PressOutcome outcome = trial_.press(position_.state(), Presses[p], cancel);
             if (outcome == PressOutcome::Cancelled) return false;
             steps.push_back({index, static_cast<uint8_t>(p), outcome});
             if (outcome != PressOutcome::Position) continue;
             keys.resize(keys.size() + codec_.keyBytes());
-            codec_.encode(trial_.state(), keys.data() + keys.size() - codec_.keyBytes());
+            uint8_t* child = keys.data() + keys.size() - codec_.keyBytes();
+            codec_.encode(trial_.state(), child);
+            if (std::memcmp(child, key, codec_.keyBytes()) == 0) {
+                steps.back().unchanged = true;
+                keys.resize(keys.size() - codec_.keyBytes());
+            }
         }
         return true;
     }
@@ -101,12 +117,17 @@ public:
 private:
     PositionCodec& codec_;
     World position_{Watched::No};
+    const uint8_t* previous_ = nullptr;  // the key position_ holds, in the arena
     PressTrial trial_;
 };
 
-struct ThreadOutput {
+// A run of positions of one layer, expanded by the thread that claimed it.
+struct Batch {
+    uint32_t begin = 0;
+    uint32_t end = 0;
     std::vector<Step> steps;
     std::vector<uint8_t> keys;
+    bool ready = false;  // expanded and waiting for the merge; guarded by the search's mutex
 };
 
 std::optional<std::string> refusalOf(const WorldState& start) {
@@ -120,20 +141,32 @@ public:
     Search(const WorldState& start, const Options& options, const std::function<void(const Progress&)>& progress,
            const std::atomic<bool>* cancel)
         : start_(start), options_(options), progress_(progress), cancel_(cancel), codec_(start),
-          arena_(codec_.keyBytes()), visited_(0, KeyHash{&arena_}, KeyEqual{&arena_}) {
+          limit_(std::min<uint64_t>(options.maxStates, MaxPositions)), arena_(codec_.keyBytes(), limit_),
+          visited_(0, KeyHash{&arena_}, KeyEqual{&arena_}) {
         visited_.max_load_factor(VisitedLoad);
-        for (int t = 0; t < std::max(1, options.threads); ++t)
-            expanders_.emplace_back(std::make_unique<Expander>(start, codec_));
-        outputs_.resize(expanders_.size());
+        const int threads = std::max(1, options.threads);
+        for (int t = 0; t < threads; ++t) expanders_.emplace_back(std::make_unique<Expander>(start, codec_));
+        // A few batches per thread may wait for the merge, so that no thread
+        // waits for it while the layer has work left.
+        batches_.resize(4 * static_cast<size_t>(threads));
+        for (int t = 1; t < threads; ++t) helpers_.emplace_back([this, t] { help(*expanders_[t]); });
     }
+    ~Search();
 
     Result run();
 
 private:
-    void expandBatch(uint32_t begin, uint32_t end);
+    // Expands the layer [begin, end), merging its batches in order; returns
+    // false when the search must stop.
+    bool expandLayer(uint32_t begin, uint32_t end);
+    // Under the lock: whether a batch of the layer is left to claim and has a place to go.
+    bool claimable() const { return !stopping_ && claimed_ < batchCount_ && claimed_ < merged_ + batches_.size(); }
+    // Under the lock, which it releases while expanding: claims the next batch and expands it.
+    void expandNext(Expander& expander, std::unique_lock<std::mutex>& lock);
+    void help(Expander& expander);
     bool cancelled() const { return cancel_ && cancel_->load(std::memory_order_relaxed); }
     // Merges one batch; returns false when the search must stop.
-    bool merge();
+    bool merge(const Batch& batch);
     void finishAnalysis();
     std::string pathTo(uint32_t index, uint8_t lastPress) const;
     void report(bool force);
@@ -143,12 +176,28 @@ private:
     const std::function<void(const Progress&)>& progress_;
     const std::atomic<bool>* cancel_;
     PositionCodec codec_;
+    uint64_t limit_;
     KeyArena arena_;
     VisitedSet visited_;
     std::deque<uint32_t> backLinks_;
     std::vector<uint32_t> layerStarts_;
     std::vector<std::unique_ptr<Expander>> expanders_;
-    std::vector<ThreadOutput> outputs_;
+
+    // The threads' shared work: the layer's batches, claimed in order and
+    // merged in order, in a ring of places.
+    std::vector<Batch> batches_;
+    std::vector<std::thread> helpers_;
+    std::mutex mutex_;
+    std::condition_variable workReady_;   // a batch can be claimed, or the search ends
+    std::condition_variable batchReady_;  // a batch was expanded
+    uint32_t layerBegin_ = 0;
+    uint32_t layerEnd_ = 0;
+    uint32_t batchCount_ = 0;
+    uint32_t claimed_ = 0;   // batches of the layer claimed so far
+    uint32_t merged_ = 0;    // batches of the layer merged so far
+    uint32_t expanding_ = 0; // batches being expanded now
+    std::atomic<bool> stopping_{false};
+    bool finished_ = false;
 
     // Analysis: the positions each position leads to, and which can clear at once.
     std::vector<uint32_t> childStarts_;
@@ -164,35 +213,91 @@ private:
     std::chrono::steady_clock::time_point lastReport_ = started_;
 };
 
-void Search::expandBatch(uint32_t begin, uint32_t end) {
-    const size_t threads = expanders_.size();
-    const uint32_t share = static_cast<uint32_t>((end - begin + threads - 1) / threads);
-    auto work = [&](size_t t) {
-        ThreadOutput& out = outputs_[t];
-        out.steps.clear();
-        out.keys.clear();
-        const uint32_t from = std::min(end, begin + static_cast<uint32_t>(t) * share);
-        const uint32_t to = std::min(end, from + share);
-        // A cancelled search answers within a press: every position and every
-        // long press reads the flag.
-        for (uint32_t i = from; i < to; ++i) {
-            if (cancelled() || !expanders_[t]->expand(i, arena_.at(i), out.steps, out.keys, cancel_)) return;
-        }
-    };
-    // The arena is not written while the batch expands, so the threads may read it.
-    std::vector<std::thread> helpers;
-    for (size_t t = 1; t < threads; ++t) helpers.emplace_back(work, t);
-    work(0);
-    for (std::thread& helper : helpers) helper.join();
-    expanded_ += end - begin;
+Search::~Search() {
+    {
+        std::lock_guard lock(mutex_);
+        finished_ = true;
+    }
+    workReady_.notify_all();
+    for (std::thread& helper : helpers_) helper.join();
 }
 
-bool Search::merge() {
+void Search::expandNext(Expander& expander, std::unique_lock<std::mutex>& lock) {
+    const uint32_t number = claimed_++;
+    Batch& batch = batches_[number % batches_.size()];
+    batch.begin = layerBegin_ + number * BatchSize;
+    batch.end = std::min(layerEnd_, batch.begin + BatchSize);
+    ++expanding_;
+    lock.unlock();
+    batch.steps.clear();
+    batch.keys.clear();
+    // A cancelled search answers within a press: every position and every
+    // long press reads the flag. A batch cut short is never merged.
+    for (uint32_t i = batch.begin; i < batch.end; ++i) {
+        if (cancelled() || stopping_.load(std::memory_order_relaxed) ||
+            !expander.expand(i, arena_.at(i), batch.steps, batch.keys, cancel_))
+            break;
+    }
+    lock.lock();
+    --expanding_;
+    batch.ready = true;
+    batchReady_.notify_all();
+}
+
+void Search::help(Expander& expander) {
+    std::unique_lock lock(mutex_);
+    while (true) {
+        workReady_.wait(lock, [this] { return finished_ || claimable(); });
+        if (finished_) return;
+        expandNext(expander, lock);
+    }
+}
+
+bool Search::expandLayer(uint32_t begin, uint32_t end) {
+    std::unique_lock lock(mutex_);
+    layerBegin_ = begin;
+    layerEnd_ = end;
+    batchCount_ = (end - begin + BatchSize - 1) / BatchSize;
+    claimed_ = merged_ = 0;
+    workReady_.notify_all();
+    bool going = true;
+    while (going && merged_ < batchCount_) {
+        Batch& next = batches_[merged_ % batches_.size()];
+        if (!next.ready) {
+            // The searching thread expands too while its next merge waits.
+            if (claimable()) expandNext(*expanders_[0], lock);
+            else batchReady_.wait(lock, [&] { return next.ready; });
+            continue;
+        }
+        lock.unlock();
+        if (cancelled()) {
+            result_.outcome = Outcome::Cancelled;
+            going = false;
+        } else {
+            expanded_ += next.end - next.begin;
+            going = merge(next);
+            report(false);
+        }
+        lock.lock();
+        next.ready = false;
+        ++merged_;
+        workReady_.notify_all();
+    }
+    if (!going) {
+        // The batches still being expanded are written into the ring: wait for them.
+        stopping_ = true;
+        batchReady_.wait(lock, [this] { return expanding_ == 0; });
+    }
+    for (Batch& batch : batches_) batch.ready = false;
+    return going;
+}
+
+bool Search::merge(const Batch& batch) {
     const bool analyse = options_.analyse;
     uint32_t currentParent = NoParent;
-    for (const ThreadOutput& out : outputs_) {
-        const uint8_t* key = out.keys.data();
-        for (const Step& step : out.steps) {
+    {
+        const uint8_t* key = batch.keys.data();
+        for (const Step& step : batch.steps) {
             if (analyse && step.parent != currentParent) {
                 currentParent = step.parent;
                 childStarts_.push_back(static_cast<uint32_t>(children_.size()));
@@ -210,6 +315,7 @@ bool Search::merge() {
             case PressOutcome::NeverAtRest: break;
             case PressOutcome::Cancelled: break;  // a cancelled batch is never merged
             case PressOutcome::Position: {
+                if (step.unchanged) break;
                 arena_.push(key);
                 key += arena_.keyBytes();
                 const uint32_t candidate = arena_.size() - 1;
@@ -221,7 +327,7 @@ bool Search::merge() {
                     arena_.pop();
                 }
                 if (analyse && *at != step.parent) children_.push_back(*at);
-                if (arena_.size() >= std::min<uint64_t>(options_.maxStates, MaxPositions)) {
+                if (arena_.size() >= limit_) {
                     result_.outcome = Outcome::LimitReached;
                     return false;
                 }
@@ -304,21 +410,7 @@ Result Search::run() {
     for (uint32_t begin = 0; going && begin < arena_.size();) {
         const uint32_t end = arena_.size();
         layerStarts_.push_back(begin);
-        for (uint32_t batch = begin; going && batch < end; batch += BatchSize) {
-            if (cancelled()) {
-                result_.outcome = Outcome::Cancelled;
-                going = false;
-                break;
-            }
-            expandBatch(batch, std::min<uint32_t>(end, batch + BatchSize));
-            if (cancelled()) {
-                result_.outcome = Outcome::Cancelled;
-                going = false;
-                break;
-            }
-            going = merge();
-            report(false);
-        }
+        going = expandLayer(begin, end);
         begin = end;
     }
     layerStarts_.push_back(arena_.size());
