@@ -29,14 +29,6 @@ World::World(Watched watched, PowerSpreader spreader) : watched_(watched == Watc
     drawing_.lastRaise = 2 * CellCount;
 }
 
-Outcome World::outcome() const {
-    const WorldState& s = state_;
-    if (isLost(s)) return Outcome::Lost;
-    if (s.cleared) return Outcome::Cleared;
-    if (!s.ticking) return Outcome::Stopped;
-    return s.inputLocked ? Outcome::Moving : Outcome::AtRest;
-}
-
 void World::raiseBlock(int k) {
     if (watched_) drawing_.blockOrder[k] = ++drawing_.lastRaise;
 }

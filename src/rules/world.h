@@ -71,7 +71,13 @@ public:
         drawing_ = snapshot.drawing;
         random_ = snapshot.random;
     }
-    Outcome outcome() const;
+    // Asked after every tick of every press a search tries.
+    Outcome outcome() const {
+        if (isLost(state_)) return Outcome::Lost;
+        if (state_.cleared) return Outcome::Cleared;
+        if (!state_.ticking) return Outcome::Stopped;
+        return state_.inputLocked ? Outcome::Moving : Outcome::AtRest;
+    }
 
     // The random tiles of super mode; undo keeps them with the position.
     const SuperModeRandom& random() const { return random_; }
@@ -147,12 +153,17 @@ private:
     void fireBeam(int emitterCell, int direction, const std::array<uint8_t, CellCount>& beamStoppers);
 
     // Notes the beams that went on or off from its making to its end (a press, a tick).
+    // Counts nothing in a world nobody listens to, such as a search's.
     class BeamWatch {
     public:
-        explicit BeamWatch(World& world);
-        ~BeamWatch();
+        explicit BeamWatch(World& world) : world_(world), before_(world.events_.listening() ? firing() : 0) {}
+        ~BeamWatch() {
+            if (world_.events_.listening()) noteChange();
+        }
 
     private:
+        int firing() const;
+        void noteChange() const;
         World& world_;
         int before_;
     };

@@ -24,11 +24,9 @@ int firingEmitters(const WorldState& s) {
 
 }  // namespace
 
-World::BeamWatch::BeamWatch(World& world)
-    : world_(world), before_(world.events_.listening() ? firingEmitters(world.state_) : 0) {}
+int World::BeamWatch::firing() const { return firingEmitters(world_.state_); }
 
-World::BeamWatch::~BeamWatch() {
-    if (!world_.events_.listening()) return;
+void World::BeamWatch::noteChange() const {
     const int after = firingEmitters(world_.state_);
     if (after > before_) world_.events_.note(Event::BeamOn);
     if (after < before_) world_.events_.note(Event::BeamOff);

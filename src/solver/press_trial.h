@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "rules/key_letters.h"
 #include "rules/world.h"
 
 namespace nerilo::solver {
@@ -16,6 +17,7 @@ public:
     // Plays `press` (a key letter of Presses) from `from`; the world is left
     // where the press ended. A long press stops soon after `cancel` is set.
     PressOutcome press(const WorldState& from, char press, const std::atomic<bool>* cancel = nullptr);
+    PressOutcome press(const WorldState& from, KeyPress press, const std::atomic<bool>* cancel = nullptr);
     const WorldState& state() const { return world_.state(); }
 
 private:

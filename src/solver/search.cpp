@@ -23,7 +23,11 @@
 namespace nerilo::solver {
 namespace {
 
-constexpr uint32_t BatchSize = 1024;
+// The batches get smaller towards the end of a layer, so that the threads
+// finish it together and share even the small layers of a small search; a
+// batch is never so small that handing it over costs more than expanding it.
+constexpr uint32_t LargestBatch = 1024;
+constexpr uint32_t SmallestBatch = 16;
 constexpr uint32_t NoParent = UINT32_MAX;
 
 // The keys in chunks of a fixed count, so that a large search holds little
@@ -60,9 +64,19 @@ constexpr uint32_t parentOf(uint32_t link) { return link >> PressBits; }
 constexpr uint8_t pressOfLink(uint32_t link) { return static_cast<uint8_t>(link & ((1u << PressBits) - 1)); }
 constexpr uint32_t MaxPositions = UINT32_MAX >> PressBits;
 
+// The hash of a key the merge is about to add is worked out beforehand, by
+// the thread that expanded it; the set asks again only when it grows.
+struct PendingHash {
+    uint32_t index = NoParent;
+    uint64_t hash = 0;
+};
+uint64_t hashOfKey(const uint8_t* key, size_t bytes) { return XXH3_64bits(key, bytes); }
 struct KeyHash {
     const KeyArena* arena;
-    size_t operator()(uint32_t index) const { return XXH3_64bits(arena->at(index), arena->keyBytes()); }
+    const PendingHash* pending;
+    size_t operator()(uint32_t index) const {
+        return index == pending->index ? pending->hash : hashOfKey(arena->at(index), arena->keyBytes());
+    }
 };
 struct KeyEqual {
     const KeyArena* arena;
@@ -71,9 +85,19 @@ struct KeyEqual {
     }
 };
 // Header-only, so that the same search builds for the desktop and for the
-// browser; its buckets keep no hash beside the index.
-using VisitedSet = tsl::robin_set<uint32_t, KeyHash, KeyEqual>;
+// browser. Its buckets keep a part of each hash beside the index: a probe
+// then reads a stored key only when the hashes agree, and the keys lie far
+// apart in memory.
+constexpr bool StoreHash = true;
+using VisitedSet = tsl::robin_set<uint32_t, KeyHash, KeyEqual, std::allocator<uint32_t>, StoreHash>;
 constexpr float VisitedLoad = 0.8f;
+
+// The presses, read once.
+const std::array<KeyPress, Presses.size()> KeyPresses = [] {
+    std::array<KeyPress, Presses.size()> presses;
+    for (size_t p = 0; p < Presses.size(); ++p) presses[p] = *pressOf(Presses[p]);
+    return presses;
+}();
 
 // What one press from one position came to. A press that changed nothing
 // (a walk into a wall, an action with nothing to act on) leads back to its
@@ -99,7 +123,7 @@ public:
         codec_.decode(key, position_, previous_);
         previous_ = key;
         for (size_t p = 0; p < Presses.size(); ++p) {
-            const PressOutcome outcome = trial_.press(position_.state(), Presses[p], cancel);
+            const PressOutcome outcome = trial_.press(position_.state(), KeyPresses[p], cancel);
             if (outcome == PressOutcome::Cancelled) return false;
             steps.push_back({index, static_cast<uint8_t>(p), outcome});
             if (outcome != PressOutcome::Position) continue;
@@ -127,6 +151,7 @@ struct Batch {
     uint32_t end = 0;
     std::vector<Step> steps;
     std::vector<uint8_t> keys;
+    std::vector<uint64_t> hashes;  // of the keys
     bool ready = false;  // expanded and waiting for the merge; guarded by the search's mutex
 };
 
@@ -142,7 +167,7 @@ public:
            const std::atomic<bool>* cancel)
         : start_(start), options_(options), progress_(progress), cancel_(cancel), codec_(start),
           limit_(std::min<uint64_t>(options.maxStates, MaxPositions)), arena_(codec_.keyBytes(), limit_),
-          visited_(0, KeyHash{&arena_}, KeyEqual{&arena_}) {
+          visited_(0, KeyHash{&arena_, &pending_}, KeyEqual{&arena_}) {
         visited_.max_load_factor(VisitedLoad);
         const int threads = std::max(1, options.threads);
         for (int t = 0; t < threads; ++t) expanders_.emplace_back(std::make_unique<Expander>(start, codec_));
@@ -160,7 +185,7 @@ private:
     // false when the search must stop.
     bool expandLayer(uint32_t begin, uint32_t end);
     // Under the lock: whether a batch of the layer is left to claim and has a place to go.
-    bool claimable() const { return !stopping_ && claimed_ < batchCount_ && claimed_ < merged_ + batches_.size(); }
+    bool claimable() const { return !stopping_ && nextBegin_ < layerEnd_ && claimed_ < merged_ + batches_.size(); }
     // Under the lock, which it releases while expanding: claims the next batch and expands it.
     void expandNext(Expander& expander, std::unique_lock<std::mutex>& lock);
     void help(Expander& expander);
@@ -178,6 +203,7 @@ private:
     PositionCodec codec_;
     uint64_t limit_;
     KeyArena arena_;
+    PendingHash pending_;
     VisitedSet visited_;
     std::deque<uint32_t> backLinks_;
     std::vector<uint32_t> layerStarts_;
@@ -190,9 +216,8 @@ private:
     std::mutex mutex_;
     std::condition_variable workReady_;   // a batch can be claimed, or the search ends
     std::condition_variable batchReady_;  // a batch was expanded
-    uint32_t layerBegin_ = 0;
     uint32_t layerEnd_ = 0;
-    uint32_t batchCount_ = 0;
+    uint32_t nextBegin_ = 0;  // the first position of the layer not claimed yet
     uint32_t claimed_ = 0;   // batches of the layer claimed so far
     uint32_t merged_ = 0;    // batches of the layer merged so far
     uint32_t expanding_ = 0; // batches being expanded now
@@ -225,12 +250,16 @@ Search::~Search() {
 void Search::expandNext(Expander& expander, std::unique_lock<std::mutex>& lock) {
     const uint32_t number = claimed_++;
     Batch& batch = batches_[number % batches_.size()];
-    batch.begin = layerBegin_ + number * BatchSize;
-    batch.end = std::min(layerEnd_, batch.begin + BatchSize);
+    const uint32_t left = layerEnd_ - nextBegin_;
+    const uint32_t threads = static_cast<uint32_t>(expanders_.size());
+    const uint32_t size = threads == 1 ? LargestBatch : std::clamp(left / (2 * threads), SmallestBatch, LargestBatch);
+    batch.begin = nextBegin_;
+    batch.end = nextBegin_ = std::min(layerEnd_, nextBegin_ + size);
     ++expanding_;
     lock.unlock();
     batch.steps.clear();
     batch.keys.clear();
+    batch.hashes.clear();
     // A cancelled search answers within a press: every position and every
     // long press reads the flag. A batch cut short is never merged.
     for (uint32_t i = batch.begin; i < batch.end; ++i) {
@@ -238,6 +267,8 @@ void Search::expandNext(Expander& expander, std::unique_lock<std::mutex>& lock) 
             !expander.expand(i, arena_.at(i), batch.steps, batch.keys, cancel_))
             break;
     }
+    const size_t keyBytes = arena_.keyBytes();
+    for (size_t at = 0; at < batch.keys.size(); at += keyBytes) batch.hashes.push_back(hashOfKey(&batch.keys[at], keyBytes));
     lock.lock();
     --expanding_;
     batch.ready = true;
@@ -255,13 +286,12 @@ void Search::help(Expander& expander) {
 
 bool Search::expandLayer(uint32_t begin, uint32_t end) {
     std::unique_lock lock(mutex_);
-    layerBegin_ = begin;
     layerEnd_ = end;
-    batchCount_ = (end - begin + BatchSize - 1) / BatchSize;
+    nextBegin_ = begin;
     claimed_ = merged_ = 0;
     workReady_.notify_all();
     bool going = true;
-    while (going && merged_ < batchCount_) {
+    while (going && (merged_ < claimed_ || nextBegin_ < layerEnd_)) {
         Batch& next = batches_[merged_ % batches_.size()];
         if (!next.ready) {
             // The searching thread expands too while its next merge waits.
@@ -274,7 +304,6 @@ bool Search::expandLayer(uint32_t begin, uint32_t end) {
             result_.outcome = Outcome::Cancelled;
             going = false;
         } else {
-            expanded_ += next.end - next.begin;
             going = merge(next);
             report(false);
         }
@@ -293,11 +322,20 @@ bool Search::expandLayer(uint32_t begin, uint32_t end) {
 }
 
 bool Search::merge(const Batch& batch) {
+    // The positions whose presses were merged count as expanded: up to the
+    // one whose press ended the search, however the layer was cut.
+    uint32_t lastParent = batch.begin;
+    const auto stop = [&] {
+        expanded_ += lastParent - batch.begin + 1;
+        return false;
+    };
     const bool analyse = options_.analyse;
     uint32_t currentParent = NoParent;
     {
         const uint8_t* key = batch.keys.data();
+        const uint64_t* hash = batch.hashes.data();
         for (const Step& step : batch.steps) {
+            lastParent = step.parent;
             if (analyse && step.parent != currentParent) {
                 currentParent = step.parent;
                 childStarts_.push_back(static_cast<uint32_t>(children_.size()));
@@ -308,7 +346,7 @@ bool Search::merge(const Batch& batch) {
                     solvedParent_ = step.parent;
                     solvedPress_ = step.press;
                 }
-                if (!analyse) return false;
+                if (!analyse) return stop();
                 clearsAtOnce_[step.parent] = true;
                 break;
             case PressOutcome::Lost: ++losingPresses_; break;
@@ -319,6 +357,7 @@ bool Search::merge(const Batch& batch) {
                 arena_.push(key);
                 key += arena_.keyBytes();
                 const uint32_t candidate = arena_.size() - 1;
+                pending_ = {candidate, *hash++};
                 auto [at, added] = visited_.insert(candidate);
                 if (added) {
                     backLinks_.push_back(backLink(step.parent, step.press));
@@ -329,13 +368,14 @@ bool Search::merge(const Batch& batch) {
                 if (analyse && *at != step.parent) children_.push_back(*at);
                 if (arena_.size() >= limit_) {
                     result_.outcome = Outcome::LimitReached;
-                    return false;
+                    return stop();
                 }
                 break;
             }
             }
         }
     }
+    expanded_ += batch.end - batch.begin;
     return true;
 }
 
@@ -424,7 +464,7 @@ Result Search::run() {
     report(true);
     result_.expanded = expanded_;
     result_.stored = arena_.size();
-    result_.storedBytes = arena_.capacityBytes() + visited_.bucket_count() * sizeof(tsl::detail_robin_hash::bucket_entry<uint32_t, false>) +
+    result_.storedBytes = arena_.capacityBytes() + visited_.bucket_count() * sizeof(tsl::detail_robin_hash::bucket_entry<uint32_t, StoreHash>) +
                           backLinks_.size() * sizeof(uint32_t);
     result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
     return result_;
