@@ -23,7 +23,7 @@ TEST(BlocksOnCell, FindsEveryBlockThatIsNotEmptyInOrder) {
     for (int round = 0; round < 300; ++round) {
         const int base = std::uniform_int_distribution<int>(0, CellCount - 3)(random);
         for (int k = 0; k < CellCount; ++k) {
-            state.blockCell[k] = static_cast<int16_t>(base + std::uniform_int_distribution<int>(0, 2)(random));
+            state.blockCell[k] = static_cast<uint8_t>(base + std::uniform_int_distribution<int>(0, 2)(random));
             state.blocks[k].code = static_cast<uint8_t>(std::uniform_int_distribution<int>(0, 2)(random));
         }
         noteLiveBlocks(state);
@@ -41,7 +41,7 @@ TEST(BlocksOnCell, FindsEveryBlockThatIsNotEmptyInOrder) {
 TEST(BlocksOnCell, StopsWhenAskedAndReachesTheLastBlock) {
     WorldState state;
     for (int k = 0; k < CellCount; ++k) {
-        state.blockCell[k] = static_cast<int16_t>(k);
+        state.blockCell[k] = static_cast<uint8_t>(k);
         state.blocks[k].code = block::BlackBall;
     }
     state.blockCell[7] = state.blockCell[100] = state.blockCell[224] = 50;

@@ -20,7 +20,7 @@ void setBoard(Game& form, const Stage& stage, int player) {
     for (int i = 0; i < CellCount; ++i) {
         form.world().state().ground[i].code = stage.ground[i];
         form.world().state().blocks[i].code = stage.blocks[i];
-        form.world().state().blockCell[i] = static_cast<int16_t>(i);
+        form.world().state().blockCell[i] = static_cast<uint8_t>(i);
     }
     form.world().state().playerBlock = static_cast<uint8_t>(player);
     form.world().state().movingBlock = form.world().state().playerBlock;

@@ -34,7 +34,7 @@ bool World::slideStep() {
     const Landing landing = groundTraits(s.ground[next].code).landing;
     if (!blocked && landing != Landing::PassOver) {
         transformVacatedCell();
-        s.blockCell[s.movingBlock] = static_cast<int16_t>(next);
+        s.blockCell[s.movingBlock] = static_cast<uint8_t>(next);
         moveBlockBy(s.movingBlock, CellMove[d][0], CellMove[d][1]);
         if (landing == Landing::Spring) {
             events_.note(Event::Spring);

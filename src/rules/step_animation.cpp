@@ -31,7 +31,7 @@ constexpr uint8_t PhaseFrame[DirectionCount][3][2] = {
 
 // Adds one cell change in direction d; a step that left the board comes in on
 // the opposite edge. Returns whether it wrapped.
-bool stepCell(int16_t& cell, int d) {
+bool stepCell(uint8_t& cell, int d) {
     int next = cell + cellOffset(d);
     bool wrapped = false;
     switch (d) {
@@ -40,7 +40,7 @@ bool stepCell(int16_t& cell, int d) {
     case Up: wrapped = next >= -BoardSide && next <= -1; if (wrapped) next += CellCount; break;
     default: wrapped = next >= CellCount && next <= CellCount + BoardSide - 1; if (wrapped) next -= CellCount; break;
     }
-    cell = static_cast<int16_t>(next);
+    cell = static_cast<uint8_t>(next);
     return wrapped;
 }
 
@@ -73,7 +73,7 @@ void World::arrive(int d) {
 
     if (s.moveKind == MoveKind::Push) {
         moveBlockBy(s.pushedBlock, step.left, step.top);
-        s.blockCell[s.pushedBlock] = static_cast<int16_t>(s.blockCell[s.pushedBlock] + cellOffset(d));
+        s.blockCell[s.pushedBlock] = static_cast<uint8_t>(s.blockCell[s.pushedBlock] + cellOffset(d));
         // A conductor changes the circuit; anything else can only move beams.
         if (blockTraits(s.blocks[s.pushedBlock].code).conducts) {
             evaluateCircuit();

@@ -20,21 +20,13 @@ bool sameGame(const WorldState& a, const WorldState& b) { return withoutWhatMove
 World::World(Watched watched, PowerSpreader spreader) : watched_(watched == Watched::Yes), spreader_(spreader) {
     // First drawn order: the blocks in cell order, then the overlays in front of them.
     for (int i = 0; i < CellCount; ++i) {
-        state_.blockCell[i] = static_cast<int16_t>(i);
+        state_.blockCell[i] = static_cast<uint8_t>(i);
         drawing_.left[i] = static_cast<int16_t>(cellLeft(i));
         drawing_.top[i] = static_cast<int16_t>(cellTop(i));
         drawing_.blockOrder[i] = static_cast<uint32_t>(1 + i);
         drawing_.overlayOrder[i] = static_cast<uint32_t>(1 + CellCount + i);
     }
     drawing_.lastRaise = 2 * CellCount;
-}
-
-void World::raiseBlock(int k) {
-    if (watched_) drawing_.blockOrder[k] = ++drawing_.lastRaise;
-}
-
-void World::raiseOverlay(int cell) {
-    if (watched_) drawing_.overlayOrder[cell] = ++drawing_.lastRaise;
 }
 
 void World::raiseAllBlocks() {
@@ -45,27 +37,9 @@ void World::raiseAllOverlays() {
     for (int i = 0; i < CellCount; ++i) raiseOverlay(i);
 }
 
-void World::moveBlockToCell(int k, int cell) {
-    if (!watched_) return;
-    drawing_.left[k] = static_cast<int16_t>(cellLeft(cell));
-    drawing_.top[k] = static_cast<int16_t>(cellTop(cell));
-}
-
-void World::moveBlockBy(int k, int dx, int dy) {
-    if (!watched_) return;
-    drawing_.left[k] = static_cast<int16_t>(drawing_.left[k] + dx);
-    drawing_.top[k] = static_cast<int16_t>(drawing_.top[k] + dy);
-}
-
-// A new pose is a move: whoever moves is no longer stone.
-void World::setPose(int frame) {
-    drawing_.playerPose = static_cast<uint8_t>(frame);
-    state_.caught = false;
-}
-
 void World::putBlocksHome() {
     for (int i = 0; i < CellCount; ++i) {
-        state_.blockCell[i] = static_cast<int16_t>(i);
+        state_.blockCell[i] = static_cast<uint8_t>(i);
         moveBlockToCell(i, i);
     }
 }

@@ -128,12 +128,30 @@ public:
     const EventList& events() const { return events_; }
 
 private:
-    void raiseBlock(int k);
-    void raiseOverlay(int cell);
+    // The drawing's part of a move, here so that a world nobody watches (a
+    // search's, a few million presses a second) skips it at no cost.
+    void raiseBlock(int k) {
+        if (watched_) drawing_.blockOrder[k] = ++drawing_.lastRaise;
+    }
+    void raiseOverlay(int cell) {
+        if (watched_) drawing_.overlayOrder[cell] = ++drawing_.lastRaise;
+    }
     void clearOverlays();
-    void moveBlockToCell(int k, int cell);
-    void moveBlockBy(int k, int dx, int dy);
-    void setPose(int frame);
+    void moveBlockToCell(int k, int cell) {
+        if (!watched_) return;
+        drawing_.left[k] = static_cast<int16_t>(cellLeft(cell));
+        drawing_.top[k] = static_cast<int16_t>(cellTop(cell));
+    }
+    void moveBlockBy(int k, int dx, int dy) {
+        if (!watched_) return;
+        drawing_.left[k] = static_cast<int16_t>(drawing_.left[k] + dx);
+        drawing_.top[k] = static_cast<int16_t>(drawing_.top[k] + dy);
+    }
+    // A new pose is a move: whoever moves is no longer stone.
+    void setPose(int frame) {
+        drawing_.playerPose = static_cast<uint8_t>(frame);
+        state_.caught = false;
+    }
 
     // Presses.
     void requestMove(int direction, int playerCell);

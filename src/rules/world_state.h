@@ -76,7 +76,7 @@ struct WorldState {
     std::array<Overlay, CellCount> overlays{};
 
     // What stands where and what moves.
-    std::array<int16_t, CellCount> blockCell{};
+    std::array<uint8_t, CellCount> blockCell{};
     // The blocks that are not empty when the round starts, in block order:
     // blocks only ever vanish during a round, so no other block can stand in
     // anybody's way (noteLiveBlocks).
@@ -111,6 +111,7 @@ struct WorldState {
 
 // Undo stores worlds as raw bytes and the solver copies them by the million.
 static_assert(std::is_trivially_copyable_v<WorldState>);
+static_assert(CellCount <= 256, "blockCell holds a cell in a byte");
 
 // The animation the world tick plays: where each block is drawn on its way
 // between cells (in board units; a few cells beyond the board at most, in

@@ -253,7 +253,7 @@ void PositionCodec::decode(const uint8_t* key, World& world, const uint8_t* prev
         // A block of one code keeps the form the last evaluation gave it.
         const uint32_t index = in.get(block.bits);
         if (block.alphabet->count > 1) s.blocks[block.at].code = block.alphabet->codes[index];
-        s.blockCell[block.at] = static_cast<int16_t>(in.get(CellBits));
+        s.blockCell[block.at] = static_cast<uint8_t>(in.get(CellBits));
     }
     s.caught = false;
     s.cleared = false;
