@@ -106,8 +106,7 @@ function showPanel() {
     $('stageListButton').disabled = !view.stageList.enabled;
     $('undoButton').disabled = !view.undo.enabled;
     $('redoButton').disabled = !view.redo.enabled;
-    // Enabled while a hint is searched too: asking again stops the search.
-    $('hintButton').disabled = !view.hint.enabled && !hints.searching;
+    $('hintButton').disabled = !view.hint.enabled;
     $('hintLine').textContent = hintLine();
     for (const mode of ['stepTry', 'blockMode', 'superMode']) {
         $(mode).checked = view[mode].checked;
