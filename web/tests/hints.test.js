@@ -118,6 +118,24 @@ test('a hint says the next press of a shortest clear and points it from the play
     assert.deepStrictEqual(page.errors, []);
 });
 
+test('a clear after a hint sets no record, as the player did not find it himself', async () => {
+    for (const hinted of [false, true]) {
+        const page = await openPage();
+        await page.keyboard.press('F1');
+        await play(page, 'RRRDDLL');
+        if (hinted) {
+            await page.click('#hintButton');
+            await waitForAnswer(page);
+        }
+        await play(page, 'Z');
+        await page.waitForSelector('#clearDialog[open]', { timeout: Patience });
+        await page.click('#clearDialog button');
+        const records = await page.evaluate(() => JSON.parse(atob(localStorage.getItem('nerilo/records.json') ?? 'e30=')));
+        assert.strictEqual(Boolean(records.stages?.['1']), !hinted, hinted ? 'hinted' : 'found alone');
+        await page.context().close();
+    }
+});
+
 test('the page answers while a long search runs; asking again or any command stops it', async () => {
     const page = await openPage();
     await openRoom(page, LargeRoom);
