@@ -8,5 +8,10 @@ importScripts('engine.js');
 const engine = createEngine();
 
 onmessage = async (event) => {
-    postMessage((await engine).searchHint(event.data));
+    try {
+        postMessage((await engine).searchHint(event.data));
+    } catch (error) {
+        // The engine gave up (no more memory, say): the page ends this worker.
+        postMessage({ outcome: 'failed', error: String(error) });
+    }
 };

@@ -53,12 +53,10 @@ function askForHint() {
     const worker = (hints.worker ??= new Worker('hint-worker.js'));
     // An answer from a worker already ended or replaced is dropped.
     worker.onmessage = (event) => worker === hints.worker && showHint(event.data);
+    // The worker could not start (its engine not loaded): no hint, and a fresh worker next time.
     worker.onerror = (event) => {
         event.preventDefault();
-        if (worker !== hints.worker) return;
-        // The search failed (out of memory on a huge room): no hint, and a fresh worker next time.
-        hints.worker = null;
-        showHint({ outcome: 'failed' });
+        if (worker === hints.worker) showHint({ outcome: 'failed' });
     };
     const position = page.game.position();
     worker.postMessage(position, [position.buffer]);
@@ -68,7 +66,8 @@ function askForHint() {
 
 function showHint(answer) {
     hints.searching = false;
-    if (answer.stored >= LargeSearch) {
+    // A failed search leaves its engine unusable.
+    if (answer.stored >= LargeSearch || answer.outcome === 'failed') {
         hints.worker.terminate();
         hints.worker = null;
     }

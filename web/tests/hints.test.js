@@ -118,6 +118,20 @@ test('a hint says the next press of a shortest clear and points it from the play
     assert.deepStrictEqual(page.errors, []);
 });
 
+test('a worker that cannot start says no hint was found, and the next hint starts a fresh one', async () => {
+    const page = await openPage();
+    await page.keyboard.press('F1');
+    await page.context().route('**/hint-worker.js', (route) => route.abort());
+    await page.click('#hintButton');
+    await waitForAnswer(page);
+    assert.strictEqual(await hintLine(page), 'ヒントが見つかりません');
+    assert.ok(await page.evaluate(() => hints.worker === null));
+    await page.context().unroute('**/hint-worker.js');
+    await page.click('#hintButton');
+    await waitForAnswer(page);
+    assert.strictEqual(await hintLine(page), '→ あと 8 手');
+});
+
 test('a clear after a hint sets no record, as the player did not find it himself', async () => {
     for (const hinted of [false, true]) {
         const page = await openPage();
