@@ -26,7 +26,7 @@ const HintEndingCommands = ['pressKey', 'command', 'openStageFile', 'openNumbere
 const LargeSearch = 1000000;
 
 // A text of the desktop's window, translated as the desktop translates it.
-function say(context, japanese) {
+function windowText(context, japanese) {
     return (page.language === 'en' && page.english[context]?.[japanese]) || japanese;
 }
 
@@ -83,8 +83,8 @@ function showHint(answer) {
 }
 
 function hintLine() {
-    if (hints.searching) return say('nerilo::ui::MainWindow', 'ヒントを探しています…');
-    if (hints.notFound) return say('nerilo::ui::MainWindow', 'ヒントが見つかりません');
+    if (hints.searching) return windowText('nerilo::ui::MainWindow', 'ヒントを探しています…');
+    if (hints.notFound) return windowText('nerilo::ui::MainWindow', 'ヒントが見つかりません');
     if (hints.shown) return page.game.hintText(hints.shown.press, hints.shown.pressesLeft);
     return '';
 }
