@@ -2,6 +2,12 @@
 
 namespace nerilo::solver {
 
+Options hintOptions() {
+    Options options;
+    options.maxStates = 4'000'000;
+    return options;
+}
+
 std::optional<Hint> hintOf(const Result& result) {
     if (result.outcome != Outcome::Solved || result.keys.empty()) return std::nullopt;
     return Hint{result.keys.front(), result.keys.size()};

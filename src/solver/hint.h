@@ -14,6 +14,10 @@ struct Hint {
     size_t pressesLeft = 0;  // this one included
 };
 
+// A hint's search: bounded, as a hint on a huge user-made stage must not fill
+// the memory. The desktop and the page search alike.
+Options hintOptions();
+
 // The hint a finished search gives: the first press of its clear, or nothing
 // when the search proved that no clear can be reached any more.
 std::optional<Hint> hintOf(const Result& result);

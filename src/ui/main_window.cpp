@@ -528,10 +528,7 @@ void MainWindow::askForHint() {
         return;
     }
     if (!viewOf(game_).hint.enabled) return;
-    // Bounded: a hint on a huge user-made stage must not fill the memory.
-    solver::Options options;
-    options.maxStates = 4'000'000;
-    hintSearch_->start(game_.world().state(), options);
+    hintSearch_->start(game_.world().state(), solver::hintOptions());
     hintLine_->setText(tr("ヒントを探しています…"));
 }
 

@@ -8,6 +8,8 @@
 #include "game/game.h"
 #include "model/numbered_stages.h"
 #include "model/progress_file.h"
+#include "rules/key_letters.h"
+#include "solver/hint.h"
 #include "view/drawing_order.h"
 #include "view/presentation.h"
 #include "view/stage_list.h"
@@ -90,6 +92,33 @@ public:
     bool playbackRunning() const { return game_.playbackRunning(); }
     // Writes the progress file, after the page has put one read from a file in its place.
     void readProgressAgain() { run([this] { game_.startUp(); }); }
+
+    // The position a hint is searched from, as the bytes of its plain value,
+    // for the page's worker (searchHint, web_solver.cpp).
+    val position() const {
+        const WorldState& state = game_.world().state();
+        const auto* bytes = reinterpret_cast<const uint8_t*>(&state);
+        return val(emscripten::typed_memory_view(sizeof state, bytes)).call<val>("slice");
+    }
+    // A hint found: counted as the desktop counts it. Its arrow starts on the
+    // player's cell and points the press's way (0 to 3: left, right, up, down),
+    // or is a ring (-1) for the action key.
+    val takeHint(const std::string& press) {
+        game_.countHint();
+        const std::optional<KeyPress> key = press.size() == 1 ? pressOf(press[0]) : std::nullopt;
+        val arrow = val::object();
+        arrow.set("cell", game_.playerCell());
+        arrow.set("direction", key && key->key <= Key::Down ? static_cast<int>(key->key) : -1);
+        return arrow;
+    }
+    std::string hintText(const std::string& press, int pressesLeft) const {
+        if (press.size() != 1) return {};
+        return translation_.say(solver::hintText({press[0], static_cast<size_t>(pressesLeft)}));
+    }
+    // No clear can be reached from here: said in a window, as on the desktop.
+    void tellNoClear() {
+        platform_.messageBox(solver::noClearText(), GameName, MsgButtons::Ok, MsgIcon::Information);
+    }
 
     // What the board shows, back to front: four numbers a picture, its set
     // (1 ground, 2 blocks, 3 player), its index, and its left and top in pixels at 1×.
@@ -184,6 +213,10 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("replay", &WebGame::replay)
         .function("playbackRunning", &WebGame::playbackRunning)
         .function("readProgressAgain", &WebGame::readProgressAgain)
+        .function("position", &WebGame::position)
+        .function("takeHint", &WebGame::takeHint)
+        .function("hintText", &WebGame::hintText)
+        .function("tellNoClear", &WebGame::tellNoClear)
         .function("board", &WebGame::board)
         .function("view", &WebGame::view)
         .function("stageList", &WebGame::stageList);

@@ -82,6 +82,7 @@ function drawBoard() {
         const image = page.pictures.get(pictureName(items[i], items[i + 1]));
         if (image) context.drawImage(image, items[i + 2] * f, items[i + 3] * f, image.width * f, image.height * f);
     }
+    drawHint(context, f);
     if (!page.boardDrawn) {
         page.boardDrawn = true;
         document.body.dataset.firstBoard = String(performance.now());
@@ -105,8 +106,8 @@ function showPanel() {
     $('stageListButton').disabled = !view.stageList.enabled;
     $('undoButton').disabled = !view.undo.enabled;
     $('redoButton').disabled = !view.redo.enabled;
-    // The hint's search is not in the page yet.
-    $('hintButton').disabled = true;
+    $('hintButton').disabled = !view.hint.enabled;
+    $('hintLine').textContent = hintLine();
     for (const mode of ['stepTry', 'blockMode', 'superMode']) {
         $(mode).checked = view[mode].checked;
         $(mode).disabled = !view[mode].enabled;
@@ -404,6 +405,7 @@ async function start() {
     restoreSavedFiles();
     page.game = new engine.Game();
     page.game.listen({ message, stageClear, ending, sounds });
+    wireHints();
     wire();
     useLanguage(localStorage.getItem('nerilo/language') === 'en' ? 'en' : 'ja');
     page.game.startUp();
