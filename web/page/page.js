@@ -409,6 +409,7 @@ async function start() {
     page.game.startUp();
     fitBoard();
     after();
+    await wireCodes();
     document.body.dataset.ready = 'true';
 }
 
