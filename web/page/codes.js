@@ -46,7 +46,10 @@ async function inflateExactly(bytes, maxBody) {
     if (size > maxBody) return { end: 'broken' };
     const body = new Uint8Array(size);
     let at = 0;
-    for (const chunk of chunks) body.set(chunk, at), (at += chunk.length);
+    for (const chunk of chunks) {
+        body.set(chunk, at);
+        at += chunk.length;
+    }
     return { end: 'complete', body };
 }
 
