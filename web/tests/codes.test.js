@@ -135,8 +135,14 @@ test('a spoiled code is refused in the game\'s window with the desktop reader\'s
      { skip: noCodeTool() }, async () => {
     const code = codeTool(['encode', '--proof', solution(12), stageFile(12)]).out;
     const changed = (at) => code.slice(0, at) + (code[at] === 'A' ? 'B' : 'A') + code.slice(at + 1);
+    // The last letter of a short last group has spare low bits: flipping one
+    // decodes to the same bytes, and only the writer's very text is taken.
+    const Letters = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_';
+    assert.notStrictEqual((code.length - 'N1.'.length) % 4, 0, 'the code ends in a short group');
+    const spareBit = code.slice(0, -1) + Letters[Letters.indexOf(code.at(-1)) ^ 1];
     const cases = [
         { what: 'a letter changed', text: changed(Math.floor(code.length / 2)), says: 'チェックサムが合いません' },
+        { what: 'a spare bit changed', text: spareBit, says: 'チェックサムが合いません' },
         { what: 'cut by one letter', text: code.slice(0, -1), says: '途中で切れています' },
         { what: 'cut by three letters', text: code.slice(0, -3), says: '途中で切れています' },
         { what: 'cut by eight letters', text: code.slice(0, -8), says: '途中で切れています' },
