@@ -5,7 +5,7 @@
 # library headers stand in for emscripten's.
 set(NERILO_WEB_HEADERS ${CMAKE_BINARY_DIR}/web-headers)
 file(MAKE_DIRECTORY ${NERILO_WEB_HEADERS})
-foreach(header nlohmann CLI tsl xxhash.h)
+foreach(header nlohmann CLI tsl xxhash.h boost)
     if(NOT EXISTS /usr/include/${header})
         message(FATAL_ERROR "The web build needs /usr/include/${header} (scripts/install-deps installs it)")
     endif()

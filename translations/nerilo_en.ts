@@ -159,6 +159,10 @@ A shortest clear (%2 presses) goes with it as proof.</translation>
         <source>コード</source>
         <translation>From a code</translation>
     </message>
+    <message>
+        <source>ステージへのリンクをコピーしました。</source>
+        <translation>A link to the stage is copied.</translation>
+    </message>
 </context>
 <context>
     <name>ending</name>

@@ -20,6 +20,12 @@
 
 namespace nerilo {
 
+struct StageCodeRead;
+
+// How a stage code was taken: refused (with its reason told), or opened, with
+// its proof cleared or without.
+enum class CodeOpening { Refused, Opened, Proven };
+
 // Everything a game is at one moment: for tests and tools that compare or
 // copy whole games.
 struct GameSnapshot {
@@ -67,6 +73,15 @@ public:
     // and Save asks for a file. False when it was not opened.
     bool openStageWithoutFile(const Stage& stage);
     const std::optional<Stage>& stageWithoutFile() const { return stageWithoutFile_; }
+    // The stage a stage code is made of: the board being edited, or the file or
+    // code the stage in play came from (not the board as the round has changed
+    // it). A file that no longer reads is reported and gives nothing.
+    std::optional<Stage> stageAsOpened();
+    // Opens the stage of a stage code read by the code reader: a refused code is
+    // told with its reason and changes nothing, and a proof that does not clear
+    // is told once the stage is open. The proof is played by the caller before
+    // (the solver's proofClears, on a copy no one sees): `proofCleared`.
+    CodeOpening openStageCode(const StageCodeRead& read, bool proofCleared);
     // Checks the stage, asks for a file and writes it; false when nothing was written.
     bool saveStage();
     void showComment();

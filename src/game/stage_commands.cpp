@@ -1,5 +1,6 @@
 // Reading the current stage, opening a stage and saving the board.
 #include "model/file_io.h"
+#include "model/stage_code.h"
 #include "game/game.h"
 
 namespace nerilo {
@@ -72,6 +73,28 @@ bool Game::openStageWithoutFile(const Stage& stage) {
     stageWithoutFile_ = stage;
     enterLoadedState({}, stage);
     return true;
+}
+
+CodeOpening Game::openStageCode(const StageCodeRead& read, bool proofCleared) {
+    if (!read.ok()) {
+        platform_.messageBox(NERILO_TEXT("codes", "コードからステージを開けません。\n%1").arg(read.error), GameName,
+                             MsgButtons::Ok, MsgIcon::Exclamation);
+        return CodeOpening::Refused;
+    }
+    if (!openStageWithoutFile(read.stage)) return CodeOpening::Refused;
+    if (!read.proof.empty() && !proofCleared)
+        platform_.messageBox(
+            NERILO_TEXT("codes", "このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。"),
+            GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+    return !read.proof.empty() && proofCleared ? CodeOpening::Proven : CodeOpening::Opened;
+}
+
+std::optional<Stage> Game::stageAsOpened() {
+    if (session_.editing) return editedStage();
+    if (session_.stagePath.empty()) return stageWithoutFile_;
+    Stage stage;
+    if (!readStage(session_.stagePath, stage)) return std::nullopt;
+    return stage;
 }
 
 bool Game::openStageFile(const std::string& path) {

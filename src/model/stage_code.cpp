@@ -1,8 +1,7 @@
 #include "model/stage_code.h"
 
-#include <absl/strings/escaping.h>
+#include <algorithm>
 #include <cstdint>
-#include <zlib.h>
 
 #include "model/text_codec.h"
 
@@ -11,8 +10,6 @@ namespace {
 
 constexpr int CodeVersion = 1;
 constexpr size_t ChecksumBytes = 4;
-// A body is a few hundred bytes; a code that inflates past this is not one.
-constexpr size_t MaxBodyBytes = 1 << 20;
 constexpr long long MaxStepTarget = 99999999;  // as the stage file allows
 constexpr std::string_view Base64UrlLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
@@ -65,52 +62,9 @@ std::string_view withoutLink(std::string_view text) {
     return text;
 }
 
-uint32_t crc32Of(std::string_view bytes) {
-    return static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
-}
-
 std::string bigEndian(uint32_t value) {
     return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
             static_cast<char>(value)};
-}
-
-std::string deflated(const std::string& body) {
-    z_stream stream{};
-    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, MAX_MEM_LEVEL, Z_DEFAULT_STRATEGY);
-    std::string out(deflateBound(&stream, body.size()), '\0');
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(body.data()));
-    stream.avail_in = static_cast<uInt>(body.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
-    deflate(&stream, Z_FINISH);  // the bound guarantees one call finishes
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return out;
-}
-
-enum class InflateEnd { Complete, RanOut, Broken };
-
-// Inflates a raw deflate stream at the start of `bytes`; `used` tells how many
-// bytes the stream took, so that what follows it can be checked.
-InflateEnd inflated(std::string_view bytes, std::string& body, size_t& used) {
-    z_stream stream{};
-    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) return InflateEnd::Broken;
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
-    stream.avail_in = static_cast<uInt>(bytes.size());
-    body.clear();
-    char chunk[4096];
-    int rc = Z_OK;
-    while (rc == Z_OK) {
-        stream.next_out = reinterpret_cast<Bytef*>(chunk);
-        stream.avail_out = sizeof chunk;
-        rc = inflate(&stream, Z_NO_FLUSH);
-        body.append(chunk, sizeof chunk - stream.avail_out);
-        if (body.size() > MaxBodyBytes) rc = Z_DATA_ERROR;
-    }
-    used = stream.total_in;
-    inflateEnd(&stream);
-    if (rc == Z_STREAM_END) return InflateEnd::Complete;
-    return rc == Z_BUF_ERROR && stream.avail_in == 0 ? InflateEnd::RanOut : InflateEnd::Broken;
 }
 
 void putVarint(std::string& out, uint64_t value) {
@@ -179,9 +133,12 @@ StageCodeRead readBody(std::string_view body) {
 
 }  // namespace
 
-std::string formatStageCode(const Stage& stage, std::string_view proof) {
-    const std::string deflate = deflated(bodyOf(stage, utf8ToUtf16Be(stage.comment).text, proof));
-    return std::string(StageCodePrefix) + absl::WebSafeBase64Escape(deflate + bigEndian(crc32Of(deflate)));
+std::string stageCodeBody(const Stage& stage, std::string_view proof) {
+    return bodyOf(stage, utf8ToUtf16Be(stage.comment).text, proof);
+}
+
+std::string stageCodeOfStream(std::string_view deflated, const StageCodeTools& tools) {
+    return std::string(StageCodePrefix) + tools.toBase64Url(std::string(deflated) + bigEndian(tools.crc32(deflated)));
 }
 
 bool looksLikeStageCode(std::string_view text) {
@@ -193,22 +150,28 @@ bool looksLikeStageCode(std::string_view text) {
            text.find_first_not_of(Base64UrlLetters, digits + 1) == std::string_view::npos;
 }
 
-StageCodeRead parseStageCode(std::string_view text) {
+StageCodeStreams stageCodeStreams(std::string_view text, const StageCodeTools& tools) {
+    StageCodeStreams streams;
+    auto refused = [&streams](StageCodeProblem problem, Text error) {
+        streams.refusal = refusal(problem, std::move(error));
+        return streams;
+    };
     const std::string_view code = withoutLink(trimmed(text));
+    streams.letters = code.size();
     // The version: N, its number, a dot.
     size_t dot = 1;
     while (dot < code.size() && isDigit(code[dot])) ++dot;
     if (code.empty() || code[0] != 'N' || dot == 1 || dot == code.size() || code[dot] != '.') {
         if (code.size() < StageCodePrefix.size() && StageCodePrefix.substr(0, code.size()) == code)
-            return refusal(StageCodeProblem::TooShort, tooShort(code.size()));
-        return refusal(StageCodeProblem::NotACode, notACode());
+            return refused(StageCodeProblem::TooShort, tooShort(code.size()));
+        return refused(StageCodeProblem::NotACode, notACode());
     }
     if (code.substr(0, dot + 1) != StageCodePrefix)
-        return refusal(StageCodeProblem::UnknownVersion, unknownVersion(code.substr(1, dot - 1)));
+        return refused(StageCodeProblem::UnknownVersion, unknownVersion(code.substr(1, dot - 1)));
 
     const std::string_view letters = code.substr(StageCodePrefix.size());
     if (size_t bad = letters.find_first_not_of(Base64UrlLetters); bad != std::string_view::npos) {
-        return refusal(StageCodeProblem::Damaged,
+        return refused(StageCodeProblem::Damaged,
                        damaged(NERILO_TEXT("codes", "%1 文字目に使えない文字「%2」があります")
                                    .arg(std::to_string(StageCodePrefix.size() + bad + 1))
                                    .arg(std::string(1, letters[bad]))));
@@ -216,26 +179,36 @@ StageCodeRead parseStageCode(std::string_view text) {
     // Four letters carry three bytes; a single letter left over carries none
     // and is looked at as the end of a cut code.
     const std::string_view whole = letters.substr(0, letters.size() - (letters.size() % 4 == 1));
-    std::string payload;
-    if (!absl::WebSafeBase64Unescape(absl::string_view(whole.data(), whole.size()), &payload)) return refusal(StageCodeProblem::Damaged, badContents());
-    if (payload.size() <= ChecksumBytes) return refusal(StageCodeProblem::TooShort, tooShort(code.size()));
+    const std::optional<std::string> decoded = tools.fromBase64Url(whole);
+    if (!decoded) return refused(StageCodeProblem::Damaged, badContents());
+    const std::string& payload = *decoded;
+    if (payload.size() <= ChecksumBytes) return refused(StageCodeProblem::TooShort, tooShort(code.size()));
 
     const std::string_view stream = std::string_view(payload).substr(0, payload.size() - ChecksumBytes);
-    std::string body;
-    size_t used = 0;
     // A letter changed in its spare low bits decodes to the same bytes: only
     // the very text the writer makes is taken.
-    const bool exact = whole.size() == letters.size() && absl::WebSafeBase64Escape(payload) == letters;
-    if (exact && bigEndian(crc32Of(stream)) == payload.substr(stream.size())) {
-        if (inflated(stream, body, used) != InflateEnd::Complete || used != stream.size())
-            return refusal(StageCodeProblem::Damaged, badContents());
-        return readBody(body);
+    const bool exact = whole.size() == letters.size() && tools.toBase64Url(payload) == letters;
+    streams.checked = exact && bigEndian(tools.crc32(stream)) == payload.substr(stream.size());
+    if (streams.checked) {
+        streams.streams.emplace_back(stream);
+        return streams;
     }
-    // The checksum fails. A code cut short loses its checksum and the end of
-    // its stream: the stream runs out, or ends with less than a checksum after it.
-    const InflateEnd end = inflated(payload, body, used);
-    if (end == InflateEnd::RanOut || (end == InflateEnd::Complete && payload.size() - used < ChecksumBytes))
-        return refusal(StageCodeProblem::TooShort, tooShort(code.size()));
+    // A code cut short loses its checksum and the end of its stream: the
+    // payload runs out, or its stream ends less than a checksum before the end.
+    for (size_t cut = 0; cut < ChecksumBytes; ++cut) streams.streams.push_back(payload.substr(0, payload.size() - cut));
+    return streams;
+}
+
+StageCodeRead readInflatedStageCode(const StageCodeStreams& streams, const std::vector<Inflated>& inflated) {
+    if (streams.refused()) return streams.refusal;
+    if (inflated.size() != streams.streams.size()) return refusal(StageCodeProblem::Damaged, badContents());
+    if (streams.checked) {
+        if (inflated[0].end != InflateEnd::Complete) return refusal(StageCodeProblem::Damaged, badContents());
+        return readBody(inflated[0].body);
+    }
+    const bool cut = inflated[0].end == InflateEnd::RanOut ||
+                     std::any_of(inflated.begin(), inflated.end(), [](const Inflated& i) { return i.end == InflateEnd::Complete; });
+    if (cut) return refusal(StageCodeProblem::TooShort, tooShort(streams.letters));
     return refusal(StageCodeProblem::Damaged, badChecksum());
 }
 

@@ -19,8 +19,11 @@
 //   comment            UTF-16 big-endian, all high bytes first, then all low
 //                      bytes: Japanese repeats few high bytes, which deflate packs
 //   proof              key letters L R U D l r u d Z to the end; none when empty
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/stage_file.h"
 #include "model/text.h"
@@ -45,11 +48,62 @@ struct StageCodeRead {
     bool ok() const { return problem == StageCodeProblem::None; }
 };
 
+// The byte-level tools a code is made with. Everything else, the layout of
+// the body, its checks and the reader's messages, is in stage_code.cpp, the
+// same for both builds: the desktop takes these tools from zlib and Abseil
+// (stage_code_zlib.cpp), the page from the browser (src/web), as WebAssembly
+// cannot link Debian's zlib or Abseil.
+struct StageCodeTools {
+    std::string (*toBase64Url)(std::string_view bytes);  // without padding
+    // Nothing when the letters are no base64url; a last group of two or three
+    // letters is taken whatever its spare low bits hold.
+    std::optional<std::string> (*fromBase64Url)(std::string_view letters);
+    uint32_t (*crc32)(std::string_view bytes);
+};
+
+// Inflating is not among the tools: a browser inflates only asynchronously
+// (DecompressionStream), so the reader stops before it and goes on with what
+// the inflater found. A stream is inflated to its very end: Complete when the
+// deflate stream ends exactly with the bytes, RanOut when the bytes end first,
+// Broken for anything else (a bad stream, bytes after its end, a body past
+// MaxStageCodeBodyBytes).
+enum class InflateEnd { Complete, RanOut, Broken };
+struct Inflated {
+    InflateEnd end = InflateEnd::Broken;
+    std::string body;  // when Complete
+};
+// A body is a few hundred bytes; a code that inflates past this is not one.
+constexpr size_t MaxStageCodeBodyBytes = 1 << 20;
+
+// The first half of reading: the text, its letters and the checksum.
+struct StageCodeStreams {
+    StageCodeRead refusal;  // a problem when the code is refused before inflating
+    bool checked = false;   // the checksum held: streams holds the one deflate stream
+    // The byte strings to inflate: the stream whose checksum held, or, when it
+    // did not, the payload and the payload without its last one, two or three
+    // bytes, which tell a code cut short from one mistyped.
+    std::vector<std::string> streams;
+    size_t letters = 0;  // the code's length, for the message of a cut code
+    bool refused() const { return !refusal.ok(); }
+};
+StageCodeStreams stageCodeStreams(std::string_view text, const StageCodeTools& tools);
+// The second half: the stage and proof from what inflating `streams` found, one
+// Inflated for each stream in order.
+StageCodeRead readInflatedStageCode(const StageCodeStreams& streams, const std::vector<Inflated>& inflated);
+
+// Writing in two halves around the deflating: the body, and the code of its
+// deflate stream (any raw deflate stream of the body, at any level).
+std::string stageCodeBody(const Stage& stage, std::string_view proof);
+std::string stageCodeOfStream(std::string_view deflated, const StageCodeTools& tools);
+
+// Whether text is meant as a code or link rather than as a file name.
+bool looksLikeStageCode(std::string_view text);
+
+// The desktop's whole writer and reader, the halves joined with zlib and
+// Abseil (stage_code_zlib.cpp, not in the web build).
 // The code of a stage read by the stage reader, with a proof of ProofLetters or none.
 std::string formatStageCode(const Stage& stage, std::string_view proof = {});
 // Reads a code or a link, as pasted: blanks around it are ignored.
 StageCodeRead parseStageCode(std::string_view text);
-// Whether text is meant as a code or link rather than as a file name.
-bool looksLikeStageCode(std::string_view text);
 
 }  // namespace nerilo

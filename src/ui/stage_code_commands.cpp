@@ -22,21 +22,6 @@ void tell(MainWindow& window, const Text& text, MsgIcon icon) {
     window.platform().messageBox(text, GameName, MsgButtons::Ok, icon);
 }
 
-// The stage the code is made of: the board being edited, or the file or code
-// the stage in play came from (not the board as the round has changed it).
-std::optional<Stage> currentStage(MainWindow& window) {
-    const Game& game = window.game();
-    const SessionState& s = game.session();
-    if (s.editing) return game.editedStage();
-    if (s.stagePath.empty()) return game.stageWithoutFile();
-    StageRead read = readStageFile(s.stagePath);
-    if (read.ok()) return read.stage;
-    tell(window,
-         NERILO_TEXT("messages", "ステージファイル「%1」を読み込めません。\n%2").arg(stageTitle(s)).arg(read.error),
-         MsgIcon::Exclamation);
-    return std::nullopt;
-}
-
 // A shortest clear in plain play from the stage's own start, or nothing when
 // none is found in time.
 std::string shortestClear(const Stage& stage) {
@@ -50,7 +35,7 @@ std::string shortestClear(const Stage& stage) {
 
 void copyStageCode(MainWindow& window) {
     if (window.game().session().testPlaying) return;
-    const std::optional<Stage> stage = currentStage(window);
+    const std::optional<Stage> stage = window.game().stageAsOpened();
     if (!stage) return;
     std::string proof;
     runAside([&] {
@@ -81,25 +66,13 @@ void askForStageCode(MainWindow& window) {
 
 bool openStageCode(MainWindow& window, const QString& text) {
     const StageCodeRead read = parseStageCode(text.toStdString());
-    if (!read.ok()) {
-        tell(window, NERILO_TEXT("codes", "コードからステージを開けません。\n%1").arg(read.error), MsgIcon::Exclamation);
-        return false;
-    }
     // The proof is played before the stage is opened, on a copy no one sees.
-    const bool proven = !read.proof.empty() && solver::proofClears(read.stage, read.proof);
-    if (!window.game().openStageWithoutFile(read.stage)) return false;
-    window.setProvenStage(proven ? std::optional<uint64_t>(stageFingerprint(read.stage)) : std::nullopt);
-    if (!read.proof.empty() && !proven)
-        tell(window, NERILO_TEXT("codes", "このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。"),
-             MsgIcon::Exclamation);
+    const bool cleared = read.ok() && !read.proof.empty() && solver::proofClears(read.stage, read.proof);
+    const CodeOpening opening = window.game().openStageCode(read, cleared);
+    if (opening == CodeOpening::Refused) return false;
+    window.setProvenStage(opening == CodeOpening::Proven ? std::optional<uint64_t>(stageFingerprint(read.stage))
+                                                         : std::nullopt);
     return true;
-}
-
-std::optional<Text> codeStageTitle(const SessionState& state, std::optional<uint64_t> provenStage) {
-    // In the editor a stage without a file is a new one, and says 新規.
-    if (!state.stagePath.empty() || state.editing || state.testPlaying) return std::nullopt;
-    if (provenStage == state.stageFingerprint) return NERILO_TEXT("codes", "クリア確認済み");
-    return NERILO_TEXT("codes", "コード");
 }
 
 }  // namespace nerilo::ui

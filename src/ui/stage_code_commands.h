@@ -4,8 +4,6 @@
 // within a few seconds; コードから開く, `nerilo CODE` and a nerilo: link open
 // one ready to start, and a stage whose proof cleared is marked クリア確認済み.
 #include <QString>
-#include <cstdint>
-#include <optional>
 
 #include "game/game.h"
 
@@ -19,9 +17,5 @@ void askForStageCode(MainWindow& window);
 // Opens a code or link: a bad one is refused with its reason in a box and
 // changes nothing. False when nothing was opened.
 bool openStageCode(MainWindow& window, const QString& text);
-
-// The panel's title for a stage opened from a code (it has no file name), or
-// nothing for any other stage.
-std::optional<Text> codeStageTitle(const SessionState& state, std::optional<uint64_t> provenStage);
 
 }  // namespace nerilo::ui

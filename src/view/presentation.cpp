@@ -9,6 +9,13 @@ Text roundCommandCaption(RoundCommand command) {
     return command == RoundCommand::Start ? NERILO_TEXT("panel", "開始") : NERILO_TEXT("panel", "再挑戦");
 }
 
+std::optional<Text> codeStageTitle(const SessionState& state, std::optional<uint64_t> provenStage) {
+    // In the editor a stage without a file is a new one, and says 新規.
+    if (!state.stagePath.empty() || state.editing || state.testPlaying) return std::nullopt;
+    if (provenStage == state.stageFingerprint) return NERILO_TEXT("codes", "クリア確認済み");
+    return NERILO_TEXT("codes", "コード");
+}
+
 Text paintLayerCaption(PaintLayer layer) {
     return layer == PaintLayer::Ground ? NERILO_TEXT("panel", "↑切り替え") : NERILO_TEXT("panel", "↓切り替え");
 }

@@ -3,6 +3,8 @@
 // states and the window's height, all derived from the world and the session. The window
 // and nerilo-sim both read them here, so a caption has one spelling; the
 // captions are Japanese texts, which the window translates as it shows them.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,10 @@ struct WindowView {
 };
 
 Text roundCommandCaption(RoundCommand command);
+// The panel's title for a stage opened from a code (it has no file name): クリア確認済み
+// when its proof cleared it (provenStage, the front end's, is its fingerprint),
+// or nothing for any other stage.
+std::optional<Text> codeStageTitle(const SessionState& state, std::optional<uint64_t> provenStage);
 Text paintLayerCaption(PaintLayer layer);
 
 // Every key that helps after a lost game, one line each.

@@ -13,6 +13,7 @@
 #include "view/drawing_order.h"
 #include "view/presentation.h"
 #include "view/stage_list.h"
+#include "web/web_codes.h"
 #include "web/web_platform.h"
 
 namespace nerilo::web {
@@ -44,7 +45,7 @@ std::optional<Key> keyNamed(const std::string& name) {
 
 class WebGame {
 public:
-    WebGame() : platform_(translation_, ProgramFolder), game_(platform_) {}
+    WebGame() : platform_(translation_, ProgramFolder), game_(platform_), codes_(game_) {}
 
     void listen(val listener) { platform_.listen(std::move(listener)); }
     void setTranslation(const std::string& json) { translation_.load(json); }
@@ -90,6 +91,18 @@ public:
         return started;
     }
     bool playbackRunning() const { return game_.playbackRunning(); }
+
+    // Stage codes (web_codes.h): a link's code opens as on the desktop, a replay stopped first.
+    val stageCodeStreams(const std::string& text) {
+        if (game_.playbackRunning()) game_.stopPlayback();
+        return codes_.streamsToInflate(text);
+    }
+    bool openStageCode(val inflated) { return codes_.open(std::move(inflated)); }
+    val stageCodeBody() { return codes_.bodyToDeflate(); }
+    std::string stageCodeOf(val deflated) const { return codes_.codeOf(std::move(deflated)); }
+    std::string linkCopied() const {
+        return translation_.say(NERILO_TEXT("codes", "ステージへのリンクをコピーしました。"));
+    }
     // Writes the progress file, after the page has put one read from a file in its place.
     void readProgressAgain() { run([this] { game_.startUp(); }); }
 
@@ -146,7 +159,7 @@ public:
         return json{
             {"stepsLeft", v.stepsLeft},
             {"stepsLeftTip", translation_.say(v.stepsLeftTip)},
-            {"stageTitle", translation_.say(v.stageTitle)},
+            {"stageTitle", translation_.say(codeStageTitle(game_.session(), codes_.provenStage()).value_or(v.stageTitle))},
             {"keysHeld", v.keysHeld},
             {"roundButton", {{"caption", translation_.say(v.roundButton.caption)},
                              {"enabled", v.roundButton.enabled},
@@ -192,6 +205,7 @@ private:
     Translation translation_;
     WebPlatform platform_;
     Game game_;
+    WebStageCodes codes_;
 };
 
 }  // namespace nerilo::web
@@ -212,6 +226,11 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("openNumberedStage", &WebGame::openNumberedStage)
         .function("replay", &WebGame::replay)
         .function("playbackRunning", &WebGame::playbackRunning)
+        .function("stageCodeStreams", &WebGame::stageCodeStreams)
+        .function("openStageCode", &WebGame::openStageCode)
+        .function("stageCodeBody", &WebGame::stageCodeBody)
+        .function("stageCodeOf", &WebGame::stageCodeOf)
+        .function("linkCopied", &WebGame::linkCopied)
         .function("readProgressAgain", &WebGame::readProgressAgain)
         .function("position", &WebGame::position)
         .function("takeHint", &WebGame::takeHint)

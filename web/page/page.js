@@ -411,6 +411,7 @@ async function start() {
     page.game.startUp();
     fitBoard();
     after();
+    await wireCodes();
     document.body.dataset.ready = 'true';
 }
 
