@@ -79,7 +79,7 @@ void checkPlay(const uint8_t* data, size_t size) {
     Replay replay;
     playKeys(game, keys, 300, replay);
     for (int k = 0; k < CellCount; ++k)
-        if (game.world().state().blockCell[k] < 0 || game.world().state().blockCell[k] >= CellCount) std::abort();
+        if (game.world().state().blockCell[k] >= CellCount) std::abort();
 
     // Within one round that came to rest, undo leads back to its start and redo
     // to where it ended. Delete, Start, Retry and a clear begin a new round.

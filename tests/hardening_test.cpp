@@ -187,7 +187,7 @@ TEST(Hardening, TwoPlayersNoPlayerAndABoxedInPlayerStayOnTheBoard) {
     none.ground(cell(4, 4), 28);
     none.start();
     none.play("RRDDLLUUZ_EX..");
-    for (int k = 0; k < CellCount; ++k) ASSERT_TRUE(none.world().state().blockCell[k] >= 0 && none.world().state().blockCell[k] < CellCount);
+    for (int k = 0; k < CellCount; ++k) ASSERT_LT(none.world().state().blockCell[k], CellCount);
 
     TestGame boxed;
     boxed.block(cell(0, 0), 7).ground(cell(0, 1), 1).ground(cell(1, 0), 1).ground(cell(0, 14), 1).ground(cell(14, 0), 1);

@@ -77,7 +77,9 @@ TEST(Solver, TheResultDoesNotDependOnTheNumberOfThreads) {
             EXPECT_EQ(one.stored, more.stored) << number;
             EXPECT_EQ(one.expanded, more.expanded) << number;
             ASSERT_EQ(one.analysis.has_value(), more.analysis.has_value());
-            if (one.analysis) EXPECT_EQ(*one.analysis, *more.analysis) << number;
+            if (one.analysis) {
+                EXPECT_EQ(*one.analysis, *more.analysis) << number;
+            }
         }
     }
 }

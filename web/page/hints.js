@@ -17,7 +17,7 @@ const hints = {
 // so that every way the page has of giving one (keys, buttons, the touch keys,
 // the stage list, files) ends the hint without each having to remember to.
 const HintEndingCommands = ['pressKey', 'command', 'openStageFile', 'openNumberedStage', 'replay',
-                            'readProgressAgain', 'startUp'];
+                            'readProgressAgain', 'startUp', 'openStageCode'];
 
 // A worker's memory never shrinks: one that stored this many positions (the
 // large three-ball room's 1.26 million took 40 MB) is ended when its search

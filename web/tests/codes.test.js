@@ -10,48 +10,16 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { spawnSync } = require('child_process');
-const { chromium } = require('playwright-core');
-const { serve } = require('../tools/serve.js');
+const { Source, Patience, usePage, solution } = require('./browser.js');
 
-const Source = path.resolve(__dirname, '../..');
-const PageFolder = process.env.NERILO_PAGE;
 // nerilo-code, beside the desktop game.
 const CodeTool = process.env.NERILO_CODE ||
     (process.env.NERILO_DESKTOP && path.join(path.dirname(process.env.NERILO_DESKTOP), 'nerilo-code'));
-const Viewport = { width: 900, height: 700 };
-// Bounded waits on real conditions; a slow machine waits longer, never fails on speed.
-const Patience = 60000;
 
-let server, browser, address;
-
-test.before(async () => {
-    assert.ok(PageFolder && fs.existsSync(path.join(PageFolder, 'index.html')), 'NERILO_PAGE names the built page');
-    server = await serve(PageFolder);
-    address = `http://127.0.0.1:${server.address().port}/`;
-    browser = await chromium.launch({
-        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-        headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-               '--disable-sync', '--no-first-run'],
-    });
-});
-
-test.after(async () => {
-    await browser?.close();
-    server?.close();
-});
-
+const session = usePage();
 // A fresh browser profile at `url`, allowed the clipboard.
-async function openPage(url = address) {
-    const context = await browser.newContext({ viewport: Viewport, permissions: ['clipboard-read', 'clipboard-write'] });
-    const page = await context.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    await page.goto(url);
-    await page.waitForSelector('body[data-ready]', { timeout: Patience });
-    page.errors = errors;
-    return page;
-}
+const openPage = (url = session.address) =>
+    session.openPage({ url, context: { permissions: ['clipboard-read', 'clipboard-write'] } });
 
 const board = (page) => page.evaluate(() => Array.from(page.game.board()));
 const stageTitle = (page) => page.textContent('#stageTitle');
@@ -65,14 +33,6 @@ async function numberedBoard(number) {
     const items = await board(page);
     await page.context().close();
     return items;
-}
-
-function solution(number) {
-    for (const line of fs.readFileSync(path.join(Source, 'tests/data/solutions.txt'), 'utf8').split('\n')) {
-        const [first, ...keys] = line.trim().split(/\s+/);
-        if (first === String(number)) return keys.join('');
-    }
-    throw new Error(`no solution of stage ${number}`);
 }
 
 // A code carrying a proof that does not clear, which nerilo-code will not
@@ -111,7 +71,7 @@ test('a code from nerilo-code opens from the link, on load and on a changed #, p
             : codeTool(['encode', ...(c.proof ? ['--proof', solution(c.number)] : []), stageFile(c.number)]).out;
         let page;
         if (c.via === 'load') {
-            page = await openPage(`${address}#${code}`);
+            page = await openPage(`${session.address}#${code}`);
         } else {
             page = await openPage();
             await page.evaluate((text) => (location.hash = text), code);
@@ -187,7 +147,7 @@ test('the share button copies a link that opens the same stage in a fresh page a
                                    { timeout: Patience });
         assert.strictEqual(await page.textContent('#shareNote'), 'ステージへのリンクをコピーしました。');
         const link = await page.evaluate(() => navigator.clipboard.readText());
-        assert.ok(link.startsWith(`${address}#N1.`), link);
+        assert.ok(link.startsWith(`${session.address}#N1.`), link);
         assert.deepStrictEqual(page.errors, []);
         await page.context().close();
 

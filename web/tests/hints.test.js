@@ -8,59 +8,16 @@ const assert = require('node:assert');
 const fs = require('fs');
 const path = require('path');
 const { spawnSync } = require('child_process');
-const { chromium } = require('playwright-core');
-const { serve } = require('../tools/serve.js');
+const { Source, PageFolder, Patience, usePage, play } = require('./browser.js');
 
-const Source = path.resolve(__dirname, '../..');
-const PageFolder = process.env.NERILO_PAGE;
 const Measures = process.env.NERILO_MEASURES;
 // The native nerilo-solve, for the speed figure: named, or beside the desktop game.
 const NativeSolve = process.env.NERILO_SOLVE ||
     (process.env.NERILO_DESKTOP && path.join(path.dirname(process.env.NERILO_DESKTOP), 'nerilo-solve'));
 const LargeRoom = path.join(Source, 'tests/data/rooms/three-balls.txt');
-const Patience = 120000;  // bounded waits on real conditions, never on speed
 
-let server, browser, address;
-
-test.before(async () => {
-    assert.ok(PageFolder && fs.existsSync(path.join(PageFolder, 'index.html')), 'NERILO_PAGE names the built page');
-    server = await serve(PageFolder);
-    address = `http://127.0.0.1:${server.address().port}/`;
-    browser = await chromium.launch({
-        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-        headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-               '--disable-sync', '--no-first-run'],
-    });
-});
-
-test.after(async () => {
-    await browser?.close();
-    server?.close();
-});
-
-async function openPage() {
-    const context = await browser.newContext({ viewport: { width: 900, height: 700 }, deviceScaleFactor: 1 });
-    const page = await context.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    await page.goto(address);
-    await page.waitForSelector('body[data-ready]', { timeout: Patience });
-    page.errors = errors;
-    return page;
-}
-
-const KeyOfLetter = {
-    L: 'ArrowLeft', R: 'ArrowRight', U: 'ArrowUp', D: 'ArrowDown', Z: 'z',
-    l: 'Shift+ArrowLeft', r: 'Shift+ArrowRight', u: 'Shift+ArrowUp', d: 'Shift+ArrowDown',
-};
-async function play(page, letters) {
-    for (const letter of letters) {
-        await page.waitForFunction(() => page.game.atRest(), null, { timeout: Patience });
-        await page.keyboard.press(KeyOfLetter[letter]);
-    }
-    await page.waitForFunction(() => page.game.atRest(), null, { timeout: Patience });
-}
+const session = usePage();
+const openPage = () => session.openPage();
 
 async function openRoom(page, file) {
     const chooser = page.waitForEvent('filechooser');
@@ -91,6 +48,8 @@ test('a hint says the next press of a shortest clear and points it from the play
     const cases = [
         { stage: 1, keys: '', cell: 95, line: '→ あと 8 手', direction: 1, end: 'ArrowRight' },
         { stage: 3, keys: '', cell: 139, line: '↑ あと 9 手', direction: 2, end: 'Backspace' },
+        // A stage link followed: the same stage, opened from its code.
+        { stage: 3, keys: '', cell: 139, line: '↑ あと 9 手', direction: 2, end: 'link' },
         { stage: 5, keys: 'RRRRRDDD', cell: 112, line: '← あと 3 手', direction: 0, end: 'Backspace' },
         { stage: 4, keys: 'RR', cell: 79, line: '↓ あと 9 手', direction: 3, end: 'F2' },
         { stage: 8, keys: 'RR', cell: 128, line: 'Shift+↑ あと 15 手', direction: 2, end: 'ArrowLeft' },
@@ -110,7 +69,13 @@ test('a hint says the next press of a shortest clear and points it from the play
         // A small search keeps its worker for the next hint.
         assert.ok(await page.evaluate(() => hints.worker !== null));
         assert.ok(hintYellow(await boardPixel(page, c.cell, c.direction, part)), `stage ${c.stage} ${c.keys}: the arrow`);
-        await page.keyboard.press(c.end);
+        if (c.end === 'link') {
+            await page.evaluate(async () => { location.hash = (await stageLink()).split('#')[1]; });
+            await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'コード', null,
+                                       { timeout: Patience });
+        } else {
+            await page.keyboard.press(c.end);
+        }
         await page.waitForFunction(() => page.game.atRest() || !page.game.ticking(), null, { timeout: Patience });
         assert.strictEqual(await hintLine(page), '', `stage ${c.stage} ${c.keys}: ended by ${c.end}`);
         assert.strictEqual(await page.evaluate(() => hints.shown), null);

@@ -10,74 +10,16 @@ const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
 const zlib = require('zlib');
-const { chromium } = require('playwright-core');
-const { serve } = require('../tools/serve.js');
+const { Source, PageFolder, Patience, usePage, solution, play } = require('./browser.js');
 
-const Source = path.resolve(__dirname, '../..');
-const PageFolder = process.env.NERILO_PAGE;
 const Desktop = process.env.NERILO_DESKTOP;
 const Measures = process.env.NERILO_MEASURES;  // where the figures are written, if anywhere
-// A viewport where the board fits at 1×: each art pixel is one pixel.
-const Viewport = { width: 900, height: 700 };
-// Bounded waits on real conditions; a slow machine waits longer, never fails on speed.
-const Patience = 60000;
 
-let server, browser, address;
-
-test.before(async () => {
-    assert.ok(PageFolder && fs.existsSync(path.join(PageFolder, 'index.html')), 'NERILO_PAGE names the built page');
-    server = await serve(PageFolder);
-    address = `http://127.0.0.1:${server.address().port}/`;
-    // Headless, and in a fresh profile of playwright's own making, removed on close.
-    browser = await chromium.launch({
-        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-        headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-               '--disable-sync', '--no-first-run'],
-    });
-});
-
-test.after(async () => {
-    await browser?.close();
-    server?.close();
-});
-
-// A fresh browser profile for each test: its own storage.
-async function openPage() {
-    const context = await browser.newContext({ viewport: Viewport, deviceScaleFactor: 1 });
-    const page = await context.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    await page.goto(address);
-    await page.waitForSelector('body[data-ready]', { timeout: Patience });
-    page.errors = errors;
-    return page;
-}
+const session = usePage();
+const openPage = (options) => session.openPage(options);
 
 const game = (page, call) => page.evaluate(call);
 const panelText = (page, id) => page.textContent(`#${id}`);
-
-// The shipped solution of a numbered stage (tests/data/solutions.txt), as key letters.
-function solution(number) {
-    for (const line of fs.readFileSync(path.join(Source, 'tests/data/solutions.txt'), 'utf8').split('\n')) {
-        const [first, ...keys] = line.trim().split(/\s+/);
-        if (first === String(number)) return keys.join('');
-    }
-    throw new Error(`no solution of stage ${number}`);
-}
-
-// Presses each key letter when the game is at rest, as a player waits for the walk to end.
-const KeyOfLetter = {
-    L: 'ArrowLeft', R: 'ArrowRight', U: 'ArrowUp', D: 'ArrowDown', Z: 'z',
-    l: 'Shift+ArrowLeft', r: 'Shift+ArrowRight', u: 'Shift+ArrowUp', d: 'Shift+ArrowDown',
-};
-async function play(page, letters) {
-    for (const letter of letters) {
-        await page.waitForFunction(() => page.game.atRest(), null, { timeout: Patience });
-        await page.keyboard.press(KeyOfLetter[letter]);
-    }
-    await page.waitForFunction(() => page.game.atRest() || !page.game.ticking(), null, { timeout: Patience });
-}
 
 test('stage 1 played by its keys clears, and the next stage follows', async () => {
     const page = await openPage();
@@ -91,7 +33,7 @@ test('stage 1 played by its keys clears, and the next stage follows', async () =
     const played = await page.evaluate(() => page.soundsPlayed);
     assert.deepStrictEqual([...new Set(played)], ['step', 'clear']);
     for (const name of ['step', 'clear'])
-        assert.strictEqual((await page.request.get(`${address}sounds/${name}.wav`)).status(), 200);
+        assert.strictEqual((await page.request.get(`${session.address}sounds/${name}.wav`)).status(), 200);
     await page.click('#clearDialog button');
     await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'stage2.txt',
                                null, { timeout: Patience });
@@ -117,10 +59,7 @@ test('undo takes back the last press and only that', async () => {
 });
 
 test('English is chosen by the player, kept with the progress over a reload, never taken from the browser', async () => {
-    const context = await browser.newContext({ viewport: Viewport, locale: 'en-US' });
-    const page = await context.newPage();
-    await page.goto(address);
-    await page.waitForSelector('body[data-ready]', { timeout: Patience });
+    const page = await openPage({ context: { locale: 'en-US' } });
     // An English browser still starts in Japanese.
     assert.strictEqual(await panelText(page, 'status'), 'F1 で開始');
     await page.keyboard.press('F1');
