@@ -47,6 +47,8 @@ void largeRoom(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(allThirtyStages)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
-BENCHMARK(stage27)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+// A search of a few tens of milliseconds is timed over several, so that one
+// hiccup of a shared machine does not make the figure.
+BENCHMARK(allThirtyStages)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(stage27)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(largeRoom)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

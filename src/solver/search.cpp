@@ -10,6 +10,9 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 #include <memory>
 #include <thread>
 #include <tsl/robin_set.h>
@@ -98,6 +101,19 @@ const std::array<KeyPress, Presses.size()> KeyPresses = [] {
     for (size_t p = 0; p < Presses.size(); ++p) presses[p] = *pressOf(Presses[p]);
     return presses;
 }();
+
+// A thread with nothing to do spins a little before it sleeps: on a small
+// search the threads wait for each other for a few microseconds at every
+// layer's end, and waking a sleeping thread can take longer than that.
+constexpr int SpinRounds = 64;
+constexpr int SpinsPerRound = 256;
+inline void pauseBriefly() {
+#if defined(__x86_64__) || defined(__i386__)
+    _mm_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
 
 // What one press from one position came to. A press that changed nothing
 // (a walk into a wall, an action with nothing to act on) leads back to its
@@ -189,6 +205,14 @@ private:
     // Under the lock, which it releases while expanding: claims the next batch and expands it.
     void expandNext(Expander& expander, std::unique_lock<std::mutex>& lock);
     void help(Expander& expander);
+    // Under the lock: tells the waiting threads that what they wait for may have come.
+    void announce(std::condition_variable& waiting) {
+        changes_.fetch_add(1, std::memory_order_release);
+        waiting.notify_all();
+    }
+    // Under the lock: waits until `ready`, spinning a little before sleeping.
+    template <class Ready>
+    void waitFor(std::unique_lock<std::mutex>& lock, std::condition_variable& waiting, Ready ready);
     bool cancelled() const { return cancel_ && cancel_->load(std::memory_order_relaxed); }
     // Merges one batch; returns false when the search must stop.
     bool merge(const Batch& batch);
@@ -222,6 +246,7 @@ private:
     uint32_t merged_ = 0;    // batches of the layer merged so far
     uint32_t expanding_ = 0; // batches being expanded now
     std::atomic<bool> stopping_{false};
+    std::atomic<uint32_t> changes_{0};  // counts announcements, for the spinning threads
     bool finished_ = false;
 
     // Analysis: the positions each position leads to, and which can clear at once.
@@ -242,9 +267,21 @@ Search::~Search() {
     {
         std::lock_guard lock(mutex_);
         finished_ = true;
+        announce(workReady_);
     }
-    workReady_.notify_all();
     for (std::thread& helper : helpers_) helper.join();
+}
+
+template <class Ready>
+void Search::waitFor(std::unique_lock<std::mutex>& lock, std::condition_variable& waiting, Ready ready) {
+    for (int round = 0; round < SpinRounds && !ready(); ++round) {
+        const uint32_t seen = changes_.load(std::memory_order_acquire);
+        lock.unlock();
+        for (int spin = 0; spin < SpinsPerRound && changes_.load(std::memory_order_acquire) == seen; ++spin)
+            pauseBriefly();
+        lock.lock();
+    }
+    waiting.wait(lock, ready);
 }
 
 void Search::expandNext(Expander& expander, std::unique_lock<std::mutex>& lock) {
@@ -272,13 +309,13 @@ void Search::expandNext(Expander& expander, std::unique_lock<std::mutex>& lock) 
     lock.lock();
     --expanding_;
     batch.ready = true;
-    batchReady_.notify_all();
+    announce(batchReady_);
 }
 
 void Search::help(Expander& expander) {
     std::unique_lock lock(mutex_);
     while (true) {
-        workReady_.wait(lock, [this] { return finished_ || claimable(); });
+        waitFor(lock, workReady_, [this] { return finished_ || claimable(); });
         if (finished_) return;
         expandNext(expander, lock);
     }
@@ -289,14 +326,14 @@ bool Search::expandLayer(uint32_t begin, uint32_t end) {
     layerEnd_ = end;
     nextBegin_ = begin;
     claimed_ = merged_ = 0;
-    workReady_.notify_all();
+    announce(workReady_);
     bool going = true;
     while (going && (merged_ < claimed_ || nextBegin_ < layerEnd_)) {
         Batch& next = batches_[merged_ % batches_.size()];
         if (!next.ready) {
             // The searching thread expands too while its next merge waits.
             if (claimable()) expandNext(*expanders_[0], lock);
-            else batchReady_.wait(lock, [&] { return next.ready; });
+            else waitFor(lock, batchReady_, [&] { return next.ready; });
             continue;
         }
         lock.unlock();
@@ -310,12 +347,12 @@ bool Search::expandLayer(uint32_t begin, uint32_t end) {
         lock.lock();
         next.ready = false;
         ++merged_;
-        workReady_.notify_all();
+        announce(workReady_);
     }
     if (!going) {
         // The batches still being expanded are written into the ring: wait for them.
         stopping_ = true;
-        batchReady_.wait(lock, [this] { return expanding_ == 0; });
+        waitFor(lock, batchReady_, [this] { return expanding_ == 0; });
     }
     for (Batch& batch : batches_) batch.ready = false;
     return going;
