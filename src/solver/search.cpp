@@ -1,9 +1,11 @@
 // The breadth-first search over presses. Positions are stored as keys in one
-// arena; the visited set holds indices into it. Each layer is cut into
-// batches that any thread may expand, while the searching thread merges the
-// expanded ones in batch order: the result does not depend on the number of
-// threads, and the merge, which only one thread can do, overlaps the
-// expansion of the batches after it.
+// arena, in the order they are found, which is the search's queue; the
+// visited set holds indices into it. The queue is cut into batches that any
+// thread may expand as soon as their positions are in the arena, while the
+// searching thread merges the expanded ones in queue order: the result does
+// not depend on the number of threads, and the merge, which only one thread
+// can do, overlaps the expansion of the batches after it, even across the
+// end of a layer.
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -26,11 +28,12 @@
 namespace nerilo::solver {
 namespace {
 
-// The batches get smaller towards the end of a layer, so that the threads
-// finish it together and share even the small layers of a small search; a
-// batch is never so small that handing it over costs more than expanding it.
+// The batches get smaller towards the end of what is queued, so that the
+// threads share even the small layers of a small search; a batch is never so
+// small that handing it over costs more than expanding it.
 constexpr uint32_t LargestBatch = 1024;
 constexpr uint32_t SmallestBatch = 16;
+constexpr uint32_t MergerBatch = 64;
 constexpr uint32_t NoParent = UINT32_MAX;
 
 // The keys in chunks of a fixed count, so that a large search holds little
@@ -187,9 +190,9 @@ public:
         visited_.max_load_factor(VisitedLoad);
         const int threads = std::max(1, options.threads);
         for (int t = 0; t < threads; ++t) expanders_.emplace_back(std::make_unique<Expander>(start, codec_));
-        // A few batches per thread may wait for the merge, so that no thread
+        // Several batches per thread may wait for the merge, so that no thread
         // waits for it while the layer has work left.
-        batches_.resize(4 * static_cast<size_t>(threads));
+        batches_.resize(8 * static_cast<size_t>(threads));
         for (int t = 1; t < threads; ++t) helpers_.emplace_back([this, t] { help(*expanders_[t]); });
     }
     ~Search();
@@ -197,13 +200,13 @@ public:
     Result run();
 
 private:
-    // Expands the layer [begin, end), merging its batches in order; returns
-    // false when the search must stop.
-    bool expandLayer(uint32_t begin, uint32_t end);
-    // Under the lock: whether a batch of the layer is left to claim and has a place to go.
-    bool claimable() const { return !stopping_ && nextBegin_ < layerEnd_ && claimed_ < merged_ + batches_.size(); }
+    // Expands the queue until it is empty or the search stops, merging the
+    // batches in order; returns false when the search stopped.
+    bool expandAll();
+    // Under the lock: whether a queued position is left to claim and its batch has a place to go.
+    bool claimable() const { return !stopping_ && nextBegin_ < queued_ && claimed_ < merged_ + batches_.size(); }
     // Under the lock, which it releases while expanding: claims the next batch and expands it.
-    void expandNext(Expander& expander, std::unique_lock<std::mutex>& lock);
+    void expandNext(Expander& expander, std::unique_lock<std::mutex>& lock, uint32_t largest = LargestBatch);
     void help(Expander& expander);
     // Under the lock: tells the waiting threads that what they wait for may have come.
     void announce(std::condition_variable& waiting) {
@@ -240,10 +243,11 @@ private:
     std::mutex mutex_;
     std::condition_variable workReady_;   // a batch can be claimed, or the search ends
     std::condition_variable batchReady_;  // a batch was expanded
-    uint32_t layerEnd_ = 0;
-    uint32_t nextBegin_ = 0;  // the first position of the layer not claimed yet
-    uint32_t claimed_ = 0;   // batches of the layer claimed so far
-    uint32_t merged_ = 0;    // batches of the layer merged so far
+    uint32_t queued_ = 0;     // the positions in the arena, as the threads may read them
+    uint32_t nextBegin_ = 0;  // the first position not claimed yet
+    uint32_t claimed_ = 0;    // batches claimed so far
+    uint32_t merged_ = 0;     // batches merged so far
+    uint32_t layerEnd_ = 1;   // the end of the layer being merged (the merge's own)
     uint32_t expanding_ = 0; // batches being expanded now
     std::atomic<bool> stopping_{false};
     std::atomic<uint32_t> changes_{0};  // counts announcements, for the spinning threads
@@ -284,14 +288,14 @@ void Search::waitFor(std::unique_lock<std::mutex>& lock, std::condition_variable
     waiting.wait(lock, ready);
 }
 
-void Search::expandNext(Expander& expander, std::unique_lock<std::mutex>& lock) {
+void Search::expandNext(Expander& expander, std::unique_lock<std::mutex>& lock, uint32_t largest) {
     const uint32_t number = claimed_++;
     Batch& batch = batches_[number % batches_.size()];
-    const uint32_t left = layerEnd_ - nextBegin_;
+    const uint32_t left = queued_ - nextBegin_;
     const uint32_t threads = static_cast<uint32_t>(expanders_.size());
-    const uint32_t size = threads == 1 ? LargestBatch : std::clamp(left / (2 * threads), SmallestBatch, LargestBatch);
+    const uint32_t size = threads == 1 ? largest : std::clamp(left / (2 * threads), SmallestBatch, largest);
     batch.begin = nextBegin_;
-    batch.end = nextBegin_ = std::min(layerEnd_, nextBegin_ + size);
+    batch.end = nextBegin_ = std::min(queued_, nextBegin_ + size);
     ++expanding_;
     lock.unlock();
     batch.steps.clear();
@@ -321,18 +325,19 @@ void Search::help(Expander& expander) {
     }
 }
 
-bool Search::expandLayer(uint32_t begin, uint32_t end) {
+bool Search::expandAll() {
     std::unique_lock lock(mutex_);
-    layerEnd_ = end;
-    nextBegin_ = begin;
-    claimed_ = merged_ = 0;
+    queued_ = arena_.size();
     announce(workReady_);
+    // The searching thread expands too while its next merge waits, a small
+    // batch at a time when others expand, so that it is soon back to merging.
+    const uint32_t ownBatch = expanders_.size() == 1 ? LargestBatch : MergerBatch;
     bool going = true;
-    while (going && (merged_ < claimed_ || nextBegin_ < layerEnd_)) {
+    while (going) {
         Batch& next = batches_[merged_ % batches_.size()];
         if (!next.ready) {
-            // The searching thread expands too while its next merge waits.
-            if (claimable()) expandNext(*expanders_[0], lock);
+            if (claimed_ == merged_ && nextBegin_ == queued_) break;  // every position expanded and merged
+            if (claimable()) expandNext(*expanders_[0], lock, ownBatch);
             else waitFor(lock, batchReady_, [&] { return next.ready; });
             continue;
         }
@@ -347,6 +352,7 @@ bool Search::expandLayer(uint32_t begin, uint32_t end) {
         lock.lock();
         next.ready = false;
         ++merged_;
+        queued_ = arena_.size();
         announce(workReady_);
     }
     if (!going) {
@@ -373,9 +379,15 @@ bool Search::merge(const Batch& batch) {
         const uint64_t* hash = batch.hashes.data();
         for (const Step& step : batch.steps) {
             lastParent = step.parent;
-            if (analyse && step.parent != currentParent) {
+            if (step.parent != currentParent) {
                 currentParent = step.parent;
-                childStarts_.push_back(static_cast<uint32_t>(children_.size()));
+                // The first position of the next layer: every position found
+                // so far is at most one press further.
+                if (step.parent == layerEnd_) {
+                    layerStarts_.push_back(layerEnd_);
+                    layerEnd_ = arena_.size();
+                }
+                if (analyse) childStarts_.push_back(static_cast<uint32_t>(children_.size()));
             }
             switch (step.outcome) {
             case PressOutcome::Cleared:
@@ -483,13 +495,8 @@ Result Search::run() {
     clearsAtOnce_.push_back(false);
     result_.outcome = Outcome::Unsolvable;
 
-    bool going = true;
-    for (uint32_t begin = 0; going && begin < arena_.size();) {
-        const uint32_t end = arena_.size();
-        layerStarts_.push_back(begin);
-        going = expandLayer(begin, end);
-        begin = end;
-    }
+    layerStarts_.push_back(0);
+    const bool going = expandAll();
     layerStarts_.push_back(arena_.size());
 
     // A clear found before the limit is still a shortest one; only the analysis is then incomplete.
