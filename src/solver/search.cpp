@@ -40,7 +40,7 @@ constexpr uint32_t NoParent = UINT32_MAX;
 // more than its keys (a doubling vector would hold up to twice as many).
 class KeyArena {
 public:
-    // Threads read the keys of one layer while the merge adds the next one's:
+    // Threads read the queued keys while the merge adds more:
     // the chunk list is reserved whole so that it never moves.
     KeyArena(size_t keyBytes, uint64_t maxKeys) : keyBytes_(keyBytes) { chunks_.reserve(maxKeys / ChunkKeys + 1); }
     size_t keyBytes() const { return keyBytes_; }
@@ -107,7 +107,7 @@ const std::array<KeyPress, Presses.size()> KeyPresses = [] {
 
 // A thread with nothing to do spins a little before it sleeps: on a small
 // search the threads wait for each other for a few microseconds at every
-// layer's end, and waking a sleeping thread can take longer than that.
+// small layer, and waking a sleeping thread can take longer than that.
 constexpr int SpinRounds = 64;
 constexpr int SpinsPerRound = 256;
 inline void pauseBriefly() {
@@ -164,7 +164,7 @@ private:
     PressTrial trial_;
 };
 
-// A run of positions of one layer, expanded by the thread that claimed it.
+// A run of queued positions, expanded by the thread that claimed it.
 struct Batch {
     uint32_t begin = 0;
     uint32_t end = 0;
@@ -191,7 +191,7 @@ public:
         const int threads = std::max(1, options.threads);
         for (int t = 0; t < threads; ++t) expanders_.emplace_back(std::make_unique<Expander>(start, codec_));
         // Several batches per thread may wait for the merge, so that no thread
-        // waits for it while the layer has work left.
+        // waits for it while positions are queued.
         batches_.resize(8 * static_cast<size_t>(threads));
         for (int t = 1; t < threads; ++t) helpers_.emplace_back([this, t] { help(*expanders_[t]); });
     }
@@ -236,7 +236,7 @@ private:
     std::vector<uint32_t> layerStarts_;
     std::vector<std::unique_ptr<Expander>> expanders_;
 
-    // The threads' shared work: the layer's batches, claimed in order and
+    // The threads' shared work: the queue's batches, claimed in order and
     // merged in order, in a ring of places.
     std::vector<Batch> batches_;
     std::vector<std::thread> helpers_;
@@ -366,7 +366,7 @@ bool Search::expandAll() {
 
 bool Search::merge(const Batch& batch) {
     // The positions whose presses were merged count as expanded: up to the
-    // one whose press ended the search, however the layer was cut.
+    // one whose press ended the search, however the queue was cut.
     uint32_t lastParent = batch.begin;
     const auto stop = [&] {
         expanded_ += lastParent - batch.begin + 1;
@@ -374,54 +374,52 @@ bool Search::merge(const Batch& batch) {
     };
     const bool analyse = options_.analyse;
     uint32_t currentParent = NoParent;
-    {
-        const uint8_t* key = batch.keys.data();
-        const uint64_t* hash = batch.hashes.data();
-        for (const Step& step : batch.steps) {
-            lastParent = step.parent;
-            if (step.parent != currentParent) {
-                currentParent = step.parent;
-                // The first position of the next layer: every position found
-                // so far is at most one press further.
-                if (step.parent == layerEnd_) {
-                    layerStarts_.push_back(layerEnd_);
-                    layerEnd_ = arena_.size();
-                }
-                if (analyse) childStarts_.push_back(static_cast<uint32_t>(children_.size()));
+    const uint8_t* key = batch.keys.data();
+    const uint64_t* hash = batch.hashes.data();
+    for (const Step& step : batch.steps) {
+        lastParent = step.parent;
+        if (step.parent != currentParent) {
+            currentParent = step.parent;
+            // The first position of the next layer: every position found
+            // so far is at most one press further.
+            if (step.parent == layerEnd_) {
+                layerStarts_.push_back(layerEnd_);
+                layerEnd_ = arena_.size();
             }
-            switch (step.outcome) {
-            case PressOutcome::Cleared:
-                if (solvedParent_ == NoParent) {
-                    solvedParent_ = step.parent;
-                    solvedPress_ = step.press;
-                }
-                if (!analyse) return stop();
-                clearsAtOnce_[step.parent] = true;
-                break;
-            case PressOutcome::Lost: ++losingPresses_; break;
-            case PressOutcome::NeverAtRest: break;
-            case PressOutcome::Cancelled: break;  // a cancelled batch is never merged
-            case PressOutcome::Position: {
-                if (step.unchanged) break;
-                arena_.push(key);
-                key += arena_.keyBytes();
-                const uint32_t candidate = arena_.size() - 1;
-                pending_ = {candidate, *hash++};
-                auto [at, added] = visited_.insert(candidate);
-                if (added) {
-                    backLinks_.push_back(backLink(step.parent, step.press));
-                    if (analyse) clearsAtOnce_.push_back(false);
-                } else {
-                    arena_.pop();
-                }
-                if (analyse && *at != step.parent) children_.push_back(*at);
-                if (arena_.size() >= limit_) {
-                    result_.outcome = Outcome::LimitReached;
-                    return stop();
-                }
-                break;
+            if (analyse) childStarts_.push_back(static_cast<uint32_t>(children_.size()));
+        }
+        switch (step.outcome) {
+        case PressOutcome::Cleared:
+            if (solvedParent_ == NoParent) {
+                solvedParent_ = step.parent;
+                solvedPress_ = step.press;
             }
+            if (!analyse) return stop();
+            clearsAtOnce_[step.parent] = true;
+            break;
+        case PressOutcome::Lost: ++losingPresses_; break;
+        case PressOutcome::NeverAtRest: break;
+        case PressOutcome::Cancelled: break;  // a cancelled batch is never merged
+        case PressOutcome::Position: {
+            if (step.unchanged) break;
+            arena_.push(key);
+            key += arena_.keyBytes();
+            const uint32_t candidate = arena_.size() - 1;
+            pending_ = {candidate, *hash++};
+            auto [at, added] = visited_.insert(candidate);
+            if (added) {
+                backLinks_.push_back(backLink(step.parent, step.press));
+                if (analyse) clearsAtOnce_.push_back(false);
+            } else {
+                arena_.pop();
             }
+            if (analyse && *at != step.parent) children_.push_back(*at);
+            if (arena_.size() >= limit_) {
+                result_.outcome = Outcome::LimitReached;
+                return stop();
+            }
+            break;
+        }
         }
     }
     expanded_ += batch.end - batch.begin;
