@@ -30,12 +30,10 @@ void Game::countDeadEnd() {
 void Game::saveRecords() {
     const FileUpdate saved = records_.save();
     if (!saved.keptAside.empty()) {
-        platform_.messageBox(NERILO_TEXT("messages", "読めなかった記録のファイルを「%1」として残しました。").arg(saved.keptAside),
-                             GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+        tell(NERILO_TEXT("messages", "読めなかった記録のファイルを「%1」として残しました。").arg(saved.keptAside));
     }
     if (!saved.ok()) {
-        platform_.messageBox(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1").arg(saved.error), GameName,
-                             MsgButtons::Ok, MsgIcon::Exclamation);
+        tell(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1").arg(saved.error));
     }
 }
 

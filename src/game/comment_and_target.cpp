@@ -9,17 +9,20 @@ namespace nerilo {
 
 // Cancel keeps the comment; an empty answer clears it. The comment may run
 // over several lines.
-void Game::editComment() {
-    if (session_.testPlaying) return;
-    std::optional<std::string> text = platform_.textBox(NERILO_TEXT("messages", "コメントを入力してください"),
-                                                        NERILO_TEXT("messages", "Nerilo(コメント設定)"), session_.comment);
-    if (!text) return;
+void Game::editComment() { run(typeComment()); }
+
+Task<> Game::typeComment() {
+    if (session_.testPlaying) co_return;
+    const Question question = textQuestion(QuestionKind::Lines, NERILO_TEXT("messages", "コメントを入力してください"),
+                                           NERILO_TEXT("messages", "Nerilo(コメント設定)"), session_.comment);
+    const Answer answer = co_await ask(question);
+    const std::optional<std::string>& text = answer.text;
+    if (!text) co_return;
     // Refused here rather than at Save, so the author can still fix it.
     Conversion encoded = utf8ToCp932(*text);
     if (!encoded.ok()) {
-        platform_.messageBox(NERILO_TEXT("messages", "このコメントは保存できません。\n%1").arg(encoded.error), GameName,
-                             MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
+        tell(NERILO_TEXT("messages", "このコメントは保存できません。\n%1").arg(encoded.error));
+        co_return;
     }
     const Stage before = editedStage();
     session_.comment = *text;
@@ -29,19 +32,22 @@ void Game::editComment() {
 // The box offers the target, not the counter of a game left in the middle.
 // "0" and an empty answer keep the target; any other text sets its leading
 // number (0 when it has none), a negative one included.
-void Game::editStepTarget() {
-    if (session_.testPlaying) return;
-    WorldState& w = world_.state();
-    std::string text =
-        platform_.inputBox(NERILO_TEXT("messages", "目標歩数を決めてください"), NERILO_TEXT("messages", "Nerilo(タイマー設定)"),
-                           decimalText(w.stepTarget));
-    if (text.empty() || text == "0") return;
-    double value = std::trunc(leadingNumber(text));
+void Game::editStepTarget() { run(typeStepTarget()); }
+
+Task<> Game::typeStepTarget() {
+    if (session_.testPlaying) co_return;
+    const Question question = textQuestion(QuestionKind::Line, NERILO_TEXT("messages", "目標歩数を決めてください"),
+                                           NERILO_TEXT("messages", "Nerilo(タイマー設定)"),
+                                           decimalText(world_.state().stepTarget));
+    const Answer answer = co_await ask(question);
+    const std::string text = answer.text.value_or(std::string());
+    if (text.empty() || text == "0") co_return;
+    const double value = std::trunc(leadingNumber(text));
     if (!(std::fabs(value) <= 99999999)) {
-        platform_.messageBox(NERILO_TEXT("messages", "目標歩数が大きすぎます。"), GameName, MsgButtons::Ok,
-                             MsgIcon::Exclamation);
-        return;
+        tell(NERILO_TEXT("messages", "目標歩数が大きすぎます。"));
+        co_return;
     }
+    WorldState& w = world_.state();
     const Stage before = editedStage();
     w.stepTarget = static_cast<int32_t>(value);
     w.stepsLeft = w.stepTarget;

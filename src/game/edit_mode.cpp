@@ -8,7 +8,11 @@ namespace nerilo {
 void Game::toggleEditor() {
     SessionState& s = session_;
     if (s.testPlaying) return;
-    if (!s.editing) {
+    if (s.editing) {
+        run(leaveEditor());
+        return;
+    }
+    {
         // The game stops: leaving the editor leads to a freshly loaded stage
         // that waits for Start with the tick stopped. The counter shows the
         // target, which is what Save writes.
@@ -23,14 +27,18 @@ void Game::toggleEditor() {
         world_.putBlocksHome();
         world_.raiseAllBlocks();
         forgetEdits();
-        return;
     }
+}
 
-    MsgResult answer = platform_.messageBox(NERILO_TEXT("messages", "エディトモードを終了します。\n保存しますか？"),
-                                            GameName, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
-    if (answer != MsgResult::Yes && answer != MsgResult::No) return;
+Task<> Game::leaveEditor() {
+    SessionState& s = session_;
+    const Question question = messageQuestion(NERILO_TEXT("messages", "エディトモードを終了します。\n保存しますか？"),
+                                              MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+    const Answer reply = co_await ask(question);
+    const MsgResult answer = reply.button;
+    if (answer != MsgResult::Yes && answer != MsgResult::No) co_return;
     // A save that did not happen keeps the editor, so the work is not lost.
-    if (answer == MsgResult::Yes && !saveStage()) return;
+    if (answer == MsgResult::Yes && !co_await save()) co_return;
     s.editing = false;
     forgetEdits();
     s.stagePath = numberedStagePath(programFolder(), 1);
@@ -41,12 +49,15 @@ void Game::toggleEditor() {
     world_.raiseAllOverlays();
 }
 
-void Game::newStage() {
-    if (session_.testPlaying) return;
-    MsgResult answer =
-        platform_.messageBox(NERILO_TEXT("messages", "クリアします。\n保存をしていない場合はキャンセルを押してください"),
-                             GameName, MsgButtons::OkCancel, MsgIcon::Exclamation);
-    if (answer != MsgResult::Ok) return;
+void Game::newStage() { run(clearBoard()); }
+
+Task<> Game::clearBoard() {
+    if (session_.testPlaying) co_return;
+    const Question question =
+        messageQuestion(NERILO_TEXT("messages", "クリアします。\n保存をしていない場合はキャンセルを押してください"),
+                        MsgButtons::OkCancel, MsgIcon::Exclamation);
+    const Answer answer = co_await ask(question);
+    if (answer.button != MsgResult::Ok) co_return;
     const Stage before = editedStage();
     WorldState& w = world_.state();
     for (int i = 0; i < CellCount; ++i) {
@@ -66,9 +77,11 @@ void Game::forgetEdits() {
     strokeBase_.reset();
 }
 
-bool Game::mayDropEdits(const Text& question) {
-    return !session_.editing || !hasUnsavedEdits() ||
-           platform_.messageBox(question, GameName, MsgButtons::OkCancel, MsgIcon::Exclamation) == MsgResult::Ok;
+Task<bool> Game::mayDropEdits(Text question) {
+    if (!session_.editing || !hasUnsavedEdits()) co_return true;
+    const Question asked = messageQuestion(question, MsgButtons::OkCancel, MsgIcon::Exclamation);
+    const Answer answer = co_await ask(asked);
+    co_return answer.button == MsgResult::Ok;
 }
 
 bool Game::hasUnsavedEdits() {
@@ -85,17 +98,20 @@ bool Game::hasUnsavedEdits() {
 // Delete in the editor: the stage file over the edits, after asking; nothing
 // when the file holds what Save would write, or when there is no file. Undo
 // brings the edits back.
-void Game::revertEdits() {
-    if (session_.stagePath.empty()) return;
+void Game::revertEdits() { run(revertAfterAsking()); }
+
+Task<> Game::revertAfterAsking() {
+    if (session_.stagePath.empty()) co_return;
     Stage stage;
-    if (!readStage(session_.stagePath, stage)) return;
+    if (!readStage(session_.stagePath, stage)) co_return;
     const Stage edited = editedStage();
-    if (formatStage(stage) == formatStage(edited)) return;
-    MsgResult answer = platform_.messageBox(
+    if (formatStage(stage) == formatStage(edited)) co_return;
+    const Question question = messageQuestion(
         NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、ステージファイル「%1」を読み直しますか？")
             .arg(stageTitle(session_)),
-        GameName, MsgButtons::OkCancel, MsgIcon::Exclamation);
-    if (answer != MsgResult::Ok) return;
+        MsgButtons::OkCancel, MsgIcon::Exclamation);
+    const Answer answer = co_await ask(question);
+    if (answer.button != MsgResult::Ok) co_return;
     showEditedStage(stage);
     noteEdit(edited);
 }

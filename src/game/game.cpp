@@ -15,6 +15,7 @@ Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform), wo
 // the editor back. The editor itself takes only Delete, which goes back to
 // the stage file.
 void Game::pressKey(Key key, Modifiers modifiers) {
+    if (asking()) return;
     if (playingSolution() || (key == Key::Escape && session_.testPlaying)) {
         endTestPlay();
         return;
@@ -41,11 +42,13 @@ void Game::deliverKey(Key key, Modifiers modifiers) {
     announceEvents();
 }
 
+// While a question waits for its answer the world goes on ticking (under the
+// clear window, say), but a solution being shown waits with the player.
 // Nothing moves on a board that is being edited, even when a scripted Start
 // or Retry reaches it: the editor and Save treat block i as the block of cell i.
 void Game::tick() {
     if (session_.editing) return;
-    if (playingSolution()) {
+    if (playingSolution() && !asking()) {
         stepSolution();
         if (testCleared_) endTestPlay();
         if (!session_.testPlaying) return;

@@ -4,8 +4,11 @@
 // records and replays, the editor and test play; everything it needs of the
 // desktop goes through the Platform. The procedures are defined in this
 // folder, one subject a file.
+#include <coroutine>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,6 +16,7 @@
 #include "game/platform.h"
 #include "game/playback.h"
 #include "game/session_state.h"
+#include "game/task.h"
 #include "history/history.h"
 #include "model/stage_file.h"
 #include "records/record_book.h"
@@ -45,9 +49,20 @@ public:
     SessionState& session() { return session_; }
     GameSnapshot snapshot() const { return {world_.state(), world_.drawing(), session_}; }
 
+    // Questions for the front end (game/platform.h), oldest first: the one to
+    // show now, or none. A window shows it once the session's call has
+    // returned and hands the player's answer to answer(); the command that
+    // asked goes on from there. Notices are answered the same way.
+    const Question* question() const { return questions_.empty() ? nullptr : &questions_.front().second; }
+    void answer(const Answer& answer);
+    // A command waits for its answer: keys, undo and other commands wait with
+    // it, while the world goes on ticking.
+    bool asking() const { return awaited_ != 0; }
+
     // Start-up, closing and stage files.
     void startUp();
-    // Asks to save an edited stage and writes the progress; false when the player cancels.
+    // Asks to save an edited stage and writes the progress; true when the
+    // player agreed by the time it returns (false also while it asks).
     bool prepareToClose();
     // Writes the progress file; a failure is reported and the game goes on.
     void writeProgress();
@@ -82,7 +97,10 @@ public:
     // is told once the stage is open. The proof is played by the caller before
     // (the solver's proofClears, on a copy no one sees): `proofCleared`.
     CodeOpening openStageCode(const StageCodeRead& read, bool proofCleared);
-    // Checks the stage, asks for a file and writes it; false when nothing was written.
+    // Asks for a stage code, offering `offered`, and opens it as the code reader reads it.
+    void askForStageCode(const std::string& offered);
+    // Checks the stage, asks for a file and writes it; true when it was written
+    // by the time it returns (false also while it asks).
     bool saveStage();
     void showComment();
     // Makes a stage read whole and good the current one, waiting for Start.
@@ -183,6 +201,36 @@ public:
     void setSaveCheck(SaveCheck check) { saveCheck_ = std::move(check); }
 
 private:
+    // Asking (questions.cpp). A command that asks is a Task: `co_await
+    // ask(question)` gives the answer, at once from a platform that can give
+    // it, else once the front end has answered.
+    class Asking;
+    Asking ask(const Question& question);
+    // A notice: the command goes on at once.
+    void tell(Question notice);
+    void tell(const Text& text, MsgIcon icon = MsgIcon::Exclamation);
+    // Runs a command until it asks or ends; one command at a time.
+    void run(Task<> command);
+    template <class T>
+    T run(Task<T> command, T whileAsking);
+    void finishCommand();
+
+    // The commands that ask.
+    Task<bool> close();
+    Task<> chooseStage();
+    Task<> openHanded(std::string path);
+    Task<bool> takeStageWithoutFile(Stage stage);
+    Task<CodeOpening> takeStageCode(StageCodeRead read, bool proofCleared);
+    Task<> typeStageCode(std::string offered);
+    Task<bool> save();
+    Task<> startOverAfterAsking();
+    Task<> leaveEditor();
+    Task<> clearBoard();
+    Task<> revertAfterAsking();
+    Task<> typeComment();
+    Task<> typeStepTarget();
+    Task<> celebrateClear();
+
     void applyStage(const Stage& stage, bool withCommentAndTarget);
     bool readStage(const std::string& path, Stage& stage);
     void resetBoard();
@@ -213,7 +261,7 @@ private:
     void noteEdit(const Stage& before);
     bool hasUnsavedEdits();
     // True unless the editor holds unsaved edits and the author keeps them when asked.
-    bool mayDropEdits(const Text& question);
+    Task<bool> mayDropEdits(Text question);
     void revertEdits();
     // Undo never leads back into the edits of a stage no longer on the board.
     void forgetEdits();
@@ -249,6 +297,37 @@ private:
     size_t solutionNext_ = 0;
     bool testCleared_ = false; // test play ends once the clearing key is done
     SaveCheck saveCheck_;
+
+    // Questions not yet answered, by number, and the one the command waits for.
+    std::deque<std::pair<uint64_t, Question>> questions_;
+    uint64_t lastQuestion_ = 0;
+    uint64_t awaited_ = 0;
+    std::coroutine_handle<> waiting_;
+    std::optional<Answer> answer_;
+    std::optional<Task<>> command_;
 };
+
+class Game::Asking {
+public:
+    Asking(Game& game, const Question& question) : game_(game), question_(question) { question_.awaited = true; }
+    bool await_ready();
+    void await_suspend(std::coroutine_handle<> command);
+    Answer await_resume();
+
+private:
+    Game& game_;
+    Question question_;
+    std::optional<Answer> answer_;
+};
+
+template <class T>
+T Game::run(Task<T> command, T whileAsking) {
+    if (command_) return whileAsking;
+    // Shared: a command that asks outlives this call.
+    auto result = std::make_shared<std::optional<T>>();
+    run([](Task<T> inner, std::shared_ptr<std::optional<T>> out) -> Task<> { *out = co_await inner; }(std::move(command),
+                                                                                                       result));
+    return *result ? **result : whileAsking;
+}
 
 }  // namespace nerilo

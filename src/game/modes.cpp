@@ -81,8 +81,7 @@ void Game::toggleStepTry() {
         w.stepTry = !w.stepTry;
         noteModeChange();
     } else {
-        platform_.messageBox(NERILO_TEXT("messages", "ゲーム中には切り替えられません。"), GameName, MsgButtons::Ok,
-                             MsgIcon::Exclamation);
+        tell(NERILO_TEXT("messages", "ゲーム中には切り替えられません。"));
     }
 }
 

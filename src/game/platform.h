@@ -2,6 +2,7 @@
 // Everything the engine asks of the desktop. The Qt front end implements it
 // with real windows; tests and nerilo-sim implement it with scripted doubles.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,14 +17,6 @@ enum class MsgButtons { Ok, OkCancel, YesNoCancel, SaveCancel };
 enum class MsgIcon { None, Information, Question, Exclamation };
 enum class MsgResult { Ok, Cancel, Yes, No, Save };
 
-// The answer of a player who presses Enter: the first button.
-constexpr MsgResult defaultAnswer(MsgButtons buttons) {
-    switch (buttons) {
-    case MsgButtons::YesNoCancel: return MsgResult::Yes;
-    case MsgButtons::SaveCancel: return MsgResult::Save;
-    default: return MsgResult::Ok;
-    }
-}
 
 struct Rgb {
     uint8_t red = 0, green = 0, blue = 0;
@@ -55,23 +48,66 @@ struct ClearBanner {
     Rgb background;
 };
 
+// What the session asks of the player, handed to the front end as data: the
+// session never waits in a dialog. A command that needs the answer stops
+// where it asks and goes on when the front end hands the answer to
+// Game::answer; a notice (a box with only OK, the splash) needs none, and the
+// command goes on at once.
+enum class QuestionKind : uint8_t {
+    Message,     // a box with the text, an icon and buttons
+    Line,        // one line of text to type, offered `defaultText`
+    Lines,       // text of several lines, wide enough for a long comment
+    OpenFile,
+    SaveFile,
+    StageClear,  // the stage-clear window: closing it answers
+    Splash,      // the splash window: a notice
+};
+
+struct Question {
+    QuestionKind kind = QuestionKind::Message;
+    Text text;
+    Text title = GameName;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    std::string defaultText;
+    FileDialogRequest file;
+    ClearBanner banner;
+    // The button Enter presses; the first one when none is named. A question
+    // that can lose work names the one that keeps it.
+    std::optional<MsgResult> defaultButton;
+    // Whether the command waits for the answer; a notice's answer is dropped.
+    bool awaited = false;
+};
+
+struct Answer {
+    MsgResult button = MsgResult::Ok;
+    // Line and Lines: the text, or nothing on Cancel.
+    std::optional<std::string> text;
+    // OpenFile and SaveFile: the file chosen, or nothing on Cancel.
+    std::optional<FileChoice> file;
+};
+
+// The questions the session asks, made outside its commands.
+Question messageQuestion(const Text& text, MsgButtons buttons, MsgIcon icon);
+Question textQuestion(QuestionKind kind, const Text& prompt, const Text& title, const std::string& offered);
+Question fileQuestion(QuestionKind kind, const FileDialogRequest& request);
+Question clearQuestion(const ClearBanner& banner);
+
+// The answer of a front end that cannot ask: the button Enter would press,
+// the text offered, no file.
+Answer defaultAnswer(const Question& question);
+
 class Platform {
 public:
     virtual ~Platform() = default;
 
-    virtual MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) = 0;
-    // Returns the typed text, or empty text on Cancel.
-    virtual std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) = 0;
-    // A box for text of several lines, wide enough for a long comment. Returns
-    // the text (lines joined by "\n", possibly empty), or nothing on Cancel.
-    virtual std::optional<std::string> textBox(const Text& prompt, const Text& title, const std::string& defaultText) = 0;
-    virtual std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) = 0;
-    virtual std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) = 0;
-
-    // Modal: returns when the splash has closed.
-    virtual void showSplash() = 0;
-    // Modal: returns when the player has closed the stage-clear window.
-    virtual void showStageClear(const ClearBanner& banner) = 0;
+    // A double that answers at once (a script, a tool, a screenshot) returns
+    // the answer here; a window returns nothing and shows the question once
+    // the session's call has returned (Game::question, Game::answer).
+    virtual std::optional<Answer> answerAtOnce(const Question& question) {
+        (void)question;
+        return std::nullopt;
+    }
     // Modeless: the ending scene runs on its own.
     virtual void showEnding(bool redLabel) = 0;
     // What happened in the last press or tick, in order, as it happened: a

@@ -25,7 +25,7 @@ bool Game::startPlayback(int n, bool stepTry) {
 }
 
 void Game::advancePlayback() {
-    if (!playback_) return;
+    if (!playback_ || asking()) return;
     const bool free = !world_.state().inputLocked;
     if (isLost() || (free && playback_->next == playback_->keys.size())) {
         stopPlayback();

@@ -26,7 +26,11 @@ int stageNumber(const std::string& path) {
 }
 }  // namespace
 
-void Game::clearStage() {
+void Game::clearStage() { run(celebrateClear()); }
+
+// The clear window opens while the session's call returns; the world goes on
+// ticking under it, and closing it leads on to the next stage.
+Task<> Game::celebrateClear() {
     SessionState& s = session_;
     world_.events().note(Event::Clear);
     announceEvents();
@@ -46,27 +50,28 @@ void Game::clearStage() {
     }
     ClearBanner banner = stepTry ? ClearBanner{{"G", "R", "E", "A", "T"}, Red}
                                  : ClearBanner{{"C", "L", "E", "A", "R"}, Green};
+    const Question window = clearQuestion(banner);
     // Test play records no progress and loads no stage: the clear ends it once
     // the key is done. The tick stops before the window opens, as the timer
     // keeps running under a modal window.
     if (s.testPlaying) {
         world_.stop();
-        platform_.showStageClear(banner);
+        co_await ask(window);
         testCleared_ = true;
-        return;
+        co_return;
     }
-    platform_.showStageClear(banner);
+    co_await ask(window);
     world_.stop();
     if (replay) {
         endPlayback(*replay);
-        return;
+        co_return;
     }
     recordClear(path);
     // A clear cannot be undone.
     history_.clear();
 
     // A stage number outside the progress table records nothing and changes nothing.
-    if (n == 0 || n > StageCount) return;
+    if (n == 0 || n > StageCount) co_return;
     const std::string nextPath = numbered ? numberedStagePath(programFolder(), n + 1) : s.stagePath;
     updateUnlocks();
 
@@ -76,10 +81,10 @@ void Game::clearStage() {
     Stage stage;
     if (n == StageCount) {
         StageRead read = readStageFile(nextPath);
-        if (!read.ok()) return;
+        if (!read.ok()) co_return;
         stage = std::move(read.stage);
     } else if (!readStage(nextPath, stage)) {
-        return;
+        co_return;
     }
 
     enterLoadedState(nextPath, stage);

@@ -21,9 +21,7 @@ bool Game::readStage(const std::string& path, Stage& stage) {
     }
     StageRead read = readStageFile(path);
     if (!read.ok()) {
-        platform_.messageBox(
-            NERILO_TEXT("messages", "ステージファイル「%1」を読み込めません。\n%2").arg(fileTitle(path)).arg(read.error),
-            GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+        tell(NERILO_TEXT("messages", "ステージファイル「%1」を読み込めません。\n%2").arg(fileTitle(path)).arg(read.error));
         return false;
     }
     stage = std::move(read.stage);
@@ -50,43 +48,57 @@ bool Game::loadCurrentStage() {
     return true;
 }
 
-void Game::openStage() {
-    if (session_.testPlaying) return;
-    if (!mayDropEdits(dropEditsForOpen())) return;
-    std::optional<FileChoice> choice =
-        platform_.openFileDialog({NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()});
-    if (!choice) return;
+void Game::openStage() { run(chooseStage()); }
+
+Task<> Game::chooseStage() {
+    if (session_.testPlaying) co_return;
+    const Text dropEdits = dropEditsForOpen();
+    if (!co_await mayDropEdits(dropEdits)) co_return;
+    const FileDialogRequest request{NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()};
+    const Question dialog = fileQuestion(QuestionKind::OpenFile, request);
+    const Answer answer = co_await ask(dialog);
+    const std::optional<FileChoice>& choice = answer.file;
+    if (!choice) co_return;
     fileDialogName_ = choice->path;
-    if (choice->title.empty()) return;
+    if (choice->title.empty()) co_return;
     openStageFile(choice->path);
 }
 
-void Game::openHandedStage(const std::string& path) {
-    if (session_.testPlaying || !mayDropEdits(dropEditsForOpen())) return;
+void Game::openHandedStage(const std::string& path) { run(openHanded(path)); }
+
+Task<> Game::openHanded(std::string path) {
+    if (session_.testPlaying) co_return;
+    const Text dropEdits = dropEditsForOpen();
+    if (!co_await mayDropEdits(dropEdits)) co_return;
     openStageFile(path);
 }
 
+bool Game::openStageWithoutFile(const Stage& stage) { return run(takeStageWithoutFile(stage), false); }
+
 // A stage read from a stage code has no file: Retry and the clear take it
 // again from memory, and Save asks for a file.
-bool Game::openStageWithoutFile(const Stage& stage) {
-    if (session_.testPlaying || !mayDropEdits(dropEditsForOpen())) return false;
+Task<bool> Game::takeStageWithoutFile(Stage stage) {
+    if (session_.testPlaying) co_return false;
+    const Text dropEdits = dropEditsForOpen();
+    if (!co_await mayDropEdits(dropEdits)) co_return false;
     stageWithoutFile_ = stage;
     enterLoadedState({}, stage);
-    return true;
+    co_return true;
 }
 
 CodeOpening Game::openStageCode(const StageCodeRead& read, bool proofCleared) {
+    return run(takeStageCode(read, proofCleared), CodeOpening::Refused);
+}
+
+Task<CodeOpening> Game::takeStageCode(StageCodeRead read, bool proofCleared) {
     if (!read.ok()) {
-        platform_.messageBox(NERILO_TEXT("codes", "コードからステージを開けません。\n%1").arg(read.error), GameName,
-                             MsgButtons::Ok, MsgIcon::Exclamation);
-        return CodeOpening::Refused;
+        tell(NERILO_TEXT("codes", "コードからステージを開けません。\n%1").arg(read.error));
+        co_return CodeOpening::Refused;
     }
-    if (!openStageWithoutFile(read.stage)) return CodeOpening::Refused;
+    if (!co_await takeStageWithoutFile(read.stage)) co_return CodeOpening::Refused;
     if (!read.proof.empty() && !proofCleared)
-        platform_.messageBox(
-            NERILO_TEXT("codes", "このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。"),
-            GameName, MsgButtons::Ok, MsgIcon::Exclamation);
-    return !read.proof.empty() && proofCleared ? CodeOpening::Proven : CodeOpening::Opened;
+        tell(NERILO_TEXT("codes", "このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。"));
+    co_return !read.proof.empty() && proofCleared ? CodeOpening::Proven : CodeOpening::Opened;
 }
 
 std::optional<Stage> Game::stageAsOpened() {
@@ -121,34 +133,37 @@ void Game::enterLoadedState(const std::string& path, const Stage& stage) {
 
 // The file dialog offers the stage being edited, or no name for a new one.
 // The target is written, not the counter of a game the editor interrupted.
-bool Game::saveStage() {
-    if (session_.testPlaying) return false;
+bool Game::saveStage() { return run(save(), false); }
+
+Task<bool> Game::save() {
+    if (session_.testPlaying) co_return false;
     if (saveCheck_) {
         const Text warning = saveCheck_(plainTestStart());
-        if (!warning.empty() &&
-            platform_.messageBox(warning, GameName, MsgButtons::SaveCancel, MsgIcon::Exclamation) != MsgResult::Save)
-            return false;
+        if (!warning.empty()) {
+            const Question check = messageQuestion(warning, MsgButtons::SaveCancel, MsgIcon::Exclamation);
+            const Answer answer = co_await ask(check);
+            if (answer.button != MsgResult::Save) co_return false;
+        }
     }
-    std::optional<FileChoice> choice =
-        platform_.saveFileDialog({NERILO_TEXT("messages", "保存"), programFolder() + "stage", session_.stagePath, stageFilter()});
-    if (!choice) return false;
+    const FileDialogRequest request{NERILO_TEXT("messages", "保存"), programFolder() + "stage", session_.stagePath,
+                                    stageFilter()};
+    const Question dialog = fileQuestion(QuestionKind::SaveFile, request);
+    const Answer answer = co_await ask(dialog);
+    const std::optional<FileChoice>& choice = answer.file;
+    if (!choice) co_return false;
     fileDialogName_ = choice->path;
-    if (choice->title.empty()) return false;
+    if (choice->title.empty()) co_return false;
 
     Text error = writeStageFile(choice->path, editedStage());
     if (!error.empty()) {
-        platform_.messageBox(
-            NERILO_TEXT("messages", "ステージファイル「%1」を保存できません。\n%2").arg(choice->title).arg(error),
-            GameName, MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
+        tell(NERILO_TEXT("messages", "ステージファイル「%1」を保存できません。\n%2").arg(choice->title).arg(error));
+        co_return false;
     }
     session_.stagePath = choice->path;
-    return true;
+    co_return true;
 }
 
 // A shipped stage's comment is said in the player's language; any other comment as written.
-void Game::showComment() {
-    platform_.messageBox(Text(StageCommentContext, session_.comment), GameName, MsgButtons::Ok, MsgIcon::Information);
-}
+void Game::showComment() { tell(Text(StageCommentContext, session_.comment), MsgIcon::Information); }
 
 }  // namespace nerilo

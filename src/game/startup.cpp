@@ -26,7 +26,9 @@ std::string Game::programFolder() {
 }
 
 void Game::startUp() {
-    platform_.showSplash();
+    Question splash;
+    splash.kind = QuestionKind::Splash;
+    tell(std::move(splash));
     seedRandom(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     SessionState& s = session_;
     history_.clear();
@@ -37,11 +39,10 @@ void Game::startUp() {
 
     ProgressRead read = readProgressFile(progressFilePath(programFolder()));
     if (!read.ok()) {
-        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\nどのステージも"
-                                                         "クリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。")
-                                 .arg(ProgressFileName)
-                                 .arg(read.error),
-                             GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+        tell(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\nどのステージも"
+                                     "クリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。")
+                 .arg(ProgressFileName)
+                 .arg(read.error));
     }
     // Clears in memory stay: after 中止 one whose write failed is still to be written.
     s.progress = mergeProgress(read.progress, s.progress);
@@ -65,28 +66,31 @@ void Game::openRecords() {
     if (records_.isOpen()) return;
     const Text error = records_.open(dataFilePath(programFolder(), RecordsFileName));
     if (error.empty()) return;
-    platform_.messageBox(NERILO_TEXT("messages", "記録のファイル「%1」が壊れています。\n%2\n記録がないものとして始めます。"
-                                                 "次に記録を作ったときに、このファイルを別の名前で残します。")
-                             .arg(std::string(RecordsFileName))
-                             .arg(error),
-                         GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+    tell(NERILO_TEXT("messages", "記録のファイル「%1」が壊れています。\n%2\n記録がないものとして始めます。"
+                             "次に記録を作ったときに、このファイルを別の名前で残します。")
+             .arg(std::string(RecordsFileName))
+             .arg(error));
 }
 
 
 // Closing in the middle of test play closes the editor it came from: the
 // question about saving is asked of the edited stage.
-bool Game::prepareToClose() {
+bool Game::prepareToClose() { return run(close(), false); }
+
+Task<bool> Game::close() {
     bool closing = true;
     if (session_.testPlaying) endTestPlay();
     if (session_.editing) {
-        MsgResult answer = platform_.messageBox(NERILO_TEXT("messages", "終了します。\n保存しますか？"), GameName,
-                                                MsgButtons::YesNoCancel, MsgIcon::Question);
+        const Question question = messageQuestion(NERILO_TEXT("messages", "終了します。\n保存しますか？"),
+                                                  MsgButtons::YesNoCancel, MsgIcon::Question);
+        const Answer reply = co_await ask(question);
+        const MsgResult answer = reply.button;
         if (answer == MsgResult::Cancel) closing = false;
-        else if (answer == MsgResult::Yes && !saveStage()) closing = false;
+        else if (answer == MsgResult::Yes && !co_await save()) closing = false;
     }
     writeProgress();
     updateUnlocks();
-    return closing;
+    co_return closing;
 }
 
 // A failed write is reported and changes nothing else: the game goes on, and
@@ -96,25 +100,27 @@ void Game::writeProgress() {
     if (!filesKept_) return;
     const ProgressUpdate update = updateProgressFile(progressFilePath(programFolder()), session_.progress);
     if (!update.keptAside.empty()) {
-        platform_.messageBox(NERILO_TEXT("messages", "読めなかった進行状況のファイルを「%1」として残しました。")
-                                 .arg(update.keptAside),
-                             GameName, MsgButtons::Ok, MsgIcon::Exclamation);
+        tell(NERILO_TEXT("messages", "読めなかった進行状況のファイルを「%1」として残しました。").arg(update.keptAside));
     }
     if (!update.ok()) {
-        platform_.messageBox(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1").arg(update.error), GameName,
-                             MsgButtons::Ok, MsgIcon::Exclamation);
+        tell(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1").arg(update.error));
     }
 }
 
 void Game::quit() {
-    if (prepareToClose()) platform_.closeMainWindow();
+    run([](Game& game) -> Task<> {
+        if (co_await game.close()) game.platform_.closeMainWindow();
+    }(*this));
 }
 
 // "中止" runs the start-up again. A running game is stopped first, the way Open
 // stops it, so the reloaded stage waits for Start with no move left over.
-void Game::startOver() {
-    if (session_.testPlaying) return;
-    if (!mayDropEdits(NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、中止しますか？"))) return;
+void Game::startOver() { run(startOverAfterAsking()); }
+
+Task<> Game::startOverAfterAsking() {
+    if (session_.testPlaying) co_return;
+    const Text dropEdits = NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、中止しますか？");
+    if (!co_await mayDropEdits(dropEdits)) co_return;
     WorldState& w = world_.state();
     w.ticking = false;
     w.keysHeld = 0;

@@ -29,6 +29,7 @@ bool Game::canRedo() const { return history_.canRedo() && !session_.editing; }
 // A solution being shown stops at undo and redo as at any key: rewinding the
 // round under it would leave it pressing keys into another position.
 void Game::undo() {
+    if (asking()) return;
     if (playingSolution()) {
         endTestPlay();
         return;
@@ -38,6 +39,7 @@ void Game::undo() {
 }
 
 void Game::redo() {
+    if (asking()) return;
     if (playingSolution()) {
         endTestPlay();
         return;

@@ -4,28 +4,43 @@
 
 namespace nerilo {
 
-MsgResult ScriptedPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
-    messages.push_back({text.japanese(), title.japanese(), buttons, icon});
-    if (!messageAnswers.empty()) {
-        MsgResult answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
+std::optional<Answer> ScriptedPlatform::answerAtOnce(const Question& question) {
+    if (deferAnswers && question.kind != QuestionKind::Splash) return std::nullopt;
+    Answer answer = defaultAnswer(question);
+    switch (question.kind) {
+    case QuestionKind::Message: answer.button = chooseButton(question); break;
+    case QuestionKind::Line:
+    case QuestionKind::Lines: answer.text = typeText(question); break;
+    case QuestionKind::OpenFile:
+    case QuestionKind::SaveFile: answer.file = chooseFile(question.file); break;
+    case QuestionKind::StageClear:
+        clears.push_back(question.banner);
+        if (whileClearShown) whileClearShown();
+        break;
+    case QuestionKind::Splash: ++splashes; break;
     }
-    return defaultAnswer(buttons);
-}
-
-std::string ScriptedPlatform::inputBox(const Text& prompt, const Text& title, const std::string& defaultText) {
-    inputs.push_back({prompt.japanese(), title.japanese(), defaultText});
-    if (inputAnswers.empty()) return defaultText;
-    std::string answer = inputAnswers.front();
-    inputAnswers.pop_front();
     return answer;
 }
 
-std::optional<std::string> ScriptedPlatform::textBox(const Text& prompt, const Text& title,
-                                                     const std::string& defaultText) {
-    inputs.push_back({prompt.japanese(), title.japanese(), defaultText});
-    if (textAnswers.empty()) return defaultText;
+MsgResult ScriptedPlatform::chooseButton(const Question& question) {
+    messages.push_back({question.text.japanese(), question.title.japanese(), question.buttons, question.icon});
+    if (messageAnswers.empty()) return defaultAnswer(question).button;
+    MsgResult answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    return answer;
+}
+
+// A line's script answers with text, an empty one for Cancel; the lines' with
+// text or nothing.
+std::optional<std::string> ScriptedPlatform::typeText(const Question& question) {
+    inputs.push_back({question.text.japanese(), question.title.japanese(), question.defaultText});
+    if (question.kind == QuestionKind::Line) {
+        if (inputAnswers.empty()) return question.defaultText;
+        std::string answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
+    }
+    if (textAnswers.empty()) return question.defaultText;
     std::optional<std::string> answer = textAnswers.front();
     textAnswers.pop_front();
     return answer;
@@ -38,8 +53,5 @@ std::optional<FileChoice> ScriptedPlatform::chooseFile(const FileDialogRequest& 
     fileAnswers.pop_front();
     return FileChoice{path, fileTitle(path)};
 }
-
-std::optional<FileChoice> ScriptedPlatform::openFileDialog(const FileDialogRequest& request) { return chooseFile(request); }
-std::optional<FileChoice> ScriptedPlatform::saveFileDialog(const FileDialogRequest& request) { return chooseFile(request); }
 
 }  // namespace nerilo

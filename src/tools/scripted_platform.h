@@ -1,8 +1,8 @@
 #pragma once
-// A platform without windows: message boxes are recorded in Japanese, as the
-// engine wrote them, and answered from a script (or with their default button),
-// dialogs return scripted choices, and the clear and ending windows are counted
-// and closed at once.
+// A platform without windows: the session's questions are recorded (message
+// boxes in Japanese, as the engine wrote them) and answered at once from a
+// script, or as Enter would answer them; dialogs return scripted choices, and
+// the clear and ending windows are counted and closed at once.
 #include <deque>
 #include <functional>
 #include <string>
@@ -29,16 +29,9 @@ class ScriptedPlatform : public Platform {
 public:
     explicit ScriptedPlatform(std::string programFolder = {}) : programFolder(std::move(programFolder)) {}
 
-    MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
-    std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
-    std::optional<std::string> textBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
-    std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
-    std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
-    void showSplash() override { ++splashes; }
-    void showStageClear(const ClearBanner& banner) override {
-        clears.push_back(banner);
-        if (whileClearShown) whileClearShown();
-    }
+    // Answers every question at once from the script, and records it; with
+    // `deferAnswers` it answers none, and the test answers through the game.
+    std::optional<Answer> answerAtOnce(const Question& question) override;
     void showEnding(bool redLabel) override { endings.push_back(redLabel); }
     void announce(std::span<const Event> announced) override { events.insert(events.end(), announced.begin(), announced.end()); }
     void closeMainWindow() override { closed = true; }
@@ -53,6 +46,7 @@ public:
     // What happens while the clear window is open: the window's clock goes on
     // ticking the game under a modal window.
     std::function<void()> whileClearShown;
+    bool deferAnswers = false;
 
     std::string programFolder;
     std::vector<ShownMessage> messages;
@@ -65,6 +59,8 @@ public:
     bool closed = false;
 
 private:
+    MsgResult chooseButton(const Question& question);
+    std::optional<std::string> typeText(const Question& question);
     std::optional<FileChoice> chooseFile(const FileDialogRequest& request);
 };
 

@@ -519,6 +519,21 @@ void MainWindow::run(const std::function<void()>& call) {
     if (game_.playbackRunning()) game_.stopPlayback();
     else call();
     refresh();
+    answerQuestions();
+}
+
+// The session's questions are shown here, once its call has returned: the
+// session waits for the answer without waiting in a dialog, and the clock
+// that ticks under a modal window finds it between two calls, never inside one.
+void MainWindow::answerQuestions() {
+    if (answering_) return;
+    answering_ = true;
+    while (const Question* question = game_.question()) {
+        const Answer answer = platform_.show(*question);
+        game_.answer(answer);
+        refresh();
+    }
+    answering_ = false;
 }
 
 // A hint is asked at rest; asking again while it is searched stops the search.
@@ -540,7 +555,7 @@ void MainWindow::showHint() {
         board_->showHint(game_.playerCell(), hint->press);
     } else if (result.outcome == solver::Outcome::Unsolvable) {
         hintLine_->clear();
-        platform_.messageBox(solver::noClearText(), GameName, MsgButtons::Ok, MsgIcon::Information);
+        platform_.messageBox({.text = solver::noClearText(), .icon = MsgIcon::Information});
     } else {
         hintLine_->setText(tr("ヒントが見つかりません"));
     }
@@ -560,6 +575,7 @@ void MainWindow::tick() {
     if (game_.world().state().ticking) game_.tick();
     keyBuffer_.deliver(game_);
     refresh();
+    answerQuestions();
 }
 
 std::unique_ptr<StageListWindow> MainWindow::stageListWindow() {
@@ -710,11 +726,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // Closing asks about unsaved edits: the window closes when the session agrees.
+    event->ignore();
     game_.stopPlayback();
-    bool closing = true;
-    run([&] { closing = game_.prepareToClose(); });
-    if (closing) event->accept();
-    else event->ignore();
+    run([&] { game_.quit(); });
 }
 
 }  // namespace nerilo::ui

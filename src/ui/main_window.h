@@ -40,7 +40,7 @@ public:
     MainWindow();
 
     Game& game() { return game_; }
-    Platform& platform() { return platform_; }
+    QtPlatform& platform() { return platform_; }
     SoundEffects& sounds() { return *sounds_; }
     // The fingerprint of the stage opened from a code whose proof cleared: the
     // panel says クリア確認済み while it is the stage in play.
@@ -136,6 +136,7 @@ private:
     void placeFrame();
     void followMove();
     void tick();
+    void answerQuestions();
     void showStatus(const StatusView& status);
     // A menu of the menu bar; its caption is marked with QT_TR_NOOP and said by retranslate().
     QMenu* addMenu(const char* caption);
@@ -202,6 +203,7 @@ private:
     QTimer timer_;
     solver::Options searchOptions_;
     bool closeAccepted_ = false;
+    bool answering_ = false;
     std::optional<uint64_t> provenStage_;
     bool watchingScreen_ = false;
 

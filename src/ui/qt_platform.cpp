@@ -41,14 +41,46 @@ int zoomOf(const MainWindow* window) { return window ? window->zoom() : 1; }
 
 QWidget* QtPlatform::parent() const { return window_; }
 
-MsgResult QtPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
-    if (quiet_) {
-        switch (buttons) {
-        case MsgButtons::YesNoCancel: return MsgResult::No;
-        case MsgButtons::SaveCancel: return MsgResult::Cancel;
-        default: return MsgResult::Ok;
+std::optional<Answer> QtPlatform::answerAtOnce(const Question& question) {
+    if (!quiet_) return std::nullopt;
+    Answer answer;
+    switch (question.kind) {
+    case QuestionKind::Message:
+        switch (question.buttons) {
+        case MsgButtons::YesNoCancel: answer.button = MsgResult::No; break;
+        case MsgButtons::SaveCancel:
+        case MsgButtons::OkCancel: answer.button = MsgResult::Cancel; break;
+        default: answer.button = MsgResult::Ok; break;
         }
+        break;
+    case QuestionKind::Line:
+    case QuestionKind::Lines:
+    case QuestionKind::OpenFile:
+    case QuestionKind::SaveFile: answer.button = MsgResult::Cancel; break;
+    default: break;
     }
+    return answer;
+}
+
+Answer QtPlatform::show(const Question& question) {
+    Answer answer;
+    switch (question.kind) {
+    case QuestionKind::Message: answer.button = messageBox(question); break;
+    case QuestionKind::Line: answer.text = inputBox(question.text, question.title, question.defaultText); break;
+    case QuestionKind::Lines: answer.text = textBox(question.text, question.title, question.defaultText); break;
+    case QuestionKind::OpenFile: answer.file = fileDialog(question.file, false); break;
+    case QuestionKind::SaveFile: answer.file = fileDialog(question.file, true); break;
+    case QuestionKind::StageClear: showStageClear(question.banner); break;
+    case QuestionKind::Splash: showSplash(); break;
+    }
+    return answer;
+}
+
+MsgResult QtPlatform::messageBox(const Question& question) {
+    const Text& text = question.text;
+    const Text& title = question.title;
+    const MsgButtons buttons = question.buttons;
+    const MsgIcon icon = question.icon;
     Centred<QMessageBox> box(placementArea(window_), parent());
     box.setWindowTitle(translated(title));
     box.setTextFormat(Qt::PlainText);  // comments come from stage files: never markup
@@ -87,13 +119,14 @@ MsgResult QtPlatform::messageBox(const Text& text, const Text& title, MsgButtons
     }
 }
 
-std::string QtPlatform::inputBox(const Text& prompt, const Text& title, const std::string& defaultText) {
+std::optional<std::string> QtPlatform::inputBox(const Text& prompt, const Text& title, const std::string& defaultText) {
     Centred<QInputDialog> dialog(placementArea(window_), parent());
     dialog.setWindowTitle(translated(title));
     dialog.setLabelText(translated(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(q(defaultText));
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 // A plain-text box about forty full-width characters wide and six lines high,
@@ -134,18 +167,14 @@ std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& reques
     return FileChoice{chosen.absoluteFilePath().toStdString(), chosen.fileName().toStdString()};
 }
 
-std::optional<FileChoice> QtPlatform::openFileDialog(const FileDialogRequest& request) { return fileDialog(request, false); }
-std::optional<FileChoice> QtPlatform::saveFileDialog(const FileDialogRequest& request) { return fileDialog(request, true); }
 
 // The splash belongs to the screen, even when it shows again after 中止.
 void QtPlatform::showSplash() {
-    if (quiet_) return;
     Centred<SplashWindow> splash(screenArea(window_), parent(), zoomOf(window_));
     splash.exec();
 }
 
 void QtPlatform::showStageClear(const ClearBanner& banner) {
-    if (quiet_) return;
     Centred<ClearWindow> clear(placementArea(window_), banner, parent(), zoomOf(window_));
     clear.exec();
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The platform for the real desktop: Qt message boxes, input boxes, file
-// dialogs, and the splash, stage-clear and ending windows.
+// The platform for the real desktop: the session's questions as Qt message
+// boxes, input boxes, file dialogs, and the splash and stage-clear windows,
+// shown by the main window once the session's call has returned; and the
+// ending window.
 #include "game/platform.h"
 
 class QRect;
@@ -19,13 +21,17 @@ public:
     // Where the program keeps its stages and progress; by default the executable's folder.
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
 
-    MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
-    std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
-    std::optional<std::string> textBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
-    std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
-    std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
-    void showSplash() override;
-    void showStageClear(const ClearBanner& banner) override;
+    // Screenshots show no window and answer as a player who keeps everything.
+    std::optional<Answer> answerAtOnce(const Question& question) override;
+    // Shows a question in its window, modal, and returns the player's answer.
+    Answer show(const Question& question);
+
+    MsgResult messageBox(const Question& question);
+    // The typed text, or nothing on Cancel.
+    std::optional<std::string> inputBox(const Text& prompt, const Text& title, const std::string& defaultText);
+    std::optional<std::string> textBox(const Text& prompt, const Text& title, const std::string& defaultText);
+    void showSplash();
+    void showStageClear(const ClearBanner& banner);
     void showEnding(bool redLabel) override;
     void closeMainWindow() override;
     std::string executableFolder() override;

@@ -19,7 +19,7 @@ constexpr double ProofSearchSeconds = 5;
 constexpr uint64_t ProofSearchStates = 2'000'000;
 
 void tell(MainWindow& window, const Text& text, MsgIcon icon) {
-    window.platform().messageBox(text, GameName, MsgButtons::Ok, icon);
+    window.platform().messageBox({.text = text, .icon = icon});
 }
 
 // A shortest clear in plain play from the stage's own start, or nothing when
@@ -60,7 +60,8 @@ void askForStageCode(MainWindow& window) {
     const QString clipboard = QGuiApplication::clipboard()->text().trimmed();
     const std::string offered = looksLikeStageCode(clipboard.toStdString()) ? clipboard.toStdString() : std::string();
     const std::string text = window.platform().inputBox(NERILO_TEXT("codes", "ステージのコードを貼り付けてください"),
-                                                        NERILO_TEXT("codes", "Nerilo(コードから開く)"), offered);
+                                                        NERILO_TEXT("codes", "Nerilo(コードから開く)"), offered)
+                                 .value_or(std::string());
     if (!text.empty()) openStageCode(window, QString::fromStdString(text));
 }
 

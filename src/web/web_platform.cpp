@@ -33,13 +33,25 @@ void WebPlatform::announce(std::span<const Event> events) {
     tell("sounds", names);
 }
 
-MsgResult WebPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
-    emscripten::val message = emscripten::val::object();
-    message.set("text", translation_.say(text));
-    message.set("title", translation_.say(title));
-    message.set("icon", static_cast<int>(icon));
-    tell("message", message);
-    return defaultAnswer(buttons);
+// The page's own file chooser reads a file before the game is asked to open
+// it, and the splash is the page itself: neither is shown.
+std::optional<Answer> WebPlatform::answerAtOnce(const Question& question) {
+    switch (question.kind) {
+    case QuestionKind::Message: {
+        emscripten::val message = emscripten::val::object();
+        message.set("text", translation_.say(question.text));
+        message.set("title", translation_.say(question.title));
+        message.set("icon", static_cast<int>(question.icon));
+        tell("message", message);
+        break;
+    }
+    case QuestionKind::StageClear: showStageClear(question.banner); break;
+    case QuestionKind::OpenFile:
+    case QuestionKind::SaveFile:
+    case QuestionKind::Lines: return Answer{.button = MsgResult::Cancel};
+    default: break;
+    }
+    return defaultAnswer(question);
 }
 
 void WebPlatform::showStageClear(const ClearBanner& banner) {

@@ -1,9 +1,8 @@
 #pragma once
-// The page as the engine's platform. A page cannot wait for the player in the
-// middle of a command, so every window the engine opens is handed to the
-// page's script, which shows it as a dialog of its own while the game takes
-// the answer a player pressing Enter gives. The editor, the one user of the
-// questions and the input boxes, is not in the page.
+// The page as the engine's platform. Every question the session asks is
+// handed to the page's script, which shows it as a dialog of its own, while
+// the game takes at once the answer a player pressing Enter gives. The editor,
+// the one user of the questions and the input boxes, is not in the page.
 #include <emscripten/val.h>
 #include <map>
 #include <string>
@@ -32,14 +31,7 @@ public:
     // The page's script: an object with message, stageClear and ending functions.
     void listen(emscripten::val listener) { listener_ = std::move(listener); }
 
-    MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
-    std::string inputBox(const Text&, const Text&, const std::string& defaultText) override { return defaultText; }
-    std::optional<std::string> textBox(const Text&, const Text&, const std::string&) override { return std::nullopt; }
-    // The page's own file chooser reads a file before the game is asked to open it.
-    std::optional<FileChoice> openFileDialog(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<FileChoice> saveFileDialog(const FileDialogRequest&) override { return std::nullopt; }
-    void showSplash() override {}
-    void showStageClear(const ClearBanner& banner) override;
+    std::optional<Answer> answerAtOnce(const Question& question) override;
     void showEnding(bool redLabel) override;
     void closeMainWindow() override {}
     std::string executableFolder() override { return programFolder_; }
@@ -48,6 +40,7 @@ public:
 
 private:
     void tell(const char* what, emscripten::val argument);
+    void showStageClear(const ClearBanner& banner);
 
     const Translation& translation_;
     std::string programFolder_;

@@ -1,0 +1,110 @@
+// Questions as data: a command that asks stops where it asks, and the
+// answer, from the platform at once or from the front end later, lets it go on.
+#include "game/game.h"
+
+namespace nerilo {
+
+Question messageQuestion(const Text& text, MsgButtons buttons, MsgIcon icon) {
+    Question question;
+    question.text = text;
+    question.buttons = buttons;
+    question.icon = icon;
+    return question;
+}
+
+Question textQuestion(QuestionKind kind, const Text& prompt, const Text& title, const std::string& offered) {
+    Question question;
+    question.kind = kind;
+    question.text = prompt;
+    question.title = title;
+    question.defaultText = offered;
+    return question;
+}
+
+Question fileQuestion(QuestionKind kind, const FileDialogRequest& request) {
+    Question question;
+    question.kind = kind;
+    question.file = request;
+    return question;
+}
+
+Question clearQuestion(const ClearBanner& banner) {
+    Question question;
+    question.kind = QuestionKind::StageClear;
+    question.banner = banner;
+    return question;
+}
+
+Answer defaultAnswer(const Question& question) {
+    Answer answer;
+    if (question.defaultButton) {
+        answer.button = *question.defaultButton;
+    } else {
+        switch (question.buttons) {
+        case MsgButtons::YesNoCancel: answer.button = MsgResult::Yes; break;
+        case MsgButtons::SaveCancel: answer.button = MsgResult::Save; break;
+        default: answer.button = MsgResult::Ok; break;
+        }
+    }
+    if (question.kind == QuestionKind::Line || question.kind == QuestionKind::Lines) answer.text = question.defaultText;
+    return answer;
+}
+
+bool Game::Asking::await_ready() {
+    answer_ = game_.platform_.answerAtOnce(question_);
+    return answer_.has_value();
+}
+
+void Game::Asking::await_suspend(std::coroutine_handle<> command) {
+    game_.questions_.emplace_back(++game_.lastQuestion_, std::move(question_));
+    game_.awaited_ = game_.lastQuestion_;
+    game_.waiting_ = command;
+}
+
+Answer Game::Asking::await_resume() {
+    if (answer_) return std::move(*answer_);
+    return *std::exchange(game_.answer_, std::nullopt);
+}
+
+Game::Asking Game::ask(const Question& question) { return Asking(*this, question); }
+
+void Game::tell(Question notice) {
+    if (!platform_.answerAtOnce(notice)) questions_.emplace_back(++lastQuestion_, std::move(notice));
+}
+
+void Game::tell(const Text& text, MsgIcon icon) {
+    Question notice;
+    notice.text = text;
+    notice.icon = icon;
+    tell(std::move(notice));
+}
+
+void Game::answer(const Answer& answer) {
+    if (questions_.empty()) return;
+    const uint64_t answered = questions_.front().first;
+    questions_.pop_front();
+    if (answered != awaited_) return;
+    awaited_ = 0;
+    answer_ = answer;
+    std::exchange(waiting_, {}).resume();
+    finishCommand();
+    // A test play whose clear window was open ends once it closes.
+    if (testCleared_) endTestPlay();
+}
+
+void Game::run(Task<> command) {
+    if (command_) return;
+    command_.emplace(std::move(command));
+    command_->start();
+    finishCommand();
+}
+
+// A command that ended is let go; one that failed passes its exception on.
+void Game::finishCommand() {
+    if (!command_ || !command_->done()) return;
+    Task<> ended = std::move(*command_);
+    command_.reset();
+    ended.result();
+}
+
+}  // namespace nerilo
