@@ -189,6 +189,7 @@ private:
 
     // Keyboard.
     void deliverKey(Key key, Modifiers modifiers);
+    void noteLoss();
     // Hands what happened on to the platform and forgets it.
     void announceEvents();
     void clearStage();
