@@ -61,9 +61,9 @@ void Game::openStage() {
     openStageFile(choice->path);
 }
 
-void Game::openHandedStage(const std::string& path) {
-    if (session_.testPlaying || !mayDropEdits(dropEditsForOpen())) return;
-    openStageFile(path);
+bool Game::openHandedStage(const std::string& path) {
+    if (session_.testPlaying || !mayDropEdits(dropEditsForOpen())) return false;
+    return openStageFile(path);
 }
 
 // A stage read from a stage code has no file: Retry and the clear take it
