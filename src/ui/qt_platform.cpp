@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
+#include <vector>
 
 #include "ui/clear_window.h"
 #include "ui/engine_text.h"
@@ -37,6 +39,25 @@ QString qtFilter(const Text& filter) {
 
 int zoomOf(const MainWindow* window) { return window ? window->zoom() : 1; }
 
+// A message box wraps its text only where a line may break, and cuts off the
+// rest of a longer run: a stage code, a long file name or path. Such a run
+// gets a place to break (an invisible zero-width space) every so many letters.
+QString breakable(const QString& text) {
+    constexpr qsizetype LongestRun = 24;
+    QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
+    QString out;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = lines.toNextBoundary();
+        if (end < 0) end = text.size();
+        for (qsizetype at = start; at < end; at += LongestRun) {
+            if (at > start && !text[at].isLowSurrogate()) out += QChar(0x200B);
+            out += text.mid(at, std::min(LongestRun, end - at));
+        }
+        start = end;
+    }
+    return out;
+}
+
 }  // namespace
 
 QWidget* QtPlatform::parent() const { return window_; }
@@ -52,7 +73,7 @@ MsgResult QtPlatform::messageBox(const Text& text, const Text& title, MsgButtons
     Centred<QMessageBox> box(placementArea(window_), parent());
     box.setWindowTitle(translated(title));
     box.setTextFormat(Qt::PlainText);  // comments come from stage files: never markup
-    box.setText(translated(text));
+    box.setText(breakable(translated(text)));
     switch (icon) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
