@@ -170,12 +170,14 @@ TEST(SecondCopy, ARefusedFileIsSetAsideBeforeTheFirstWriteAndNamed) {
     EXPECT_EQ(kept, (std::set<std::string>{"first", "second"}));
 }
 
-// A stage file handed over by a second copy opens as Open opens the chosen one.
+// A stage file handed over by a second copy opens as Open opens the chosen one;
+// the question about unsaved edits keeps them on Enter.
 TEST(SecondCopy, AHandedStageOpensAsOpenDoes) {
     struct Case {
         const char* what;
         std::function<void(TestGame&)> before;
-        std::optional<MsgResult> answer;  // to the question about unsaved edits, if asked
+        bool asked;  // about unsaved edits
+        std::optional<MsgResult> answer;  // nothing: Enter
         bool opened;
     };
     auto editSomething = [](TestGame& g) {
@@ -184,11 +186,12 @@ TEST(SecondCopy, AHandedStageOpensAsOpenDoes) {
         g.engine.paintCell(cell(1, 1));
     };
     const Case cases[] = {
-        {"playing", [](TestGame&) {}, std::nullopt, true},
-        {"editing without changes", [](TestGame& g) { g.engine.toggleEditor(); }, std::nullopt, true},
-        {"unsaved edits dropped", editSomething, MsgResult::Ok, true},
-        {"unsaved edits kept", editSomething, MsgResult::Cancel, false},
-        {"test play", [](TestGame& g) { g.engine.toggleEditor(); g.engine.startTestPlay(); }, std::nullopt, false},
+        {"playing", [](TestGame&) {}, false, std::nullopt, true},
+        {"editing without changes", [](TestGame& g) { g.engine.toggleEditor(); }, false, std::nullopt, true},
+        {"unsaved edits dropped", editSomething, true, MsgResult::Ok, true},
+        {"unsaved edits kept", editSomething, true, MsgResult::Cancel, false},
+        {"unsaved edits, Enter", editSomething, true, std::nullopt, false},
+        {"test play", [](TestGame& g) { g.engine.toggleEditor(); g.engine.startTestPlay(); }, false, std::nullopt, false},
     };
     for (const Case& c : cases) {
         TestGame game;
@@ -199,8 +202,8 @@ TEST(SecondCopy, AHandedStageOpensAsOpenDoes) {
         game.block(cell(5, 5), 7).load("stage1.txt");
         c.before(game);
         if (c.answer) game.platform.messageAnswers.push_back(*c.answer);
-        game.engine.openHandedStage(game.stageFile("handed.txt"));
-        EXPECT_EQ(game.platform.messages.size(), c.answer ? 1u : 0u) << c.what;
+        EXPECT_EQ(game.engine.openHandedStage(game.stageFile("handed.txt")), c.opened) << c.what;
+        EXPECT_EQ(game.platform.messages.size(), c.asked ? 1u : 0u) << c.what;
         EXPECT_EQ(game.session().stagePath == game.stageFile("handed.txt"), c.opened) << c.what;
         if (c.opened) {
             EXPECT_TRUE(game.world().state().inputLocked && !game.world().state().ticking) << c.what;

@@ -126,7 +126,8 @@ bool Game::saveStage() {
     if (saveCheck_) {
         const Text warning = saveCheck_(plainTestStart());
         if (!warning.empty() &&
-            platform_.messageBox(warning, GameName, MsgButtons::SaveCancel, MsgIcon::Exclamation) != MsgResult::Save)
+            platform_.messageBox(warning, GameName, MsgButtons::SaveCancel, MsgIcon::Exclamation, MsgResult::Cancel) !=
+                MsgResult::Save)
             return false;
     }
     std::optional<FileChoice> choice =
