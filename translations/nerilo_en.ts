@@ -701,6 +701,10 @@ Starting with no records. The next time you set a record, this file will be kept
         <source>この面の最少記録のクリアを再生します。</source>
         <translation>Replays this stage&apos;s best recorded clear.</translation>
     </message>
+    <message>
+        <source>効果音（音の出力が見つかりません）(&amp;S)</source>
+        <translation>&amp;Sound effects (no audio output found)</translation>
+    </message>
 </context>
 <context>
     <name>panel</name>
