@@ -242,10 +242,6 @@ Thank you for playing</translation>
         <translation>There are records of only %1 stages.</translation>
     </message>
     <message>
-        <source>ステージ %1 の記録「%2」が 0 から 255 の数ではありません。</source>
-        <translation>The record “%2” of stage %1 is not a number from 0 to 255.</translation>
-    </message>
-    <message>
         <source>記録が 30 面分より多くあります。</source>
         <translation>There are records of more than 30 stages.</translation>
     </message>
@@ -347,6 +343,10 @@ Thank you for playing</translation>
     <message>
         <source>詰み：ここからはクリアできません。Backspace で戻せます</source>
         <translation>Dead end: the stage cannot be cleared from here. Backspace takes the press back.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の記録が 0 から 255 の数ではありません。</source>
+        <translation>The record of stage %1 is not a number from 0 to 255.</translation>
     </message>
 </context>
 <context>
@@ -454,28 +454,40 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
 Discard them and start over?</translation>
     </message>
     <message>
-        <source>進行状況のファイル「%1」が壊れています。
+        <source>読めなかった記録のファイルを別の名前で残しました。
+%1
+→ %2</source>
+        <translation>The records file that could not be read was kept under another name:
+%1
+→ %2</translation>
+    </message>
+    <message>
+        <source>進行状況のファイルが壊れています。
+%1
 %2
 どのステージもクリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。</source>
-        <translation>The progress file “%1” is damaged.
+        <translation>The progress file is damaged:
+%1
 %2
 The game starts as if no stage had been cleared. The next time progress is saved, this file will be kept under another name.</translation>
     </message>
     <message>
-        <source>記録のファイル「%1」が壊れています。
+        <source>記録のファイルが壊れています。
+%1
 %2
 記録がないものとして始めます。次に記録を作ったときに、このファイルを別の名前で残します。</source>
-        <translation>The records file &quot;%1&quot; is damaged.
+        <translation>The records file is damaged:
+%1
 %2
 Starting with no records. The next time you set a record, this file will be kept under another name.</translation>
     </message>
     <message>
-        <source>読めなかった進行状況のファイルを「%1」として残しました。</source>
-        <translation>The progress file that could not be read was kept as “%1”.</translation>
-    </message>
-    <message>
-        <source>読めなかった記録のファイルを「%1」として残しました。</source>
-        <translation>The records file that could not be read was kept as “%1”.</translation>
+        <source>読めなかった進行状況のファイルを別の名前で残しました。
+%1
+→ %2</source>
+        <translation>The progress file that could not be read was kept under another name:
+%1
+→ %2</translation>
     </message>
 </context>
 <context>
@@ -678,6 +690,10 @@ Starting with no records. The next time you set a record, this file will be kept
         <source>ﾊﾞｰｼﾞｮﾝ %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
     </message>
+    <message>
+        <source>効果音（音の出力が見つかりません）(&amp;S)</source>
+        <translation>&amp;Sound effects (no audio output found)</translation>
+    </message>
 </context>
 <context>
     <name>nerilo::ui::StageListWindow</name>
@@ -700,10 +716,6 @@ Starting with no records. The next time you set a record, this file will be kept
     <message>
         <source>この面の最少記録のクリアを再生します。</source>
         <translation>Replays this stage&apos;s best recorded clear.</translation>
-    </message>
-    <message>
-        <source>効果音（音の出力が見つかりません）(&amp;S)</source>
-        <translation>&amp;Sound effects (no audio output found)</translation>
     </message>
 </context>
 <context>
@@ -836,10 +848,6 @@ Starting with no records. The next time you set a record, this file will be kept
         <translation>Stage %1: &quot;fingerprint&quot; is not 16 hexadecimal digits.</translation>
     </message>
     <message>
-        <source>ステージ %1 の記録に知らない項目%2があります。</source>
-        <translation>Stage %1&apos;s record has an unknown item %2.</translation>
-    </message>
-    <message>
         <source>ステージ %1 の記録に「fingerprint」がありません。</source>
         <translation>Stage %1&apos;s record has no &quot;fingerprint&quot;.</translation>
     </message>
@@ -856,20 +864,24 @@ Starting with no records. The next time you set a record, this file will be kept
         <translation>There is no &quot;stages&quot; object.</translation>
     </message>
     <message>
-        <source>知らない項目%1があります。</source>
-        <translation>There is an unknown item %1.</translation>
-    </message>
-    <message>
-        <source>ステージ番号%1が 1 から 30 の数ではありません。</source>
-        <translation>The stage number %1 is not a number from 1 to 30.</translation>
-    </message>
-    <message>
         <source>入れ子が深すぎます。</source>
         <translation>It is nested too deeply.</translation>
     </message>
     <message>
         <source>JSON として読めません。</source>
         <translation>It cannot be read as JSON.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の記録に知らない項目があります。</source>
+        <translation>Stage %1&apos;s record has an unknown item.</translation>
+    </message>
+    <message>
+        <source>知らない項目があります。</source>
+        <translation>There is an unknown item.</translation>
+    </message>
+    <message>
+        <source>1 から 30 の数でないステージ番号があります。</source>
+        <translation>There is a stage number that is not a number from 1 to 30.</translation>
     </message>
 </context>
 <context>
@@ -1069,7 +1081,7 @@ Starting with no records. The next time you set a record, this file will be kept
 <context>
     <name>stage list</name>
     <message>
-        <source>%1　詰み %2 回</source>
+        <source>%1&#x3000;詰み %2 回</source>
         <translation>%1, %2 dead ends</translation>
     </message>
     <message>
