@@ -88,6 +88,25 @@ Save it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>code tool</name>
+    <message>
+        <source>証明として付けるクリアが見つかりません。</source>
+        <translation>no clear found to carry as proof</translation>
+    </message>
+    <message>
+        <source>証明の %1 ではステージをクリアできません。</source>
+        <translation>the proof %1 does not clear the stage</translation>
+    </message>
+    <message>
+        <source>コードに付いている証明 %1 ではステージをクリアできません。ステージは証明なしで書き出しました。</source>
+        <translation>the code&apos;s proof %1 does not clear the stage; it is written unproven</translation>
+    </message>
+    <message>
+        <source>証明済み: %1 で %2 手でクリアできます。</source>
+        <translation>proven: %1 clears it in %2 presses</translation>
+    </message>
+</context>
+<context>
     <name>codes</name>
     <message>
         <source>コードが途中で切れています（%1 文字しかありません）。最後までコピーしたか確かめてください。</source>
@@ -329,6 +348,10 @@ Thank you for playing</translation>
         <source>UTF-16 として正しくない文字があります。</source>
         <translation>There are characters that are not valid UTF-16.</translation>
     </message>
+    <message>
+        <source>ステージ %1 の記録が 0 から 255 の数ではありません。</source>
+        <translation>The record of stage %1 is not a number from 0 to 255.</translation>
+    </message>
 </context>
 <context>
     <name>hint</name>
@@ -343,10 +366,6 @@ Thank you for playing</translation>
     <message>
         <source>詰み：ここからはクリアできません。Backspace で戻せます</source>
         <translation>Dead end: the stage cannot be cleared from here. Backspace takes the press back.</translation>
-    </message>
-    <message>
-        <source>ステージ %1 の記録が 0 から 255 の数ではありません。</source>
-        <translation>The record of stage %1 is not a number from 0 to 255.</translation>
     </message>
 </context>
 <context>
@@ -672,6 +691,10 @@ Starting with no records. The next time you set a record, this file will be kept
         <source>この倍率ではウィンドウが画面（使える広さ %1 × %2）に収まりません</source>
         <translation>At this zoom the window does not fit the screen (%1 × %2 available)</translation>
     </message>
+    <message>
+        <source>効果音（音の出力が見つかりません）(&amp;S)</source>
+        <translation>&amp;Sound effects (no audio output found)</translation>
+    </message>
 </context>
 <context>
     <name>nerilo::ui::QtPlatform</name>
@@ -689,10 +712,6 @@ Starting with no records. The next time you set a record, this file will be kept
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
-    </message>
-    <message>
-        <source>効果音（音の出力が見つかりません）(&amp;S)</source>
-        <translation>&amp;Sound effects (no audio output found)</translation>
     </message>
 </context>
 <context>
