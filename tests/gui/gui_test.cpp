@@ -239,16 +239,14 @@ private slots:
             int boxWidth = 0, labelWidth = 0, widestRun = 0, lines = 0;
             QString shown;
             whenModalOpens([&](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                QVERIFY(box);
-                auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-                QVERIFY(label);
-                boxWidth = box->width();
-                labelWidth = label->width();
-                widestRun = label->minimumSizeHint().width();
-                lines = label->height() / label->fontMetrics().lineSpacing();
-                shown = label->text();
-                box->accept();
+                if (auto* label = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+                    boxWidth = modal->width();
+                    labelWidth = label->width();
+                    widestRun = label->minimumSizeHint().width();
+                    lines = label->height() / label->fontMetrics().lineSpacing();
+                    shown = label->text();
+                }
+                modal->close();
             });
             w.window.platform().messageBox(Text::words(text), GameName, MsgButtons::Ok, MsgIcon::Exclamation);
             QVERIFY2(boxWidth > 0 && boxWidth <= 640, qPrintable(QString::number(boxWidth)));
@@ -283,17 +281,19 @@ private slots:
             window.game().paintCell(cell(1, 1));
         });
         for (const auto& question : questions) {
-            bool asked = false;
+            bool asked = false, cancelIsDefault = false, cancelHasFocus = false;
             whenModalOpens([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
-                QVERIFY(box);
-                asked = true;
-                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
-                QCOMPARE(box->focusWidget(), box->button(QMessageBox::Cancel));
-                QTest::keyClick(box, Qt::Key_Return);
+                asked = box != nullptr;
+                if (box) {
+                    cancelIsDefault = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::Cancel);
+                    cancelHasFocus = box->focusWidget() && box->focusWidget() == box->button(QMessageBox::Cancel);
+                }
+                QTest::keyClick(modal, Qt::Key_Return);
             });
             question.ask();
             QVERIFY2(asked, question.what);
+            QVERIFY2(cancelIsDefault && cancelHasFocus, question.what);
             QVERIFY2(!QApplication::activeModalWidget(), question.what);
             QVERIFY2(window.game().session().editing, question.what);
             QVERIFY2(window.game().world().state().ground[cell(1, 1)].code == ground::Wall, question.what);
