@@ -45,7 +45,7 @@ void Game::newStage() {
     if (session_.testPlaying) return;
     MsgResult answer =
         platform_.messageBox(NERILO_TEXT("messages", "クリアします。\n保存をしていない場合はキャンセルを押してください"),
-                             GameName, MsgButtons::OkCancel, MsgIcon::Exclamation);
+                             GameName, MsgButtons::OkCancel, MsgIcon::Exclamation, MsgResult::Cancel);
     if (answer != MsgResult::Ok) return;
     const Stage before = editedStage();
     WorldState& w = world_.state();
@@ -66,9 +66,11 @@ void Game::forgetEdits() {
     strokeBase_.reset();
 }
 
+// Enter keeps the edits: dropping them takes a deliberate OK.
 bool Game::mayDropEdits(const Text& question) {
     return !session_.editing || !hasUnsavedEdits() ||
-           platform_.messageBox(question, GameName, MsgButtons::OkCancel, MsgIcon::Exclamation) == MsgResult::Ok;
+           platform_.messageBox(question, GameName, MsgButtons::OkCancel, MsgIcon::Exclamation, MsgResult::Cancel) ==
+               MsgResult::Ok;
 }
 
 bool Game::hasUnsavedEdits() {
@@ -94,7 +96,7 @@ void Game::revertEdits() {
     MsgResult answer = platform_.messageBox(
         NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、ステージファイル「%1」を読み直しますか？")
             .arg(stageTitle(session_)),
-        GameName, MsgButtons::OkCancel, MsgIcon::Exclamation);
+        GameName, MsgButtons::OkCancel, MsgIcon::Exclamation, MsgResult::Cancel);
     if (answer != MsgResult::Ok) return;
     showEditedStage(stage);
     noteEdit(edited);

@@ -63,9 +63,10 @@ public:
     // Opens a stage file as Open does: read whole, then waiting for Start; a
     // damaged file is reported and changes nothing. False when it was not opened.
     bool openStageFile(const std::string& path);
-    // A stage file handed over by a second copy of the program: opened as Open
-    // opens the chosen file, not during test play and after asking about unsaved edits.
-    void openHandedStage(const std::string& path);
+    // A stage file named on the command line or handed over by a second copy
+    // of the program: opened as Open opens the chosen file, not during test
+    // play and after asking about unsaved edits. False when it was not opened.
+    bool openHandedStage(const std::string& path);
     // Reads the records file beside the progress file, once; new records are written to it.
     void openRecords();
     // Opens a stage that has no file (one read from a stage code) as Open opens

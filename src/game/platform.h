@@ -16,8 +16,9 @@ enum class MsgButtons { Ok, OkCancel, YesNoCancel, SaveCancel };
 enum class MsgIcon { None, Information, Question, Exclamation };
 enum class MsgResult { Ok, Cancel, Yes, No, Save };
 
-// The answer of a player who presses Enter: the first button.
-constexpr MsgResult defaultAnswer(MsgButtons buttons) {
+// The answer of a player who presses Enter, unless the question names another:
+// the first button.
+constexpr MsgResult firstButton(MsgButtons buttons) {
     switch (buttons) {
     case MsgButtons::YesNoCancel: return MsgResult::Yes;
     case MsgButtons::SaveCancel: return MsgResult::Save;
@@ -59,7 +60,13 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    virtual MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) = 0;
+    // onEnter: the answer Enter gives, and a script that has none; by default
+    // the first button. A question whose first button drops the player's work
+    // names its safe answer (Cancel), so that a hurried Enter keeps the work.
+    MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon,
+                         std::optional<MsgResult> onEnter = std::nullopt) {
+        return showMessageBox(text, title, buttons, icon, onEnter.value_or(firstButton(buttons)));
+    }
     // Returns the typed text, or empty text on Cancel.
     virtual std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) = 0;
     // A box for text of several lines, wide enough for a long comment. Returns
@@ -85,6 +92,10 @@ public:
     // Whether the progress file is this program's to write. A tool playing with
     // made-up progress says no, so that it never replaces a player's real file.
     virtual bool keepsProgressFile() { return true; }
+
+protected:
+    virtual MsgResult showMessageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon,
+                                     MsgResult onEnter) = 0;
 };
 
 }  // namespace nerilo

@@ -61,9 +61,9 @@ void Game::openStage() {
     openStageFile(choice->path);
 }
 
-void Game::openHandedStage(const std::string& path) {
-    if (session_.testPlaying || !mayDropEdits(dropEditsForOpen())) return;
-    openStageFile(path);
+bool Game::openHandedStage(const std::string& path) {
+    if (session_.testPlaying || !mayDropEdits(dropEditsForOpen())) return false;
+    return openStageFile(path);
 }
 
 // A stage read from a stage code has no file: Retry and the clear take it
@@ -126,7 +126,8 @@ bool Game::saveStage() {
     if (saveCheck_) {
         const Text warning = saveCheck_(plainTestStart());
         if (!warning.empty() &&
-            platform_.messageBox(warning, GameName, MsgButtons::SaveCancel, MsgIcon::Exclamation) != MsgResult::Save)
+            platform_.messageBox(warning, GameName, MsgButtons::SaveCancel, MsgIcon::Exclamation, MsgResult::Cancel) !=
+                MsgResult::Save)
             return false;
     }
     std::optional<FileChoice> choice =

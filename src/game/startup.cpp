@@ -35,11 +35,12 @@ void Game::startUp() {
     world_.placeStage({}, {});
     world_.raiseAllOverlays();
 
-    ProgressRead read = readProgressFile(progressFilePath(programFolder()));
+    const std::string progressPath = progressFilePath(programFolder());
+    ProgressRead read = readProgressFile(progressPath);
     if (!read.ok()) {
-        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\nどのステージも"
+        platform_.messageBox(NERILO_TEXT("messages", "進行状況のファイルが壊れています。\n%1\n%2\nどのステージも"
                                                          "クリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。")
-                                 .arg(ProgressFileName)
+                                 .arg(progressPath)
                                  .arg(read.error),
                              GameName, MsgButtons::Ok, MsgIcon::Exclamation);
     }
@@ -63,11 +64,12 @@ void Game::startUp() {
 // and a damaged file is reported only the first time.
 void Game::openRecords() {
     if (records_.isOpen()) return;
-    const Text error = records_.open(dataFilePath(programFolder(), RecordsFileName));
+    const std::string path = dataFilePath(programFolder(), RecordsFileName);
+    const Text error = records_.open(path);
     if (error.empty()) return;
-    platform_.messageBox(NERILO_TEXT("messages", "記録のファイル「%1」が壊れています。\n%2\n記録がないものとして始めます。"
+    platform_.messageBox(NERILO_TEXT("messages", "記録のファイルが壊れています。\n%1\n%2\n記録がないものとして始めます。"
                                                  "次に記録を作ったときに、このファイルを別の名前で残します。")
-                             .arg(std::string(RecordsFileName))
+                             .arg(path)
                              .arg(error),
                          GameName, MsgButtons::Ok, MsgIcon::Exclamation);
 }
@@ -94,9 +96,11 @@ bool Game::prepareToClose() {
 // another copy's clears in it stay.
 void Game::writeProgress() {
     if (!filesKept_) return;
-    const ProgressUpdate update = updateProgressFile(progressFilePath(programFolder()), session_.progress);
+    const std::string path = progressFilePath(programFolder());
+    const ProgressUpdate update = updateProgressFile(path, session_.progress);
     if (!update.keptAside.empty()) {
-        platform_.messageBox(NERILO_TEXT("messages", "読めなかった進行状況のファイルを「%1」として残しました。")
+        platform_.messageBox(NERILO_TEXT("messages", "読めなかった進行状況のファイルを別の名前で残しました。\n%1\n→ %2")
+                                 .arg(path)
                                  .arg(update.keptAside),
                              GameName, MsgButtons::Ok, MsgIcon::Exclamation);
     }

@@ -4,14 +4,13 @@
 
 namespace nerilo {
 
-MsgResult ScriptedPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
-    messages.push_back({text.japanese(), title.japanese(), buttons, icon});
-    if (!messageAnswers.empty()) {
-        MsgResult answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
-    }
-    return defaultAnswer(buttons);
+MsgResult ScriptedPlatform::showMessageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon,
+                                           MsgResult onEnter) {
+    messages.push_back({text.japanese(), title.japanese(), buttons, icon, onEnter});
+    if (messageAnswers.empty()) return onEnter;
+    MsgResult answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    return answer;
 }
 
 std::string ScriptedPlatform::inputBox(const Text& prompt, const Text& title, const std::string& defaultText) {

@@ -17,6 +17,7 @@ struct ShownMessage {
     std::string title;
     MsgButtons buttons;
     MsgIcon icon;
+    MsgResult onEnter;
 };
 
 struct ShownInput {
@@ -29,7 +30,6 @@ class ScriptedPlatform : public Platform {
 public:
     explicit ScriptedPlatform(std::string programFolder = {}) : programFolder(std::move(programFolder)) {}
 
-    MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
     std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
     std::optional<std::string> textBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
@@ -44,8 +44,8 @@ public:
     void closeMainWindow() override { closed = true; }
     std::string executableFolder() override { return programFolder; }
 
-    // Answers to give, in order; when empty, message boxes get their default
-    // button (OK, Yes, Save), input and text boxes their default text and dialogs a cancel.
+    // Answers to give, in order; when empty, message boxes get the answer
+    // Enter gives, input and text boxes their default text and dialogs a cancel.
     std::deque<MsgResult> messageAnswers;
     std::deque<std::string> inputAnswers;
     std::deque<std::optional<std::string>> textAnswers;  // nothing: Cancel
@@ -63,6 +63,10 @@ public:
     std::vector<Event> events;  // everything announced, in order
     int splashes = 0;
     bool closed = false;
+
+protected:
+    MsgResult showMessageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon,
+                             MsgResult onEnter) override;
 
 private:
     std::optional<FileChoice> chooseFile(const FileDialogRequest& request);

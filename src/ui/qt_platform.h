@@ -19,7 +19,6 @@ public:
     // Where the program keeps its stages and progress; by default the executable's folder.
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
 
-    MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
     std::string inputBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
     std::optional<std::string> textBox(const Text& prompt, const Text& title, const std::string& defaultText) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
@@ -30,6 +29,10 @@ public:
     void closeMainWindow() override;
     std::string executableFolder() override;
     void announce(std::span<const Event> events) override;
+
+protected:
+    MsgResult showMessageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon,
+                             MsgResult onEnter) override;
 
 private:
     std::optional<FileChoice> fileDialog(const FileDialogRequest& request, bool save);

@@ -33,13 +33,14 @@ void WebPlatform::announce(std::span<const Event> events) {
     tell("sounds", names);
 }
 
-MsgResult WebPlatform::messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) {
+MsgResult WebPlatform::showMessageBox(const Text& text, const Text& title, MsgButtons, MsgIcon icon,
+                                      MsgResult onEnter) {
     emscripten::val message = emscripten::val::object();
     message.set("text", translation_.say(text));
     message.set("title", translation_.say(title));
     message.set("icon", static_cast<int>(icon));
     tell("message", message);
-    return defaultAnswer(buttons);
+    return onEnter;
 }
 
 void WebPlatform::showStageClear(const ClearBanner& banner) {

@@ -32,7 +32,8 @@ public:
     // The page's script: an object with message, stageClear and ending functions.
     void listen(emscripten::val listener) { listener_ = std::move(listener); }
 
-    MsgResult messageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon) override;
+    MsgResult showMessageBox(const Text& text, const Text& title, MsgButtons buttons, MsgIcon icon,
+                             MsgResult onEnter) override;
     std::string inputBox(const Text&, const Text&, const std::string& defaultText) override { return defaultText; }
     std::optional<std::string> textBox(const Text&, const Text&, const std::string&) override { return std::nullopt; }
     // The page's own file chooser reads a file before the game is asked to open it.
