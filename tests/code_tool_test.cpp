@@ -1,5 +1,7 @@
 // nerilo-code as a stage author and a player run it: every shipped stage there
-// and back, proofs, and bad codes refused with exit status 2.
+// and back, proofs, bad codes refused with exit status 2, and all of it said
+// in one language.
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -76,11 +78,60 @@ TEST(CodeTool, RefusesBadCodesAndLeavesTheFileAlone) {
         {"", "subcommand"},
     };
     for (const auto& c : cases) {
-        const ToolRun run = runTool(NERILO_CODE, c.arguments);
+        const ToolRun run = runTool(NERILO_CODE, "--lang ja " + c.arguments);
         EXPECT_EQ(run.status, 2) << c.arguments << "\n" << run.output;
         EXPECT_NE(run.output.find(c.says), std::string::npos) << c.arguments << "\n" << run.output;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.arguments;
     }
+}
+
+// A run speaks --lang's language, else the locale's: its own words and the
+// engine's reasons alike. An English run that said why in Japanese read as
+// two programs talking.
+TEST(CodeTool, SpeaksOneLanguagePerRun) {
+    TempDir dir;
+    const std::string stage = shippedStage(6), out = dir.file("out.txt");
+    const Stage read = readStageFile(stage).stage;
+    std::string damaged = formatStageCode(read);
+    damaged[40] = damaged[40] == 'x' ? 'y' : 'x';
+    const struct {
+        std::string arguments;
+        const char* japanese;
+        const char* english;
+    } commands[] = {
+        {"decode " + damaged + " " + out, "壊れています", "damaged"},
+        {"encode " + dir.file("missing.txt"), "開けません", "Cannot open"},
+        {"encode --proof RRZ " + stage, "ではステージをクリアできません", "does not clear"},
+        {"decode " + formatStageCode(read, "RRZ") + " " + out, "証明なしで", "written unproven"},
+        {"decode " + formatStageCode(read, storedSolutions().at(6)) + " " + out, "証明済み", "proven: "},
+    };
+    const struct {
+        std::string environment, option;
+        bool japanese;
+    } runs[] = {
+        {"LC_ALL=C", "", false},
+        {"LC_ALL= LC_MESSAGES= LANG=ja_JP.UTF-8", "", true},
+        {"LC_ALL=ja_JP.UTF-8 LANG=C", "", true},
+        {"LC_ALL= LC_MESSAGES=en_GB.UTF-8 LANG=ja_JP.UTF-8", "", false},
+        {"LC_ALL=ja_JP.UTF-8", "--lang en ", false},
+        {"LC_ALL=C", "--lang ja ", true},
+    };
+    for (const auto& run : runs) {
+        for (const auto& command : commands) {
+            const std::string said =
+                runTool(run.environment + " " + NERILO_CODE, run.option + command.arguments).output;
+            const std::string what = run.environment + " " + run.option + command.arguments + "\n" + said;
+            EXPECT_NE(said.find(run.japanese ? command.japanese : command.english), std::string::npos) << what;
+            EXPECT_EQ(said.find(run.japanese ? command.english : command.japanese), std::string::npos) << what;
+            if (!run.japanese) {
+                EXPECT_TRUE(std::all_of(said.begin(), said.end(), [](char c) { return static_cast<uint8_t>(c) < 0x80; }))
+                    << what;
+            }
+        }
+    }
+    const ToolRun unknown = runTool(NERILO_CODE, "--lang fr decode " + damaged + " " + out);
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.output.find("--lang takes ja or en"), std::string::npos) << unknown.output;
 }
 
 }  // namespace

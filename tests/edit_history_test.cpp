@@ -73,6 +73,7 @@ TEST(EditHistory, NewStageCommentAndTargetAreStepsAndANewEditDropsRedo) {
     f.editComment();
     game.platform.inputAnswers.push_back("45");
     f.editStepTarget();
+    game.platform.messageAnswers.push_back(MsgResult::Ok);
     f.newStage();
     EXPECT_EQ(f.world().state().blocks[cell(5, 5)].code, block::Empty);
 

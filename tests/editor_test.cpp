@@ -152,9 +152,13 @@ TEST(Editor, NewStageAsksAndKeepsTheTarget) {
     TestGame game;
     game.ground(0, 1).comment("old").target(55).load();
     game.engine.toggleEditor();
+    game.engine.newStage();  // Enter: the safe answer, keep the board
+    EXPECT_EQ(game.world().state().ground[0].code, 1);
+    EXPECT_EQ(game.platform.messages[0].onEnter, MsgResult::Cancel);
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     game.engine.newStage();
     EXPECT_EQ(game.world().state().ground[0].code, 1);
+    game.platform.messageAnswers.push_back(MsgResult::Ok);
     game.engine.newStage();
     EXPECT_EQ(game.world().state().ground[0].code, 0);
     EXPECT_EQ(game.session().comment, "");
@@ -258,6 +262,7 @@ TEST(EditorMends, TheStageNameFollowsSaveAndNewStage) {
     EXPECT_EQ(stageTitle(game.session()), "mine.txt");
     EXPECT_EQ(viewOf(game.world().state(), game.session()).stageTitle.japanese(), "mine.txt");
 
+    game.platform.messageAnswers.push_back(MsgResult::Ok);
     game.engine.newStage();
     EXPECT_EQ(viewOf(game.world().state(), game.session()).stageTitle.japanese(), "新規");
     EXPECT_EQ(game.session().stagePath, "");
@@ -303,7 +308,8 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
     EXPECT_NE(game.platform.messages[0].text.find("保存していない変更"), std::string::npos);
     EXPECT_EQ(f.editedStage(), edited);
 
-    f.pressKey(Key::Delete);  // OK: the file comes back, board, comment and target
+    game.platform.messageAnswers.push_back(MsgResult::Ok);
+    f.pressKey(Key::Delete);  // the file comes back, board, comment and target
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Floor);
     EXPECT_EQ(f.session().comment, "file");
     EXPECT_TRUE(f.session().editing && !f.world().state().ticking && f.world().state().inputLocked);
@@ -312,6 +318,7 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
 
     // A comment that saves to the same text ("" and ＂) is nothing lost.
     game.stage.comment = "say ＂hi＂";
+    game.platform.messageAnswers.push_back(MsgResult::Ok);  // the undone edits go
     game.load();
     f.session().comment = "say \"hi\"";
     const size_t asked = game.platform.messages.size();
@@ -325,6 +332,7 @@ TEST(EditorMends, DeleteWithoutAFileOrWithADamagedOne) {
     game.block(cell(5, 5), block::Player).load();
     Game& f = game.engine;
     f.toggleEditor();
+    game.platform.messageAnswers.push_back(MsgResult::Ok);
     f.newStage();
     f.chooseGroundBrush(ground::Wall);
     f.paintCell(cell(1, 1));

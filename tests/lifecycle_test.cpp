@@ -180,5 +180,37 @@ TEST(Lifecycle, StepTargetOfZeroEndsTheGameAtTheFirstGrantedMoveEvenAKick) {
     EXPECT_EQ(game.world().state().blockCell[cell(5, 6)], cell(5, 6));
 }
 
+// The round button follows the loss, not the Start command: a round begun by
+// Delete or リトライ (also after 中止 stopped one) reads 開始 until the player
+// loses, and Start would then play on the lost board instead of retrying.
+TEST(Lifecycle, EveryLossSetsTheRoundButtonToRetryHoweverTheRoundBegan) {
+    struct Loss {
+        const char* name;
+        void (*build)(TestGame&);
+        const char* keys;
+    };
+    const Loss losses[] = {
+        {"yellow plate", [](TestGame& g) { g.ground(cell(4, 6), 7).ground(cell(5, 6), 2); }, "R"},
+        {"arrow trap", [](TestGame& g) { g.ground(cell(5, 6), 28).ground(cell(5, 7), 1); }, "R"},
+        {"beam", [](TestGame& g) { g.ground(cell(4, 0), 7).ground(cell(4, 1), 20); }, "U."},
+        {"blast", [](TestGame& g) { g.ground(cell(5, 8), 7).block(cell(5, 6), 4); }, "R"},
+        {"step counter", [](TestGame& g) { g.target(2).world().state().stepTry = true; }, "RR"},
+    };
+    for (const Loss& loss : losses) {
+        for (const char* begin : {"X", "T", "SLQX"}) {
+            TestGame game;
+            game.block(cell(5, 5), 7);
+            loss.build(game);
+            game.load("stage1.txt");
+            game.play(begin);
+            ASSERT_FALSE(game.engine.isLost()) << loss.name << " after " << begin;
+            ASSERT_EQ(game.session().roundCommand, RoundCommand::Start) << loss.name << " after " << begin;
+            game.play(loss.keys);
+            ASSERT_TRUE(game.engine.isLost()) << loss.name << " after " << begin;
+            EXPECT_EQ(game.session().roundCommand, RoundCommand::Retry) << loss.name << " after " << begin;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace nerilo::test

@@ -114,28 +114,40 @@ TEST(SecondCopy, TenSimulatorsClearingAtOnceLoseNothing) {
 
 // A file the reader refuses may be the player's only copy of his progress or
 // records, or a newer program's: the first write sets it aside, and says where.
+// What the player reads names the file by its full path, and the copy, and
+// says what is wrong in a few words; never the damaged bytes (control
+// characters show as boxes, a long line runs off the box).
 TEST(SecondCopy, ARefusedFileIsSetAsideBeforeTheFirstWriteAndNamed) {
     struct Case {
         const char* file;
         std::string bytes;
         bool clearFirst;  // false: closed with nothing played
     };
+    const std::string zeros = ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
     const Case cases[] = {
         {"data.nrl", "garbage", false},
         {"data.nrl", "1,1,1\r\n", true},
+        {"data.nrl", "\x01\x02garbage" + zeros, true},
+        {"data.nrl", "1,\xff\xfegarbage" + zeros.substr(2), false},
         {"records.json", R"({"version":2,"stages":{}})", true},
         {"records.json", R"({"version":1,"stages":{"3":{"fingerprint":"00000000000000ff","best":"RZ"}}})", true},
+        // The file's own names, as JSON spells control characters in them.
+        {"records.json", R"({"version":1,"stages":{},"\u0001garbage":0})", true},
+        {"records.json", R"({"version":1,"stages":{"\u001b[2Jgarbage":{}}})", true},
+        {"records.json", R"({"version":1,"stages":{"3":{"fingerprint":"00000000000000ff","\u202egarbage":0}}})", true},
     };
     for (const Case& c : cases) {
         TestGame game;
-        stairsStage(game);
-        game.load("stage30.txt");
+        for (const char* stage : {"stage1.txt", "stage30.txt"}) {
+            stairsStage(game);
+            game.load(stage);
+        }
         const std::string path = game.dir.file(c.file);
         std::ofstream(path, std::ios::binary) << c.bytes;
         Game copy(game.platform);
         copy.startUp();
         ASSERT_EQ(readBytes(path), c.bytes) << "start-up only reads: " << c.file;
-        game.platform.messages.clear();
+        ASSERT_EQ(game.platform.messages.size(), 1u) << c.bytes;
         if (c.clearFirst) {
             game.platform.fileAnswers.push_back(game.stageFile("stage30.txt"));
             copy.openStage();
@@ -148,10 +160,17 @@ TEST(SecondCopy, ARefusedFileIsSetAsideBeforeTheFirstWriteAndNamed) {
         const auto aside = filesStartingWith(game.dir.path(), std::string(c.file) + ".damaged-");
         ASSERT_EQ(aside.size(), 1u) << c.file << " " << c.bytes;
         EXPECT_EQ(readBytes(aside[0]), c.bytes);
-        ASSERT_FALSE(game.platform.messages.empty()) << c.bytes;
-        EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
-        EXPECT_NE(game.platform.messages[0].text.find(aside[0].string()), std::string::npos)
-            << game.platform.messages[0].text;
+        ASSERT_EQ(game.platform.messages.size(), 2u) << c.bytes;
+        const std::string& damaged = game.platform.messages[0].text;
+        const std::string& setAside = game.platform.messages[1].text;
+        EXPECT_NE(damaged.find(path), std::string::npos) << damaged;
+        EXPECT_NE(setAside.find(path + "\n"), std::string::npos) << setAside;
+        EXPECT_NE(setAside.find(aside[0].string()), std::string::npos) << setAside;
+        for (const ShownMessage& message : game.platform.messages) {
+            EXPECT_EQ(message.title, "Nerilo");
+            EXPECT_EQ(message.text.find("garbage"), std::string::npos) << message.text;
+            for (char byte : message.text) EXPECT_TRUE(byte == '\n' || static_cast<uint8_t>(byte) >= 0x20) << message.text;
+        }
         EXPECT_TRUE(readProgressFile(game.dir.file("data.nrl")).ok()) << c.bytes;
         if (c.clearFirst) {
             EXPECT_EQ(readRecordsFile(game.dir.file("records.json")).records[29].normal, "RRZ") << c.bytes;
@@ -170,12 +189,14 @@ TEST(SecondCopy, ARefusedFileIsSetAsideBeforeTheFirstWriteAndNamed) {
     EXPECT_EQ(kept, (std::set<std::string>{"first", "second"}));
 }
 
-// A stage file handed over by a second copy opens as Open opens the chosen one.
+// A stage file handed over by a second copy opens as Open opens the chosen one;
+// the question about unsaved edits keeps them on Enter.
 TEST(SecondCopy, AHandedStageOpensAsOpenDoes) {
     struct Case {
         const char* what;
         std::function<void(TestGame&)> before;
-        std::optional<MsgResult> answer;  // to the question about unsaved edits, if asked
+        bool asked;  // about unsaved edits
+        std::optional<MsgResult> answer;  // nothing: Enter
         bool opened;
     };
     auto editSomething = [](TestGame& g) {
@@ -184,11 +205,12 @@ TEST(SecondCopy, AHandedStageOpensAsOpenDoes) {
         g.engine.paintCell(cell(1, 1));
     };
     const Case cases[] = {
-        {"playing", [](TestGame&) {}, std::nullopt, true},
-        {"editing without changes", [](TestGame& g) { g.engine.toggleEditor(); }, std::nullopt, true},
-        {"unsaved edits dropped", editSomething, MsgResult::Ok, true},
-        {"unsaved edits kept", editSomething, MsgResult::Cancel, false},
-        {"test play", [](TestGame& g) { g.engine.toggleEditor(); g.engine.startTestPlay(); }, std::nullopt, false},
+        {"playing", [](TestGame&) {}, false, std::nullopt, true},
+        {"editing without changes", [](TestGame& g) { g.engine.toggleEditor(); }, false, std::nullopt, true},
+        {"unsaved edits dropped", editSomething, true, MsgResult::Ok, true},
+        {"unsaved edits kept", editSomething, true, MsgResult::Cancel, false},
+        {"unsaved edits, Enter", editSomething, true, std::nullopt, false},
+        {"test play", [](TestGame& g) { g.engine.toggleEditor(); g.engine.startTestPlay(); }, false, std::nullopt, false},
     };
     for (const Case& c : cases) {
         TestGame game;
@@ -199,8 +221,8 @@ TEST(SecondCopy, AHandedStageOpensAsOpenDoes) {
         game.block(cell(5, 5), 7).load("stage1.txt");
         c.before(game);
         if (c.answer) game.platform.messageAnswers.push_back(*c.answer);
-        game.engine.openHandedStage(game.stageFile("handed.txt"));
-        EXPECT_EQ(game.platform.messages.size(), c.answer ? 1u : 0u) << c.what;
+        EXPECT_EQ(game.engine.openHandedStage(game.stageFile("handed.txt")), c.opened) << c.what;
+        EXPECT_EQ(game.platform.messages.size(), c.asked ? 1u : 0u) << c.what;
         EXPECT_EQ(game.session().stagePath == game.stageFile("handed.txt"), c.opened) << c.what;
         if (c.opened) {
             EXPECT_TRUE(game.world().state().inputLocked && !game.world().state().ticking) << c.what;

@@ -79,7 +79,7 @@ TEST(Sim, RefusesBadFilesAndOptions) {
     TestGame game;
     game.load();
     EXPECT_EQ(runSim(game.dir.file("missing.txt")).status, 2);
-    EXPECT_EQ(runSim(game.stageFile("test.txt") + " --keys RQ").status, 2);
+    EXPECT_EQ(runSim(game.stageFile("test.txt") + " --keys RW").status, 2);
     EXPECT_EQ(runSim(game.stageFile("test.txt") + " --progress 1,2,3").status, 2);
     EXPECT_EQ(runSim(game.stageFile("test.txt") + " --block-mode --super-mode").status, 2);
     ToolRun ok = runSim(game.stageFile("test.txt") + " --no-start");

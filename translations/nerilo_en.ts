@@ -88,6 +88,25 @@ Save it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>code tool</name>
+    <message>
+        <source>証明として付けるクリアが見つかりません。</source>
+        <translation>no clear found to carry as proof</translation>
+    </message>
+    <message>
+        <source>証明の %1 ではステージをクリアできません。</source>
+        <translation>the proof %1 does not clear the stage</translation>
+    </message>
+    <message>
+        <source>コードに付いている証明 %1 ではステージをクリアできません。ステージは証明なしで書き出しました。</source>
+        <translation>the code&apos;s proof %1 does not clear the stage; it is written unproven</translation>
+    </message>
+    <message>
+        <source>証明済み: %1 で %2 手でクリアできます。</source>
+        <translation>proven: %1 clears it in %2 presses</translation>
+    </message>
+</context>
+<context>
     <name>codes</name>
     <message>
         <source>コードが途中で切れています（%1 文字しかありません）。最後までコピーしたか確かめてください。</source>
@@ -242,10 +261,6 @@ Thank you for playing</translation>
         <translation>There are records of only %1 stages.</translation>
     </message>
     <message>
-        <source>ステージ %1 の記録「%2」が 0 から 255 の数ではありません。</source>
-        <translation>The record “%2” of stage %1 is not a number from 0 to 255.</translation>
-    </message>
-    <message>
         <source>記録が 30 面分より多くあります。</source>
         <translation>There are records of more than 30 stages.</translation>
     </message>
@@ -332,6 +347,10 @@ Thank you for playing</translation>
     <message>
         <source>UTF-16 として正しくない文字があります。</source>
         <translation>There are characters that are not valid UTF-16.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の記録が 0 から 255 の数ではありません。</source>
+        <translation>The record of stage %1 is not a number from 0 to 255.</translation>
     </message>
 </context>
 <context>
@@ -454,28 +473,40 @@ Discard them and read the stage file &quot;%1&quot; again?</translation>
 Discard them and start over?</translation>
     </message>
     <message>
-        <source>進行状況のファイル「%1」が壊れています。
+        <source>読めなかった記録のファイルを別の名前で残しました。
+%1
+→ %2</source>
+        <translation>The records file that could not be read was kept under another name:
+%1
+→ %2</translation>
+    </message>
+    <message>
+        <source>進行状況のファイルが壊れています。
+%1
 %2
 どのステージもクリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。</source>
-        <translation>The progress file “%1” is damaged.
+        <translation>The progress file is damaged:
+%1
 %2
 The game starts as if no stage had been cleared. The next time progress is saved, this file will be kept under another name.</translation>
     </message>
     <message>
-        <source>記録のファイル「%1」が壊れています。
+        <source>記録のファイルが壊れています。
+%1
 %2
 記録がないものとして始めます。次に記録を作ったときに、このファイルを別の名前で残します。</source>
-        <translation>The records file &quot;%1&quot; is damaged.
+        <translation>The records file is damaged:
+%1
 %2
 Starting with no records. The next time you set a record, this file will be kept under another name.</translation>
     </message>
     <message>
-        <source>読めなかった進行状況のファイルを「%1」として残しました。</source>
-        <translation>The progress file that could not be read was kept as “%1”.</translation>
-    </message>
-    <message>
-        <source>読めなかった記録のファイルを「%1」として残しました。</source>
-        <translation>The records file that could not be read was kept as “%1”.</translation>
+        <source>読めなかった進行状況のファイルを別の名前で残しました。
+%1
+→ %2</source>
+        <translation>The progress file that could not be read was kept under another name:
+%1
+→ %2</translation>
     </message>
 </context>
 <context>
@@ -660,6 +691,10 @@ Starting with no records. The next time you set a record, this file will be kept
         <source>この倍率ではウィンドウが画面（使える広さ %1 × %2）に収まりません</source>
         <translation>At this zoom the window does not fit the screen (%1 × %2 available)</translation>
     </message>
+    <message>
+        <source>効果音（音の出力が見つかりません）(&amp;S)</source>
+        <translation>&amp;Sound effects (no audio output found)</translation>
+    </message>
 </context>
 <context>
     <name>nerilo::ui::QtPlatform</name>
@@ -832,10 +867,6 @@ Starting with no records. The next time you set a record, this file will be kept
         <translation>Stage %1: &quot;fingerprint&quot; is not 16 hexadecimal digits.</translation>
     </message>
     <message>
-        <source>ステージ %1 の記録に知らない項目%2があります。</source>
-        <translation>Stage %1&apos;s record has an unknown item %2.</translation>
-    </message>
-    <message>
         <source>ステージ %1 の記録に「fingerprint」がありません。</source>
         <translation>Stage %1&apos;s record has no &quot;fingerprint&quot;.</translation>
     </message>
@@ -852,20 +883,24 @@ Starting with no records. The next time you set a record, this file will be kept
         <translation>There is no &quot;stages&quot; object.</translation>
     </message>
     <message>
-        <source>知らない項目%1があります。</source>
-        <translation>There is an unknown item %1.</translation>
-    </message>
-    <message>
-        <source>ステージ番号%1が 1 から 30 の数ではありません。</source>
-        <translation>The stage number %1 is not a number from 1 to 30.</translation>
-    </message>
-    <message>
         <source>入れ子が深すぎます。</source>
         <translation>It is nested too deeply.</translation>
     </message>
     <message>
         <source>JSON として読めません。</source>
         <translation>It cannot be read as JSON.</translation>
+    </message>
+    <message>
+        <source>ステージ %1 の記録に知らない項目があります。</source>
+        <translation>Stage %1&apos;s record has an unknown item.</translation>
+    </message>
+    <message>
+        <source>知らない項目があります。</source>
+        <translation>There is an unknown item.</translation>
+    </message>
+    <message>
+        <source>1 から 30 の数でないステージ番号があります。</source>
+        <translation>There is a stage number that is not a number from 1 to 30.</translation>
     </message>
 </context>
 <context>
@@ -1065,7 +1100,7 @@ Starting with no records. The next time you set a record, this file will be kept
 <context>
     <name>stage list</name>
     <message>
-        <source>%1　詰み %2 回</source>
+        <source>%1&#x3000;詰み %2 回</source>
         <translation>%1, %2 dead ends</translation>
     </message>
     <message>

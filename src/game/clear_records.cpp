@@ -1,6 +1,7 @@
 // Records: the best clear of each numbered stage, set when a stage is cleared.
 #include "game/game.h"
 #include "model/numbered_stages.h"
+#include "model/progress_location.h"
 
 namespace nerilo {
 
@@ -30,7 +31,9 @@ void Game::countDeadEnd() {
 void Game::saveRecords() {
     const FileUpdate saved = records_.save();
     if (!saved.keptAside.empty()) {
-        tell(NERILO_TEXT("messages", "読めなかった記録のファイルを「%1」として残しました。").arg(saved.keptAside));
+        tell(NERILO_TEXT("messages", "読めなかった記録のファイルを別の名前で残しました。\n%1\n→ %2")
+                 .arg(dataFilePath(programFolder(), RecordsFileName))
+                 .arg(saved.keptAside));
     }
     if (!saved.ok()) {
         tell(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1").arg(saved.error));

@@ -38,7 +38,10 @@ Task<> Game::leaveEditor() {
     const MsgResult answer = reply.button;
     if (answer != MsgResult::Yes && answer != MsgResult::No) co_return;
     // A save that did not happen keeps the editor, so the work is not lost.
-    if (answer == MsgResult::Yes && !co_await save()) co_return;
+    if (answer == MsgResult::Yes) {
+        const bool saved = co_await save();
+        if (!saved) co_return;
+    }
     s.editing = false;
     forgetEdits();
     s.stagePath = numberedStagePath(programFolder(), 1);
@@ -55,7 +58,7 @@ Task<> Game::clearBoard() {
     if (session_.testPlaying) co_return;
     const Question question =
         messageQuestion(NERILO_TEXT("messages", "クリアします。\n保存をしていない場合はキャンセルを押してください"),
-                        MsgButtons::OkCancel, MsgIcon::Exclamation);
+                        MsgButtons::OkCancel, MsgIcon::Exclamation, MsgResult::Cancel);
     const Answer answer = co_await ask(question);
     if (answer.button != MsgResult::Ok) co_return;
     const Stage before = editedStage();
@@ -77,9 +80,10 @@ void Game::forgetEdits() {
     strokeBase_.reset();
 }
 
+// Enter keeps the edits: dropping them takes a deliberate OK.
 Task<bool> Game::mayDropEdits(Text question) {
     if (!session_.editing || !hasUnsavedEdits()) co_return true;
-    const Question asked = messageQuestion(question, MsgButtons::OkCancel, MsgIcon::Exclamation);
+    const Question asked = messageQuestion(question, MsgButtons::OkCancel, MsgIcon::Exclamation, MsgResult::Cancel);
     const Answer answer = co_await ask(asked);
     co_return answer.button == MsgResult::Ok;
 }
@@ -109,7 +113,7 @@ Task<> Game::revertAfterAsking() {
     const Question question = messageQuestion(
         NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、ステージファイル「%1」を読み直しますか？")
             .arg(stageTitle(session_)),
-        MsgButtons::OkCancel, MsgIcon::Exclamation);
+        MsgButtons::OkCancel, MsgIcon::Exclamation, MsgResult::Cancel);
     const Answer answer = co_await ask(question);
     if (answer.button != MsgResult::Ok) co_return;
     showEditedStage(stage);

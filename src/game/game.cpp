@@ -36,6 +36,7 @@ void Game::deliverKey(Key key, Modifiers modifiers) {
     }
     beginPress(key, modifiers);
     world_.press(key, modifiers);
+    noteLoss();
     if (key == Key::Delete && session_.roundCommand == RoundCommand::Retry) runRoundCommand();
     if (world_.outcome() == Outcome::Cleared) clearStage();
     settlePress();
@@ -54,8 +55,15 @@ void Game::tick() {
         if (!session_.testPlaying) return;
     }
     world_.tick();
+    noteLoss();
     settlePress();
     announceEvents();
+}
+
+// Every loss leaves the round button at Retry, however the round began: one
+// started by Delete or リトライ still reads 開始 until the player loses.
+void Game::noteLoss() {
+    if (isLost()) session_.roundCommand = RoundCommand::Retry;
 }
 
 void Game::announceEvents() {

@@ -78,9 +78,10 @@ public:
     // Opens a stage file as Open does: read whole, then waiting for Start; a
     // damaged file is reported and changes nothing. False when it was not opened.
     bool openStageFile(const std::string& path);
-    // A stage file handed over by a second copy of the program: opened as Open
-    // opens the chosen file, not during test play and after asking about unsaved edits.
-    void openHandedStage(const std::string& path);
+    // A stage file named on the command line or handed over by a second copy
+    // of the program: opened as Open opens the chosen file, not during test
+    // play and after asking about unsaved edits. False when it was not opened.
+    bool openHandedStage(const std::string& path);
     // Reads the records file beside the progress file, once; new records are written to it.
     void openRecords();
     // Opens a stage that has no file (one read from a stage code) as Open opens
@@ -218,7 +219,7 @@ private:
     // The commands that ask.
     Task<bool> close();
     Task<> chooseStage();
-    Task<> openHanded(std::string path);
+    Task<bool> openHanded(std::string path);
     Task<bool> takeStageWithoutFile(Stage stage);
     Task<CodeOpening> takeStageCode(StageCodeRead read, bool proofCleared);
     Task<> typeStageCode(std::string offered);
@@ -237,6 +238,7 @@ private:
 
     // Keyboard.
     void deliverKey(Key key, Modifiers modifiers);
+    void noteLoss();
     // Hands what happened on to the platform and forgets it.
     void announceEvents();
     void clearStage();
@@ -325,8 +327,10 @@ T Game::run(Task<T> command, T whileAsking) {
     if (command_) return whileAsking;
     // Shared: a command that asks outlives this call.
     auto result = std::make_shared<std::optional<T>>();
-    run([](Task<T> inner, std::shared_ptr<std::optional<T>> out) -> Task<> { *out = co_await inner; }(std::move(command),
-                                                                                                       result));
+    run([](Task<T> inner, std::shared_ptr<std::optional<T>> out) -> Task<> {
+        T value = co_await inner;
+        *out = std::move(value);
+    }(std::move(command), result));
     return *result ? **result : whileAsking;
 }
 

@@ -12,6 +12,7 @@ bool pressLetter(Game& game, char letter) {
     case 'T': game.retryRound(); return true;
     case 'B': game.undo(); return true;
     case 'F': game.redo(); return true;
+    case 'Q': game.startOver(); return true;
     default: return false;
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The key letters played on a whole game, as nerilo-sim, the tests and the
 // replays deliver them: the presses go to the world through the session, and
-// the commands S T B F are the session's Start, Retry, undo and redo.
+// the commands S T B F Q are the session's Start, Retry, undo, redo and 中止.
 #include <string_view>
 
 #include "game/game.h"

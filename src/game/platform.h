@@ -17,6 +17,15 @@ enum class MsgButtons { Ok, OkCancel, YesNoCancel, SaveCancel };
 enum class MsgIcon { None, Information, Question, Exclamation };
 enum class MsgResult { Ok, Cancel, Yes, No, Save };
 
+// The answer of a player who presses Enter, unless the question names another:
+// the first button.
+constexpr MsgResult firstButton(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::YesNoCancel: return MsgResult::Yes;
+    case MsgButtons::SaveCancel: return MsgResult::Save;
+    default: return MsgResult::Ok;
+    }
+}
 
 struct Rgb {
     uint8_t red = 0, green = 0, blue = 0;
@@ -72,9 +81,8 @@ struct Question {
     std::string defaultText;
     FileDialogRequest file;
     ClearBanner banner;
-    // The button Enter presses; the first one when none is named. A question
-    // that can lose work names the one that keeps it.
-    std::optional<MsgResult> defaultButton;
+    // The button Enter presses; the first one when none is named.
+    std::optional<MsgResult> onEnter;
     // Whether the command waits for the answer; a notice's answer is dropped.
     bool awaited = false;
 };
@@ -88,7 +96,11 @@ struct Answer {
 };
 
 // The questions the session asks, made outside its commands.
-Question messageQuestion(const Text& text, MsgButtons buttons, MsgIcon icon);
+// onEnter: the answer Enter gives, and a script that has none; by default the
+// first button. A question whose first button drops the player's work names
+// its safe answer (Cancel), so that a hurried Enter keeps the work.
+Question messageQuestion(const Text& text, MsgButtons buttons, MsgIcon icon,
+                         std::optional<MsgResult> onEnter = std::nullopt);
 Question textQuestion(QuestionKind kind, const Text& prompt, const Text& title, const std::string& offered);
 Question fileQuestion(QuestionKind kind, const FileDialogRequest& request);
 Question clearQuestion(const ClearBanner& banner);
@@ -121,6 +133,7 @@ public:
     // Whether the progress file is this program's to write. A tool playing with
     // made-up progress says no, so that it never replaces a player's real file.
     virtual bool keepsProgressFile() { return true; }
+
 };
 
 }  // namespace nerilo

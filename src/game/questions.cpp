@@ -4,8 +4,9 @@
 
 namespace nerilo {
 
-Question messageQuestion(const Text& text, MsgButtons buttons, MsgIcon icon) {
+Question messageQuestion(const Text& text, MsgButtons buttons, MsgIcon icon, std::optional<MsgResult> onEnter) {
     Question question;
+    question.onEnter = onEnter;
     question.text = text;
     question.buttons = buttons;
     question.icon = icon;
@@ -37,15 +38,7 @@ Question clearQuestion(const ClearBanner& banner) {
 
 Answer defaultAnswer(const Question& question) {
     Answer answer;
-    if (question.defaultButton) {
-        answer.button = *question.defaultButton;
-    } else {
-        switch (question.buttons) {
-        case MsgButtons::YesNoCancel: answer.button = MsgResult::Yes; break;
-        case MsgButtons::SaveCancel: answer.button = MsgResult::Save; break;
-        default: answer.button = MsgResult::Ok; break;
-        }
-    }
+    answer.button = question.onEnter.value_or(firstButton(question.buttons));
     if (question.kind == QuestionKind::Line || question.kind == QuestionKind::Lines) answer.text = question.defaultText;
     return answer;
 }

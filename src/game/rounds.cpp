@@ -22,6 +22,7 @@ void Game::retryRound() {
     if (!readStage(session_.stagePath, stage)) return;
     applyStage(stage, false);
     world_.restartRound();
+    noteLoss();
     session_.roundStarted = true;
     beginRoundHistory();
     announceEvents();

@@ -53,7 +53,8 @@ void Game::openStage() { run(chooseStage()); }
 Task<> Game::chooseStage() {
     if (session_.testPlaying) co_return;
     const Text dropEdits = dropEditsForOpen();
-    if (!co_await mayDropEdits(dropEdits)) co_return;
+    const bool dropped = co_await mayDropEdits(dropEdits);
+    if (!dropped) co_return;
     const FileDialogRequest request{NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()};
     const Question dialog = fileQuestion(QuestionKind::OpenFile, request);
     const Answer answer = co_await ask(dialog);
@@ -64,13 +65,14 @@ Task<> Game::chooseStage() {
     openStageFile(choice->path);
 }
 
-void Game::openHandedStage(const std::string& path) { run(openHanded(path)); }
+bool Game::openHandedStage(const std::string& path) { return run(openHanded(path), false); }
 
-Task<> Game::openHanded(std::string path) {
-    if (session_.testPlaying) co_return;
+Task<bool> Game::openHanded(std::string path) {
+    if (session_.testPlaying) co_return false;
     const Text dropEdits = dropEditsForOpen();
-    if (!co_await mayDropEdits(dropEdits)) co_return;
-    openStageFile(path);
+    const bool dropped = co_await mayDropEdits(dropEdits);
+    if (!dropped) co_return false;
+    co_return openStageFile(path);
 }
 
 bool Game::openStageWithoutFile(const Stage& stage) { return run(takeStageWithoutFile(stage), false); }
@@ -80,7 +82,8 @@ bool Game::openStageWithoutFile(const Stage& stage) { return run(takeStageWithou
 Task<bool> Game::takeStageWithoutFile(Stage stage) {
     if (session_.testPlaying) co_return false;
     const Text dropEdits = dropEditsForOpen();
-    if (!co_await mayDropEdits(dropEdits)) co_return false;
+    const bool dropped = co_await mayDropEdits(dropEdits);
+    if (!dropped) co_return false;
     stageWithoutFile_ = stage;
     enterLoadedState({}, stage);
     co_return true;
@@ -95,7 +98,8 @@ Task<CodeOpening> Game::takeStageCode(StageCodeRead read, bool proofCleared) {
         tell(NERILO_TEXT("codes", "コードからステージを開けません。\n%1").arg(read.error));
         co_return CodeOpening::Refused;
     }
-    if (!co_await takeStageWithoutFile(read.stage)) co_return CodeOpening::Refused;
+    const bool taken = co_await takeStageWithoutFile(read.stage);
+    if (!taken) co_return CodeOpening::Refused;
     if (!read.proof.empty() && !proofCleared)
         tell(NERILO_TEXT("codes", "このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。"));
     co_return !read.proof.empty() && proofCleared ? CodeOpening::Proven : CodeOpening::Opened;
@@ -140,7 +144,8 @@ Task<bool> Game::save() {
     if (saveCheck_) {
         const Text warning = saveCheck_(plainTestStart());
         if (!warning.empty()) {
-            const Question check = messageQuestion(warning, MsgButtons::SaveCancel, MsgIcon::Exclamation);
+            const Question check =
+                messageQuestion(warning, MsgButtons::SaveCancel, MsgIcon::Exclamation, MsgResult::Cancel);
             const Answer answer = co_await ask(check);
             if (answer.button != MsgResult::Save) co_return false;
         }

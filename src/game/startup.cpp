@@ -37,11 +37,12 @@ void Game::startUp() {
     world_.placeStage({}, {});
     world_.raiseAllOverlays();
 
-    ProgressRead read = readProgressFile(progressFilePath(programFolder()));
+    const std::string progressPath = progressFilePath(programFolder());
+    ProgressRead read = readProgressFile(progressPath);
     if (!read.ok()) {
-        tell(NERILO_TEXT("messages", "進行状況のファイル「%1」が壊れています。\n%2\nどのステージも"
+        tell(NERILO_TEXT("messages", "進行状況のファイルが壊れています。\n%1\n%2\nどのステージも"
                                      "クリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。")
-                 .arg(ProgressFileName)
+                 .arg(progressPath)
                  .arg(read.error));
     }
     // Clears in memory stay: after 中止 one whose write failed is still to be written.
@@ -64,11 +65,12 @@ void Game::startUp() {
 // and a damaged file is reported only the first time.
 void Game::openRecords() {
     if (records_.isOpen()) return;
-    const Text error = records_.open(dataFilePath(programFolder(), RecordsFileName));
+    const std::string path = dataFilePath(programFolder(), RecordsFileName);
+    const Text error = records_.open(path);
     if (error.empty()) return;
-    tell(NERILO_TEXT("messages", "記録のファイル「%1」が壊れています。\n%2\n記録がないものとして始めます。"
+    tell(NERILO_TEXT("messages", "記録のファイルが壊れています。\n%1\n%2\n記録がないものとして始めます。"
                              "次に記録を作ったときに、このファイルを別の名前で残します。")
-             .arg(std::string(RecordsFileName))
+             .arg(path)
              .arg(error));
 }
 
@@ -86,7 +88,7 @@ Task<bool> Game::close() {
         const Answer reply = co_await ask(question);
         const MsgResult answer = reply.button;
         if (answer == MsgResult::Cancel) closing = false;
-        else if (answer == MsgResult::Yes && !co_await save()) closing = false;
+        else if (answer == MsgResult::Yes) closing = co_await save();
     }
     writeProgress();
     updateUnlocks();
@@ -98,9 +100,12 @@ Task<bool> Game::close() {
 // another copy's clears in it stay.
 void Game::writeProgress() {
     if (!filesKept_) return;
-    const ProgressUpdate update = updateProgressFile(progressFilePath(programFolder()), session_.progress);
+    const std::string path = progressFilePath(programFolder());
+    const ProgressUpdate update = updateProgressFile(path, session_.progress);
     if (!update.keptAside.empty()) {
-        tell(NERILO_TEXT("messages", "読めなかった進行状況のファイルを「%1」として残しました。").arg(update.keptAside));
+        tell(NERILO_TEXT("messages", "読めなかった進行状況のファイルを別の名前で残しました。\n%1\n→ %2")
+                 .arg(path)
+                 .arg(update.keptAside));
     }
     if (!update.ok()) {
         tell(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1").arg(update.error));
@@ -109,7 +114,8 @@ void Game::writeProgress() {
 
 void Game::quit() {
     run([](Game& game) -> Task<> {
-        if (co_await game.close()) game.platform_.closeMainWindow();
+        const bool closing = co_await game.close();
+        if (closing) game.platform_.closeMainWindow();
     }(*this));
 }
 
@@ -120,7 +126,8 @@ void Game::startOver() { run(startOverAfterAsking()); }
 Task<> Game::startOverAfterAsking() {
     if (session_.testPlaying) co_return;
     const Text dropEdits = NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、中止しますか？");
-    if (!co_await mayDropEdits(dropEdits)) co_return;
+    const bool dropped = co_await mayDropEdits(dropEdits);
+    if (!dropped) co_return;
     WorldState& w = world_.state();
     w.ticking = false;
     w.keysHeld = 0;

@@ -54,6 +54,7 @@ void Game::restoreFromHistory(WorldSnapshot past) {
     past.state.stepTry = world_.state().stepTry;
     past.state.extraMode = world_.state().extraMode;
     world_.restore(past);
+    noteLoss();
     world_.events().note(Event::Undo);
     announceEvents();
 }

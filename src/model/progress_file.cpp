@@ -30,9 +30,8 @@ ProgressRead parseProgress(std::string_view text) {
             break;
         }
         if (!isWholeByte(field, result.progress[i])) {
-            result.error = NERILO_TEXT("files", "ステージ %1 の記録「%2」が 0 から 255 の数ではありません。")
-                               .arg(std::to_string(i + 1))
-                               .arg(field);
+            // The field itself is not shown: a damaged file's bytes read as nothing.
+            result.error = NERILO_TEXT("files", "ステージ %1 の記録が 0 から 255 の数ではありません。").arg(std::to_string(i + 1));
             break;
         }
     }

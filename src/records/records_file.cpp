@@ -11,13 +11,6 @@ constexpr long long MaxRecordsFileBytes = 8 << 20;
 // The file nests three deep; far deeper input is refused before it is parsed.
 constexpr int MaxNesting = 16;
 
-// A name from the file, for a message: at most 40 bytes, cut between characters.
-std::string quoted(const std::string& text) {
-    size_t end = std::min<size_t>(text.size(), 40);
-    while (end > 0 && end < text.size() && (static_cast<uint8_t>(text[end]) & 0xC0) == 0x80) --end;
-    return "「" + text.substr(0, end) + (end < text.size() ? "…" : "") + "」";
-}
-
 bool nestsTooDeep(std::string_view text) {
     int depth = 0;
     bool inString = false, escaped = false;
@@ -99,7 +92,7 @@ Text readStage(int n, const nlohmann::json& entry, StageRecord& record) {
             if (Text problem = clearProblem(n, name, value); !problem.empty()) return problem;
             (name == "normal" ? record.normal : record.stepTry) = value.get<std::string>();
         } else {
-            return NERILO_TEXT("records", "ステージ %1 の記録に知らない項目%2があります。").arg(stage).arg(quoted(name));
+            return NERILO_TEXT("records", "ステージ %1 の記録に知らない項目があります。").arg(stage);
         }
     }
     if (!hasFingerprint) return NERILO_TEXT("records", "ステージ %1 の記録に「fingerprint」がありません。").arg(stage);
@@ -108,16 +101,17 @@ Text readStage(int n, const nlohmann::json& entry, StageRecord& record) {
     return {};
 }
 
+// The file's own names are not shown: a damaged file's bytes read as nothing.
 Text readRecords(const nlohmann::json& file, Records& records) {
     if (!file.is_object()) return NERILO_TEXT("records", "全体がオブジェクトではありません。");
     if (!file.contains("version") || file["version"] != 1) return NERILO_TEXT("records", "「version」が 1 ではありません。");
     if (!file.contains("stages") || !file["stages"].is_object())
         return NERILO_TEXT("records", "「stages」のオブジェクトがありません。");
     for (const auto& [name, value] : file.items())
-        if (name != "version" && name != "stages") return NERILO_TEXT("records", "知らない項目%1があります。").arg(quoted(name));
+        if (name != "version" && name != "stages") return NERILO_TEXT("records", "知らない項目があります。");
     for (const auto& [name, entry] : file["stages"].items()) {
         const int n = stageNumberOf(name);
-        if (n == 0) return NERILO_TEXT("records", "ステージ番号%1が 1 から 30 の数ではありません。").arg(quoted(name));
+        if (n == 0) return NERILO_TEXT("records", "1 から 30 の数でないステージ番号があります。");
         if (Text error = readStage(n, entry, records[static_cast<size_t>(n - 1)]); !error.empty()) return error;
     }
     return {};

@@ -5,6 +5,7 @@
 //   Z E _     action keys Z, Enter, Space
 //   X         Delete          S Start   T Retry
 //   B         undo            F redo
+//   Q         中止: start over from the splash and the first uncleared stage
 //   .         one world tick (when the game ticks)
 // After every letter but '.', the world ticks once (when the game ticks) and
 // then as long as the game ticks and the keyboard is locked: a player who waits
@@ -18,7 +19,7 @@
 
 namespace nerilo {
 
-constexpr std::string_view KeyLetters = "LRUDlrudZE_XSTBF.";
+constexpr std::string_view KeyLetters = "LRUDlrudZE_XSTBFQ.";
 
 // The ticks one letter may take before a run counts as never coming to rest:
 // far more than the longest slide or chain of blasts on a 15 x 15 board.
@@ -32,7 +33,7 @@ struct KeyPress {
     Key key;
     Modifiers modifiers = NoModifiers;
 };
-// The key a letter stands for; nothing for the commands (S T B F) and '.'.
+// The key a letter stands for; nothing for the commands (S T B F Q) and '.'.
 std::optional<KeyPress> pressOf(char letter);
 
 // One press played on the world alone, as a player who waits for rest would:

@@ -1,67 +1,92 @@
 // nerilo-code: a stage file as a stage code and back, for sharing a stage as
-// one line of text.
+// one line of text. It speaks one language per run: --lang, else the locale's.
 #include <CLI/CLI.hpp>
 #include <iostream>
 
 #include "model/stage_code.h"
 #include "solver/proof_check.h"
 #include "solver/solver.h"
+#include "tools/tool_language.h"
 
 namespace {
 
+using nerilo::Text;
+
 constexpr int Refused = 2;
 
-int fail(const std::string& message) {
-    std::cerr << "nerilo-code: " << message << "\n";
-    return Refused;
-}
+class CodeTool {
+public:
+    explicit CodeTool(nerilo::ToolLanguage language) : language_(language) {}
 
-std::string withoutBlanks(const std::string& keys) {
-    std::string out;
-    for (char c : keys)
-        if (c != ' ') out += c;
-    return out;
-}
-
-int encode(const std::string& stageFile, std::string proof, bool solve, bool link) {
-    const nerilo::StageRead read = nerilo::readStageFile(stageFile);
-    if (!read.ok()) return fail(stageFile + ": " + read.error.japanese());
-    proof = withoutBlanks(proof);
-    if (solve) {
-        const nerilo::solver::StageStart start = nerilo::solver::stageStart(stageFile);
-        const nerilo::solver::Result result = nerilo::solver::solve(*start.state);
-        if (result.outcome != nerilo::solver::Outcome::Solved) {
-            std::cerr << "nerilo-code: " << stageFile << ": no clear found to carry as proof\n";
-            return 1;
+    int encode(const std::string& stageFile, std::string proof, bool solve, bool link) {
+        const nerilo::StageRead read = nerilo::readStageFile(stageFile);
+        if (!read.ok()) return fail(about(stageFile, read.error), Refused);
+        proof = withoutBlanks(proof);
+        if (solve) {
+            const nerilo::solver::StageStart start = nerilo::solver::stageStart(stageFile);
+            const nerilo::solver::Result result = nerilo::solver::solve(*start.state);
+            if (result.outcome != nerilo::solver::Outcome::Solved)
+                return fail(about(stageFile, NERILO_TEXT("code tool", "証明として付けるクリアが見つかりません。")), 1);
+            proof = result.keys;
         }
-        proof = result.keys;
+        if (!proof.empty() && !nerilo::solver::proofClears(read.stage, proof)) {
+            return fail(about(stageFile, NERILO_TEXT("code tool", "証明の %1 ではステージをクリアできません。").arg(proof)),
+                        Refused);
+        }
+        const std::string code = nerilo::formatStageCode(read.stage, proof);
+        std::cout << (link ? std::string(nerilo::StageLinkScheme) : "") << code << "\n";
+        return 0;
     }
-    if (!proof.empty() && !nerilo::solver::proofClears(read.stage, proof))
-        return fail(stageFile + ": the proof " + proof + " does not clear the stage");
-    const std::string code = nerilo::formatStageCode(read.stage, proof);
-    std::cout << (link ? std::string(nerilo::StageLinkScheme) : "") << code << "\n";
-    return 0;
-}
 
-int decode(const std::string& code, const std::string& outFile) {
-    const nerilo::StageCodeRead read = nerilo::parseStageCode(code);
-    if (!read.ok()) return fail(read.error.japanese());
-    const nerilo::Text error = nerilo::writeStageFile(outFile, read.stage);
-    if (!error.empty()) return fail(outFile + ": " + error.japanese());
-    if (read.proof.empty()) return 0;
-    if (!nerilo::solver::proofClears(read.stage, read.proof)) {
-        std::cerr << "nerilo-code: the code's proof " << read.proof << " does not clear the stage; it is written unproven\n";
-        return 1;
+    int decode(const std::string& code, const std::string& outFile) {
+        const nerilo::StageCodeRead read = nerilo::parseStageCode(code);
+        if (!read.ok()) return fail(read.error, Refused);
+        const Text error = nerilo::writeStageFile(outFile, read.stage);
+        if (!error.empty()) return fail(about(outFile, error), Refused);
+        if (read.proof.empty()) return 0;
+        if (!nerilo::solver::proofClears(read.stage, read.proof)) {
+            return fail(NERILO_TEXT("code tool", "コードに付いている証明 %1 ではステージをクリアできません。"
+                                                 "ステージは証明なしで書き出しました。")
+                            .arg(read.proof),
+                        1);
+        }
+        std::cout << say(NERILO_TEXT("code tool", "証明済み: %1 で %2 手でクリアできます。")
+                             .arg(read.proof)
+                             .arg(std::to_string(read.proof.size())),
+                         language_)
+                  << "\n";
+        return 0;
     }
-    std::cout << "proven: " << read.proof << " clears it in " << read.proof.size() << " presses\n";
-    return 0;
-}
+
+private:
+    // "file: what is wrong with it"
+    static Text about(const std::string& file, const Text& text) { return Text::words("%1: %2").arg(file).arg(text); }
+
+    int fail(const Text& message, int status) {
+        std::cerr << "nerilo-code: " << say(message, language_) << "\n";
+        return status;
+    }
+
+    static std::string withoutBlanks(const std::string& keys) {
+        std::string out;
+        for (char c : keys)
+            if (c != ' ') out += c;
+        return out;
+    }
+
+    nerilo::ToolLanguage language_;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"Writes a Nerilo stage as a stage code, one line of text to share, and reads one back."};
     app.require_subcommand(1);
+    // --lang may follow the subcommand too.
+    app.fallthrough();
+    std::string lang;
+    app.add_option("--lang", lang, "the language of the messages: ja (Japanese) or en (English); "
+                                   "by default the locale's (LC_ALL, LC_MESSAGES, LANG)");
 
     std::string stageFile, proof;
     bool solve = false, link = false;
@@ -84,6 +109,12 @@ int main(int argc, char** argv) {
         const int status = app.exit(e);
         return status == 0 ? 0 : Refused;
     }
-    if (encoder->parsed()) return encode(stageFile, proof, solve, link);
-    return decode(code, outFile);
+    const std::optional<nerilo::ToolLanguage> language = nerilo::toolLanguage(lang);
+    if (!language) {
+        std::cerr << "nerilo-code: --lang takes ja or en\n";
+        return Refused;
+    }
+    CodeTool tool(*language);
+    if (encoder->parsed()) return tool.encode(stageFile, proof, solve, link);
+    return tool.decode(code, outFile);
 }

@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     std::optional<uint32_t> seed;
     app.add_option("STAGE_FILE", stageFile, "stage file to load")->required();
     // An empty value (--keys=) means no keys, not "take the next argument".
-    app.add_option("--keys", keys, "key letters to deliver: L R U D, l r u d (Shift), Z E _ X S T, B (undo) F (redo), .")->expected(0, 1);
+    app.add_option("--keys", keys, "key letters to deliver: L R U D, l r u d (Shift), Z E _ X S T, B (undo) F (redo) Q (start over), .")->expected(0, 1);
     app.add_flag("--no-start", noStart, "do not run the Start command after loading");
     app.add_flag("--step-try", stepTry, "step-try mode on before loading");
     auto* block = app.add_flag("--block-mode", blockMode, "block mode on before loading");

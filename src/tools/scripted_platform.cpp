@@ -23,8 +23,9 @@ std::optional<Answer> ScriptedPlatform::answerAtOnce(const Question& question) {
 }
 
 MsgResult ScriptedPlatform::chooseButton(const Question& question) {
-    messages.push_back({question.text.japanese(), question.title.japanese(), question.buttons, question.icon});
-    if (messageAnswers.empty()) return defaultAnswer(question).button;
+    const MsgResult onEnter = defaultAnswer(question).button;
+    messages.push_back({question.text.japanese(), question.title.japanese(), question.buttons, question.icon, onEnter});
+    if (messageAnswers.empty()) return onEnter;
     MsgResult answer = messageAnswers.front();
     messageAnswers.pop_front();
     return answer;

@@ -17,6 +17,7 @@ struct ShownMessage {
     std::string title;
     MsgButtons buttons;
     MsgIcon icon;
+    MsgResult onEnter;
 };
 
 struct ShownInput {
@@ -37,8 +38,8 @@ public:
     void closeMainWindow() override { closed = true; }
     std::string executableFolder() override { return programFolder; }
 
-    // Answers to give, in order; when empty, message boxes get their default
-    // button (OK, Yes, Save), input and text boxes their default text and dialogs a cancel.
+    // Answers to give, in order; when empty, message boxes get the answer
+    // Enter gives, input and text boxes their default text and dialogs a cancel.
     std::deque<MsgResult> messageAnswers;
     std::deque<std::string> inputAnswers;
     std::deque<std::optional<std::string>> textAnswers;  // nothing: Cancel

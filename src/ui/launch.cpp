@@ -1,6 +1,7 @@
 #include "ui/launch.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -12,26 +13,25 @@
 #include "ui/window_settings.h"
 
 namespace nerilo::ui {
-namespace {
-std::string absolute(const QString& path) { return QFileInfo(path).absoluteFilePath().toStdString(); }
 
-// A stage named on the command line: a file (a file: URL too, as the desktop
-// entry's %u may hand one on), or a stage code or nerilo: link. A file of that
-// name wins, so a stage file called like a code still opens.
-bool openNamedStage(MainWindow& window, const QString& stage) {
-    if (stage.startsWith(QLatin1String("file:"))) return window.game().openStageFile(absolute(QUrl(stage).toLocalFile()));
-    if (!QFileInfo::exists(stage) && looksLikeStageCode(stage.toStdString())) return openStageCode(window, stage);
-    return window.game().openStageFile(absolute(stage));
+bool openNamedStage(MainWindow& window, const NamedStage& stage) {
+    const QDir folder(stage.folder);
+    auto openFile = [&](const QString& path) {
+        return window.game().openHandedStage(folder.absoluteFilePath(path).toStdString());
+    };
+    if (stage.name.startsWith(QLatin1String("file:"))) return openFile(QUrl(stage.name).toLocalFile());
+    if (!QFileInfo::exists(folder.absoluteFilePath(stage.name)) && looksLikeStageCode(stage.name.toStdString()))
+        return openStageCode(window, stage.name);
+    return openFile(stage.name);
 }
-}  // namespace
 
-void startPlaying(MainWindow& window, const QString& stageFile) {
+void startPlaying(MainWindow& window, const NamedStage& stage) {
     // The first time, the largest zoom that fits.
     window.setZoom(savedZoom().value_or(MaxZoom));
     window.run([&] { window.game().startUp(); });
     window.show();
     // After the window is shown, so that a damaged file's message opens over it.
-    if (!stageFile.isEmpty()) window.run([&] { openNamedStage(window, stageFile); });
+    if (!stage.name.isEmpty()) window.run([&] { openNamedStage(window, stage); });
 }
 
 bool takeScreenshot(MainWindow& window, const ScreenshotRequest& request) {
@@ -46,9 +46,9 @@ bool takeScreenshot(MainWindow& window, const ScreenshotRequest& request) {
         QApplication::processEvents();
         return list->grab().save(request.file);
     }
-    if (!request.stageFile.isEmpty()) {
+    if (!request.stage.name.isEmpty()) {
         window.run([&] {
-            if (openNamedStage(window, request.stageFile)) game.startRound();
+            if (openNamedStage(window, request.stage)) game.startRound();
         });
     }
     Replay replay;

@@ -1,6 +1,7 @@
 // nerilo: the game in its window.
 //   nerilo [STAGE_FILE]                  play (that stage, ready to start); while the
 //                                        game runs, hand the stage to it and exit
+//                                        (a code, link or file: URL too)
 //   nerilo CODE, nerilo nerilo:CODE      play the stage of a stage code or link
 //   nerilo [--lang ja|en]                play (in the language chosen last, Japanese at first)
 //   nerilo --screenshot FILE [STAGE]     render the window to a PNG and quit
@@ -9,7 +10,7 @@
 //   nerilo --screenshot FILE --stage-list  render the stage list
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
+#include <QDir>
 #include <cstdio>
 
 #include "ui/language.h"
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
                                  QStringLiteral("[STAGE_FILE]"));
     parser.process(app);
     const QStringList stages = parser.positionalArguments();
-    const QString stage = stages.isEmpty() ? QString() : stages.first();
+    // Read as typed, in this folder: a second copy hands both to the running game.
+    const nerilo::ui::NamedStage stage{stages.isEmpty() ? QString() : stages.first(), QDir::currentPath()};
 
     std::optional<nerilo::ui::Language> language = nerilo::ui::savedLanguage();
     if (parser.isSet(lang)) language = nerilo::ui::languageNamed(parser.value(lang));
@@ -56,12 +58,10 @@ int main(int argc, char** argv) {
     }
     nerilo::ui::useLanguage(*language);
 
-    // A second copy hands its stage file to the game already running and
-    // exits before it makes a window; a screenshot is no game.
+    // A second copy hands its stage to the game already running and exits
+    // before it makes a window; a screenshot is no game.
     nerilo::ui::SingleInstance instance(nerilo::ui::instanceFolder());
-    if (!parser.isSet(shot) && instance.claim(stage.isEmpty() ? stage : QFileInfo(stage).absoluteFilePath()) ==
-                                   nerilo::ui::SingleInstance::Role::HandedOver)
-        return 0;
+    if (!parser.isSet(shot) && instance.claim(stage) == nerilo::ui::SingleInstance::Role::HandedOver) return 0;
 
     nerilo::ui::MainWindow window;
     if (parser.isSet(shot)) {

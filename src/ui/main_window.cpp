@@ -555,7 +555,7 @@ void MainWindow::showHint() {
         board_->showHint(game_.playerCell(), hint->press);
     } else if (result.outcome == solver::Outcome::Unsolvable) {
         hintLine_->clear();
-        platform_.messageBox({.text = solver::noClearText(), .icon = MsgIcon::Information});
+        platform_.messageBox(messageQuestion(solver::noClearText(), MsgButtons::Ok, MsgIcon::Information));
     } else {
         hintLine_->setText(tr("ヒントが見つかりません"));
     }

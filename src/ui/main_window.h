@@ -117,6 +117,8 @@ private:
     void buildViewMenu();
     void buildLanguageMenu(QMenu* options);
     void buildSoundMenu(QMenu* options);
+    // The sound entries as the effects stand: on or off, an audio output or none.
+    void showSoundState();
     void buildPanel(QWidget* area);
     void buildPalettes(QWidget* area);
     // Puts a widget at a place given in board units (and its font, at its 1× size):

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
+#include <vector>
 
 #include "ui/clear_window.h"
 #include "ui/engine_text.h"
@@ -36,6 +38,25 @@ QString qtFilter(const Text& filter) {
 }
 
 int zoomOf(const MainWindow* window) { return window ? window->zoom() : 1; }
+
+// A message box wraps its text only where a line may break, and cuts off the
+// rest of a longer run: a stage code, a long file name or path. Such a run
+// gets a place to break (an invisible zero-width space) every so many letters.
+QString breakable(const QString& text) {
+    constexpr qsizetype LongestRun = 24;
+    QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
+    QString out;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = lines.toNextBoundary();
+        if (end < 0) end = text.size();
+        for (qsizetype at = start; at < end; at += LongestRun) {
+            if (at > start && !text[at].isLowSurrogate()) out += QChar(0x200B);
+            out += text.mid(at, std::min(LongestRun, end - at));
+        }
+        start = end;
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -81,42 +102,53 @@ MsgResult QtPlatform::messageBox(const Question& question) {
     const Text& title = question.title;
     const MsgButtons buttons = question.buttons;
     const MsgIcon icon = question.icon;
+    const MsgResult onEnter = defaultAnswer(question).button;
     Centred<QMessageBox> box(placementArea(window_), parent());
     box.setWindowTitle(translated(title));
     box.setTextFormat(Qt::PlainText);  // comments come from stage files: never markup
-    box.setText(translated(text));
+    box.setText(breakable(translated(text)));
     switch (icon) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     default: box.setIcon(QMessageBox::NoIcon); break;
     }
+    struct Choice {
+        MsgResult answer;
+        QPushButton* button;
+    };
+    std::vector<Choice> choices;
+    auto add = [&](MsgResult answer, QMessageBox::StandardButton button) {
+        choices.push_back({answer, box.addButton(button)});
+    };
+    auto addNamed = [&](MsgResult answer, const char* caption, QMessageBox::ButtonRole role) {
+        choices.push_back({answer, box.addButton(QCoreApplication::translate("nerilo::ui::QtPlatform", caption), role)});
+    };
     switch (buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::Ok: add(MsgResult::Ok, QMessageBox::Ok); break;
     case MsgButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
+        add(MsgResult::Ok, QMessageBox::Ok);
+        add(MsgResult::Cancel, QMessageBox::Cancel);
         break;
     case MsgButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
+        add(MsgResult::Yes, QMessageBox::Yes);
+        add(MsgResult::No, QMessageBox::No);
+        add(MsgResult::Cancel, QMessageBox::Cancel);
         break;
-    case MsgButtons::SaveCancel: {
-        // A warning: Enter and Escape both keep the file unwritten.
-        QPushButton* save = box.addButton(QCoreApplication::translate("nerilo::ui::QtPlatform", "保存する"), QMessageBox::AcceptRole);
-        QPushButton* cancel = box.addButton(QCoreApplication::translate("nerilo::ui::QtPlatform", "キャンセル"), QMessageBox::RejectRole);
-        box.setDefaultButton(cancel);
-        box.setEscapeButton(cancel);
-        box.exec();
-        return box.clickedButton() == save ? MsgResult::Save : MsgResult::Cancel;
+    case MsgButtons::SaveCancel:
+        addNamed(MsgResult::Save, QT_TRANSLATE_NOOP("nerilo::ui::QtPlatform", "保存する"), QMessageBox::AcceptRole);
+        addNamed(MsgResult::Cancel, QT_TRANSLATE_NOOP("nerilo::ui::QtPlatform", "キャンセル"), QMessageBox::RejectRole);
+        break;
     }
+    // Escape and the window's close button answer Cancel where there is one.
+    for (const Choice& choice : choices) {
+        if (choice.answer == onEnter) box.setDefaultButton(choice.button);
+        if (choice.answer == MsgResult::Cancel) box.setEscapeButton(choice.button);
     }
-    switch (box.exec()) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    default: return MsgResult::Ok;
-    }
+    box.exec();
+    for (const Choice& choice : choices)
+        if (box.clickedButton() == choice.button) return choice.answer;
+    return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }
 
 std::optional<std::string> QtPlatform::inputBox(const Text& prompt, const Text& title, const std::string& defaultText) {

@@ -37,6 +37,7 @@ public:
     std::string executableFolder() override;
     void announce(std::span<const Event> events) override;
 
+
 private:
     std::optional<FileChoice> fileDialog(const FileDialogRequest& request, bool save);
     QWidget* parent() const;

@@ -16,6 +16,18 @@ namespace {
 // A second copy waits this long at most for the running one, then plays on its own.
 constexpr int HandOverMilliseconds = 3000;
 constexpr char Received[] = "ok\n";
+
+// One line: the folder and the name, percent-encoded, so that neither holds
+// the space between them or the line's end.
+QByteArray message(const NamedStage& stage) {
+    return stage.folder.toUtf8().toPercentEncoding() + ' ' + stage.name.toUtf8().toPercentEncoding() + '\n';
+}
+
+NamedStage namedStageIn(const QByteArray& line) {
+    const QList<QByteArray> parts = line.trimmed().split(' ');
+    auto part = [&](qsizetype i) { return QString::fromUtf8(QByteArray::fromPercentEncoding(parts.value(i))); };
+    return {part(1), part(0)};
+}
 }  // namespace
 
 QString instanceFolder() {
@@ -38,7 +50,7 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent)
     });
 }
 
-SingleInstance::Role SingleInstance::claim(const QString& stageFile) {
+SingleInstance::Role SingleInstance::claim(const NamedStage& stage) {
     QDir().mkpath(QFileInfo(socketPath_).path());
     const QDeadlineTimer deadline(HandOverMilliseconds);
     // The copy holding the lock may not listen yet (it took the lock a moment
@@ -49,17 +61,17 @@ SingleInstance::Role SingleInstance::claim(const QString& stageFile) {
             return Role::Game;
         }
         if (lock_.error() != QLockFile::LockFailedError) return Role::Game;
-        if (handOver(stageFile)) return Role::HandedOver;
+        if (handOver(stage)) return Role::HandedOver;
         QThread::msleep(50);
     } while (!deadline.hasExpired());
     return Role::Game;
 }
 
-bool SingleInstance::handOver(const QString& stageFile) {
+bool SingleInstance::handOver(const NamedStage& stage) {
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(500)) return false;
-    socket.write(stageFile.toUtf8() + '\n');
+    socket.write(message(stage));
     if (!socket.waitForBytesWritten(1000)) return false;
     QByteArray reply;
     while (!reply.endsWith('\n') && socket.waitForReadyRead(HandOverMilliseconds)) reply += socket.readAll();
@@ -75,16 +87,16 @@ void SingleInstance::listen() {
 
 void SingleInstance::answer(QLocalSocket* socket) {
     if (!socket->canReadLine()) return;
-    const QString path = QString::fromUtf8(socket->readLine()).chopped(1);
+    const NamedStage stage = namedStageIn(socket->readLine());
     socket->write(Received);
     socket->flush();
     socket->disconnectFromServer();
-    emit stageFileHanded(path);
+    emit stageHanded(stage);
 }
 
 namespace {
 
-// The handed files wait while a modal window is open or a command runs in a
+// The handed stages wait while a modal window is open or a command runs in a
 // nested event loop: the game takes one command at a time.
 class HandedStages : public QObject {
 public:
@@ -93,8 +105,8 @@ public:
         connect(&retry_, &QTimer::timeout, this, &HandedStages::openWhenFree);
     }
 
-    void add(const QString& path) {
-        waiting_.append(path);
+    void add(const NamedStage& stage) {
+        waiting_.append(stage);
         openWhenFree();
     }
 
@@ -106,16 +118,16 @@ private:
         }
         retry_.stop();
         while (!waiting_.isEmpty()) {
-            const QString path = waiting_.takeFirst();
+            const NamedStage stage = waiting_.takeFirst();
             if (window_.isMinimized()) window_.showNormal();
             window_.raise();
             window_.activateWindow();
-            if (!path.isEmpty()) window_.run([&] { window_.game().openHandedStage(path.toStdString()); });
+            if (!stage.name.isEmpty()) window_.run([&] { openNamedStage(window_, stage); });
         }
     }
 
     MainWindow& window_;
-    QStringList waiting_;
+    QList<NamedStage> waiting_;
     QTimer retry_;
 };
 
@@ -123,7 +135,7 @@ private:
 
 void openHandedStages(SingleInstance& instance, MainWindow& window) {
     auto* handed = new HandedStages(window);
-    QObject::connect(&instance, &SingleInstance::stageFileHanded, handed, &HandedStages::add);
+    QObject::connect(&instance, &SingleInstance::stageHanded, handed, &HandedStages::add);
 }
 
 }  // namespace nerilo::ui

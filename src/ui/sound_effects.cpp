@@ -8,20 +8,36 @@
 
 namespace nerilo::ui {
 
-SoundEffects::SoundEffects(QObject* parent) : QObject(parent) {}
+SoundEffects::SoundEffects(QObject* parent) : QObject(parent), devices_(new QMediaDevices(this)) {
+    outputFound_ = !QMediaDevices::audioOutputs().isEmpty();
+    connect(devices_, &QMediaDevices::audioOutputsChanged, this,
+            [this] { setOutputFound(!QMediaDevices::audioOutputs().isEmpty()); });
+}
+
+void SoundEffects::load(const QString& folder) {
+    folder_ = folder;
+    loadEffects();
+}
 
 // Without an audio output there is nothing to load the effects for, and Qt
 // would only report each one it cannot play.
-void SoundEffects::load(const QString& folder) {
-    if (QMediaDevices::defaultAudioOutput().isNull()) return;
+void SoundEffects::loadEffects() {
+    if (!outputFound_ || folder_.isEmpty()) return;
     for (int k = 0; k < EventKindCount; ++k) {
-        const QString path = folder + QLatin1Char('/') + QLatin1String(eventName(static_cast<Event>(k))) + QStringLiteral(".wav");
-        if (!QFileInfo::exists(path)) continue;
+        const QString path = folder_ + QLatin1Char('/') + QLatin1String(eventName(static_cast<Event>(k))) + QStringLiteral(".wav");
+        if (effects_[k] || !QFileInfo::exists(path)) continue;
         auto* effect = new QSoundEffect(this);
         effect->setSource(QUrl::fromLocalFile(path));
         effect->setVolume(static_cast<float>(volume_) / 100.0f);
         effects_[k] = effect;
     }
+}
+
+void SoundEffects::setOutputFound(bool found) {
+    if (found == outputFound_) return;
+    outputFound_ = found;
+    loadEffects();
+    emit outputChanged();
 }
 
 void SoundEffects::play(std::span<const Event> events) {

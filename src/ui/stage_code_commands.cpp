@@ -19,7 +19,7 @@ constexpr double ProofSearchSeconds = 5;
 constexpr uint64_t ProofSearchStates = 2'000'000;
 
 void tell(MainWindow& window, const Text& text, MsgIcon icon) {
-    window.platform().messageBox({.text = text, .icon = icon});
+    window.platform().messageBox(messageQuestion(text, MsgButtons::Ok, icon));
 }
 
 // A shortest clear in plain play from the stage's own start, or nothing when

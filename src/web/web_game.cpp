@@ -130,7 +130,7 @@ public:
     }
     // No clear can be reached from here: said in a window, as on the desktop.
     void tellNoClear() {
-        platform_.messageBox(solver::noClearText(), GameName, MsgButtons::Ok, MsgIcon::Information);
+        platform_.answerAtOnce(messageQuestion(solver::noClearText(), MsgButtons::Ok, MsgIcon::Information));
     }
 
     // What the board shows, back to front: four numbers a picture, its set

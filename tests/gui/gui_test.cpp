@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QApplication>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include "ui/board_widget.h"
 #include "ui/clear_window.h"
 #include "ui/click_label.h"
+#include "ui/launch.h"
 #include "ui/main_window.h"
 #include "ui/pictures.h"
 #include "ui/shortest_lengths.h"
@@ -222,6 +224,81 @@ private slots:
         QTest::mouseClick(w.window.commentButton(), Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("Nerilo"));
         QCOMPARE(text, QString());
+    }
+
+    // A stage code or a path is one run with no place to break a line: the box
+    // cut it off at its edge, or grew as wide as the run. It wraps within a
+    // box of a sane width, wherever it stands in the text.
+    void aLongUnbrokenTextWrapsWithinTheBox() {
+        TestGame game;
+        game.block(cell(5, 5), 7).load("stage1.txt");
+        Window w(game);
+        const std::string run = "nerilo:N1." + std::string(300, 'x');
+        for (const std::string& text : {run, "コードからステージを開けません。\n" + run + "\n写し間違いがないか確かめてください。",
+                                        "/home/player/" + std::string(200, 'y') + "/data.nrl"}) {
+            int boxWidth = 0, labelWidth = 0, widestRun = 0, lines = 0;
+            QString shown;
+            whenModalOpens([&](QWidget* modal) {
+                if (auto* label = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+                    boxWidth = modal->width();
+                    labelWidth = label->width();
+                    widestRun = label->minimumSizeHint().width();
+                    lines = label->height() / label->fontMetrics().lineSpacing();
+                    shown = label->text();
+                }
+                modal->close();
+            });
+            w.window.platform().messageBox(messageQuestion(Text::words(text), MsgButtons::Ok, MsgIcon::Exclamation));
+            QVERIFY2(boxWidth > 0 && boxWidth <= 640, qPrintable(QString::number(boxWidth)));
+            QVERIFY2(widestRun <= labelWidth, qPrintable(QStringLiteral("%1 > %2").arg(widestRun).arg(labelWidth)));
+            QVERIFY(lines >= 4);
+            // The breaks are invisible: the text reads as it was written.
+            QCOMPARE(shown.remove(QChar(0x200B)), QString::fromStdString(text));
+        }
+    }
+
+    // Enter on a question that would drop the editor's work keeps it: the safe
+    // answer is the box's default button, and has the focus.
+    void enterOnAQuestionThatDropsEditsKeepsThem() {
+        TestGame game;
+        game.block(cell(5, 5), 7).load("stage1.txt");
+        game.block(cell(3, 3), 7).comment("other").load("other.txt");
+        Window w(game);
+        MainWindow& window = w.window;
+        const QString other = QString::fromStdString(game.stageFile("other.txt"));
+        const struct {
+            const char* what;
+            std::function<void()> ask;
+        } questions[] = {
+            {"a stage handed over", [&] { window.run([&] { ui::openNamedStage(window, {other, {}}); }); }},
+            {"open", [&] { window.action("openInEditor")->trigger(); }},
+            {"start over", [&] { window.action("startOver")->trigger(); }},
+            {"new stage", [&] { window.action("newStage")->trigger(); }},
+        };
+        QTest::keyClick(&window, Qt::Key_F8);
+        window.run([&] {
+            window.game().chooseGroundBrush(ground::Wall);
+            window.game().paintCell(cell(1, 1));
+        });
+        for (const auto& question : questions) {
+            bool asked = false, cancelIsDefault = false, cancelHasFocus = false;
+            whenModalOpens([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                asked = box != nullptr;
+                if (box) {
+                    cancelIsDefault = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::Cancel);
+                    cancelHasFocus = box->focusWidget() && box->focusWidget() == box->button(QMessageBox::Cancel);
+                }
+                QTest::keyClick(modal, Qt::Key_Return);
+            });
+            question.ask();
+            QVERIFY2(asked, question.what);
+            QVERIFY2(cancelIsDefault && cancelHasFocus, question.what);
+            QVERIFY2(!QApplication::activeModalWidget(), question.what);
+            QVERIFY2(window.game().session().editing, question.what);
+            QVERIFY2(window.game().world().state().ground[cell(1, 1)].code == ground::Wall, question.what);
+            QVERIFY2(window.game().session().comment != "other", question.what);
+        }
     }
 
     void theClearWindowClosesOnEnterAndTheNextStageStarts() {

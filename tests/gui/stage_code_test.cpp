@@ -161,7 +161,7 @@ private slots:
             ui::MainWindow window;
             window.setProgramFolder(game.dir.path().string());
             const QString png = QString::fromStdString(game.dir.file("shot.png"));
-            QVERIFY(ui::takeScreenshot(window, {png, QString::fromStdString(named), QString(), false, 1, false}));
+            QVERIFY(ui::takeScreenshot(window, {png, {QString::fromStdString(named), {}}, QString(), false, 1, false}));
             QVERIFY(window.game().session().stagePath.empty());
             QCOMPARE(window.game().session().comment, std::string("共有の面"));
             QVERIFY(window.game().session().roundStarted);

@@ -436,7 +436,7 @@ private slots:
             MainWindow window;
             window.setProgramFolder(game.dir.path().string());
             window.platformForScreenshots();
-            ui::startPlaying(window, QString::fromStdString(game.stageFile("named.txt")));
+            ui::startPlaying(window, {QString::fromStdString(game.stageFile("named.txt")), {}});
             const SessionState& s = window.game().session();
             QCOMPARE(s.stagePath, game.stageFile("named.txt"));
             QCOMPARE(s.comment, std::string("named"));
@@ -466,7 +466,7 @@ private slots:
                 box->accept();
             });
         });
-        ui::startPlaying(window, QString::fromStdString(game.dir.file("missing.txt")));
+        ui::startPlaying(window, {QString::fromStdString(game.dir.file("missing.txt")), {}});
         QCOMPARE(window.zoom(), 1);
         QCOMPARE(title, QStringLiteral("Nerilo"));
         QVERIFY(text.contains(QStringLiteral("missing.txt")));
