@@ -8,11 +8,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 #include <fstream>
 
 #include "model/progress_file.h"
+#include "model/progress_location.h"
 #include "game_fixture.h"
 #include "gui/gui_helpers.h"
 #include "ui/board_widget.h"
@@ -322,6 +324,32 @@ private slots:
         QCOMPARE(stageTitle(w.window.game().session()), std::string("stage2.txt"));
         QCOMPARE(w.window.game().session().comment, std::string("two"));
         QVERIFY(w.window.worldTimer().isActive());
+    }
+
+    // A game killed while its clear window is open (a logout, the power gone)
+    // keeps the record of the clear as it keeps the clear: the game in its own
+    // process says when the window is open, and is killed then.
+    void aGameKilledInTheClearWindowKeepsTheClearAndItsRecord() {
+        TestGame game;
+        game.block(cell(5, 5), 7).ground(cell(5, 7), ground::Stairs).load("stage1.txt");
+        QProcess player;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        player.setProcessEnvironment(environment);
+        player.start(QStringLiteral(NERILO_KILLED_IN_CLEAR_WINDOW),
+                     {QString::fromStdString(game.dir.path().string()), QStringLiteral("RRZ")});
+        QVERIFY(player.waitForStarted());
+        while (!player.canReadLine() && player.waitForReadyRead(30000)) {
+        }
+        QCOMPARE(player.readLine().trimmed(), QByteArray("clear window open"));
+        player.kill();
+        QVERIFY(player.waitForFinished());
+        QCOMPARE(player.exitStatus(), QProcess::CrashExit);
+
+        const RecordsRead records = readRecordsFile(game.dir.file("records.json"));
+        QVERIFY(records.ok());
+        QCOMPARE(records.records[0].normal, std::string("RRZ"));
+        QCOMPARE(readProgressFile(progressFilePath(game.engine.programFolder())).progress[0], uint8_t(1));
     }
 
     void undoAndRedoFromTheMenuAndTheirKeys() {
