@@ -105,7 +105,8 @@ public:
     int playerCell() const { return world_.playerCell(); }
 
     // Undo and redo: every press that changed the world is one step, back to
-    // the start of the round. Both are refused while something moves.
+    // the start of the round. Pressed while something moves, they wait for
+    // the board to come to rest; a key, a new round or another stage drops them.
     void undo();
     void redo();
     bool canUndo() const;
@@ -196,9 +197,12 @@ private:
     void clearStage();
 
     // History.
+    enum class HistoryStep : uint8_t { Undo, Redo };
     void beginPress(Key key, Modifiers modifiers);
     void settlePress();
     bool atRestOrLost() const;
+    void askStep(HistoryStep step);
+    void takeStep(HistoryStep step);
     void restoreFromHistory(WorldSnapshot past);
     // A round begins: no undo, no path, no hints, and the modes it is played in.
     void beginRoundHistory();
@@ -233,6 +237,8 @@ private:
     // Whether step-try mode or an extra mode was switched since the round
     // began: such a round was played in two ways and sets no record.
     bool modesChangedInRound_ = false;
+    // An undo or redo pressed while something moved, run once it is at rest.
+    std::optional<HistoryStep> waitingStep_;
     RecordBook records_;
     std::optional<Playback> playback_;
     // The stage opened without a file, which a round with no stage path plays.

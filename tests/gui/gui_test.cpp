@@ -387,6 +387,28 @@ private slots:
         QVERIFY(w.window.worldTimer().isActive());
     }
 
+    // Backspace while a kicked ball rolls is offered and waits: the kick is
+    // undone once the ball has stopped. The roll takes many ticks, and none
+    // runs between two key clicks.
+    void backspaceWhileABallRollsUndoesTheKickOnceItStops() {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).block(cell(5, 6), block::OliveBall).load("stage1.txt");
+        Window w(game);
+        Game& g = w.window.game();
+        QAction* undo = w.window.action("undo");
+        QTest::keyClick(&w.window, Qt::Key_F1);
+        QTRY_VERIFY(!g.world().state().inputLocked);
+        const WorldState start = g.world().state();
+        QTest::keyClick(&w.window, Qt::Key_Right);
+        QVERIFY(g.world().state().inputLocked);
+        QVERIFY2(undo->isEnabled(), "offered while the ball rolls");
+        QTest::keyClick(&w.window, Qt::Key_Backspace);
+        QVERIFY2(g.world().state().inputLocked, "nothing undone yet");
+        QTRY_VERIFY(!g.world().state().inputLocked);
+        QVERIFY(sameGame(g.world().state(), start));
+        QVERIFY(!undo->isEnabled() && w.window.action("redo")->isEnabled());
+    }
+
     void ctrlHShowsTheNextPressAndCountsTheHint() {
         TestGame game;
         game.block(cell(5, 5), 7).ground(cell(5, 7), ground::Stairs).load("stage1.txt");
