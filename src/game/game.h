@@ -113,8 +113,12 @@ public:
     bool canRedo() const;
     const History& history() const { return history_; }
     void countHint() { history_.countHint(); }
-    // The dead-end warning proved the last press walked into a dead end: it
-    // counts for the stage list, on the numbered stages in plain play.
+    // What the dead-end warning proved of a position at rest: a dead end or
+    // not (a search that proved neither tells nothing). The session decides
+    // what counts: the entry into a dead end by a new press, once.
+    void noteDeadEndVerdict(const WorldState& judged, bool deadEnd);
+    // Counts a dead end walked into, for the stage list, on the numbered
+    // stages in plain play.
     void countDeadEnd();
 
     // Records and replays: the best clear of each numbered stage, read at
@@ -239,6 +243,11 @@ private:
     bool modesChangedInRound_ = false;
     // An undo or redo pressed while something moved, run once it is at rest.
     std::optional<HistoryStep> waitingStep_;
+    // What counting dead ends needs to know of the round: whether a new press
+    // led to the position in play (not undo, redo or the round's start), and
+    // whether the last position proven was a dead end.
+    bool reachedByPress_ = false;
+    bool inDeadEnd_ = false;
     RecordBook records_;
     std::optional<Playback> playback_;
     // The stage opened without a file, which a round with no stage path plays.

@@ -17,7 +17,7 @@ void Game::beginPress(Key key, Modifiers modifiers) {
 // undo or redo that waited for it runs then, on the position it came to.
 void Game::settlePress() {
     if (!atRestOrLost()) return;
-    if (history_.pressPending()) history_.endPress(world_.snapshot());
+    if (history_.pressPending() && history_.endPress(world_.snapshot())) reachedByPress_ = true;
     if (const std::optional<HistoryStep> waiting = std::exchange(waitingStep_, std::nullopt)) takeStep(*waiting);
 }
 
@@ -27,6 +27,8 @@ void Game::beginRoundHistory() {
     history_.clear();
     modesChangedInRound_ = false;
     waitingStep_.reset();
+    reachedByPress_ = false;
+    inDeadEnd_ = false;
 }
 
 // A press still moving becomes a step once it is at rest, so undo is offered
@@ -65,6 +67,7 @@ void Game::restoreFromHistory(WorldSnapshot past) {
     past.state.extraMode = world_.state().extraMode;
     world_.restore(past);
     noteLoss();
+    reachedByPress_ = false;
     world_.events().note(Event::Undo);
     announceEvents();
 }

@@ -26,7 +26,8 @@ void MainWindow::buildSolverAids(QWidget* area) {
     deadEndLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     deadEndWatch_ = new DeadEndWatch(deadEndLine_, this);
     deadEndWatch_->setEnabled(savedDeadEndWarning());
-    connect(deadEndWatch_, &DeadEndWatch::deadEndFound, this, [this] { game_.countDeadEnd(); });
+    connect(deadEndWatch_, &DeadEndWatch::verdictFound, this,
+            [this](const WorldState& judged, bool deadEnd) { game_.noteDeadEndVerdict(judged, deadEnd); });
 
     const QFont figures = gothicFont(8);
     editorAnalysis_ = new EditorAnalysis(area);

@@ -97,6 +97,16 @@ private slots:
         QCOMPARE(w.window.deadEndLine()->text(), QString());  // the warning held for the position undone
         QTRY_VERIFY(!w.window.deadEndWatch()->searching());
         QCOMPARE(w.window.deadEndLine()->text(), QString());
+        // Redo into the dead end warns again, but is no new entry, however often.
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(&w.window, Qt::Key_Y, Qt::ControlModifier);
+            QTRY_COMPARE(w.window.deadEndLine()->text(), Warning);
+            QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+            QTest::keyClick(&w.window, Qt::Key_Backspace);
+            QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+            QCOMPARE(w.window.deadEndLine()->text(), QString());
+        }
+        QCOMPARE(deadEnds(), 1u);
 
         press(w.window, Qt::Key_Right);
         QTRY_COMPARE(w.window.deadEndLine()->text(), Warning);
