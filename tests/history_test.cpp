@@ -105,6 +105,38 @@ TEST(Undo, ALostGameGoesBackBeforeTheLosingPressAndRunsAgain) {
     EXPECT_FALSE(game.engine.isLost());
 }
 
+// Undo goes back in the round, not in the player's choices: step-try mode
+// switched since the press undone stays as it is now, off or on.
+TEST(Undo, StepTryModeSwitchedSinceThePressStaysAsItIsNow) {
+    struct Case {
+        const char* what;
+        bool before;
+        std::function<void(TestGame&)> switchMode;
+    };
+    const Case cases[] = {
+        {"switched off at rest", true, [](TestGame& g) { g.engine.toggleStepTry(); }},
+        {"switched on while a press moves",
+         false,
+         [](TestGame& g) {
+             g.engine.pressKey(Key::Right);
+             g.engine.tick();
+             g.engine.toggleStepTry();
+             g.settle();
+         }},
+    };
+    for (const Case& c : cases) {
+        TestGame game;
+        game.block(cell(5, 5), block::Player).target(40);
+        game.world().state().stepTry = c.before;
+        game.start();
+        game.play("R");
+        c.switchMode(game);
+        ASSERT_EQ(game.world().state().stepTry, !c.before) << c.what;
+        game.engine.undo();
+        EXPECT_EQ(game.world().state().stepTry, !c.before) << c.what;
+    }
+}
+
 TEST(Undo, TheStepCounterComesBackAndRunningOutIsUndone) {
     TestGame game;
     game.block(cell(5, 5), 7).target(2);

@@ -2,6 +2,7 @@
 // playing a shipped stage, the editor's analysis panel against nerilo-solve
 // --analyse, and the circuit preview on the editor's board.
 #include <QAction>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -114,6 +115,32 @@ private slots:
         QCOMPARE(w.window.deadEndLine()->text(), QString());  // turned off, the warning goes
         QVERIFY(!ui::savedDeadEndWarning());
         QSettings().clear();
+    }
+
+    // A search whose position is gone (the player moved on, the warning was
+    // turned off) is cancelled when it is forgotten, not left running to judge
+    // a position no longer in play. No event is processed in between, so a
+    // search left running still reads as running, however fast it is.
+    void aForgottenPositionsSearchIsCancelledAtOnce() {
+        TestGame game;
+        corridor(game);
+        game.start();
+        QLabel line;
+        ui::DeadEndWatch watch(&line, nullptr);
+        watch.setEnabled(true);
+        const std::pair<const char*, std::function<void()>> forgetting[] = {
+            {"the player moves", [&] { game.engine.pressKey(Key::Left); }},
+            {"the warning is turned off", [&] { watch.setEnabled(false); }},
+        };
+        for (const auto& [what, forget] : forgetting) {
+            game.settle();
+            watch.setEnabled(true);
+            watch.follow(game.engine);
+            QVERIFY2(watch.searching(), what);
+            forget();
+            watch.follow(game.engine);
+            QVERIFY2(!watch.searching(), what);
+        }
     }
 
     // The figures after a stroke are those nerilo-solve --analyse gives for the
