@@ -219,8 +219,9 @@ TEST(Undo, UndoAndRedoPressedWhileSomethingMovesRunOnceItIsAtRest) {
         ASSERT_TRUE(game.world().state().inputLocked);
         const GameSnapshot moving = game.engine.snapshot();
         for (const char letter : std::string_view(c.whileMoving)) pressLetter(game.engine, letter);
-        if (std::string_view(c.whileMoving).find('T') == std::string_view::npos)
+        if (std::string_view(c.whileMoving).find('T') == std::string_view::npos) {
             EXPECT_TRUE(game.snapshot() == moving) << "nothing is taken back before the ball stops";
+        }
         game.settle();
         game.play("D");  // a step dropped must not come back to undo the next press
 
