@@ -364,7 +364,7 @@ Thank you for playing</translation>
         <translation>The stage cannot be cleared from here. Undo or retry.</translation>
     </message>
     <message>
-        <source>詰み：ここからはクリアできません。Backspace で戻せます</source>
+        <source>詰み：ここからはクリア​できません。Backspace で戻せます</source>
         <translation>Dead end: the stage cannot be cleared from here. Backspace takes the press back.</translation>
     </message>
 </context>
