@@ -80,11 +80,13 @@ QString paintedText(const QLabel* label) {
 }
 
 // The labels shown whose text does not fit in them: a word wider than the
-// label, or more lines than it is high.
-QStringList unfitLabels(QWidget* area) {
+// label, more lines than it is high, or a font shrunk below `smallest` points.
+QStringList unfitLabels(QWidget* area, double smallest) {
     QStringList unfit;
     for (QLabel* label : area->findChildren<QLabel*>()) {
         if (!label->isVisibleTo(area) || label->text().isEmpty()) continue;
+        if (label->font().pointSizeF() < smallest)
+            unfit << QStringLiteral("「%1」 shrinks to %2 pt").arg(label->text()).arg(label->font().pointSizeF());
         const QRect box = label->contentsRect();
         const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
         const QRect needed = QFontMetrics(label->font()).boundingRect(box, flags, paintedText(label));
@@ -176,7 +178,8 @@ private slots:
                     QCOMPARE(w.window.layout(), a.layout);
 
                     QStringList unfit;
-                    const auto check = [&] { unfit << unfitLabels(area); };
+                    // No smaller than the panel's smallest text, the stage's name.
+                    const auto check = [&] { unfit << unfitLabels(area, w.window.stageTitle()->font().pointSizeF()); };
                     for (const StatusView& status : everyStatus()) {
                         w.window.showStatus(status);
                         check();
