@@ -23,7 +23,8 @@ int devicePixelsPerArtPixel(int zoom, double devicePixelRatio) {
 
 QSize naturalClientSize(Layout layout) {
     const int width = PanelRightUnits + (layout == Layout::PalettesBeside ? BesideWidthUnits : 0);
-    if (layout == Layout::PalettesBelow) return {px(width), px(AnalysisBelowUnits.y() + AnalysisBelowUnits.height() + MarginUnits)};
+    if (layout == Layout::PalettesBelow)
+        return {px(width), px(AnalysisBelowUnits.y() + AnalysisBelowUnits.height() + MarginUnits)};
     return {px(width), px(PlayingHeight - FrameUnits)};
 }
 

@@ -107,7 +107,10 @@ QStringList partsUnder(QWidget* part) {
     QWidget* area = part->parentWidget();
     for (QWidget* other : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (other != part && other->isVisibleTo(area) && other->geometry().intersects(part->geometry()))
-            under << QStringLiteral("%1 at %2, %3").arg(QLatin1String(other->metaObject()->className())).arg(other->x()).arg(other->y());
+            under << QStringLiteral("%1 at %2, %3")
+                         .arg(QLatin1String(other->metaObject()->className()))
+                         .arg(other->x())
+                         .arg(other->y());
     return under;
 }
 
@@ -167,7 +170,8 @@ private slots:
                 for (const Arrangement a : {Arrangement{"playing", false, ui::Layout::Playing},
                                             Arrangement{"palettes below", true, ui::Layout::PalettesBelow},
                                             Arrangement{"palettes beside", true, ui::Layout::PalettesBeside}}) {
-                    const QString where = QStringLiteral("%1 at %2× %3").arg(languageName(language)).arg(zoom).arg(QLatin1String(a.name));
+                    const QString where =
+                        QStringLiteral("%1 at %2× %3").arg(languageName(language)).arg(zoom).arg(QLatin1String(a.name));
                     // A screen high enough for the palettes below, or only for them beside.
                     const QSize screen = a.layout == ui::Layout::PalettesBeside ? QSize(760, 484) * zoom + QSize(200, 150)
                                                                                 : QSize(4000, 4000);
@@ -192,7 +196,8 @@ private slots:
                     ui::EditorAnalysis* analysis = w.window.editorAnalysis();
                     QCOMPARE(analysis->isVisible(), a.editing);
                     if (a.editing) {
-                        QVERIFY2(partsUnder(analysis).isEmpty(), qPrintable(where + QStringLiteral(": ") + partsUnder(analysis).join(QStringLiteral("; "))));
+                        const QStringList under = partsUnder(analysis);
+                        QVERIFY2(under.isEmpty(), qPrintable(where + QStringLiteral(": ") + under.join(QStringLiteral("; "))));
                         QVERIFY(area->rect().contains(analysis->geometry()));
                     }
                     for (const solver::Result& result : analysisResults()) {
@@ -226,7 +231,9 @@ private slots:
         };
         const QString zeroWidthSpace(QChar(0x200B));
         const Phrased texts[] = {
-            {&ui::MainWindow::deadEndLine, {QStringLiteral("詰み："), QStringLiteral("ここからは"), QStringLiteral("クリア") + zeroWidthSpace, QStringLiteral("できません。"), QStringLiteral("Backspace で"), QStringLiteral("戻せます")}},
+            {&ui::MainWindow::deadEndLine,
+             {QStringLiteral("詰み："), QStringLiteral("ここからは"), QStringLiteral("クリア") + zeroWidthSpace,
+              QStringLiteral("できません。"), QStringLiteral("Backspace で"), QStringLiteral("戻せます")}},
             {&ui::MainWindow::statusHints, {QStringLiteral("Delete で"), QStringLiteral("リトライ")}},
             {&ui::MainWindow::statusHints, {QStringLiteral("Backspace で"), QStringLiteral("一手戻す")}},
             {&ui::MainWindow::statusHints, {QStringLiteral("Esc で"), QStringLiteral("編集に"), QStringLiteral("戻る")}},
@@ -302,7 +309,8 @@ private slots:
                 }
             };
             walk(w.window.menuBar()->actions(), QStringLiteral("menu bar"));
-            QVERIFY2(clashes.isEmpty(), qPrintable(languageName(language) + QStringLiteral(": ") + clashes.join(QStringLiteral("; "))));
+            QVERIFY2(clashes.isEmpty(),
+                     qPrintable(languageName(language) + QStringLiteral(": ") + clashes.join(QStringLiteral("; "))));
         }
     }
 
