@@ -27,7 +27,7 @@ using nerilo::test::Window;
 
 namespace {
 
-const QString Warning = QStringLiteral("詰み：ここからはクリアできません。Backspace で戻せます");
+const QString Warning = QStringLiteral("詰み：ここからはクリア\u200bできません。Backspace で戻せます");
 
 QPoint centreOf(int at) { return QPoint(ui::px(cellLeft(at)) + 16, ui::px(cellTop(at)) + 16); }
 
