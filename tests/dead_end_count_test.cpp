@@ -88,5 +88,42 @@ TEST(DeadEndCount, ThePlayersDeadEndsOnANumberedStageShowInTheStageList) {
     }
 }
 
+// The warning judges every position at rest; the session counts a dead end
+// once per entry by a new press. Backspace then Ctrl+Y into the same dead end
+// is no new entry, however often it is done, nor is a press made inside it.
+TEST(DeadEndCount, OnlyANewPressIntoADeadEndCountsNeverUndoOrRedo) {
+    struct Verdict {
+        const char* keys;  // played before the verdict
+        bool deadEnd;
+        bool ofThePositionBefore = false;  // a verdict come late, on a position no longer in play
+    };
+    struct Case {
+        const char* what;
+        std::vector<Verdict> verdicts;
+        uint32_t counted;
+    };
+    const Case cases[] = {
+        {"undo and redo into it, twice", {{"R", false}, {"R", true}, {"B", false}, {"F", true}, {"B", false}, {"F", true}}, 1},
+        {"a press inside it", {{"R", true}, {"D", true}, {"B", true}}, 1},
+        {"out by undo, in again by a new press", {{"R", true}, {"B", false}, {"R", true}}, 2},
+        {"undo from inside it to the press into it", {{"R", true}, {"D", true}, {"B", true}, {"B", false}, {"F", true}}, 1},
+        {"a new round", {{"R", true}, {"T", false}, {"R", true}}, 2},
+        {"the round's start", {{"", true}, {"R", true}}, 0},
+        {"a verdict on a position gone", {{"R", false}, {"R", true, true}}, 0},
+    };
+    for (const Case& c : cases) {
+        TestGame game;
+        game.block(cell(5, 5), block::Player);
+        game.engine.records().open(game.dir.file("records.json"));
+        game.start("stage30.txt");
+        for (const Verdict& v : c.verdicts) {
+            const WorldState before = game.world().state();
+            game.play(v.keys);
+            game.engine.noteDeadEndVerdict(v.ofThePositionBefore ? before : game.world().state(), v.deadEnd);
+        }
+        EXPECT_EQ(game.engine.records().deadEnds(30, game.session().stageFingerprint), c.counted) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace nerilo::test

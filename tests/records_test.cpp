@@ -210,6 +210,30 @@ TEST(Records, TheRecordHoldsThePressesPlayedWhileTheClearWindowIsOpen) {
     }
 }
 
+// A game ended while the clear window is open (killed, logged out, the power
+// gone) must lose neither the clear nor its record: both are on disk when the
+// window opens, in either mode.
+TEST(Records, TheClearAndItsRecordAreOnDiskWhenTheClearWindowOpens) {
+    for (const bool stepTry : {false, true}) {
+        TestGame game;
+        stairsStage(game);
+        game.engine.records().open(game.dir.file("records.json"));
+        game.world().state().stepTry = stepTry;
+        StageRecord recordOnDisk;
+        uint8_t progressOnDisk = 0;
+        game.platform.whileClearShown = [&] {
+            recordOnDisk = readRecordsFile(game.dir.file("records.json")).records[29];
+            progressOnDisk = readProgressFile(progressFilePath(game.engine.programFolder())).progress[29];
+        };
+        game.start("stage30.txt");
+        game.play("RRZ");
+        ASSERT_EQ(game.platform.clears.size(), 1u) << stepTry;
+        const uint64_t fingerprint = game.session().stageFingerprint;
+        EXPECT_EQ(recordOnDisk, (StageRecord{fingerprint, stepTry ? "" : "RRZ", stepTry ? "RRZ" : ""})) << stepTry;
+        EXPECT_EQ(progressOnDisk, stepTry ? 2 : 1) << stepTry;
+    }
+}
+
 // A record is of one way of playing: a round whose modes changed after its
 // first press (step-try mode switched on mid-step, an extra mode switched on
 // and off) sets none, in either mode; a mode chosen before it does.

@@ -107,6 +107,27 @@ TEST(TestPlay, RetryAndDeleteStartAgainFromTheEditedBoardNeverFromTheFile) {
     EXPECT_EQ(game.player(), cell(5, 5));
 }
 
+// Retry in test play starts the round again in the modes the editor had, as
+// the first start did, never as a plain round.
+TEST(TestPlay, RetryAndDeleteKeepTheEditorsModes) {
+    const std::pair<const char*, std::function<void(TestGame&)>> restarts[] = {
+        {"Retry", [](TestGame& g) { g.engine.retryRound(); }},
+        {"Delete", [](TestGame& g) { g.engine.pressKey(Key::Delete); }},
+    };
+    for (const auto& [what, restart] : restarts) {
+        EditedStage edited;
+        TestGame& game = edited.game;
+        game.world().state().stepTry = true;
+        game.world().state().extraMode = ExtraMode::Block;
+        game.engine.startTestPlay();
+        game.play("D");
+        restart(game);
+        EXPECT_EQ(game.player(), cell(5, 5)) << what;
+        EXPECT_TRUE(game.world().state().stepTry) << what;
+        EXPECT_EQ(game.world().state().extraMode, ExtraMode::Block) << what;
+    }
+}
+
 // Nothing in test play touches a file or leaves the editor's work behind.
 TEST(TestPlay, CommandsThatWouldLeaveOrChangeTheStageAreRefused) {
     EditedStage edited;

@@ -364,7 +364,7 @@ Thank you for playing</translation>
         <translation>The stage cannot be cleared from here. Undo or retry.</translation>
     </message>
     <message>
-        <source>詰み：ここからはクリアできません。Backspace で戻せます</source>
+        <source>詰み：ここからはクリア​できません。Backspace で戻せます</source>
         <translation>Dead end: the stage cannot be cleared from here. Backspace takes the press back.</translation>
     </message>
 </context>
@@ -545,11 +545,11 @@ Starting with no records. The next time you set a record, this file will be kept
     </message>
     <message>
         <source>ブロックモード(&amp;M)</source>
-        <translation>&amp;Block Mode</translation>
+        <translation>Block &amp;Mode</translation>
     </message>
     <message>
         <source>スーパーモード(&amp;N)</source>
-        <translation>S&amp;uper Mode</translation>
+        <translation>Su&amp;per Mode</translation>
     </message>
     <message>
         <source>エディトモード(&amp;E)</source>
@@ -681,7 +681,7 @@ Starting with no records. The next time you set a record, this file will be kept
     </message>
     <message>
         <source>コードから開く(&amp;P)</source>
-        <translation>Open Co&amp;de...</translation>
+        <translation>O&amp;pen Code...</translation>
     </message>
     <message>
         <source>この倍率ではエディトモードのウィンドウが画面（使える広さ %1 × %2）に収まりません</source>

@@ -18,6 +18,17 @@ void Game::recordClear(const std::string& path) {
     saveRecords();
 }
 
+// Every position of a dead end is warned of, but only the press into it
+// counts: presses made inside it walked into nothing new, and undo or redo
+// into it is the same entry again. A verdict on a position no longer in play
+// counts nothing.
+void Game::noteDeadEndVerdict(const WorldState& judged, bool deadEnd) {
+    if (!sameGame(judged, world_.state())) return;
+    const bool entered = deadEnd && !inDeadEnd_ && reachedByPress_;
+    inDeadEnd_ = deadEnd;
+    if (entered) countDeadEnd();
+}
+
 // A warning does not reveal the way on, so it counts even in a round that can
 // set no record any more; test play and the extra modes play other boards.
 void Game::countDeadEnd() {

@@ -24,6 +24,8 @@ void Game::pressKey(Key key, Modifiers modifiers) {
         if (key == Key::Delete) revertEdits();
         return;
     }
+    // A key pressed after an undo that waits is the later wish: the undo is dropped.
+    waitingStep_.reset();
     deliverKey(key, modifiers);
     if (testCleared_) endTestPlay();
 }

@@ -123,15 +123,20 @@ public:
     int playerCell() const { return world_.playerCell(); }
 
     // Undo and redo: every press that changed the world is one step, back to
-    // the start of the round. Both are refused while something moves.
+    // the start of the round. Pressed while something moves, they wait for
+    // the board to come to rest; a key, a new round or another stage drops them.
     void undo();
     void redo();
     bool canUndo() const;
     bool canRedo() const;
     const History& history() const { return history_; }
     void countHint() { history_.countHint(); }
-    // The dead-end warning proved the last press walked into a dead end: it
-    // counts for the stage list, on the numbered stages in plain play.
+    // What the dead-end warning proved of a position at rest: a dead end or
+    // not (a search that proved neither tells nothing). The session decides
+    // what counts: the entry into a dead end by a new press, once.
+    void noteDeadEndVerdict(const WorldState& judged, bool deadEnd);
+    // Counts a dead end walked into, for the stage list, on the numbered
+    // stages in plain play.
     void countDeadEnd();
 
     // Records and replays: the best clear of each numbered stage, read at
@@ -244,9 +249,12 @@ private:
     void clearStage();
 
     // History.
+    enum class HistoryStep : uint8_t { Undo, Redo };
     void beginPress(Key key, Modifiers modifiers);
     void settlePress();
     bool atRestOrLost() const;
+    void askStep(HistoryStep step);
+    void takeStep(HistoryStep step);
     void restoreFromHistory(WorldSnapshot past);
     // A round begins: no undo, no path, no hints, and the modes it is played in.
     void beginRoundHistory();
@@ -281,6 +289,13 @@ private:
     // Whether step-try mode or an extra mode was switched since the round
     // began: such a round was played in two ways and sets no record.
     bool modesChangedInRound_ = false;
+    // An undo or redo pressed while something moved, run once it is at rest.
+    std::optional<HistoryStep> waitingStep_;
+    // What counting dead ends needs to know of the round: whether a new press
+    // led to the position in play (not undo, redo or the round's start), and
+    // whether the last position proven was a dead end.
+    bool reachedByPress_ = false;
+    bool inDeadEnd_ = false;
     RecordBook records_;
     std::optional<Playback> playback_;
     // The stage opened without a file, which a round with no stage path plays.

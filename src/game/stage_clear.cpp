@@ -40,13 +40,17 @@ Task<> Game::celebrateClear() {
     const std::string path = history_.endPressAtClear();
     // A replay shows its clear and ends: it sets no record and no progress.
     std::optional<Playback> replay = std::exchange(playback_, std::nullopt);
-    // The clear is recorded and written at once, before the celebration, so that
-    // neither 中止 (which reads the file again) nor a crash can lose it.
+    // The clear and its record are written at once, before the celebration, so
+    // that neither 中止 (which reads the files again) nor a game ended while the
+    // window is open (a crash, a logout) can lose them.
     const int n = stageNumber(s.stagePath);
     const bool numbered = n > 0 && n <= StageCount;
-    if (numbered && !replay && !s.testPlaying) {
-        s.progress[n - 1] = stepTry ? 2 : 1;
-        writeProgress();
+    if (!replay && !s.testPlaying) {
+        if (numbered) {
+            s.progress[n - 1] = stepTry ? 2 : 1;
+            writeProgress();
+        }
+        recordClear(path);
     }
     ClearBanner banner = stepTry ? ClearBanner{{"G", "R", "E", "A", "T"}, Red}
                                  : ClearBanner{{"C", "L", "E", "A", "R"}, Green};
@@ -66,7 +70,6 @@ Task<> Game::celebrateClear() {
         endPlayback(*replay);
         co_return;
     }
-    recordClear(path);
     // A clear cannot be undone.
     history_.clear();
 

@@ -15,15 +15,17 @@ void History::clear() {
 
 void History::beginPress(const WorldSnapshot& before, char letter) { pending_ = PendingPress{before, letter}; }
 
-void History::endPress(const WorldSnapshot& after) {
-    if (!pending_) return;
-    if (!sameGame(pending_->before, after)) {
+bool History::endPress(const WorldSnapshot& after) {
+    if (!pending_) return false;
+    const bool changed = !sameGame(pending_->before, after);
+    if (changed) {
         undo_.push(pending_->before);
         path_ += pending_->letter;
         redo_.clear();
         undone_.clear();
     }
     pending_.reset();
+    return changed;
 }
 
 std::string History::endPressAtClear() {

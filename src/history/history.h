@@ -20,8 +20,8 @@ public:
     void beginPress(const WorldSnapshot& before, char letter);
     bool pressPending() const { return pending_.has_value(); }
     // The pending press has come to rest or lost: it becomes an undo step when
-    // it changed the game, and then nothing is left to redo.
-    void endPress(const WorldSnapshot& after);
+    // it changed the game, and then nothing is left to redo. Returns whether it did.
+    bool endPress(const WorldSnapshot& after);
     // The pending press cleared the stage: it ends there, with no undo step,
     // and the path that led to the clear is returned, the press included.
     std::string endPressAtClear();

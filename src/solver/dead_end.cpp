@@ -52,6 +52,8 @@ Verdict deadEndVerdict(const WorldState& from, const std::atomic<bool>* cancel) 
     return verdictOf(solve(from, deadEndOptions(), {}, cancel));
 }
 
-Text deadEndText() { return NERILO_TEXT("hint", "詰み：ここからはクリアできません。Backspace で戻せます"); }
+// The zero-width space marks where a narrow panel may break the line between
+// クリア and できません, which nothing else tells apart (ui/phrase_label.h).
+Text deadEndText() { return NERILO_TEXT("hint", "詰み：ここからはクリア\u200bできません。Backspace で戻せます"); }
 
 }  // namespace nerilo::solver

@@ -90,7 +90,8 @@ void BoardWidget::clearHint() {
 }
 
 // A thick yellow arrow from the middle of the player's cell into the next one,
-// outlined in black so it reads on every tile.
+// outlined in black so it reads on every tile. Shift+arrow also acts on the
+// cell ahead: a bar stands across the arrow's tip, in that cell.
 void BoardWidget::paintHint(QPainter& painter, int factor) const {
     if (hintCell_ < 0) return;
     const double pitch = ArtPixelsPerCell * factor;
@@ -112,6 +113,10 @@ void BoardWidget::paintHint(QPainter& painter, int factor) const {
         place.scale(pitch, pitch);
         shape.addPolygon(place.map(arrow));
         shape.closeSubpath();
+        if (press->modifiers & ShiftModifier) {
+            shape.addPolygon(place.map(QPolygonF(QRectF(1.18, -0.36, 0.14, 0.72))));
+            shape.closeSubpath();
+        }
     }
     painter.setPen(QPen(Qt::black, factor));
     painter.setBrush(QColor(255, 220, 0, 220));

@@ -18,8 +18,9 @@ public:
     BoardWidget(const Game& game, QWidget* parent);
     void setZoom(int zoom);
     int zoom() const { return zoom_; }
-    // Draws a hint over the board: an arrow from `cell` for an arrow press (a
-    // ring for the action key), until clearHint().
+    // Draws a hint over the board: an arrow from `cell` for an arrow press,
+    // with a bar across its tip for Shift+arrow (a ring for the action key),
+    // until clearHint().
     void showHint(int cell, char press);
     void clearHint();
     // While editing, the board as a round would start on it: power, beams and

@@ -26,7 +26,6 @@ void DeadEndWatch::choose(bool on) {
 
 void DeadEndWatch::setEnabled(bool on) {
     enabled_ = on;
-    inDeadEnd_ = false;
     if (!on) forget();
 }
 
@@ -53,16 +52,16 @@ void DeadEndWatch::forget() {
     warning_ = false;
 }
 
-// Every position of a dead end is said, but only the press into it is
-// counted: the presses made inside it walked into nothing new.
+// Every position of a dead end is said; what counts is the session's to decide.
 void DeadEndWatch::showVerdict() {
     const solver::Verdict verdict = solver::verdictOf(search_->result());
-    if (verdict == solver::Verdict::Clearable) inDeadEnd_ = false;
-    if (verdict != solver::Verdict::DeadEnd) return;
-    warning_ = true;
-    retranslate();
-    if (!inDeadEnd_) emit deadEndFound();
-    inDeadEnd_ = true;
+    if (!watched_ || verdict == solver::Verdict::Unknown) return;
+    const bool deadEnd = verdict == solver::Verdict::DeadEnd;
+    if (deadEnd) {
+        warning_ = true;
+        retranslate();
+    }
+    emit verdictFound(*watched_, deadEnd);
 }
 
 void DeadEndWatch::retranslate() {

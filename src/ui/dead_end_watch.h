@@ -35,9 +35,9 @@ public:
     void retranslate();
 
 signals:
-    // The position searched last is a dead end and the one proven before it
-    // was not: the press that led here made it so.
-    void deadEndFound();
+    // The search proved whether the position in play is a dead end; the
+    // session decides whether it counts.
+    void verdictFound(const nerilo::WorldState& judged, bool deadEnd);
 
 private:
     void showVerdict();
@@ -47,7 +47,6 @@ private:
     std::optional<WorldState> watched_;
     bool enabled_ = false;
     bool warning_ = false;
-    bool inDeadEnd_ = false;  // the last proven verdict was a dead end
 };
 
 bool savedDeadEndWarning();

@@ -8,7 +8,6 @@
 #include "solver/live_analysis.h"
 #include "ui/click_label.h"
 #include "ui/engine_text.h"
-#include "ui/fonts.h"
 #include "ui/solver_run.h"
 
 namespace nerilo::ui {
@@ -33,6 +32,7 @@ EditorAnalysis::EditorAnalysis(QWidget* parent)
         colours.setColor(QPalette::WindowText, line == title_ ? Qt::white : QColor(0xc0, 0xc0, 0xc0));
         if (line == shortest_) colours.setColor(QPalette::WindowText, QColor(0xff, 0xdc, 0x00));
         line->setPalette(colours);
+        line->setWordWrap(true);
         column->addWidget(line);
     }
     column->addStretch();
@@ -43,23 +43,21 @@ EditorAnalysis::EditorAnalysis(QWidget* parent)
     pause_.setSingleShot(true);
     pause_.setInterval(PauseMs);
     connect(&pause_, &QTimer::timeout, this, &EditorAnalysis::startSearch);
-    connect(search_, &SolverRun::finished, this, &EditorAnalysis::showResult);
+    connect(search_, &SolverRun::finished, this, [this] { showResult(search_->result()); });
     hide();
 }
 
 void EditorAnalysis::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) fitLines();
+    if (event->type() == QEvent::FontChange) styleLines();
 }
 
-// The panel's font at its zoom, smaller where a line would not fit the narrow
-// panel; the title in bold and the shortest clear underlined, as a link.
-void EditorAnalysis::fitLines() {
-    const QFont fitting = fittingFont(font(), lines() << title_->text(), width());
-    QFont bold = fitting, link = fitting;
+// The panel's font at its zoom, never smaller: a line too long for the panel
+// wraps. The title in bold and the shortest clear underlined, as a link.
+void EditorAnalysis::styleLines() {
+    QFont bold = font(), link = font();
     bold.setBold(true);
     link.setUnderline(true);
-    for (QLabel* line : {verdict_, positions_, deadEnds_, firstDeadEnd_}) line->setFont(fitting);
     title_->setFont(bold);
     shortest_->setFont(link);
 }
@@ -85,8 +83,8 @@ void EditorAnalysis::startSearch() {
     if (analysed_) search_->start(*analysed_, solver::liveAnalysisOptions());
 }
 
-void EditorAnalysis::showResult() {
-    result_ = search_->result();
+void EditorAnalysis::showResult(const solver::Result& result) {
+    result_ = result;
     solution_ = result_->outcome == solver::Outcome::Solved ? result_->keys : std::string();
     retranslate();
 }
@@ -101,7 +99,6 @@ void EditorAnalysis::retranslate() {
     positions_->setText(translated(view.positions));
     deadEnds_->setText(translated(view.deadEnds));
     firstDeadEnd_->setText(translated(view.firstDeadEnd));
-    fitLines();
 }
 
 QStringList EditorAnalysis::lines() const {

@@ -36,6 +36,8 @@ public:
     // The panel's lines, for tests: verdict, shortest, positions, dead ends, first dead end.
     QStringList lines() const;
     void retranslate();
+    // Shows the figures of a finished search (tests show the largest there are).
+    void showResult(const solver::Result& result);
     // How long the panel waits after a change: a stroke paints several cells in a row.
     static constexpr int PauseMs = 150;
 
@@ -47,9 +49,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void fitLines();
+    void styleLines();
     void startSearch();
-    void showResult();
     QLabel* title_;
     QLabel* verdict_;
     ClickLabel* shortest_;

@@ -18,6 +18,7 @@
 #include "ui/engine_text.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
+#include "ui/phrase_label.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"
 #include "ui/window_settings.h"
@@ -33,8 +34,8 @@ namespace {
 // A window manager's frame before the window has been shown and it is known.
 constexpr QSize LikelyFrame(8, 28);
 // Where the brushes and the layer button go when the palettes are beside the
-// panel: at its foot, below the keys held.
-constexpr int BesideBrushesTop = 6000;
+// panel: below the palettes and the analysis, at the window's foot.
+constexpr int BesideBrushesTop = AnalysisBesideUnits.y() + AnalysisBesideUnits.height() + 60;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -167,37 +168,40 @@ void MainWindow::buildPanel(QWidget* area) {
     stageListButton_ = addLabelButton(area, 7320, 2520, 9);
     connect(stageListButton_, &ClickLabel::clicked, this, [this] { run([this] { showStageList(); }); });
 
-    // The state of the game in words, between the buttons and the keys held;
-    // the fonts shrink to fit the narrow panel (showStatus).
+    // The state of the game in words, between the buttons and the keys held:
+    // the headline on one line, its font shrunk to fit (showStatus), and the
+    // keys to press below it, wrapped at the panel's text size.
     headlineFont_ = gothicFont(11, true);
-    hintFont_ = gothicFont(8);
-    statusHeadline_ = place(new QLabel(area), 7320, 2850, 1215, 360);
-    statusHints_ = place(new QLabel(area), 7320, 3240, 1215, 700);
-    // A hint's press and the presses left, under the status.
-    const QFont hint = gothicFont(9, true);
-    hintLine_ = place(new QLabel(area), 7320, 3960, 1215, 300, &hint);
-    hintLine_->setStyleSheet(QStringLiteral("color: #ffdc00;"));
-    hintSearch_ = new SolverRun(this);
-    connect(hintSearch_, &SolverRun::finished, this, &MainWindow::showHint);
-    statusHints_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    statusHints_->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
+    statusHeadline_ = place(new QLabel(area), 7320, 2850, PanelTextWidth, 360);
+    const QFont hints = gothicFont(8);
+    statusHints_ = place(new PhraseLabel(area, QColor(0xc0, 0xc0, 0xc0)), 7320, 3240, PanelTextWidth, 1020, &hints);
 
     showFixedPicture(place(new QLabel(area), 7320, 4320, 480, 480), blockPicture(block::Key));
-    keysHeld_ = place(new QLabel(area), 7800, 4440, 855, 255, &keys);
+    // Higher than the design's 255 units, about the same centre: the font's line takes 285.
+    keysHeld_ = place(new QLabel(area), 7800, 4410, 855, 300, &keys);
     keysHeld_->setStyleSheet(QStringLiteral("color: white;"));
+
+    // A hint's press and the presses left, under the keys held: two lines for
+    // 「Shift+→ あと 11 手」.
+    const QFont hint = gothicFont(9, true);
+    hintLine_ = place(new PhraseLabel(area, QColor(0xff, 0xdc, 0x00)), 7320, 4860, PanelTextWidth, 420, &hint);
+    hintSearch_ = new SolverRun(this);
+    connect(hintSearch_, &SolverRun::finished, this, &MainWindow::showHint);
     buildSolverAids(area);
 }
 
 // Below the board the ground palette takes two rows of fifteen and the block
-// palette a third row; beside the panel they are the same rows turned into
-// columns, and the brushes move up into the panel.
+// palette a third row; beside the panel they stand in rows of five, and the
+// brushes go below them, under the analysis.
 void MainWindow::buildPalettes(QWidget* area) {
-    const auto besideAt = [this](int column, int row) {
-        placed_.back().beside = QRect(PanelRightUnits + 480 * column, 480 * row, 480, 480);
+    const auto besideAt = [this](int k, int firstRow) {
+        placed_.back().beside = QRect(PanelRightUnits + 480 * (k % BesideColumns),
+                                      480 * (firstRow + k / BesideColumns), 480, 480);
     };
+    constexpr int BlockRowsBeside = GroundCodeCount / BesideColumns;
     for (int k = 0; k < GroundCodeCount; ++k) {
         auto* entry = place(new ClickLabel(area), 480 * (k % 15), k < 15 ? 7440 : 7920, 480, 480);
-        besideAt(k / 15, k % 15);
+        besideAt(k, 0);
         showFixedPicture(entry, groundPicture(k));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
@@ -205,7 +209,7 @@ void MainWindow::buildPalettes(QWidget* area) {
     }
     for (int k = 0; k < 8; ++k) {
         auto* entry = place(new ClickLabel(area), 480 * k, 8400, 480, 480);
-        besideAt(2, k);
+        besideAt(k, BlockRowsBeside);
         showFixedPicture(entry, blockPicture(k));
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
         connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
@@ -218,7 +222,7 @@ void MainWindow::buildPalettes(QWidget* area) {
     blockBrush_ = place(new ClickLabel(area), 7320, 8280, 480, 480);
     // Beside, the three keep their places relative to one another.
     for (size_t k = placed_.size() - 3; k < placed_.size(); ++k)
-        placed_[k].beside = placed_[k].units.translated(0, BesideBrushesTop - 7560);
+        placed_[k].beside = placed_[k].units.translated(PanelRightUnits - 7320, BesideBrushesTop - 7560);
     blockBrush_->setStyleSheet(QStringLiteral("background: #505060;"));
     connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.chooseEraser(); }); });
     palettes_.push_back(groundBrush_);
@@ -440,7 +444,7 @@ void MainWindow::fitToScreen() {
 }
 
 // Everything placed in board units is placed again; the pictures are taken at
-// the new zoom, and the status fonts fitted again at the next refresh.
+// the new zoom, and the headline's font fitted again at the next refresh.
 void MainWindow::applyZoom() {
     const bool beside = layout_ == Layout::PalettesBeside;
     for (const Placed& placed : placed_) {
@@ -451,7 +455,6 @@ void MainWindow::applyZoom() {
     board_->setZoom(zoom_.factor);
     for (const auto& [label, shown] : fixedPictures_) label->setPixmap(picture(shown));
     statusHeadline_->clear();
-    statusHints_->clear();
 }
 
 void MainWindow::applySize() {
@@ -655,8 +658,8 @@ void MainWindow::showPicture(QLabel* label, Picture shown) {
     if (label->pixmap().cacheKey() != pixmap.cacheKey()) label->setPixmap(pixmap);
 }
 
-// The headline and the hints each take the largest font, up to their own size,
-// at which every line fits the panel's width.
+// The headline takes the largest font, up to its own size, at which it fits
+// the panel's width on one line; the hints wrap.
 void MainWindow::showStatus(const StatusView& status) {
     const QString headline = translated(status.headline);
     QStringList hints;
@@ -668,10 +671,7 @@ void MainWindow::showStatus(const StatusView& status) {
     }
     const QString style = QStringLiteral("color: %1;").arg(colour(status.colour));
     if (statusHeadline_->styleSheet() != style) statusHeadline_->setStyleSheet(style);
-    if (statusHints_->text() != hintText) {
-        statusHints_->setFont(fittingFont(zoom_.font(hintFont_), hints, statusHints_->width()));
-        statusHints_->setText(hintText);
-    }
+    showText(statusHints_, hintText);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

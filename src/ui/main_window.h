@@ -103,6 +103,8 @@ public:
     EditorAnalysis* editorAnalysis() const { return editorAnalysis_; }
     // How far 解を探す searches.
     solver::Options& searchOptions() { return searchOptions_; }
+    // Says the state of the game in the panel (tests say every state at every zoom).
+    void showStatus(const StatusView& status);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -121,6 +123,8 @@ private:
     void showSoundState();
     void buildPanel(QWidget* area);
     void buildPalettes(QWidget* area);
+    // The panel's texts are wider than its buttons, to the window's edge: the panel is narrow.
+    static constexpr int PanelTextWidth = 1305;
     // Puts a widget at a place given in board units (and its font, at its 1× size):
     // applyZoom() moves, sizes and scales it again at every zoom.
     template <class Widget>
@@ -139,7 +143,6 @@ private:
     void followMove();
     void tick();
     void answerQuestions();
-    void showStatus(const StatusView& status);
     // A menu of the menu bar; its caption is marked with QT_TR_NOOP and said by retranslate().
     QMenu* addMenu(const char* caption);
     // 解を探す: the search window, then the clear played on the board when asked.
@@ -215,7 +218,7 @@ private:
     QLabel* keysHeld_ = nullptr;
     QLabel* statusHeadline_ = nullptr;
     QLabel* statusHints_ = nullptr;
-    QFont headlineFont_, hintFont_;
+    QFont headlineFont_;
     ClickLabel* stepTryButton_ = nullptr;
     ClickLabel* layerButton_ = nullptr;
     ClickLabel* roundButton_ = nullptr;

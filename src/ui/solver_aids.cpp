@@ -10,27 +10,29 @@
 #include "ui/editor_analysis.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/phrase_label.h"
 
 namespace nerilo::ui {
 namespace {
 const QString CircuitPreviewKey = QStringLiteral("circuitPreview");
 }
 
-// The warning under the keys held while playing; the analysis in the same
-// free part of the panel while editing, above the brushes.
+// The warning under the hint while playing, down to the panel's foot; the
+// analysis beside or below the board while editing, where its figures have
+// room at the panel's text size.
 void MainWindow::buildSolverAids(QWidget* area) {
     const QFont warning = gothicFont(8, true);
-    deadEndLine_ = place(new QLabel(area), 7320, 4860, 1215, 900, &warning);
-    deadEndLine_->setStyleSheet(QStringLiteral("color: #ff6060;"));
-    deadEndLine_->setWordWrap(true);
-    deadEndLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    deadEndLine_ = place(new PhraseLabel(area, QColor(0xff, 0x60, 0x60)), 7320, 5340, PanelTextWidth, 1860, &warning);
     deadEndWatch_ = new DeadEndWatch(deadEndLine_, this);
     deadEndWatch_->setEnabled(savedDeadEndWarning());
-    connect(deadEndWatch_, &DeadEndWatch::deadEndFound, this, [this] { game_.countDeadEnd(); });
+    connect(deadEndWatch_, &DeadEndWatch::verdictFound, this,
+            [this](const WorldState& judged, bool deadEnd) { game_.noteDeadEndVerdict(judged, deadEnd); });
 
     const QFont figures = gothicFont(8);
     editorAnalysis_ = new EditorAnalysis(area);
-    place<QWidget>(editorAnalysis_, 7320, 4860, 1215, 2520, &figures);
+    const QRect below = AnalysisBelowUnits;
+    place<QWidget>(editorAnalysis_, below.x(), below.y(), below.width(), below.height(), &figures);
+    placed_.back().beside = AnalysisBesideUnits;
     connect(editorAnalysis_, &EditorAnalysis::solutionAsked, this,
             [this](const std::string& keys) { run([&] { game_.playSolution(keys); }); });
     board_->setCircuitPreview(QSettings().value(CircuitPreviewKey, true).toBool());

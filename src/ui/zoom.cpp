@@ -10,8 +10,10 @@ namespace {
 // The menu bar and the window frame above the client area, in board units: the
 // outer heights while playing and editing leave 7260 and 8960 for it.
 constexpr int FrameUnits = 640;
-// Three columns of palette entries and a margin as wide as the panel's.
-constexpr int BesideWidthUnits = 3 * 480 + 120;
+// The columns of palette entries and a margin as wide as the panel's.
+constexpr int BesideWidthUnits = BesideColumns * 480 + 120;
+// A margin below the analysis as below the board.
+constexpr int MarginUnits = 60;
 }  // namespace
 
 int devicePixelsPerArtPixel(int zoom, double devicePixelRatio) {
@@ -21,8 +23,9 @@ int devicePixelsPerArtPixel(int zoom, double devicePixelRatio) {
 
 QSize naturalClientSize(Layout layout) {
     const int width = PanelRightUnits + (layout == Layout::PalettesBeside ? BesideWidthUnits : 0);
-    const int height = layout == Layout::PalettesBelow ? EditingHeight : PlayingHeight;
-    return {px(width), px(height - FrameUnits)};
+    if (layout == Layout::PalettesBelow)
+        return {px(width), px(AnalysisBelowUnits.y() + AnalysisBelowUnits.height() + MarginUnits)};
+    return {px(width), px(PlayingHeight - FrameUnits)};
 }
 
 int largestFittingZoom(QSize client, QSize chrome, QSize available, int upTo) {

@@ -34,13 +34,21 @@ struct Zoom {
 int devicePixelsPerArtPixel(int zoom, double devicePixelRatio);
 
 // How the window is laid out: the board and the panel beside it while playing;
-// in the editor, the palettes below the board, or in three columns beside the
+// in the editor, the palettes and the analysis below the board, or beside the
 // panel where the screen is too low for them below.
 enum class Layout : uint8_t { Playing, PalettesBelow, PalettesBeside };
 
 // Where the palettes beside the panel begin, in board units: right of the
 // client area of a playing window.
 constexpr int PanelRightUnits = 8655;
+// The palettes beside the panel stand in rows of five entries: the ground's
+// six rows above the blocks' two.
+constexpr int BesideColumns = 5;
+// The editor's analysis, in board units, where it has room for its figures at
+// the panel's text size: below the board right of the blocks' row and reaching
+// below it, or beside the panel under the palettes, above the brushes.
+constexpr QRect AnalysisBelowUnits(3960, 8400, 3240, 1200);
+constexpr QRect AnalysisBesideUnits(PanelRightUnits, 3960, BesideColumns * 480, 1980);
 // The client area (below the menu bar) at 1×.
 QSize naturalClientSize(Layout layout);
 

@@ -2,6 +2,7 @@
 // playing a shipped stage, the editor's analysis panel against nerilo-solve
 // --analyse, and the circuit preview on the editor's board.
 #include <QAction>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,7 +27,7 @@ using nerilo::test::Window;
 
 namespace {
 
-const QString Warning = QStringLiteral("詰み：ここからはクリアできません。Backspace で戻せます");
+const QString Warning = QStringLiteral("詰み：ここからはクリア\u200bできません。Backspace で戻せます");
 
 QPoint centreOf(int at) { return QPoint(ui::px(cellLeft(at)) + 16, ui::px(cellTop(at)) + 16); }
 
@@ -97,6 +98,16 @@ private slots:
         QCOMPARE(w.window.deadEndLine()->text(), QString());  // the warning held for the position undone
         QTRY_VERIFY(!w.window.deadEndWatch()->searching());
         QCOMPARE(w.window.deadEndLine()->text(), QString());
+        // Redo into the dead end warns again, but is no new entry, however often.
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(&w.window, Qt::Key_Y, Qt::ControlModifier);
+            QTRY_COMPARE(w.window.deadEndLine()->text(), Warning);
+            QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+            QTest::keyClick(&w.window, Qt::Key_Backspace);
+            QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+            QCOMPARE(w.window.deadEndLine()->text(), QString());
+        }
+        QCOMPARE(deadEnds(), 1u);
 
         press(w.window, Qt::Key_Right);
         QTRY_COMPARE(w.window.deadEndLine()->text(), Warning);
@@ -104,6 +115,32 @@ private slots:
         QCOMPARE(w.window.deadEndLine()->text(), QString());  // turned off, the warning goes
         QVERIFY(!ui::savedDeadEndWarning());
         QSettings().clear();
+    }
+
+    // A search whose position is gone (the player moved on, the warning was
+    // turned off) is cancelled when it is forgotten, not left running to judge
+    // a position no longer in play. No event is processed in between, so a
+    // search left running still reads as running, however fast it is.
+    void aForgottenPositionsSearchIsCancelledAtOnce() {
+        TestGame game;
+        corridor(game);
+        game.start();
+        QLabel line;
+        ui::DeadEndWatch watch(&line, nullptr);
+        watch.setEnabled(true);
+        const std::pair<const char*, std::function<void()>> forgetting[] = {
+            {"the player moves", [&] { game.engine.pressKey(Key::Left); }},
+            {"the warning is turned off", [&] { watch.setEnabled(false); }},
+        };
+        for (const auto& [what, forget] : forgetting) {
+            game.settle();
+            watch.setEnabled(true);
+            watch.follow(game.engine);
+            QVERIFY2(watch.searching(), what);
+            forget();
+            watch.follow(game.engine);
+            QVERIFY2(!watch.searching(), what);
+        }
     }
 
     // The figures after a stroke are those nerilo-solve --analyse gives for the
