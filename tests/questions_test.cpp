@@ -68,7 +68,8 @@ TEST(Questions, TheClearWindowStaysOpenWhileTicksArriveAndClosingItLeadsOn) {
     for (int i = 0; i < 20; ++i) game.engine.tick();
     EXPECT_EQ(stageTitle(game.session()), "stage1.txt");
     EXPECT_EQ(game.session().progress[0], 1);
-    game.engine.pressKey(Key::Left);
+    // The keys wait with the command: Delete would start the cleared round again.
+    game.engine.pressKey(Key::Delete);
     EXPECT_EQ(game.player(), cell(5, 6));
     game.engine.answer({});
     EXPECT_FALSE(game.engine.asking());
