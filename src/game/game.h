@@ -98,8 +98,6 @@ public:
     // is told once the stage is open. The proof is played by the caller before
     // (the solver's proofClears, on a copy no one sees): `proofCleared`.
     CodeOpening openStageCode(const StageCodeRead& read, bool proofCleared);
-    // Asks for a stage code, offering `offered`, and opens it as the code reader reads it.
-    void askForStageCode(const std::string& offered);
     // Checks the stage, asks for a file and writes it; true when it was written
     // by the time it returns (false also while it asks).
     bool saveStage();
@@ -227,7 +225,6 @@ private:
     Task<bool> openHanded(std::string path);
     Task<bool> takeStageWithoutFile(Stage stage);
     Task<CodeOpening> takeStageCode(StageCodeRead read, bool proofCleared);
-    Task<> typeStageCode(std::string offered);
     Task<bool> save();
     Task<> startOverAfterAsking();
     Task<> leaveEditor();
