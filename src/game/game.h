@@ -4,7 +4,6 @@
 // records and replays, the editor and test play; everything it needs of the
 // desktop goes through the Platform. The procedures are defined in this
 // folder, one subject a file.
-#include <coroutine>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -12,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "game/coroutine.h"
 #include "game/edit_history.h"
 #include "game/platform.h"
 #include "game/playback.h"
@@ -316,7 +316,7 @@ private:
     std::deque<std::pair<uint64_t, Question>> questions_;
     uint64_t lastQuestion_ = 0;
     uint64_t awaited_ = 0;
-    std::coroutine_handle<> waiting_;
+    coro::coroutine_handle<> waiting_;
     std::optional<Answer> answer_;
     std::optional<Task<>> command_;
 };
@@ -325,7 +325,7 @@ class Game::Asking {
 public:
     Asking(Game& game, const Question& question) : game_(game), question_(question) { question_.awaited = true; }
     bool await_ready();
-    void await_suspend(std::coroutine_handle<> command);
+    void await_suspend(coro::coroutine_handle<> command);
     Answer await_resume();
 
 private:

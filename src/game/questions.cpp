@@ -48,7 +48,7 @@ bool Game::Asking::await_ready() {
     return answer_.has_value();
 }
 
-void Game::Asking::await_suspend(std::coroutine_handle<> command) {
+void Game::Asking::await_suspend(coro::coroutine_handle<> command) {
     game_.questions_.emplace_back(++game_.lastQuestion_, std::move(question_));
     game_.awaited_ = game_.lastQuestion_;
     game_.waiting_ = command;

@@ -4,7 +4,7 @@
 // dialog; a command that asks suspends where it asks, the front end shows the
 // question when the session's call has returned, and the answer resumes the
 // command at that point. A Task awaited by another runs as its subroutine.
-#include <coroutine>
+#include "game/coroutine.h"
 #include <exception>
 #include <optional>
 #include <utility>
@@ -17,17 +17,22 @@ class Task;
 namespace detail {
 
 struct TaskPromiseBase {
-    std::coroutine_handle<> continuation;
+    coro::coroutine_handle<> continuation;
     std::exception_ptr failure;
+    // While the awaiting command starts the task, an end comes back to it by
+    // returning; only a task that stopped to ask resumes it at its end. (No
+    // symmetric transfer: the page's WebAssembly has no tail calls.)
+    bool startingInline = false;
+    bool endedInline = false;
 
-    std::suspend_always initial_suspend() noexcept { return {}; }
-    // The end hands control back to the awaiting command, if any.
+    coro::suspend_always initial_suspend() noexcept { return {}; }
     struct Finish {
         bool await_ready() noexcept { return false; }
         template <class Promise>
-        std::coroutine_handle<> await_suspend(std::coroutine_handle<Promise> done) noexcept {
-            std::coroutine_handle<> next = done.promise().continuation;
-            return next ? next : std::noop_coroutine();
+        void await_suspend(coro::coroutine_handle<Promise> done) noexcept {
+            TaskPromiseBase& promise = done.promise();
+            if (promise.startingInline) promise.endedInline = true;
+            else if (promise.continuation) promise.continuation.resume();
         }
         void await_resume() noexcept {}
     };
@@ -62,7 +67,7 @@ template <class T = void>
 class [[nodiscard]] Task {
 public:
     using promise_type = detail::TaskPromise<T>;
-    using Handle = std::coroutine_handle<promise_type>;
+    using Handle = coro::coroutine_handle<promise_type>;
 
     explicit Task(Handle handle) : handle_(handle) {}
     Task(Task&& other) noexcept : handle_(std::exchange(other.handle_, {})) {}
@@ -87,9 +92,14 @@ public:
 
     // Awaited by another command: runs as its subroutine.
     bool await_ready() const noexcept { return false; }
-    std::coroutine_handle<> await_suspend(std::coroutine_handle<> caller) noexcept {
-        handle_.promise().continuation = caller;
-        return handle_;
+    bool await_suspend(coro::coroutine_handle<> caller) {
+        promise_type& promise = handle_.promise();
+        promise.continuation = caller;
+        promise.startingInline = true;
+        handle_.resume();
+        promise.startingInline = false;
+        // Ended at once: the caller goes on without stopping.
+        return !promise.endedInline;
     }
     T await_resume() { return handle_.promise().take(); }
 
@@ -100,10 +110,10 @@ private:
 namespace detail {
 template <class T>
 Task<T> TaskPromise<T>::get_return_object() {
-    return Task<T>(std::coroutine_handle<TaskPromise<T>>::from_promise(*this));
+    return Task<T>(coro::coroutine_handle<TaskPromise<T>>::from_promise(*this));
 }
 inline Task<void> TaskPromise<void>::get_return_object() {
-    return Task<void>(std::coroutine_handle<TaskPromise<void>>::from_promise(*this));
+    return Task<void>(coro::coroutine_handle<TaskPromise<void>>::from_promise(*this));
 }
 }  // namespace detail
 
