@@ -112,7 +112,8 @@ test('a spoiled code is refused in the game\'s window with the desktop reader\'s
     const page = await openPage();
     const before = await board(page);
     for (const c of cases) {
-        const desktop = codeTool(['decode', c.text, path.join(os.tmpdir(), 'nerilo-refused.txt')]);
+        // The page speaks Japanese: so does the desktop's reader, asked to.
+        const desktop = codeTool(['--lang', 'ja', 'decode', c.text, path.join(os.tmpdir(), 'nerilo-refused.txt')]);
         assert.strictEqual(desktop.status, 2, c.what);
         await page.evaluate((text) => (location.hash = text), c.text);
         await page.waitForSelector('#messageDialog[open]', { timeout: Patience });
