@@ -8,13 +8,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 #include <fstream>
 
 #include "model/progress_file.h"
-#include "model/progress_location.h"
 #include "game_fixture.h"
 #include "gui/gui_helpers.h"
 #include "ui/board_widget.h"
@@ -324,89 +322,6 @@ private slots:
         QCOMPARE(stageTitle(w.window.game().session()), std::string("stage2.txt"));
         QCOMPARE(w.window.game().session().comment, std::string("two"));
         QVERIFY(w.window.worldTimer().isActive());
-    }
-
-    // A game killed while its clear window is open (a logout, the power gone)
-    // keeps the record of the clear as it keeps the clear: the game in its own
-    // process says when the window is open, and is killed then.
-    void aGameKilledInTheClearWindowKeepsTheClearAndItsRecord() {
-        TestGame game;
-        game.block(cell(5, 5), 7).ground(cell(5, 7), ground::Stairs).load("stage1.txt");
-        QProcess player;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        player.setProcessEnvironment(environment);
-        player.start(QStringLiteral(NERILO_KILLED_IN_CLEAR_WINDOW),
-                     {QString::fromStdString(game.dir.path().string()), QStringLiteral("RRZ")});
-        QVERIFY(player.waitForStarted());
-        while (!player.canReadLine() && player.waitForReadyRead(30000)) {
-        }
-        QCOMPARE(player.readLine().trimmed(), QByteArray("clear window open"));
-        player.kill();
-        QVERIFY(player.waitForFinished());
-        QCOMPARE(player.exitStatus(), QProcess::CrashExit);
-
-        const RecordsRead records = readRecordsFile(game.dir.file("records.json"));
-        QVERIFY(records.ok());
-        QCOMPARE(records.records[0].normal, std::string("RRZ"));
-        QCOMPARE(readProgressFile(progressFilePath(game.engine.programFolder())).progress[0], uint8_t(1));
-    }
-
-    void undoAndRedoFromTheMenuAndTheirKeys() {
-        TestGame game;
-        game.block(cell(5, 5), 7).ground(cell(5, 6), ground::Stairs).load("stage1.txt");
-        Window w(game);
-        Game& g = w.window.game();
-        QAction* undo = w.window.action("undo");
-        QAction* redo = w.window.action("redo");
-        QCOMPARE(undo->text(), QStringLiteral("元に戻す(&U)"));
-        QCOMPARE(redo->text(), QStringLiteral("やり直し(&Y)"));
-        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-        QTest::keyClick(&w.window, Qt::Key_F1);
-        QTest::keyClick(&w.window, Qt::Key_Right);
-        QTRY_VERIFY(!g.world().state().inputLocked);
-        QCOMPARE(g.playerCell(), cell(5, 6));
-        QVERIFY(undo->isEnabled() && !redo->isEnabled());
-
-        // On the stairs Ctrl+Z undoes the step instead of clearing the stage.
-        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(g.playerCell(), cell(5, 5));
-        QVERIFY(!undo->isEnabled() && redo->isEnabled());
-        QTest::keyClick(&w.window, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(g.playerCell(), cell(5, 6));
-        QTest::keyClick(&w.window, Qt::Key_Backspace);
-        QCOMPARE(g.playerCell(), cell(5, 5));
-        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(g.playerCell(), cell(5, 6));
-        QCOMPARE(stageTitle(g.session()), std::string("stage1.txt"));
-        QVERIFY(game.platform.clears.empty());
-        undo->trigger();
-        QCOMPARE(g.playerCell(), cell(5, 5));
-        redo->trigger();
-        QCOMPARE(g.playerCell(), cell(5, 6));
-        QVERIFY(w.window.worldTimer().isActive());
-    }
-
-    // Backspace while a kicked ball rolls is offered and waits: the kick is
-    // undone once the ball has stopped. The roll takes many ticks, and none
-    // runs between two key clicks.
-    void backspaceWhileABallRollsUndoesTheKickOnceItStops() {
-        TestGame game;
-        game.block(cell(5, 5), block::Player).block(cell(5, 6), block::OliveBall).load("stage1.txt");
-        Window w(game);
-        Game& g = w.window.game();
-        QAction* undo = w.window.action("undo");
-        QTest::keyClick(&w.window, Qt::Key_F1);
-        QTRY_VERIFY(!g.world().state().inputLocked);
-        const WorldState start = g.world().state();
-        QTest::keyClick(&w.window, Qt::Key_Right);
-        QVERIFY(g.world().state().inputLocked);
-        QVERIFY2(undo->isEnabled(), "offered while the ball rolls");
-        QTest::keyClick(&w.window, Qt::Key_Backspace);
-        QVERIFY2(g.world().state().inputLocked, "nothing undone yet");
-        QTRY_VERIFY(!g.world().state().inputLocked);
-        QVERIFY(sameGame(g.world().state(), start));
-        QVERIFY(!undo->isEnabled() && w.window.action("redo")->isEnabled());
     }
 
     void ctrlHShowsTheNextPressAndCountsTheHint() {

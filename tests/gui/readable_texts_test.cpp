@@ -235,12 +235,8 @@ private slots:
              {QStringLiteral("詰み："), QStringLiteral("ここからは"), QStringLiteral("クリア") + zeroWidthSpace,
               QStringLiteral("できません。"), QStringLiteral("Backspace で"), QStringLiteral("戻せます")}},
             {&ui::MainWindow::statusHints, {QStringLiteral("Delete で"), QStringLiteral("リトライ")}},
-            {&ui::MainWindow::statusHints, {QStringLiteral("Backspace で"), QStringLiteral("一手戻す")}},
             {&ui::MainWindow::statusHints, {QStringLiteral("Esc で"), QStringLiteral("編集に"), QStringLiteral("戻る")}},
-            {&ui::MainWindow::statusHints, {QStringLiteral("F3 で"), QStringLiteral("ステージ選択")}},
             {&ui::MainWindow::hintLine, {QStringLiteral("Shift+→ "), QStringLiteral("あと "), QStringLiteral("123 手")}},
-            {&ui::MainWindow::hintLine, {QStringLiteral("ヒントを"), QStringLiteral("探しています…")}},
-            {&ui::MainWindow::hintLine, {QStringLiteral("ヒントが"), QStringLiteral("見つかりません")}},
         };
         // The table holds the game's own texts.
         QStringList said = hintLines() << ui::translated(solver::deadEndText());
