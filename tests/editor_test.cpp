@@ -14,7 +14,7 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 1);
     game.start();
     game.play("R");
-    game.engine.pressKey(Key::Down);
+    game.engine.pressKey(PlayerKey::Down);
     game.engine.tick();
     game.engine.toggleEditor();
     const Game& f = game.engine;
@@ -36,7 +36,7 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
     // and neither Delete nor an arrow starts the tick on the edited board.
     const GameSnapshot before = f.snapshot();
     game.play("X");
-    game.engine.pressKey(Key::Right);
+    game.engine.pressKey(PlayerKey::Right);
     game.engine.tick();
     EXPECT_TRUE(f.snapshot() == before);
     EXPECT_TRUE(game.platform.messages.empty());
@@ -291,7 +291,7 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
     Game& f = game.engine;
     f.toggleEditor();
     const GameSnapshot unchanged = f.snapshot();
-    f.pressKey(Key::Delete);
+    f.pressKey(PlayerKey::Delete);
     EXPECT_TRUE(f.snapshot() == unchanged);
     EXPECT_TRUE(game.platform.messages.empty());
 
@@ -301,7 +301,7 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
     f.editComment();
     const Stage edited = f.editedStage();
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
-    f.pressKey(Key::Delete);
+    f.pressKey(PlayerKey::Delete);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
     EXPECT_EQ(game.platform.messages[0].buttons, MsgButtons::OkCancel);
@@ -309,7 +309,7 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
     EXPECT_EQ(f.editedStage(), edited);
 
     game.platform.messageAnswers.push_back(MsgResult::Ok);
-    f.pressKey(Key::Delete);  // the file comes back, board, comment and target
+    f.pressKey(PlayerKey::Delete);  // the file comes back, board, comment and target
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Floor);
     EXPECT_EQ(f.session().comment, "file");
     EXPECT_TRUE(f.session().editing && !f.world().state().ticking && f.world().state().inputLocked);
@@ -322,7 +322,7 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
     game.load();
     f.session().comment = "say \"hi\"";
     const size_t asked = game.platform.messages.size();
-    f.pressKey(Key::Delete);
+    f.pressKey(PlayerKey::Delete);
     EXPECT_EQ(game.platform.messages.size(), asked);
     EXPECT_EQ(f.session().comment, "say \"hi\"");
 }
@@ -336,7 +336,7 @@ TEST(EditorMends, DeleteWithoutAFileOrWithADamagedOne) {
     f.newStage();
     f.chooseGroundBrush(ground::Wall);
     f.paintCell(cell(1, 1));
-    f.pressKey(Key::Delete);
+    f.pressKey(PlayerKey::Delete);
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall) << "a new stage has no file to go back to";
 
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
@@ -345,7 +345,7 @@ TEST(EditorMends, DeleteWithoutAFileOrWithADamagedOne) {
     f.paintCell(cell(1, 1));
     std::ofstream(game.stageFile("test.txt"), std::ios::binary) << "\"99\"";
     game.platform.messages.clear();
-    f.pressKey(Key::Delete);
+    f.pressKey(PlayerKey::Delete);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_NE(game.platform.messages[0].text.find("test.txt"), std::string::npos);
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall);

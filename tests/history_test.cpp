@@ -68,7 +68,7 @@ TEST(Undo, RefusedPressesAndPressesThatChangeNothingAreNoSteps) {
     game.play("U");                 // into a wall: only turns
     game.play("l");                 // Shift against a plain wall: only turns
     game.play("Z_E");               // the action key on plain floor
-    game.engine.pressKey(Key::Other);
+    game.engine.pressKey(PlayerKey::Other);
     EXPECT_EQ(undoDepth(game), 0u);
     EXPECT_FALSE(game.engine.canUndo());
     EXPECT_EQ(game.engine.history().path(), "");
@@ -118,7 +118,7 @@ TEST(Undo, StepTryModeSwitchedSinceThePressStaysAsItIsNow) {
         {"switched on while a press moves",
          false,
          [](TestGame& g) {
-             g.engine.pressKey(Key::Right);
+             g.engine.pressKey(PlayerKey::Right);
              g.engine.tick();
              g.engine.toggleStepTry();
              g.settle();
@@ -214,7 +214,7 @@ TEST(Undo, UndoAndRedoPressedWhileSomethingMovesRunOnceItIsAtRest) {
         SCOPED_TRACE(c.whileMoving);
         TestGame game;
         kick(game, c.lead);
-        game.engine.pressKey(Key::Right);
+        game.engine.pressKey(PlayerKey::Right);
         game.engine.tick();
         ASSERT_TRUE(game.world().state().inputLocked);
         const GameSnapshot moving = game.engine.snapshot();

@@ -74,11 +74,11 @@ TEST(Lifecycle, RetryDuringAKickMakesThePlayerTheMovingObjectAgain) {
     TestGame game;
     game.block(cell(5, 5), 7).block(cell(5, 6), 5);
     game.start();
-    game.engine.pressKey(Key::Right);
+    game.engine.pressKey(PlayerKey::Right);
     game.engine.tick();
     game.engine.tick();
     ASSERT_TRUE(game.world().state().kickInProgress);
-    game.engine.pressKey(Key::Delete);  // keyboard locked: Delete retries
+    game.engine.pressKey(PlayerKey::Delete);  // keyboard locked: Delete retries
     EXPECT_FALSE(game.world().state().kickInProgress);
     EXPECT_EQ(game.world().state().movingBlock, game.world().state().playerBlock);
     EXPECT_EQ(game.world().state().moveKind, MoveKind::Walk);
@@ -90,7 +90,7 @@ TEST(Lifecycle, RetryBeforeStartRunsTheGameWhileTheButtonStillReadsStart) {
     TestGame game;
     game.block(cell(5, 5), 7);
     game.load();
-    game.engine.pressKey(Key::Delete);
+    game.engine.pressKey(PlayerKey::Delete);
     EXPECT_TRUE(game.world().state().ticking);
     EXPECT_FALSE(game.world().state().inputLocked);
     EXPECT_EQ(game.engine.session().roundCommand, RoundCommand::Start);
@@ -104,10 +104,10 @@ TEST(Lifecycle, DeleteWithTheKeyboardFreeRetriesOnlyWhenTheButtonSaysRetry) {
     game.start();
     game.play("R");
     game.engine.session().roundCommand = RoundCommand::Start;
-    game.engine.pressKey(Key::Delete);
+    game.engine.pressKey(PlayerKey::Delete);
     EXPECT_EQ(game.player(), cell(5, 6));
     game.engine.session().roundCommand = RoundCommand::Retry;
-    game.engine.pressKey(Key::Delete);
+    game.engine.pressKey(PlayerKey::Delete);
     EXPECT_EQ(game.player(), cell(5, 5));
 }
 
@@ -130,7 +130,7 @@ TEST(Lifecycle, AbortReloadsTheStartStageAndStopsTheRunningGame) {
     game.load("stage1.txt");
     game.engine.startRound();
     game.play("RZ");
-    game.engine.pressKey(Key::Right);  // a move in flight
+    game.engine.pressKey(PlayerKey::Right);  // a move in flight
     game.engine.startOver();
     const Game& f = game.engine;
     EXPECT_EQ(game.platform.splashes, 1);

@@ -136,7 +136,7 @@ TEST(StepTry, SwitchingFollowsTheFreshRoundAndTheLock) {
     EXPECT_EQ(game.platform.messages[0].text, "ゲーム中には切り替えられません。");
     EXPECT_EQ(game.platform.messages[0].icon, MsgIcon::Exclamation);
 
-    f.pressKey(Key::Right);  // during an animated move
+    f.pressKey(PlayerKey::Right);  // during an animated move
     f.toggleStepTry();
     EXPECT_TRUE(f.world().state().stepTry);
     game.settle();

@@ -41,7 +41,7 @@ TEST(Movement, GroundsThePlayerCannotStepOnTurnHimOnly) {
         TestGame game;
         game.block(cell(5, 5), 7).ground(cell(4, 5), static_cast<uint8_t>(code));
         game.start();
-        game.engine.pressKey(Key::Up);
+        game.engine.pressKey(PlayerKey::Up);
         EXPECT_FALSE(game.world().state().inputLocked) << code;
         EXPECT_EQ(game.world().state().moveKind, MoveKind::Walk);
         EXPECT_EQ(pictureOf(game.world().state(), game.world().drawing(), game.world().state().playerBlock), playerPicture(5)) << code;
@@ -53,7 +53,7 @@ TEST(Movement, GroundsThePlayerMayStepOnAreGranted) {
         TestGame game;
         game.block(cell(5, 5), 7).ground(cell(5, 4), static_cast<uint8_t>(code));
         game.start();
-        game.engine.pressKey(Key::Left);
+        game.engine.pressKey(PlayerKey::Left);
         EXPECT_TRUE(game.world().state().inputLocked) << code;
         EXPECT_EQ(game.world().state().stepPhase[Left], 1) << code;
     }
@@ -70,7 +70,7 @@ TEST(Movement, PushLandingGroundsAndObstacles) {
         TestGame game;
         game.block(cell(5, 5), 7).block(cell(5, 6), 1).ground(cell(5, 7), c.landingGround).block(cell(5, 7), c.landingBlock);
         game.start();
-        game.engine.pressKey(Key::Right);
+        game.engine.pressKey(PlayerKey::Right);
         EXPECT_EQ(game.world().state().moveKind == MoveKind::Push, c.allowed) << int(c.landingGround) << "/" << int(c.landingBlock);
         EXPECT_EQ(game.world().state().inputLocked, c.allowed);
         if (c.allowed) {
@@ -100,7 +100,7 @@ TEST(Movement, ALaterBlockOnTheCellOverridesAnEarlierOne) {
     game.block(cell(0, 11), 7).block(cell(0, 10), 5).block(cell(2, 10), 1);
     game.start();
     game.world().state().blockCell[cell(2, 10)] = cell(0, 10);
-    game.engine.pressKey(Key::Left);
+    game.engine.pressKey(PlayerKey::Left);
     EXPECT_EQ(game.world().state().moveKind, MoveKind::Push);
     EXPECT_EQ(game.world().state().pushedBlock, cell(2, 10));
 
@@ -108,7 +108,7 @@ TEST(Movement, ALaterBlockOnTheCellOverridesAnEarlierOne) {
     reversed.block(cell(0, 11), 7).block(cell(0, 10), 1).block(cell(2, 10), 5);
     reversed.start();
     reversed.world().state().blockCell[cell(2, 10)] = cell(0, 10);
-    reversed.engine.pressKey(Key::Left);
+    reversed.engine.pressKey(PlayerKey::Left);
     EXPECT_EQ(reversed.world().state().moveKind, MoveKind::Kick);
     EXPECT_EQ(reversed.world().state().pushedBlock, cell(2, 10));
 }
@@ -117,14 +117,14 @@ TEST(Movement, KickNeedsOnlyRoomOnTheBoard) {
     TestGame atEdge;
     atEdge.block(cell(5, 13), 7).block(cell(5, 14), 5);
     atEdge.start();
-    atEdge.engine.pressKey(Key::Right);
+    atEdge.engine.pressKey(PlayerKey::Right);
     EXPECT_FALSE(atEdge.world().state().inputLocked);
     EXPECT_EQ(pictureOf(atEdge.world().state(), atEdge.world().drawing(), atEdge.world().state().playerBlock), playerPicture(8));
 
     TestGame nextToWall;
     nextToWall.block(cell(5, 5), 7).block(cell(5, 6), 5).ground(cell(5, 7), 1);
     nextToWall.start();
-    nextToWall.engine.pressKey(Key::Right);
+    nextToWall.engine.pressKey(PlayerKey::Right);
     EXPECT_EQ(nextToWall.world().state().moveKind, MoveKind::Kick);
     nextToWall.settle();
     EXPECT_EQ(nextToWall.world().state().blockCell[cell(5, 6)], cell(5, 6));
@@ -145,9 +145,9 @@ TEST(Movement, KeysPressedDuringAMoveAreDropped) {
     TestGame game;
     game.block(cell(5, 5), 7);
     game.start();
-    game.engine.pressKey(Key::Right);
+    game.engine.pressKey(PlayerKey::Right);
     game.engine.tick();
-    game.engine.pressKey(Key::Right);
+    game.engine.pressKey(PlayerKey::Right);
     game.settle();
     EXPECT_EQ(game.player(), cell(5, 6));
 }
@@ -165,7 +165,7 @@ TEST(Movement, ShiftArrowMovesFirstThenActsOnTheNeighbour) {
     // With Ctrl or Alt as well, only the move happens.
     game.world().state().keysHeld = 1;
     game.world().state().ground[cell(4, 5)].code = 12;
-    game.engine.pressKey(Key::Up, ShiftModifier | 2);
+    game.engine.pressKey(PlayerKey::Up, ShiftModifier | 2);
     EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 12);
 }
 

@@ -199,7 +199,7 @@ TEST(Power, TheYellowPlateKillsOnlyAtRest) {
     TestGame game;
     game.ground(cell(4, 6), 7).ground(cell(5, 6), 2).block(cell(5, 5), 7);
     game.start();
-    game.engine.pressKey(Key::Right);
+    game.engine.pressKey(PlayerKey::Right);
     for (int i = 0; i < 3; ++i) {
         game.engine.tick();
         EXPECT_FALSE(game.engine.isLost());
@@ -224,7 +224,7 @@ TEST(Power, LosingDuringAKickHandsControlBack) {
     TestGame game;
     game.block(cell(5, 5), 7).block(cell(5, 6), 5);
     game.start();
-    game.engine.pressKey(Key::Right);
+    game.engine.pressKey(PlayerKey::Right);
     game.engine.tick();
     ASSERT_EQ(game.world().state().movingBlock, cell(5, 6));
     game.engine.world().loseGame();
@@ -239,7 +239,7 @@ TEST(Power, TheCircuitWaitsWhileABallRolls) {
     TestGame game;
     game.ground(cell(0, 0), 7).ground(cell(0, 1), 2).block(cell(5, 5), 7).block(cell(5, 6), 5);
     game.start();
-    game.engine.pressKey(Key::Right);
+    game.engine.pressKey(PlayerKey::Right);
     game.engine.tick();
     game.world().state().ground[cell(0, 0)].code = 0;
     const GameSnapshot before = game.engine.snapshot();
@@ -278,7 +278,7 @@ TEST(CellActions, SlotsAndBarsTurnAndTurnBack) {
         game.block(cell(5, 5), 7).ground(cell(5, 4), inert);
         game.start();
         game.world().state().keysHeld = 1;
-        game.engine.pressKey(Key::Left, ShiftModifier);
+        game.engine.pressKey(PlayerKey::Left, ShiftModifier);
         EXPECT_EQ(game.world().state().ground[cell(5, 4)].code, inert);
         EXPECT_EQ(game.world().state().keysHeld, 1);
     }

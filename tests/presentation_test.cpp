@@ -129,7 +129,7 @@ TEST(Presentation, TheStatusFollowsTheGame) {
     game.engine.startTestPlay();
     game.play("U");
     EXPECT_EQ(said(statusOf(game.world().state(), game.session())).hints.back(), "Esc で編集に戻る");
-    game.engine.pressKey(Key::Escape);
+    game.engine.pressKey(PlayerKey::Escape);
     game.platform.messageAnswers.push_back(MsgResult::No);
     game.engine.toggleEditor();
     EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "F1 で開始");

@@ -46,7 +46,7 @@ TEST(Questions, ACommandThatAsksWaitsForTheAnswerAndGoesOnAsAnswered) {
         // Nothing changed yet, and other commands wait with it.
         EXPECT_EQ(game.snapshot(), before) << c.name;
         game.engine.newStage();
-        game.engine.pressKey(Key::Delete);
+        game.engine.pressKey(PlayerKey::Delete);
         EXPECT_EQ(game.snapshot(), before) << c.name;
         game.engine.answer(c.answer);
         EXPECT_FALSE(game.engine.asking()) << c.name;
@@ -69,7 +69,7 @@ TEST(Questions, TheClearWindowStaysOpenWhileTicksArriveAndClosingItLeadsOn) {
     EXPECT_EQ(stageTitle(game.session()), "stage1.txt");
     EXPECT_EQ(game.session().progress[0], 1);
     // The keys wait with the command: Delete would start the cleared round again.
-    game.engine.pressKey(Key::Delete);
+    game.engine.pressKey(PlayerKey::Delete);
     EXPECT_EQ(game.player(), cell(5, 6));
     game.engine.answer({});
     EXPECT_FALSE(game.engine.asking());

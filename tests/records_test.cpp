@@ -248,7 +248,7 @@ TEST(Records, ARoundPlayedInTwoWaysSetsNoRecord) {
         {"step-try mode before the first press", [](TestGame& g) { g.engine.toggleStepTry(); g.play("RRZ"); }, "", "RRZ"},
         {"step-try mode on mid-step",
          [](TestGame& g) {
-             g.engine.pressKey(Key::Right);
+             g.engine.pressKey(PlayerKey::Right);
              g.engine.tick();
              g.engine.toggleStepTry();
              g.settle();

@@ -160,7 +160,7 @@ TEST(Solver, RefusesSuperModeAndPositionsNotAtRestAndStopsWhenCancelled) {
     WorldState super = game.world().state();
     super.extraMode = ExtraMode::Super;
     EXPECT_EQ(solver::solve(super).outcome, Outcome::Refused);
-    game.engine.pressKey(Key::Left);
+    game.engine.pressKey(PlayerKey::Left);
     EXPECT_EQ(solver::solve(game.world().state()).outcome, Outcome::Refused) << "the player is mid-step";
 
     // The flag is read before every position, by every thread.

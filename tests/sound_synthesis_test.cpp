@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <map>
 
-#include "rules/world_events.h"
+#include "game/events.h"
 #include "tools/sound_synthesis.h"
 
 namespace nerilo::sound {

@@ -51,7 +51,7 @@ TEST(TestPlay, PlaysTheEditedBoardAndEscapeBringsTheEditorBackExactly) {
     EXPECT_EQ(game.world().state().stepsLeft, 22);
     EXPECT_NE(game.blockOn(cell(7, 5), block::BlackBall), -1);
 
-    game.engine.pressKey(Key::Escape);
+    game.engine.pressKey(PlayerKey::Escape);
     EXPECT_TRUE(game.snapshot() == before);
 
     // The menu entry ends it the same way, and so does the clear.
@@ -92,7 +92,7 @@ TEST(TestPlay, RetryAndDeleteStartAgainFromTheEditedBoardNeverFromTheFile) {
     game.engine.retryRound();
     EXPECT_TRUE(game.snapshot() == start);
     game.play("RD");
-    game.engine.pressKey(Key::Delete);
+    game.engine.pressKey(PlayerKey::Delete);
     EXPECT_TRUE(game.snapshot() == start);
     EXPECT_NE(game.blockOn(cell(5, 6), block::Key), -1) << "the key painted, which the file does not hold";
 
@@ -112,7 +112,7 @@ TEST(TestPlay, RetryAndDeleteStartAgainFromTheEditedBoardNeverFromTheFile) {
 TEST(TestPlay, RetryAndDeleteKeepTheEditorsModes) {
     const std::pair<const char*, std::function<void(TestGame&)>> restarts[] = {
         {"Retry", [](TestGame& g) { g.engine.retryRound(); }},
-        {"Delete", [](TestGame& g) { g.engine.pressKey(Key::Delete); }},
+        {"Delete", [](TestGame& g) { g.engine.pressKey(PlayerKey::Delete); }},
     };
     for (const auto& [what, restart] : restarts) {
         EditedStage edited;
@@ -244,7 +244,7 @@ TEST(TestPlay, ASolutionPlaysOnePressAtRestAndTheClearBringsTheEditorBack) {
 }
 
 TEST(TestPlay, AnyKeyStopsASolutionAndTheBoardReturns) {
-    for (Key key : {Key::Left, Key::Other, Key::Escape, Key::Delete}) {
+    for (PlayerKey key : {PlayerKey::Left, PlayerKey::Other, PlayerKey::Escape, PlayerKey::Delete}) {
         EditedStage edited;
         TestGame& game = edited.game;
         const GameSnapshot before = game.engine.snapshot();
@@ -274,7 +274,7 @@ TEST(TestPlay, ItsPressesCannotBeUndoneOnceItEnds) {
         TestGame& game = edited.game;
         game.engine.toggleTestPlay();
         game.play(byClear ? "RRZ" : "RD");
-        if (!byClear) game.engine.pressKey(Key::Escape);
+        if (!byClear) game.engine.pressKey(PlayerKey::Escape);
         ASSERT_TRUE(game.session().editing);
         EXPECT_FALSE(game.engine.history().canUndo()) << byClear;
         // Leaving the editor when stage 1 cannot be read keeps the board; undo
@@ -292,7 +292,7 @@ TEST(TestPlay, EscapeOutsideTestPlayIsAnyOtherKey) {
     game.block(cell(5, 5), block::Player).start();
     EXPECT_TRUE(game.world().state().awaitingFirstKey);
     const GameSnapshot before = game.engine.snapshot();
-    game.engine.pressKey(Key::Escape);
+    game.engine.pressKey(PlayerKey::Escape);
     EXPECT_FALSE(game.world().state().awaitingFirstKey);
     EXPECT_EQ(game.world().state().ticking, before.world.ticking);
     EXPECT_EQ(game.player(), cell(5, 5));

@@ -10,7 +10,7 @@ struct Frame {
     int left, top, frame;
 };
 
-std::vector<Frame> followMove(TestGame& game, Key key, int ticks) {
+std::vector<Frame> followMove(TestGame& game, PlayerKey key, int ticks) {
     std::vector<Frame> frames;
     game.engine.pressKey(key);
     for (int i = 0; i < ticks; ++i) {
@@ -27,7 +27,7 @@ TEST(Tick, AStepRunsFourQuarterPhasesWithWalkingFrames) {
     TestGame game;
     game.block(cell(5, 5), 7);
     game.start();
-    auto frames = followMove(game, Key::Left, 4);
+    auto frames = followMove(game, PlayerKey::Left, 4);
     const int x = cellLeft(cell(5, 5)), y = cellTop(cell(5, 5));
     const Frame expected[] = {{x - 120, y, 12}, {x - 240, y, 11}, {x - 360, y, 13}, {x - 480, y, 11}};
     for (int i = 0; i < 4; ++i) {
@@ -43,7 +43,7 @@ TEST(Tick, AJumpFromASpringFollowsItsArcAndLandsTwoCellsOn) {
     TestGame game;
     game.block(cell(5, 2), 7).ground(cell(5, 3), 5);
     game.start();
-    auto frames = followMove(game, Key::Right, 8);
+    auto frames = followMove(game, PlayerKey::Right, 8);
     const int y = cellTop(cell(5, 3));
     const int x = cellLeft(cell(5, 3));
     // Ticks 5..8 are the jump: a quarter step, then the arc offsets of phases 1 to 3.
@@ -63,7 +63,7 @@ TEST(Tick, StepsWrapAroundTheBoard) {
     TestGame left;
     left.block(cell(3, 4), 7).ground(cell(3, 3), 4).ground(cell(3, 1), 1).ground(cell(3, 0), 1);
     left.start();
-    auto frames = followMove(left, Key::Left, 16);
+    auto frames = followMove(left, PlayerKey::Left, 16);
     EXPECT_EQ(frames[12].left, -120);
     EXPECT_EQ(frames[14].left, -360);  // the picture slides out of the grid
     EXPECT_EQ(frames[15].left, cellLeft(cell(3, 14)));
@@ -285,7 +285,7 @@ TEST(Slides, ThousandsOfTicksOfABallCirclingOnArrowsStayOnTheBoard) {
     game.block(cell(5, 5), 7).block(cell(5, 6), 5);
     game.ground(cell(5, 7), 28).ground(cell(5, 9), 26).ground(cell(7, 9), 29).ground(cell(7, 7), 27);
     game.start();
-    game.engine.pressKey(Key::Right);
+    game.engine.pressKey(PlayerKey::Right);
     for (int i = 0; i < 5000; ++i) game.engine.tick();
     const int at = game.world().state().blockCell[cell(5, 6)];
     EXPECT_TRUE(at == cell(5, 7) || at == cell(5, 8) || at == cell(5, 9) || at == cell(6, 9) || at == cell(7, 9) ||

@@ -14,14 +14,14 @@ Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform), wo
 // Any key stops a solution being shown, and Escape ends test play: both bring
 // the editor back. The editor itself takes only Delete, which goes back to
 // the stage file.
-void Game::pressKey(Key key, Modifiers modifiers) {
+void Game::pressKey(PlayerKey key, Modifiers modifiers) {
     if (asking()) return;
-    if (playingSolution() || (key == Key::Escape && session_.testPlaying)) {
+    if (playingSolution() || (key == PlayerKey::Escape && session_.testPlaying)) {
         endTestPlay();
         return;
     }
     if (session_.editing) {
-        if (key == Key::Delete) revertEdits();
+        if (key == PlayerKey::Delete) revertEdits();
         return;
     }
     // A key pressed after an undo that waits is the later wish: the undo is dropped.
@@ -31,15 +31,15 @@ void Game::pressKey(Key key, Modifiers modifiers) {
 }
 
 // With the keyboard locked only Delete is heard: it starts the round again.
-void Game::deliverKey(Key key, Modifiers modifiers) {
+void Game::deliverKey(PlayerKey key, Modifiers modifiers) {
     if (world_.state().inputLocked) {
-        if (key == Key::Delete) retryRound();
+        if (key == PlayerKey::Delete) retryRound();
         return;
     }
-    beginPress(key, modifiers);
-    world_.press(key, modifiers);
+    beginPress(ruleKeyOf(key), modifiers);
+    world_.press(ruleKeyOf(key), modifiers);
     noteLoss();
-    if (key == Key::Delete && session_.roundCommand == RoundCommand::Retry) runRoundCommand();
+    if (key == PlayerKey::Delete && session_.roundCommand == RoundCommand::Retry) runRoundCommand();
     if (world_.outcome() == Outcome::Cleared) clearStage();
     settlePress();
     announceEvents();
@@ -68,11 +68,24 @@ void Game::noteLoss() {
     if (isLost()) session_.roundCommand = RoundCommand::Retry;
 }
 
+void Game::takeWorldEvents() {
+    EventList& happened = world_.events();
+    for (const WorldEvent event : happened.events()) events_.push_back(eventOf(event));
+    happened.clear();
+}
+
+// The session's events fall in among the world's where they happen: a clear
+// after the press that reached the stairs.
+void Game::note(Event event) {
+    takeWorldEvents();
+    events_.push_back(event);
+}
+
 void Game::announceEvents() {
-    EventList& events = world_.events();
-    if (events.empty()) return;
-    platform_.announce(events.events());
-    events.clear();
+    takeWorldEvents();
+    if (events_.empty()) return;
+    platform_.announce(events_);
+    events_.clear();
 }
 
 }  // namespace nerilo

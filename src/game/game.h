@@ -10,11 +10,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/coroutine.h"
 #include "game/edit_history.h"
 #include "game/platform.h"
 #include "game/playback.h"
+#include "game/player_key.h"
 #include "game/session_state.h"
 #include "game/task.h"
 #include "history/history.h"
@@ -111,7 +113,7 @@ public:
     void startRound();
     void retryRound();
     void runRoundCommand();
-    void pressKey(Key key, Modifiers modifiers = NoModifiers);
+    void pressKey(PlayerKey key, Modifiers modifiers = NoModifiers);
     // The world tick, ten times a second; a board being edited does not move.
     void tick();
     // A round under way with nothing moving: a key is taken at once, and a
@@ -239,10 +241,12 @@ private:
     void resetBoard();
 
     // Keyboard.
-    void deliverKey(Key key, Modifiers modifiers);
+    void deliverKey(PlayerKey key, Modifiers modifiers);
     void noteLoss();
     // Hands what happened on to the platform and forgets it.
     void announceEvents();
+    void note(Event event);
+    void takeWorldEvents();
     void clearStage();
 
     // History.
@@ -279,6 +283,7 @@ private:
 
     Platform& platform_;
     World world_;
+    std::vector<Event> events_;  // what happened since the last announcement
     SessionState session_;
     std::string fileDialogName_;
     bool filesKept_ = true;

@@ -2,12 +2,15 @@
 
 namespace nerilo {
 
+bool isKeyLetter(char letter) { return KeyLetters.find(letter) != std::string_view::npos; }
+
 bool pressLetter(Game& game, char letter) {
     if (std::optional<KeyPress> press = pressOf(letter)) {
-        game.pressKey(press->key, press->modifiers);
+        game.pressKey(playerKeyOf(press->key), press->modifiers);
         return true;
     }
     switch (letter) {
+    case 'X': game.pressKey(PlayerKey::Delete); return true;
     case 'S': game.startRound(); return true;
     case 'T': game.retryRound(); return true;
     case 'B': game.undo(); return true;

@@ -18,8 +18,8 @@ ProgressLevel levelOf(const Progress& progress) {
 
 // The ending: every stage cleared, and a mode unlocked with it.
 void Game::showEnding(bool redLabel) {
-    world_.events().note(Event::AllClear);
-    world_.events().note(Event::Unlock);
+    note(Event::AllClear);
+    note(Event::Unlock);
     platform_.showEnding(redLabel);
 }
 

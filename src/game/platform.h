@@ -8,7 +8,7 @@
 #include <string>
 
 #include "model/text.h"
-#include "rules/world_events.h"
+#include "game/events.h"
 
 namespace nerilo {
 

@@ -32,7 +32,7 @@ void Game::clearStage() { run(celebrateClear()); }
 // ticking under it, and closing it leads on to the next stage.
 Task<> Game::celebrateClear() {
     SessionState& s = session_;
-    world_.events().note(Event::Clear);
+    note(Event::Clear);
     announceEvents();
     const bool stepTry = world_.state().stepTry;
     // The press that cleared ends here: the world goes on ticking under the

@@ -95,7 +95,7 @@ void Game::stepSolution() {
         endTestPlay();
         return;
     }
-    if (std::optional<KeyPress> press = pressOf(solution_[solutionNext_++])) deliverKey(press->key, press->modifiers);
+    if (std::optional<KeyPress> press = pressOf(solution_[solutionNext_++])) deliverKey(playerKeyOf(press->key), press->modifiers);
 }
 
 }  // namespace nerilo

@@ -69,7 +69,7 @@ void Game::restoreFromHistory(WorldSnapshot past) {
     world_.restore(past);
     noteLoss();
     reachedByPress_ = false;
-    world_.events().note(Event::Undo);
+    note(Event::Undo);
     announceEvents();
 }
 

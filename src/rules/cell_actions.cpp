@@ -8,11 +8,11 @@ void World::actOnCell(int target) {
     GroundCell& cell = s.ground[target];
     if (s.keysHeld != 0 && (cell.code == ground::YellowKeyPlate || cell.code == ground::WhiteKeyPlate)) {
         --s.keysHeld;
-        events_.note(Event::KeyPlate);
+        events_.note(WorldEvent::KeyPlate);
         cell.code = ground::Floor;
         evaluateCircuit();
     } else if (groundTraits(cell.code).turned != NoForm) {
-        events_.note(Event::Switch);
+        events_.note(WorldEvent::Switch);
         cell.code = groundTraits(cell.code).turned;
         evaluateCircuit();
     }

@@ -15,7 +15,7 @@ void World::checkMoverCell() {
                 return;
             }
         } else if (groundTraits(g).slide != NoDirection) {
-            if (s.moveKind != slideTowards(groundTraits(g).slide)) events_.note(Event::Slide);
+            if (s.moveKind != slideTowards(groundTraits(g).slide)) events_.note(WorldEvent::Slide);
             s.moveKind = slideTowards(groundTraits(g).slide);
         }
     }
@@ -26,14 +26,14 @@ void World::loseGame() {
     WorldState& s = state_;
     if (s.blocks[s.movingBlock].code != block::Player) {
         // A kicked ball was trapped: the player gets control back and the game goes on.
-        events_.note(Event::Stop);
+        events_.note(WorldEvent::Stop);
         s.movingBlock = s.playerBlock;
         s.moveKind = MoveKind::Walk;
         s.inputLocked = false;
         return;
     }
     // The same tick may catch him twice (the landing, then the tick's own check): one loss.
-    if (s.ticking) events_.note(Event::Lost);
+    if (s.ticking) events_.note(WorldEvent::Lost);
     s.inputLocked = true;
     s.kickInProgress = false;
     s.ticking = false;

@@ -5,8 +5,6 @@ namespace {
 constexpr std::string_view Arrows = "LRUD";
 }  // namespace
 
-bool isKeyLetter(char letter) { return KeyLetters.find(letter) != std::string_view::npos; }
-
 char keyLetter(Key key, Modifiers modifiers) {
     if (key > Key::Down) return 'Z';
     const char letter = Arrows[static_cast<int>(key)];
@@ -19,7 +17,6 @@ std::optional<KeyPress> pressOf(char letter) {
     case 'l': case 'r': case 'u': case 'd':
         return KeyPress{static_cast<Key>(Arrows.find(static_cast<char>(letter - 'a' + 'A'))), ShiftModifier};
     case 'Z': case 'E': case '_': return KeyPress{Key::Action};
-    case 'X': return KeyPress{Key::Delete};
     default: return std::nullopt;
     }
 }

@@ -1,16 +1,8 @@
 #pragma once
-// The key letters: one notation for the simulator, tests, stored solutions,
-// records and the solver's output.
+// The press letters: the rules' part of the key letters (game/key_script.h),
+// the notation of stored solutions, records and the solver's output.
 //   L R U D   arrows          l r u d   Shift+arrows
 //   Z E _     action keys Z, Enter, Space
-//   X         Delete          S Start   T Retry
-//   B         undo            F redo
-//   Q         中止: start over from the splash and the first uncleared stage
-//   .         one world tick (when the game ticks)
-// After every letter but '.', the world ticks once (when the game ticks) and
-// then as long as the game ticks and the keyboard is locked: a player who waits
-// until everything is at rest. The rules take the presses (arrows and the
-// action key); the session the commands.
 #include <atomic>
 #include <optional>
 #include <string_view>
@@ -19,13 +11,12 @@
 
 namespace nerilo {
 
-constexpr std::string_view KeyLetters = "LRUDlrudZE_XSTBFQ.";
+constexpr std::string_view PressLetters = "LRUDlrudZE_";
 
 // The ticks one letter may take before a run counts as never coming to rest:
 // far more than the longest slide or chain of blasts on a 15 x 15 board.
 constexpr long long PressTickCap = 10000;
 
-bool isKeyLetter(char letter);
 // The letter of an arrow (Shift+arrow in lower case) or of the action key.
 char keyLetter(Key key, Modifiers modifiers);
 
@@ -33,7 +24,7 @@ struct KeyPress {
     Key key;
     Modifiers modifiers = NoModifiers;
 };
-// The key a letter stands for; nothing for the commands (S T B F Q) and '.'.
+// The key a press letter stands for; nothing for any other letter.
 std::optional<KeyPress> pressOf(char letter);
 
 // One press played on the world alone, as a player who waits for rest would:

@@ -5,9 +5,8 @@
 
 namespace nerilo {
 
-// The keyboard is free: the key is taken at once. Delete and the other keys
-// change nothing here but count as the round's first key press; the session
-// acts on them.
+// The keyboard is free: the key is taken at once. Other keys change nothing
+// here but count as the round's first key press.
 void World::press(Key key, Modifiers modifiers) {
     WorldState& s = state_;
     if (s.inputLocked) return;
@@ -69,9 +68,9 @@ void World::requestMove(int d, int p) {
     }
     if (s.stepTry) countStep();
     if (s.ticking)
-        events_.note(s.moveKind == MoveKind::Push   ? Event::Push
-                     : s.moveKind == MoveKind::Kick ? Event::Kick
-                                                    : Event::Step);
+        events_.note(s.moveKind == MoveKind::Push   ? WorldEvent::Push
+                     : s.moveKind == MoveKind::Kick ? WorldEvent::Kick
+                                                    : WorldEvent::Step);
     s.inputLocked = true;
     s.stepPhase[d] = 1;
 }
@@ -89,7 +88,7 @@ void World::pickUpKeys() {
     forEachBlockOn(s, cell, [&](int i) {
         if (s.blocks[i].code == block::Key) {
             ++s.keysHeld;
-            events_.note(Event::Key);
+            events_.note(WorldEvent::Key);
             s.blocks[i].code = block::Empty;
         }
         return true;

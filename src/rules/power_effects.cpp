@@ -66,7 +66,7 @@ void World::applyPowerEffects() {
 // Returns false when the blast reached the player and the game is lost.
 bool World::detonate(int ballBlock, int cell, std::array<uint8_t, CellCount>& beamStoppers) {
     WorldState& s = state_;
-    events_.note(Event::Blast);
+    events_.note(WorldEvent::Blast);
     s.blocks[ballBlock].code = block::Empty;
     --beamStoppers[cell];
     s.overlays[cell].marked = true;

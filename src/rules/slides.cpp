@@ -37,7 +37,7 @@ bool World::slideStep() {
         s.blockCell[s.movingBlock] = static_cast<uint8_t>(next);
         moveBlockBy(s.movingBlock, CellMove[d][0], CellMove[d][1]);
         if (landing == Landing::Spring) {
-            events_.note(Event::Spring);
+            events_.note(WorldEvent::Spring);
             s.moveKind = MoveKind::Jump;
             s.stepPhase[d] = 1;
         }
@@ -53,7 +53,7 @@ bool World::slideStep() {
 
 void World::finishSlide() {
     WorldState& s = state_;
-    if (s.kickInProgress) events_.note(Event::Stop);
+    if (s.kickInProgress) events_.note(WorldEvent::Stop);
     s.moveKind = MoveKind::Walk;
     s.kickInProgress = false;
     s.movingBlock = s.playerBlock;

@@ -94,7 +94,7 @@ void World::arrive(int d) {
 void World::land(int d) {
     WorldState& s = state_;
     const int c = s.blockCell[s.movingBlock];
-    if (s.moveKind == MoveKind::Jump) events_.note(Event::Land);
+    if (s.moveKind == MoveKind::Jump) events_.note(WorldEvent::Land);
     bool occupied = false;
     forEachBlockOn(s, c, [&](int i) {
         occupied = i != s.movingBlock && blockTraits(s.blocks[i].code).occupies;
@@ -111,7 +111,7 @@ void World::land(int d) {
         s.moveKind = MoveKind::Walk;
         break;
     case Landing::Spring:
-        events_.note(Event::Spring);
+        events_.note(WorldEvent::Spring);
         s.moveKind = MoveKind::Jump;
         s.stepPhase[d] = 1;
         break;
@@ -120,7 +120,7 @@ void World::land(int d) {
         checkMoverCell();
         if (s.moveKind == MoveKind::Walk) {
             if (s.kickInProgress) {
-                events_.note(Event::Stop);
+                events_.note(WorldEvent::Stop);
                 s.kickInProgress = false;
                 s.movingBlock = s.playerBlock;
                 evaluateCircuit();

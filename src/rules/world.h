@@ -14,9 +14,10 @@
 
 namespace nerilo {
 
-// The keys the game reacts to. Z, Enter and Space are all the action key;
-// Escape ends test play; any other key still counts as the round's first key press.
-enum class Key : uint8_t { Left, Right, Up, Down, Delete, Action, Other, Escape };
+// The keys the rules react to. Z, Enter and Space are all the action key; any
+// other key changes nothing but still counts as the round's first key press.
+// Delete and Escape are the session's (game/player_key.h): here they are Other.
+enum class Key : uint8_t { Left, Right, Up, Down, Action, Other };
 using Modifiers = uint8_t;
 constexpr Modifiers NoModifiers = 0, ShiftModifier = 1, ControlModifier = 2, AltModifier = 4;
 

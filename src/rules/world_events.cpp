@@ -1,16 +1,7 @@
-// Event names, and the beams a player hears go on and off.
+// The beams a player hears go on and off.
 #include "rules/world.h"
 
 namespace nerilo {
-
-const char* eventName(Event event) {
-    static constexpr const char* Names[EventKindCount] = {
-        "step", "push", "kick", "stop", "spring", "land", "slide", "key", "key_plate",
-        "switch", "beam_on", "beam_off", "blast", "lost", "clear", "all_clear", "unlock", "undo",
-    };
-    return Names[static_cast<int>(event)];
-}
-
 namespace {
 
 // Emitters with power fire; a beam that only grows or shrinks because
@@ -28,8 +19,8 @@ int World::BeamWatch::firing() const { return firingEmitters(world_.state_); }
 
 void World::BeamWatch::noteChange() const {
     const int after = firingEmitters(world_.state_);
-    if (after > before_) world_.events_.note(Event::BeamOn);
-    if (after < before_) world_.events_.note(Event::BeamOff);
+    if (after > before_) world_.events_.note(WorldEvent::BeamOn);
+    if (after < before_) world_.events_.note(WorldEvent::BeamOff);
 }
 
 }  // namespace nerilo

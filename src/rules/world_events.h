@@ -1,8 +1,8 @@
 #pragma once
 // What happened in one press or tick, in order, for a front end to sound or
-// show. The rules note what they do as they do it; the session adds its own
-// (a clear, the ending, an unlock, undo) and hands the list on. Nothing here
-// is part of WorldState: a position the solver copies carries no events.
+// show. The rules note what they do as they do it; the session hands the list
+// on with its own events among them (game/events.h). Nothing here is part of
+// WorldState: a position the solver copies carries no events.
 #include <array>
 #include <cstdint>
 #include <span>
@@ -11,7 +11,7 @@
 
 namespace nerilo {
 
-enum class Event : uint8_t {
+enum class WorldEvent : uint8_t {
     Step,      // the player walks one cell
     Push,
     Kick,
@@ -26,16 +26,7 @@ enum class Event : uint8_t {
     BeamOff,   // an emitter lost it
     Blast,     // a skull ball exploded
     Lost,
-    // Noted by the session.
-    Clear,
-    AllClear,  // the last stage was cleared: the ending
-    Unlock,    // a mode became available
-    Undo,      // undo or redo
 };
-constexpr int EventKindCount = static_cast<int>(Event::Undo) + 1;
-
-// The name nerilo-sim prints and the sound files are named after: "key_plate".
-const char* eventName(Event event);
 
 // The events of one press or tick: a fixed array and a count, no allocation.
 // A list nobody listens to takes nothing, at the cost of one comparison per
@@ -47,15 +38,15 @@ public:
 
     void listen(bool on) { limit_ = on ? Capacity : 0; count_ = 0; }
     bool listening() const { return limit_ != 0; }
-    void note(Event event) {
+    void note(WorldEvent event) {
         if (count_ < limit_) events_[count_++] = event;
     }
-    std::span<const Event> events() const { return {events_.data(), count_}; }
+    std::span<const WorldEvent> events() const { return {events_.data(), count_}; }
     bool empty() const { return count_ == 0; }
     void clear() { count_ = 0; }
 
 private:
-    std::array<Event, Capacity> events_{};
+    std::array<WorldEvent, Capacity> events_{};
     uint8_t count_ = 0;
     uint8_t limit_ = 0;
 };

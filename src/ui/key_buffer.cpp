@@ -13,8 +13,8 @@ void KeyBuffer::setEnabled(bool on) {
     if (!on) forget();
 }
 
-bool KeyBuffer::keep(const Game& game, Key key, Modifiers modifiers) {
-    const bool kept = key <= Key::Down || key == Key::Action;
+bool KeyBuffer::keep(const Game& game, PlayerKey key, Modifiers modifiers) {
+    const bool kept = key <= PlayerKey::Down || key == PlayerKey::Action;
     if (!enabled_ || !kept || !moving(game)) return false;
     kept_ = Press{key, modifiers};
     return true;

@@ -15,7 +15,7 @@ public:
     void setEnabled(bool on);
 
     // Keeps the key when the game would drop it now; true when it was kept.
-    bool keep(const Game& game, Key key, Modifiers modifiers);
+    bool keep(const Game& game, PlayerKey key, Modifiers modifiers);
     // After every tick: hands the kept key to the game once it is at rest, and
     // forgets it once the game has stopped (lost, cleared).
     void deliver(Game& game);
@@ -25,7 +25,7 @@ public:
 
 private:
     struct Press {
-        Key key;
+        PlayerKey key;
         Modifiers modifiers;
     };
     bool enabled_ = false;

@@ -43,21 +43,21 @@ QString colour(Rgb rgb) { return QStringLiteral("rgb(%1,%2,%3)").arg(rgb.red).ar
 
 // The game's key for a key the window received, or nothing for a key the game
 // never sees (modifiers alone, function keys): those go to the menus.
-std::optional<Key> gameKey(int qtKey) {
+std::optional<PlayerKey> gameKey(int qtKey) {
     switch (qtKey) {
-    case Qt::Key_Left: return Key::Left;
-    case Qt::Key_Up: return Key::Up;
-    case Qt::Key_Right: return Key::Right;
-    case Qt::Key_Down: return Key::Down;
-    case Qt::Key_Delete: return Key::Delete;
+    case Qt::Key_Left: return PlayerKey::Left;
+    case Qt::Key_Up: return PlayerKey::Up;
+    case Qt::Key_Right: return PlayerKey::Right;
+    case Qt::Key_Down: return PlayerKey::Down;
+    case Qt::Key_Delete: return PlayerKey::Delete;
     case Qt::Key_Z:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: return Key::Action;
-    case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Space: return PlayerKey::Action;
+    case Qt::Key_Escape: return PlayerKey::Escape;
     default: break;
     }
-    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return Key::Other;
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return PlayerKey::Other;
     return std::nullopt;
 }
 
@@ -680,9 +680,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         run([] {});
         return;
     }
-    std::optional<Key> key = gameKey(event->key());
+    std::optional<PlayerKey> key = gameKey(event->key());
     // Any key but a modifier alone stops a solution being played.
-    if (!key && game_.playingSolution() && !isModifierKey(event->key())) key = Key::Other;
+    if (!key && game_.playingSolution() && !isModifierKey(event->key())) key = PlayerKey::Other;
     if (!key) {
         QMainWindow::keyPressEvent(event);
         return;

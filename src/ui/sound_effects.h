@@ -8,7 +8,7 @@
 #include <array>
 #include <span>
 
-#include "rules/world_events.h"
+#include "game/events.h"
 
 class QMediaDevices;
 class QSoundEffect;

@@ -32,13 +32,13 @@ std::string colour(Rgb rgb) {
     return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + ")";
 }
 
-std::optional<Key> keyNamed(const std::string& name) {
-    static const std::map<std::string, Key> keys = {
-        {"Left", Key::Left},     {"Right", Key::Right},   {"Up", Key::Up},       {"Down", Key::Down},
-        {"Delete", Key::Delete}, {"Action", Key::Action}, {"Other", Key::Other}, {"Escape", Key::Escape},
+std::optional<PlayerKey> keyNamed(const std::string& name) {
+    static const std::map<std::string, PlayerKey> keys = {
+        {"Left", PlayerKey::Left},     {"Right", PlayerKey::Right},   {"Up", PlayerKey::Up},       {"Down", PlayerKey::Down},
+        {"Delete", PlayerKey::Delete}, {"Action", PlayerKey::Action}, {"Other", PlayerKey::Other}, {"Escape", PlayerKey::Escape},
     };
     const auto found = keys.find(name);
-    return found == keys.end() ? std::nullopt : std::optional<Key>(found->second);
+    return found == keys.end() ? std::nullopt : std::optional<PlayerKey>(found->second);
 }
 
 }  // namespace
@@ -62,7 +62,7 @@ public:
     bool atRest() const { return game_.atRest(); }
 
     void pressKey(const std::string& name, bool shift, bool control) {
-        const std::optional<Key> key = keyNamed(name);
+        const std::optional<PlayerKey> key = keyNamed(name);
         if (!key) return;
         const Modifiers modifiers = (shift ? ShiftModifier : NoModifiers) | (control ? ControlModifier : NoModifiers);
         run([&] { game_.pressKey(*key, modifiers); });

@@ -129,7 +129,7 @@ private slots:
         ui::DeadEndWatch watch(&line, nullptr);
         watch.setEnabled(true);
         const std::pair<const char*, std::function<void()>> forgetting[] = {
-            {"the player moves", [&] { game.engine.pressKey(Key::Left); }},
+            {"the player moves", [&] { game.engine.pressKey(PlayerKey::Left); }},
             {"the warning is turned off", [&] { watch.setEnabled(false); }},
         };
         for (const auto& [what, forget] : forgetting) {
