@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "game_fixture.h"
+#include "model/stage_code.h"
 
 namespace nerilo::test {
 
@@ -38,6 +39,41 @@ TEST(StageWithoutFile, PlaysAgainFromMemoryAndIsSavedWhereTheAuthorSays) {
     ASSERT_EQ(game.platform.dialogs.size(), dialogs + 1);
     EXPECT_EQ(game.platform.dialogs.back().fileName, "") << "no file to offer";
     EXPECT_EQ(readStageFile(game.stageFile("shared.txt")).stage, opened);
+}
+
+// コードから開く: the typed code is read, its proof played before the stage
+// opens, and the panel says クリア確認済み only while a cleared stage is in play.
+TEST(StageWithoutFile, ATypedCodeOpensProvenOnlyWhenItsProofClears) {
+    TestGame shared;
+    shared.block(cell(0, 0), block::Player).ground(cell(0, 3), ground::Stairs);
+    struct Case {
+        const char* name;
+        std::string typed;
+        bool opened, proven;
+        size_t messages;
+    };
+    const Case cases[] = {
+        {"a cleared proof", formatStageCode(shared.stage, "RRRZ"), true, true, 0},
+        {"a false proof", formatStageCode(shared.stage, "LZ"), true, false, 1},
+        {"no proof", formatStageCode(shared.stage), true, false, 0},
+        {"a spoiled code", "NRL1-spoiled", false, false, 1},
+        {"cancelled", "", false, false, 0},
+    };
+    for (const Case& c : cases) {
+        TestGame game;
+        game.block(cell(5, 5), block::Player);
+        game.load("stage1.txt");
+        game.engine.setCodeReader([](std::string_view text) { return parseStageCode(text); });
+        game.platform.inputAnswers.push_back(c.typed);
+        game.engine.askForStageCode("");
+        EXPECT_EQ(game.session().stagePath.empty(), c.opened) << c.name;
+        EXPECT_EQ(game.engine.proofInPlay() != nullptr, c.proven) << c.name;
+        EXPECT_EQ(viewOf(game.engine).stageTitle.japanese() == "クリア確認済み", c.proven) << c.name;
+        EXPECT_EQ(game.platform.messages.size(), c.messages) << c.name;
+        if (!c.proven) continue;
+        game.engine.toggleEditor();
+        EXPECT_EQ(game.engine.proofInPlay(), nullptr) << "the editor's board is another stage";
+    }
 }
 
 }  // namespace nerilo::test

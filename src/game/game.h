@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/coroutine.h"
@@ -27,10 +28,6 @@
 namespace nerilo {
 
 struct StageCodeRead;
-
-// How a stage code was taken: refused (with its reason told), or opened, with
-// its proof cleared or without.
-enum class CodeOpening { Refused, Opened, Proven };
 
 // Everything a game is at one moment: for tests and tools that compare or
 // copy whole games.
@@ -96,10 +93,19 @@ public:
     // it). A file that no longer reads is reported and gives nothing.
     std::optional<Stage> stageAsOpened();
     // Opens the stage of a stage code read by the code reader: a refused code is
-    // told with its reason and changes nothing, and a proof that does not clear
-    // is told once the stage is open. The proof is played by the caller before
-    // (the solver's proofClears, on a copy no one sees): `proofCleared`.
-    CodeOpening openStageCode(const StageCodeRead& read, bool proofCleared);
+    // told with its reason and changes nothing. Its proof is played first, on
+    // a copy no one sees; one that does not clear is told once the stage is
+    // open. False when it was not opened.
+    bool openStageCode(const StageCodeRead& read);
+    // コードから開く: asks for a code, offering `clipboard` when it holds one,
+    // and opens it as openStageCode does, read by the reader the program hands
+    // in (the desktop's inflates at once; without one the command does nothing).
+    void askForStageCode(const std::string& clipboard);
+    using CodeReader = std::function<StageCodeRead(std::string_view text)>;
+    void setCodeReader(CodeReader reader) { codeReader_ = std::move(reader); }
+    // The proof of the stage in play, when it was opened from a code whose
+    // proof cleared it: its code carries the proof on, and the panel says so.
+    const std::string* proofInPlay() const;
     // Checks the stage, asks for a file and writes it; true when it was written
     // by the time it returns (false also while it asks).
     bool saveStage();
@@ -226,7 +232,8 @@ private:
     Task<> chooseStage();
     Task<bool> openHanded(std::string path);
     Task<bool> takeStageWithoutFile(Stage stage);
-    Task<CodeOpening> takeStageCode(StageCodeRead read, bool proofCleared);
+    Task<bool> takeStageCode(StageCodeRead read);
+    Task<> typeStageCode(std::string clipboard);
     Task<bool> save();
     Task<> startOverAfterAsking();
     Task<> leaveEditor();
@@ -302,6 +309,12 @@ private:
     std::optional<Playback> playback_;
     // The stage opened without a file, which a round with no stage path plays.
     std::optional<Stage> stageWithoutFile_;
+    // The stage last opened from a code whose proof cleared it, and the proof.
+    struct ProvenStage {
+        uint64_t fingerprint = 0;
+        std::string proof;
+    };
+    std::optional<ProvenStage> proven_;
 
     // The editor's own memory, outside the state: none of this is part of a round.
     EditHistory editHistory_;
@@ -316,6 +329,7 @@ private:
     size_t solutionNext_ = 0;
     bool testCleared_ = false; // test play ends once the clearing key is done
     SaveCheck saveCheck_;
+    CodeReader codeReader_;
 
     // Questions not yet answered, by number, and the one the command waits for.
     std::deque<std::pair<uint64_t, Question>> questions_;

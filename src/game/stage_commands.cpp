@@ -2,6 +2,7 @@
 #include "model/file_io.h"
 #include "model/stage_code.h"
 #include "game/game.h"
+#include "solver/proof_check.h"
 
 namespace nerilo {
 namespace {
@@ -89,20 +90,41 @@ Task<bool> Game::takeStageWithoutFile(Stage stage) {
     co_return true;
 }
 
-CodeOpening Game::openStageCode(const StageCodeRead& read, bool proofCleared) {
-    return run(takeStageCode(read, proofCleared), CodeOpening::Refused);
-}
+bool Game::openStageCode(const StageCodeRead& read) { return run(takeStageCode(read), false); }
 
-Task<CodeOpening> Game::takeStageCode(StageCodeRead read, bool proofCleared) {
+Task<bool> Game::takeStageCode(StageCodeRead read) {
     if (!read.ok()) {
         tell(NERILO_TEXT("codes", "コードからステージを開けません。\n%1").arg(read.error));
-        co_return CodeOpening::Refused;
+        co_return false;
     }
+    const bool cleared = !read.proof.empty() && solver::proofClears(read.stage, read.proof);
     const bool taken = co_await takeStageWithoutFile(read.stage);
-    if (!taken) co_return CodeOpening::Refused;
-    if (!read.proof.empty() && !proofCleared)
+    if (!taken) co_return false;
+    proven_.reset();
+    if (cleared) proven_ = ProvenStage{stageFingerprint(read.stage), read.proof};
+    else if (!read.proof.empty())
         tell(NERILO_TEXT("codes", "このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。"));
-    co_return !read.proof.empty() && proofCleared ? CodeOpening::Proven : CodeOpening::Opened;
+    co_return true;
+}
+
+void Game::askForStageCode(const std::string& clipboard) { run(typeStageCode(clipboard)); }
+
+Task<> Game::typeStageCode(std::string clipboard) {
+    if (session_.testPlaying || !codeReader_) co_return;
+    const std::string offered = looksLikeStageCode(clipboard) ? clipboard : std::string();
+    const Question question = textQuestion(QuestionKind::Line, NERILO_TEXT("codes", "ステージのコードを貼り付けてください"),
+                                           NERILO_TEXT("codes", "Nerilo(コードから開く)"), offered);
+    const Answer reply = co_await ask(question);
+    if (!reply.text || reply.text->empty()) co_return;
+    const StageCodeRead read = codeReader_(*reply.text);
+    const bool opened = co_await takeStageCode(read);
+    (void)opened;
+}
+
+const std::string* Game::proofInPlay() const {
+    const bool inPlay = proven_ && session_.stagePath.empty() && !session_.editing && !session_.testPlaying &&
+                        proven_->fingerprint == session_.stageFingerprint;
+    return inPlay ? &proven_->proof : nullptr;
 }
 
 std::optional<Stage> Game::stageAsOpened() {

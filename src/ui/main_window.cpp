@@ -9,6 +9,7 @@
 
 #include "game/startup.h"
 #include "model/numbered_stages.h"
+#include "model/stage_code.h"
 
 #include "model/tile_names.h"
 #include "solver/hint.h"
@@ -89,6 +90,7 @@ MainWindow::MainWindow() : game_(platform_) {
     shortestLengths_ = new ShortestLengths(this);
     // The search on Save runs aside so the window keeps painting; it is bounded to a few seconds.
     game_.setSaveCheck([](const WorldState& start) { return runAside([&] { return solver::checkBeforeSave(start); }); });
+    game_.setCodeReader([](std::string_view text) { return parseStageCode(text); });
     // An author's stage, searched to the end with its analysis: about a million
     // positions, some tens of megabytes.
     searchOptions_.analyse = true;
@@ -620,7 +622,7 @@ void MainWindow::refresh() {
     const QString stepsLeftTip = translated(view.stepsLeftTip);
     if (stepsLeft_->toolTip() != stepsLeftTip) stepsLeft_->setToolTip(stepsLeftTip);
     showStatus(view.status);
-    showText(stageTitle_, translated(codeStageTitle(game_.session(), provenStage_).value_or(view.stageTitle)));
+    showText(stageTitle_, translated(view.stageTitle));
     showText(keysHeld_, q(view.keysHeld));
     showButton(roundButton_, view.roundButton);
     showButton(openButton_, view.openButton);

@@ -44,7 +44,6 @@ public:
     SoundEffects& sounds() { return *sounds_; }
     // The fingerprint of the stage opened from a code whose proof cleared: the
     // panel says クリア確認済み while it is the stage in play.
-    void setProvenStage(std::optional<uint64_t> fingerprint) { provenStage_ = fingerprint; }
     // Runs a game command, then shows the game again.
     void run(const std::function<void()>& call);
     // ヒント: looks for the next press of a shortest clear from here, or stops looking.
@@ -209,7 +208,6 @@ private:
     solver::Options searchOptions_;
     bool closeAccepted_ = false;
     bool answering_ = false;
-    std::optional<uint64_t> provenStage_;
     bool watchingScreen_ = false;
 
     BoardWidget* board_ = nullptr;

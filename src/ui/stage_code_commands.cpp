@@ -5,7 +5,6 @@
 #include <atomic>
 
 #include "model/stage_code.h"
-#include "solver/proof_check.h"
 #include "solver/solver.h"
 #include "ui/main_window.h"
 #include "ui/run_aside.h"
@@ -37,11 +36,15 @@ void copyStageCode(MainWindow& window) {
     if (window.game().session().testPlaying) return;
     const std::optional<Stage> stage = window.game().stageAsOpened();
     if (!stage) return;
-    std::string proof;
-    runAside([&] {
-        proof = shortestClear(*stage);
-        return Text();
-    });
+    // A stage opened from a code passes its proof on; any other is searched.
+    const std::string* known = window.game().proofInPlay();
+    std::string proof = known ? *known : std::string();
+    if (!known) {
+        runAside([&] {
+            proof = shortestClear(*stage);
+            return Text();
+        });
+    }
     const std::string code = formatStageCode(*stage, proof);
     QGuiApplication::clipboard()->setText(QString::fromStdString(code));
     const Text copied = NERILO_TEXT("codes", "ステージのコードをコピーしました（%1 文字）。").arg(std::to_string(code.size()));
@@ -56,24 +59,11 @@ void copyStageCode(MainWindow& window) {
 }
 
 void askForStageCode(MainWindow& window) {
-    if (window.game().session().testPlaying) return;
-    const QString clipboard = QGuiApplication::clipboard()->text().trimmed();
-    const std::string offered = looksLikeStageCode(clipboard.toStdString()) ? clipboard.toStdString() : std::string();
-    const std::string text = window.platform().inputBox(NERILO_TEXT("codes", "ステージのコードを貼り付けてください"),
-                                                        NERILO_TEXT("codes", "Nerilo(コードから開く)"), offered)
-                                 .value_or(std::string());
-    if (!text.empty()) openStageCode(window, QString::fromStdString(text));
+    window.game().askForStageCode(QGuiApplication::clipboard()->text().trimmed().toStdString());
 }
 
 bool openStageCode(MainWindow& window, const QString& text) {
-    const StageCodeRead read = parseStageCode(text.toStdString());
-    // The proof is played before the stage is opened, on a copy no one sees.
-    const bool cleared = read.ok() && !read.proof.empty() && solver::proofClears(read.stage, read.proof);
-    const CodeOpening opening = window.game().openStageCode(read, cleared);
-    if (opening == CodeOpening::Refused) return false;
-    window.setProvenStage(opening == CodeOpening::Proven ? std::optional<uint64_t>(stageFingerprint(read.stage))
-                                                         : std::nullopt);
-    return true;
+    return window.game().openStageCode(parseStageCode(text.toStdString()));
 }
 
 }  // namespace nerilo::ui

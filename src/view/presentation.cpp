@@ -9,10 +9,10 @@ Text roundCommandCaption(RoundCommand command) {
     return command == RoundCommand::Start ? NERILO_TEXT("panel", "開始") : NERILO_TEXT("panel", "再挑戦");
 }
 
-std::optional<Text> codeStageTitle(const SessionState& state, std::optional<uint64_t> provenStage) {
+std::optional<Text> codeStageTitle(const SessionState& state, bool proven) {
     // In the editor a stage without a file is a new one, and says 新規.
     if (!state.stagePath.empty() || state.editing || state.testPlaying) return std::nullopt;
-    if (provenStage == state.stageFingerprint) return NERILO_TEXT("codes", "クリア確認済み");
+    if (proven) return NERILO_TEXT("codes", "クリア確認済み");
     return NERILO_TEXT("codes", "コード");
 }
 
@@ -95,6 +95,7 @@ WindowView viewOf(const Game& game) {
     WindowView view = viewOf(game.world().state(), game.session(),
                              {game.canUndo(), game.canRedo(), game.canUndoEdit(), game.canRedoEdit()});
     view.hint.enabled = view.hint.enabled && !game.playbackRunning();
+    if (std::optional<Text> title = codeStageTitle(game.session(), game.proofInPlay() != nullptr)) view.stageTitle = *title;
     return view;
 }
 

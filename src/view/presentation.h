@@ -61,9 +61,8 @@ struct WindowView {
 
 Text roundCommandCaption(RoundCommand command);
 // The panel's title for a stage opened from a code (it has no file name): クリア確認済み
-// when its proof cleared it (provenStage, the front end's, is its fingerprint),
-// or nothing for any other stage.
-std::optional<Text> codeStageTitle(const SessionState& state, std::optional<uint64_t> provenStage);
+// when its proof cleared it, else コード; nothing for any other stage.
+std::optional<Text> codeStageTitle(const SessionState& state, bool proven);
 Text paintLayerCaption(PaintLayer layer);
 
 // Every key that helps after a lost game, one line each.

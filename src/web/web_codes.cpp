@@ -4,7 +4,6 @@
 #include <emscripten/bind.h>
 #include <vector>
 
-#include "solver/proof_check.h"
 
 namespace nerilo::web {
 namespace {
@@ -58,7 +57,7 @@ InflateEnd inflateEndNamed(const std::string& name) {
 val WebStageCodes::streamsToInflate(const std::string& text) {
     pending_ = stageCodeStreams(text, Tools);
     if (pending_.refused()) {
-        game_.openStageCode(pending_.refusal, false);
+        game_.openStageCode(pending_.refusal);
         return val::null();
     }
     val streams = val::array();
@@ -80,20 +79,14 @@ bool WebStageCodes::open(val inflated) {
     }
     const StageCodeRead read = readInflatedStageCode(pending_, found);
     pending_ = {};
-    // The proof is played before the stage is opened, on a copy no one sees.
-    const bool cleared = read.ok() && !read.proof.empty() && solver::proofClears(read.stage, read.proof);
-    const CodeOpening opening = game_.openStageCode(read, cleared);
-    if (opening == CodeOpening::Refused) return false;
-    provenStage_ = opening == CodeOpening::Proven ? std::optional<uint64_t>(stageFingerprint(read.stage)) : std::nullopt;
-    proof_ = opening == CodeOpening::Proven ? read.proof : std::string();
-    return true;
+    return game_.openStageCode(read);
 }
 
 val WebStageCodes::bodyToDeflate() {
     const std::optional<Stage> stage = game_.stageAsOpened();
     if (!stage) return val::null();
-    const bool proven = provenStage_ && *provenStage_ == stageFingerprint(*stage);
-    return bytesFor(stageCodeBody(*stage, proven ? proof_ : std::string()));
+    const std::string* proof = game_.proofInPlay();
+    return bytesFor(stageCodeBody(*stage, proof ? *proof : std::string()));
 }
 
 std::string WebStageCodes::codeOf(val deflated) const { return stageCodeOfStream(bytesOf(deflated), Tools); }

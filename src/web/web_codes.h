@@ -36,14 +36,9 @@ public:
     // The code of the body the script deflated (raw deflate).
     std::string codeOf(emscripten::val deflated) const;
 
-    // The fingerprint of the stage whose code's proof cleared it, if it is open.
-    std::optional<uint64_t> provenStage() const { return provenStage_; }
-
 private:
     Game& game_;
     StageCodeStreams pending_;
-    std::optional<uint64_t> provenStage_;
-    std::string proof_;  // the proof that cleared the proven stage
 };
 
 }  // namespace nerilo::web

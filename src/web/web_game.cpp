@@ -159,7 +159,7 @@ public:
         return json{
             {"stepsLeft", v.stepsLeft},
             {"stepsLeftTip", translation_.say(v.stepsLeftTip)},
-            {"stageTitle", translation_.say(codeStageTitle(game_.session(), codes_.provenStage()).value_or(v.stageTitle))},
+            {"stageTitle", translation_.say(v.stageTitle)},
             {"keysHeld", v.keysHeld},
             {"roundButton", {{"caption", translation_.say(v.roundButton.caption)},
                              {"enabled", v.roundButton.enabled},
