@@ -7,12 +7,12 @@ namespace nerilo {
 
 // A clear sets a record when the player found it himself in plain play: no
 // hint, no block or super mode (a different board, or a random one), the
-// modes the same from the round's first press to its clear, and on one of the
-// numbered stages beside the program. `path` holds the presses that cleared.
+// modes the same from the round's first press to its clear, and on a numbered
+// stage (model/numbered_stages.h). `path` holds the presses that cleared.
 void Game::recordClear(const std::string& path) {
     const WorldState& w = world_.state();
     if (!filesKept_ || history_.hintsUsed() > 0 || w.extraMode != ExtraMode::None || modesChangedInRound_) return;
-    const int n = numberedStageAt(programFolder(), session_.stagePath);
+    const int n = numberedStage();
     if (n == 0) return;
     if (!records_.offer(n, session_.stageFingerprint, w.stepTry, path)) return;
     saveRecords();
@@ -33,10 +33,15 @@ void Game::noteDeadEndVerdict(const WorldState& judged, bool deadEnd) {
 // set no record any more; test play and the extra modes play other boards.
 void Game::countDeadEnd() {
     if (!filesKept_ || session_.editing || session_.testPlaying || world_.state().extraMode != ExtraMode::None) return;
-    const int n = numberedStageAt(programFolder(), session_.stagePath);
+    const int n = numberedStage();
     if (n == 0) return;
     records_.countDeadEnd(n, session_.stageFingerprint);
     saveRecords();
+}
+
+int Game::numberedStage() const {
+    const int n = stageNumberOf(session_.stagePath);
+    return n >= 1 && n <= StageCount ? n : 0;
 }
 
 void Game::saveRecords() {

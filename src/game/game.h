@@ -271,6 +271,9 @@ private:
     void showEnding(bool redLabel);
 
     // Records.
+    // The number of the stage in play when it is a numbered one, else 0: the
+    // one rule for progress, records and dead-end counts.
+    int numberedStage() const;
     void recordClear(const std::string& path);
     void saveRecords();
     void endPlayback(const Playback& ended);

@@ -6,25 +6,6 @@
 #include "model/numbered_stages.h"
 
 namespace nerilo {
-namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-// The stage number of a path named like "*stage#.txt" or "*stage##.txt"
-// (case-sensitive), or -1 for a file with another name.
-int stageNumber(const std::string& path) {
-    if (!endsWith(path, ".txt")) return -1;
-    const std::string stem = path.substr(0, path.size() - 4);
-    if (stem.size() >= 6 && isDigit(stem.back()) && endsWith(stem.substr(0, stem.size() - 1), "stage"))
-        return stem.back() - '0';
-    if (stem.size() >= 7 && isDigit(stem.back()) && isDigit(stem[stem.size() - 2]) &&
-        endsWith(stem.substr(0, stem.size() - 2), "stage"))
-        return (stem[stem.size() - 2] - '0') * 10 + (stem.back() - '0');
-    return -1;
-}
-}  // namespace
 
 void Game::clearStage() { run(celebrateClear()); }
 
@@ -43,7 +24,7 @@ Task<> Game::celebrateClear() {
     // The clear and its record are written at once, before the celebration, so
     // that neither 中止 (which reads the files again) nor a game ended while the
     // window is open (a crash, a logout) can lose them.
-    const int n = stageNumber(s.stagePath);
+    const int n = stageNumberOf(s.stagePath);
     const bool numbered = n > 0 && n <= StageCount;
     if (!replay && !s.testPlaying) {
         if (numbered) {
