@@ -81,7 +81,7 @@ TEST(BackgroundWork, EachResultMeansWhatItsSearchIsFor) {
         EXPECT_EQ(p.runner.started.back().pauseMs, Game::AnalysisPauseMs);
         p.runner.finish(p.game.engine);
         ASSERT_TRUE(p.searches().analysis.result);
-        EXPECT_EQ(p.searches().analysis.result->keys, "LL");
+        EXPECT_EQ(p.searches().analysis.result->keys, "LLZ");
         EXPECT_TRUE(p.searches().analysis.result->analysis);
     }
 }
@@ -97,7 +97,7 @@ TEST(BackgroundWork, ShortestLengthsAreSearchedOneAtATimeAndKeptByFingerprint) {
     EXPECT_TRUE(g.shortestLength(8, Stage{}).searching);
     ASSERT_EQ(p.runner.started.size(), before + 1) << "the second waits for the first";
     p.runner.finish(g);
-    EXPECT_EQ(g.shortestLength(7, Stage{}).presses, std::optional<int>(2)) << "the stage the list read, not this one";
+    EXPECT_EQ(g.shortestLength(7, Stage{}).presses, std::optional<int>(3)) << "the stage the list read, not this one";
     ASSERT_EQ(p.runner.started.size(), before + 2);
     p.runner.finish(g);
     const ShortestLength none = g.shortestLength(8, Stage{});
@@ -172,7 +172,7 @@ TEST(BackgroundWork, JobsAndResultsCrossAsBytesUnchanged) {
     const std::optional<JobResult> back = decodeResult(encodeResult(result));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->id, job.id);
-    EXPECT_EQ(back->search.keys, "LL");
+    EXPECT_EQ(back->search.keys, "LLZ");
     EXPECT_EQ(back->search.refusal, "why");
     EXPECT_EQ(back->search.analysis, result.search.analysis);
     EXPECT_EQ(back->search.stored, result.search.stored);
