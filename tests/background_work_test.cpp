@@ -24,21 +24,11 @@ public:
     std::vector<uint64_t> cancelled;
 };
 
-// The corridor of the dead-end tests: stairs two cells to the player's left,
-// an arrow to his right that carries him away for good.
-void corridor(TestGame& game) {
-    for (int c = 2; c <= 9; ++c) game.ground(cell(4, c), ground::Wall).ground(cell(6, c), ground::Wall);
-    game.ground(cell(5, 2), ground::Wall).ground(cell(5, 9), ground::Wall);
-    game.ground(cell(5, 3), ground::Stairs).ground(cell(5, 6), ground::ArrowRight);
-    game.ground(cell(4, 4), ground::YellowPlate).ground(cell(3, 4), ground::Target);
-    game.block(cell(5, 5), block::Player);
-}
-
 struct Played {
     TestGame game;
     FakeRunner runner;
     explicit Played(bool deadEndWarning = false) {
-        corridor(game);
+        trapStage(game);
         game.engine.setRunner(&runner);
         game.engine.setDeadEndWarning(deadEndWarning);
         game.start();
@@ -149,7 +139,7 @@ TEST(BackgroundWork, AJobThatThrowsIsAFailedSearch) {
 
 TEST(BackgroundWork, WithoutARunnerNothingRuns) {
     TestGame game;
-    corridor(game);
+    trapStage(game);
     game.engine.setDeadEndWarning(true);
     game.start();
     game.engine.followSearches();
