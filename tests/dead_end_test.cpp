@@ -17,15 +17,9 @@ namespace {
 
 using solver::Verdict;
 
-// The walled corridor of the solver's tests: stairs two cells left of the
-// player, an arrow to the right that carries him away for good, a powered
-// yellow plate above the cell to his left.
+// The walled corridor of the solver's tests (trapStage), started.
 WorldState trapStart(TestGame& game) {
-    for (int c = 2; c <= 9; ++c) game.ground(cell(4, c), ground::Wall).ground(cell(6, c), ground::Wall);
-    game.ground(cell(5, 2), ground::Wall).ground(cell(5, 9), ground::Wall);
-    game.ground(cell(5, 3), ground::Stairs).ground(cell(5, 6), ground::ArrowRight);
-    game.ground(cell(4, 4), ground::YellowPlate).ground(cell(3, 4), ground::Target);
-    game.block(cell(5, 5), block::Player);
+    trapStage(game);
     game.load();
     return *solver::stageStart(game.stageFile("test.txt")).state;
 }

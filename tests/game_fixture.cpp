@@ -80,4 +80,12 @@ int TestGame::blockOn(int at, uint8_t code) const {
     return -1;
 }
 
+void trapStage(TestGame& game) {
+    for (int c = 2; c <= 9; ++c) game.ground(cell(4, c), ground::Wall).ground(cell(6, c), ground::Wall);
+    game.ground(cell(5, 2), ground::Wall).ground(cell(5, 9), ground::Wall);
+    game.ground(cell(5, 3), ground::Stairs).ground(cell(5, 6), ground::ArrowRight);
+    game.ground(cell(4, 4), ground::YellowPlate).ground(cell(3, 4), ground::Target);
+    game.block(cell(5, 5), block::Player);
+}
+
 }  // namespace nerilo::test

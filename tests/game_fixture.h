@@ -63,4 +63,8 @@ public:
     Stage stage;
 };
 
+// A walled corridor: stairs two cells left of the player, an arrow to the right
+// that carries him away for good, and a powered yellow plate above the cell in between.
+void trapStage(TestGame& game);
+
 }  // namespace nerilo::test

@@ -33,16 +33,6 @@ bool clears(const std::string& path, const std::string& keys, bool stepTry = fal
     return world.outcome() == nerilo::Outcome::Cleared;
 }
 
-// A walled corridor: stairs two cells left of the player, an arrow to the right
-// that carries him away for good, and a powered yellow plate above the cell in between.
-void trapStage(TestGame& game) {
-    for (int c = 2; c <= 9; ++c) game.ground(cell(4, c), ground::Wall).ground(cell(6, c), ground::Wall);
-    game.ground(cell(5, 2), ground::Wall).ground(cell(5, 9), ground::Wall);
-    game.ground(cell(5, 3), ground::Stairs).ground(cell(5, 6), ground::ArrowRight);
-    game.ground(cell(4, 4), ground::YellowPlate).ground(cell(3, 4), ground::Target);
-    game.block(cell(5, 5), block::Player);
-}
-
 TEST(Solver, FindsTheStoredShortestClearOfEveryStageButTheLargest) {
     // Clears found by a search must not reach the player's progress file.
     TempDir data;

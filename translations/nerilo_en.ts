@@ -367,6 +367,14 @@ Thank you for playing</translation>
         <source>詰み：ここからはクリア​できません。Backspace で戻せます</source>
         <translation>Dead end: the stage cannot be cleared from here. Backspace takes the press back.</translation>
     </message>
+    <message>
+        <source>ヒントを探しています…</source>
+        <translation>Looking for a hint…</translation>
+    </message>
+    <message>
+        <source>ヒントが見つかりません</source>
+        <translation>No hint found</translation>
+    </message>
 </context>
 <context>
     <name>messages</name>
@@ -666,14 +674,6 @@ Starting with no records. The next time you set a record, this file will be kept
     <message>
         <source>ヒント(&amp;H)</source>
         <translation>&amp;Hint</translation>
-    </message>
-    <message>
-        <source>ヒントを探しています…</source>
-        <translation>Looking for a hint…</translation>
-    </message>
-    <message>
-        <source>ヒントが見つかりません</source>
-        <translation>No hint found</translation>
     </message>
     <message>
         <source>コードをコピー(&amp;D)</source>

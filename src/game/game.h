@@ -13,11 +13,13 @@
 #include <string_view>
 #include <vector>
 
+#include "game/background_work.h"
 #include "game/coroutine.h"
 #include "game/edit_history.h"
 #include "game/platform.h"
 #include "game/playback.h"
 #include "game/player_key.h"
+#include "game/searches.h"
 #include "game/session_state.h"
 #include "game/task.h"
 #include "history/history.h"
@@ -212,6 +214,31 @@ public:
     using SaveCheck = std::function<Text(const WorldState& start)>;
     void setSaveCheck(SaveCheck check) { saveCheck_ = std::move(check); }
 
+    // Background searches (searches.cpp), run by the front end's runner; none
+    // run without one. The front end calls followSearches() after every
+    // command and tick, and hands each result back with jobDone() in its own
+    // thread; the session decides what starts, what drops and what a result means.
+    void setRunner(Runner* runner);
+    void followSearches();
+    void jobDone(const JobResult& done);
+    void jobProgress(uint64_t job, const solver::Progress& progress);
+    const Searches& searches() const { return searches_; }
+    // At rest in a round no search is kept from: the hint may be asked.
+    bool searchable() const;
+    void askForHint();
+    // Any command ends a hint: it holds for the position it was asked in.
+    void dropHint();
+    void setDeadEndWarning(bool on);
+    // The editor's search window: a search of plainTestStart() to the end.
+    void startFullSearch(uint64_t maxStates);
+    void stopFullSearch();
+    void closeFullSearch();
+    // What is known of the shortest clear of a stage the stage list shows;
+    // the first time it is asked, its search is queued.
+    ShortestLength shortestLength(uint64_t fingerprint, const Stage& stage);
+    // How long the editor's analysis waits after a change.
+    static constexpr int AnalysisPauseMs = 150;
+
 private:
     // Asking (questions.cpp). A command that asks is a Task: `co_await
     // ask(question)` gives the answer, at once from a platform that can give
@@ -269,6 +296,16 @@ private:
     void noteModeChange();
 
     void showEnding(bool redLabel);
+
+    // Background searches.
+    uint64_t startJob(JobKind kind, const WorldState& start, uint64_t maxStates = 0, int pauseMs = 0);
+    void dropJob(uint64_t& job);
+    void followHint();
+    void followDeadEnd();
+    void forgetDeadEnd();
+    void followAnalysis();
+    void startNextLength();
+    void showHint(const solver::Result& result);
 
     // Records.
     // The number of the stage in play when it is a numbered one, else 0: the
@@ -333,6 +370,9 @@ private:
     bool testCleared_ = false; // test play ends once the clearing key is done
     SaveCheck saveCheck_;
     CodeReader codeReader_;
+    Runner* runner_ = nullptr;
+    Searches searches_;
+    uint64_t lastJob_ = 0;
 
     // Questions not yet answered, by number, and the one the command waits for.
     std::deque<std::pair<uint64_t, Question>> questions_;

@@ -4,46 +4,39 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "game/game.h"
-#include "solver/live_analysis.h"
 #include "ui/click_label.h"
 #include "ui/engine_text.h"
-#include "ui/solver_run.h"
 
 namespace nerilo::ui {
+namespace {
+constexpr int ShortestLine = 1;  // the line that plays the clear
+constexpr int LineCount = 5;
+}  // namespace
 
-EditorAnalysis::EditorAnalysis(QWidget* parent)
-    : QWidget(parent),
-      title_(new QLabel(this)),
-      verdict_(new QLabel(this)),
-      shortest_(new ClickLabel(this)),
-      positions_(new QLabel(this)),
-      deadEnds_(new QLabel(this)),
-      firstDeadEnd_(new QLabel(this)),
-      search_(new SolverRun(this)) {
+EditorAnalysis::EditorAnalysis(QWidget* parent) : QWidget(parent), title_(new QLabel(this)) {
     setFocusPolicy(Qt::NoFocus);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    for (int i = 0; i < LineCount; ++i) lines_.push_back(i == ShortestLine ? new ClickLabel(this) : new QLabel(this));
     // Colours by palette, not style sheets: a style sheet would keep the
     // labels from taking the panel's font at every zoom.
-    for (QLabel* line : {title_, verdict_, static_cast<QLabel*>(shortest_), positions_, deadEnds_, firstDeadEnd_}) {
+    std::vector<QLabel*> all = {title_};
+    all.insert(all.end(), lines_.begin(), lines_.end());
+    for (QLabel* line : all) {
         QPalette colours = line->palette();
         colours.setColor(QPalette::WindowText, line == title_ ? Qt::white : QColor(0xc0, 0xc0, 0xc0));
-        if (line == shortest_) colours.setColor(QPalette::WindowText, QColor(0xff, 0xdc, 0x00));
+        if (line == lines_[ShortestLine]) colours.setColor(QPalette::WindowText, QColor(0xff, 0xdc, 0x00));
         line->setPalette(colours);
         line->setWordWrap(true);
         column->addWidget(line);
     }
     column->addStretch();
-    shortest_->setCursor(Qt::PointingHandCursor);
-    connect(shortest_, &ClickLabel::clicked, this, [this] {
-        if (!solution_.empty()) emit solutionAsked(solution_);
+    auto* shortest = static_cast<ClickLabel*>(lines_[ShortestLine]);
+    shortest->setCursor(Qt::PointingHandCursor);
+    connect(shortest, &ClickLabel::clicked, this, [this] {
+        if (!shown_.solution.empty()) emit solutionAsked(shown_.solution);
     });
-    pause_.setSingleShot(true);
-    pause_.setInterval(PauseMs);
-    connect(&pause_, &QTimer::timeout, this, &EditorAnalysis::startSearch);
-    connect(search_, &SolverRun::finished, this, [this] { showResult(search_->result()); });
     hide();
 }
 
@@ -59,50 +52,27 @@ void EditorAnalysis::styleLines() {
     bold.setBold(true);
     link.setUnderline(true);
     title_->setFont(bold);
-    shortest_->setFont(link);
+    lines_[ShortestLine]->setFont(link);
 }
 
-bool EditorAnalysis::searching() const { return pause_.isActive() || search_->running(); }
-
-void EditorAnalysis::follow(const Game& game) {
-    const bool editing = game.session().editing;
-    if (isVisible() != editing) setVisible(editing);
-    if (!editing) return;
-    const WorldState start = game.plainTestStart();
-    if (analysed_ && *analysed_ == start) return;
-    // The change drops the search under way; the figures wait for the pause.
-    search_->cancel();
-    analysed_ = start;
-    result_.reset();
-    solution_.clear();
-    pause_.start();
-    retranslate();
-}
-
-void EditorAnalysis::startSearch() {
-    if (analysed_) search_->start(*analysed_, solver::liveAnalysisOptions());
-}
-
-void EditorAnalysis::showResult(const solver::Result& result) {
-    result_ = result;
-    solution_ = result_->outcome == solver::Outcome::Solved ? result_->keys : std::string();
+void EditorAnalysis::show(const AnalysisPanelView& view) {
+    if (isVisible() != view.shown) setVisible(view.shown);
+    shown_ = view;
     retranslate();
 }
 
 void EditorAnalysis::retranslate() {
-    title_->setText(translated(solver::liveAnalysisTitle()));
-    solver::LiveAnalysisView view;
-    if (result_) view = solver::liveAnalysisView(*result_);
-    else view.verdict = solver::liveAnalysisRunning();
-    verdict_->setText(translated(view.verdict));
-    shortest_->setText(translated(view.shortest));
-    positions_->setText(translated(view.positions));
-    deadEnds_->setText(translated(view.deadEnds));
-    firstDeadEnd_->setText(translated(view.firstDeadEnd));
+    title_->setText(translated(shown_.title));
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const QString text = i < shown_.lines.size() ? translated(shown_.lines[i]) : QString();
+        if (lines_[i]->text() != text) lines_[i]->setText(text);
+    }
 }
 
 QStringList EditorAnalysis::lines() const {
-    return {verdict_->text(), shortest_->text(), positions_->text(), deadEnds_->text(), firstDeadEnd_->text()};
+    QStringList said;
+    for (const QLabel* line : lines_) said << line->text();
+    return said;
 }
 
 }  // namespace nerilo::ui

@@ -12,7 +12,6 @@
 #include "model/stage_code.h"
 
 #include "model/tile_names.h"
-#include "solver/hint.h"
 #include "solver/stage_checks.h"
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
@@ -23,10 +22,10 @@
 #include "ui/pictures.h"
 #include "ui/placement.h"
 #include "ui/window_settings.h"
-#include "ui/shortest_lengths.h"
 #include "ui/stage_list_window.h"
 #include "ui/run_aside.h"
 #include "ui/solver_dialog.h"
+#include "view/searches_view.h"
 #include "ui/stage_code_commands.h"
 
 namespace nerilo::ui {
@@ -87,14 +86,15 @@ Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
 
 MainWindow::MainWindow() : game_(platform_) {
     platform_.attach(this);
-    shortestLengths_ = new ShortestLengths(this);
+    runner_ = std::make_unique<ThreadRunner>(game_);
+    game_.setRunner(runner_.get());
+    connect(runner_.get(), &ThreadRunner::reported, this, [this] {
+        refresh();
+        answerQuestions();
+    });
     // The search on Save runs aside so the window keeps painting; it is bounded to a few seconds.
     game_.setSaveCheck([](const WorldState& start) { return runAside([&] { return solver::checkBeforeSave(start); }); });
     game_.setCodeReader([](std::string_view text) { return parseStageCode(text); });
-    // An author's stage, searched to the end with its analysis: about a million
-    // positions, some tens of megabytes.
-    searchOptions_.analyse = true;
-    searchOptions_.maxStates = 1'000'000;
     setWindowTitle(QStringLiteral("Nerilo"));
     setWindowIcon(QIcon(Pictures::instance().of(blockPicture(block::Player))));
 
@@ -187,8 +187,6 @@ void MainWindow::buildPanel(QWidget* area) {
     // 「Shift+→ あと 11 手」.
     const QFont hint = gothicFont(9, true);
     hintLine_ = place(new PhraseLabel(area, QColor(0xff, 0xdc, 0x00)), 7320, 4860, PanelTextWidth, 420, &hint);
-    hintSearch_ = new SolverRun(this);
-    connect(hintSearch_, &SolverRun::finished, this, &MainWindow::showHint);
     buildSolverAids(area);
 }
 
@@ -381,7 +379,7 @@ void MainWindow::buildViewMenu() {
 
 void MainWindow::findSolution() {
     if (!game_.session().editing) return;
-    SolverDialog dialog(game_.plainTestStart(), searchOptions_, this);
+    SolverDialog dialog(game_, *runner_, searchLimit_, this);
     if (dialog.exec() == QDialog::Accepted) game_.playSolution(dialog.solutionToPlay());
 }
 
@@ -519,7 +517,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::run(const std::function<void()>& call) {
     keyBuffer_.forget();
     // A hint holds for the position it was asked in: any command ends it.
-    clearHint();
+    game_.dropHint();
     // While a replay plays, any command, key or click only stops it.
     if (game_.playbackRunning()) game_.stopPlayback();
     else call();
@@ -543,33 +541,9 @@ void MainWindow::answerQuestions() {
 
 // A hint is asked at rest; asking again while it is searched stops the search.
 void MainWindow::askForHint() {
-    if (hintSearch_->running()) {
-        clearHint();
-        return;
-    }
-    if (!viewOf(game_).hint.enabled) return;
-    hintSearch_->start(game_.world().state(), solver::hintOptions());
-    hintLine_->setText(tr("ヒントを探しています…"));
-}
-
-void MainWindow::showHint() {
-    const solver::Result& result = hintSearch_->result();
-    if (std::optional<solver::Hint> hint = solver::hintOf(result)) {
-        game_.countHint();
-        hintLine_->setText(translated(solver::hintText(*hint)));
-        board_->showHint(game_.playerCell(), hint->press);
-    } else if (result.outcome == solver::Outcome::Unsolvable) {
-        hintLine_->clear();
-        platform_.messageBox(messageQuestion(solver::noClearText(), MsgButtons::Ok, MsgIcon::Information));
-    } else {
-        hintLine_->setText(tr("ヒントが見つかりません"));
-    }
-}
-
-void MainWindow::clearHint() {
-    hintSearch_->cancel();
-    hintLine_->clear();
-    board_->clearHint();
+    keyBuffer_.forget();
+    game_.askForHint();
+    refresh();
 }
 
 // A replay presses its next key at rest, before the tick, as a player would;
@@ -588,7 +562,7 @@ std::unique_ptr<StageListWindow> MainWindow::stageListWindow() {
     const std::string folder = game_.programFolder();
     int current = numberedStageAt(folder, s.stagePath);
     if (current == 0) current = startStage(s.progress);
-    return std::make_unique<StageListWindow>(stageList(folder, s.progress, game_.records()), *shortestLengths_,
+    return std::make_unique<StageListWindow>(stageList(folder, s.progress, game_.records()), game_, *runner_,
                                              current, this);
 }
 

@@ -13,8 +13,7 @@
 
 #include "game/game.h"
 #include "view/presentation.h"
-#include "solver/solver.h"
-#include "ui/solver_run.h"
+#include "ui/thread_runner.h"
 #include "ui/key_buffer.h"
 #include "ui/qt_platform.h"
 #include "ui/zoom.h"
@@ -28,9 +27,7 @@ namespace nerilo::ui {
 
 class BoardWidget;
 class ClickLabel;
-class DeadEndWatch;
 class EditorAnalysis;
-class ShortestLengths;
 class SoundEffects;
 class StageListWindow;
 
@@ -97,11 +94,12 @@ public:
     QAction* action(const char* name) const;
     QMenu* editMenu() const { return editMenu_; }
     const QTimer& worldTimer() const { return timer_; }
-    DeadEndWatch* deadEndWatch() const { return deadEndWatch_; }
     QLabel* deadEndLine() const { return deadEndLine_; }
     EditorAnalysis* editorAnalysis() const { return editorAnalysis_; }
     // How far 解を探す searches.
-    solver::Options& searchOptions() { return searchOptions_; }
+    // The positions the search window stores before it gives up.
+    uint64_t& searchLimit() { return searchLimit_; }
+    ThreadRunner& runner() { return *runner_; }
     // Says the state of the game in the panel (tests say every state at every zoom).
     void showStatus(const StatusView& status);
 
@@ -158,8 +156,6 @@ private:
     void addCircuitPreviewEntry(QMenu* editor);
     void followSolverAids();
     void retranslateSolverAids();
-    void showHint();
-    void clearHint();
     // Says every text of the window in the current language.
     void retranslate();
     void showText(QLabel* label, const QString& text);
@@ -190,9 +186,7 @@ private:
     std::optional<QPointF> centre_;
     QRect placedFrame_;
     KeyBuffer keyBuffer_;
-    SolverRun* hintSearch_ = nullptr;
     QLabel* hintLine_ = nullptr;
-    DeadEndWatch* deadEndWatch_ = nullptr;
     QLabel* deadEndLine_ = nullptr;
     EditorAnalysis* editorAnalysis_ = nullptr;
     struct Caption {
@@ -204,8 +198,12 @@ private:
     SoundEffects* sounds_ = nullptr;
     QtPlatform platform_;
     Game game_;
+    // After the game: it stops its jobs before the game goes.
+    std::unique_ptr<ThreadRunner> runner_;
     QTimer timer_;
-    solver::Options searchOptions_;
+    // An author's stage, searched to the end with its analysis: about a
+    // million positions, some tens of megabytes.
+    uint64_t searchLimit_ = 1'000'000;
     bool closeAccepted_ = false;
     bool answering_ = false;
     bool watchingScreen_ = false;
@@ -223,7 +221,6 @@ private:
     ClickLabel* openButton_ = nullptr;
     ClickLabel* commentButton_ = nullptr;
     ClickLabel* stageListButton_ = nullptr;
-    ShortestLengths* shortestLengths_ = nullptr;
     std::array<ClickLabel*, GroundCodeCount> groundPalette_{};
     std::array<ClickLabel*, 8> blockPalette_{};
     ClickLabel* groundBrush_ = nullptr;

@@ -1,16 +1,18 @@
-// The solver beside the player and the author: the dead-end warning while
-// playing, and the analysis panel and circuit preview in the editor. Kept
-// apart from main_window.cpp, which only builds and follows them.
+// The session's searches beside the player and the author: the dead-end
+// warning while playing, the hint, and the analysis panel and circuit preview
+// in the editor. Kept apart from main_window.cpp, which only builds and shows them.
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
 
 #include "ui/board_widget.h"
-#include "ui/dead_end_watch.h"
 #include "ui/editor_analysis.h"
+#include "ui/engine_text.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/phrase_label.h"
+#include "ui/window_settings.h"
+#include "view/searches_view.h"
 
 namespace nerilo::ui {
 namespace {
@@ -23,10 +25,7 @@ const QString CircuitPreviewKey = QStringLiteral("circuitPreview");
 void MainWindow::buildSolverAids(QWidget* area) {
     const QFont warning = gothicFont(8, true);
     deadEndLine_ = place(new PhraseLabel(area, QColor(0xff, 0x60, 0x60)), 7320, 5340, PanelTextWidth, 1860, &warning);
-    deadEndWatch_ = new DeadEndWatch(deadEndLine_, this);
-    deadEndWatch_->setEnabled(savedDeadEndWarning());
-    connect(deadEndWatch_, &DeadEndWatch::verdictFound, this,
-            [this](const WorldState& judged, bool deadEnd) { game_.noteDeadEndVerdict(judged, deadEnd); });
+    game_.setDeadEndWarning(savedDeadEndWarning());
 
     const QFont figures = gothicFont(8);
     editorAnalysis_ = new EditorAnalysis(area);
@@ -41,9 +40,10 @@ void MainWindow::buildSolverAids(QWidget* area) {
 void MainWindow::addDeadEndWarningEntry(QMenu* options) {
     QAction* entry = addCaptioned(options, QStringLiteral("deadEndWarning"), QT_TR_NOOP("詰みを知らせる(&W)"));
     entry->setCheckable(true);
-    entry->setChecked(deadEndWatch_->enabled());
+    entry->setChecked(game_.searches().deadEnd.enabled);
     connect(entry, &QAction::triggered, this, [this](bool on) {
-        deadEndWatch_->choose(on);
+        game_.setDeadEndWarning(on);
+        saveDeadEndWarning(on);
         refresh();
     });
 }
@@ -58,14 +58,18 @@ void MainWindow::addCircuitPreviewEntry(QMenu* editor) {
     });
 }
 
+// After every command and tick: the session starts and drops its searches,
+// then the lines show what they found.
 void MainWindow::followSolverAids() {
-    deadEndWatch_->follow(game_);
-    editorAnalysis_->follow(game_);
+    game_.followSearches();
+    const SearchesView view = searchesView(game_);
+    showText(hintLine_, translated(view.hintLine));
+    if (view.hintArrow) board_->showHint(view.hintArrow->cell, view.hintArrow->press);
+    else board_->clearHint();
+    showText(deadEndLine_, translated(view.deadEndLine));
+    editorAnalysis_->show(view.analysis);
 }
 
-void MainWindow::retranslateSolverAids() {
-    deadEndWatch_->retranslate();
-    editorAnalysis_->retranslate();
-}
+void MainWindow::retranslateSolverAids() { followSolverAids(); }
 
 }  // namespace nerilo::ui

@@ -1,27 +1,31 @@
 #pragma once
-// The editor's search window (解を探す): the solver runs in a worker thread
-// while the window shows the positions explored and the depth reached; then
-// it shows the shortest clear, or that there is none, or that the limit was
-// reached, with the analysis in one line and a button that plays the clear.
+// The editor's search window (解を探す): the session's search runs in the
+// background while the window shows the positions explored and the depth
+// reached; then the shortest clear, or that there is none, or that the limit
+// was reached, with the analysis in one line and a button that plays the
+// clear. What it says comes from the view (view/searches_view.h).
 #include <QDialog>
-#include <optional>
+#include <string>
 
-#include "solver/solver.h"
-#include "ui/solver_run.h"
+#include "game/game.h"
 
 class QLabel;
 class QPushButton;
 
 namespace nerilo::ui {
 
+class ThreadRunner;
+
 class SolverDialog : public QDialog {
     Q_OBJECT
 public:
-    // `start` is the round the search starts from (Game::plainTestStart).
-    SolverDialog(const WorldState& start, const solver::Options& options, QWidget* parent);
+    // Starts the session's search of the edited board (maxStates 0: its own bound).
+    SolverDialog(Game& game, ThreadRunner& runner, uint64_t maxStates, QWidget* parent);
+    // The search is dropped when the window goes.
+    ~SolverDialog() override;
 
-    bool searching() const { return search_.running(); }
-    const std::optional<solver::Result>& result() const { return result_; }
+    bool searching() const { return game_.searches().full.job != 0; }
+    const std::optional<solver::Result>& result() const { return game_.searches().full.result; }
     // The keys to play on the board: set when the dialog was accepted with 解を再生.
     const std::string& solutionToPlay() const { return solutionToPlay_; }
 
@@ -36,15 +40,13 @@ public:
 
 public slots:
     // Escape and the window's close button: a running search is cancelled
-    // first, and the window closes when it has stopped.
+    // first, and the window closes once it has.
     void reject() override;
+    // Shows what the view says of the search now.
+    void refresh();
 
 private:
-    void showProgress(const solver::Progress& progress);
-    void finish(const solver::Result& result);
-
-    SolverRun search_;  // stopped and waited for when the window goes
-    std::optional<solver::Result> result_;
+    Game& game_;
     std::string solutionToPlay_;
     QLabel* headline_ = nullptr;
     QLabel* detail_ = nullptr;

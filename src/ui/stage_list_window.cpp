@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/engine_text.h"
-#include "ui/shortest_lengths.h"
+#include "ui/thread_runner.h"
 #include "ui/stage_tile.h"
 
 namespace nerilo::ui {
@@ -23,8 +23,8 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const size_t i = static_cast<size_t>(index.row());
         const StageListEntry& entry = window_.entries_[i];
-        const ShortestLengths::Length shortest =
-            entry.readable() ? window_.lengths_.lengthOf(entry.fingerprint, entry.stage) : ShortestLengths::Length{false, {}};
+        const ShortestLength shortest =
+            entry.readable() ? window_.game_.shortestLength(entry.fingerprint, entry.stage) : ShortestLength{false, {}};
         paintTile(*painter, option.rect, tileViewOf(entry, shortest.presses, shortest.searching), window_.thumbnails_[i],
                   option.state & QStyle::State_Selected);
     }
@@ -34,9 +34,9 @@ private:
     StageListWindow& window_;
 };
 
-StageListWindow::StageListWindow(std::vector<StageListEntry> entries, ShortestLengths& lengths, int current,
+StageListWindow::StageListWindow(std::vector<StageListEntry> entries, Game& game, ThreadRunner& runner, int current,
                                  QWidget* parent)
-    : QDialog(parent), entries_(std::move(entries)), lengths_(lengths) {
+    : QDialog(parent), entries_(std::move(entries)), game_(game) {
     setWindowTitle(tr("ステージ一覧"));
     QPalette night = palette();
     night.setColor(QPalette::Window, QColor(24, 24, 32));
@@ -88,7 +88,7 @@ StageListWindow::StageListWindow(std::vector<StageListEntry> entries, ShortestLe
     connect(openButton_, &QPushButton::clicked, this, [this] { choose(Choice::Open); });
     connect(replayButton_, &QPushButton::clicked, this, [this] { choose(Choice::Replay); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(&lengths_, &ShortestLengths::searched, grid_->viewport(), qOverload<>(&QWidget::update));
+    connect(&runner, &ThreadRunner::reported, grid_->viewport(), qOverload<>(&QWidget::update));
 
     if (current >= 1 && current <= static_cast<int>(entries_.size()) && entries_[static_cast<size_t>(current - 1)].readable())
         grid_->setCurrentRow(current - 1);

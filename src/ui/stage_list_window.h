@@ -1,10 +1,11 @@
 #pragma once
 // The stage list: the thirty numbered stages as a grid of tiles. Enter or a
 // double click opens the chosen stage, ready to start; リプレイ watches its
-// best clear. The shortest clears come in from a worker thread as found.
+// best clear. The shortest clears come in from the session's searches as found.
 #include <QDialog>
 #include <vector>
 
+#include "game/game.h"
 #include "view/stage_list.h"
 
 class QListWidget;
@@ -12,13 +13,13 @@ class QPushButton;
 
 namespace nerilo::ui {
 
-class ShortestLengths;
+class ThreadRunner;
 
 class StageListWindow : public QDialog {
     Q_OBJECT
 public:
     // `current` is the number of the stage to select first.
-    StageListWindow(std::vector<StageListEntry> entries, ShortestLengths& lengths, int current, QWidget* parent);
+    StageListWindow(std::vector<StageListEntry> entries, Game& game, ThreadRunner& runner, int current, QWidget* parent);
 
     enum class Choice { None, Open, Replay };
     Choice choice() const { return choice_; }
@@ -38,7 +39,7 @@ private:
 
     std::vector<StageListEntry> entries_;
     std::vector<QPixmap> thumbnails_;
-    ShortestLengths& lengths_;
+    Game& game_;
     QListWidget* grid_ = nullptr;
     QPushButton* openButton_ = nullptr;
     QPushButton* replayButton_ = nullptr;

@@ -12,6 +12,7 @@ const QString ZoomKey = QStringLiteral("window/zoom");
 const QString BufferedInputKey = QStringLiteral("input/buffered");
 const QString SoundOnKey = QStringLiteral("sound/on");
 const QString SoundVolumeKey = QStringLiteral("sound/volume");
+const QString DeadEndWarningKey = QStringLiteral("deadEndWarning");
 }  // namespace
 
 std::optional<int> savedZoom() {
@@ -26,6 +27,10 @@ void saveZoom(int zoom) { QSettings().setValue(ZoomKey, zoom); }
 bool savedBufferedInput() { return QSettings().value(BufferedInputKey, false).toBool(); }
 
 void saveBufferedInput(bool on) { QSettings().setValue(BufferedInputKey, on); }
+
+bool savedDeadEndWarning() { return QSettings().value(DeadEndWarningKey, false).toBool(); }
+
+void saveDeadEndWarning(bool on) { QSettings().setValue(DeadEndWarningKey, on); }
 
 bool savedSoundOn() { return QSettings().value(SoundOnKey, true).toBool(); }
 

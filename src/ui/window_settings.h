@@ -13,6 +13,9 @@ void saveZoom(int zoom);
 bool savedBufferedInput();  // off unless saved on
 void saveBufferedInput(bool on);
 
+bool savedDeadEndWarning();  // off unless saved on
+void saveDeadEndWarning(bool on);
+
 bool savedSoundOn();  // on unless saved off
 void saveSoundOn(bool on);
 int savedSoundVolume();  // one of SoundVolumes, the loudest unless another was saved

@@ -94,7 +94,8 @@ WindowView viewOf(const Game& game) {
     // says so); in a round they undo presses.
     WindowView view = viewOf(game.world().state(), game.session(),
                              {game.canUndo(), game.canRedo(), game.canUndoEdit(), game.canRedoEdit()});
-    view.hint.enabled = view.hint.enabled && !game.playbackRunning();
+    // The session's one rule for when a hint may be searched.
+    view.hint.enabled = game.searchable();
     if (std::optional<Text> title = codeStageTitle(game.session(), game.proofInPlay() != nullptr)) view.stageTitle = *title;
     return view;
 }

@@ -9,9 +9,9 @@
 #include "model/numbered_stages.h"
 #include "model/progress_file.h"
 #include "rules/key_letters.h"
-#include "solver/hint.h"
 #include "view/drawing_order.h"
 #include "view/presentation.h"
+#include "view/searches_view.h"
 #include "view/stage_list.h"
 #include "web/web_codes.h"
 #include "web/web_platform.h"
@@ -41,6 +41,23 @@ std::optional<PlayerKey> keyNamed(const std::string& name) {
     return found == keys.end() ? std::nullopt : std::optional<PlayerKey>(found->second);
 }
 
+// The page's runner: the script's jobs (web/page/jobs.js) run each job in a
+// worker and hand its result's bytes back to WebGame::jobDone.
+class WebRunner : public Runner {
+public:
+    explicit WebRunner(val jobs) : jobs_(std::move(jobs)) {}
+    void start(const Job& job) override {
+        const std::string bytes = encodeJob(job);
+        const val copy = val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const uint8_t*>(bytes.data())))
+                             .call<val>("slice");
+        jobs_.call<void>("start", static_cast<double>(job.id), static_cast<int>(job.kind), copy, job.pauseMs);
+    }
+    void cancel(uint64_t id) override { jobs_.call<void>("cancel", static_cast<double>(id)); }
+
+private:
+    val jobs_;
+};
+
 }  // namespace
 
 class WebGame {
@@ -56,6 +73,7 @@ public:
         if (!game_.world().state().ticking) return;
         game_.advancePlayback();
         if (game_.world().state().ticking) game_.tick();
+        game_.followSearches();
     }
     bool ticking() const { return game_.world().state().ticking; }
     // Nothing moving in a round under way: the next key is taken at once.
@@ -97,7 +115,11 @@ public:
         if (game_.playbackRunning()) game_.stopPlayback();
         return codes_.streamsToInflate(text);
     }
-    bool openStageCode(val inflated) { return codes_.open(std::move(inflated)); }
+    bool openStageCode(val inflated) {
+        bool opened = false;
+        run([&] { opened = codes_.open(std::move(inflated)); });
+        return opened;
+    }
     val stageCodeBody() { return codes_.bodyToDeflate(); }
     std::string stageCodeOf(val deflated) const { return codes_.codeOf(std::move(deflated)); }
     std::string linkCopied() const {
@@ -106,32 +128,28 @@ public:
     // Writes the progress file, after the page has put one read from a file in its place.
     void readProgressAgain() { run([this] { game_.startUp(); }); }
 
-    // The position a hint is searched from, as the bytes of its plain value,
-    // for the page's worker (searchHint, web_solver.cpp).
-    val position() const {
-        const WorldState& state = game_.world().state();
-        const auto* bytes = reinterpret_cast<const uint8_t*>(&state);
-        return val(emscripten::typed_memory_view(sizeof state, bytes)).call<val>("slice");
+    // The session's background searches (web/page/jobs.js runs them).
+    void setRunner(val jobs) {
+        runner_.emplace(std::move(jobs));
+        game_.setRunner(&*runner_);
+        game_.followSearches();
     }
-    // A hint found: counted as the desktop counts it. Its arrow starts on the
-    // player's cell and points the press's way (0 to 3: left, right, up, down),
-    // or is a ring (-1) for the action key.
-    val takeHint(const std::string& press) {
-        game_.countHint();
-        const std::optional<KeyPress> key = press.size() == 1 ? pressOf(press[0]) : std::nullopt;
-        val arrow = val::object();
-        arrow.set("cell", game_.playerCell());
-        arrow.set("direction", key && key->key <= Key::Down ? static_cast<int>(key->key) : -1);
-        return arrow;
+    void jobDone(const val& bytes) {
+        const std::vector<uint8_t> in = emscripten::convertJSArrayToNumberVector<uint8_t>(bytes);
+        if (const std::optional<JobResult> result = decodeResult(std::string(in.begin(), in.end())))
+            game_.jobDone(*result);
     }
-    std::string hintText(const std::string& press, int pressesLeft) const {
-        if (press.size() != 1) return {};
-        return translation_.say(solver::hintText({press[0], static_cast<size_t>(pressesLeft)}));
+    // The worker could not run the job (its engine not loaded, no more memory).
+    void jobFailed(double id) {
+        JobResult failed;
+        failed.id = static_cast<uint64_t>(id);
+        failed.failed = true;
+        failed.search.outcome = solver::Outcome::Refused;
+        game_.jobDone(failed);
     }
-    // No clear can be reached from here: said in a window, as on the desktop.
-    void tellNoClear() {
-        platform_.answerAtOnce(messageQuestion(solver::noClearText(), MsgButtons::Ok, MsgIcon::Information));
-    }
+    // ヒント: asked again while it is searched, it stops.
+    void askForHint() { game_.askForHint(); }
+    void setDeadEndWarning(bool on) { game_.setDeadEndWarning(on); }
 
     // What the board shows, back to front: four numbers a picture, its set
     // (1 ground, 2 blocks, 3 player), its index, and its left and top in pixels at 1×.
@@ -172,16 +190,22 @@ public:
             {"blockMode", entry(v.blockMode)}, {"superMode", entry(v.superMode)}, {"openStage", entry(v.openStage)},
             {"stageList", entry(v.stageList)}, {"startOver", entry(v.startOver)},
             {"playback", game_.playbackRunning()},
+            {"deadEndWarning", game_.searches().deadEnd.enabled},
+            {"searches", searchesJson()},
         }
             .dump();
     }
 
     // The stage list's tiles, in the language chosen.
-    std::string stageList() const {
+    // The shortest clears come from the session's searches: a tile not yet
+    // known says so, and asking again later gives its length.
+    std::string stageList() {
         const SessionState& s = game_.session();
         json tiles = json::array();
         for (const StageListEntry& entry : nerilo::stageList(ProgramFolder, s.progress, game_.records())) {
-            const StageTileView tile = tileViewOf(entry, std::nullopt, false);
+            const ShortestLength shortest =
+                entry.readable() ? game_.shortestLength(entry.fingerprint, entry.stage) : ShortestLength{false, {}};
+            const StageTileView tile = tileViewOf(entry, shortest.presses, shortest.searching);
             tiles.push_back({{"number", entry.number},
                              {"heading", tile.heading},
                              {"state", translation_.say(tile.state)},
@@ -189,23 +213,45 @@ public:
                              {"records", translation_.say(tile.records)},
                              {"readable", entry.readable()},
                              {"replay", entry.hasReplay()},
-                             {"replayStepTry", entry.replaysStepTry()}});
+                             {"replayStepTry", entry.replaysStepTry()},
+                             {"searching", shortest.searching}});
         }
         return tiles.dump();
     }
 
 private:
-    // Any command stops a replay, as on the desktop.
+    // The hint line and arrow, the dead-end warning. The arrow starts on the
+    // player's cell and points the press's way (0 to 3: left, right, up,
+    // down), or is a ring (-1) for the action key.
+    json searchesJson() const {
+        const SearchesView v = searchesView(game_);
+        json arrow = nullptr;
+        if (v.hintArrow) {
+            const std::optional<KeyPress> key = pressOf(v.hintArrow->press);
+            arrow = {{"cell", v.hintArrow->cell},
+                     {"direction", key && key->key <= Key::Down ? static_cast<int>(key->key) : -1}};
+        }
+        return {{"hintLine", translation_.say(v.hintLine)},
+                {"hintArrow", arrow},
+                {"hintSearching", game_.searches().hint.job != 0},
+                {"deadEndLine", translation_.say(v.deadEndLine)}};
+    }
+
+    // Any command stops a replay, as on the desktop, and ends a hint; then the
+    // session starts and drops its searches.
     template <class Call>
     void run(Call call) {
+        game_.dropHint();
         if (game_.playbackRunning()) game_.stopPlayback();
         else call();
+        game_.followSearches();
     }
 
     Translation translation_;
     WebPlatform platform_;
     Game game_;
     WebStageCodes codes_;
+    std::optional<WebRunner> runner_;
 };
 
 }  // namespace nerilo::web
@@ -232,10 +278,11 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("stageCodeOf", &WebGame::stageCodeOf)
         .function("linkCopied", &WebGame::linkCopied)
         .function("readProgressAgain", &WebGame::readProgressAgain)
-        .function("position", &WebGame::position)
-        .function("takeHint", &WebGame::takeHint)
-        .function("hintText", &WebGame::hintText)
-        .function("tellNoClear", &WebGame::tellNoClear)
+        .function("setRunner", &WebGame::setRunner)
+        .function("jobDone", &WebGame::jobDone)
+        .function("jobFailed", &WebGame::jobFailed)
+        .function("askForHint", &WebGame::askForHint)
+        .function("setDeadEndWarning", &WebGame::setDeadEndWarning)
         .function("board", &WebGame::board)
         .function("view", &WebGame::view)
         .function("stageList", &WebGame::stageList);

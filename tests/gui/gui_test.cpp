@@ -21,7 +21,7 @@
 #include "ui/launch.h"
 #include "ui/main_window.h"
 #include "ui/pictures.h"
-#include "ui/shortest_lengths.h"
+#include "ui/thread_runner.h"
 #include "ui/solver_dialog.h"
 #include "ui/splash_window.h"
 #include "ui/stage_list_window.h"
@@ -409,22 +409,24 @@ private slots:
     // The length belongs to the stage the list fingerprinted: a stage saved
     // over its file meanwhile must not lend it its length.
     void shortestLengthsAreSearchedOnceInTheBackground() {
-        ui::ShortestLengths lengths;
-        QSignalSpy searched(&lengths, &ui::ShortestLengths::searched);
+        TestGame game;
+        ui::ThreadRunner runner(game.engine);
+        game.engine.setRunner(&runner);
+        QSignalSpy searched(&runner, &ui::ThreadRunner::reported);
         Stage stairs;
         stairs.blocks[cell(5, 5)] = block::Player;
         stairs.ground[cell(5, 7)] = ground::Stairs;
         stairs.stepTarget = 20;
-        QVERIFY(lengths.lengthOf(7, stairs).searching);
+        QVERIFY(game.engine.shortestLength(7, stairs).searching);
         QTRY_COMPARE(searched.count(), 1);
-        QCOMPARE(searched.at(0).at(0).toULongLong(), 7ull);
-        const ui::ShortestLengths::Length known = lengths.lengthOf(7, Stage{});
+        const ShortestLength known = game.engine.shortestLength(7, Stage{});
         QVERIFY(!known.searching);
         QCOMPARE(known.presses, std::optional<int>(3));
         // Another fingerprint is another stage: one with no player has no clear.
-        QVERIFY(lengths.lengthOf(8, Stage{}).searching);
+        QVERIFY(game.engine.shortestLength(8, Stage{}).searching);
         QTRY_COMPARE(searched.count(), 2);
-        QVERIFY(!lengths.lengthOf(8, Stage{}).presses);
+        QVERIFY(!game.engine.shortestLength(8, Stage{}).presses);
+        game.engine.setRunner(nullptr);
     }
 
     void aReplayPlaysAtTheGamesSpeedAndAKeyStopsIt() {
@@ -619,7 +621,7 @@ private slots:
         for (int i = 0; i < 12; ++i) game.block(cell(2 + (i % 4) * 3, 2 + (i / 4) * 4), block::BlackBall);
         game.load("stage1.txt");
         Window w(game);
-        w.window.searchOptions().maxStates = 4'000'000'000ULL;
+        w.window.searchLimit() = 4'000'000'000ULL;
         QTest::keyClick(&w.window, Qt::Key_F8);
         const GameSnapshot editing = w.window.game().snapshot();
         bool sawProgress = false, cancelled = false;

@@ -18,6 +18,7 @@
 #include "ui/language.h"
 #include "ui/qt_platform.h"
 #include "ui/solver_dialog.h"
+#include "ui/thread_runner.h"
 #include "ui/stage_list_window.h"
 #include "ui/splash_window.h"
 #include <QFileDialog>
@@ -239,12 +240,15 @@ private slots:
         };
         for (const Language language : {Language::Japanese, Language::English}) {
             ui::useLanguage(language);
-            ui::SolverDialog dialog(game.engine.plainTestStart(), {.analyse = true}, nullptr);
+            ui::ThreadRunner runner(game.engine);
+            game.engine.setRunner(&runner);
+            ui::SolverDialog dialog(game.engine, runner, 0, nullptr);
             dialog.show();
             QTRY_VERIFY(!dialog.searching());
             for (const QLabel* label : {dialog.headline(), dialog.detail(), dialog.analysis()})
                 QTRY_VERIFY2(whole(label), qPrintable(label->text()));
         }
+        game.engine.setRunner(nullptr);
     }
 
     // When the stages change, their new comments need English too: this names each one missing.

@@ -201,7 +201,7 @@ private slots:
                         QVERIFY(area->rect().contains(analysis->geometry()));
                     }
                     for (const solver::Result& result : analysisResults()) {
-                        analysis->showResult(result);
+                        analysis->show(analysisPanel(true, result));
                         analysis->layout()->activate();
                         check();
                     }

@@ -14,7 +14,7 @@
 #include "tool_run.h"
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
-#include "ui/dead_end_watch.h"
+#include "ui/window_settings.h"
 #include "ui/editor_analysis.h"
 #include "ui/main_window.h"
 #include "ui/pictures.h"
@@ -50,6 +50,9 @@ void corridor(TestGame& game) {
     game.block(cell(5, 5), block::Player);
 }
 
+bool searchingDeadEnd(ui::MainWindow& window) { return window.game().searches().deadEnd.job != 0; }
+bool analysing(ui::MainWindow& window) { return window.game().searches().analysis.job != 0; }
+
 QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 QImage pictureImage(Picture picture) { return rgb(ui::Pictures::instance().of(picture).toImage()); }
 
@@ -78,7 +81,7 @@ private slots:
         press(w.window, Qt::Key_F1);
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right}) {
             press(w.window, key);
-            QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+            QTRY_VERIFY(!searchingDeadEnd(w.window));
             QCOMPARE(w.window.deadEndLine()->text(), QString());
         }
         press(w.window, Qt::Key_Right);
@@ -90,21 +93,21 @@ private slots:
         // A press inside the dead end is warned of again, but made nothing worse.
         press(w.window, Qt::Key_Left);
         QTRY_COMPARE(w.window.deadEndLine()->text(), Warning);
-        QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+        QTRY_VERIFY(!searchingDeadEnd(w.window));
         QCOMPARE(deadEnds(), 1u);
         QTest::keyClick(&w.window, Qt::Key_Backspace);
-        QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+        QTRY_VERIFY(!searchingDeadEnd(w.window));
         QTest::keyClick(&w.window, Qt::Key_Backspace);
         QCOMPARE(w.window.deadEndLine()->text(), QString());  // the warning held for the position undone
-        QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+        QTRY_VERIFY(!searchingDeadEnd(w.window));
         QCOMPARE(w.window.deadEndLine()->text(), QString());
         // Redo into the dead end warns again, but is no new entry, however often.
         for (int i = 0; i < 2; ++i) {
             QTest::keyClick(&w.window, Qt::Key_Y, Qt::ControlModifier);
             QTRY_COMPARE(w.window.deadEndLine()->text(), Warning);
-            QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+            QTRY_VERIFY(!searchingDeadEnd(w.window));
             QTest::keyClick(&w.window, Qt::Key_Backspace);
-            QTRY_VERIFY(!w.window.deadEndWatch()->searching());
+            QTRY_VERIFY(!searchingDeadEnd(w.window));
             QCOMPARE(w.window.deadEndLine()->text(), QString());
         }
         QCOMPARE(deadEnds(), 1u);
@@ -117,32 +120,6 @@ private slots:
         QSettings().clear();
     }
 
-    // A search whose position is gone (the player moved on, the warning was
-    // turned off) is cancelled when it is forgotten, not left running to judge
-    // a position no longer in play. No event is processed in between, so a
-    // search left running still reads as running, however fast it is.
-    void aForgottenPositionsSearchIsCancelledAtOnce() {
-        TestGame game;
-        corridor(game);
-        game.start();
-        QLabel line;
-        ui::DeadEndWatch watch(&line, nullptr);
-        watch.setEnabled(true);
-        const std::pair<const char*, std::function<void()>> forgetting[] = {
-            {"the player moves", [&] { game.engine.pressKey(PlayerKey::Left); }},
-            {"the warning is turned off", [&] { watch.setEnabled(false); }},
-        };
-        for (const auto& [what, forget] : forgetting) {
-            game.settle();
-            watch.setEnabled(true);
-            watch.follow(game.engine);
-            QVERIFY2(watch.searching(), what);
-            forget();
-            watch.follow(game.engine);
-            QVERIFY2(!watch.searching(), what);
-        }
-    }
-
     // The figures after a stroke are those nerilo-solve --analyse gives for the
     // same board; a click on the shortest clear plays it in test play.
     void theAnalysisPanelShowsTheSolversFiguresAfterAStroke() {
@@ -153,12 +130,12 @@ private slots:
         QTest::keyClick(&w.window, Qt::Key_F8);
         ui::EditorAnalysis* panel = w.window.editorAnalysis();
         QVERIFY(panel->isVisible());
-        QTRY_VERIFY(!panel->searching());
+        QTRY_VERIFY(!analysing(w.window));
         QCOMPARE(panel->lines().first(), QStringLiteral("クリアできません"));
 
         paint(w.window, ground::Stairs, cell(5, 3));
         QCOMPARE(panel->lines().first(), QStringLiteral("解析中…"));  // the stroke drops the old figures at once
-        QTRY_VERIFY(!panel->searching());
+        QTRY_VERIFY(!analysing(w.window));
 
         TestGame painted;
         corridor(painted);

@@ -107,7 +107,9 @@ function showPanel() {
     $('undoButton').disabled = !view.undo.enabled;
     $('redoButton').disabled = !view.redo.enabled;
     $('hintButton').disabled = !view.hint.enabled;
-    $('hintLine').textContent = hintLine();
+    $('hintLine').textContent = view.searches.hintLine;
+    $('deadEndLine').textContent = view.searches.deadEndLine;
+    $('deadEndWarning').checked = view.deadEndWarning;
     for (const mode of ['stepTry', 'blockMode', 'superMode']) {
         $(mode).checked = view[mode].checked;
         $(mode).disabled = !view[mode].enabled;
@@ -278,6 +280,16 @@ function showStageList() {
     }, { once: true });
     dialog.returnValue = '';
     dialog.showModal();
+}
+
+// The shortest clears come in from the session's searches while the list is open.
+function updateStageList() {
+    const dialog = $('stageListDialog');
+    if (!dialog.open) return;
+    const buttons = dialog.querySelectorAll('.tiles li > button:first-child');
+    JSON.parse(page.game.stageList()).forEach((tile, i) => {
+        buttons[i].querySelector('.records').textContent = tile.records;
+    });
 }
 
 // After every command: the engine's windows, then the board and the panel.

@@ -28,8 +28,9 @@ async function openRoom(page, file) {
 }
 
 const hintLine = (page) => page.textContent('#hintLine');
-const searching = (page) => page.evaluate(() => hints.searching);
-const waitForAnswer = (page) => page.waitForFunction(() => !hints.searching, null, { timeout: Patience });
+const searching = (page) => page.evaluate(() => jobs.running(JobKinds.hint));
+const waitForAnswer = (page) => page.waitForFunction(() => !jobs.running(JobKinds.hint), null, { timeout: Patience });
+const hintWorker = (page) => page.evaluate(() => jobs.worker(JobKinds.hint) !== null);
 
 // The board's pixel at the middle of the cell's `part` towards a direction
 // (0 to 3: left, right, up, down), read off the canvas at 1×.
@@ -67,7 +68,7 @@ test('a hint says the next press of a shortest clear and points it from the play
         await waitForAnswer(page);
         assert.strictEqual(await hintLine(page), c.line, `stage ${c.stage} ${c.keys}`);
         // A small search keeps its worker for the next hint.
-        assert.ok(await page.evaluate(() => hints.worker !== null));
+        assert.ok(await hintWorker(page));
         assert.ok(hintYellow(await boardPixel(page, c.cell, c.direction, part)), `stage ${c.stage} ${c.keys}: the arrow`);
         if (c.end === 'link') {
             await page.evaluate(async () => { location.hash = (await stageLink()).split('#')[1]; });
@@ -78,7 +79,7 @@ test('a hint says the next press of a shortest clear and points it from the play
         }
         await page.waitForFunction(() => page.game.atRest() || !page.game.ticking(), null, { timeout: Patience });
         assert.strictEqual(await hintLine(page), '', `stage ${c.stage} ${c.keys}: ended by ${c.end}`);
-        assert.strictEqual(await page.evaluate(() => hints.shown), null);
+        assert.strictEqual(await page.evaluate(() => JSON.parse(page.game.view()).searches.hintArrow), null);
     }
     assert.deepStrictEqual(page.errors, []);
 });
@@ -86,12 +87,12 @@ test('a hint says the next press of a shortest clear and points it from the play
 test('a worker that cannot start says no hint was found, and the next hint starts a fresh one', async () => {
     const page = await openPage();
     await page.keyboard.press('F1');
-    await page.context().route('**/hint-worker.js', (route) => route.abort());
+    await page.context().route('**/job-worker.js', (route) => route.abort());
     await page.click('#hintButton');
     await waitForAnswer(page);
     assert.strictEqual(await hintLine(page), 'ヒントが見つかりません');
-    assert.ok(await page.evaluate(() => hints.worker === null));
-    await page.context().unroute('**/hint-worker.js');
+    assert.ok(!(await hintWorker(page)));
+    await page.context().unroute('**/job-worker.js');
     await page.click('#hintButton');
     await waitForAnswer(page);
     assert.strictEqual(await hintLine(page), '→ あと 8 手');
@@ -131,13 +132,13 @@ test('the page answers while a long search runs; asking again or any command sto
         // Another language while the search runs: the page answers, and the search goes on.
         await page.selectOption('#language', 'en');
         assert.strictEqual(await page.textContent('#undoButton'), 'Undo');
-        assert.strictEqual(await hintLine(page), english['nerilo::ui::MainWindow']['ヒントを探しています…'], s.how);
+        assert.strictEqual(await hintLine(page), english['hint']['ヒントを探しています…'], s.how);
         assert.ok(await searching(page), s.how);
         await page.selectOption('#language', 'ja');
         await s.stop();
         assert.strictEqual(await hintLine(page), '', s.how);
         // Its worker is ended: nothing it found can come back.
-        assert.deepStrictEqual(await page.evaluate(() => [hints.searching, hints.worker === null]), [false, true], s.how);
+        assert.deepStrictEqual([await searching(page), await hintWorker(page)], [false, false], s.how);
     }
     // Searched to the end, the room has no clear: the desktop's message, in the game's own window.
     await page.click('#hintButton');
@@ -146,7 +147,7 @@ test('the page answers while a long search runs; asking again or any command sto
     assert.strictEqual(await page.textContent('#messageDialog .text'), 'ここからはクリアできません。元に戻すかリトライしてください。');
     assert.strictEqual(await hintLine(page), '');
     // A worker grown by so large a search gives its memory back.
-    assert.ok(await page.evaluate(() => hints.worker === null));
+    assert.ok(!(await hintWorker(page)));
     assert.deepStrictEqual(page.errors, []);
 });
 
@@ -170,7 +171,7 @@ test('measures: the solver in the browser against native', async () => {
             await page.keyboard.press('F1');
             await page.click('#hintButton');
             await waitForAnswer(page);
-            const answer = await page.evaluate(() => hints.lastSearch);
+            const answer = await page.evaluate(() => jobs.lastAnswer(JobKinds.hint));
             best.browser = Math.max(best.browser, answer.expanded / answer.seconds);
             if (await page.isVisible('#messageDialog[open]')) await page.click('#messageDialog button');
             await page.keyboard.press('F2');

@@ -1,0 +1,121 @@
+#include "game/background_work.h"
+
+#include <cstring>
+#include <type_traits>
+
+#include "solver/dead_end.h"
+#include "solver/hint.h"
+#include "solver/live_analysis.h"
+
+namespace nerilo {
+namespace {
+
+// A huge user-made stage must not fill the memory in the background: each
+// kind has its bound.
+solver::Options optionsFor(const Job& job) {
+    solver::Options options;
+    switch (job.kind) {
+    case JobKind::Hint: options = solver::hintOptions(); break;
+    case JobKind::DeadEnd: options = solver::deadEndOptions(); break;
+    case JobKind::Analysis: options = solver::liveAnalysisOptions(); break;
+    case JobKind::FullSearch:
+        options.analyse = true;
+        options.maxStates = 1'000'000;
+        break;
+    case JobKind::ShortestClear: options.maxStates = 5'000'000; break;
+    }
+    if (job.maxStates != 0) options.maxStates = job.maxStates;
+    return options;
+}
+
+// The figures of a result, which travel as the bytes of a plain value; the
+// texts follow them.
+struct ResultFigures {
+    uint64_t id;
+    JobKind kind;
+    bool failed;
+    solver::Outcome outcome;
+    uint64_t expanded, stored, storedBytes;
+    double seconds;
+    bool analysed;
+    solver::Analysis analysis;
+    uint32_t keysSize;
+};
+
+template <class T>
+std::optional<T> readPlain(std::string_view bytes) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    if (bytes.size() < sizeof(T)) return std::nullopt;
+    T value;
+    std::memcpy(&value, bytes.data(), sizeof value);
+    return value;
+}
+
+template <class T>
+std::string plainBytes(const T& value) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+}  // namespace
+
+JobResult runJob(const Job& job, const std::function<void(const solver::Progress&)>& progress,
+                 const std::atomic<bool>* stop) {
+    JobResult result;
+    result.id = job.id;
+    result.kind = job.kind;
+    try {
+        result.search = solver::solve(job.start, optionsFor(job), progress, stop);
+    } catch (...) {
+        result.failed = true;
+        result.search = {};
+        result.search.outcome = solver::Outcome::Refused;
+    }
+    return result;
+}
+
+std::string encodeJob(const Job& job) { return plainBytes(job); }
+
+std::optional<Job> decodeJob(std::string_view bytes) {
+    if (bytes.size() != sizeof(Job)) return std::nullopt;
+    return readPlain<Job>(bytes);
+}
+
+std::string encodeResult(const JobResult& result) {
+    const solver::Result& s = result.search;
+    ResultFigures figures{};
+    figures.id = result.id;
+    figures.kind = result.kind;
+    figures.failed = result.failed;
+    figures.outcome = s.outcome;
+    figures.expanded = s.expanded;
+    figures.stored = s.stored;
+    figures.storedBytes = s.storedBytes;
+    figures.seconds = s.seconds;
+    figures.analysed = s.analysis.has_value();
+    if (s.analysis) figures.analysis = *s.analysis;
+    figures.keysSize = static_cast<uint32_t>(s.keys.size());
+    return plainBytes(figures) + s.keys + s.refusal;
+}
+
+std::optional<JobResult> decodeResult(std::string_view bytes) {
+    const std::optional<ResultFigures> figures = readPlain<ResultFigures>(bytes);
+    if (!figures || bytes.size() - sizeof(ResultFigures) < figures->keysSize) return std::nullopt;
+    JobResult result;
+    result.id = figures->id;
+    result.kind = figures->kind;
+    result.failed = figures->failed;
+    solver::Result& s = result.search;
+    s.outcome = figures->outcome;
+    s.expanded = figures->expanded;
+    s.stored = figures->stored;
+    s.storedBytes = figures->storedBytes;
+    s.seconds = figures->seconds;
+    if (figures->analysed) s.analysis = figures->analysis;
+    bytes.remove_prefix(sizeof(ResultFigures));
+    s.keys = std::string(bytes.substr(0, figures->keysSize));
+    s.refusal = std::string(bytes.substr(figures->keysSize));
+    return result;
+}
+
+}  // namespace nerilo

@@ -1,0 +1,63 @@
+#pragma once
+// The session's searches in the background: the hint, the dead-end warning,
+// the editor's analysis and search window, and the stage list's shortest
+// clears. A job is a plain value (what to search and from where); the front
+// end's Runner runs it away from the window (threads on the desktop, a worker
+// in the page), always through runJob, and hands the result back to the
+// session in the window's own thread (Game::jobDone). Without a runner (the
+// tools) jobs never run.
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "rules/world_state.h"
+#include "solver/solver.h"
+
+namespace nerilo {
+
+enum class JobKind : uint8_t { Hint, DeadEnd, Analysis, FullSearch, ShortestClear };
+
+struct Job {
+    uint64_t id = 0;
+    JobKind kind = JobKind::Hint;
+    WorldState start{};
+    uint64_t maxStates = 0;  // 0: the kind's own bound
+    // How long the runner waits before it starts: a stroke in the editor paints
+    // several cells in a row, and only the last board is worth a search.
+    int pauseMs = 0;
+};
+
+struct JobResult {
+    uint64_t id = 0;
+    JobKind kind = JobKind::Hint;
+    // The search gave up on something other than its bound (no more memory):
+    // told as a search that found nothing.
+    bool failed = false;
+    solver::Result search;
+};
+
+// The job's search, in the caller's thread; stops soon after `stop` is set.
+// Never throws: whatever the search throws ends it as a failed one.
+JobResult runJob(const Job& job, const std::function<void(const solver::Progress&)>& progress = {},
+                 const std::atomic<bool>* stop = nullptr);
+
+// Jobs and results as bytes, for a runner that hands them to another copy of
+// the engine (the page's worker).
+std::string encodeJob(const Job& job);
+std::optional<Job> decodeJob(std::string_view bytes);
+std::string encodeResult(const JobResult& result);
+std::optional<JobResult> decodeResult(std::string_view bytes);
+
+// Provided by the front end. A started job reports through the session once,
+// unless it is cancelled first; a cancelled job never reports.
+class Runner {
+public:
+    virtual ~Runner() = default;
+    virtual void start(const Job& job) = 0;
+    virtual void cancel(uint64_t id) = 0;
+};
+
+}  // namespace nerilo

@@ -1,0 +1,70 @@
+#include "view/searches_view.h"
+
+#include "solver/dead_end.h"
+#include "solver/hint.h"
+#include "solver/live_analysis.h"
+#include "solver/search_report.h"
+#include "solver/stage_checks.h"
+
+namespace nerilo {
+namespace {
+
+Text hintLine(const HintSearch& hint) {
+    if (hint.job != 0) return NERILO_TEXT("hint", "ヒントを探しています…");
+    if (hint.notFound) return NERILO_TEXT("hint", "ヒントが見つかりません");
+    if (hint.shown) return solver::hintText(*hint.shown);
+    return {};
+}
+
+}  // namespace
+
+AnalysisPanelView analysisPanel(bool shown, const std::optional<solver::Result>& result) {
+    AnalysisPanelView panel;
+    panel.shown = shown;
+    panel.title = solver::liveAnalysisTitle();
+    solver::LiveAnalysisView figures;
+    if (result) figures = solver::liveAnalysisView(*result);
+    else figures.verdict = solver::liveAnalysisRunning();
+    panel.lines = {figures.verdict, figures.shortest, figures.positions, figures.deadEnds, figures.firstDeadEnd};
+    if (result && result->outcome == solver::Outcome::Solved) panel.solution = result->keys;
+    return panel;
+}
+
+SearchesView searchesView(const Game& game) {
+    const Searches& searches = game.searches();
+    SearchesView view;
+    view.hintLine = hintLine(searches.hint);
+    if (searches.hint.shown) view.hintArrow = HintArrow{searches.hint.cell, searches.hint.shown->press};
+    if (searches.deadEnd.warning) view.deadEndLine = solver::deadEndText();
+    view.analysis = analysisPanel(game.session().editing, searches.analysis.result);
+    return view;
+}
+
+// The quick problems are shown as notes whatever the search finds.
+SearchWindowView searchWindowView(const Game& game) {
+    const solver::SearchWindowTexts& texts = solver::searchWindowTexts();
+    const FullSearch& search = game.searches().full;
+    SearchWindowView view;
+    view.title = texts.title;
+    view.cancel = texts.cancel;
+    view.play = texts.play;
+    view.close = texts.close;
+    for (const solver::StageProblem& problem : solver::layoutProblems(game.plainTestStart()))
+        view.notes.push_back(problem.text);
+    view.searching = search.job != 0;
+    if (view.searching) {
+        view.headline = texts.searching;
+        if (search.progress) view.detail = solver::progressLine(*search.progress);
+        return view;
+    }
+    if (!search.result) return view;
+    const solver::Result& result = *search.result;
+    view.cancelled = result.outcome == solver::Outcome::Cancelled;
+    view.headline = solver::outcomeLine(result);
+    if (result.outcome != solver::Outcome::Refused) view.detail = solver::summaryLine(result);
+    view.analysis = solver::analysisLine(result);
+    view.playOffered = result.outcome == solver::Outcome::Solved;
+    return view;
+}
+
+}  // namespace nerilo

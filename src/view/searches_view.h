@@ -1,0 +1,53 @@
+#pragma once
+// What the background searches show: the hint line and its arrow, the
+// dead-end warning, the editor's analysis panel and search window. Texts are
+// the engine's Japanese, which a front end translates as it shows them.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "model/text.h"
+
+namespace nerilo {
+
+struct HintArrow {
+    int cell = 0;     // the player's cell, where the arrow starts
+    char press = 0;   // the key letter it points as
+};
+
+struct AnalysisPanelView {
+    bool shown = false;  // while editing
+    Text title;
+    // Verdict, shortest clear (a link that plays it), positions, dead ends, first dead end.
+    std::vector<Text> lines;
+    std::string solution;  // the shortest clear's key letters, or empty
+};
+
+struct SearchesView {
+    Text hintLine;
+    std::optional<HintArrow> hintArrow;
+    Text deadEndLine;
+    AnalysisPanelView analysis;
+};
+
+SearchesView searchesView(const Game& game);
+// The panel with a search's figures, or 解析中… while there are none.
+AnalysisPanelView analysisPanel(bool shown, const std::optional<solver::Result>& result);
+
+// The editor's search window (解を探す).
+struct SearchWindowView {
+    Text title;
+    Text headline;
+    Text detail;
+    Text analysis;  // empty: not shown
+    std::vector<Text> notes;
+    bool searching = false;
+    bool cancelled = false;  // the window closes
+    bool playOffered = false;
+    Text cancel, play, close;
+};
+
+SearchWindowView searchWindowView(const Game& game);
+
+}  // namespace nerilo

@@ -1,0 +1,173 @@
+// The session's background searches through a runner that runs a job only
+// when the test says, so the order of starts, drops and results is the
+// test's: what each result means to the session, that a dropped job is never
+// heard of, and that a job that throws is a failed search.
+#include <gtest/gtest.h>
+
+#include <new>
+
+#include "game/background_work.h"
+#include "game_fixture.h"
+
+namespace nerilo::test {
+namespace {
+
+class FakeRunner : public Runner {
+public:
+    void start(const Job& job) override { started.push_back(job); }
+    void cancel(uint64_t id) override { cancelled.push_back(id); }
+    bool live(uint64_t id) const { return id != 0 && std::find(cancelled.begin(), cancelled.end(), id) == cancelled.end(); }
+    // Runs the job started `back` jobs ago and hands its result to the game,
+    // even when it was cancelled: a result that comes anyway.
+    void finish(Game& game, size_t back = 0) { game.jobDone(runJob(started.at(started.size() - 1 - back))); }
+    std::vector<Job> started;
+    std::vector<uint64_t> cancelled;
+};
+
+struct Played {
+    TestGame game;
+    FakeRunner runner;
+    explicit Played(bool deadEndWarning = false) {
+        trapStage(game);
+        game.engine.setRunner(&runner);
+        game.engine.setDeadEndWarning(deadEndWarning);
+        game.start();
+        game.engine.followSearches();
+    }
+    void play(std::string_view keys) {
+        game.play(keys);
+        game.engine.followSearches();
+    }
+    const Searches& searches() const { return game.engine.searches(); }
+};
+
+TEST(BackgroundWork, EachResultMeansWhatItsSearchIsFor) {
+    {  // the hint: shown from the player's cell and counted
+        Played p;
+        p.game.engine.askForHint();
+        ASSERT_EQ(p.runner.started.back().kind, JobKind::Hint);
+        p.runner.finish(p.game.engine);
+        ASSERT_TRUE(p.searches().hint.shown);
+        EXPECT_EQ(p.searches().hint.shown->press, 'L');
+        EXPECT_EQ(p.searches().hint.cell, cell(5, 5));
+        EXPECT_EQ(p.game.engine.history().hintsUsed(), 1);
+    }
+    {  // the dead-end warning: said, and the entry counted by the session
+        Played p(true);
+        EXPECT_EQ(p.runner.started.back().kind, JobKind::DeadEnd);
+        p.runner.finish(p.game.engine);
+        EXPECT_FALSE(p.searches().deadEnd.warning) << "the start can be cleared";
+        p.play("R");
+        p.runner.finish(p.game.engine);
+        EXPECT_TRUE(p.searches().deadEnd.warning);
+        p.play("B");
+        EXPECT_FALSE(p.searches().deadEnd.warning) << "undo leaves the dead end";
+    }
+    {  // the editor's analysis waits for the pause after a stroke
+        Played p;
+        p.game.engine.toggleEditor();
+        p.game.engine.followSearches();
+        ASSERT_EQ(p.runner.started.back().kind, JobKind::Analysis);
+        EXPECT_EQ(p.runner.started.back().pauseMs, Game::AnalysisPauseMs);
+        p.runner.finish(p.game.engine);
+        ASSERT_TRUE(p.searches().analysis.result);
+        EXPECT_EQ(p.searches().analysis.result->keys, "LLZ");
+        EXPECT_TRUE(p.searches().analysis.result->analysis);
+    }
+}
+
+TEST(BackgroundWork, ShortestLengthsAreSearchedOneAtATimeAndKeptByFingerprint) {
+    Played p;
+    Stage stairs;
+    stairs.blocks[cell(5, 5)] = block::Player;
+    stairs.ground[cell(5, 7)] = ground::Stairs;
+    Game& g = p.game.engine;
+    const size_t before = p.runner.started.size();
+    EXPECT_TRUE(g.shortestLength(7, stairs).searching);
+    EXPECT_TRUE(g.shortestLength(8, Stage{}).searching);
+    ASSERT_EQ(p.runner.started.size(), before + 1) << "the second waits for the first";
+    p.runner.finish(g);
+    EXPECT_EQ(g.shortestLength(7, Stage{}).presses, std::optional<int>(3)) << "the stage the list read, not this one";
+    ASSERT_EQ(p.runner.started.size(), before + 2);
+    p.runner.finish(g);
+    const ShortestLength none = g.shortestLength(8, Stage{});
+    EXPECT_FALSE(none.searching);
+    EXPECT_FALSE(none.presses) << "no player, no clear";
+}
+
+// A result must never speak for a position other than the one searched.
+TEST(BackgroundWork, ADroppedJobIsNeverHeardOf) {
+    struct Case {
+        const char* what;
+        bool deadEndWarning;
+        std::function<void(Played&)> start, drop;
+    };
+    const Case cases[] = {
+        {"a hint, by a press", false, [](Played& p) { p.game.engine.askForHint(); },
+         [](Played& p) { p.play("L"); }},
+        {"a hint, asked again", false, [](Played& p) { p.game.engine.askForHint(); },
+         [](Played& p) { p.game.engine.askForHint(); }},
+        {"a dead end, by a press", true, [](Played& p) { p.play("R"); }, [](Played& p) { p.play("B"); }},
+        {"a dead end, by the option", true, [](Played& p) { p.play("R"); },
+         [](Played& p) { p.game.engine.setDeadEndWarning(false); }},
+    };
+    for (const Case& c : cases) {
+        Played p(c.deadEndWarning);
+        c.start(p);
+        const uint64_t job = p.runner.started.back().id;
+        c.drop(p);
+        EXPECT_FALSE(p.runner.live(job)) << c.what;
+        p.game.engine.jobDone(runJob(*std::find_if(p.runner.started.begin(), p.runner.started.end(),
+                                                   [&](const Job& j) { return j.id == job; })));
+        EXPECT_FALSE(p.searches().hint.shown) << c.what;
+        EXPECT_FALSE(p.searches().deadEnd.warning) << c.what;
+        EXPECT_EQ(p.game.engine.history().hintsUsed(), 0) << c.what;
+        EXPECT_EQ(p.game.engine.question(), nullptr) << c.what;
+    }
+}
+
+TEST(BackgroundWork, AJobThatThrowsIsAFailedSearch) {
+    Played p;
+    p.game.engine.askForHint();
+    const JobResult failed =
+        runJob(p.runner.started.back(), [](const solver::Progress&) { throw std::bad_alloc(); });
+    EXPECT_TRUE(failed.failed);
+    p.game.engine.jobDone(failed);
+    EXPECT_TRUE(p.searches().hint.notFound);
+    EXPECT_EQ(p.game.engine.history().hintsUsed(), 0);
+}
+
+TEST(BackgroundWork, WithoutARunnerNothingRuns) {
+    TestGame game;
+    trapStage(game);
+    game.engine.setDeadEndWarning(true);
+    game.start();
+    game.engine.followSearches();
+    game.engine.askForHint();
+    EXPECT_EQ(game.engine.searches().deadEnd.job, 0u);
+    EXPECT_EQ(game.engine.searches().hint.job, 0u);
+    EXPECT_FALSE(game.engine.shortestLength(1, Stage{}).searching);
+}
+
+TEST(BackgroundWork, JobsAndResultsCrossAsBytesUnchanged) {
+    Played p;
+    p.game.engine.startFullSearch(0);
+    const Job job = p.runner.started.back();
+    const std::optional<Job> copy = decodeJob(encodeJob(job));
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(encodeJob(*copy), encodeJob(job));
+    EXPECT_FALSE(decodeJob(encodeJob(job).substr(1)));
+    JobResult result = runJob(job);
+    result.search.refusal = "why";
+    const std::optional<JobResult> back = decodeResult(encodeResult(result));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->id, job.id);
+    EXPECT_EQ(back->search.keys, "LLZ");
+    EXPECT_EQ(back->search.refusal, "why");
+    EXPECT_EQ(back->search.analysis, result.search.analysis);
+    EXPECT_EQ(back->search.stored, result.search.stored);
+    EXPECT_FALSE(decodeResult(encodeResult(result).substr(0, 10)));
+}
+
+}  // namespace
+}  // namespace nerilo::test
