@@ -295,7 +295,6 @@ TEST(PlayerFiles, TheGameSaysWhyItCannotWriteAndWritesWhenItCan) {
         EXPECT_EQ(records.records[29].normal, "RRZ") << c.file;
         if (c.pipeInPlace && std::string(c.file) == "data.nrl") {
             EXPECT_EQ(progress.progress[2], 1);
-            EXPECT_EQ(copy.session().progress[2], 1) << "the session takes in what it could not read";
         }
         if (c.pipeInPlace && std::string(c.file) == "records.json") {
             EXPECT_EQ(records.records[2].normal, "RZ");

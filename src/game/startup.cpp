@@ -111,12 +111,11 @@ Task<bool> Game::close() {
 // A failed write is reported and changes nothing else: the game goes on, and
 // the next clear or the close tries again. The write merges with the file, so
 // another copy's clears in it stay, and so do those of a file that could not
-// be read at the start-up: the session takes them in once it is written.
+// be read at the start-up.
 void Game::writeProgress() {
     if (!filesKept_) return;
     const std::string path = progressFilePath(programFolder());
     const ProgressUpdate update = updateProgressFile(path, session_.progress, platform_.lockPatience());
-    if (update.ok()) session_.progress = update.written;
     if (!update.keptAside.empty()) {
         tell(NERILO_TEXT("messages", "読めなかった進行状況のファイルを別の名前で残しました。\n%1\n→ %2")
                  .arg(path)
