@@ -221,6 +221,20 @@ Thank you for playing</translation>
         <translation>Cannot replace the file.</translation>
     </message>
     <message>
+        <source>フォルダーの変更をディスクに書き込めません。</source>
+        <translation>Cannot write the folder&apos;s changes to the disk.</translation>
+    </message>
+    <message>
+        <source>ほかのプログラムがファイル「%1」を使っています。</source>
+        <translation>Another program is using the file “%1”.</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」を読めないので、書き換えません。
+%2</source>
+        <translation>The file “%1” cannot be read, so it is left as it is.
+%2</translation>
+    </message>
+    <message>
         <source>ファイルまたはフォルダーがありません</source>
         <translation>no such file or folder</translation>
     </message>
@@ -410,9 +424,11 @@ Save the stage?</translation>
     </message>
     <message>
         <source>進行状況を保存できませんでした。
-%1</source>
+%1
+次に保存するときに、もう一度試します。</source>
         <translation>Could not save the progress.
-%1</translation>
+%1
+It will be tried again at the next save.</translation>
     </message>
     <message>
         <source>コメントを入力してください</source>
@@ -458,9 +474,11 @@ If you have not saved it, press Cancel.</translation>
     </message>
     <message>
         <source>記録を保存できませんでした。
-%1</source>
+%1
+次に保存するときに、もう一度試します。</source>
         <translation>The records could not be saved.
-%1</translation>
+%1
+It will be tried again at the next save.</translation>
     </message>
     <message>
         <source>保存していない変更があります。
@@ -487,6 +505,26 @@ Discard them and start over?</translation>
         <translation>The records file that could not be read was kept under another name:
 %1
 → %2</translation>
+    </message>
+    <message>
+        <source>進行状況のファイルを読めません。
+%1
+%2
+どのステージもクリアしていないものとして始めます。ファイルはそのままにして、読めるようになるまで書き込みません。</source>
+        <translation>The progress file cannot be read:
+%1
+%2
+The game starts as if no stage had been cleared. The file is left as it is, and nothing is written to it until it can be read.</translation>
+    </message>
+    <message>
+        <source>記録のファイルを読めません。
+%1
+%2
+記録がないものとして始めます。ファイルはそのままにして、読めるようになるまで書き込みません。</source>
+        <translation>The records file cannot be read:
+%1
+%2
+Starting with no records. The file is left as it is, and nothing is written to it until it can be read.</translation>
     </message>
     <message>
         <source>進行状況のファイルが壊れています。

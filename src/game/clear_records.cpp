@@ -45,14 +45,15 @@ int Game::numberedStage() const {
 }
 
 void Game::saveRecords() {
-    const FileUpdate saved = records_.save();
+    const FileUpdate saved = records_.save(platform_.lockPatience());
     if (!saved.keptAside.empty()) {
         tell(NERILO_TEXT("messages", "読めなかった記録のファイルを別の名前で残しました。\n%1\n→ %2")
                  .arg(dataFilePath(programFolder(), RecordsFileName))
                  .arg(saved.keptAside));
     }
     if (!saved.ok()) {
-        tell(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1").arg(saved.error));
+        tell(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1\n次に保存するときに、もう一度試します。")
+                 .arg(saved.error));
     }
 }
 

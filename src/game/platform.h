@@ -2,11 +2,13 @@
 // Everything the engine asks of the desktop. The Qt front end implements it
 // with real windows; tests and nerilo-sim implement it with scripted doubles.
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 
+#include "model/file_lock.h"
 #include "model/text.h"
 #include "game/events.h"
 
@@ -133,6 +135,10 @@ public:
     // Whether the progress file is this program's to write. A tool playing with
     // made-up progress says no, so that it never replaces a player's real file.
     virtual bool keepsProgressFile() { return true; }
+    // How long a write of the player's files waits for another copy's lock. A
+    // window must not seem frozen; a tool, which has no later write to try
+    // again at, may wait longer.
+    virtual std::chrono::milliseconds lockPatience() { return LockPatience; }
 
 };
 

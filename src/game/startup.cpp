@@ -10,6 +10,14 @@
 #include "model/progress_store.h"
 
 namespace nerilo {
+namespace {
+// What the player reads of a file not read at the start-up, or empty text. A
+// file the system could not read is told apart from one whose bytes the
+// reader refused: only the refused one is set aside at the next write.
+Text unreadNotice(const FileRead& read, const std::string& path, const Text& unreadable, const Text& refused) {
+    return read.ok() ? Text() : (read.unreadable ? unreadable : refused).arg(path).arg(read.error);
+}
+}  // namespace
 
 int startStage(const Progress& progress) {
     for (size_t i = 0; i < progress.size(); ++i)
@@ -39,12 +47,13 @@ void Game::startUp() {
 
     const std::string progressPath = progressFilePath(programFolder());
     ProgressRead read = readProgressFile(progressPath);
-    if (!read.ok()) {
-        tell(NERILO_TEXT("messages", "進行状況のファイルが壊れています。\n%1\n%2\nどのステージも"
-                                     "クリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。")
-                 .arg(progressPath)
-                 .arg(read.error));
-    }
+    const Text progressNotice = unreadNotice(
+        read, progressPath,
+        NERILO_TEXT("messages", "進行状況のファイルを読めません。\n%1\n%2\nどのステージもクリアしていないもの"
+                                "として始めます。ファイルはそのままにして、読めるようになるまで書き込みません。"),
+        NERILO_TEXT("messages", "進行状況のファイルが壊れています。\n%1\n%2\nどのステージも"
+                                "クリアしていないものとして始めます。次に保存するときに、このファイルを別の名前で残します。"));
+    if (!progressNotice.empty()) tell(progressNotice);
     // Clears in memory stay: after 中止 one whose write failed is still to be written.
     s.progress = mergeProgress(read.progress, s.progress);
     s.progressLevel = ProgressLevel::NotChecked;
@@ -66,14 +75,15 @@ void Game::startUp() {
 void Game::openRecords() {
     if (records_.isOpen()) return;
     const std::string path = dataFilePath(programFolder(), RecordsFileName);
-    const Text error = records_.open(path);
-    if (error.empty()) return;
-    tell(NERILO_TEXT("messages", "記録のファイルが壊れています。\n%1\n%2\n記録がないものとして始めます。"
-                             "次に記録を作ったときに、このファイルを別の名前で残します。")
-             .arg(path)
-             .arg(error));
+    const FileRead read = records_.open(path);
+    const Text notice = unreadNotice(
+        read, path,
+        NERILO_TEXT("messages", "記録のファイルを読めません。\n%1\n%2\n記録がないものとして始めます。"
+                                "ファイルはそのままにして、読めるようになるまで書き込みません。"),
+        NERILO_TEXT("messages", "記録のファイルが壊れています。\n%1\n%2\n記録がないものとして始めます。"
+                                "次に記録を作ったときに、このファイルを別の名前で残します。"));
+    if (!notice.empty()) tell(notice);
 }
-
 
 // Closing in the middle of test play closes the editor it came from: the
 // question about saving is asked of the edited stage.
@@ -91,24 +101,29 @@ Task<bool> Game::close() {
         else if (answer == MsgResult::Yes) closing = co_await save();
     }
     writeProgress();
+    // A record whose save failed (a busy lock, a file that could not be read)
+    // has no later clear to go with.
+    if (records_.hasUnsaved()) saveRecords();
     updateUnlocks();
     co_return closing;
 }
 
 // A failed write is reported and changes nothing else: the game goes on, and
 // the next clear or the close tries again. The write merges with the file, so
-// another copy's clears in it stay.
+// another copy's clears in it stay, and so do those of a file that could not
+// be read at the start-up.
 void Game::writeProgress() {
     if (!filesKept_) return;
     const std::string path = progressFilePath(programFolder());
-    const ProgressUpdate update = updateProgressFile(path, session_.progress);
+    const ProgressUpdate update = updateProgressFile(path, session_.progress, platform_.lockPatience());
     if (!update.keptAside.empty()) {
         tell(NERILO_TEXT("messages", "読めなかった進行状況のファイルを別の名前で残しました。\n%1\n→ %2")
                  .arg(path)
                  .arg(update.keptAside));
     }
     if (!update.ok()) {
-        tell(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1").arg(update.error));
+        tell(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1\n次に保存するときに、もう一度試します。")
+                 .arg(update.error));
     }
 }
 

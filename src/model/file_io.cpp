@@ -15,6 +15,7 @@ const Text CannotMakeTemporary = NERILO_TEXT("files", "書き込み用の一時�
 const Text CannotWrite = NERILO_TEXT("files", "ファイルに書き込めません。");
 const Text CannotSetMode = NERILO_TEXT("files", "ファイルの属性を設定できません。");
 const Text CannotReplace = NERILO_TEXT("files", "ファイルを置き換えられません。");
+const Text CannotSyncFolder = NERILO_TEXT("files", "フォルダーの変更をディスクに書き込めません。");
 
 // The common causes in the player's words, anything else as the system names it.
 Text systemError(const Text& what) {
@@ -42,11 +43,16 @@ FileBytes readWholeFile(const std::string& path, long long maxBytes) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.missing = errno == ENOENT;
+        result.unreadable = !result.missing;
         result.error = systemError(CannotOpen);
         return result;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
+        result.unreadable = true;
+        result.error = systemError(CannotRead);
+    } else if (!S_ISREG(info.st_mode)) {
+        result.unreadable = true;
         result.error = NERILO_TEXT("files", "通常のファイルではありません。");
     } else if (info.st_size > maxBytes) {
         result.error = NERILO_TEXT("files", "ファイルが大きすぎます。");
@@ -60,19 +66,40 @@ FileBytes readWholeFile(const std::string& path, long long maxBytes) {
             ssize_t n = ::read(fd, result.bytes.data() + total, result.bytes.size() - total);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) {
+                result.unreadable = true;
                 result.error = systemError(CannotRead);
                 break;
             }
             if (n == 0) break;
             total += static_cast<size_t>(n);
         }
-        if (result.ok() && total > size) result.error = NERILO_TEXT("files", "ファイルが読み込み中に変わりました。");
+        if (result.ok() && total > size) {
+            // Another program is writing it: read again later, do not set it aside.
+            result.unreadable = true;
+            result.error = NERILO_TEXT("files", "ファイルが読み込み中に変わりました。");
+        }
         result.bytes.resize(total);
     }
     ::close(fd);
     if (!result.ok()) result.bytes.clear();
     return result;
 }
+
+namespace {
+// The rename changed the folder, not the file: until the folder's entries
+// reach the disk, a power cut may bring the old file back.
+Text syncFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return systemError(CannotSyncFolder);
+    Text error;
+    // EINVAL: a file system that cannot sync a folder, and keeps nothing better.
+    if (::fsync(fd) != 0 && errno != EINVAL) error = systemError(CannotSyncFolder);
+    ::close(fd);
+    return error;
+}
+}  // namespace
 
 Text writeFileAtomically(const std::string& path, const std::string& bytes) {
     std::string temp = path + ".XXXXXX";
@@ -93,8 +120,11 @@ Text writeFileAtomically(const std::string& path, const std::string& bytes) {
     if (error.empty() && ::fsync(fd) != 0) error = systemError(CannotWrite);
     if (::close(fd) != 0 && error.empty()) error = systemError(CannotWrite);
     if (error.empty() && ::rename(temp.c_str(), path.c_str()) != 0) error = systemError(CannotReplace);
-    if (!error.empty()) ::unlink(temp.c_str());
-    return error;
+    if (!error.empty()) {
+        ::unlink(temp.c_str());
+        return error;
+    }
+    return syncFolderOf(path);
 }
 
 std::string fileTitle(const std::string& path) {

@@ -5,22 +5,31 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace nerilo {
 
-FileLock::FileLock(const std::string& path) {
+FileLock::FileLock(const std::string& path, std::chrono::milliseconds patience) {
     const std::string lockPath = path + ".lock";
     fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd_ < 0) {
         error_ = NERILO_TEXT("files", "ロックファイル「%1」を開けません。").arg(lockPath);
         return;
     }
+    // Asked again and again rather than waited for: a blocking flock cannot be
+    // given a time limit without a signal, which would reach other threads.
+    const auto deadline = std::chrono::steady_clock::now() + patience;
     int result;
-    do result = ::flock(fd_, LOCK_EX);
-    while (result != 0 && errno == EINTR);
+    while ((result = ::flock(fd_, LOCK_EX | LOCK_NB)) != 0) {
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     if (result != 0) {
-        error_ = NERILO_TEXT("files", "ロックファイル「%1」をロックできません。").arg(lockPath);
+        busy_ = errno == EWOULDBLOCK;
+        error_ = busy_ ? NERILO_TEXT("files", "ほかのプログラムがファイル「%1」を使っています。").arg(path)
+                       : NERILO_TEXT("files", "ロックファイル「%1」をロックできません。").arg(lockPath);
         ::close(fd_);
         fd_ = -1;
     }
@@ -55,6 +64,17 @@ std::string setAsideDamaged(const std::string& path, Text& error) {
     }
     error = NERILO_TEXT("files", "読めないファイル「%1」を別の名前で残せません。").arg(path);
     return {};
+}
+
+bool mayReplace(const std::string& path, const FileRead& onDisk, FileUpdate& update) {
+    if (onDisk.ok() || onDisk.missing) return true;
+    if (onDisk.unreadable) {
+        update.unreadable = true;
+        update.error = NERILO_TEXT("files", "ファイル「%1」を読めないので、書き換えません。\n%2").arg(path).arg(onDisk.error);
+        return false;
+    }
+    update.keptAside = setAsideDamaged(path, update.error);
+    return update.ok();
 }
 
 }  // namespace nerilo

@@ -44,8 +44,8 @@ ProgressRead readProgressFile(const std::string& path) {
     const FileBytes file = readWholeFile(path, MaxProgressFileBytes);
     if (file.ok()) return parseProgress(file.bytes);
     ProgressRead result;
-    result.missing = file.missing;
-    if (!file.missing) result.error = file.error;
+    static_cast<FileRead&>(result) = file;
+    if (file.missing) result.error = {};
     return result;
 }
 

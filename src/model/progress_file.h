@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/file_io.h"
 #include "model/text.h"
 
 namespace nerilo {
@@ -14,11 +15,10 @@ constexpr const char* ProgressFileName = "data.nrl";
 constexpr int StageCount = 30;  // the numbered stages, stage1.txt to stage30.txt
 using Progress = std::array<uint8_t, StageCount>;
 
-struct ProgressRead {
+// A file refused or unreadable reads as all zeros; a missing one, a new
+// player, reads as all zeros with no error.
+struct ProgressRead : FileRead {
     Progress progress{};
-    bool missing = false;  // no file: a new player
-    Text error;            // a damaged file; progress is then all zeros
-    bool ok() const { return error.empty(); }
 };
 
 ProgressRead parseProgress(std::string_view text);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "model/progress_location.h"
-
 namespace nerilo {
 
 Progress mergeProgress(const Progress& a, const Progress& b) {
@@ -12,21 +10,14 @@ Progress mergeProgress(const Progress& a, const Progress& b) {
     return merged;
 }
 
-ProgressUpdate updateProgressFile(const std::string& path, const Progress& progress) {
+ProgressUpdate updateProgressFile(const std::string& path, const Progress& progress,
+                                  std::chrono::milliseconds patience) {
     ProgressUpdate update;
-    update.error = prepareFolderOf(path);
-    if (!update.ok()) return update;
-    const FileLock lock(path);
-    update.error = lock.error();
-    if (!update.ok()) return update;
-    const ProgressRead onDisk = readProgressFile(path);
-    if (!onDisk.ok() && !onDisk.missing) {
-        update.keptAside = setAsideDamaged(path, update.error);
-        if (!update.ok()) return update;
-    }
-    const Progress merged = mergeProgress(onDisk.progress, progress);
-    update.error = writeProgressFile(path, merged);
-    if (update.ok()) update.written = merged;
+    updateFile(path, patience, update, readProgressFile, [&](const ProgressRead& onDisk) {
+        const Progress merged = mergeProgress(onDisk.progress, progress);
+        update.error = writeProgressFile(path, merged);
+        if (update.ok()) update.written = merged;
+    });
     return update;
 }
 

@@ -18,7 +18,9 @@ struct ProgressUpdate : FileUpdate {
 };
 
 // Merges progress into the file at path (created with its folder when
-// missing). A file the reader refuses is set aside first, never overwritten.
-ProgressUpdate updateProgressFile(const std::string& path, const Progress& progress);
+// missing). A file the reader refuses is set aside first, never overwritten;
+// one that cannot be read is left as it is, and nothing is written.
+ProgressUpdate updateProgressFile(const std::string& path, const Progress& progress,
+                                  std::chrono::milliseconds patience = LockPatience);
 
 }  // namespace nerilo

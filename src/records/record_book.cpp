@@ -5,11 +5,11 @@ namespace {
 const std::string NoClear;
 }
 
-Text RecordBook::open(const std::string& path) {
+FileRead RecordBook::open(const std::string& path) {
     path_ = path;
     RecordsRead read = readRecordsFile(path);
     records_ = read.records;
-    return read.error;
+    return read;
 }
 
 const std::string& RecordBook::best(int n, uint64_t fingerprint, bool stepTry) const {
@@ -45,9 +45,9 @@ uint32_t RecordBook::deadEnds(int n, uint64_t fingerprint) const {
     return record.fingerprint == fingerprint ? record.deadEnds : 0;
 }
 
-FileUpdate RecordBook::save() {
+FileUpdate RecordBook::save(std::chrono::milliseconds patience) {
     if (!isOpen()) return {};
-    RecordsUpdate update = updateRecordsFile(path_, fresh_);
+    RecordsUpdate update = updateRecordsFile(path_, fresh_, patience);
     if (update.ok()) {
         records_ = update.written;
         fresh_ = {};

@@ -10,9 +10,11 @@ namespace nerilo {
 class RecordBook {
 public:
     // Reads the records file at path, where every new record is written from
-    // now on. Returns the reader's error for a damaged file, which is left as
-    // it is and counts as empty until a new record replaces it.
-    Text open(const std::string& path);
+    // now on. Returns what came of the read: a damaged file is left as it is
+    // and counts as empty until a new record sets it aside; one that could not
+    // be read counts as empty too, and is merged with at the first save that
+    // reads it.
+    FileRead open(const std::string& path);
     bool isOpen() const { return !path_.empty(); }
 
     const Records& records() const { return records_; }
@@ -28,7 +30,9 @@ public:
     // Merges the clears kept since the last save into the records file when
     // the book is open, and takes what the file then holds, other copies'
     // records included. A failed save keeps the clears for the next one.
-    FileUpdate save();
+    FileUpdate save(std::chrono::milliseconds patience = LockPatience);
+    // Whether clears or dead ends kept since the last save are still to be written.
+    bool hasUnsaved() const { return fresh_ != Records{}; }
 
 private:
     Records records_{};

@@ -136,8 +136,8 @@ RecordsRead readRecordsFile(const std::string& path) {
     const FileBytes file = readWholeFile(path, MaxRecordsFileBytes);
     if (file.ok()) return parseRecords(file.bytes);
     RecordsRead result;
-    result.missing = file.missing;
-    if (!file.missing) result.error = file.error;
+    static_cast<FileRead&>(result) = file;
+    if (file.missing) result.error = {};
     return result;
 }
 

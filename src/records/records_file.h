@@ -20,6 +20,7 @@
 
 #include <string_view>
 
+#include "model/file_io.h"
 #include "model/progress_file.h"
 #include "model/text.h"
 
@@ -44,11 +45,10 @@ struct StageRecord {
 
 using Records = std::array<StageRecord, StageCount>;  // stage n at [n - 1]
 
-struct RecordsRead {
+// A file refused or unreadable reads as no records; so does a missing one,
+// with no error.
+struct RecordsRead : FileRead {
     Records records{};
-    bool missing = false;  // no file yet
-    Text error;            // a damaged file; records are then all empty
-    bool ok() const { return error.empty(); }
 };
 
 RecordsRead parseRecords(std::string_view text);

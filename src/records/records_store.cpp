@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "model/progress_location.h"
-
 namespace nerilo {
 namespace {
 void offerClear(std::string& best, const std::string& fresh) {
@@ -28,21 +26,13 @@ Records mergeRecords(Records records, const Records& fresh) {
     return records;
 }
 
-RecordsUpdate updateRecordsFile(const std::string& path, const Records& fresh) {
+RecordsUpdate updateRecordsFile(const std::string& path, const Records& fresh, std::chrono::milliseconds patience) {
     RecordsUpdate update;
-    update.error = prepareFolderOf(path);
-    if (!update.ok()) return update;
-    const FileLock lock(path);
-    update.error = lock.error();
-    if (!update.ok()) return update;
-    const RecordsRead onDisk = readRecordsFile(path);
-    if (!onDisk.ok() && !onDisk.missing) {
-        update.keptAside = setAsideDamaged(path, update.error);
-        if (!update.ok()) return update;
-    }
-    const Records merged = mergeRecords(onDisk.records, fresh);
-    update.error = writeRecordsFile(path, merged);
-    if (update.ok()) update.written = merged;
+    updateFile(path, patience, update, readRecordsFile, [&](const RecordsRead& onDisk) {
+        const Records merged = mergeRecords(onDisk.records, fresh);
+        update.error = writeRecordsFile(path, merged);
+        if (update.ok()) update.written = merged;
+    });
     return update;
 }
 

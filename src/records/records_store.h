@@ -22,7 +22,9 @@ struct RecordsUpdate : FileUpdate {
 };
 
 // Merges the clears in `fresh` into the file at path (created with its folder
-// when missing). A file the reader refuses is set aside first, never overwritten.
-RecordsUpdate updateRecordsFile(const std::string& path, const Records& fresh);
+// when missing). A file the reader refuses is set aside first, never
+// overwritten; one that cannot be read is left as it is, and nothing is written.
+RecordsUpdate updateRecordsFile(const std::string& path, const Records& fresh,
+                                std::chrono::milliseconds patience = LockPatience);
 
 }  // namespace nerilo

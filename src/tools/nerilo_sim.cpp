@@ -103,6 +103,9 @@ int main(int argc, char** argv) {
     }
 
     nerilo::ScriptedPlatform platform(programDir);
+    // One run writes once: a clear given up on at a busy lock would be lost,
+    // and a tool has no window to keep alive while it waits.
+    platform.patience = std::chrono::minutes(1);
     // The progress played here is made up: it is written only into a folder the
     // caller named, never over the progress of a player of the installed game.
     nerilo::Game game(platform);
