@@ -16,7 +16,7 @@ const hints = {
 // The game's commands, each of which ends a hint. They are wrapped here once,
 // so that every way the page has of giving one (keys, buttons, the touch keys,
 // the stage list, files) ends the hint without each having to remember to.
-const HintEndingCommands = ['pressKey', 'command', 'openStageFile', 'openNumberedStage', 'replay',
+const HintEndingCommands = ['pressKey', 'runCommand', 'runRoundCommand', 'openStageFile', 'openNumberedStage', 'replay',
                             'readProgressAgain', 'startUp', 'openStageCode'];
 
 // A worker's memory never shrinks: one that stored this many positions (the
@@ -48,7 +48,7 @@ function askForHint() {
         endHint();
         return after();
     }
-    if (!JSON.parse(page.game.view()).hint.enabled) return;
+    if (!commandTable().find((command) => command.id === 'hint').enabled) return;
     endHint();
     const worker = (hints.worker ??= new Worker('hint-worker.js'));
     // An answer from a worker already ended or replaced is dropped.
@@ -127,14 +127,4 @@ function wireHints() {
             return command(...args);
         };
     }
-    $('hintButton').addEventListener('click', () => {
-        $('hintButton').blur();
-        askForHint();
-    });
-    // Ctrl+H, the desktop's shortcut.
-    document.addEventListener('keydown', (event) => {
-        if (!event.ctrlKey || event.altKey || event.metaKey || event.key.toLowerCase() !== 'h') return;
-        event.preventDefault();
-        if (!document.querySelector('dialog[open]')) askForHint();
-    });
 }
