@@ -80,12 +80,12 @@ public:
         for (const Command& command : nerilo::commands()) {
             json shortcuts = json::array();
             for (const Shortcut& shortcut : command.shortcuts)
-                shortcuts.push_back({{"key", shortcut.key},
+                shortcuts.push_back({{"key", std::string(shortcut.key)},
                                      {"shift", (shortcut.modifiers & ShiftModifier) != 0},
                                      {"control", (shortcut.modifiers & ControlModifier) != 0},
                                      {"alt", (shortcut.modifiers & AltModifier) != 0}});
             const CommandState state = command.state(context);
-            entries.push_back({{"id", command.id},
+            entries.push_back({{"id", std::string(command.id)},
                                {"caption", translation_.say(command.caption)},
                                {"shortcuts", shortcuts},
                                {"enabled", state.enabled},
