@@ -79,12 +79,15 @@ private slots:
                  playKeys(f, "RRL", PressTickCap, replay);
                  runCommand(f, "undo");
              }},
-            {"the editor with a stroke to undo", [&] {
+            {"the editor with a stroke to undo and one to redo", [&] {
                  runCommand(f, "editor");
                  f.chooseGroundBrush(ground::Wall);
-                 f.beginStroke();
-                 f.paintCell(cell(3, 3));
-                 f.endStroke();
+                 for (int at : {cell(3, 3), cell(3, 4)}) {
+                     f.beginStroke();
+                     f.paintCell(at);
+                     f.endStroke();
+                 }
+                 runCommand(f, "undoEdit");
              }},
             {"test play", [&] { runCommand(f, "testPlay"); }},
         };
