@@ -468,9 +468,10 @@ function wire() {
     });
     window.addEventListener('resize', fitBoard);
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fitBoard);
-    // The front end owns the clock: the world ticks ten times a second.
+    // The front end owns the clock: the world ticks ten times a second, under
+    // the session's windows too, as on the desktop.
     setInterval(() => {
-        if (!page.game.ticking() || document.querySelector('dialog[open]')) return;
+        if (!page.game.ticking()) return;
         page.game.tick();
         after();
     }, 100);
