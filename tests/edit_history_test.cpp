@@ -132,7 +132,7 @@ TEST(EditHistory, StartsAfreshInEveryEditorAndWithEveryOpenedStage) {
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
     f.openStage();
     EXPECT_FALSE(f.canUndoEdit());
-    EXPECT_FALSE(viewOf(f).undoEdit.enabled);
+    EXPECT_FALSE(offered(f, "undoEdit").enabled);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
     EXPECT_EQ(f.world().state().stepPhase, (std::array<uint8_t, 4>{}));
     EXPECT_TRUE(viewOf(f.world().state(), f.session()).editorMenuVisible);
     EXPECT_TRUE(viewOf(f.world().state(), f.session()).layerButton.enabled);
-    EXPECT_FALSE(viewOf(f.world().state(), f.session()).start.enabled || viewOf(f.world().state(), f.session()).retry.enabled || viewOf(f.world().state(), f.session()).roundButton.enabled);
+    EXPECT_FALSE(offered(f, "start").enabled || offered(f, "retry").enabled || viewOf(f.world().state(), f.session()).roundButton.enabled);
     EXPECT_FALSE(f.world().state().ticking);
     EXPECT_EQ(viewOf(f.world().state(), f.session()).height, EditingHeight);
     for (int i = 0; i < CellCount; ++i) {
@@ -106,7 +106,7 @@ TEST(Editor, LeavingAsksAndCancelKeepsEditMode) {
     EXPECT_EQ(f.world().state().ground[cell(0, 0)].code, 0) << "stage 1 is loaded again";
     EXPECT_EQ(stageTitle(f.session()), "stage1.txt");
     EXPECT_FALSE(viewOf(f.world().state(), f.session()).editorMenuVisible);
-    EXPECT_TRUE(viewOf(f.world().state(), f.session()).start.enabled && viewOf(f.world().state(), f.session()).retry.enabled && viewOf(f.world().state(), f.session()).roundButton.enabled);
+    EXPECT_TRUE(offered(f, "start").enabled && offered(f, "retry").enabled && viewOf(f.world().state(), f.session()).roundButton.enabled);
     EXPECT_FALSE(viewOf(f.world().state(), f.session()).layerButton.enabled);
     EXPECT_EQ(viewOf(f.world().state(), f.session()).height, PlayingHeight);
     EXPECT_TRUE(f.world().state().inputLocked);

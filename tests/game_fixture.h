@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/commands.h"
 #include "game/game.h"
 #include "view/presentation.h"
 #include "model/stage_file.h"
@@ -14,6 +15,12 @@
 namespace nerilo::test {
 
 constexpr int cell(int row, int column) { return row * BoardSide + column; }
+
+// A command of the table as the menus offer it now.
+inline CommandState offered(const Game& game, std::string_view id) { return commandState(game, *findCommand(id)); }
+inline CommandState offered(const WorldState& world, const SessionState& session, std::string_view id) {
+    return findCommand(id)->state({world, session});
+}
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempDir {

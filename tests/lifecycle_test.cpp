@@ -17,7 +17,7 @@ TEST(Lifecycle, LoadedStateWaitsForStart) {
     EXPECT_EQ(f.world().state().stepsLeft, 33);
     EXPECT_EQ(f.world().state().stepTarget, 33);
     EXPECT_EQ(stageTitle(f.session()), "test.txt");
-    EXPECT_TRUE(viewOf(f.world().state(), f.session()).start.enabled && viewOf(f.world().state(), f.session()).retry.enabled && viewOf(f.world().state(), f.session()).roundButton.enabled);
+    EXPECT_TRUE(offered(f, "start").enabled && offered(f, "retry").enabled && viewOf(f.world().state(), f.session()).roundButton.enabled);
     EXPECT_EQ(f.world().state().playerBlock, cell(5, 5));
     EXPECT_EQ(pictureOf(f.world().state(), f.world().drawing(), cell(5, 5)), blockPicture(7));
 }
@@ -31,7 +31,7 @@ TEST(Lifecycle, StartSetsTheStateTable) {
     const Game& f = game.engine;
     EXPECT_EQ(f.session().roundCommand, RoundCommand::Retry);
     EXPECT_EQ(f.world().state().stepsLeft, 33);
-    EXPECT_FALSE(viewOf(f.world().state(), f.session()).start.enabled);
+    EXPECT_FALSE(offered(f, "start").enabled);
     EXPECT_FALSE(f.world().state().inputLocked);
     EXPECT_TRUE(f.world().state().ticking);
     EXPECT_EQ(f.world().state().playerBlock, cell(5, 5));
@@ -66,7 +66,7 @@ TEST(Lifecycle, RetryRebuildsTheBoardFromTheFileButKeepsCommentAndTarget) {
     EXPECT_EQ(f.world().state().stepsLeft, 40);
     EXPECT_FALSE(f.world().state().inputLocked);
     EXPECT_TRUE(f.world().state().ticking);
-    EXPECT_FALSE(viewOf(f.world().state(), f.session()).start.enabled);
+    EXPECT_FALSE(offered(f, "start").enabled);
     for (int i = 0; i < CellCount; ++i) EXPECT_EQ(f.world().state().blockCell[i], i);
 }
 

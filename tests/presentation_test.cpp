@@ -5,6 +5,7 @@
 
 #include "view/drawing_order.h"
 #include "view/presentation.h"
+#include "game/commands.h"
 #include "game_fixture.h"
 
 namespace nerilo::test {
@@ -12,7 +13,11 @@ namespace {
 
 // A world and a session in one value, so each case sets the fields it needs.
 struct Shown : WorldState, SessionState {};
-WindowView viewOf(const Shown& shown, UndoView undo = {}) { return nerilo::viewOf(shown, shown, undo); }
+WindowView viewOf(const Shown& shown) { return nerilo::viewOf(shown, shown); }
+// A command of the table as the menus offer it in this state.
+CommandState offered(const Shown& shown, std::string_view id, bool canUndo = false, bool canRedo = false) {
+    return findCommand(id)->state({shown, shown, canUndo, canRedo});
+}
 
 TEST(Presentation, CaptionsAndColours) {
     Shown state;
@@ -41,56 +46,53 @@ TEST(Presentation, CaptionsAndColours) {
 TEST(Presentation, CommandsOfferedWhilePlayingAndEditing) {
     Shown state;
     WindowView view = viewOf(state);
-    EXPECT_TRUE(view.start.enabled && view.retry.enabled && view.roundButton.enabled);
-    EXPECT_FALSE(view.layerButton.enabled || view.editorMenuVisible || view.editor.checked);
-    EXPECT_FALSE(view.blockMode.enabled || view.superMode.enabled);
+    EXPECT_TRUE(offered(state, "start").enabled && offered(state, "retry").enabled && view.roundButton.enabled);
+    EXPECT_FALSE(view.layerButton.enabled || view.editorMenuVisible || offered(state, "editor").checked);
+    EXPECT_FALSE(offered(state, "blockMode").enabled || offered(state, "superMode").enabled);
     EXPECT_EQ(view.height, PlayingHeight);
 
     state.roundStarted = true;
     state.blockModeUnlocked = true;
     state.extraMode = ExtraMode::Block;
-    view = viewOf(state);
-    EXPECT_FALSE(view.start.enabled) << "a started round is retried, not started";
-    EXPECT_TRUE(view.blockMode.enabled && view.blockMode.checked);
-    EXPECT_FALSE(view.superMode.enabled || view.superMode.checked);
+    EXPECT_FALSE(offered(state, "start").enabled) << "a started round is retried, not started";
+    EXPECT_TRUE(offered(state, "blockMode").enabled && offered(state, "blockMode").checked);
+    EXPECT_FALSE(offered(state, "superMode").enabled || offered(state, "superMode").checked);
 
     state.roundStarted = false;
     state.editing = true;
     view = viewOf(state);
-    EXPECT_FALSE(view.start.enabled || view.retry.enabled || view.roundButton.enabled);
-    EXPECT_TRUE(view.layerButton.enabled && view.editorMenuVisible && view.editor.checked);
+    EXPECT_FALSE(offered(state, "start").enabled || offered(state, "retry").enabled || view.roundButton.enabled);
+    EXPECT_TRUE(view.layerButton.enabled && view.editorMenuVisible && offered(state, "editor").checked);
     EXPECT_EQ(view.height, EditingHeight);
     EXPECT_EQ(view.blockBrush, blockPicture(block::BlackBall));
-    EXPECT_FALSE(view.stageList.enabled || view.stageListButton.enabled);
+    EXPECT_FALSE(offered(state, "stageList").enabled || view.stageListButton.enabled);
 }
 
 TEST(Presentation, UndoRedoAndTheStageList) {
     Shown state;
     WindowView view = viewOf(state);
-    EXPECT_FALSE(view.undo.enabled || view.redo.enabled);
-    EXPECT_TRUE(view.stageList.enabled && view.stageListButton.enabled);
+    EXPECT_FALSE(offered(state, "undo").enabled || offered(state, "redo").enabled);
+    EXPECT_TRUE(offered(state, "stageList").enabled && view.stageListButton.enabled);
     EXPECT_EQ(view.stageListButton.caption.japanese(), "ステージ一覧");
-    view = viewOf(state, {true, false});
-    EXPECT_TRUE(view.undo.enabled);
-    EXPECT_FALSE(view.redo.enabled);
-    view = viewOf(state, {false, true});
-    EXPECT_FALSE(view.undo.enabled);
-    EXPECT_TRUE(view.redo.enabled);
+    EXPECT_TRUE(offered(state, "undo", true, false).enabled);
+    EXPECT_FALSE(offered(state, "redo", true, false).enabled);
+    EXPECT_FALSE(offered(state, "undo", false, true).enabled);
+    EXPECT_TRUE(offered(state, "redo", false, true).enabled);
 }
 
 // A hint is a search from a position at rest, which super mode's random tiles rule out.
 TEST(Presentation, AHintIsOfferedOnlyAtRestAndNeverInSuperMode) {
     Shown state;
-    EXPECT_FALSE(viewOf(state).hint.enabled) << "before the round starts";
+    EXPECT_FALSE(offered(state, "hint").enabled) << "before the round starts";
     state.ticking = true;
-    EXPECT_TRUE(viewOf(state).hint.enabled);
+    EXPECT_TRUE(offered(state, "hint").enabled);
     state.inputLocked = true;
-    EXPECT_FALSE(viewOf(state).hint.enabled) << "while the player moves";
+    EXPECT_FALSE(offered(state, "hint").enabled) << "while the player moves";
     state.inputLocked = false;
     state.extraMode = ExtraMode::Block;
-    EXPECT_TRUE(viewOf(state).hint.enabled);
+    EXPECT_TRUE(offered(state, "hint").enabled);
     state.extraMode = ExtraMode::Super;
-    EXPECT_FALSE(viewOf(state).hint.enabled);
+    EXPECT_FALSE(offered(state, "hint").enabled);
 }
 
 // A status as the scripted platform would say it, in Japanese.

@@ -240,8 +240,8 @@ TEST(StageFile, OpenInEditModeLeavesStartAndRetryDisabled) {
     game.engine.toggleEditor();
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
     game.engine.openStage();
-    EXPECT_FALSE(viewOf(game.engine.world().state(), game.engine.session()).start.enabled);
-    EXPECT_FALSE(viewOf(game.engine.world().state(), game.engine.session()).retry.enabled);
+    EXPECT_FALSE(offered(game.engine, "start").enabled);
+    EXPECT_FALSE(offered(game.engine, "retry").enabled);
     EXPECT_FALSE(viewOf(game.engine.world().state(), game.engine.session()).roundButton.enabled);
 }
 

@@ -154,22 +154,24 @@ TEST(TestPlay, CommandsThatWouldLeaveOrChangeTheStageAreRefused) {
     EXPECT_TRUE(game.platform.messages.empty() && game.platform.dialogs.empty() && game.platform.inputs.size() == 2);
 
     const WindowView view = viewOf(f);
-    EXPECT_TRUE(view.testPlay.enabled && view.testPlay.checked);
+    EXPECT_TRUE(offered(f, "testPlay").enabled && offered(f, "testPlay").checked);
     EXPECT_TRUE(view.editorMenuVisible);
     EXPECT_EQ(view.height, EditingHeight);
-    EXPECT_FALSE(view.palettesEnabled || view.layerButton.enabled || view.editCommand.enabled);
-    EXPECT_FALSE(view.undoEdit.enabled || view.redoEdit.enabled);
-    EXPECT_FALSE(view.openStage.enabled || view.openButton.enabled || view.startOver.enabled || view.editor.enabled);
-    EXPECT_FALSE(view.stepTry.enabled || view.stepTryButton.enabled || view.blockMode.enabled || view.superMode.enabled);
-    EXPECT_TRUE(view.retry.enabled && view.roundButton.enabled);
+    EXPECT_FALSE(view.palettesEnabled || view.layerButton.enabled || offered(f, "newStage").enabled);
+    EXPECT_FALSE(offered(f, "undoEdit").enabled || offered(f, "redoEdit").enabled);
+    EXPECT_FALSE(offered(f, "openStage").enabled || view.openButton.enabled || offered(f, "startOver").enabled ||
+                 offered(f, "editor").enabled);
+    EXPECT_FALSE(offered(f, "stepTry").enabled || view.stepTryButton.enabled || offered(f, "blockMode").enabled ||
+                 offered(f, "superMode").enabled);
+    EXPECT_TRUE(offered(f, "retry").enabled && view.roundButton.enabled);
     EXPECT_EQ(view.roundButton.caption.japanese(), "再挑戦");
 
     f.endTestPlay();
     const WindowView editing = viewOf(f);
-    EXPECT_TRUE(editing.testPlay.enabled && !editing.testPlay.checked);
-    EXPECT_TRUE(editing.palettesEnabled && editing.editCommand.enabled && editing.editor.enabled);
-    EXPECT_TRUE(editing.undoEdit.enabled);
-    EXPECT_FALSE(viewOf(WorldState{}, SessionState{}).testPlay.enabled) << "test play is offered in the editor only";
+    EXPECT_TRUE(offered(f, "testPlay").enabled && !offered(f, "testPlay").checked);
+    EXPECT_TRUE(editing.palettesEnabled && offered(f, "newStage").enabled && offered(f, "editor").enabled);
+    EXPECT_TRUE(offered(f, "undoEdit").enabled);
+    EXPECT_FALSE(offered(WorldState{}, SessionState{}, "testPlay").enabled) << "test play is offered in the editor only";
 }
 
 TEST(TestPlay, ClosingInTestPlayAsksAboutTheEditedStage) {

@@ -45,6 +45,29 @@
     </message>
 </context>
 <context>
+    <name>buttons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>保存する</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>checks</name>
     <message>
         <source>プレイヤーがいません。</source>
@@ -181,6 +204,113 @@ A shortest clear (%2 presses) goes with it as proof.</translation>
     <message>
         <source>ステージへのリンクをコピーしました。</source>
         <translation>A link to the stage is copied.</translation>
+    </message>
+</context>
+<context>
+    <name>commands</name>
+    <message>
+        <source>メニュー(&amp;M)</source>
+        <translation>&amp;Menu</translation>
+    </message>
+    <message>
+        <source>開始(&amp;K)</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>リトライ(&amp;R)</source>
+        <translation>&amp;Retry</translation>
+    </message>
+    <message>
+        <source>ステージ選択(&amp;S)</source>
+        <translation>&amp;Choose Stage...</translation>
+    </message>
+    <message>
+        <source>中止(&amp;T)</source>
+        <translation>Start &amp;Over</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>設定(&amp;O)</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>歩数トライ(&amp;T)</source>
+        <translation>Step &amp;Try</translation>
+    </message>
+    <message>
+        <source>ブロックモード(&amp;M)</source>
+        <translation>Block &amp;Mode</translation>
+    </message>
+    <message>
+        <source>スーパーモード(&amp;N)</source>
+        <translation>Su&amp;per Mode</translation>
+    </message>
+    <message>
+        <source>エディトモード(&amp;E)</source>
+        <translation>&amp;Edit Mode</translation>
+    </message>
+    <message>
+        <source>コメント(&amp;C)</source>
+        <translation>&amp;Comment</translation>
+    </message>
+    <message>
+        <source>新規(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>歩数設定(&amp;T)</source>
+        <translation>Step &amp;Target...</translation>
+    </message>
+    <message>
+        <source>コメント設定(&amp;C)</source>
+        <translation>&amp;Comment...</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;Y)</source>
+        <translation>Re&amp;do</translation>
+    </message>
+    <message>
+        <source>ステージ一覧(&amp;L)</source>
+        <translation>Stage &amp;list</translation>
+    </message>
+    <message>
+        <source>やり直す(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>テストプレイ(&amp;P)</source>
+        <translation>Test &amp;play</translation>
+    </message>
+    <message>
+        <source>解を探す(&amp;F)</source>
+        <translation>&amp;Find a solution</translation>
+    </message>
+    <message>
+        <source>ヒント(&amp;H)</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>コードをコピー(&amp;D)</source>
+        <translation>Cop&amp;y Code</translation>
+    </message>
+    <message>
+        <source>コードから開く(&amp;P)</source>
+        <translation>O&amp;pen Code...</translation>
     </message>
 </context>
 <context>
@@ -558,86 +688,6 @@ Starting with no records. The next time you set a record, this file will be kept
 <context>
     <name>nerilo::ui::MainWindow</name>
     <message>
-        <source>メニュー(&amp;M)</source>
-        <translation>&amp;Menu</translation>
-    </message>
-    <message>
-        <source>開始(&amp;K)</source>
-        <translation>&amp;Start</translation>
-    </message>
-    <message>
-        <source>リトライ(&amp;R)</source>
-        <translation>&amp;Retry</translation>
-    </message>
-    <message>
-        <source>ステージ選択(&amp;S)</source>
-        <translation>&amp;Choose Stage...</translation>
-    </message>
-    <message>
-        <source>中止(&amp;T)</source>
-        <translation>Start &amp;Over</translation>
-    </message>
-    <message>
-        <source>終了(&amp;X)</source>
-        <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>設定(&amp;O)</source>
-        <translation>&amp;Options</translation>
-    </message>
-    <message>
-        <source>歩数トライ(&amp;T)</source>
-        <translation>Step &amp;Try</translation>
-    </message>
-    <message>
-        <source>ブロックモード(&amp;M)</source>
-        <translation>Block &amp;Mode</translation>
-    </message>
-    <message>
-        <source>スーパーモード(&amp;N)</source>
-        <translation>Su&amp;per Mode</translation>
-    </message>
-    <message>
-        <source>エディトモード(&amp;E)</source>
-        <translation>&amp;Edit Mode</translation>
-    </message>
-    <message>
-        <source>コメント(&amp;C)</source>
-        <translation>&amp;Comment</translation>
-    </message>
-    <message>
-        <source>新規(&amp;N)</source>
-        <translation>&amp;New</translation>
-    </message>
-    <message>
-        <source>開く(&amp;O)</source>
-        <translation>&amp;Open...</translation>
-    </message>
-    <message>
-        <source>保存(&amp;S)</source>
-        <translation>&amp;Save...</translation>
-    </message>
-    <message>
-        <source>歩数設定(&amp;T)</source>
-        <translation>Step &amp;Target...</translation>
-    </message>
-    <message>
-        <source>コメント設定(&amp;C)</source>
-        <translation>&amp;Comment...</translation>
-    </message>
-    <message>
-        <source>元に戻す(&amp;U)</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>やり直し(&amp;Y)</source>
-        <translation>Re&amp;do</translation>
-    </message>
-    <message>
-        <source>ステージ一覧(&amp;L)</source>
-        <translation>Stage &amp;list</translation>
-    </message>
-    <message>
         <source>先行入力(&amp;B)</source>
         <translation>&amp;Buffered input</translation>
     </message>
@@ -696,30 +746,6 @@ Starting with no records. The next time you set a record, this file will be kept
     <message>
         <source>縮小(&amp;O)</source>
         <translation>Zoom &amp;out</translation>
-    </message>
-    <message>
-        <source>やり直す(&amp;R)</source>
-        <translation>&amp;Redo</translation>
-    </message>
-    <message>
-        <source>テストプレイ(&amp;P)</source>
-        <translation>Test &amp;play</translation>
-    </message>
-    <message>
-        <source>解を探す(&amp;F)</source>
-        <translation>&amp;Find a solution</translation>
-    </message>
-    <message>
-        <source>ヒント(&amp;H)</source>
-        <translation>&amp;Hint</translation>
-    </message>
-    <message>
-        <source>コードをコピー(&amp;D)</source>
-        <translation>Cop&amp;y Code</translation>
-    </message>
-    <message>
-        <source>コードから開く(&amp;P)</source>
-        <translation>O&amp;pen Code...</translation>
     </message>
     <message>
         <source>この倍率ではエディトモードのウィンドウが画面（使える広さ %1 × %2）に収まりません</source>

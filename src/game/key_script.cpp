@@ -1,23 +1,32 @@
 #include "game/key_script.h"
 
+#include "game/commands.h"
+
 namespace nerilo {
 
 bool isKeyLetter(char letter) { return KeyLetters.find(letter) != std::string_view::npos; }
+
+std::string_view commandOfLetter(char letter) {
+    switch (letter) {
+    case 'S': return "start";
+    case 'T': return "retry";
+    case 'B': return "undo";
+    case 'F': return "redo";
+    case 'Q': return "startOver";
+    default: return {};
+    }
+}
 
 bool pressLetter(Game& game, char letter) {
     if (std::optional<KeyPress> press = pressOf(letter)) {
         game.pressKey(playerKeyOf(press->key), press->modifiers);
         return true;
     }
-    switch (letter) {
-    case 'X': game.pressKey(PlayerKey::Delete); return true;
-    case 'S': game.startRound(); return true;
-    case 'T': game.retryRound(); return true;
-    case 'B': game.undo(); return true;
-    case 'F': game.redo(); return true;
-    case 'Q': game.startOver(); return true;
-    default: return false;
+    if (letter == 'X') {
+        game.pressKey(PlayerKey::Delete);
+        return true;
     }
+    return runCommand(game, commandOfLetter(letter));
 }
 
 bool playLetter(Game& game, char letter, long long maxTicks, Replay& replay) {

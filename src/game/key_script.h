@@ -26,6 +26,9 @@ struct Replay {
     bool stuck = false;  // some letter reached the tick cap
 };
 
+// The id in the command table (game/commands.h) of a command's letter, or
+// nothing for a press, '.' and a letter outside the notation.
+std::string_view commandOfLetter(char letter);
 // Delivers the key or command of one letter, without ticking; returns false
 // for '.' and for a letter outside the notation.
 bool pressLetter(Game& game, char letter);

@@ -107,6 +107,10 @@ Question textQuestion(QuestionKind kind, const Text& prompt, const Text& title, 
 Question fileQuestion(QuestionKind kind, const FileDialogRequest& request);
 Question clearQuestion(const ClearBanner& banner);
 
+// A box's buttons, in the order the desktop shows them, and their captions.
+std::span<const MsgResult> buttonsOf(MsgButtons buttons);
+Text buttonCaption(MsgResult button);
+
 // The answer of a front end that cannot ask: the button Enter would press,
 // the text offered, no file.
 Answer defaultAnswer(const Question& question);

@@ -36,6 +36,30 @@ Question clearQuestion(const ClearBanner& banner) {
     return question;
 }
 
+std::span<const MsgResult> buttonsOf(MsgButtons buttons) {
+    static constexpr MsgResult Ok[] = {MsgResult::Ok}, OkCancel[] = {MsgResult::Ok, MsgResult::Cancel},
+                               YesNoCancel[] = {MsgResult::Yes, MsgResult::No, MsgResult::Cancel},
+                               SaveCancel[] = {MsgResult::Save, MsgResult::Cancel};
+    switch (buttons) {
+    case MsgButtons::OkCancel: return OkCancel;
+    case MsgButtons::YesNoCancel: return YesNoCancel;
+    case MsgButtons::SaveCancel: return SaveCancel;
+    case MsgButtons::Ok: break;
+    }
+    return Ok;
+}
+
+Text buttonCaption(MsgResult button) {
+    switch (button) {
+    case MsgResult::Cancel: return NERILO_TEXT("buttons", "キャンセル");
+    case MsgResult::Yes: return NERILO_TEXT("buttons", "はい");
+    case MsgResult::No: return NERILO_TEXT("buttons", "いいえ");
+    case MsgResult::Save: return NERILO_TEXT("buttons", "保存する");
+    case MsgResult::Ok: break;
+    }
+    return NERILO_TEXT("buttons", "OK");
+}
+
 Answer defaultAnswer(const Question& question) {
     Answer answer;
     answer.button = question.onEnter.value_or(firstButton(question.buttons));

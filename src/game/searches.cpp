@@ -22,9 +22,11 @@ void Game::dropJob(uint64_t& job) {
 }
 
 // Super mode draws random tiles, which no search can plan ahead for.
-bool Game::searchable() const {
-    return atRest() && world_.state().extraMode != ExtraMode::Super && !playbackRunning();
+bool mayStartSearch(const WorldState& world, const SessionState& session, bool playbackRunning) {
+    return !session.editing && atRest(world) && world.extraMode != ExtraMode::Super && !playbackRunning;
 }
+
+bool Game::searchable() const { return mayStartSearch(world_.state(), session_, playbackRunning()); }
 
 void Game::followSearches() {
     followHint();

@@ -7,11 +7,17 @@
 #include <optional>
 #include <utility>
 
+#include "game/session_state.h"
 #include "rules/world_state.h"
 #include "solver/hint.h"
 #include "solver/solver.h"
 
 namespace nerilo {
+
+// The one rule for when a search (a hint, the dead-end warning) may start from
+// the position in play: a round at rest, not in super mode (its tiles are
+// random), and no replay running.
+bool mayStartSearch(const WorldState& world, const SessionState& session, bool playbackRunning);
 
 // Asked at rest; it holds for the position it was asked in, as any command ends it.
 struct HintSearch {

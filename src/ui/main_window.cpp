@@ -5,8 +5,10 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QWindow>
+#include <map>
 #include <optional>
 
+#include "game/commands.h"
 #include "game/startup.h"
 #include "model/numbered_stages.h"
 #include "model/stage_code.h"
@@ -235,6 +237,12 @@ QMenu* MainWindow::addMenu(const char* caption) {
     return menu;
 }
 
+QMenu* MainWindow::addMenu(const Text& caption) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    commandCaptions_.push_back({menu->menuAction(), caption});
+    return menu;
+}
+
 // An entry whose caption follows the language: retranslate() sets its text.
 QAction* MainWindow::addCaptioned(QWidget* menu, const QString& name, const char* caption) {
     QAction* action = menu->addAction(QString());
@@ -243,72 +251,80 @@ QAction* MainWindow::addCaptioned(QWidget* menu, const QString& name, const char
     return action;
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
-                                const std::function<void()>& call, MenuEntryView WindowView::*entry, bool checkable) {
-    QAction* action = addCaptioned(menu, QLatin1String(name), caption);
-    action->setShortcut(shortcut);
-    action->setCheckable(checkable);
-    connect(action, &QAction::triggered, this, [this, call] { run(call); });
-    if (entry) menuBindings_.push_back({action, entry});
+namespace {
+
+QKeySequence keySequence(const Shortcut& shortcut) {
+    QString text;
+    if (shortcut.modifiers & ControlModifier) text += QStringLiteral("Ctrl+");
+    if (shortcut.modifiers & AltModifier) text += QStringLiteral("Alt+");
+    if (shortcut.modifiers & ShiftModifier) text += QStringLiteral("Shift+");
+    text += QLatin1String(shortcut.key.data(), static_cast<qsizetype>(shortcut.key.size()));
+    return QKeySequence::fromString(text, QKeySequence::PortableText);
+}
+
+}  // namespace
+
+// An entry of the game's command table: its caption follows the language and
+// its state the game (refresh()).
+QAction* MainWindow::addCommand(QWidget* menu, QAction* before, const Command& command) {
+    auto* action = new QAction(menu);
+    menu->insertAction(before, action);
+    action->setObjectName(QLatin1String(command.id.data(), static_cast<qsizetype>(command.id.size())));
+    commandCaptions_.push_back({action, command.caption});
+    QList<QKeySequence> shortcuts;
+    for (const Shortcut& shortcut : command.shortcuts) shortcuts << keySequence(shortcut);
+    action->setShortcuts(shortcuts);
+    action->setCheckable(command.checkable);
+    menuBindings_.push_back({action, &command});
     return action;
 }
 
+// The menus are the command table's, in its order, with the window's own
+// entries (input, warnings, sound, language, zoom, circuit preview) among them.
 void MainWindow::buildMenus() {
-    QMenu* menu = addMenu(QT_TR_NOOP("メニュー(&M)"));
-    addCommand(menu, "start", QT_TR_NOOP("開始(&K)"), Qt::Key_F1, [this] { game_.startRound(); }, &WindowView::start);
-    addCommand(menu, "retry", QT_TR_NOOP("リトライ(&R)"), Qt::Key_F2, [this] { game_.retryRound(); }, &WindowView::retry);
-    // Ctrl+Z undoes: it no longer reaches the game as the action key.
-    addCommand(menu, "undo", QT_TR_NOOP("元に戻す(&U)"), {}, [this] { game_.undo(); }, &WindowView::undo)
-        ->setShortcuts({Qt::Key_Backspace, QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    addCommand(menu, "redo", QT_TR_NOOP("やり直し(&Y)"), {}, [this] { game_.redo(); }, &WindowView::redo)
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    QAction* hint = addCaptioned(menu, QStringLiteral("hint"), QT_TR_NOOP("ヒント(&H)"));
-    hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    connect(hint, &QAction::triggered, this, &MainWindow::askForHint);
-    menuBindings_.push_back({hint, &WindowView::hint});
-    addCommand(menu, "openStage", QT_TR_NOOP("ステージ選択(&S)"), Qt::Key_F3, [this] { game_.openStage(); }, &WindowView::openStage);
-    addCommand(menu, "copyStageCode", QT_TR_NOOP("コードをコピー(&D)"), {}, [this] { copyStageCode(*this); }, &WindowView::openStage);
-    addCommand(menu, "openStageCode", QT_TR_NOOP("コードから開く(&P)"), {}, [this] { askForStageCode(*this); }, &WindowView::openStage);
-    addCommand(menu, "stageList", QT_TR_NOOP("ステージ一覧(&L)"), Qt::Key_F9, [this] { showStageList(); }, &WindowView::stageList);
-    addCommand(menu, "startOver", QT_TR_NOOP("中止(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { game_.startOver(); }, &WindowView::startOver);
-    menu->addSeparator();
-    addCommand(menu, "quit", QT_TR_NOOP("終了(&X)"), Qt::Key_F4, [this] { game_.quit(); });
-
-    QMenu* options = addMenu(QT_TR_NOOP("設定(&O)"));
-    addCommand(options, "stepTry", QT_TR_NOOP("歩数トライ(&T)"), Qt::Key_F5, [this] { game_.toggleStepTry(); }, &WindowView::stepTry, true);
-    addCommand(options, "blockMode", QT_TR_NOOP("ブロックモード(&M)"), Qt::Key_F6, [this] { game_.toggleBlockMode(); }, &WindowView::blockMode, true);
-    addCommand(options, "superMode", QT_TR_NOOP("スーパーモード(&N)"), Qt::Key_F7, [this] { game_.toggleSuperMode(); }, &WindowView::superMode, true);
-    options->addSeparator();
-    QAction* buffered = addCaptioned(options, QStringLiteral("bufferedInput"), QT_TR_NOOP("先行入力(&B)"));
-    buffered->setCheckable(true);
-    connect(buffered, &QAction::triggered, this, &MainWindow::chooseBufferedInput);
-    addDeadEndWarningEntry(options);
-    options->addSeparator();
-    addCommand(options, "editor", QT_TR_NOOP("エディトモード(&E)"), Qt::Key_F8, [this] { game_.toggleEditor(); }, &WindowView::editor, true);
+    QMenu* menus[] = {addMenu(menuCaption(CommandMenu::Game)), addMenu(menuCaption(CommandMenu::Options)), nullptr,
+                      nullptr};
+    QMenu* options = menus[static_cast<int>(CommandMenu::Options)];
+    buildViewMenu();
+    editMenu_ = addMenu(menuCaption(CommandMenu::Editor));
+    editMenu_->menuAction()->setObjectName(QStringLiteral("editorMenu"));
+    menus[static_cast<int>(CommandMenu::Editor)] = editMenu_;
+    // The commands the window runs itself for now.
+    const std::map<std::string_view, std::function<void()>> ownRuns = {
+        {"copyStageCode", [this] { copyStageCode(*this); }},
+        {"copyStageCodeInEditor", [this] { copyStageCode(*this); }},
+        {"openStageCode", [this] { askForStageCode(*this); }},
+        {"stageList", [this] { showStageList(); }},
+        {"findSolution", [this] { findSolution(); }},
+    };
+    for (const Command& command : commands()) {
+        QWidget* menu = menus[static_cast<int>(command.menu)];
+        QAction* before = nullptr;
+        // The bar's own entries stand before the editor's menu.
+        if (command.menu == CommandMenu::Bar) {
+            menu = menuBar();
+            before = editMenu_->menuAction();
+        }
+        if (command.id == "editor") {
+            options->addSeparator();
+            QAction* buffered = addCaptioned(options, QStringLiteral("bufferedInput"), QT_TR_NOOP("先行入力(&B)"));
+            buffered->setCheckable(true);
+            connect(buffered, &QAction::triggered, this, &MainWindow::chooseBufferedInput);
+            addDeadEndWarningEntry(options);
+        }
+        if (command.separatorBefore) static_cast<QMenu*>(menu)->addSeparator();
+        QAction* action = addCommand(menu, before, command);
+        // Asking again for a hint while it is searched stops the search: it is no game command.
+        if (command.id == "hint") {
+            connect(action, &QAction::triggered, this, &MainWindow::askForHint);
+            continue;
+        }
+        const auto own = ownRuns.find(command.id);
+        std::function<void()> call = own != ownRuns.end() ? own->second : [this, &command] { command.run(game_); };
+        connect(action, &QAction::triggered, this, [this, call] { run(call); });
+    }
     buildSoundMenu(options);
     buildLanguageMenu(options);
-
-    buildViewMenu();
-
-    QAction* comment = addCaptioned(menuBar(), QStringLiteral("comment"), QT_TR_NOOP("コメント(&C)"));
-    connect(comment, &QAction::triggered, this, [this] { run([this] { game_.showComment(); }); });
-
-    editMenu_ = addMenu(QT_TR_NOOP("エディトモード(&E)"));
-    editMenu_->menuAction()->setObjectName(QStringLiteral("editorMenu"));
-    const auto edit = &WindowView::editCommand;
-    addCommand(editMenu_, "newStage", QT_TR_NOOP("新規(&N)"), {}, [this] { game_.newStage(); }, edit);
-    addCommand(editMenu_, "openInEditor", QT_TR_NOOP("開く(&O)"), {}, [this] { game_.openStage(); }, edit);
-    addCommand(editMenu_, "saveStage", QT_TR_NOOP("保存(&S)"), {}, [this] { game_.saveStage(); }, edit);
-    addCommand(editMenu_, "copyStageCodeInEditor", QT_TR_NOOP("コードをコピー(&D)"), {}, [this] { copyStageCode(*this); }, edit);
-    editMenu_->addSeparator();
-    addCommand(editMenu_, "undoEdit", QT_TR_NOOP("元に戻す(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { game_.undoEdit(); }, &WindowView::undoEdit);
-    addCommand(editMenu_, "redoEdit", QT_TR_NOOP("やり直す(&R)"), QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { game_.redoEdit(); }, &WindowView::redoEdit);
-    editMenu_->addSeparator();
-    addCommand(editMenu_, "editStepTarget", QT_TR_NOOP("歩数設定(&T)"), {}, [this] { game_.editStepTarget(); }, edit);
-    addCommand(editMenu_, "editComment", QT_TR_NOOP("コメント設定(&C)"), {}, [this] { game_.editComment(); }, edit);
-    editMenu_->addSeparator();
-    addCommand(editMenu_, "testPlay", QT_TR_NOOP("テストプレイ(&P)"), Qt::Key_F10, [this] { game_.toggleTestPlay(); }, &WindowView::testPlay, true);
-    addCommand(editMenu_, "findSolution", QT_TR_NOOP("解を探す(&F)"), Qt::Key_F11, [this] { findSolution(); }, edit);
     addCircuitPreviewEntry(editMenu_);
 }
 
@@ -339,6 +355,7 @@ void MainWindow::buildLanguageMenu(QMenu* options) {
 
 void MainWindow::retranslate() {
     for (const Caption& caption : captions_) caption.action->setText(tr(caption.source));
+    for (const auto& [action, caption] : commandCaptions_) action->setText(translated(caption));
     for (int k = 0; k < GroundCodeCount; ++k) groundPalette_[k]->setToolTip(translated(groundName(static_cast<uint8_t>(k))));
     for (int k = 0; k < 8; ++k) blockPalette_[k]->setToolTip(translated(blockName(static_cast<uint8_t>(k))));
     action(currentLanguage() == Language::English ? "english" : "japanese")->setChecked(true);
@@ -584,8 +601,9 @@ void MainWindow::refresh() {
         palettesShown_ = palettes;
         fitToScreen();
     }
+    const CommandContext context = commandContext(game_);
     for (const MenuBinding& binding : menuBindings_) {
-        const MenuEntryView& entry = view.*binding.entry;
+        const CommandState entry = binding.command->state(context);
         if (binding.action->isEnabled() != entry.enabled) binding.action->setEnabled(entry.enabled);
         if (binding.action->isChecked() != entry.checked) binding.action->setChecked(entry.checked);
     }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "game/commands.h"
 #include "game/game.h"
 #include "view/presentation.h"
 #include "ui/thread_runner.h"
@@ -144,11 +145,12 @@ private:
     QMenu* addMenu(const char* caption);
     // 解を探す: the search window, then the clear played on the board when asked.
     void findSolution();
-    // A menu command; `entry` is the view's state of the entry, shown by refresh().
+    // An entry of the window's own, its caption marked with QT_TR_NOOP.
     QAction* addCaptioned(QWidget* menu, const QString& name, const char* caption);
-    QAction* addCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
-                        const std::function<void()>& call, MenuEntryView WindowView::*entry = nullptr,
-                        bool checkable = false);
+    // An entry of the command table, put before `before` (or last) in `menu`.
+    QAction* addCommand(QWidget* menu, QAction* before, const Command& command);
+    // A menu of the command table, its caption the table's.
+    QMenu* addMenu(const Text& caption);
     void showStageList();
     // The dead-end warning, the editor's analysis and circuit preview (solver_aids.cpp).
     void buildSolverAids(QWidget* area);
@@ -164,7 +166,7 @@ private:
 
     struct MenuBinding {
         QAction* action;
-        MenuEntryView WindowView::*entry;
+        const Command* command;
     };
     std::vector<MenuBinding> menuBindings_;
     struct Placed {
@@ -194,6 +196,7 @@ private:
         const char* source;  // Japanese, as QT_TR_NOOP marked it
     };
     std::vector<Caption> captions_;
+    std::vector<std::pair<QAction*, Text>> commandCaptions_;
 
     SoundEffects* sounds_ = nullptr;
     QtPlatform platform_;

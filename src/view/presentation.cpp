@@ -45,7 +45,7 @@ StatusView statusOf(const WorldState& world, const SessionState& state) {
             allCleared ? Yellow : Green, {NERILO_TEXT("panel", "F3 でステージ選択")}};
 }
 
-WindowView viewOf(const WorldState& world, const SessionState& state, UndoView undo) {
+WindowView viewOf(const WorldState& world, const SessionState& state) {
     WindowView view;
     view.stepsLeft = decimalText(world.stepsLeft);
     view.stepsLeftTip = world.stepTry ? NERILO_TEXT("panel", "歩数：歩数トライ中は一歩ごとに 1 減り、0 になるとミス")
@@ -61,28 +61,11 @@ WindowView viewOf(const WorldState& world, const SessionState& state, UndoView u
     view.commentButton = {NERILO_TEXT("panel", "コメント")};
     view.stepTryButton = {NERILO_TEXT("panel", "歩数トライ"), !testing, world.stepTry ? Yellow : White};
     view.layerButton = {paintLayerCaption(state.paintLayer), state.editing};
-    view.start = {!state.roundStarted && !state.editing, false};
-    view.retry = {!state.editing, false};
-    view.stepTry = {!testing, world.stepTry};
-    view.blockMode = {state.blockModeUnlocked && !testing, world.extraMode == ExtraMode::Block};
-    view.superMode = {state.superModeUnlocked && !testing, world.extraMode == ExtraMode::Super};
-    view.editor = {!testing, state.editing};
-    view.openStage = {!testing, false};
-    view.startOver = {!testing, false};
-    view.editCommand = {state.editing, false};
-    view.testPlay = {state.editing || testing, testing};
-    view.undoEdit = {undo.canUndoEdit, false};
-    view.redoEdit = {undo.canRedoEdit, false};
     view.editorMenuVisible = state.editing || testing;
     view.palettesEnabled = state.editing;
     view.status = statusOf(world, state);
-    view.undo = {undo.canUndo, false};
-    view.redo = {undo.canRedo, false};
     // The editor opens its stages with its own 開く.
-    view.stageList = {!state.editing && !testing, false};
     view.stageListButton = {NERILO_TEXT("panel", "ステージ一覧"), !state.editing && !testing};
-    // Super mode draws random tiles, which no search can plan ahead for.
-    view.hint = {!state.editing && atRest(world) && world.extraMode != ExtraMode::Super, false};
     view.groundBrush = groundPicture(state.groundBrush);
     view.blockBrush = blockPicture(state.blockBrush);
     view.height = state.editing || testing ? EditingHeight : PlayingHeight;
@@ -90,12 +73,7 @@ WindowView viewOf(const WorldState& world, const SessionState& state, UndoView u
 }
 
 WindowView viewOf(const Game& game) {
-    // Ctrl+Z and Ctrl+Y undo painting only in the editor itself (canUndoEdit
-    // says so); in a round they undo presses.
-    WindowView view = viewOf(game.world().state(), game.session(),
-                             {game.canUndo(), game.canRedo(), game.canUndoEdit(), game.canRedoEdit()});
-    // The session's one rule for when a hint may be searched.
-    view.hint.enabled = game.searchable();
+    WindowView view = viewOf(game.world().state(), game.session());
     if (std::optional<Text> title = codeStageTitle(game.session(), game.proofInPlay() != nullptr)) view.stageTitle = *title;
     return view;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// What the window shows of a game: captions, colours, enabled and checked
-// states and the window's height, all derived from the world and the session. The window
+// What the window shows of a game: captions, colours, the buttons' states and
+// the window's height, all derived from the world and the session (the menus'
+// entries are the command table's, game/commands.h). The window
 // and nerilo-sim both read them here, so a caption has one spelling; the
 // captions are Japanese texts, which the window translates as it shows them.
 #include <cstdint>
@@ -25,11 +26,6 @@ struct ButtonView {
     Rgb colour = White;
 };
 
-struct MenuEntryView {
-    bool enabled = true;
-    bool checked = false;
-};
-
 constexpr Rgb Silver{192, 192, 192};
 
 // The panel's word on the state of the game, and the keys that help there.
@@ -46,14 +42,9 @@ struct WindowView {
     Text stageTitle;  // the file name, or 新規 for a stage that has none yet
     std::string keysHeld;
     ButtonView roundButton, openButton, commentButton, stepTryButton, layerButton;
-    MenuEntryView start, retry, stepTry, blockMode, superMode, editor;
-    MenuEntryView undo, redo, hint, stageList;
     ButtonView stageListButton;
     bool editorMenuVisible = false;
     StatusView status;
-    // Opening a stage and starting over, which test play refuses; the editor's
-    // own commands (新規, 開く, 保存, 歩数設定, コメント設定, 解を探す); test play; undo and redo.
-    MenuEntryView openStage, startOver, editCommand, testPlay, undoEdit, redoEdit;
     bool palettesEnabled = false;
     Picture groundBrush, blockBrush;
     int height = PlayingHeight;
@@ -69,19 +60,8 @@ Text paintLayerCaption(PaintLayer layer);
 std::vector<Text> keysAfterALoss();
 StatusView statusOf(const WorldState& world, const SessionState& session);
 
-// Whether there is something to undo and to redo, in the round and in the
-// editor: the histories are kept beside the game state, not in it
-// (Game::canUndo, Game::canRedo, Game::canUndoEdit, Game::canRedoEdit).
-struct UndoView {
-    bool canUndo = false;
-    bool canRedo = false;
-    bool canUndoEdit = false;
-    bool canRedoEdit = false;
-};
-
-WindowView viewOf(const WorldState& world, const SessionState& session, UndoView undo = {});
+WindowView viewOf(const WorldState& world, const SessionState& session);
 class Game;
-// With undo and redo of the round and of the editor, which the game keeps outside the state.
 WindowView viewOf(const Game& game);
 
 }  // namespace nerilo

@@ -5,6 +5,7 @@
 #include <emscripten/val.h>
 #include <nlohmann/json.hpp>
 
+#include "game/commands.h"
 #include "game/game.h"
 #include "model/numbered_stages.h"
 #include "model/progress_file.h"
@@ -86,15 +87,57 @@ public:
         run([&] { game_.pressKey(*key, modifiers); });
     }
 
-    // The panel's and the menu's commands, by name.
-    void command(const std::string& name) {
-        static const std::map<std::string, void (Game::*)()> commands = {
-            {"round", &Game::runRoundCommand}, {"start", &Game::startRound},         {"retry", &Game::retryRound},
-            {"undo", &Game::undo},             {"redo", &Game::redo},                {"stepTry", &Game::toggleStepTry},
-            {"blockMode", &Game::toggleBlockMode}, {"superMode", &Game::toggleSuperMode}, {"startOver", &Game::startOver},
-        };
-        const auto found = commands.find(name);
-        if (found != commands.end()) run([&] { (game_.*found->second)(); });
+    // The panel's round button: 開始 or 再挑戦.
+    void runRoundCommand() { run([this] { game_.runRoundCommand(); }); }
+
+    // The session's command table in the language chosen, with each entry's
+    // state now: the page's buttons and keys are made of it.
+    std::string commands() const {
+        const CommandContext context = commandContext(game_);
+        json entries = json::array();
+        for (const Command& command : nerilo::commands()) {
+            json shortcuts = json::array();
+            for (const Shortcut& shortcut : command.shortcuts)
+                shortcuts.push_back({{"key", std::string(shortcut.key)},
+                                     {"shift", (shortcut.modifiers & ShiftModifier) != 0},
+                                     {"control", (shortcut.modifiers & ControlModifier) != 0},
+                                     {"alt", (shortcut.modifiers & AltModifier) != 0}});
+            const CommandState state = command.state(context);
+            entries.push_back({{"id", std::string(command.id)},
+                               {"caption", translation_.say(command.caption)},
+                               {"shortcuts", shortcuts},
+                               {"enabled", state.enabled},
+                               {"checked", state.checked},
+                               {"runsHere", command.run != nullptr}});
+        }
+        return entries.dump();
+    }
+    // Runs a command of the table as its menu entry does: only while it is offered.
+    bool runCommand(const std::string& id) {
+        const Command* command = findCommand(id);
+        if (!command || !command->run) return false;
+        if (!game_.playbackRunning() && !commandState(game_, *command).enabled) return false;
+        run([&] { command->run(game_); });
+        return true;
+    }
+
+    // The question the session waits on, or the notice to show, in the
+    // language chosen; null when there is none.
+    val question() const {
+        const Question* asked = game_.question();
+        if (!asked) return val::null();
+        return val(questionJson(*asked, translation_).dump());
+    }
+    // The player's answer: the button pressed, the text typed (Line, Lines),
+    // or the file the page wrote into its file system (OpenFile).
+    void answer(int button, val text, val path) {
+        Answer given{static_cast<MsgResult>(button)};
+        if (text.isString()) given.text = text.as<std::string>();
+        if (path.isString()) {
+            const std::string file = path.as<std::string>();
+            given.file = FileChoice{file, file.substr(file.find_last_of('/') + 1)};
+        }
+        game_.answer(given);
     }
 
     bool openStageFile(const std::string& path) {
@@ -171,7 +214,6 @@ public:
     // The panel and the menu as the window shows them, in the language chosen.
     std::string view() const {
         const WindowView v = viewOf(game_);
-        auto entry = [](const MenuEntryView& e) { return json{{"enabled", e.enabled}, {"checked", e.checked}}; };
         json hints = json::array();
         for (const Text& hint : v.status.hints) hints.push_back(translation_.say(hint));
         return json{
@@ -185,10 +227,6 @@ public:
             {"status", {{"headline", translation_.say(v.status.headline)},
                         {"colour", colour(v.status.colour)},
                         {"hints", hints}}},
-            {"start", entry(v.start)},       {"retry", entry(v.retry)},         {"undo", entry(v.undo)},
-            {"redo", entry(v.redo)},         {"hint", entry(v.hint)},           {"stepTry", entry(v.stepTry)},
-            {"blockMode", entry(v.blockMode)}, {"superMode", entry(v.superMode)}, {"openStage", entry(v.openStage)},
-            {"stageList", entry(v.stageList)}, {"startOver", entry(v.startOver)},
             {"playback", game_.playbackRunning()},
             {"deadEndWarning", game_.searches().deadEnd.enabled},
             {"searches", searchesJson()},
@@ -267,7 +305,11 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("ticking", &WebGame::ticking)
         .function("atRest", &WebGame::atRest)
         .function("pressKey", &WebGame::pressKey)
-        .function("command", &WebGame::command)
+        .function("runRoundCommand", &WebGame::runRoundCommand)
+        .function("commands", &WebGame::commands)
+        .function("runCommand", &WebGame::runCommand)
+        .function("question", &WebGame::question)
+        .function("answer", &WebGame::answer)
         .function("openStageFile", &WebGame::openStageFile)
         .function("openNumberedStage", &WebGame::openNumberedStage)
         .function("replay", &WebGame::replay)

@@ -33,36 +33,62 @@ void WebPlatform::announce(std::span<const Event> events) {
     tell("sounds", names);
 }
 
-// The page's own file chooser reads a file before the game is asked to open
-// it, and the splash is the page itself: neither is shown.
-std::optional<Answer> WebPlatform::answerAtOnce(const Question& question) {
-    switch (question.kind) {
-    case QuestionKind::Message: {
-        emscripten::val message = emscripten::val::object();
-        message.set("text", translation_.say(question.text));
-        message.set("title", translation_.say(question.title));
-        message.set("icon", static_cast<int>(question.icon));
-        tell("message", message);
-        break;
+namespace {
+
+const char* kindName(QuestionKind kind) {
+    switch (kind) {
+    case QuestionKind::Message: return "message";
+    case QuestionKind::Line: return "line";
+    case QuestionKind::Lines: return "lines";
+    case QuestionKind::OpenFile: return "openFile";
+    case QuestionKind::SaveFile: return "saveFile";
+    case QuestionKind::StageClear: return "stageClear";
+    case QuestionKind::Splash: break;
     }
-    case QuestionKind::StageClear: showStageClear(question.banner); break;
-    case QuestionKind::OpenFile:
-    case QuestionKind::SaveFile:
-    case QuestionKind::Lines: return Answer{.button = MsgResult::Cancel};
-    default: break;
-    }
-    return defaultAnswer(question);
+    return "splash";
 }
 
-void WebPlatform::showStageClear(const ClearBanner& banner) {
-    emscripten::val clear = emscripten::val::object();
+std::string colour(Rgb rgb) {
+    return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + ")";
+}
+
+}  // namespace
+
+nlohmann::json questionJson(const Question& question, const Translation& translation) {
+    // A text box has the desktop's input dialog's buttons; the clear window one.
+    const bool typed = question.kind == QuestionKind::Line || question.kind == QuestionKind::Lines;
+    const MsgButtons buttons = typed ? MsgButtons::OkCancel : question.buttons;
+    nlohmann::json shown = nlohmann::json::array();
+    for (const MsgResult button : buttonsOf(buttons))
+        shown.push_back({{"answer", static_cast<int>(button)}, {"caption", translation.say(buttonCaption(button))}});
     std::string letters;
-    for (const std::string& letter : banner.letters) letters += letter;
-    clear.set("letters", letters);
-    clear.set("background", "rgb(" + std::to_string(banner.background.red) + "," +
-                                std::to_string(banner.background.green) + "," +
-                                std::to_string(banner.background.blue) + ")");
-    tell("stageClear", clear);
+    for (const std::string& letter : question.banner.letters) letters += letter;
+    return {{"kind", kindName(question.kind)},
+            {"title", translation.say(question.title)},
+            {"text", translation.say(question.text)},
+            {"icon", static_cast<int>(question.icon)},
+            {"defaultText", question.defaultText},
+            {"buttons", shown},
+            {"enter", static_cast<int>(defaultAnswer(question).button)},
+            {"cancel", static_cast<int>(MsgResult::Cancel)},
+            {"awaited", question.awaited},
+            {"letters", letters},
+            {"background", colour(question.banner.background)}};
+}
+
+// The page is the splash; every other question waits for the page's dialog
+// (Game::question), as the desktop's windows do.
+std::optional<Answer> WebPlatform::answerAtOnce(const Question& question) {
+    if (question.kind == QuestionKind::Splash) return defaultAnswer(question);
+    return std::nullopt;
+}
+
+void WebPlatform::showMessage(const Question& question) {
+    emscripten::val message = emscripten::val::object();
+    message.set("text", translation_.say(question.text));
+    message.set("title", translation_.say(question.title));
+    message.set("icon", static_cast<int>(question.icon));
+    tell("message", message);
 }
 
 void WebPlatform::showEnding(bool redLabel) { tell("ending", emscripten::val(redLabel)); }

@@ -1,10 +1,10 @@
 #pragma once
-// The page as the engine's platform. Every question the session asks is
-// handed to the page's script, which shows it as a dialog of its own, while
-// the game takes at once the answer a player pressing Enter gives. The editor,
-// the one user of the questions and the input boxes, is not in the page.
+// The page as the engine's platform. The session's questions wait for the
+// page's own dialog (Game::question, Game::answer), as they wait for the
+// desktop's windows; only the splash, which the page itself is, is answered at once.
 #include <emscripten/val.h>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "game/platform.h"
@@ -24,11 +24,14 @@ private:
     std::map<std::string, std::map<std::string, std::string>> patterns_;
 };
 
+// A question as the page's dialog shows it, in the language chosen.
+nlohmann::json questionJson(const Question& question, const Translation& translation);
+
 class WebPlatform : public Platform {
 public:
     WebPlatform(const Translation& translation, std::string programFolder)
         : translation_(translation), programFolder_(std::move(programFolder)) {}
-    // The page's script: an object with message, stageClear and ending functions.
+    // The page's script: an object with message, ending and sounds functions.
     void listen(emscripten::val listener) { listener_ = std::move(listener); }
 
     std::optional<Answer> answerAtOnce(const Question& question) override;
@@ -37,10 +40,11 @@ public:
     std::string executableFolder() override { return programFolder_; }
     // The page plays the desktop's own effect files, by the events' names.
     void announce(std::span<const Event> events) override;
+    // A message of the front end's own (the hint's), shown by the page's script.
+    void showMessage(const Question& question);
 
 private:
     void tell(const char* what, emscripten::val argument);
-    void showStageClear(const ClearBanner& banner);
 
     const Translation& translation_;
     std::string programFolder_;

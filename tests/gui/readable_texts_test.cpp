@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTextLayout>
 #include <QtTest>
-#include <map>
 
 #include "gui/gui_helpers.h"
 #include "solver/dead_end.h"
@@ -278,35 +277,6 @@ private slots:
             const QImage plain = drawn(presses[0]), shifted = drawn(presses[1]);
             QVERIFY2(plain != nothing, presses);
             QVERIFY2(shifted != plain, presses);
-        }
-    }
-
-    // Alt and a letter reaches one entry: within the menu bar and within each
-    // menu and submenu, no two entries share a letter, in either language
-    // (the editor's menu included, shown or not).
-    void everyMnemonicIsUniqueWithinItsMenu() {
-        TestGame game;
-        game.block(cell(5, 5), 7).load("stage1.txt");
-        Window w(game);
-        for (Language language : Languages) {
-            ui::useLanguage(language);
-            QStringList clashes;
-            std::function<void(const QList<QAction*>&, const QString&)> walk = [&](const QList<QAction*>& entries,
-                                                                                   const QString& menu) {
-                std::map<int, QString> taken;
-                for (QAction* entry : entries) {
-                    if (entry->isSeparator()) continue;
-                    const QKeySequence letter = QKeySequence::mnemonic(entry->text());
-                    if (!letter.isEmpty()) {
-                        const auto [earlier, fresh] = taken.emplace(letter[0].toCombined(), entry->text());
-                        if (!fresh) clashes << QStringLiteral("%1: %2 and %3").arg(menu, earlier->second, entry->text());
-                    }
-                    if (entry->menu()) walk(entry->menu()->actions(), entry->text());
-                }
-            };
-            walk(w.window.menuBar()->actions(), QStringLiteral("menu bar"));
-            QVERIFY2(clashes.isEmpty(),
-                     qPrintable(languageName(language) + QStringLiteral(": ") + clashes.join(QStringLiteral("; "))));
         }
     }
 

@@ -107,10 +107,6 @@ async function shareStage() {
 }
 
 function wireCodes() {
-    $('shareButton').addEventListener('click', () => {
-        $('shareButton').blur();
-        shareStage();
-    });
     window.addEventListener('hashchange', openLinkedCode);
     return openLinkedCode();
 }

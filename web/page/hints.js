@@ -41,16 +41,6 @@ function drawHint(context, factor) {
 
 function wireHints() {
     page.game.setRunner(jobs);
-    $('hintButton').addEventListener('click', () => {
-        $('hintButton').blur();
-        askForHint();
-    });
-    // Ctrl+H, the desktop's shortcut.
-    document.addEventListener('keydown', (event) => {
-        if (!event.ctrlKey || event.altKey || event.metaKey || event.key.toLowerCase() !== 'h') return;
-        event.preventDefault();
-        if (!document.querySelector('dialog[open]')) askForHint();
-    });
     page.game.setDeadEndWarning(localStorage.getItem('nerilo/deadEndWarning') === 'true');
     $('deadEndWarning').addEventListener('change', () => {
         localStorage.setItem('nerilo/deadEndWarning', String($('deadEndWarning').checked));

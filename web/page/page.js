@@ -17,8 +17,8 @@ const page = {
     pictures: new Map(),   // file name → loaded image
     factor: 1,             // device pixels per art pixel
     shiftHeld: false,      // the on-screen Shift key
-    dialogs: [],           // the engine's windows waiting to be shown, in order
-    frozenBoard: null,     // the board as a stage-clear window found it
+    dialogs: [],           // the page's own windows waiting to be shown, in order
+    choosingFile: false,   // the file chooser answers the session's open-file question
     boardDrawn: false,
 };
 
@@ -27,7 +27,11 @@ const $ = (id) => document.getElementById(id);
 // A caption of the desktop's, translated as the desktop translates it, without its menu accelerator.
 function caption(context, japanese) {
     const english = page.language === 'en' ? page.english[context]?.[japanese] : undefined;
-    return (english || japanese).replace(/\(&.\)$/, '').replace(/&(.)/g, '$1').replace(/\.\.\.$|…$/, '');
+    return withoutMnemonic(english || japanese);
+}
+
+function withoutMnemonic(text) {
+    return text.replace(/\(&.\)$/, '').replace(/&(.)/g, '$1').replace(/\.\.\.$|…$/, '');
 }
 
 function pictureName(palette, index) {
@@ -71,7 +75,7 @@ function fitBoard() {
 
 function drawBoard() {
     if (!page.game) return;
-    const items = page.frozenBoard || page.game.board();
+    const items = page.game.board();
     const canvas = $('board');
     const context = canvas.getContext('2d');
     context.imageSmoothingEnabled = false;
@@ -102,17 +106,16 @@ function showPanel() {
     round.textContent = view.roundButton.caption;
     round.disabled = !view.roundButton.enabled;
     round.style.color = view.roundButton.colour;
-    $('openButton').disabled = !view.openStage.enabled;
-    $('stageListButton').disabled = !view.stageList.enabled;
-    $('undoButton').disabled = !view.undo.enabled;
-    $('redoButton').disabled = !view.redo.enabled;
-    $('hintButton').disabled = !view.hint.enabled;
     $('hintLine').textContent = view.searches.hintLine;
     $('deadEndLine').textContent = view.searches.deadEndLine;
     $('deadEndWarning').checked = view.deadEndWarning;
-    for (const mode of ['stepTry', 'blockMode', 'superMode']) {
-        $(mode).checked = view[mode].checked;
-        $(mode).disabled = !view[mode].enabled;
+    for (const command of commandTable()) {
+        for (const element of document.querySelectorAll(`[data-command="${command.id}"]`)) {
+            element.disabled = !command.enabled;
+            if (element.type === 'checkbox') element.checked = command.checked;
+            const label = element.type === 'checkbox' ? element.nextElementSibling : element;
+            label.textContent = withoutMnemonic(command.caption);
+        }
     }
 }
 
@@ -184,35 +187,93 @@ async function importSavedFile(file) {
     refresh();
 }
 
-// ---- The engine's windows, as the page's own dialogs, one at a time.
+// ---- The session's questions and the page's own windows, as dialogs, one at a time.
 
+// A message of the page's own (a hint that finds no clear).
 function message(box) {
     page.dialogs.push(() => {
         const dialog = $('messageDialog');
         dialog.querySelector('.title').textContent = box.title;
         dialog.querySelector('.text').textContent = box.text;
+        showAnswers(dialog, [{ answer: 0, caption: 'OK' }], 0, 'none');
         return dialog;
     });
 }
 
-function stageClear(clear) {
-    // The board stays as it was cleared while the window is open.
-    page.frozenBoard = page.game.board();
-    drawBoard();
-    page.dialogs.push(() => {
-        const dialog = $('clearDialog');
+// The buttons of a question, the one Enter presses focused; a text to type
+// for Line (one line, Enter answers) and Lines (Enter starts a new line).
+function showAnswers(dialog, buttons, enter, typing, offered = '') {
+    const row = dialog.querySelector('.answers');
+    row.replaceChildren();
+    for (const button of buttons) {
+        const element = document.createElement('button');
+        element.value = String(button.answer);
+        element.textContent = button.caption;
+        element.autofocus = button.answer === enter && typing !== 'line' && typing !== 'lines';
+        row.append(element);
+    }
+    const line = dialog.querySelector('input.typed'), lines = dialog.querySelector('textarea.typed');
+    line.hidden = typing !== 'line';
+    lines.hidden = typing !== 'lines';
+    line.value = lines.value = offered;
+    line.autofocus = typing === 'line';
+    lines.autofocus = typing === 'lines';
+    dialog.returnValue = '';
+}
+
+// The session's question as a dialog; closing it answers. Escape answers
+// Cancel where the question has it, else the button Enter presses.
+function questionDialog(asked) {
+    const dialog = asked.kind === 'stageClear' ? $('clearDialog') : $('messageDialog');
+    if (asked.kind === 'stageClear') {
         const letters = dialog.querySelector('.letters');
         letters.replaceChildren();
-        [...clear.letters].forEach((letter, i) => {
+        [...asked.letters].forEach((letter, i) => {
             const box = document.createElement('span');
             box.textContent = letter;
-            box.style.background = clear.background;
+            box.style.background = asked.background;
             box.style.animationDelay = `${0.2 * i}s`;
             letters.append(box);
         });
-        dialog.addEventListener('close', () => (page.frozenBoard = null), { once: true });
-        return dialog;
-    });
+        showAnswers(dialog, asked.buttons, asked.enter, 'none');
+    } else {
+        dialog.querySelector('.title').textContent = asked.title;
+        dialog.querySelector('.text').textContent = asked.text;
+        showAnswers(dialog, asked.buttons, asked.enter, asked.kind, asked.defaultText);
+    }
+    dialog.addEventListener('close', () => {
+        const escape = asked.buttons.some((b) => b.answer === asked.cancel) ? asked.cancel : asked.enter;
+        const button = dialog.returnValue === '' ? escape : Number(dialog.returnValue);
+        const typed = asked.kind === 'line' ? dialog.querySelector('input.typed').value
+            : asked.kind === 'lines' ? dialog.querySelector('textarea.typed').value : null;
+        page.game.answer(button, button === asked.cancel ? null : typed, null);
+    }, { once: true });
+    return dialog;
+}
+
+// An open-file question: the page's file chooser, its file written into the
+// engine's file system; a save-file question is answered Cancel, as the
+// page keeps no files of its own choosing.
+function answerFileQuestion(asked) {
+    if (asked.kind === 'saveFile') {
+        page.game.answer(asked.cancel, null, null);
+        return after();
+    }
+    if (page.choosingFile) return;
+    page.choosingFile = true;
+    $('stageFile').click();
+}
+
+async function answerWithFile(file) {
+    page.choosingFile = false;
+    if (!file) return page.game.answer(Number(JSON.parse(page.game.question()).cancel), null, null), after();
+    // The engine reads the file as the desktop reads one: Shift_JIS, checked whole.
+    const folder = '/opened/';
+    try { page.engine.FS.mkdir(folder); } catch { /* there already */ }
+    const path = folder + file.name.replace(/[\/\\]/g, '_');
+    page.engine.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
+    page.game.answer(0, null, path);
+    after();
 }
 
 function ending(redLabel) {
@@ -240,8 +301,16 @@ function sounds(names) {
 }
 
 function showNextDialog() {
-    if (document.querySelector('dialog[open]') || page.dialogs.length === 0) return;
-    const dialog = page.dialogs.shift()();
+    if (document.querySelector('dialog[open]')) return;
+    let dialog;
+    if (page.dialogs.length > 0) dialog = page.dialogs.shift()();
+    else {
+        const asked = page.game.question();
+        if (asked === null) return;
+        const question = JSON.parse(asked);
+        if (question.kind === 'openFile' || question.kind === 'saveFile') return answerFileQuestion(question);
+        dialog = questionDialog(question);
+    }
     dialog.addEventListener('close', () => {
         refresh();
         showNextDialog();
@@ -298,31 +367,51 @@ function after() {
     showNextDialog();
 }
 
-// ---- Keys, as the desktop game takes them.
+// ---- The session's commands and keys, from its command table. The page
+// offers the round's commands; the editor is not in the page.
 
+const PageCommands = new Set(['start', 'retry', 'undo', 'redo', 'hint', 'openStage', 'copyStageCode', 'stageList',
+                              'startOver', 'stepTry', 'blockMode', 'superMode', 'comment']);
+// The commands the page still runs itself.
+const OwnRuns = { hint: () => askForHint(), stageList: () => showStageList(), copyStageCode: () => shareStage() };
+
+function commandTable() {
+    return JSON.parse(page.game.commands()).filter((command) => PageCommands.has(command.id));
+}
+
+function runCommand(id) {
+    const command = commandTable().find((c) => c.id === id);
+    if (OwnRuns[id]) {
+        if (command.enabled) OwnRuns[id]();
+    } else {
+        page.game.runCommand(id);
+    }
+    after();
+}
+
+// The command a key with its modifiers is a shortcut of; an offered one
+// first, as two share Ctrl+Z where only one is offered at a time.
+function commandForKey(event) {
+    const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+    const matching = commandTable().filter((command) => command.shortcuts.some((s) =>
+        s.key === key && s.shift === event.shiftKey && s.control === event.ctrlKey && s.alt === event.altKey));
+    return (matching.find((command) => command.enabled) ?? matching[0])?.id;
+}
+
+// The board's keys, as the desktop game takes them.
 const GameKeys = {
     ArrowLeft: 'Left', ArrowRight: 'Right', ArrowUp: 'Up', ArrowDown: 'Down',
     Delete: 'Delete', z: 'Action', Z: 'Action', Enter: 'Action', ' ': 'Action', Escape: 'Escape',
 };
 
-function commandForKey(event) {
-    const key = event.key;
-    if (event.ctrlKey && (key === 'z' || key === 'Z')) return event.shiftKey ? 'redo' : 'undo';
-    if (event.ctrlKey && (key === 'y' || key === 'Y')) return 'redo';
-    if (key === 'Backspace') return 'undo';
-    return { F1: 'start', F2: 'retry', F5: 'stepTry', F6: 'blockMode', F7: 'superMode' }[key];
-}
-
+// While a dialog is open the keys are its own.
 function onKey(event) {
     if (document.querySelector('dialog[open]') || event.altKey || event.metaKey) return;
     const command = commandForKey(event);
     if (command) {
         event.preventDefault();
-        page.game.command(command);
-        return after();
+        return runCommand(command);
     }
-    if (event.key === 'F3') return event.preventDefault(), $('stageFile').click();
-    if (event.key === 'F9') return event.preventDefault(), showStageList();
     if (event.ctrlKey) return;
     let key = GameKeys[event.key];
     if (!key && /^[a-zA-Z0-9]$/.test(event.key)) key = 'Other';
@@ -354,33 +443,26 @@ function useLanguage(language) {
     refresh();
 }
 
-async function openChosenStage(file) {
-    // The engine reads the file as the desktop reads one: Shift_JIS, checked whole.
-    const folder = '/opened/';
-    try { page.engine.FS.mkdir(folder); } catch { /* there already */ }
-    const path = folder + file.name.replace(/[\/\\]/g, '_');
-    page.engine.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
-    page.game.openStageFile(path);
-    after();
-}
-
 function wire() {
     document.addEventListener('keydown', onKey);
     for (const button of document.querySelectorAll('#panel [data-command]')) {
         const event = button.type === 'checkbox' ? 'change' : 'click';
         button.addEventListener(event, () => {
-            page.game.command(button.dataset.command);
             button.blur();
-            after();
+            runCommand(button.dataset.command);
         });
     }
-    $('openButton').addEventListener('click', () => $('stageFile').click());
+    $('roundButton').addEventListener('click', () => {
+        $('roundButton').blur();
+        page.game.runRoundCommand();
+        after();
+    });
     $('stageFile').addEventListener('change', () => {
         const file = $('stageFile').files[0];
         $('stageFile').value = '';
-        if (file) openChosenStage(file);
+        answerWithFile(file);
     });
-    $('stageListButton').addEventListener('click', showStageList);
+    $('stageFile').addEventListener('cancel', () => answerWithFile(null));
     $('exportButton').addEventListener('click', exportSavedFiles);
     $('importButton').addEventListener('click', () => $('savedFile').click());
     $('savedFile').addEventListener('change', () => {
@@ -398,9 +480,10 @@ function wire() {
     });
     window.addEventListener('resize', fitBoard);
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fitBoard);
-    // The front end owns the clock: the world ticks ten times a second.
+    // The front end owns the clock: the world ticks ten times a second, under
+    // the session's windows too, as on the desktop.
     setInterval(() => {
-        if (!page.game.ticking() || document.querySelector('dialog[open]')) return;
+        if (!page.game.ticking()) return;
         page.game.tick();
         after();
     }, 100);
@@ -416,7 +499,7 @@ async function start() {
     page.english = english;
     restoreSavedFiles();
     page.game = new engine.Game();
-    page.game.listen({ message, stageClear, ending, sounds });
+    page.game.listen({ message, ending, sounds });
     wireHints();
     wire();
     useLanguage(localStorage.getItem('nerilo/language') === 'en' ? 'en' : 'ja');

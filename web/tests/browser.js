@@ -71,7 +71,9 @@ async function play(page, letters) {
         await page.waitForFunction(() => page.game.atRest(), null, { timeout: Patience });
         await page.keyboard.press(KeyOfLetter[letter]);
     }
-    await page.waitForFunction(() => page.game.atRest() || !page.game.ticking(), null, { timeout: Patience });
+    // A clear's window stops the wait too: the session waits for its answer.
+    await page.waitForFunction(() => page.game.atRest() || !page.game.ticking() || document.querySelector('dialog[open]'),
+                               null, { timeout: Patience });
 }
 
 module.exports = { Source, PageFolder, Viewport, Patience, usePage, solution, play };

@@ -100,6 +100,42 @@ test('a stage file opens from the file chooser in Shift_JIS; a damaged one is re
     }
 });
 
+// The session waits for the page's dialog: the clear window until it is
+// closed (by Enter: the keys go to the dialog, not the board), the file
+// chooser of ステージ選択 until a file is chosen or the choice is cancelled.
+test('the session waits for the answer to its question, and each answer changes the game its way', async () => {
+    const page = await openPage();
+    await page.keyboard.press('F1');
+    await play(page, solution(1));
+    await page.waitForSelector('#clearDialog[open]', { timeout: Patience });
+    assert.strictEqual(await game(page, () => JSON.parse(page.game.question()).kind), 'stageClear');
+    assert.strictEqual(await panelText(page, 'stageTitle'), 'stage1.txt', 'the stage changes once the window closes');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'stage2.txt',
+                               null, { timeout: Patience });
+    const stage5 = { name: 'stage5.txt', mimeType: 'text/plain', buffer: fs.readFileSync(path.join(Source, 'stage/stage5.txt')) };
+    const cases = [
+        { what: 'cancelled', files: [], title: 'stage2.txt' },
+        { what: 'a file chosen', files: [stage5], title: 'stage5.txt' },
+    ];
+    for (const c of cases) {
+        const chooser = page.waitForEvent('filechooser');
+        await page.keyboard.press('F3');
+        await (await chooser).setFiles(c.files);
+        await page.waitForFunction(() => page.game.question() === null, null, { timeout: Patience });
+        assert.strictEqual(await panelText(page, 'stageTitle'), c.title, c.what);
+    }
+    // A notice (the stage's comment) waits for its one button, in the page's language.
+    await page.click('#commentButton');
+    await page.waitForSelector('#messageDialog[open]', { timeout: Patience });
+    assert.deepStrictEqual(await page.$$eval('#messageDialog .answers button', (all) => all.map((b) => b.textContent)),
+                           ['OK']);
+    await page.keyboard.press('Enter');
+    assert.strictEqual(await page.$('#messageDialog[open]'), null);
+    assert.strictEqual(await game(page, () => page.game.question()), null);
+    assert.deepStrictEqual(page.errors, []);
+});
+
 test('the board at 1× is pixel for pixel the desktop screenshot of the same position', async (t) => {
     if (!Desktop) return t.skip('NERILO_DESKTOP names no desktop game');
     const keys = solution(1).slice(0, 3);
