@@ -116,7 +116,11 @@ public:
     bool runCommand(const std::string& id) {
         const Command* command = findCommand(id);
         if (!command || !command->run) return false;
-        if (!game_.playbackRunning() && !commandState(game_, *command).enabled) return false;
+        // A shortcut pressed when its command is not offered still ends a hint.
+        if (!game_.playbackRunning() && !commandState(game_, *command).enabled) {
+            game_.dropHint();
+            return false;
+        }
         run([&] { command->run(game_); });
         return true;
     }

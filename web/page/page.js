@@ -212,12 +212,13 @@ function showAnswers(dialog, buttons, enter, typing, offered = '') {
         element.autofocus = button.answer === enter && typing !== 'line' && typing !== 'lines';
         row.append(element);
     }
-    const line = dialog.querySelector('input.typed'), lines = dialog.querySelector('textarea.typed');
-    line.hidden = typing !== 'line';
-    lines.hidden = typing !== 'lines';
-    line.value = lines.value = offered;
-    line.autofocus = typing === 'line';
-    lines.autofocus = typing === 'lines';
+    // The clear window has buttons only.
+    for (const [field, kind] of [[dialog.querySelector('input.typed'), 'line'], [dialog.querySelector('textarea.typed'), 'lines']]) {
+        if (!field) continue;
+        field.hidden = typing !== kind;
+        field.value = offered;
+        field.autofocus = typing === kind;
+    }
     dialog.returnValue = '';
 }
 
