@@ -157,7 +157,7 @@ struct CheckedEditor {
         game.block(cell(5, 5), block::Player);
         if (stairs) game.ground(cell(5, 9), ground::Stairs);
         game.load("stage3.txt");
-        game.engine.setSaveCheck(solver::checkBeforeSave);
+        game.engine.setSearchAside([](const std::function<void()>& work) { work(); });
         game.engine.toggleEditor();
         game.engine.chooseBlockBrush(block::BlackBall);
         game.engine.paintCell(cell(1, 1));

@@ -207,12 +207,15 @@ public:
     void playSolution(std::string keys);
     bool playingSolution() const { return session_.testPlaying && !solution_.empty(); }
 
-    // What Save shows before it asks for a file: the problems of the stage
-    // starting as `plainTestStart()` gives it, or empty text when it is fine.
-    // The checks search with the solver, which the program hands in; without
-    // them Save checks nothing.
-    using SaveCheck = std::function<Text(const WorldState& start)>;
-    void setSaveCheck(SaveCheck check) { saveCheck_ = std::move(check); }
+    // How the program runs a short search in the middle of a command (the
+    // checks before Save, a stage code's proof): the desktop runs it in a
+    // worker while its window paints. Without one, Save checks nothing and a
+    // code carries only the proof it was opened with.
+    using Aside = std::function<void(const std::function<void()>& work)>;
+    void setSearchAside(Aside aside) { aside_ = std::move(aside); }
+    // コードをコピー: the code of the stage as opened onto the clipboard, with a
+    // shortest clear as its proof when one is found within a bound, and says so.
+    void copyStageCode();
 
     // Background searches (searches.cpp), run by the front end's runner; none
     // run without one. The front end calls followSearches() after every
@@ -368,7 +371,7 @@ private:
     std::string solution_;     // key letters of a solution being shown
     size_t solutionNext_ = 0;
     bool testCleared_ = false; // test play ends once the clearing key is done
-    SaveCheck saveCheck_;
+    Aside aside_;
     CodeReader codeReader_;
     Runner* runner_ = nullptr;
     Searches searches_;

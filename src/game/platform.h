@@ -132,6 +132,8 @@ public:
     // clear is announced before its window opens. A front end may sound it.
     virtual void announce(std::span<const Event> events) { (void)events; }
 
+    // Puts text on the system's clipboard (a stage code copied).
+    virtual void copyText(const std::string& text) { (void)text; }
     // The main window has agreed to close: end the program.
     virtual void closeMainWindow() = 0;
     // Folder of the running executable, with or without a trailing separator.

@@ -3,6 +3,8 @@
 #include "model/stage_code.h"
 #include "game/game.h"
 #include "solver/proof_check.h"
+#include "solver/solver.h"
+#include "solver/stage_checks.h"
 
 namespace nerilo {
 namespace {
@@ -121,6 +123,38 @@ Task<> Game::typeStageCode(std::string clipboard) {
     (void)opened;
 }
 
+// How long コードをコピー looks for a shortest clear to carry as proof: the
+// thirty stages take well under it, a huge stage of an author's gives up.
+constexpr double ProofSearchSeconds = 5;
+constexpr uint64_t ProofSearchStates = 2'000'000;
+
+void Game::copyStageCode() {
+    if (session_.testPlaying) return;
+    const std::optional<Stage> stage = stageAsOpened();
+    if (!stage) return;
+    // A stage opened from a code passes its proof on; any other is searched.
+    const std::string* known = proofInPlay();
+    std::string proof = known ? *known : std::string();
+    if (!known && aside_) {
+        aside_([&] {
+            solver::Options options;
+            options.maxStates = ProofSearchStates;
+            const solver::Result result = solver::solveWithin(solver::roundStart(*stage), options, ProofSearchSeconds);
+            if (result.outcome == solver::Outcome::Solved) proof = result.keys;
+        });
+    }
+    const std::string code = formatStageCode(*stage, proof);
+    platform_.copyText(code);
+    const Text copied = NERILO_TEXT("codes", "ステージのコードをコピーしました（%1 文字）。").arg(std::to_string(code.size()));
+    if (proof.empty()) {
+        tell(NERILO_TEXT("codes", "%1\n数秒のうちに解が見つからなかったので、クリアの証明は付いていません。").arg(copied),
+             MsgIcon::Information);
+    } else {
+        tell(NERILO_TEXT("codes", "%1\n最短の解（%2 手）をクリアの証明として付けました。").arg(copied).arg(std::to_string(proof.size())),
+             MsgIcon::Information);
+    }
+}
+
 const std::string* Game::proofInPlay() const {
     const bool inPlay = proven_ && session_.stagePath.empty() && !session_.editing && !session_.testPlaying &&
                         proven_->fingerprint == session_.stageFingerprint;
@@ -163,8 +197,10 @@ bool Game::saveStage() { return run(save(), false); }
 
 Task<bool> Game::save() {
     if (session_.testPlaying) co_return false;
-    if (saveCheck_) {
-        const Text warning = saveCheck_(plainTestStart());
+    if (aside_) {
+        Text warning;
+        const WorldState start = plainTestStart();
+        aside_([&] { warning = solver::checkBeforeSave(start); });
         if (!warning.empty()) {
             const Question check =
                 messageQuestion(warning, MsgButtons::SaveCancel, MsgIcon::Exclamation, MsgResult::Cancel);

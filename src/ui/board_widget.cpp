@@ -7,7 +7,6 @@
 
 #include "view/drawing_order.h"
 #include "game/game.h"
-#include "rules/key_letters.h"
 #include "ui/pictures.h"
 
 namespace nerilo::ui {
@@ -77,9 +76,9 @@ void BoardWidget::setCircuitPreview(bool on) {
     update();
 }
 
-void BoardWidget::showHint(int cell, char press) {
-    hintCell_ = cell;
-    hintPress_ = press;
+void BoardWidget::showHint(const HintArrow& arrow) {
+    hintCell_ = arrow.cell;
+    hint_ = arrow;
     update();
 }
 
@@ -98,9 +97,8 @@ void BoardWidget::paintHint(QPainter& painter, int factor) const {
     const QPointF centre((columnOf(hintCell_) + 0.5) * pitch, (rowOf(hintCell_) + 0.5) * pitch);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const std::optional<KeyPress> press = pressOf(hintPress_);
     QPainterPath shape;
-    if (!press || press->key > Key::Down) {
+    if (hint_.direction < 0) {
         shape.addEllipse(centre, pitch * 0.55, pitch * 0.55);
         shape.addEllipse(centre, pitch * 0.4, pitch * 0.4);
     } else {
@@ -109,11 +107,11 @@ void BoardWidget::paintHint(QPainter& painter, int factor) const {
         constexpr double Turn[] = {180, 0, 270, 90};  // Left, Right, Up, Down
         QTransform place;
         place.translate(centre.x(), centre.y());
-        place.rotate(Turn[static_cast<int>(press->key)]);
+        place.rotate(Turn[hint_.direction]);
         place.scale(pitch, pitch);
         shape.addPolygon(place.map(arrow));
         shape.closeSubpath();
-        if (press->modifiers & ShiftModifier) {
+        if (hint_.acting) {
             shape.addPolygon(place.map(QPolygonF(QRectF(1.18, -0.36, 0.14, 0.72))));
             shape.closeSubpath();
         }

@@ -3,6 +3,8 @@
 // and hands mouse presses on cells to the editor.
 #include <QWidget>
 
+#include "view/searches_view.h"
+
 class QPainter;
 
 namespace nerilo {
@@ -21,7 +23,7 @@ public:
     // Draws a hint over the board: an arrow from `cell` for an arrow press,
     // with a bar across its tip for Shift+arrow (a ring for the action key),
     // until clearHint().
-    void showHint(int cell, char press);
+    void showHint(const HintArrow& arrow);
     void clearHint();
     // While editing, the board as a round would start on it: power, beams and
     // their marks, blasts (Game::plainTestWorld()); off, the painted codes alone.
@@ -56,7 +58,7 @@ private:
     const Game& game_;
     int zoom_ = 1;
     int hintCell_ = -1;
-    char hintPress_ = 0;
+    HintArrow hint_;
     int lastCell_ = -1;
     bool circuitPreview_ = true;
 };

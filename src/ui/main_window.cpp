@@ -14,7 +14,6 @@
 #include "model/stage_code.h"
 
 #include "model/tile_names.h"
-#include "solver/stage_checks.h"
 #include "ui/board_widget.h"
 #include "ui/click_label.h"
 #include "ui/engine_text.h"
@@ -95,7 +94,12 @@ MainWindow::MainWindow() : game_(platform_) {
         answerQuestions();
     });
     // The search on Save runs aside so the window keeps painting; it is bounded to a few seconds.
-    game_.setSaveCheck([](const WorldState& start) { return runAside([&] { return solver::checkBeforeSave(start); }); });
+    game_.setSearchAside([](const std::function<void()>& work) {
+        runAside([&] {
+            work();
+            return Text();
+        });
+    });
     game_.setCodeReader([](std::string_view text) { return parseStageCode(text); });
     setWindowTitle(QStringLiteral("Nerilo"));
     setWindowIcon(QIcon(Pictures::instance().of(blockPicture(block::Player))));
@@ -291,8 +295,6 @@ void MainWindow::buildMenus() {
     menus[static_cast<int>(CommandMenu::Editor)] = editMenu_;
     // The commands the window runs itself for now.
     const std::map<std::string_view, std::function<void()>> ownRuns = {
-        {"copyStageCode", [this] { copyStageCode(*this); }},
-        {"copyStageCodeInEditor", [this] { copyStageCode(*this); }},
         {"openStageCode", [this] { askForStageCode(*this); }},
         {"stageList", [this] { showStageList(); }},
         {"findSolution", [this] { findSolution(); }},

@@ -1,8 +1,10 @@
 #include "ui/qt_platform.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -237,6 +239,10 @@ void showThanks(QWidget* parent, const QRect& area) {
 
 void QtPlatform::announce(std::span<const Event> events) {
     if (sounds_) sounds_->play(events);
+}
+
+void QtPlatform::copyText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 }  // namespace nerilo::ui

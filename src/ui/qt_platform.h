@@ -36,6 +36,7 @@ public:
     void closeMainWindow() override;
     std::string executableFolder() override;
     void announce(std::span<const Event> events) override;
+    void copyText(const std::string& text) override;
 
 
 private:

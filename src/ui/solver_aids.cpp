@@ -64,7 +64,7 @@ void MainWindow::followSolverAids() {
     game_.followSearches();
     const SearchesView view = searchesView(game_);
     showText(hintLine_, translated(view.hintLine));
-    if (view.hintArrow) board_->showHint(view.hintArrow->cell, view.hintArrow->press);
+    if (view.hintArrow) board_->showHint(*view.hintArrow);
     else board_->clearHint();
     showText(deadEndLine_, translated(view.deadEndLine));
     editorAnalysis_->show(view.analysis);

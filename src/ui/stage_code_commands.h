@@ -1,8 +1,7 @@
 #pragma once
-// The stage code on the desktop. コードをコピー puts the current stage's code
-// on the clipboard, with a shortest clear as proof when the solver finds one
-// within a few seconds; コードから開く, `nerilo CODE` and a nerilo: link open
-// one ready to start, and a stage whose proof cleared is marked クリア確認済み.
+// Stage codes on the desktop's side: コードから開く offers the clipboard's
+// code, and `nerilo CODE` and a nerilo: link open one; the session reads,
+// proves and opens them, and copies them (Game::copyStageCode).
 #include <QString>
 
 #include "game/game.h"
@@ -11,7 +10,6 @@ namespace nerilo::ui {
 
 class MainWindow;
 
-void copyStageCode(MainWindow& window);
 // Asks for a code, offering the clipboard's when it holds one.
 void askForStageCode(MainWindow& window);
 // Opens a code or link: a bad one is refused with its reason in a box and

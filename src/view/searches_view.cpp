@@ -1,5 +1,6 @@
 #include "view/searches_view.h"
 
+#include "rules/key_letters.h"
 #include "solver/dead_end.h"
 #include "solver/hint.h"
 #include "solver/live_analysis.h"
@@ -30,11 +31,17 @@ AnalysisPanelView analysisPanel(bool shown, const std::optional<solver::Result>&
     return panel;
 }
 
+HintArrow hintArrowOf(int cell, char press) {
+    const std::optional<KeyPress> key = pressOf(press);
+    if (!key || key->key > Key::Down) return {cell};
+    return {cell, static_cast<int>(key->key), (key->modifiers & ShiftModifier) != 0};
+}
+
 SearchesView searchesView(const Game& game) {
     const Searches& searches = game.searches();
     SearchesView view;
     view.hintLine = hintLine(searches.hint);
-    if (searches.hint.shown) view.hintArrow = HintArrow{searches.hint.cell, searches.hint.shown->press};
+    if (searches.hint.shown) view.hintArrow = hintArrowOf(searches.hint.cell, searches.hint.shown->press);
     if (searches.deadEnd.warning) view.deadEndLine = solver::deadEndText();
     view.analysis = analysisPanel(game.session().editing, searches.analysis.result);
     return view;

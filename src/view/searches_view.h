@@ -12,9 +12,12 @@
 namespace nerilo {
 
 struct HintArrow {
-    int cell = 0;     // the player's cell, where the arrow starts
-    char press = 0;   // the key letter it points as
+    int cell = 0;        // the player's cell, where the arrow starts
+    int direction = -1;  // 0 to 3: left, right, up, down; -1 for the action key, a ring
+    bool acting = false; // Shift+arrow, which also acts on the cell ahead
 };
+// The arrow of a hint's press (a key letter) from the player's cell.
+HintArrow hintArrowOf(int cell, char press);
 
 struct AnalysisPanelView {
     bool shown = false;  // while editing

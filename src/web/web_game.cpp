@@ -9,7 +9,6 @@
 #include "game/game.h"
 #include "model/numbered_stages.h"
 #include "model/progress_file.h"
-#include "rules/key_letters.h"
 #include "view/drawing_order.h"
 #include "view/presentation.h"
 #include "view/searches_view.h"
@@ -269,9 +268,7 @@ private:
         const SearchesView v = searchesView(game_);
         json arrow = nullptr;
         if (v.hintArrow) {
-            const std::optional<KeyPress> key = pressOf(v.hintArrow->press);
-            arrow = {{"cell", v.hintArrow->cell},
-                     {"direction", key && key->key <= Key::Down ? static_cast<int>(key->key) : -1}};
+            arrow = {{"cell", v.hintArrow->cell}, {"direction", v.hintArrow->direction}};
         }
         return {{"hintLine", translation_.say(v.hintLine)},
                 {"hintArrow", arrow},

@@ -270,7 +270,7 @@ private slots:
         ui::BoardWidget* board = w.window.board();
         const QImage nothing = board->grab().toImage();
         const auto drawn = [&](char press) {
-            board->showHint(cell(5, 5), press);
+            board->showHint(hintArrowOf(cell(5, 5), press));
             return board->grab().toImage();
         };
         for (const char* presses : {"Rr", "Ll", "Uu", "Dd"}) {
