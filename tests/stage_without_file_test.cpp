@@ -63,7 +63,7 @@ TEST(StageWithoutFile, ATypedCodeOpensProvenOnlyWhenItsProofClears) {
         TestGame game;
         game.block(cell(5, 5), block::Player);
         game.load("stage1.txt");
-        game.engine.setCodeReader([](std::string_view text) { return parseStageCode(text); });
+        game.engine.setCodeTools([](std::string_view text) { return parseStageCode(text); }, {});
         game.platform.inputAnswers.push_back(c.typed);
         game.engine.askForStageCode("");
         EXPECT_EQ(game.session().stagePath.empty(), c.opened) << c.name;

@@ -104,7 +104,12 @@ public:
     // in (the desktop's inflates at once; without one the command does nothing).
     void askForStageCode(const std::string& clipboard);
     using CodeReader = std::function<StageCodeRead(std::string_view text)>;
-    void setCodeReader(CodeReader reader) { codeReader_ = std::move(reader); }
+    // The desktop's writer of codes (deflated at once), for コードをコピー.
+    using CodeWriter = std::function<std::string(const Stage& stage, std::string_view proof)>;
+    void setCodeTools(CodeReader reader, CodeWriter writer) {
+        codeReader_ = std::move(reader);
+        codeWriter_ = std::move(writer);
+    }
     // The proof of the stage in play, when it was opened from a code whose
     // proof cleared it: its code carries the proof on, and the panel says so.
     const std::string* proofInPlay() const;
@@ -214,7 +219,8 @@ public:
     using Aside = std::function<void(const std::function<void()>& work)>;
     void setSearchAside(Aside aside) { aside_ = std::move(aside); }
     // コードをコピー: the code of the stage as opened onto the clipboard, with a
-    // shortest clear as its proof when one is found within a bound, and says so.
+    // shortest clear as its proof when one is found within a bound, and says so
+    // (with the code writer the program hands in; without one it does nothing).
     void copyStageCode();
 
     // Background searches (searches.cpp), run by the front end's runner; none
@@ -373,6 +379,7 @@ private:
     bool testCleared_ = false; // test play ends once the clearing key is done
     Aside aside_;
     CodeReader codeReader_;
+    CodeWriter codeWriter_;
     Runner* runner_ = nullptr;
     Searches searches_;
     uint64_t lastJob_ = 0;

@@ -129,7 +129,7 @@ constexpr double ProofSearchSeconds = 5;
 constexpr uint64_t ProofSearchStates = 2'000'000;
 
 void Game::copyStageCode() {
-    if (session_.testPlaying) return;
+    if (session_.testPlaying || !codeWriter_) return;
     const std::optional<Stage> stage = stageAsOpened();
     if (!stage) return;
     // A stage opened from a code passes its proof on; any other is searched.
@@ -143,7 +143,7 @@ void Game::copyStageCode() {
             if (result.outcome == solver::Outcome::Solved) proof = result.keys;
         });
     }
-    const std::string code = formatStageCode(*stage, proof);
+    const std::string code = codeWriter_(*stage, proof);
     platform_.copyText(code);
     const Text copied = NERILO_TEXT("codes", "ステージのコードをコピーしました（%1 文字）。").arg(std::to_string(code.size()));
     if (proof.empty()) {

@@ -100,7 +100,8 @@ MainWindow::MainWindow() : game_(platform_) {
             return Text();
         });
     });
-    game_.setCodeReader([](std::string_view text) { return parseStageCode(text); });
+    game_.setCodeTools([](std::string_view text) { return parseStageCode(text); },
+                       [](const Stage& stage, std::string_view proof) { return formatStageCode(stage, proof); });
     setWindowTitle(QStringLiteral("Nerilo"));
     setWindowIcon(QIcon(Pictures::instance().of(blockPicture(block::Player))));
 
