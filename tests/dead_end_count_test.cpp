@@ -74,7 +74,7 @@ TEST(DeadEndCount, ThePlayersDeadEndsOnANumberedStageShowInTheStageList) {
     };
     const Other others[] = {
         {"block mode", [](TestGame& g) { g.engine.toggleBlockMode(); }, "stage30.txt"},
-        {"files not kept", [](TestGame& g) { g.engine.keepFiles(false); }, "stage30.txt"},
+        {"files not kept", [](TestGame& g) { g.platform.keepsFiles = false; }, "stage30.txt"},
         {"a stage with another name", [](TestGame&) {}, "mine.txt"},
     };
     for (const Other& o : others) {

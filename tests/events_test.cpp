@@ -25,8 +25,8 @@ std::string named(const std::vector<Event>& events) {
 
 std::string playedStage(int number, const std::string& keys, int stagesClearedBefore = 0) {
     ScriptedPlatform platform("/nonexistent");
+    platform.keepsFiles = false;
     Game game(platform);
-    game.keepFiles(false);
     for (int n = 0; n < stagesClearedBefore; ++n) game.session().progress[n] = 1;
     game.updateUnlocks();
     platform.fileAnswers.push_back(shippedStage(number));

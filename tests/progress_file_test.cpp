@@ -197,7 +197,7 @@ TEST(Progress, StartingOverAfterAFailedWriteKeepsTheClearAndReadsTheFile) {
 
 TEST(Progress, AGameThatKeepsNoFilesWritesNoProgress) {
     TestGame game;
-    game.engine.keepFiles(false);
+    game.platform.keepsFiles = false;
     stairsStage(game);
     game.start("stage1.txt");
     game.play("RZ");

@@ -294,7 +294,7 @@ TEST(Records, OnlyPlainClearsOfTheNumberedStagesSetRecords) {
         {"a hint was taken", [](TestGame& g) { g.engine.countHint(); }, "stage30.txt"},
         {"block mode", [](TestGame& g) { g.engine.toggleBlockMode(); }, "stage30.txt"},
         {"super mode", [](TestGame& g) { g.engine.toggleSuperMode(); }, "stage30.txt"},
-        {"files not kept", [](TestGame& g) { g.engine.keepFiles(false); }, "stage30.txt"},
+        {"files not kept", [](TestGame& g) { g.platform.keepsFiles = false; }, "stage30.txt"},
         {"a stage with another name", [](TestGame&) {}, "mine.txt"},
         {"a stage outside the table", [](TestGame&) {}, "stage31.txt"},
     };

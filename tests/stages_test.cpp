@@ -27,8 +27,8 @@ struct Played {
 // Opens the numbered stage from the source tree through the Open command and plays it.
 Played play(int number, const std::string& keys, bool stepTry) {
     ScriptedPlatform platform("/nonexistent");
+    platform.keepsFiles = false;  // a clear would otherwise write the user's own data folder
     Game game(platform);
-    game.keepFiles(false);  // a clear would otherwise write the user's own data folder
     game.world().state().stepTry = stepTry;
     platform.fileAnswers.push_back(shippedStage(number));
     game.openStage();

@@ -11,7 +11,7 @@ namespace nerilo {
 // stage (model/numbered_stages.h). `path` holds the presses that cleared.
 void Game::recordClear(const std::string& path) {
     const WorldState& w = world_.state();
-    if (!filesKept_ || history_.hintsUsed() > 0 || w.extraMode != ExtraMode::None || modesChangedInRound_) return;
+    if (!platform_.keepsPlayerFiles() || history_.hintsUsed() > 0 || w.extraMode != ExtraMode::None || modesChangedInRound_) return;
     const int n = numberedStage();
     if (n == 0) return;
     if (!records_.offer(n, session_.stageFingerprint, w.stepTry, path)) return;
@@ -32,7 +32,7 @@ void Game::noteDeadEndVerdict(const WorldState& judged, bool deadEnd) {
 // A warning does not reveal the way on, so it counts even in a round that can
 // set no record any more; test play and the extra modes play other boards.
 void Game::countDeadEnd() {
-    if (!filesKept_ || session_.editing || session_.testPlaying || world_.state().extraMode != ExtraMode::None) return;
+    if (!platform_.keepsPlayerFiles() || session_.editing || session_.testPlaying || world_.state().extraMode != ExtraMode::None) return;
     const int n = numberedStage();
     if (n == 0) return;
     records_.countDeadEnd(n, session_.stageFingerprint);

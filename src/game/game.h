@@ -67,10 +67,6 @@ public:
     bool prepareToClose();
     // Writes the progress file; a failure is reported and the game goes on.
     void writeProgress();
-    // Whether clears are written to the progress and records files. A tool
-    // playing with made-up progress says no, so that it never replaces a
-    // player's real files.
-    void keepFiles(bool kept) { filesKept_ = kept; }
     void quit();
     void startOver();
     std::string programFolder();
@@ -342,7 +338,6 @@ private:
     std::vector<Event> events_;  // what happened since the last announcement
     SessionState session_;
     std::string fileDialogName_;
-    bool filesKept_ = true;
     History history_;
     // Whether step-try mode or an extra mode was switched since the round
     // began: such a round was played in two ways and sets no record.

@@ -138,9 +138,10 @@ public:
     virtual void closeMainWindow() = 0;
     // Folder of the running executable, with or without a trailing separator.
     virtual std::string executableFolder() = 0;
-    // Whether the progress file is this program's to write. A tool playing with
-    // made-up progress says no, so that it never replaces a player's real file.
-    virtual bool keepsProgressFile() { return true; }
+    // Whether the player's files (progress, records, dead-end counts) are this
+    // program's to write. A tool playing with made-up progress says no, so that
+    // it never replaces a player's real files.
+    virtual bool keepsPlayerFiles() { return true; }
     // How long a write of the player's files waits for another copy's lock. A
     // window must not seem frozen; a tool, which has no later write to try
     // again at, may wait longer.

@@ -113,7 +113,7 @@ Task<bool> Game::close() {
 // another copy's clears in it stay, and so do those of a file that could not
 // be read at the start-up.
 void Game::writeProgress() {
-    if (!filesKept_) return;
+    if (!platform_.keepsPlayerFiles()) return;
     const std::string path = progressFilePath(programFolder());
     const ProgressUpdate update = updateProgressFile(path, session_.progress, platform_.lockPatience());
     if (!update.keptAside.empty()) {

@@ -108,8 +108,8 @@ int main(int argc, char** argv) {
     platform.patience = std::chrono::minutes(1);
     // The progress played here is made up: it is written only into a folder the
     // caller named, never over the progress of a player of the installed game.
+    platform.keepsFiles = folder->count() > 0;
     nerilo::Game game(platform);
-    game.keepFiles(folder->count() > 0);
     // Its clears are records there too, merged into the folder's records file.
     if (folder->count() > 0) game.openRecords();
     nerilo::SessionState& session = game.session();

@@ -37,6 +37,7 @@ public:
     void announce(std::span<const Event> announced) override { events.insert(events.end(), announced.begin(), announced.end()); }
     void closeMainWindow() override { closed = true; }
     std::string executableFolder() override { return programFolder; }
+    bool keepsPlayerFiles() override { return keepsFiles; }
     std::chrono::milliseconds lockPatience() override { return patience; }
 
     // Answers to give, in order; when empty, message boxes get the answer
@@ -49,6 +50,7 @@ public:
     // ticking the game under a modal window.
     std::function<void()> whileClearShown;
     bool deferAnswers = false;
+    bool keepsFiles = true;  // made-up progress is written nowhere
     // How long a write waits for another copy's lock: as long as the window
     // waits, unless a tool with no later write to try again at waits longer.
     std::chrono::milliseconds patience = LockPatience;
