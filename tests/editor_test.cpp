@@ -18,7 +18,7 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
     game.engine.tick();
     game.engine.toggleEditor();
     const Game& f = game.engine;
-    EXPECT_TRUE(f.session().editing);
+    EXPECT_TRUE(f.session().editing());
     EXPECT_TRUE(f.world().state().inputLocked);
     EXPECT_EQ(f.world().state().stepPhase, (std::array<uint8_t, 4>{}));
     EXPECT_TRUE(viewOf(f.world().state(), f.session()).editorMenuVisible);
@@ -96,13 +96,13 @@ TEST(Editor, LeavingAsksAndCancelKeepsEditMode) {
     f.paintCell(cell(0, 0));
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     f.toggleEditor();
-    EXPECT_TRUE(f.session().editing);
+    EXPECT_TRUE(f.session().editing());
     EXPECT_EQ(f.world().state().ground[cell(0, 0)].code, 1);
     EXPECT_EQ(game.platform.messages.back().text, "エディトモードを終了します。\n保存しますか？");
 
     game.platform.messageAnswers.push_back(MsgResult::No);
     f.toggleEditor();
-    EXPECT_FALSE(f.session().editing);
+    EXPECT_FALSE(f.session().editing());
     EXPECT_EQ(f.world().state().ground[cell(0, 0)].code, 0) << "stage 1 is loaded again";
     EXPECT_EQ(stageTitle(f.session()), "stage1.txt");
     EXPECT_FALSE(viewOf(f.world().state(), f.session()).editorMenuVisible);
@@ -312,7 +312,7 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
     f.pressKey(PlayerKey::Delete);  // the file comes back, board, comment and target
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Floor);
     EXPECT_EQ(f.session().comment, "file");
-    EXPECT_TRUE(f.session().editing && !f.world().state().ticking && f.world().state().inputLocked);
+    EXPECT_TRUE(f.session().editing() && !f.world().state().ticking && f.world().state().inputLocked);
     f.undoEdit();
     EXPECT_EQ(f.editedStage(), edited) << "undo brings the edits back";
 
@@ -406,7 +406,7 @@ TEST(EditorMends, ASaveThatDidNotHappenKeepsTheEditorAndTheWindow) {
     f.paintCell(cell(1, 1));
     game.platform.messageAnswers.push_back(MsgResult::Yes);  // save, then cancel the file dialog
     f.toggleEditor();
-    EXPECT_TRUE(f.session().editing);
+    EXPECT_TRUE(f.session().editing());
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall);
     game.platform.messageAnswers.push_back(MsgResult::Yes);
     f.quit();

@@ -59,7 +59,7 @@ TEST(Presentation, CommandsOfferedWhilePlayingAndEditing) {
     EXPECT_FALSE(offered(state, "superMode").enabled || offered(state, "superMode").checked);
 
     state.roundStarted = false;
-    state.editing = true;
+    state.mode = Mode::Editing;
     view = viewOf(state);
     EXPECT_FALSE(offered(state, "start").enabled || offered(state, "retry").enabled || view.roundButton.enabled);
     EXPECT_TRUE(view.layerButton.enabled && view.editorMenuVisible && offered(state, "editor").checked);

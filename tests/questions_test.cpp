@@ -28,9 +28,9 @@ TEST(Questions, ACommandThatAsksWaitsForTheAnswerAndGoesOnAsAnswered) {
         {"a new board agreed", [](Game& g) { g.newStage(); }, QuestionKind::Message, {.button = MsgResult::Ok},
          [](const TestGame& t) { return t.world().state().blocks[cell(5, 5)].code == block::Empty; }},
         {"leaving the editor cancelled", [](Game& g) { g.toggleEditor(); }, QuestionKind::Message,
-         {.button = MsgResult::Cancel}, [](const TestGame& t) { return t.session().editing; }},
+         {.button = MsgResult::Cancel}, [](const TestGame& t) { return t.session().editing(); }},
         {"leaving the editor unsaved", [](Game& g) { g.toggleEditor(); }, QuestionKind::Message,
-         {.button = MsgResult::No}, [](const TestGame& t) { return !t.session().editing; }},
+         {.button = MsgResult::No}, [](const TestGame& t) { return !t.session().editing(); }},
     };
     for (const AskingCase& c : cases) {
         TestGame game;

@@ -194,7 +194,7 @@ TEST(StageChecks, AWarnedSaveStopsOnCancelAndGoesOnWithSave) {
     // Leaving the editor with "save" and then Cancel on the warning keeps the editor and the work.
     game.platform.messageAnswers = {MsgResult::Yes, MsgResult::Cancel};
     game.engine.toggleEditor();
-    EXPECT_TRUE(game.session().editing);
+    EXPECT_TRUE(game.session().editing());
     EXPECT_EQ(game.world().state().blocks[cell(1, 1)].code, block::BlackBall);
 
     game.platform.messageAnswers.push_back(MsgResult::Save);

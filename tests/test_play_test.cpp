@@ -42,8 +42,8 @@ TEST(TestPlay, PlaysTheEditedBoardAndEscapeBringsTheEditorBackExactly) {
     const GameSnapshot before = game.engine.snapshot();
 
     game.engine.toggleTestPlay();
-    EXPECT_TRUE(game.session().testPlaying);
-    EXPECT_FALSE(game.session().editing);
+    EXPECT_TRUE(game.session().testPlaying());
+    EXPECT_FALSE(game.session().editing());
     EXPECT_TRUE(game.world().state().ticking);
     EXPECT_EQ(game.world().state().stepsLeft, 25) << "the edited target, not the file's";
     game.play("DUR");  // pushes the painted ball down, then walks onto the painted key
@@ -103,7 +103,7 @@ TEST(TestPlay, RetryAndDeleteStartAgainFromTheEditedBoardNeverFromTheFile) {
     ASSERT_TRUE(game.engine.isLost());
     game.play("X");
     EXPECT_FALSE(game.engine.isLost());
-    EXPECT_TRUE(game.session().testPlaying);
+    EXPECT_TRUE(game.session().testPlaying());
     EXPECT_EQ(game.player(), cell(5, 5));
 }
 
@@ -183,8 +183,8 @@ TEST(TestPlay, ClosingInTestPlayAsksAboutTheEditedStage) {
     game.engine.quit();
     EXPECT_FALSE(game.platform.closed);
     EXPECT_EQ(game.platform.messages.back().text, "終了します。\n保存しますか？");
-    EXPECT_TRUE(game.session().editing);
-    EXPECT_FALSE(game.session().testPlaying);
+    EXPECT_TRUE(game.session().editing());
+    EXPECT_FALSE(game.session().testPlaying());
     EXPECT_EQ(game.session().comment, "edited");
 }
 
@@ -193,7 +193,7 @@ TEST(TestPlay, TheEditHistorySurvivesTestPlay) {
     Game& f = edited.game.engine;
     f.startTestPlay();
     edited.game.play("RRZ");
-    EXPECT_TRUE(f.session().editing);
+    EXPECT_TRUE(f.session().editing());
     f.undoEdit();  // the target
     EXPECT_EQ(f.world().state().stepTarget, 40);
     f.undoEdit();  // the comment
@@ -235,7 +235,7 @@ TEST(TestPlay, ASolutionPlaysOnePressAtRestAndTheClearBringsTheEditorBack) {
     EXPECT_TRUE(game.world().state().inputLocked);
     EXPECT_EQ(game.world().state().stepPhase[Right], 2);
     int ticks = 1;
-    while (game.session().testPlaying && ticks < 100) {
+    while (game.session().testPlaying() && ticks < 100) {
         game.engine.tick();
         ++ticks;
     }
@@ -277,15 +277,15 @@ TEST(TestPlay, ItsPressesCannotBeUndoneOnceItEnds) {
         game.engine.toggleTestPlay();
         game.play(byClear ? "RRZ" : "RD");
         if (!byClear) game.engine.pressKey(PlayerKey::Escape);
-        ASSERT_TRUE(game.session().editing);
+        ASSERT_TRUE(game.session().editing());
         EXPECT_FALSE(game.engine.history().canUndo()) << byClear;
         // Leaving the editor when stage 1 cannot be read keeps the board; undo
         // then has nothing of test play to go back to.
         game.platform.messageAnswers.push_back(MsgResult::No);
         game.engine.toggleEditor();
         game.engine.undo();
-        EXPECT_FALSE(game.session().testPlaying) << byClear;
-        EXPECT_FALSE(game.session().editing) << byClear;
+        EXPECT_FALSE(game.session().testPlaying()) << byClear;
+        EXPECT_FALSE(game.session().editing()) << byClear;
     }
 }
 

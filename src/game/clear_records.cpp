@@ -32,7 +32,7 @@ void Game::noteDeadEndVerdict(const WorldState& judged, bool deadEnd) {
 // A warning does not reveal the way on, so it counts even in a round that can
 // set no record any more; test play and the extra modes play other boards.
 void Game::countDeadEnd() {
-    if (!platform_.keepsPlayerFiles() || session_.editing || session_.testPlaying || world_.state().extraMode != ExtraMode::None) return;
+    if (!platform_.keepsPlayerFiles() || session_.editing() || session_.testPlaying() || world_.state().extraMode != ExtraMode::None) return;
     const int n = numberedStage();
     if (n == 0) return;
     records_.countDeadEnd(n, session_.stageFingerprint);

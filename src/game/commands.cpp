@@ -11,30 +11,30 @@ using Context = CommandContext;
 // A round cannot be started or retried on a board that is being edited. Test
 // play keeps the editor's menu in sight, but only the round's commands and
 // the test play entry work.
-CommandState start(const Context& c) { return {!c.session.roundStarted && !c.session.editing}; }
-CommandState retry(const Context& c) { return {!c.session.editing}; }
+CommandState start(const Context& c) { return {!c.session.roundStarted && !c.session.editing()}; }
+CommandState retry(const Context& c) { return {!c.session.editing()}; }
 CommandState undo(const Context& c) { return {c.canUndo}; }
 CommandState redo(const Context& c) { return {c.canRedo}; }
 // Super mode draws random tiles, which no search can plan ahead for.
 CommandState hint(const Context& c) { return {mayStartSearch(c.world, c.session, c.playbackRunning)}; }
-CommandState notInTestPlay(const Context& c) { return {!c.session.testPlaying}; }
+CommandState notInTestPlay(const Context& c) { return {!c.session.testPlaying()}; }
 // The editor opens its stages with its own 開く.
-CommandState stageList(const Context& c) { return {!c.session.editing && !c.session.testPlaying}; }
+CommandState stageList(const Context& c) { return {!c.session.editing() && !c.session.testPlaying()}; }
 CommandState always(const Context&) { return {}; }
-CommandState stepTry(const Context& c) { return {!c.session.testPlaying, c.world.stepTry}; }
+CommandState stepTry(const Context& c) { return {!c.session.testPlaying(), c.world.stepTry}; }
 CommandState blockMode(const Context& c) {
-    return {c.session.blockModeUnlocked && !c.session.testPlaying, c.world.extraMode == ExtraMode::Block};
+    return {c.session.blockModeUnlocked && !c.session.testPlaying(), c.world.extraMode == ExtraMode::Block};
 }
 CommandState superMode(const Context& c) {
-    return {c.session.superModeUnlocked && !c.session.testPlaying, c.world.extraMode == ExtraMode::Super};
+    return {c.session.superModeUnlocked && !c.session.testPlaying(), c.world.extraMode == ExtraMode::Super};
 }
-CommandState editor(const Context& c) { return {!c.session.testPlaying, c.session.editing}; }
-CommandState editing(const Context& c) { return {c.session.editing}; }
+CommandState editor(const Context& c) { return {!c.session.testPlaying(), c.session.editing()}; }
+CommandState editing(const Context& c) { return {c.session.editing()}; }
 // Ctrl+Z and Ctrl+Y undo painting only in the editor itself; in a round they undo presses.
 CommandState undoEdit(const Context& c) { return {c.canUndoEdit}; }
 CommandState redoEdit(const Context& c) { return {c.canRedoEdit}; }
 CommandState testPlay(const Context& c) {
-    return {c.session.editing || c.session.testPlaying, c.session.testPlaying};
+    return {c.session.editing() || c.session.testPlaying(), c.session.testPlaying()};
 }
 
 constexpr Shortcut F(std::string_view key) { return {key}; }

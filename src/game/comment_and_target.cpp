@@ -12,7 +12,7 @@ namespace nerilo {
 void Game::editComment() { run(typeComment()); }
 
 Task<> Game::typeComment() {
-    if (session_.testPlaying) co_return;
+    if (session_.testPlaying()) co_return;
     const Question question = textQuestion(QuestionKind::Lines, NERILO_TEXT("messages", "コメントを入力してください"),
                                            NERILO_TEXT("messages", "Nerilo(コメント設定)"), session_.comment);
     const Answer answer = co_await ask(question);
@@ -35,7 +35,7 @@ Task<> Game::typeComment() {
 void Game::editStepTarget() { run(typeStepTarget()); }
 
 Task<> Game::typeStepTarget() {
-    if (session_.testPlaying) co_return;
+    if (session_.testPlaying()) co_return;
     const Question question = textQuestion(QuestionKind::Line, NERILO_TEXT("messages", "目標歩数を決めてください"),
                                            NERILO_TEXT("messages", "Nerilo(タイマー設定)"),
                                            decimalText(world_.state().stepTarget));

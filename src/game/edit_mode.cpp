@@ -7,8 +7,8 @@
 namespace nerilo {
 void Game::toggleEditor() {
     SessionState& s = session_;
-    if (s.testPlaying) return;
-    if (s.editing) {
+    if (s.testPlaying()) return;
+    if (s.editing()) {
         run(leaveEditor());
         return;
     }
@@ -16,7 +16,7 @@ void Game::toggleEditor() {
         // The game stops: leaving the editor leads to a freshly loaded stage
         // that waits for Start with the tick stopped. The counter shows the
         // target, which is what Save writes.
-        s.editing = true;
+        s.mode = Mode::Editing;
         WorldState& w = world_.state();
         w.stepPhase = {};
         w.moveKind = MoveKind::Walk;
@@ -42,7 +42,7 @@ Task<> Game::leaveEditor() {
         const bool saved = co_await save();
         if (!saved) co_return;
     }
-    s.editing = false;
+    s.mode = Mode::Playing;
     forgetEdits();
     s.stagePath = numberedStagePath(programFolder(), 1);
     loadCurrentStage();
@@ -55,7 +55,7 @@ Task<> Game::leaveEditor() {
 void Game::newStage() { run(clearBoard()); }
 
 Task<> Game::clearBoard() {
-    if (session_.testPlaying) co_return;
+    if (session_.testPlaying()) co_return;
     const Question question =
         messageQuestion(NERILO_TEXT("messages", "クリアします。\n保存をしていない場合はキャンセルを押してください"),
                         MsgButtons::OkCancel, MsgIcon::Exclamation, MsgResult::Cancel);
@@ -82,7 +82,7 @@ void Game::forgetEdits() {
 
 // Enter keeps the edits: dropping them takes a deliberate OK.
 Task<bool> Game::mayDropEdits(Text question) {
-    if (!session_.editing || !hasUnsavedEdits()) co_return true;
+    if (!session_.editing() || !hasUnsavedEdits()) co_return true;
     const Question asked = messageQuestion(question, MsgButtons::OkCancel, MsgIcon::Exclamation, MsgResult::Cancel);
     const Answer answer = co_await ask(asked);
     co_return answer.button == MsgResult::Ok;

@@ -28,13 +28,13 @@ void Game::noteEdit(const Stage& before) {
 // Undo brings back the board, the comment and the target; the file Save
 // writes to stays the one being edited.
 void Game::undoEdit() {
-    if (!session_.editing) return;
+    if (!session_.editing()) return;
     endStroke();
     if (std::optional<Stage> earlier = editHistory_.undo(editedStage())) showEditedStage(*earlier);
 }
 
 void Game::redoEdit() {
-    if (!session_.editing) return;
+    if (!session_.editing()) return;
     endStroke();
     if (std::optional<Stage> later = editHistory_.redo(editedStage())) showEditedStage(*later);
 }

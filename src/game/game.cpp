@@ -16,11 +16,11 @@ Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform), wo
 // the stage file.
 void Game::pressKey(PlayerKey key, Modifiers modifiers) {
     if (asking()) return;
-    if (playingSolution() || (key == PlayerKey::Escape && session_.testPlaying)) {
+    if (playingSolution() || (key == PlayerKey::Escape && session_.testPlaying())) {
         endTestPlay();
         return;
     }
-    if (session_.editing) {
+    if (session_.editing()) {
         if (key == PlayerKey::Delete) revertEdits();
         return;
     }
@@ -50,11 +50,11 @@ void Game::deliverKey(PlayerKey key, Modifiers modifiers) {
 // Nothing moves on a board that is being edited, even when a scripted Start
 // or Retry reaches it: the editor and Save treat block i as the block of cell i.
 void Game::tick() {
-    if (session_.editing) return;
+    if (session_.editing()) return;
     if (playingSolution() && !asking()) {
         stepSolution();
         if (testCleared_) endTestPlay();
-        if (!session_.testPlaying) return;
+        if (!session_.testPlaying()) return;
     }
     world_.tick();
     noteLoss();

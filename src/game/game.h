@@ -127,7 +127,7 @@ public:
     void tick();
     // A round under way with nothing moving: a key is taken at once, and a
     // search can start from here.
-    bool atRest() const { return !session_.editing && nerilo::atRest(world_.state()); }
+    bool atRest() const { return !session_.editing() && nerilo::atRest(world_.state()); }
     bool isLost() const { return nerilo::isLost(world_.state()); }
     int playerCell() const { return world_.playerCell(); }
 
@@ -189,8 +189,8 @@ public:
     void endStroke();
     void undoEdit();
     void redoEdit();
-    bool canUndoEdit() const { return session_.editing && editHistory_.canUndo(); }
-    bool canRedoEdit() const { return session_.editing && editHistory_.canRedo(); }
+    bool canUndoEdit() const { return session_.editing() && editHistory_.canUndo(); }
+    bool canRedoEdit() const { return session_.editing() && editHistory_.canRedo(); }
 
     // Test play: a round on the edited board, from its own start; ending it
     // (the same command, Escape, or a clear) brings the editor back exactly.
@@ -206,7 +206,7 @@ public:
     // Plays a solution's key letters in test play at the game's speed: one press
     // each time the game is at rest. Any key stops it and ends test play.
     void playSolution(std::string keys);
-    bool playingSolution() const { return session_.testPlaying && !solution_.empty(); }
+    bool playingSolution() const { return session_.testPlaying() && !solution_.empty(); }
 
     // How the program runs a short search in the middle of a command (the
     // checks before Save, a stage code's proof): the desktop runs it in a

@@ -58,14 +58,14 @@ void Game::noteModeChange() {
 
 // Test play keeps the modes the editor had.
 void Game::toggleBlockMode() {
-    if (session_.testPlaying) return;
+    if (session_.testPlaying()) return;
     ExtraMode& mode = world_.state().extraMode;
     mode = mode == ExtraMode::Block ? ExtraMode::None : ExtraMode::Block;
     noteModeChange();
 }
 
 void Game::toggleSuperMode() {
-    if (session_.testPlaying) return;
+    if (session_.testPlaying()) return;
     ExtraMode& mode = world_.state().extraMode;
     mode = mode == ExtraMode::Super ? ExtraMode::None : ExtraMode::Super;
     noteModeChange();
@@ -76,7 +76,7 @@ void Game::toggleSuperMode() {
 // the modes the editor had.
 void Game::toggleStepTry() {
     WorldState& w = world_.state();
-    if (session_.testPlaying) return;
+    if (session_.testPlaying()) return;
     if (w.awaitingFirstKey || w.inputLocked || w.stepTry) {
         w.stepTry = !w.stepTry;
         noteModeChange();

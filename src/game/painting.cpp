@@ -22,7 +22,7 @@ void Game::togglePaintLayer() {
 // A stroke is what one press of the mouse button paints until its release:
 // one undo step however many cells it crosses.
 void Game::beginStroke() {
-    if (!session_.editing) return;
+    if (!session_.editing()) return;
     endStroke();
     strokeBase_ = editedStage();
 }
@@ -37,7 +37,7 @@ void Game::endStroke() {
 // painted. A cell painted outside a stroke is a stroke of its own.
 void Game::paintCell(int cell) {
     const SessionState& s = session_;
-    if (!s.editing) return;
+    if (!s.editing()) return;
     const bool ownStroke = !strokeBase_;
     if (ownStroke) beginStroke();
     WorldState& w = world_.state();
@@ -48,7 +48,7 @@ void Game::paintCell(int cell) {
 
 void Game::pickBrushAt(int cell) {
     SessionState& s = session_;
-    if (!s.editing) return;
+    if (!s.editing()) return;
     const WorldState& w = world_.state();
     if (s.paintLayer == PaintLayer::Blocks) s.blockBrush = w.blocks[cell].code;
     else s.groundBrush = w.ground[cell].code;

@@ -8,7 +8,7 @@
 namespace nerilo {
 
 bool Game::startPlayback(int n, bool stepTry) {
-    if (session_.editing || playback_) return false;
+    if (session_.editing() || playback_) return false;
     const std::string path = numberedStagePath(programFolder(), n);
     Stage stage;
     if (!readStage(path, stage)) return false;

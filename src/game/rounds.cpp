@@ -12,7 +12,7 @@ void Game::startRound() {
 }
 
 void Game::retryRound() {
-    if (session_.testPlaying) {
+    if (session_.testPlaying()) {
         restartTestPlay();
         return;
     }

@@ -23,7 +23,7 @@ void Game::dropJob(uint64_t& job) {
 
 // Super mode draws random tiles, which no search can plan ahead for.
 bool mayStartSearch(const WorldState& world, const SessionState& session, bool playbackRunning) {
-    return !session.editing && atRest(world) && world.extraMode != ExtraMode::Super && !playbackRunning;
+    return !session.editing() && atRest(world) && world.extraMode != ExtraMode::Super && !playbackRunning;
 }
 
 bool Game::searchable() const { return mayStartSearch(world_.state(), session_, playbackRunning()); }
@@ -65,7 +65,7 @@ void Game::setDeadEndWarning(bool on) {
 // runner's pause after the stroke.
 void Game::followAnalysis() {
     AnalysisSearch& a = searches_.analysis;
-    if (!session_.editing || !runner_) return;
+    if (!session_.editing() || !runner_) return;
     const WorldState start = plainTestStart();
     if (a.analysed && *a.analysed == start) return;
     dropJob(a.job);

@@ -15,6 +15,9 @@ namespace nerilo {
 enum class RoundCommand : uint8_t { Start, Retry };
 // Which layer the editor paints.
 enum class PaintLayer : uint8_t { Ground, Blocks };
+// What the session is doing: a round, the editor, or a round of test play on
+// the edited board (the editor as it was waits outside: Game::endTestPlay).
+enum class Mode : uint8_t { Playing, Editing, TestPlaying };
 // How far the progress goes, as last checked; the numbers are those nerilo-sim prints.
 enum class ProgressLevel : uint8_t {
     Incomplete = 0,        // some stage is not cleared
@@ -39,10 +42,10 @@ struct SessionState {
     bool blockModeUnlocked = false;
     bool superModeUnlocked = false;
 
-    // The editor. Test play runs a round on the edited board with `editing`
-    // off; the editor as it was waits outside (Game::endTestPlay).
-    bool editing = false;
-    bool testPlaying = false;
+    Mode mode = Mode::Playing;
+    bool editing() const { return mode == Mode::Editing; }
+    bool testPlaying() const { return mode == Mode::TestPlaying; }
+    // The editor's brushes.
     PaintLayer paintLayer = PaintLayer::Ground;
     uint8_t groundBrush = ground::Floor;
     uint8_t blockBrush = block::BlackBall;

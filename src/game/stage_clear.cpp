@@ -26,7 +26,7 @@ Task<> Game::celebrateClear() {
     // window is open (a crash, a logout) can lose them.
     const int n = stageNumberOf(s.stagePath);
     const bool numbered = n > 0 && n <= StageCount;
-    if (!replay && !s.testPlaying) {
+    if (!replay && !s.testPlaying()) {
         if (numbered) {
             s.progress[n - 1] = stepTry ? 2 : 1;
             writeProgress();
@@ -39,7 +39,7 @@ Task<> Game::celebrateClear() {
     // Test play records no progress and loads no stage: the clear ends it once
     // the key is done. The tick stops before the window opens, as the timer
     // keeps running under a modal window.
-    if (s.testPlaying) {
+    if (s.testPlaying()) {
         world_.stop();
         co_await ask(window);
         testCleared_ = true;

@@ -54,7 +54,7 @@ bool Game::loadCurrentStage() {
 void Game::openStage() { run(chooseStage()); }
 
 Task<> Game::chooseStage() {
-    if (session_.testPlaying) co_return;
+    if (session_.testPlaying()) co_return;
     const Text dropEdits = dropEditsForOpen();
     const bool dropped = co_await mayDropEdits(dropEdits);
     if (!dropped) co_return;
@@ -71,7 +71,7 @@ Task<> Game::chooseStage() {
 bool Game::openHandedStage(const std::string& path) { return run(openHanded(path), false); }
 
 Task<bool> Game::openHanded(std::string path) {
-    if (session_.testPlaying) co_return false;
+    if (session_.testPlaying()) co_return false;
     const Text dropEdits = dropEditsForOpen();
     const bool dropped = co_await mayDropEdits(dropEdits);
     if (!dropped) co_return false;
@@ -83,7 +83,7 @@ bool Game::openStageWithoutFile(const Stage& stage) { return run(takeStageWithou
 // A stage read from a stage code has no file: Retry and the clear take it
 // again from memory, and Save asks for a file.
 Task<bool> Game::takeStageWithoutFile(Stage stage) {
-    if (session_.testPlaying) co_return false;
+    if (session_.testPlaying()) co_return false;
     const Text dropEdits = dropEditsForOpen();
     const bool dropped = co_await mayDropEdits(dropEdits);
     if (!dropped) co_return false;
@@ -112,7 +112,7 @@ Task<bool> Game::takeStageCode(StageCodeRead read) {
 void Game::askForStageCode(const std::string& clipboard) { run(typeStageCode(clipboard)); }
 
 Task<> Game::typeStageCode(std::string clipboard) {
-    if (session_.testPlaying || !codeReader_) co_return;
+    if (session_.testPlaying() || !codeReader_) co_return;
     const std::string offered = looksLikeStageCode(clipboard) ? clipboard : std::string();
     const Question question = textQuestion(QuestionKind::Line, NERILO_TEXT("codes", "ステージのコードを貼り付けてください"),
                                            NERILO_TEXT("codes", "Nerilo(コードから開く)"), offered);
@@ -129,7 +129,7 @@ constexpr double ProofSearchSeconds = 5;
 constexpr uint64_t ProofSearchStates = 2'000'000;
 
 void Game::copyStageCode() {
-    if (session_.testPlaying || !codeWriter_) return;
+    if (session_.testPlaying() || !codeWriter_) return;
     const std::optional<Stage> stage = stageAsOpened();
     if (!stage) return;
     // A stage opened from a code passes its proof on; any other is searched.
@@ -156,13 +156,13 @@ void Game::copyStageCode() {
 }
 
 const std::string* Game::proofInPlay() const {
-    const bool inPlay = proven_ && session_.stagePath.empty() && !session_.editing && !session_.testPlaying &&
+    const bool inPlay = proven_ && session_.stagePath.empty() && !session_.editing() && !session_.testPlaying() &&
                         proven_->fingerprint == session_.stageFingerprint;
     return inPlay ? &proven_->proof : nullptr;
 }
 
 std::optional<Stage> Game::stageAsOpened() {
-    if (session_.editing) return editedStage();
+    if (session_.editing()) return editedStage();
     if (session_.stagePath.empty()) return stageWithoutFile_;
     Stage stage;
     if (!readStage(session_.stagePath, stage)) return std::nullopt;
@@ -196,7 +196,7 @@ void Game::enterLoadedState(const std::string& path, const Stage& stage) {
 bool Game::saveStage() { return run(save(), false); }
 
 Task<bool> Game::save() {
-    if (session_.testPlaying) co_return false;
+    if (session_.testPlaying()) co_return false;
     if (aside_) {
         Text warning;
         const WorldState start = plainTestStart();

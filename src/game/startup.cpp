@@ -91,8 +91,8 @@ bool Game::prepareToClose() { return run(close(), false); }
 
 Task<bool> Game::close() {
     bool closing = true;
-    if (session_.testPlaying) endTestPlay();
-    if (session_.editing) {
+    if (session_.testPlaying()) endTestPlay();
+    if (session_.editing()) {
         const Question question = messageQuestion(NERILO_TEXT("messages", "終了します。\n保存しますか？"),
                                                   MsgButtons::YesNoCancel, MsgIcon::Question);
         const Answer reply = co_await ask(question);
@@ -139,7 +139,7 @@ void Game::quit() {
 void Game::startOver() { run(startOverAfterAsking()); }
 
 Task<> Game::startOverAfterAsking() {
-    if (session_.testPlaying) co_return;
+    if (session_.testPlaying()) co_return;
     const Text dropEdits = NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、中止しますか？");
     const bool dropped = co_await mayDropEdits(dropEdits);
     if (!dropped) co_return;

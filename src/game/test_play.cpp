@@ -8,7 +8,7 @@
 namespace nerilo {
 
 void Game::toggleTestPlay() {
-    if (session_.testPlaying) endTestPlay();
+    if (session_.testPlaying()) endTestPlay();
     else startTestPlay();
 }
 
@@ -16,7 +16,7 @@ void Game::startTestPlay() { enterTestPlay(false); }
 
 // The editor waits outside while a round is played on its board.
 bool Game::enterTestPlay(bool plain) {
-    if (!session_.editing) return false;
+    if (!session_.editing()) return false;
     endStroke();
     editorState_ = EditorAtTestPlay{world_.snapshot(), session_};
     beginTestRound(plain);
@@ -29,7 +29,7 @@ void Game::endTestPlay() {
     solution_.clear();
     solutionNext_ = 0;
     testCleared_ = false;
-    if (!session_.testPlaying || !editorState_) return;
+    if (!session_.testPlaying() || !editorState_) return;
     world_.restore(editorState_->world);
     session_ = std::move(editorState_->session);
     editorState_.reset();
@@ -40,8 +40,7 @@ void Game::endTestPlay() {
 // without the extra modes and step-try mode, which are the player's choice and
 // no part of the stage.
 void Game::beginTestRound(bool plain) {
-    session_.editing = false;
-    session_.testPlaying = true;
+    session_.mode = Mode::TestPlaying;
     WorldState& w = world_.state();
     if (plain) {
         w.stepTry = false;

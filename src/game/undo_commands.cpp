@@ -33,8 +33,8 @@ void Game::beginRoundHistory() {
 
 // A press still moving becomes a step once it is at rest, so undo is offered
 // while it moves, to wait for it.
-bool Game::canUndo() const { return (history_.canUndo() || history_.pressPending()) && !session_.editing; }
-bool Game::canRedo() const { return history_.canRedo() && !session_.editing; }
+bool Game::canUndo() const { return (history_.canUndo() || history_.pressPending()) && !session_.editing(); }
+bool Game::canRedo() const { return history_.canRedo() && !session_.editing(); }
 
 void Game::undo() { askStep(HistoryStep::Undo); }
 void Game::redo() { askStep(HistoryStep::Redo); }

@@ -62,7 +62,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     }
     // Blocks may stand outside the grid in mid-step; they are clipped to it.
     painter.setClipRect(0, 0, side, side);
-    if (circuitPreview_ && game_.session().editing) {
+    if (circuitPreview_ && game_.session().editing()) {
         const World start = game_.plainTestWorld();
         paintBoard(painter, nerilo::circuitPreview(game_.world().state(), start.state()), start.drawing(), layout.factor);
     } else {

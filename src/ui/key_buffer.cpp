@@ -4,7 +4,7 @@ namespace nerilo::ui {
 namespace {
 bool moving(const Game& game) {
     const WorldState& w = game.world().state();
-    return w.ticking && w.inputLocked && !game.session().editing;
+    return w.ticking && w.inputLocked && !game.session().editing();
 }
 }  // namespace
 

@@ -398,7 +398,7 @@ void MainWindow::buildViewMenu() {
 }
 
 void MainWindow::findSolution() {
-    if (!game_.session().editing) return;
+    if (!game_.session().editing()) return;
     SolverDialog dialog(game_, *runner_, searchLimit_, this);
     if (dialog.exec() == QDialog::Accepted) game_.playSolution(dialog.solutionToPlay());
 }

@@ -11,7 +11,7 @@ Text roundCommandCaption(RoundCommand command) {
 
 std::optional<Text> codeStageTitle(const SessionState& state, bool proven) {
     // In the editor a stage without a file is a new one, and says 新規.
-    if (!state.stagePath.empty() || state.editing || state.testPlaying) return std::nullopt;
+    if (!state.stagePath.empty() || state.editing() || state.testPlaying()) return std::nullopt;
     if (proven) return NERILO_TEXT("codes", "クリア確認済み");
     return NERILO_TEXT("codes", "コード");
 }
@@ -29,14 +29,14 @@ std::vector<Text> keysAfterALoss() {
 // go back to the editor), a loaded stage waits for Start, and a stage left
 // stopped after its clear had no next stage to go on to.
 StatusView statusOf(const WorldState& world, const SessionState& state) {
-    if (state.editing) return {NERILO_TEXT("panel", "エディト中"), White, {NERILO_TEXT("panel", "F8 で終了")}};
+    if (state.editing()) return {NERILO_TEXT("panel", "エディト中"), White, {NERILO_TEXT("panel", "F8 で終了")}};
     const Text backToTheEditor = NERILO_TEXT("panel", "Esc で編集に戻る");
     if (isLost(world)) {
         std::vector<Text> keys = keysAfterALoss();
-        if (state.testPlaying) keys.push_back(backToTheEditor);
+        if (state.testPlaying()) keys.push_back(backToTheEditor);
         return {NERILO_TEXT("panel", "ミス！"), Red, keys};
     }
-    if (state.testPlaying) return {NERILO_TEXT("panel", "テストプレイ中"), Silver, {backToTheEditor}};
+    if (state.testPlaying()) return {NERILO_TEXT("panel", "テストプレイ中"), Silver, {backToTheEditor}};
     if (!state.roundStarted) return {NERILO_TEXT("panel", "F1 で開始"), White, {}};
     if (world.ticking) return {NERILO_TEXT("panel", "プレイ中"), Silver, {}};
     const bool allCleared = state.progressLevel == ProgressLevel::AllCleared ||
@@ -55,20 +55,20 @@ WindowView viewOf(const WorldState& world, const SessionState& state) {
     // A round cannot be started or retried on a board that is being edited.
     // Test play keeps the editor's menu and palettes in sight, but only the
     // round's commands and the test play entry work.
-    const bool testing = state.testPlaying;
-    view.roundButton = {roundCommandCaption(state.roundCommand), !state.editing};
+    const bool testing = state.testPlaying();
+    view.roundButton = {roundCommandCaption(state.roundCommand), !state.editing()};
     view.openButton = {NERILO_TEXT("panel", "開く"), !testing};
     view.commentButton = {NERILO_TEXT("panel", "コメント")};
     view.stepTryButton = {NERILO_TEXT("panel", "歩数トライ"), !testing, world.stepTry ? Yellow : White};
-    view.layerButton = {paintLayerCaption(state.paintLayer), state.editing};
-    view.editorMenuVisible = state.editing || testing;
-    view.palettesEnabled = state.editing;
+    view.layerButton = {paintLayerCaption(state.paintLayer), state.editing()};
+    view.editorMenuVisible = state.editing() || testing;
+    view.palettesEnabled = state.editing();
     view.status = statusOf(world, state);
     // The editor opens its stages with its own 開く.
-    view.stageListButton = {NERILO_TEXT("panel", "ステージ一覧"), !state.editing && !testing};
+    view.stageListButton = {NERILO_TEXT("panel", "ステージ一覧"), !state.editing() && !testing};
     view.groundBrush = groundPicture(state.groundBrush);
     view.blockBrush = blockPicture(state.blockBrush);
-    view.height = state.editing || testing ? EditingHeight : PlayingHeight;
+    view.height = state.editing() || testing ? EditingHeight : PlayingHeight;
     return view;
 }
 

@@ -43,7 +43,7 @@ SearchesView searchesView(const Game& game) {
     view.hintLine = hintLine(searches.hint);
     if (searches.hint.shown) view.hintArrow = hintArrowOf(searches.hint.cell, searches.hint.shown->press);
     if (searches.deadEnd.warning) view.deadEndLine = solver::deadEndText();
-    view.analysis = analysisPanel(game.session().editing, searches.analysis.result);
+    view.analysis = analysisPanel(game.session().editing(), searches.analysis.result);
     return view;
 }
 

@@ -295,7 +295,7 @@ private slots:
             QVERIFY2(asked, question.what);
             QVERIFY2(cancelIsDefault && cancelHasFocus, question.what);
             QVERIFY2(!QApplication::activeModalWidget(), question.what);
-            QVERIFY2(window.game().session().editing, question.what);
+            QVERIFY2(window.game().session().editing(), question.what);
             QVERIFY2(window.game().world().state().ground[cell(1, 1)].code == ground::Wall, question.what);
             QVERIFY2(window.game().session().comment != "other", question.what);
         }
@@ -507,7 +507,7 @@ private slots:
         const GameSnapshot editing = f.snapshot();
 
         QTest::keyClick(&w.window, Qt::Key_F10);
-        QVERIFY(f.session().testPlaying);
+        QVERIFY(f.session().testPlaying());
         QVERIFY(w.window.action("testPlay")->isChecked());
         QVERIFY(w.window.editMenu()->menuAction()->isVisible());
         QVERIFY(!w.window.groundPalette(0)->isEnabled() && !w.window.blockBrush()->isEnabled());
@@ -609,7 +609,7 @@ private slots:
         QVERIFY(!searched && !playOffered);
         QCOMPARE(headline, QStringLiteral("解を探せません"));
         QCOMPARE(notes, QStringLiteral("プレイヤーがいません。"));
-        QVERIFY(w.window.game().session().editing);
+        QVERIFY(w.window.game().session().editing());
     }
 
     // The search runs in a worker: the window goes on handling timers and the
@@ -645,7 +645,7 @@ private slots:
         QVERIFY(cancelled);
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(w.window.game().snapshot() == editing);
-        QVERIFY(w.window.game().session().editing);
+        QVERIFY(w.window.game().session().editing());
     }
 
     void aStageWithAProblemIsSavedOnlyAfterTheWarning_data() {

@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(english.text, QStringLiteral("Leaving the editor.\nSave the stage?"));
         QCOMPARE(english.buttons.size(), 3);
         for (const QString& button : english.buttons) QVERIFY2(!hasJapanese(button), qPrintable(button));
-        QVERIFY(w.window.game().session().editing);
+        QVERIFY(w.window.game().session().editing());
     }
 
     // The file dialog, and a message made of a pattern, a file name and the reader's own error.

@@ -36,11 +36,10 @@ std::vector<StatusView> everyStatus() {
     for (int bits = 0; bits < 64; ++bits) {
         WorldState world;
         SessionState session;
-        session.editing = bits & 1;
+        session.mode = bits & 1 ? Mode::Editing : bits & 8 ? Mode::TestPlaying : Mode::Playing;
         const bool lost = bits & 2;
         world.caught = world.inputLocked = lost;
         world.ticking = !lost && (bits & 4);
-        session.testPlaying = bits & 8;
         session.roundStarted = bits & 16;
         session.progressLevel = bits & 32 ? ProgressLevel::AllCleared : ProgressLevel::Incomplete;
         statuses.push_back(statusOf(world, session));
@@ -176,7 +175,7 @@ private slots:
                                                                                 : QSize(4000, 4000);
                     w.window.setAvailableArea(QRect(QPoint(0, 0), screen));
                     w.window.setZoom(zoom);
-                    if (w.window.game().session().editing != a.editing) w.window.run([&] { w.window.game().toggleEditor(); });
+                    if (w.window.game().session().editing() != a.editing) w.window.run([&] { w.window.game().toggleEditor(); });
                     QCOMPARE(w.window.zoom(), zoom);
                     QCOMPARE(w.window.layout(), a.layout);
 

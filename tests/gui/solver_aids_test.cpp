@@ -158,7 +158,7 @@ private slots:
         QTest::mouseClick(panel->findChildren<ui::ClickLabel*>().first(), Qt::LeftButton);
         QVERIFY(w.window.game().playingSolution());
         QVERIFY2(!panel->isVisible(), "test play hides the panel");
-        QTRY_VERIFY(!w.window.game().session().testPlaying);
+        QTRY_VERIFY(!w.window.game().session().testPlaying());
         QTRY_VERIFY(panel->isVisible());
     }
 
