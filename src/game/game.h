@@ -45,8 +45,10 @@ public:
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
 
     const World& world() const { return world_; }
-    World& world() { return world_; }
     const SessionState& session() const { return session_; }
+    // Tests set positions up through these; the program and its tools go
+    // through commands and the read-only views above.
+    World& world() { return world_; }
     SessionState& session() { return session_; }
     GameSnapshot snapshot() const { return {world_.state(), world_.drawing(), session_}; }
 
@@ -164,6 +166,10 @@ public:
 
     // Modes and progress.
     void updateUnlocks();
+    // A tool's made-up progress, checked as at start-up (no ending shown), and
+    // the modes it plays in, whatever they unlock: nerilo-sim's options.
+    void assumeProgress(const Progress& progress);
+    void assumeModes(bool stepTry, ExtraMode extraMode);
     void toggleBlockMode();
     void toggleSuperMode();
     void toggleStepTry();

@@ -85,4 +85,15 @@ void Game::toggleStepTry() {
     }
 }
 
+void Game::assumeProgress(const Progress& progress) {
+    session_.progress = progress;
+    session_.progressLevel = ProgressLevel::NotChecked;
+    updateUnlocks();
+}
+
+void Game::assumeModes(bool stepTry, ExtraMode extraMode) {
+    world_.state().stepTry = stepTry;
+    world_.state().extraMode = extraMode;
+}
+
 }  // namespace nerilo

@@ -112,9 +112,8 @@ int main(int argc, char** argv) {
     nerilo::Game game(platform);
     // Its clears are records there too, merged into the folder's records file.
     if (folder->count() > 0) game.openRecords();
-    nerilo::SessionState& session = game.session();
-    nerilo::WorldState& world = game.world().state();
     game.seedRandom(seed ? *seed : static_cast<uint32_t>(::getpid() ^ ::time(nullptr)));
+    nerilo::Progress assumed{};
     if (!progress.empty()) {
         // The list has the progress file's own form, so its reader checks it.
         const nerilo::ProgressRead read = nerilo::parseProgress(progress);
@@ -122,19 +121,18 @@ int main(int argc, char** argv) {
             std::cerr << "nerilo-sim: --progress needs 30 comma-separated numbers from 0 to 255\n";
             return 2;
         }
-        session.progress = read.progress;
+        assumed = read.progress;
     }
-    session.progressLevel = nerilo::ProgressLevel::NotChecked;
-    game.updateUnlocks();
-    world.stepTry = stepTry;
-    if (blockMode) world.extraMode = nerilo::ExtraMode::Block;
-    if (superMode) world.extraMode = nerilo::ExtraMode::Super;
+    game.assumeProgress(assumed);
+    game.assumeModes(stepTry, superMode   ? nerilo::ExtraMode::Super
+                              : blockMode ? nerilo::ExtraMode::Block
+                                          : nerilo::ExtraMode::None);
 
     std::error_code error;
     const std::string path = std::filesystem::absolute(stageFile, error).string();
     platform.fileAnswers.push_back(path);
     game.openStage();
-    if (session.stagePath != path) {
+    if (game.session().stagePath != path) {
         std::cerr << "nerilo-sim: " << (platform.messages.empty() ? "cannot load " + stageFile : platform.messages.back().text)
                   << "\n";
         return 2;
