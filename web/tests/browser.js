@@ -44,6 +44,10 @@ function usePage() {
         const page = await browserContext.newPage();
         const errors = [];
         page.on('pageerror', (error) => errors.push(error.message));
+        // File choosers are caught from the start: Playwright turns catching
+        // them on only when a listener appears, and a chooser the page opens
+        // before that is cancelled by the headless browser at once.
+        page.on('filechooser', () => {});
         await page.goto(url);
         await page.waitForSelector('body[data-ready]', { timeout: Patience });
         page.errors = errors;
