@@ -59,18 +59,24 @@ std::string plainBytes(const T& value) {
 
 }  // namespace
 
+JobResult failedJob(uint64_t id) {
+    JobResult result;
+    result.id = id;
+    result.failed = true;
+    result.search.outcome = solver::Outcome::Refused;
+    return result;
+}
+
 JobResult runJob(const Job& job, const std::function<void(const solver::Progress&)>& progress,
                  const std::atomic<bool>* stop) {
     JobResult result;
-    result.id = job.id;
-    result.kind = job.kind;
     try {
         result.search = solver::solve(job.start, optionsFor(job), progress, stop);
     } catch (...) {
-        result.failed = true;
-        result.search = {};
-        result.search.outcome = solver::Outcome::Refused;
+        result = failedJob(job.id);
     }
+    result.id = job.id;
+    result.kind = job.kind;
     return result;
 }
 

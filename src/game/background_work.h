@@ -39,6 +39,10 @@ struct JobResult {
     solver::Result search;
 };
 
+// A job whose search could not run or ended on something other than its
+// bound (no more memory, a worker that did not start).
+JobResult failedJob(uint64_t id);
+
 // The job's search, in the caller's thread; stops soon after `stop` is set.
 // Never throws: whatever the search throws ends it as a failed one.
 JobResult runJob(const Job& job, const std::function<void(const solver::Progress&)>& progress = {},

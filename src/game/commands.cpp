@@ -15,7 +15,6 @@ CommandState start(const Context& c) { return {!c.session.roundStarted && !c.ses
 CommandState retry(const Context& c) { return {!c.session.editing()}; }
 CommandState undo(const Context& c) { return {c.canUndo}; }
 CommandState redo(const Context& c) { return {c.canRedo}; }
-// Super mode draws random tiles, which no search can plan ahead for.
 CommandState hint(const Context& c) { return {mayStartSearch(c.world, c.session, c.playbackRunning)}; }
 CommandState notInTestPlay(const Context& c) { return {!c.session.testPlaying()}; }
 // The editor opens its stages with its own 開く.

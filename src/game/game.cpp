@@ -62,6 +62,20 @@ void Game::tick() {
     announceEvents();
 }
 
+void Game::clockTick() {
+    if (!world_.state().ticking) return;
+    advancePlayback();
+    if (world_.state().ticking) tick();
+    followSearches();
+}
+
+void Game::perform(const std::function<void()>& command) {
+    dropHint();
+    if (playbackRunning()) stopPlayback();
+    else command();
+    followSearches();
+}
+
 // Every loss leaves the round button at Retry, however the round began: one
 // started by Delete or リトライ still reads 開始 until the player loses.
 void Game::noteLoss() {

@@ -127,6 +127,12 @@ public:
     void pressKey(PlayerKey key, Modifiers modifiers = NoModifiers);
     // The world tick, ten times a second; a board being edited does not move.
     void tick();
+    // The window's clock: a replay's next press at rest, then the world tick.
+    void clockTick();
+    // A command of the player's, from either front end: it ends a hint (a hint
+    // holds for the position it was asked in), and while a replay plays it
+    // only stops it.
+    void perform(const std::function<void()>& command);
     // A round under way with nothing moving: a key is taken at once, and a
     // search can start from here.
     bool atRest() const { return !session_.editing() && nerilo::atRest(world_.state()); }
@@ -226,9 +232,10 @@ public:
     void copyStageCode();
 
     // Background searches (searches.cpp), run by the front end's runner; none
-    // run without one. The front end calls followSearches() after every
-    // command and tick, and hands each result back with jobDone() in its own
-    // thread; the session decides what starts, what drops and what a result means.
+    // run without one. They follow the game after every command, answer and
+    // clock tick; the front end hands each result back with jobDone() in its
+    // own thread, and the session decides what starts, what drops and what a
+    // result means.
     void setRunner(Runner* runner);
     void followSearches();
     void jobDone(const JobResult& done);
@@ -237,7 +244,6 @@ public:
     // At rest in a round no search is kept from: the hint may be asked.
     bool searchable() const;
     void askForHint();
-    // Any command ends a hint: it holds for the position it was asked in.
     void dropHint();
     void setDeadEndWarning(bool on);
     // The editor's search window: a search of plainTestStart() to the end.

@@ -107,6 +107,7 @@ void Game::answer(const Answer& answer) {
     finishCommand();
     // A test play whose clear window was open ends once it closes.
     if (testCleared_) endTestPlay();
+    followSearches();
 }
 
 void Game::run(Task<> command) {

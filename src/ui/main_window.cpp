@@ -536,11 +536,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::run(const std::function<void()>& call) {
     keyBuffer_.forget();
-    // A hint holds for the position it was asked in: any command ends it.
-    game_.dropHint();
-    // While a replay plays, any command, key or click only stops it.
-    if (game_.playbackRunning()) game_.stopPlayback();
-    else call();
+    game_.perform(call);
     refresh();
     answerQuestions();
 }
@@ -570,9 +566,9 @@ void MainWindow::askForHint() {
 // a key kept while the player moved is delivered once he is at rest.
 void MainWindow::tick() {
     if (!game_.world().state().ticking) return;
-    game_.advancePlayback();
-    if (game_.world().state().ticking) game_.tick();
-    keyBuffer_.deliver(game_);
+    game_.clockTick();
+    // A kept key is the player's command, given now.
+    if (keyBuffer_.holdsKey()) game_.perform([this] { keyBuffer_.deliver(game_); });
     refresh();
     answerQuestions();
 }

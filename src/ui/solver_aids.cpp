@@ -58,10 +58,8 @@ void MainWindow::addCircuitPreviewEntry(QMenu* editor) {
     });
 }
 
-// After every command and tick: the session starts and drops its searches,
-// then the lines show what they found.
+// The lines show what the session's searches found.
 void MainWindow::followSolverAids() {
-    game_.followSearches();
     const SearchesView view = searchesView(game_);
     showText(hintLine_, translated(view.hintLine));
     if (view.hintArrow) board_->showHint(*view.hintArrow);

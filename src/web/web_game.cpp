@@ -69,12 +69,7 @@ public:
     void startUp() { run([this] { game_.startUp(); }); }
 
     // The world tick, as the desktop's timer runs it: a replay's next press first.
-    void tick() {
-        if (!game_.world().state().ticking) return;
-        game_.advancePlayback();
-        if (game_.world().state().ticking) game_.tick();
-        game_.followSearches();
-    }
+    void tick() { game_.clockTick(); }
     bool ticking() const { return game_.world().state().ticking; }
     // Nothing moving in a round under way: the next key is taken at once.
     bool atRest() const { return game_.atRest(); }
@@ -111,17 +106,14 @@ public:
         }
         return entries.dump();
     }
-    // Runs a command of the table as its menu entry does: only while it is offered.
-    bool runCommand(const std::string& id) {
+    // Runs a command of the table as its menu entry does: only while it is
+    // offered, though its key, as any command, ends a hint and a replay.
+    void runCommand(const std::string& id) {
         const Command* command = findCommand(id);
-        if (!command || !command->run) return false;
-        // A shortcut pressed when its command is not offered still ends a hint.
-        if (!game_.playbackRunning() && !commandState(game_, *command).enabled) {
-            game_.dropHint();
-            return false;
-        }
-        run([&] { command->run(game_); });
-        return true;
+        if (!command || !command->run) return;
+        run([&] {
+            if (commandState(game_, *command).enabled) command->run(game_);
+        });
     }
 
     // The question the session waits on, or the notice to show, in the
@@ -186,13 +178,7 @@ public:
             game_.jobDone(*result);
     }
     // The worker could not run the job (its engine not loaded, no more memory).
-    void jobFailed(double id) {
-        JobResult failed;
-        failed.id = static_cast<uint64_t>(id);
-        failed.failed = true;
-        failed.search.outcome = solver::Outcome::Refused;
-        game_.jobDone(failed);
-    }
+    void jobFailed(double id) { game_.jobDone(failedJob(static_cast<uint64_t>(id))); }
     // ヒント: asked again while it is searched, it stops.
     void askForHint() { game_.askForHint(); }
     void setDeadEndWarning(bool on) { game_.setDeadEndWarning(on); }
@@ -276,15 +262,7 @@ private:
                 {"deadEndLine", translation_.say(v.deadEndLine)}};
     }
 
-    // Any command stops a replay, as on the desktop, and ends a hint; then the
-    // session starts and drops its searches.
-    template <class Call>
-    void run(Call call) {
-        game_.dropHint();
-        if (game_.playbackRunning()) game_.stopPlayback();
-        else call();
-        game_.followSearches();
-    }
+    void run(const std::function<void()>& call) { game_.perform(call); }
 
     Translation translation_;
     WebPlatform platform_;
