@@ -289,7 +289,6 @@ private:
 
     void applyStage(const Stage& stage, bool withCommentAndTarget);
     bool readStage(const std::string& path, Stage& stage);
-    void resetBoard();
 
     // Keyboard.
     void deliverKey(PlayerKey key, Modifiers modifiers);

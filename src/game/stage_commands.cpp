@@ -123,9 +123,9 @@ Task<> Game::typeStageCode(std::string clipboard) {
     (void)opened;
 }
 
-// How long コードをコピー looks for a shortest clear to carry as proof: the
-// thirty stages take well under it, a huge stage of an author's gives up.
-constexpr double ProofSearchSeconds = 5;
+// How far コードをコピー looks for a shortest clear to carry as proof: the
+// thirty stages take well under it, a huge stage of an author's gives up
+// within seconds.
 constexpr uint64_t ProofSearchStates = 2'000'000;
 
 void Game::copyStageCode() {
@@ -137,10 +137,8 @@ void Game::copyStageCode() {
     std::string proof = known ? *known : std::string();
     if (!known && aside_) {
         aside_([&] {
-            solver::Options options;
-            options.maxStates = ProofSearchStates;
-            const solver::Result result = solver::solveWithin(solver::roundStart(*stage), options, ProofSearchSeconds);
-            if (result.outcome == solver::Outcome::Solved) proof = result.keys;
+            const JobResult found = runJob({0, JobKind::ShortestClear, solver::roundStart(*stage), ProofSearchStates});
+            if (found.search.outcome == solver::Outcome::Solved) proof = found.search.keys;
         });
     }
     const std::string code = codeWriter_(*stage, proof);
