@@ -761,17 +761,6 @@ Starting with no records. The next time you set a record, this file will be kept
     </message>
 </context>
 <context>
-    <name>nerilo::ui::QtPlatform</name>
-    <message>
-        <source>保存する</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>キャンセル</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
     <name>nerilo::ui::SplashWindow</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ %1.%2.%3</source>

@@ -123,8 +123,9 @@ MsgResult QtPlatform::messageBox(const Question& question) {
     auto add = [&](MsgResult answer, QMessageBox::StandardButton button) {
         choices.push_back({answer, box.addButton(button)});
     };
-    auto addNamed = [&](MsgResult answer, const char* caption, QMessageBox::ButtonRole role) {
-        choices.push_back({answer, box.addButton(QCoreApplication::translate("nerilo::ui::QtPlatform", caption), role)});
+    // Qt has no 保存する beside キャンセル: those two are the session's captions.
+    auto addNamed = [&](MsgResult answer, QMessageBox::ButtonRole role) {
+        choices.push_back({answer, box.addButton(translated(buttonCaption(answer)), role)});
     };
     switch (buttons) {
     case MsgButtons::Ok: add(MsgResult::Ok, QMessageBox::Ok); break;
@@ -138,8 +139,8 @@ MsgResult QtPlatform::messageBox(const Question& question) {
         add(MsgResult::Cancel, QMessageBox::Cancel);
         break;
     case MsgButtons::SaveCancel:
-        addNamed(MsgResult::Save, QT_TRANSLATE_NOOP("nerilo::ui::QtPlatform", "保存する"), QMessageBox::AcceptRole);
-        addNamed(MsgResult::Cancel, QT_TRANSLATE_NOOP("nerilo::ui::QtPlatform", "キャンセル"), QMessageBox::RejectRole);
+        addNamed(MsgResult::Save, QMessageBox::AcceptRole);
+        addNamed(MsgResult::Cancel, QMessageBox::RejectRole);
         break;
     }
     // Escape and the window's close button answer Cancel where there is one.
