@@ -4,6 +4,7 @@
 #include <malloc.h>
 
 #include "game/game.h"
+#include "game_set_up.h"
 #include "game/key_script.h"
 #include "tools/scripted_platform.h"
 
@@ -15,7 +16,7 @@ constexpr int Presses = 10000;
 // that a press changes positions, power, drawing order and the counter.
 void buildRound(nerilo::Game& game) {
     using namespace nerilo;
-    WorldState& s = game.world().state();
+    WorldState& s = nerilo::GameSetUp::state(game);
     s.ground[0].code = ground::Target;
     for (int c = 1; c < BoardSide; ++c) s.ground[c].code = ground::WhitePlate;
     s.ground[2 * BoardSide + 4].code = ground::EmitterDown;
@@ -23,8 +24,7 @@ void buildRound(nerilo::Game& game) {
     s.blocks[7 * BoardSide + 6].code = block::BlueWheel;
     s.stepTry = true;
     s.stepTarget = 1000000;
-    game.world().resetPictures();
-    game.world().findPlayer();
+    nerilo::GameSetUp::world(game).showAsPlaced();
     game.startRound();
 }
 

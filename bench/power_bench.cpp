@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "game/game.h"
+#include "game_set_up.h"
 #include "reference/literal_power.h"
 #include "reference/worst_case.h"
 #include "tools/scripted_platform.h"
@@ -44,18 +45,18 @@ void evaluate(benchmark::State& state, const Board& board, nerilo::PowerSpreader
     nerilo::ScriptedPlatform platform;
     nerilo::Game game(platform, spreader);
     for (int i = 0; i < CellCount; ++i) {
-        game.world().state().ground[i].code = board.ground[i];
-        game.world().state().blocks[i].code = board.blocks[i];
-        if (board.blocks[i] == nerilo::block::Player) game.world().state().playerBlock = static_cast<uint8_t>(i);
+        nerilo::GameSetUp::state(game).ground[i].code = board.ground[i];
+        nerilo::GameSetUp::state(game).blocks[i].code = board.blocks[i];
+        if (board.blocks[i] == nerilo::block::Player) nerilo::GameSetUp::state(game).playerBlock = static_cast<uint8_t>(i);
     }
-    nerilo::noteLiveBlocks(game.world().state());
+    nerilo::noteLiveBlocks(nerilo::GameSetUp::state(game));
     // Only the board layers change; restoring them is a few kilobytes of copying.
     const auto ground = game.world().state().ground;
     const auto blocks = game.world().state().blocks;
     for (auto _ : state) {
-        game.world().state().ground = ground;
-        game.world().state().blocks = blocks;
-        game.world().evaluateCircuit();
+        nerilo::GameSetUp::state(game).ground = ground;
+        nerilo::GameSetUp::state(game).blocks = blocks;
+        nerilo::GameSetUp::world(game).evaluateCircuit();
         benchmark::DoNotOptimize(game.world().state().ground);
     }
 }

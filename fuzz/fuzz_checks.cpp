@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game_set_up.h"
 #include "model/progress_file.h"
 #include "model/stage_code.h"
 #include "model/stage_file.h"
@@ -58,12 +59,11 @@ void checkPlay(const uint8_t* data, size_t size) {
     Game game(platform);
     game.seedRandom(7);
     for (int i = 0; i < CellCount; ++i) {
-        game.world().state().ground[i].code = data[i] % GroundCodeCount;
+        GameSetUp::state(game).ground[i].code = data[i] % GroundCodeCount;
         const uint8_t b = data[CellCount + i] % 16;
-        game.world().state().blocks[i].code = b < BlockCodeCount ? b : 0;
+        GameSetUp::state(game).blocks[i].code = b < BlockCodeCount ? b : 0;
     }
-    game.world().resetPictures();
-    game.world().findPlayer();
+    GameSetUp::world(game).showAsPlaced();
     std::string keys;
     for (size_t i = Board; i < size && keys.size() < 64; ++i) {
         if (data[i] == 0xFF) game.toggleSuperMode();

@@ -25,7 +25,7 @@ TEST(ActionKeys, ClearingStageNineLoadsAndStartsStageTen) {
     EXPECT_EQ(game.platform.clears[0].letters, (std::array<std::string, 5>{"C", "L", "E", "A", "R"}));
     EXPECT_EQ(game.platform.clears[0].background, Green);
     const Game& f = game.engine;
-    EXPECT_EQ(f.session().progress[8], 1);
+    EXPECT_EQ(f.progress()[8], 1);
     EXPECT_EQ(f.session().stagePath, game.dir.path().string() + "/stage/stage10.txt");
     EXPECT_EQ(stageTitle(f.session()), "stage10.txt");
     EXPECT_EQ(f.session().comment, "ten");
@@ -42,8 +42,8 @@ TEST(ActionKeys, ClearingStageTenReadsTwoDigits) {
     stairsStage(game, "ten");
     game.start("stage10.txt");
     game.play("RE");
-    EXPECT_EQ(game.session().progress[9], 1);
-    EXPECT_EQ(stageTitle(game.engine.session()), "stage11.txt");
+    EXPECT_EQ(game.progress()[9], 1);
+    EXPECT_EQ(stageTitle(game.session()), "stage11.txt");
 }
 
 TEST(ActionKeys, InStepTryModeTheClearReadsGreatOnRedAndRecordsTwo) {
@@ -51,19 +51,19 @@ TEST(ActionKeys, InStepTryModeTheClearReadsGreatOnRedAndRecordsTwo) {
     stairsStage(game, "two");
     game.load("stage2.txt");
     stairsStage(game, "one");
-    game.engine.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     game.start("stage1.txt");
     game.play("R_");
     ASSERT_EQ(game.platform.clears.size(), 1u);
     EXPECT_EQ(game.platform.clears[0].letters, (std::array<std::string, 5>{"G", "R", "E", "A", "T"}));
     EXPECT_EQ(game.platform.clears[0].background, Red);
-    EXPECT_EQ(game.session().progress[0], 2);
+    EXPECT_EQ(game.progress()[0], 2);
     // Cleared again without step-try mode, the record falls back to 1.
-    game.engine.world().state().stepTry = false;
+    game.world().setUp().stepTry = false;
     stairsStage(game, "one");
     game.start("stage1.txt");
     game.play("RZ");
-    EXPECT_EQ(game.session().progress[0], 1);
+    EXPECT_EQ(game.progress()[0], 1);
 }
 
 TEST(ActionKeys, FilesWithOtherNamesRecordNothingAndReloadThemselves) {
@@ -73,8 +73,8 @@ TEST(ActionKeys, FilesWithOtherNamesRecordNothingAndReloadThemselves) {
         game.start(name);
         game.play("RZ");
         EXPECT_EQ(game.platform.clears.size(), 1u);
-        EXPECT_EQ(game.session().progress, Progress{}) << name;
-        EXPECT_EQ(stageTitle(game.engine.session()), name);
+        EXPECT_EQ(game.progress(), Progress{}) << name;
+        EXPECT_EQ(stageTitle(game.session()), name);
         EXPECT_EQ(game.player(), cell(5, 5)) << name;
         EXPECT_TRUE(game.world().state().ticking);
     }
@@ -86,7 +86,7 @@ TEST(ActionKeys, StageNumbersOutsideTheTableRecordNothingAndDoNotCrash) {
         stairsStage(game, "beyond");
         game.start(name);
         game.play("RZ");
-        EXPECT_EQ(game.session().progress, Progress{}) << name;
+        EXPECT_EQ(game.progress(), Progress{}) << name;
         EXPECT_FALSE(game.world().state().ticking);
         EXPECT_TRUE(game.world().state().inputLocked);
         EXPECT_EQ(game.world().state().ground[cell(5, 6)].code, 15) << "the board is left as it was";
@@ -98,7 +98,7 @@ TEST(ActionKeys, AMissingNextStageLeavesTheClearedBoardAndReports) {
     stairsStage(game, "five");
     game.start("stage5.txt");
     game.play("RZ");
-    EXPECT_EQ(game.session().progress[4], 1);
+    EXPECT_EQ(game.progress()[4], 1);
     EXPECT_EQ(game.session().stagePath, game.stageFile("stage5.txt"));
     EXPECT_EQ(game.world().state().ground[cell(5, 6)].code, 15);
     EXPECT_EQ(game.session().comment, "five");
@@ -127,11 +127,11 @@ TEST(ActionKeys, AFailedStageChangeKeepsThePlayerAndHisKeys) {
 TEST(ActionKeys, AfterTheLastStageThereIsNothingToReport) {
     TestGame game;
     stairsStage(game, "thirty");
-    game.session().progress.fill(1);
-    game.session().progress[29] = 0;
+    game.progress().fill(1);
+    game.progress()[29] = 0;
     game.start("stage30.txt");
     game.play("RZ");
-    EXPECT_EQ(game.session().progress[29], 1);
+    EXPECT_EQ(game.progress()[29], 1);
     EXPECT_EQ(game.platform.endings, std::vector<bool>{false});
     EXPECT_TRUE(game.platform.messages.empty());
     EXPECT_EQ(game.world().state().ground[cell(5, 6)].code, 15);

@@ -55,15 +55,15 @@ TEST(DeadEndCount, ThePlayersDeadEndsOnANumberedStageShowInTheStageList) {
     const auto corridor = [](TestGame& game) { game.block(cell(5, 5), block::Player).ground(cell(5, 7), ground::Stairs); };
     TestGame game;
     corridor(game);
-    game.engine.records().open(game.dir.file("records.json"));
+    game.records().open(game.dir.file("records.json"));
     game.start("stage30.txt");
     game.engine.countDeadEnd();
     game.engine.countDeadEnd();
     const uint64_t fingerprint = game.session().stageFingerprint;
-    EXPECT_EQ(game.engine.records().deadEnds(30, fingerprint), 2u);
+    EXPECT_EQ(game.records().deadEnds(30, fingerprint), 2u);
     EXPECT_EQ(readRecordsFile(game.dir.file("records.json")).records[29].deadEnds, 2u);
     const std::vector<StageListEntry> list =
-        stageList(game.engine.programFolder(), game.session().progress, game.engine.records());
+        stageList(game.engine.programFolder(), game.progress(), game.records());
     EXPECT_EQ(tileViewOf(list[29], {}, false).state.japanese(), "未クリア　詰み 2 回");
     EXPECT_EQ(tileViewOf(list[0], {}, false).state.japanese(), "ファイルがありません");
 
@@ -80,11 +80,11 @@ TEST(DeadEndCount, ThePlayersDeadEndsOnANumberedStageShowInTheStageList) {
     for (const Other& o : others) {
         TestGame other;
         corridor(other);
-        other.engine.records().open(other.dir.file("records.json"));
+        other.records().open(other.dir.file("records.json"));
         other.start(o.stageName);
         o.before(other);
         other.engine.countDeadEnd();
-        EXPECT_EQ(other.engine.records().records(), Records{}) << o.what;
+        EXPECT_EQ(other.records().records(), Records{}) << o.what;
     }
 }
 
@@ -114,14 +114,14 @@ TEST(DeadEndCount, OnlyANewPressIntoADeadEndCountsNeverUndoOrRedo) {
     for (const Case& c : cases) {
         TestGame game;
         game.block(cell(5, 5), block::Player);
-        game.engine.records().open(game.dir.file("records.json"));
+        game.records().open(game.dir.file("records.json"));
         game.start("stage30.txt");
         for (const Verdict& v : c.verdicts) {
             const WorldState before = game.world().state();
             game.play(v.keys);
             game.engine.noteDeadEndVerdict(v.ofThePositionBefore ? before : game.world().state(), v.deadEnd);
         }
-        EXPECT_EQ(game.engine.records().deadEnds(30, game.session().stageFingerprint), c.counted) << c.what;
+        EXPECT_EQ(game.records().deadEnds(30, game.session().stageFingerprint), c.counted) << c.what;
     }
 }
 

@@ -140,7 +140,7 @@ TEST(Editor, ADrawnStageSavedAndReopenedIsTheSameStage) {
 
     TestGame player;
     player.stage = read.stage;
-    player.engine.world().state().stepTry = true;
+    player.world().setUp().stepTry = true;
     player.start();
     player.play("RRRRRRR");
     EXPECT_EQ(player.world().state().stepsLeft, 143);
@@ -172,7 +172,7 @@ TEST(Editor, AStepTargetSetInTheEditorIsUsedByTheNextGame) {
     game.block(cell(5, 5), 7).target(20).load();
     game.platform.inputAnswers.push_back("150");
     game.engine.editStepTarget();
-    game.world().state().stepsLeft = 3;
+    game.world().setUp().stepsLeft = 3;
     game.engine.startRound();
     EXPECT_EQ(game.world().state().stepsLeft, 150);
     game.play("RX");
@@ -225,7 +225,7 @@ namespace {
 struct InterruptedGame {
     InterruptedGame() {
         game.block(cell(5, 5), block::Player).ground(cell(5, 9), ground::Stairs).comment("c").target(77);
-        game.world().state().stepTry = true;
+        game.world().setUp().stepTry = true;
         game.start("stage4.txt");
         game.play("RRL");
         game.engine.toggleEditor();
@@ -248,7 +248,7 @@ TEST(EditorMends, SaveWritesTheTargetAndTheTargetBoxOffersIt) {
     EXPECT_EQ(readStageFile(path).stage.stepTarget, 77);
 
     // The target is written even when the counter was never reset.
-    game.world().state().stepsLeft = 3;
+    game.world().setUp().stepsLeft = 3;
     game.platform.fileAnswers.push_back(path);
     game.engine.saveStage();
     EXPECT_EQ(readStageFile(path).stage.stepTarget, 77);

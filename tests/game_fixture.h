@@ -7,6 +7,7 @@
 
 #include "game/commands.h"
 #include "game/game.h"
+#include "game_set_up.h"
 #include "view/presentation.h"
 #include "model/stage_file.h"
 #include "game/key_script.h"
@@ -55,10 +56,13 @@ public:
     void settle();
 
     int player() const { return engine.playerCell(); }
-    World& world() { return engine.world(); }
+    World& world() { return GameSetUp::world(engine); }
     const World& world() const { return engine.world(); }
-    SessionState& session() { return engine.session(); }
+    SessionState& session() { return GameSetUp::session(engine); }
     const SessionState& session() const { return engine.session(); }
+    Progress& progress() { return GameSetUp::progress(engine); }
+    const Progress& progress() const { return engine.playerData().progress(); }
+    RecordBook& records() { return GameSetUp::records(engine); }
     GameSnapshot snapshot() const { return engine.snapshot(); }
     // The block holding `code` that stands on `at`, or -1.
     int blockOn(int at, uint8_t code) const;

@@ -191,7 +191,7 @@ TEST(Hardening, TwoPlayersNoPlayerAndABoxedInPlayerStayOnTheBoard) {
 
     TestGame boxed;
     boxed.block(cell(0, 0), 7).ground(cell(0, 1), 1).ground(cell(1, 0), 1).ground(cell(0, 14), 1).ground(cell(14, 0), 1);
-    boxed.engine.world().state().extraMode = ExtraMode::Block;
+    boxed.world().setUp().extraMode = ExtraMode::Block;
     boxed.start();
     Replay r = boxed.play("RDLU", 200);
     EXPECT_EQ(boxed.player(), cell(0, 0));

@@ -127,7 +127,7 @@ TEST(Undo, StepTryModeSwitchedSinceThePressStaysAsItIsNow) {
     for (const Case& c : cases) {
         TestGame game;
         game.block(cell(5, 5), block::Player).target(40);
-        game.world().state().stepTry = c.before;
+        game.world().setUp().stepTry = c.before;
         game.start();
         game.play("R");
         c.switchMode(game);
@@ -140,7 +140,7 @@ TEST(Undo, StepTryModeSwitchedSinceThePressStaysAsItIsNow) {
 TEST(Undo, TheStepCounterComesBackAndRunningOutIsUndone) {
     TestGame game;
     game.block(cell(5, 5), 7).target(2);
-    game.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     game.start();
     game.play("R");
     EXPECT_EQ(game.world().state().stepsLeft, 1);
@@ -161,7 +161,7 @@ TEST(Undo, TheStepCounterComesBackAndRunningOutIsUndone) {
 TEST(Undo, BlockModeWallsAndSuperModeTilesAreTakenBackExactly) {
     TestGame walls;
     walls.block(cell(5, 5), 7);
-    walls.world().state().extraMode = ExtraMode::Block;
+    walls.world().setUp().extraMode = ExtraMode::Block;
     walls.start();
     walls.play("RR");
     ASSERT_EQ(walls.world().state().ground[cell(5, 6)].code, ground::Wall);
@@ -178,7 +178,7 @@ TEST(Undo, BlockModeWallsAndSuperModeTilesAreTakenBackExactly) {
     // back: the same press again leaves the same tile.
     TestGame super;
     super.block(cell(5, 5), 7);
-    super.world().state().extraMode = ExtraMode::Super;
+    super.world().setUp().extraMode = ExtraMode::Super;
     super.start();
     for (int i = 0; i < 20; ++i) super.play("D");
     const WorldSnapshot after = super.world().snapshot();
@@ -313,7 +313,7 @@ TEST(Undo, AClearCannotBeUndone) {
     game.block(cell(5, 5), 7).ground(cell(5, 6), 15);
     game.start("stage5.txt");  // no stage 6: the cleared board stays
     game.play("RZ");
-    ASSERT_EQ(game.session().progress[4], 1);
+    ASSERT_EQ(game.progress()[4], 1);
     const GameSnapshot cleared = game.engine.snapshot();
     game.play("B");
     EXPECT_TRUE(game.snapshot() == cleared);
@@ -337,7 +337,7 @@ TEST(Undo, TheEditorHasNoUndo) {
 TEST(Undo, TwoThousandPressesKeepLittleMemory) {
     TestGame game;
     game.block(cell(5, 5), 7).block(cell(7, 7), 1).ground(cell(0, 0), 7).ground(cell(0, 1), 2).ground(cell(0, 2), 2);
-    game.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     game.target(100000).start();
     std::string presses;
     for (int i = 0; i < 500; ++i) presses += "RDLU";

@@ -26,7 +26,7 @@ TEST(Lifecycle, StartSetsTheStateTable) {
     TestGame game;
     game.block(cell(5, 5), 7).target(33);
     game.load();
-    game.world().state().stepsLeft = 5;  // a counter edited since the load is replaced by the target
+    game.world().setUp().stepsLeft = 5;  // a counter edited since the load is replaced by the target
     game.engine.startRound();
     const Game& f = game.engine;
     EXPECT_EQ(f.session().roundCommand, RoundCommand::Retry);
@@ -49,7 +49,7 @@ TEST(Lifecycle, RetryRebuildsTheBoardFromTheFileButKeepsCommentAndTarget) {
     game.start();
     game.play("RRZ");  // onto the key and pick it up
     EXPECT_EQ(game.world().state().keysHeld, 1);
-    game.world().state().stepTarget = 40;
+    game.world().setUp().stepTarget = 40;
 
     // The file changes on disk; Retry reads its grids only.
     game.stage.comment = "changed";
@@ -93,9 +93,9 @@ TEST(Lifecycle, RetryBeforeStartRunsTheGameWhileTheButtonStillReadsStart) {
     game.engine.pressKey(PlayerKey::Delete);
     EXPECT_TRUE(game.world().state().ticking);
     EXPECT_FALSE(game.world().state().inputLocked);
-    EXPECT_EQ(game.engine.session().roundCommand, RoundCommand::Start);
+    EXPECT_EQ(game.session().roundCommand, RoundCommand::Start);
     game.engine.runRoundCommand();
-    EXPECT_EQ(game.engine.session().roundCommand, RoundCommand::Retry);
+    EXPECT_EQ(game.session().roundCommand, RoundCommand::Retry);
 }
 
 TEST(Lifecycle, DeleteWithTheKeyboardFreeRetriesOnlyWhenTheButtonSaysRetry) {
@@ -103,10 +103,10 @@ TEST(Lifecycle, DeleteWithTheKeyboardFreeRetriesOnlyWhenTheButtonSaysRetry) {
     game.block(cell(5, 5), 7);
     game.start();
     game.play("R");
-    game.engine.session().roundCommand = RoundCommand::Start;
+    game.session().roundCommand = RoundCommand::Start;
     game.engine.pressKey(PlayerKey::Delete);
     EXPECT_EQ(game.player(), cell(5, 6));
-    game.engine.session().roundCommand = RoundCommand::Retry;
+    game.session().roundCommand = RoundCommand::Retry;
     game.engine.pressKey(PlayerKey::Delete);
     EXPECT_EQ(game.player(), cell(5, 5));
 }
@@ -147,7 +147,7 @@ TEST(Lifecycle, AbortReloadsTheStartStageAndStopsTheRunningGame) {
 TEST(Lifecycle, CountStepEndsTheGameWhenTheCounterRunsOut) {
     TestGame game;
     game.block(cell(5, 5), 7).target(3);
-    game.engine.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     game.start();
     game.play("RR");
     EXPECT_EQ(game.world().state().stepsLeft, 1);
@@ -161,7 +161,7 @@ TEST(Lifecycle, CountStepEndsTheGameWhenTheCounterRunsOut) {
 TEST(Lifecycle, RefusedMovesAndKicksCostNoStep) {
     TestGame game;
     game.block(cell(5, 5), 7).ground(cell(5, 4), 1).block(cell(6, 5), 5).target(10);
-    game.engine.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     game.start();
     game.play("LD");
     EXPECT_EQ(game.world().state().stepsLeft, 10);
@@ -172,7 +172,7 @@ TEST(Lifecycle, RefusedMovesAndKicksCostNoStep) {
 TEST(Lifecycle, StepTargetOfZeroEndsTheGameAtTheFirstGrantedMoveEvenAKick) {
     TestGame game;
     game.block(cell(5, 5), 7).block(cell(5, 6), 5).target(0);
-    game.engine.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     game.start();
     game.play("R");
     EXPECT_TRUE(game.engine.isLost());
@@ -194,7 +194,7 @@ TEST(Lifecycle, EveryLossSetsTheRoundButtonToRetryHoweverTheRoundBegan) {
         {"arrow trap", [](TestGame& g) { g.ground(cell(5, 6), 28).ground(cell(5, 7), 1); }, "R"},
         {"beam", [](TestGame& g) { g.ground(cell(4, 0), 7).ground(cell(4, 1), 20); }, "U."},
         {"blast", [](TestGame& g) { g.ground(cell(5, 8), 7).block(cell(5, 6), 4); }, "R"},
-        {"step counter", [](TestGame& g) { g.target(2).world().state().stepTry = true; }, "RR"},
+        {"step counter", [](TestGame& g) { g.target(2).world().setUp().stepTry = true; }, "RR"},
     };
     for (const Loss& loss : losses) {
         for (const char* begin : {"X", "T", "SLQX"}) {

@@ -15,8 +15,8 @@ TEST(Modes, ProgressLevelsUnlockModesAndShowTheEndingOnce) {
     EXPECT_EQ(f.session().progressLevel, ProgressLevel::Incomplete);
     EXPECT_FALSE(f.session().blockModeUnlocked);
 
-    f.session().progress.fill(2);
-    f.session().progress[7] = 1;
+    f.progress().fill(2);
+    f.progress()[7] = 1;
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings, std::vector<bool>{false});
     EXPECT_EQ(f.session().progressLevel, ProgressLevel::AllCleared);
@@ -25,17 +25,17 @@ TEST(Modes, ProgressLevelsUnlockModesAndShowTheEndingOnce) {
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings.size(), 1u);
 
-    f.session().progress[7] = 2;
+    f.progress()[7] = 2;
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings, (std::vector<bool>{false, true}));
     EXPECT_EQ(f.session().progressLevel, ProgressLevel::AllClearedStepTry);
     EXPECT_TRUE(f.session().superModeUnlocked);
 
-    f.session().progress[3] = 1;  // cleared again without step-try mode
+    f.progress()[3] = 1;  // cleared again without step-try mode
     f.updateUnlocks();
     EXPECT_EQ(f.session().progressLevel, ProgressLevel::AllCleared);
     EXPECT_TRUE(f.session().superModeUnlocked) << "nothing is ever disabled again";
-    f.session().progress[3] = 2;
+    f.progress()[3] = 2;
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings.size(), 3u);
     EXPECT_TRUE(game.platform.endings.back());
@@ -43,10 +43,10 @@ TEST(Modes, ProgressLevelsUnlockModesAndShowTheEndingOnce) {
 
 TEST(Modes, StartUpWithEverythingClearedEnablesBothWithoutAWindow) {
     TestGame game;
-    game.session().progress.fill(2);
+    game.progress().fill(2);
     game.session().progressLevel = ProgressLevel::NotChecked;
     game.engine.updateUnlocks();
-    EXPECT_TRUE(game.engine.session().blockModeUnlocked && game.engine.session().superModeUnlocked);
+    EXPECT_TRUE(game.session().blockModeUnlocked && game.session().superModeUnlocked);
     EXPECT_TRUE(game.platform.endings.empty());
 }
 
@@ -68,7 +68,7 @@ TEST(Modes, AtMostOneModeIsChecked) {
 TEST(Modes, BlockModeWallsThePlayerInAndCutsTheCircuit) {
     TestGame game;
     game.ground(cell(3, 3), 7).ground(cell(3, 4), 8).ground(cell(3, 5), 8).ground(cell(3, 6), 8).block(cell(3, 4), 7);
-    game.engine.world().state().extraMode = ExtraMode::Block;
+    game.world().setUp().extraMode = ExtraMode::Block;
     game.start();
     EXPECT_EQ(game.world().state().ground[cell(3, 6)].code, 9);
     game.play("R");
@@ -81,7 +81,7 @@ TEST(Modes, BlockModeWallsThePlayerInAndCutsTheCircuit) {
     // A kicked ball transforms nothing.
     TestGame kick;
     kick.block(cell(5, 5), 7).block(cell(5, 6), 5);
-    kick.engine.world().state().extraMode = ExtraMode::Block;
+    kick.world().setUp().extraMode = ExtraMode::Block;
     kick.start();
     kick.play("R");
     for (int c = 6; c < 14; ++c) EXPECT_EQ(kick.world().state().ground[cell(5, c)].code, 0);
@@ -90,14 +90,14 @@ TEST(Modes, BlockModeWallsThePlayerInAndCutsTheCircuit) {
 TEST(Modes, SuperModeDrawsSpringsTwiceAsOftenAsEachArrow) {
     TestGame game;
     game.block(cell(7, 0), 7);
-    game.engine.world().state().extraMode = ExtraMode::Super;
+    game.world().setUp().extraMode = ExtraMode::Super;
     game.start();
     std::map<int, int> counts;
     for (int i = 0; i < 7000; ++i) {
         Game& f = game.engine;
-        f.world().state().ground[f.playerCell()].code = 0;
+        f.world().setUp().ground[f.playerCell()].code = 0;
         const int left = f.playerCell();
-        f.world().state().movingBlock = f.world().state().playerBlock;
+        f.world().setUp().movingBlock = f.world().state().playerBlock;
         f.world().transformVacatedCell();
         ++counts[f.world().state().ground[left].code];
     }
@@ -110,7 +110,7 @@ TEST(Modes, SuperModeDrawsSpringsTwiceAsOftenAsEachArrow) {
 TEST(Modes, SuperModeLeavesRandomTilesBehindTheMovingPlayer) {
     TestGame game;
     game.block(cell(7, 5), 7);
-    game.engine.world().state().extraMode = ExtraMode::Super;
+    game.world().setUp().extraMode = ExtraMode::Super;
     game.start();
     game.play("D");
     const uint8_t left = game.world().state().ground[cell(7, 5)].code;
@@ -148,7 +148,7 @@ TEST(StepTry, SwitchingFollowsTheFreshRoundAndTheLock) {
 TEST(StepTry, SwitchingOffMidGameStopsTheCounting) {
     TestGame game;
     game.block(cell(5, 5), 7).target(10);
-    game.engine.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     game.start();
     game.play("RR");
     EXPECT_EQ(game.world().state().stepsLeft, 8);

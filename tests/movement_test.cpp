@@ -11,7 +11,7 @@ TEST(Movement, AtTheEdgeNothingHappensNotEvenATurn) {
     for (Case c : {Case{cell(4, 14), 'R'}, Case{cell(4, 0), 'L'}, Case{cell(0, 4), 'U'}, Case{cell(14, 4), 'D'}}) {
         TestGame game;
         game.block(c.start, 7).target(5);
-        game.engine.world().state().stepTry = true;
+        game.world().setUp().stepTry = true;
         game.start();
         game.play(std::string(1, c.key));
         EXPECT_EQ(game.player(), c.start);
@@ -99,7 +99,7 @@ TEST(Movement, ALaterBlockOnTheCellOverridesAnEarlierOne) {
     TestGame game;
     game.block(cell(0, 11), 7).block(cell(0, 10), 5).block(cell(2, 10), 1);
     game.start();
-    game.world().state().blockCell[cell(2, 10)] = cell(0, 10);
+    game.world().setUp().blockCell[cell(2, 10)] = cell(0, 10);
     game.engine.pressKey(PlayerKey::Left);
     EXPECT_EQ(game.world().state().moveKind, MoveKind::Push);
     EXPECT_EQ(game.world().state().pushedBlock, cell(2, 10));
@@ -107,7 +107,7 @@ TEST(Movement, ALaterBlockOnTheCellOverridesAnEarlierOne) {
     TestGame reversed;
     reversed.block(cell(0, 11), 7).block(cell(0, 10), 1).block(cell(2, 10), 5);
     reversed.start();
-    reversed.world().state().blockCell[cell(2, 10)] = cell(0, 10);
+    reversed.world().setUp().blockCell[cell(2, 10)] = cell(0, 10);
     reversed.engine.pressKey(PlayerKey::Left);
     EXPECT_EQ(reversed.world().state().moveKind, MoveKind::Kick);
     EXPECT_EQ(reversed.world().state().pushedBlock, cell(2, 10));
@@ -156,15 +156,15 @@ TEST(Movement, ShiftArrowMovesFirstThenActsOnTheNeighbour) {
     TestGame game;
     game.block(cell(5, 5), 7).ground(cell(4, 5), 12).block(cell(7, 7), 6);
     game.start();
-    game.world().state().keysHeld = 1;
+    game.world().setUp().keysHeld = 1;
     game.play("u");
     EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 0);
     EXPECT_EQ(game.world().state().keysHeld, 0);
     EXPECT_EQ(pictureOf(game.world().state(), game.world().drawing(), game.world().state().playerBlock), playerPicture(5));
     EXPECT_EQ(game.player(), cell(5, 5));
     // With Ctrl or Alt as well, only the move happens.
-    game.world().state().keysHeld = 1;
-    game.world().state().ground[cell(4, 5)].code = 12;
+    game.world().setUp().keysHeld = 1;
+    game.world().setUp().ground[cell(4, 5)].code = 12;
     game.engine.pressKey(PlayerKey::Up, ShiftModifier | 2);
     EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 12);
 }

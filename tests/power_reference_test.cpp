@@ -18,13 +18,13 @@ struct Pair {
 
 void setBoard(Game& form, const Stage& stage, int player) {
     for (int i = 0; i < CellCount; ++i) {
-        form.world().state().ground[i].code = stage.ground[i];
-        form.world().state().blocks[i].code = stage.blocks[i];
-        form.world().state().blockCell[i] = static_cast<uint8_t>(i);
+        form.world().setUp().ground[i].code = stage.ground[i];
+        form.world().setUp().blocks[i].code = stage.blocks[i];
+        form.world().setUp().blockCell[i] = static_cast<uint8_t>(i);
     }
-    form.world().state().playerBlock = static_cast<uint8_t>(player);
-    form.world().state().movingBlock = form.world().state().playerBlock;
-    form.world().state().ticking = true;
+    form.world().setUp().playerBlock = static_cast<uint8_t>(player);
+    form.world().setUp().movingBlock = form.world().state().playerBlock;
+    form.world().setUp().ticking = true;
     noteLiveBlocks(form.world().state());
 }
 

@@ -227,7 +227,7 @@ TEST(Power, LosingDuringAKickHandsControlBack) {
     game.engine.pressKey(PlayerKey::Right);
     game.engine.tick();
     ASSERT_EQ(game.world().state().movingBlock, cell(5, 6));
-    game.engine.world().loseGame();
+    game.world().loseGame();
     EXPECT_FALSE(game.engine.isLost());
     EXPECT_EQ(game.world().state().movingBlock, game.world().state().playerBlock);
     EXPECT_FALSE(game.world().state().inputLocked);
@@ -241,9 +241,9 @@ TEST(Power, TheCircuitWaitsWhileABallRolls) {
     game.start();
     game.engine.pressKey(PlayerKey::Right);
     game.engine.tick();
-    game.world().state().ground[cell(0, 0)].code = 0;
+    game.world().setUp().ground[cell(0, 0)].code = 0;
     const GameSnapshot before = game.engine.snapshot();
-    game.engine.world().evaluateCircuit();
+    game.world().evaluateCircuit();
     for (int i = 0; i < CellCount; ++i) EXPECT_EQ(game.world().state().ground[i].power, before.world.ground[i].power);
     EXPECT_EQ(game.world().state().ground[cell(0, 1)].code, 3);
 }
@@ -255,7 +255,7 @@ TEST(CellActions, KeyPlatesOpenOnlyWithAKey) {
         game.start();
         game.play("u");
         EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, plate);
-        game.world().state().keysHeld = 2;
+        game.world().setUp().keysHeld = 2;
         game.play("u");
         EXPECT_EQ(game.world().state().ground[cell(4, 5)].code, 0);
         EXPECT_EQ(game.world().state().keysHeld, 1);
@@ -277,7 +277,7 @@ TEST(CellActions, SlotsAndBarsTurnAndTurnBack) {
         TestGame game;
         game.block(cell(5, 5), 7).ground(cell(5, 4), inert);
         game.start();
-        game.world().state().keysHeld = 1;
+        game.world().setUp().keysHeld = 1;
         game.engine.pressKey(PlayerKey::Left, ShiftModifier);
         EXPECT_EQ(game.world().state().ground[cell(5, 4)].code, inert);
         EXPECT_EQ(game.world().state().keysHeld, 1);

@@ -143,8 +143,8 @@ TEST(Presentation, TheStatusFollowsTheGame) {
     EXPECT_EQ(said(statusOf(game.world().state(), game.session())), (SaidStatus{"クリア！", Green, {"F3 でステージ選択"}}));
 
     // The last stage cleared, every stage cleared.
-    game.session().progress.fill(1);
-    game.session().progress[29] = 0;
+    game.progress().fill(1);
+    game.progress()[29] = 0;
     game.load("stage30.txt");
     game.engine.startRound();
     game.play("RZ");

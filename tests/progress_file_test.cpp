@@ -65,7 +65,7 @@ TEST(Progress, StartUpReadsTheFileAndLoadsTheFirstUnclearedStage) {
     EXPECT_TRUE(fresh.world().state().inputLocked);
     EXPECT_EQ(fresh.session().roundCommand, RoundCommand::Start);
     EXPECT_EQ(fresh.playerCell(), cell(2, 2));
-    EXPECT_EQ(fresh.session().progress[2], 2);
+    EXPECT_EQ(fresh.playerData().progress()[2], 2);
     EXPECT_TRUE(game.platform.messages.empty());
 }
 
@@ -73,7 +73,7 @@ TEST(Progress, StartUpWithoutFilesShowsAnEmptyBoardAndSaysWhy) {
     TestGame game;
     Game fresh(game.platform);
     fresh.startUp();
-    EXPECT_EQ(fresh.session().progress, Progress{});
+    EXPECT_EQ(fresh.playerData().progress(), Progress{});
     ASSERT_EQ(game.platform.messages.size(), 1u);  // the missing stage, not the missing progress
     EXPECT_NE(game.platform.messages[0].text.find("stage1.txt"), std::string::npos);
     for (int i = 0; i < CellCount; ++i) {
@@ -99,14 +99,14 @@ TEST(Progress, GarbledFileIsReportedAndKeptUntilANormalClose) {
 
 TEST(Progress, ClosingWritesTheFileAndAFailedWriteKeepsTheOldOneAndReports) {
     TestGame game;
-    game.session().progress[0] = 1;
+    game.progress()[0] = 1;
     EXPECT_TRUE(game.engine.prepareToClose());
     const std::string path = game.dir.file("data.nrl");
-    EXPECT_EQ(readBytes(path), formatProgress(game.session().progress));
+    EXPECT_EQ(readBytes(path), formatProgress(game.progress()));
     EXPECT_TRUE(game.platform.messages.empty());
 
     // A full disk, simulated with a file size limit (which binds root too).
-    game.session().progress[1] = 2;
+    game.progress()[1] = 2;
     {
         FileSizeLimit limit(10);
         game.engine.prepareToClose();
@@ -134,14 +134,14 @@ TEST(Progress, EveryClearIsWrittenAtOnceAndStartingOverKeepsIt) {
     game.engine.startRound();
     game.play("RZ");
     EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}}, 0)));
-    game.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     game.engine.retryRound();
     game.play("RZ");
     EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}, {2, 2}}, 0)));
     EXPECT_TRUE(game.platform.messages.empty());
 
     game.engine.startOver();
-    EXPECT_EQ(game.session().progress, progressOf({{1, 1}, {2, 2}}, 0));
+    EXPECT_EQ(game.progress(), progressOf({{1, 1}, {2, 2}}, 0));
     EXPECT_EQ(stageTitle(game.session()), "stage3.txt");
 
     // A stage outside the numbered set records nothing, so nothing is written.
@@ -165,7 +165,7 @@ TEST(Progress, AFailedWriteAtAClearIsReportedAndPlayGoesOn) {
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
     EXPECT_EQ(game.platform.messages[0].text.rfind("進行状況を保存できませんでした。", 0), 0u);
-    EXPECT_EQ(game.session().progress[3], 1);
+    EXPECT_EQ(game.progress()[3], 1);
     EXPECT_EQ(stageTitle(game.session()), "stage5.txt");
     EXPECT_TRUE(game.world().state().ticking);
     EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
@@ -190,7 +190,7 @@ TEST(Progress, StartingOverAfterAFailedWriteKeepsTheClearAndReadsTheFile) {
     ASSERT_FALSE(std::filesystem::exists(path));
     std::ofstream(path, std::ios::binary) << formatProgress(progressOf({{9, 2}}, 0));
     game.engine.startOver();
-    EXPECT_EQ(game.session().progress, progressOf({{4, 1}, {9, 2}}, 0));
+    EXPECT_EQ(game.progress(), progressOf({{4, 1}, {9, 2}}, 0));
     game.engine.prepareToClose();
     EXPECT_EQ(readBytes(path), formatProgress(progressOf({{4, 1}, {9, 2}}, 0)));
 }
@@ -202,7 +202,7 @@ TEST(Progress, AGameThatKeepsNoFilesWritesNoProgress) {
     game.start("stage1.txt");
     game.play("RZ");
     game.engine.prepareToClose();
-    EXPECT_EQ(game.session().progress[0], 1);
+    EXPECT_EQ(game.progress()[0], 1);
     EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
 }
 
@@ -210,14 +210,14 @@ TEST(Progress, ClosingInEditModeAsksAndCancelKeepsTheWindowButWritesProgress) {
     TestGame game;
     game.load();
     game.engine.toggleEditor();
-    game.session().progress[4] = 1;
+    game.progress()[4] = 1;
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     game.engine.quit();
     EXPECT_FALSE(game.platform.closed);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].text, "終了します。\n保存しますか？");
     EXPECT_EQ(game.platform.messages[0].buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(game.session().progress));
+    EXPECT_EQ(readBytes(game.dir.file("data.nrl")), formatProgress(game.progress()));
 
     game.platform.messageAnswers.push_back(MsgResult::No);
     game.engine.quit();
@@ -237,15 +237,15 @@ TEST(Progress, AnInstalledCopyKeepsProgressInTheUsersDataFolder) {
     // Even root cannot write into /proc/self, which stands in for a read-only program folder.
     ScriptedPlatform installed("/proc/self");
     Game game(installed);
-    game.session().progress[2] = 2;
+    GameSetUp::progress(game)[2] = 2;
     game.prepareToClose();
     const std::string saved = data.file("Nerilo/data.nrl");
-    EXPECT_EQ(readBytes(saved), formatProgress(game.session().progress));
+    EXPECT_EQ(readBytes(saved), formatProgress(game.playerData().progress()));
     EXPECT_TRUE(installed.messages.empty());
 
     Game next(installed);
     next.startUp();
-    EXPECT_EQ(next.session().progress[2], 2);
+    EXPECT_EQ(next.playerData().progress()[2], 2);
     ::unsetenv("XDG_DATA_HOME");
 
     TempDir writable;

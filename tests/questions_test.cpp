@@ -67,7 +67,7 @@ TEST(Questions, TheClearWindowStaysOpenWhileTicksArriveAndClosingItLeadsOn) {
     EXPECT_EQ(game.engine.question()->kind, QuestionKind::StageClear);
     for (int i = 0; i < 20; ++i) game.engine.tick();
     EXPECT_EQ(stageTitle(game.session()), "stage1.txt");
-    EXPECT_EQ(game.session().progress[0], 1);
+    EXPECT_EQ(game.progress()[0], 1);
     // The keys wait with the command: Delete would start the cleared round again.
     game.engine.pressKey(PlayerKey::Delete);
     EXPECT_EQ(game.player(), cell(5, 6));

@@ -171,24 +171,24 @@ TEST(Records, ABetterClearIsKeptAndWrittenAtOnce) {
     TestGame game;
     stairsStage(game);
     const std::string file = game.dir.file("records.json");
-    game.engine.records().open(file);
+    game.records().open(file);
     game.start("stage30.txt");
     // Refused and undone presses do not count.
     game.play("UZDDBBR");
     game.play("RZ");
     const uint64_t fingerprint = game.session().stageFingerprint;
-    EXPECT_EQ(game.engine.records().best(30, fingerprint, false), "RRZ");
+    EXPECT_EQ(game.records().best(30, fingerprint, false), "RRZ");
     EXPECT_EQ(parseRecords(readBytes(file)).records[29].normal, "RRZ");
 
     // A longer clear is no record; a step-try clear is one of its own.
     game.play("X");
     game.play("DRRUZ");
-    EXPECT_EQ(game.engine.records().best(30, fingerprint, false), "RRZ");
-    game.world().state().stepTry = true;
+    EXPECT_EQ(game.records().best(30, fingerprint, false), "RRZ");
+    game.world().setUp().stepTry = true;
     game.play("XDRRUZ");
-    EXPECT_EQ(game.engine.records().best(30, fingerprint, true), "DRRUZ");
+    EXPECT_EQ(game.records().best(30, fingerprint, true), "DRRUZ");
     game.play("XRRZ");
-    EXPECT_EQ(game.engine.records().best(30, fingerprint, true), "RRZ");
+    EXPECT_EQ(game.records().best(30, fingerprint, true), "RRZ");
     EXPECT_EQ(parseRecords(readBytes(file)).records[29], (StageRecord{fingerprint, "RRZ", "RRZ"}));
     EXPECT_TRUE(game.platform.messages.empty());
 }
@@ -200,13 +200,13 @@ TEST(Records, TheRecordHoldsThePressesPlayedWhileTheClearWindowIsOpen) {
     for (const int ticks : {0, 1, 30}) {
         TestGame game;
         stairsStage(game);
-        game.engine.records().open(game.dir.file("records.json"));
+        game.records().open(game.dir.file("records.json"));
         game.platform.whileClearShown = [&] {
             for (int i = 0; i < ticks; ++i) game.engine.tick();
         };
         game.start("stage30.txt");
         game.play("RRZ");
-        EXPECT_EQ(game.engine.records().records()[29].normal, "RRZ") << ticks << " ticks under the window";
+        EXPECT_EQ(game.records().records()[29].normal, "RRZ") << ticks << " ticks under the window";
     }
 }
 
@@ -217,8 +217,8 @@ TEST(Records, TheClearAndItsRecordAreOnDiskWhenTheClearWindowOpens) {
     for (const bool stepTry : {false, true}) {
         TestGame game;
         stairsStage(game);
-        game.engine.records().open(game.dir.file("records.json"));
-        game.world().state().stepTry = stepTry;
+        game.records().open(game.dir.file("records.json"));
+        game.world().setUp().stepTry = stepTry;
         StageRecord recordOnDisk;
         uint8_t progressOnDisk = 0;
         game.platform.whileClearShown = [&] {
@@ -274,13 +274,13 @@ TEST(Records, ARoundPlayedInTwoWaysSetsNoRecord) {
     for (const Case& c : cases) {
         TestGame game;
         stairsStage(game);
-        game.session().progress.fill(2);  // every mode unlocked
+        game.progress().fill(2);  // every mode unlocked
         game.engine.updateUnlocks();
         game.start("stage30.txt");
         c.play(game);
         ASSERT_EQ(game.platform.clears.size(), 1u) << c.what;
-        EXPECT_EQ(game.engine.records().records()[29].normal, c.normal) << c.what;
-        EXPECT_EQ(game.engine.records().records()[29].stepTry, c.stepTry) << c.what;
+        EXPECT_EQ(game.records().records()[29].normal, c.normal) << c.what;
+        EXPECT_EQ(game.records().records()[29].stepTry, c.stepTry) << c.what;
     }
 }
 
@@ -301,12 +301,12 @@ TEST(Records, OnlyPlainClearsOfTheNumberedStagesSetRecords) {
     for (const Case& c : cases) {
         TestGame game;
         stairsStage(game);
-        game.engine.records().open(game.dir.file("records.json"));
+        game.records().open(game.dir.file("records.json"));
         game.start(c.stageName);
         c.before(game);
         game.play("RRZ");
         EXPECT_EQ(game.platform.clears.size(), 1u) << c.what;
-        EXPECT_EQ(game.engine.records().records(), Records{}) << c.what;
+        EXPECT_EQ(game.records().records(), Records{}) << c.what;
         EXPECT_FALSE(std::filesystem::exists(game.dir.file("records.json"))) << c.what;
     }
 
@@ -321,8 +321,8 @@ TEST(Records, OnlyPlainClearsOfTheNumberedStagesSetRecords) {
     game.engine.openStage();
     game.engine.startRound();
     game.play("RRZ");
-    EXPECT_NE(game.engine.records().records(), Records{});
-    EXPECT_EQ(game.session().progress[29], 1);
+    EXPECT_NE(game.records().records(), Records{});
+    EXPECT_EQ(game.progress()[29], 1);
     EXPECT_EQ(numberedStageAt(game.engine.programFolder(), game.dir.file("stage/./stage30.txt")), 30);
 }
 
@@ -331,7 +331,7 @@ TEST(Records, RecordsOfAChangedStageAreSetAsideAndReplaced) {
     stairsStage(game);
     game.start("stage30.txt");
     game.play("RRZ");
-    game.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     game.play("XRRZ");
     const uint64_t before = game.session().stageFingerprint;
     // The stage changes: the stairs move one cell on.
@@ -339,11 +339,11 @@ TEST(Records, RecordsOfAChangedStageAreSetAsideAndReplaced) {
     game.start("stage30.txt");
     const uint64_t after = game.session().stageFingerprint;
     ASSERT_NE(before, after);
-    EXPECT_EQ(game.engine.records().best(30, after, false), "");
-    EXPECT_EQ(game.engine.records().best(30, before, true), "RRZ");
-    game.world().state().stepTry = false;
+    EXPECT_EQ(game.records().best(30, after, false), "");
+    EXPECT_EQ(game.records().best(30, before, true), "RRZ");
+    game.world().setUp().stepTry = false;
     game.play("RRRZ");
-    EXPECT_EQ(game.engine.records().records()[29], (StageRecord{after, "RRRZ", ""}));
+    EXPECT_EQ(game.records().records()[29], (StageRecord{after, "RRRZ", ""}));
     // The comment is not part of the fingerprint.
     game.comment("reworded").start("stage30.txt");
     EXPECT_EQ(game.session().stageFingerprint, after);
@@ -391,10 +391,10 @@ TEST(Records, AFailedWriteIsReportedAndTheRecordKeptInMemory) {
     TestGame game;
     stairsStage(game);
     // Even root cannot make a folder in /proc/self.
-    game.engine.records().open("/proc/self/nerilo/records.json");
+    game.records().open("/proc/self/nerilo/records.json");
     game.start("stage30.txt");
     game.play("RRZ");
-    EXPECT_EQ(game.engine.records().best(30, game.session().stageFingerprint, false), "RRZ");
+    EXPECT_EQ(game.records().best(30, game.session().stageFingerprint, false), "RRZ");
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
     EXPECT_NE(game.platform.messages[0].text.find("記録を保存できませんでした"), std::string::npos);
@@ -421,14 +421,14 @@ TEST(Replays, AReplayPlaysTheRecordAndLeavesProgressAndRecordsAlone) {
     stairsStage(game);
     game.block(cell(6, 6), 1);  // a ball pushed on the way
     game.load("stage30.txt");
-    game.engine.records().open(game.dir.file("records.json"));
+    game.records().open(game.dir.file("records.json"));
     game.engine.startRound();
     game.play("DRRUZ");
     const uint64_t fingerprint = game.session().stageFingerprint;
-    ASSERT_EQ(game.engine.records().best(30, fingerprint, false), "DRRUZ");
+    ASSERT_EQ(game.records().best(30, fingerprint, false), "DRRUZ");
     const std::string file = readBytes(game.dir.file("records.json"));
-    game.session().progress[29] = 2;
-    game.world().state().stepTry = true;
+    game.progress()[29] = 2;
+    game.world().setUp().stepTry = true;
     game.engine.toggleBlockMode();
 
     EXPECT_FALSE(game.engine.startPlayback(30, true)) << "no step-try record";
@@ -442,7 +442,7 @@ TEST(Replays, AReplayPlaysTheRecordAndLeavesProgressAndRecordsAlone) {
     EXPECT_FALSE(game.engine.playbackRunning());
     ASSERT_EQ(game.platform.clears.size(), clears + 1);
     EXPECT_EQ(game.platform.clears.back().letters[0], "C");
-    EXPECT_EQ(game.session().progress[29], 2);
+    EXPECT_EQ(game.progress()[29], 2);
     EXPECT_EQ(readBytes(game.dir.file("records.json")), file);
     // The stage waits for Start, with the player's modes back.
     EXPECT_EQ(game.session().roundCommand, RoundCommand::Start);
@@ -482,10 +482,10 @@ TEST(StageList, EveryNumberedStageWithItsStateRecordsAndTitle) {
     ASSERT_TRUE(game.engine.openStageFile(game.stageFile("stage2.txt")));
     game.engine.startRound();
     game.play("RRZ");
-    game.session().progress[2] = 2;
+    game.progress()[2] = 2;
 
     const std::vector<StageListEntry> list =
-        stageList(game.engine.programFolder(), game.session().progress, game.engine.records());
+        stageList(game.engine.programFolder(), game.progress(), game.records());
     ASSERT_EQ(list.size(), 30u);
     EXPECT_FALSE(list[0].readable());
     EXPECT_TRUE(list[0].missing);

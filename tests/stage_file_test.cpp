@@ -242,7 +242,7 @@ TEST(StageFile, OpenInEditModeLeavesStartAndRetryDisabled) {
     game.engine.openStage();
     EXPECT_FALSE(offered(game.engine, "start").enabled);
     EXPECT_FALSE(offered(game.engine, "retry").enabled);
-    EXPECT_FALSE(viewOf(game.engine.world().state(), game.engine.session()).roundButton.enabled);
+    EXPECT_FALSE(viewOf(game.world().state(), game.session()).roundButton.enabled);
 }
 
 TEST(StageFile, OpenDialogStartsInTheStageFolderWithItsFilter) {

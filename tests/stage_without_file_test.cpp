@@ -30,7 +30,7 @@ TEST(StageWithoutFile, PlaysAgainFromMemoryAndIsSavedWhereTheAuthorSays) {
     EXPECT_EQ(game.player(), cell(0, 0)) << "the clear starts it again";
     EXPECT_TRUE(game.world().state().ticking);
     EXPECT_TRUE(game.platform.messages.empty()) << game.platform.messages.front().text;
-    EXPECT_EQ(game.session().progress, Progress{}) << "a stage without a file is no numbered stage";
+    EXPECT_EQ(game.progress(), Progress{}) << "a stage without a file is no numbered stage";
 
     game.engine.toggleEditor();
     game.platform.fileAnswers.push_back(game.stageFile("shared.txt"));

@@ -38,7 +38,7 @@ struct EditedStage {
 TEST(TestPlay, PlaysTheEditedBoardAndEscapeBringsTheEditorBackExactly) {
     EditedStage edited;
     TestGame& game = edited.game;
-    game.world().state().stepTry = true;
+    game.world().setUp().stepTry = true;
     const GameSnapshot before = game.engine.snapshot();
 
     game.engine.toggleTestPlay();
@@ -76,7 +76,7 @@ TEST(TestPlay, AClearShowsTheWindowRecordsNothingLoadsNothingAndEndsTestPlay) {
     ASSERT_EQ(game.platform.clears.size(), 1u);
     EXPECT_EQ(game.platform.clears[0].background, Green);
     EXPECT_TRUE(game.snapshot() == before);
-    EXPECT_EQ(game.session().progress, Progress{});
+    EXPECT_EQ(game.progress(), Progress{});
     EXPECT_EQ(stageTitle(game.session()), "stage5.txt");
     EXPECT_EQ(readWholeFile(game.stageFile("stage5.txt"), 1 << 20).bytes, stageBytes);
     EXPECT_FALSE(std::filesystem::exists(game.dir.file("data.nrl")));
@@ -97,8 +97,8 @@ TEST(TestPlay, RetryAndDeleteStartAgainFromTheEditedBoardNeverFromTheFile) {
     EXPECT_NE(game.blockOn(cell(5, 6), block::Key), -1) << "the key painted, which the file does not hold";
 
     // Lost in test play (run out of steps): Delete starts it again.
-    game.world().state().stepsLeft = 1;
-    game.world().state().stepTry = true;
+    game.world().setUp().stepsLeft = 1;
+    game.world().setUp().stepTry = true;
     game.play("D");
     ASSERT_TRUE(game.engine.isLost());
     game.play("X");
@@ -117,8 +117,8 @@ TEST(TestPlay, RetryAndDeleteKeepTheEditorsModes) {
     for (const auto& [what, restart] : restarts) {
         EditedStage edited;
         TestGame& game = edited.game;
-        game.world().state().stepTry = true;
-        game.world().state().extraMode = ExtraMode::Block;
+        game.world().setUp().stepTry = true;
+        game.world().setUp().extraMode = ExtraMode::Block;
         game.engine.startTestPlay();
         game.play("D");
         restart(game);
@@ -207,8 +207,8 @@ TEST(TestPlay, TheEditHistorySurvivesTestPlay) {
 TEST(TestPlay, TheSolverStartIsARoundWithoutModesOnTheEditedBoard) {
     EditedStage edited;
     TestGame& game = edited.game;
-    game.world().state().stepTry = true;
-    game.world().state().extraMode = ExtraMode::Super;
+    game.world().setUp().stepTry = true;
+    game.world().setUp().extraMode = ExtraMode::Super;
     const GameSnapshot before = game.engine.snapshot();
     const WorldState start = game.engine.plainTestStart();
     EXPECT_TRUE(game.snapshot() == before) << "the editor is left alone";
@@ -224,7 +224,7 @@ TEST(TestPlay, TheSolverStartIsARoundWithoutModesOnTheEditedBoard) {
 TEST(TestPlay, ASolutionPlaysOnePressAtRestAndTheClearBringsTheEditorBack) {
     EditedStage edited;
     TestGame& game = edited.game;
-    game.world().state().extraMode = ExtraMode::Block;  // the solution is played without it, as it was found
+    game.world().setUp().extraMode = ExtraMode::Block;  // the solution is played without it, as it was found
     const GameSnapshot before = game.engine.snapshot();
     game.engine.playSolution("RRZ");
     EXPECT_TRUE(game.engine.playingSolution());

@@ -15,7 +15,7 @@ std::vector<Frame> followMove(TestGame& game, PlayerKey key, int ticks) {
     game.engine.pressKey(key);
     for (int i = 0; i < ticks; ++i) {
         game.engine.tick();
-        const WorldState& w = game.world().state();
+        const WorldState& w = game.world().setUp();
         const Drawing& d = game.world().drawing();
         const Picture shown = pictureOf(w, d, w.playerBlock);
         frames.push_back({d.left[w.playerBlock], d.top[w.playerBlock], shown.palette == Palette::Player ? shown.index : -1});

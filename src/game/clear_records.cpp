@@ -1,7 +1,6 @@
 // Records: the best clear of each numbered stage, set when a stage is cleared.
 #include "game/game.h"
 #include "model/numbered_stages.h"
-#include "model/progress_location.h"
 
 namespace nerilo {
 
@@ -11,11 +10,10 @@ namespace nerilo {
 // stage (model/numbered_stages.h). `path` holds the presses that cleared.
 void Game::recordClear(const std::string& path) {
     const WorldState& w = world_.state();
-    if (!platform_.keepsPlayerFiles() || history_.hintsUsed() > 0 || w.extraMode != ExtraMode::None || modesChangedInRound_) return;
+    if (history_.hintsUsed() > 0 || w.extraMode != ExtraMode::None || modesChangedInRound_) return;
     const int n = numberedStage();
     if (n == 0) return;
-    if (!records_.offer(n, session_.stageFingerprint, w.stepTry, path)) return;
-    saveRecords();
+    player_.offerRecord(programFolder(), n, session_.stageFingerprint, w.stepTry, path);
 }
 
 // Every position of a dead end is warned of, but only the press into it
@@ -32,29 +30,15 @@ void Game::noteDeadEndVerdict(const WorldState& judged, bool deadEnd) {
 // A warning does not reveal the way on, so it counts even in a round that can
 // set no record any more; test play and the extra modes play other boards.
 void Game::countDeadEnd() {
-    if (!platform_.keepsPlayerFiles() || session_.editing() || session_.testPlaying() || world_.state().extraMode != ExtraMode::None) return;
+    if (session_.editing() || session_.testPlaying() || world_.state().extraMode != ExtraMode::None) return;
     const int n = numberedStage();
     if (n == 0) return;
-    records_.countDeadEnd(n, session_.stageFingerprint);
-    saveRecords();
+    player_.countDeadEnd(programFolder(), n, session_.stageFingerprint);
 }
 
 int Game::numberedStage() const {
     const int n = stageNumberOf(session_.stagePath);
     return n >= 1 && n <= StageCount ? n : 0;
-}
-
-void Game::saveRecords() {
-    const FileUpdate saved = records_.save(platform_.lockPatience());
-    if (!saved.keptAside.empty()) {
-        tell(NERILO_TEXT("messages", "読めなかった記録のファイルを別の名前で残しました。\n%1\n→ %2")
-                 .arg(dataFilePath(programFolder(), RecordsFileName))
-                 .arg(saved.keptAside));
-    }
-    if (!saved.ok()) {
-        tell(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1\n次に保存するときに、もう一度試します。")
-                 .arg(saved.error));
-    }
 }
 
 }  // namespace nerilo

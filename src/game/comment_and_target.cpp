@@ -47,10 +47,8 @@ Task<> Game::typeStepTarget() {
         tell(NERILO_TEXT("messages", "目標歩数が大きすぎます。"));
         co_return;
     }
-    WorldState& w = world_.state();
     const Stage before = editedStage();
-    w.stepTarget = static_cast<int32_t>(value);
-    w.stepsLeft = w.stepTarget;
+    world_.setStepTarget(static_cast<int32_t>(value));
     noteEdit(before);
 }
 

@@ -17,15 +17,8 @@ void Game::toggleEditor() {
         // that waits for Start with the tick stopped. The counter shows the
         // target, which is what Save writes.
         s.mode = Mode::Editing;
-        WorldState& w = world_.state();
-        w.stepPhase = {};
-        w.moveKind = MoveKind::Walk;
-        world_.stop();
+        world_.holdForEditing();
         beginRoundHistory();
-        w.stepsLeft = w.stepTarget;
-        world_.resetPictures();
-        world_.putBlocksHome();
-        world_.raiseAllBlocks();
         forgetEdits();
     }
 }
@@ -46,10 +39,8 @@ Task<> Game::leaveEditor() {
     forgetEdits();
     s.stagePath = numberedStagePath(programFolder(), 1);
     loadCurrentStage();
-    world_.resetPictures();
-    world_.findPlayer();
+    world_.showAsPlaced(true);
     s.roundStarted = false;
-    world_.raiseAllOverlays();
 }
 
 void Game::newStage() { run(clearBoard()); }
@@ -62,10 +53,9 @@ Task<> Game::clearBoard() {
     const Answer answer = co_await ask(question);
     if (answer.button != MsgResult::Ok) co_return;
     const Stage before = editedStage();
-    WorldState& w = world_.state();
     for (int i = 0; i < CellCount; ++i) {
-        w.ground[i].code = ground::Floor;
-        w.blocks[i].code = block::Empty;
+        world_.paintGround(i, ground::Floor);
+        world_.paintBlock(i, block::Empty);
     }
     session_.comment.clear();
     session_.stagePath.clear();  // a stage with no file yet: the panel says 新規

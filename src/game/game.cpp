@@ -7,7 +7,9 @@
 
 namespace nerilo {
 
-Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform), world_(Watched::Yes, spreader) {
+Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform),
+      world_(Watched::Yes, spreader),
+      player_(platform, [this](const Text& text) { tell(text); }) {
     world_.events().listen(true);
 }
 

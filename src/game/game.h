@@ -17,6 +17,7 @@
 #include "game/coroutine.h"
 #include "game/edit_history.h"
 #include "game/platform.h"
+#include "game/player_data.h"
 #include "game/playback.h"
 #include "game/player_key.h"
 #include "game/searches.h"
@@ -42,14 +43,14 @@ struct GameSnapshot {
 
 class Game {
 public:
+    // Tests, benchmarks and fuzz targets set positions up through it; the
+    // program and its tools change a game only through its commands.
+    friend struct GameSetUp;
+
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
 
     const World& world() const { return world_; }
     const SessionState& session() const { return session_; }
-    // Tests set positions up through these; the program and its tools go
-    // through commands and the read-only views above.
-    World& world() { return world_; }
-    SessionState& session() { return session_; }
     GameSnapshot snapshot() const { return {world_.state(), world_.drawing(), session_}; }
 
     // Questions for the front end (game/platform.h), oldest first: the one to
@@ -67,8 +68,6 @@ public:
     // Asks to save an edited stage and writes the progress; true when the
     // player agreed by the time it returns (false also while it asks).
     bool prepareToClose();
-    // Writes the progress file; a failure is reported and the game goes on.
-    void writeProgress();
     void quit();
     void startOver();
     std::string programFolder();
@@ -82,7 +81,7 @@ public:
     // play and after asking about unsaved edits. False when it was not opened.
     bool openHandedStage(const std::string& path);
     // Reads the records file beside the progress file, once; new records are written to it.
-    void openRecords();
+    void openRecords() { player_.openRecords(programFolder()); }
     // Opens a stage that has no file (one read from a stage code) as Open opens
     // a file: waiting for Start. Retry and the clear take it again from here,
     // and Save asks for a file. False when it was not opened.
@@ -152,14 +151,11 @@ public:
     // not (a search that proved neither tells nothing). The session decides
     // what counts: the entry into a dead end by a new press, once.
     void noteDeadEndVerdict(const WorldState& judged, bool deadEnd);
-    // Counts a dead end walked into, for the stage list, on the numbered
-    // stages in plain play.
-    void countDeadEnd();
 
-    // Records and replays: the best clear of each numbered stage, read at
-    // start-up and written whenever one is beaten.
-    const RecordBook& records() const { return records_; }
-    RecordBook& records() { return records_; }
+    // The progress and the records, with what reading and writing them told.
+    const PlayerData& playerData() const { return player_; }
+
+    // Replays of the records.
     // Replays the best clear of numbered stage n from its start (its step-try
     // record with stepTry); false when there is none or the file is bad.
     bool startPlayback(int n, bool stepTry);
@@ -328,7 +324,9 @@ private:
     // one rule for progress, records and dead-end counts.
     int numberedStage() const;
     void recordClear(const std::string& path);
-    void saveRecords();
+    // Counts a dead end walked into, for the stage list, on the numbered
+    // stages in plain play.
+    void countDeadEnd();
     void endPlayback(const Playback& ended);
     // The editor.
     void showEditedStage(const Stage& stage);
@@ -360,7 +358,7 @@ private:
     // whether the last position proven was a dead end.
     bool reachedByPress_ = false;
     bool inDeadEnd_ = false;
-    RecordBook records_;
+    PlayerData player_;
     std::optional<Playback> playback_;
     // The stage opened without a file, which a round with no stage path plays.
     std::optional<Stage> stageWithoutFile_;

@@ -28,7 +28,7 @@ void Game::showEnding(bool redLabel) {
 // (NotChecked) shows none.
 void Game::updateUnlocks() {
     SessionState& s = session_;
-    switch (levelOf(s.progress)) {
+    switch (levelOf(player_.progress())) {
     case ProgressLevel::AllClearedStepTry:
         if (s.progressLevel == ProgressLevel::Incomplete || s.progressLevel == ProgressLevel::AllCleared)
             showEnding(true);
@@ -59,15 +59,15 @@ void Game::noteModeChange() {
 // Test play keeps the modes the editor had.
 void Game::toggleBlockMode() {
     if (session_.testPlaying()) return;
-    ExtraMode& mode = world_.state().extraMode;
-    mode = mode == ExtraMode::Block ? ExtraMode::None : ExtraMode::Block;
+    const WorldState& w = world_.state();
+    world_.setModes(w.stepTry, w.extraMode == ExtraMode::Block ? ExtraMode::None : ExtraMode::Block);
     noteModeChange();
 }
 
 void Game::toggleSuperMode() {
     if (session_.testPlaying()) return;
-    ExtraMode& mode = world_.state().extraMode;
-    mode = mode == ExtraMode::Super ? ExtraMode::None : ExtraMode::Super;
+    const WorldState& w = world_.state();
+    world_.setModes(w.stepTry, w.extraMode == ExtraMode::Super ? ExtraMode::None : ExtraMode::Super);
     noteModeChange();
 }
 
@@ -75,10 +75,10 @@ void Game::toggleSuperMode() {
 // runs with the keyboard free after a key has been pressed. Test play keeps
 // the modes the editor had.
 void Game::toggleStepTry() {
-    WorldState& w = world_.state();
+    const WorldState& w = world_.state();
     if (session_.testPlaying()) return;
     if (w.awaitingFirstKey || w.inputLocked || w.stepTry) {
-        w.stepTry = !w.stepTry;
+        world_.setModes(!w.stepTry, w.extraMode);
         noteModeChange();
     } else {
         tell(NERILO_TEXT("messages", "ゲーム中には切り替えられません。"));
@@ -86,14 +86,13 @@ void Game::toggleStepTry() {
 }
 
 void Game::assumeProgress(const Progress& progress) {
-    session_.progress = progress;
+    player_.assumeProgress(progress);
     session_.progressLevel = ProgressLevel::NotChecked;
     updateUnlocks();
 }
 
 void Game::assumeModes(bool stepTry, ExtraMode extraMode) {
-    world_.state().stepTry = stepTry;
-    world_.state().extraMode = extraMode;
+    world_.setModes(stepTry, extraMode);
 }
 
 }  // namespace nerilo

@@ -40,9 +40,8 @@ void Game::paintCell(int cell) {
     if (!s.editing()) return;
     const bool ownStroke = !strokeBase_;
     if (ownStroke) beginStroke();
-    WorldState& w = world_.state();
-    if (s.paintLayer == PaintLayer::Blocks) w.blocks[cell].code = s.blockBrush;
-    else w.ground[cell].code = s.groundBrush;
+    if (s.paintLayer == PaintLayer::Blocks) world_.paintBlock(cell, s.blockBrush);
+    else world_.paintGround(cell, s.groundBrush);
     if (ownStroke) endStroke();
 }
 

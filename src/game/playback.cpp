@@ -12,13 +12,12 @@ bool Game::startPlayback(int n, bool stepTry) {
     const std::string path = numberedStagePath(programFolder(), n);
     Stage stage;
     if (!readStage(path, stage)) return false;
-    const std::string& keys = records_.best(n, stageFingerprint(stage), stepTry);
+    const std::string& keys = player_.records().best(n, stageFingerprint(stage), stepTry);
     if (keys.empty()) return false;
-    WorldState& w = world_.state();
+    const WorldState& w = world_.state();
     playback_ = Playback{keys, 0, w.stepTry, w.extraMode};
     // Records are set in plain play only, so they are replayed in plain play.
-    w.stepTry = stepTry;
-    w.extraMode = ExtraMode::None;
+    world_.setModes(stepTry, ExtraMode::None);
     enterLoadedState(path, stage);
     startRound();
     return true;
@@ -43,8 +42,7 @@ void Game::stopPlayback() {
 
 // The stage waits for Start again, as after Open, with the player's own modes.
 void Game::endPlayback(const Playback& ended) {
-    world_.state().stepTry = ended.playerStepTry;
-    world_.state().extraMode = ended.playerExtraMode;
+    world_.setModes(ended.playerStepTry, ended.playerExtraMode);
     Stage stage;
     if (readStage(session_.stagePath, stage)) enterLoadedState(session_.stagePath, stage);
     else world_.stop();

@@ -1,6 +1,6 @@
 #pragma once
-// The session around the world: which stage file is open, the progress, the
-// round button and the editor's brushes. Undo goes back in the world only;
+// The session around the world: which stage file is open, the modes the
+// progress unlocked, the round button and the editor's brushes. Undo goes back in the world only;
 // none of this is part of a position.
 #include <cstdint>
 #include <string>
@@ -37,7 +37,6 @@ struct SessionState {
     bool roundStarted = false;  // Start or Retry ran since the stage was loaded
 
     // Progress and what it unlocked.
-    Progress progress{};  // stage n at [n - 1]
     ProgressLevel progressLevel = ProgressLevel::Incomplete;
     bool blockModeUnlocked = false;
     bool superModeUnlocked = false;

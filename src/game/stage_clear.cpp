@@ -27,10 +27,7 @@ Task<> Game::celebrateClear() {
     const int n = stageNumberOf(s.stagePath);
     const bool numbered = n > 0 && n <= StageCount;
     if (!replay && !s.testPlaying()) {
-        if (numbered) {
-            s.progress[n - 1] = stepTry ? 2 : 1;
-            writeProgress();
-        }
+        if (numbered) player_.noteClear(programFolder(), n, stepTry);
         recordClear(path);
     }
     ClearBanner banner = stepTry ? ClearBanner{{"G", "R", "E", "A", "T"}, Red}

@@ -33,13 +33,11 @@ bool Game::readStage(const std::string& path, Stage& stage) {
 
 void Game::applyStage(const Stage& stage, bool withCommentAndTarget) {
     world_.placeStage(stage.ground, stage.blocks);
-    WorldState& w = world_.state();
     if (withCommentAndTarget) {
         session_.comment = stage.comment;
-        w.stepTarget = static_cast<int32_t>(stage.stepTarget);
-        w.stepsLeft = w.stepTarget;
+        world_.setStepTarget(static_cast<int32_t>(stage.stepTarget));
     }
-    session_.stageFingerprint = stageFingerprint(stage.ground, stage.blocks, w.stepTarget);
+    session_.stageFingerprint = stageFingerprint(stage.ground, stage.blocks, world_.state().stepTarget);
     beginRoundHistory();
 }
 

@@ -41,14 +41,8 @@ void Game::endTestPlay() {
 // no part of the stage.
 void Game::beginTestRound(bool plain) {
     session_.mode = Mode::TestPlaying;
-    WorldState& w = world_.state();
-    if (plain) {
-        w.stepTry = false;
-        w.extraMode = ExtraMode::None;
-    }
-    w.keysHeld = 0;
-    world_.resetPictures();
-    world_.findPlayer();
+    if (plain) world_.setModes(false, ExtraMode::None);
+    world_.takeBoardAsStart();
     startRound();
 }
 
@@ -70,12 +64,8 @@ WorldState Game::plainTestStart() const { return plainTestWorld().state(); }
 
 World Game::plainTestWorld() const {
     World copy = world_;
-    WorldState& w = copy.state();
-    w.stepTry = false;
-    w.extraMode = ExtraMode::None;
-    w.keysHeld = 0;
-    copy.resetPictures();
-    copy.findPlayer();
+    copy.setModes(false, ExtraMode::None);
+    copy.takeBoardAsStart();
     copy.startRound();
     return copy;
 }

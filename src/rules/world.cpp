@@ -88,6 +88,41 @@ void World::findPlayer() {
 
 // The board as it stands; the overlays come to the front and the last player
 // block plays. The circuit may lose the round at once.
+void World::emptyBoard() {
+    placeStage({}, {});
+    raiseAllOverlays();
+}
+
+// The olive balls first, then the player: he is drawn in front of them.
+void World::showAsPlaced(bool overlaysInFront) {
+    resetPictures();
+    findPlayer();
+    if (overlaysInFront) raiseAllOverlays();
+}
+
+void World::takeBoardAsStart() {
+    state_.keysHeld = 0;
+    showAsPlaced();
+}
+
+void World::holdForEditing() {
+    state_.stepPhase = {};
+    state_.moveKind = MoveKind::Walk;
+    stop();
+    state_.stepsLeft = state_.stepTarget;
+    resetPictures();
+    putBlocksHome();
+    raiseAllBlocks();
+}
+
+void World::halt() {
+    state_.ticking = false;
+    state_.keysHeld = 0;
+    state_.moveKind = MoveKind::Walk;
+    state_.stepPhase = {};
+    state_.kickInProgress = false;
+}
+
 void World::startRound() {
     WorldState& s = state_;
     noteLiveBlocks(s);

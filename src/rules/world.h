@@ -62,8 +62,10 @@ public:
     explicit World(Watched watched = Watched::Yes, PowerSpreader spreader = spreadPower);
 
     const WorldState& state() const { return state_; }
-    // For setting up a position (a tool's options, a test's board).
-    WorldState& state() { return state_; }
+    // Writing a position in place: the solver's decoding of the positions it
+    // keeps, a test's or a benchmark's board. The session changes the world
+    // only through the operations below.
+    WorldState& setUp() { return state_; }
     void restore(const WorldState& state) { state_ = state; }
     const Drawing& drawing() const { return drawing_; }
     WorldSnapshot snapshot() const { return {state_, drawing_, random_}; }
@@ -95,32 +97,45 @@ public:
     // A stage read whole and good, waiting for Start: block k on cell k, the
     // step target from the stage, no keys held, the round stopped.
     void load(const Stage& stage);
-    // Setting up a board. A stage puts block k on cell k.
+    // A stage's board laid out, block k on cell k, as it was drawn before;
+    // showAsPlaced() then draws it as placed.
     void placeStage(const std::array<uint8_t, CellCount>& ground, const std::array<uint8_t, CellCount>& blocks);
-    void putBlocksHome();
-    // Every block shows its own picture again and the marks are gone; the
-    // olive balls are drawn in front.
-    void resetPictures();
-    // The last player block wins and is drawn in front of everything.
-    void findPlayer();
+    // An empty board with nothing drawn over it: what the program shows before its first stage.
+    void emptyBoard();
+    // Every block shows its own picture again, the marks are gone and the
+    // last player block is the player, drawn in front; with overlaysInFront
+    // the overlays come in front of everything.
+    void showAsPlaced(bool overlaysInFront = false);
+    // The board as it stands becomes a round's start: no keys held, drawn as placed.
+    void takeBoardAsStart();
+    // The round stops where it stands for the editor: nothing moves on, the
+    // counter shows the target, and every block is home (block k on cell k).
+    void holdForEditing();
+    // The editor's brush on one cell.
+    void paintGround(int cell, uint8_t code) { state_.ground[cell].code = code; }
+    void paintBlock(int cell, uint8_t code) { state_.blocks[cell].code = code; }
+    // The player's choices the rules obey, and the stage's step target (the
+    // counter shows it in full).
+    void setModes(bool stepTry, ExtraMode extraMode) {
+        state_.stepTry = stepTry;
+        state_.extraMode = extraMode;
+    }
+    void setStepTarget(int32_t target) {
+        state_.stepTarget = target;
+        state_.stepsLeft = target;
+    }
     // A round starts on the board as it stands, with a full step counter.
     void startRound();
     // A round starts again on a board just placed from its stage.
     void restartRound();
     // The round stops: the tick ends and the keyboard is locked.
     void stop();
-    void raiseAllBlocks();
-    void raiseAllOverlays();
+    // The round ends mid-move for the start-up that follows: no move, kick or
+    // keys left over, the tick stopped.
+    void halt();
 
-    // The circuit, hazards and cell actions.
+    // The circuit as the board stands: what is powered, from the batteries out.
     void evaluateCircuit();
-    void applyPowerEffects();
-    void checkMoverCell();
-    void loseGame();
-    void actOnCell(int cell);
-    // Called just before the moving object's cell changes.
-    void transformVacatedCell();
-    void countStep();
 
     int playerCell() const { return state_.blockCell[state_.playerBlock]; }
 
@@ -129,6 +144,21 @@ public:
     const EventList& events() const { return events_; }
 
 private:
+    void putBlocksHome();
+    void resetPictures();
+    void findPlayer();
+    void raiseAllBlocks();
+    void raiseAllOverlays();
+
+    // Hazards and cell actions.
+    void applyPowerEffects();
+    void checkMoverCell();
+    void loseGame();
+    void actOnCell(int cell);
+    // Called just before the moving object's cell changes.
+    void transformVacatedCell();
+    void countStep();
+
     // The drawing's part of a move, here so that a world nobody watches (a
     // search's, a few million presses a second) skips it at no cost.
     void raiseBlock(int k) {

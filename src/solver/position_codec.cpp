@@ -245,7 +245,7 @@ void PositionCodec::encode(const WorldState& state, uint8_t* key) {
 }
 
 void PositionCodec::decode(const uint8_t* key, World& world, const uint8_t* previous) const {
-    WorldState& s = world.state();
+    WorldState& s = world.setUp();
     BitReader in(key);
     for (const Tracked& cell : mutableCells_) s.ground[cell.at].code = cell.alphabet->codes[in.get(cell.bits)];
     for (uint8_t c : wallableCells_) s.ground[c].code = in.get(1) ? ground::Wall : start_.ground[c].code;

@@ -17,8 +17,7 @@ StageStart stageStart(const std::string& path, bool stepTry, bool blockMode) {
 
 WorldState roundStart(const Stage& stage, bool stepTry, bool blockMode) {
     World world(Watched::No);
-    world.state().stepTry = stepTry;
-    world.state().extraMode = blockMode ? ExtraMode::Block : ExtraMode::None;
+    world.setModes(stepTry, blockMode ? ExtraMode::Block : ExtraMode::None);
     world.load(stage);
     world.startRound();
     return world.state();

@@ -577,8 +577,8 @@ std::unique_ptr<StageListWindow> MainWindow::stageListWindow() {
     const SessionState& s = game_.session();
     const std::string folder = game_.programFolder();
     int current = numberedStageAt(folder, s.stagePath);
-    if (current == 0) current = startStage(s.progress);
-    return std::make_unique<StageListWindow>(stageList(folder, s.progress, game_.records()), game_, *runner_,
+    if (current == 0) current = startStage(game_.playerData().progress());
+    return std::make_unique<StageListWindow>(stageList(folder, game_.playerData().progress(), game_.playerData().records()), game_, *runner_,
                                              current, this);
 }
 

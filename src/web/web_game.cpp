@@ -229,7 +229,7 @@ public:
     std::string stageList() {
         const SessionState& s = game_.session();
         json tiles = json::array();
-        for (const StageListEntry& entry : nerilo::stageList(ProgramFolder, s.progress, game_.records())) {
+        for (const StageListEntry& entry : nerilo::stageList(ProgramFolder, game_.playerData().progress(), game_.playerData().records())) {
             const ShortestLength shortest =
                 entry.readable() ? game_.shortestLength(entry.fingerprint, entry.stage) : ShortestLength{false, {}};
             const StageTileView tile = tileViewOf(entry, shortest.presses, shortest.searching);

@@ -31,7 +31,7 @@ Window::Window(TestGame& game, const std::string& stage) {
         f.loadCurrentStage();
         f.world().resetPictures();
         f.world().findPlayer();
-        f.world().state().inputLocked = true;
+        f.world().setUp().inputLocked = true;
     });
     window.show();
     window.activateWindow();

@@ -463,7 +463,7 @@ private slots:
             QTest::keyClick(modal, Qt::Key_Return);
         });
         QTRY_VERIFY_WITH_TIMEOUT(cleared && !g.playbackRunning(), 20000);
-        QCOMPARE(g.session().progress[0], uint8_t(0));
+        QCOMPARE(g.progress()[0], uint8_t(0));
         QCOMPARE(g.session().roundCommand, RoundCommand::Start);
         QCOMPARE(g.playerCell(), cell(5, 5));
     }

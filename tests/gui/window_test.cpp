@@ -293,7 +293,7 @@ private slots:
 
         w.window.platformForScreenshots();  // no splash
         w.window.action("startOver")->trigger();
-        QCOMPARE(w.window.game().session().progress[0], uint8_t(1));
+        QCOMPARE(GameSetUp::progress(w.window.game())[0], uint8_t(1));
         QCOMPARE(stageTitle(w.window.game().session()), std::string("stage2.txt"));
     }
 
@@ -329,8 +329,8 @@ private slots:
         TestGame game;
         stairsStage(game, "stage30.txt");
         Window w(game, "stage30.txt");
-        w.window.game().session().progress.fill(1);
-        w.window.game().session().progress[29] = 0;
+        GameSetUp::progress(w.window.game()).fill(1);
+        GameSetUp::progress(w.window.game())[29] = 0;
         QTest::keyClick(&w.window, Qt::Key_F1);
         QTest::keyClick(&w.window, Qt::Key_Right);
         QTRY_COMPARE(w.window.game().world().state().inputLocked, false);

@@ -1,0 +1,59 @@
+#pragma once
+// What a player keeps from one game to the next: the progress (the stages
+// cleared) and the records with their dead-end counts, in two files in the
+// program folder. Every write reads what is on disk, merges and writes the
+// merge whole under the lock, so another copy's clears stay; a file that
+// cannot be read or written is told about, and the game goes on with what it
+// holds in memory until a later write succeeds.
+#include <functional>
+#include <string>
+
+#include "model/progress_file.h"
+#include "records/record_book.h"
+#include "game/platform.h"
+#include "model/text.h"
+
+namespace nerilo {
+
+class PlayerData {
+public:
+    friend struct GameSetUp;
+
+    using Tell = std::function<void(const Text& text)>;
+    // A platform that keeps no player files (a tool's made-up player) gets no
+    // records or dead-end counts, and no progress is written for it.
+    PlayerData(Platform& platform, Tell tell) : platform_(platform), tell_(std::move(tell)) {}
+
+    const Progress& progress() const { return progress_; }
+    const RecordBook& records() const { return records_; }
+
+    // Reads the progress file of `folder` again and merges it with the clears
+    // in memory: after 中止 a clear whose write failed is still to be written.
+    void readProgress(const std::string& folder);
+    // Reads the records file beside it, once: starting over keeps the records
+    // in memory, and a damaged file is told only the first time.
+    void openRecords(const std::string& folder);
+    // Takes made-up progress (a tool's option) in place of the file's.
+    void assumeProgress(const Progress& progress) { progress_ = progress; }
+
+    // A clear of numbered stage n, written at once.
+    void noteClear(const std::string& folder, int n, bool stepTry);
+    // A clear the player found himself: kept and written when it beats the record.
+    void offerRecord(const std::string& folder, int n, uint64_t fingerprint, bool stepTry, const std::string& path);
+    // A press on numbered stage n that walked into a dead end.
+    void countDeadEnd(const std::string& folder, int n, uint64_t fingerprint);
+
+    // Writes the progress; a failure is told, and the next write tries again.
+    void writeProgress(const std::string& folder);
+    // Writes what the records hold that the file does not yet.
+    void saveRecords(const std::string& folder);
+    bool recordsUnsaved() const { return records_.hasUnsaved(); }
+
+private:
+    Platform& platform_;
+    Tell tell_;
+    Progress progress_{};  // stage n at [n - 1]
+    RecordBook records_;
+};
+
+}  // namespace nerilo

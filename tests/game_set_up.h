@@ -1,0 +1,16 @@
+#pragma once
+// A test's, a benchmark's or a fuzz target's way into a Game, to set up a
+// position or a player's files the way a test needs them.
+#include "game/game.h"
+
+namespace nerilo {
+
+struct GameSetUp {
+    static World& world(Game& game) { return game.world_; }
+    static WorldState& state(Game& game) { return game.world_.setUp(); }
+    static SessionState& session(Game& game) { return game.session_; }
+    static Progress& progress(Game& game) { return game.player_.progress_; }
+    static RecordBook& records(Game& game) { return game.player_.records_; }
+};
+
+}  // namespace nerilo
