@@ -25,7 +25,7 @@ TEST(ActionKeys, ClearingStageNineLoadsAndStartsStageTen) {
     EXPECT_EQ(game.platform.clears[0].letters, (std::array<std::string, 5>{"C", "L", "E", "A", "R"}));
     EXPECT_EQ(game.platform.clears[0].background, Green);
     const Game& f = game.engine;
-    EXPECT_EQ(f.progress()[8], 1);
+    EXPECT_EQ(f.playerData().progress()[8], 1);
     EXPECT_EQ(f.session().stagePath, game.dir.path().string() + "/stage/stage10.txt");
     EXPECT_EQ(stageTitle(f.session()), "stage10.txt");
     EXPECT_EQ(f.session().comment, "ten");

@@ -65,7 +65,7 @@ TEST(BackgroundWork, EachResultMeansWhatItsSearchIsFor) {
     }
     {  // the editor's analysis waits for the pause after a stroke
         Played p;
-        p.game.engine.toggleEditor();
+        p.game.engine.editor().toggle();
         p.game.engine.followSearches();
         ASSERT_EQ(p.runner.started.back().kind, JobKind::Analysis);
         EXPECT_EQ(p.runner.started.back().pauseMs, Game::AnalysisPauseMs);

@@ -16,7 +16,7 @@ TEST(Editor, EnteringEditModeStopsTheGameAndPutsEveryBlockHome) {
     game.play("R");
     game.engine.pressKey(PlayerKey::Down);
     game.engine.tick();
-    game.engine.toggleEditor();
+    game.engine.editor().toggle();
     const Game& f = game.engine;
     EXPECT_TRUE(f.session().editing());
     EXPECT_TRUE(f.world().state().inputLocked);
@@ -46,20 +46,20 @@ TEST(Editor, PalettesBrushesAndTheLayerButton) {
     TestGame game;
     game.load();
     Game& f = game.engine;
-    f.toggleEditor();
-    f.chooseBlockBrush(4);
+    f.editor().toggle();
+    f.editor().chooseBlockBrush(4);
     EXPECT_EQ(f.session().paintLayer, PaintLayer::Blocks);
-    f.chooseGroundBrush(12);
+    f.editor().chooseGroundBrush(12);
     EXPECT_EQ(f.session().paintLayer, PaintLayer::Ground);
     EXPECT_EQ(f.session().groundBrush, 12);
-    f.paintCell(cell(2, 2));
+    f.editor().paintCell(cell(2, 2));
     EXPECT_EQ(f.world().state().ground[cell(2, 2)].code, 12);
-    f.togglePaintLayer();
+    f.editor().togglePaintLayer();
     EXPECT_EQ(f.session().paintLayer, PaintLayer::Blocks);
-    f.paintCell(cell(2, 2));
+    f.editor().paintCell(cell(2, 2));
     EXPECT_EQ(f.world().state().blocks[cell(2, 2)].code, 4);
     EXPECT_EQ(pictureOf(f.world().state(), f.world().drawing(), cell(2, 2)), blockPicture(4));
-    f.chooseEraser();
+    f.editor().chooseEraser();
     EXPECT_EQ(f.session().paintLayer, PaintLayer::Blocks) << "the eraser keeps the layer";
     EXPECT_EQ(f.session().blockBrush, 0);
 }
@@ -68,21 +68,21 @@ TEST(Editor, RightClickPicksAndAPickedEmptyBlockErases) {
     TestGame game;
     game.block(cell(3, 3), 1).load();
     Game& f = game.engine;
-    f.toggleEditor();
-    f.chooseBlockBrush(2);
-    f.pickBrushAt(cell(9, 9));  // pick an empty cell
+    f.editor().toggle();
+    f.editor().chooseBlockBrush(2);
+    f.editor().pickBrushAt(cell(9, 9));  // pick an empty cell
     EXPECT_EQ(f.session().blockBrush, 0);
-    f.paintCell(cell(3, 3));
+    f.editor().paintCell(cell(3, 3));
     EXPECT_EQ(f.world().state().blocks[cell(3, 3)].code, 0);
-    f.togglePaintLayer();
-    f.pickBrushAt(cell(3, 3));
+    f.editor().togglePaintLayer();
+    f.editor().pickBrushAt(cell(3, 3));
     EXPECT_EQ(f.session().groundBrush, 0);
 }
 
 TEST(Editor, ClicksOutsideEditModeDoNothing) {
     TestGame game;
     game.start();
-    game.engine.paintCell(cell(1, 1));
+    game.engine.editor().paintCell(cell(1, 1));
     EXPECT_EQ(game.world().state().blocks[cell(1, 1)].code, 0);
     EXPECT_EQ(game.world().state().ground[cell(1, 1)].code, 0);
 }
@@ -91,17 +91,17 @@ TEST(Editor, LeavingAsksAndCancelKeepsEditMode) {
     TestGame game;
     game.block(cell(1, 1), 7).load("stage1.txt");
     Game& f = game.engine;
-    f.toggleEditor();
-    f.chooseGroundBrush(1);
-    f.paintCell(cell(0, 0));
+    f.editor().toggle();
+    f.editor().chooseGroundBrush(1);
+    f.editor().paintCell(cell(0, 0));
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
-    f.toggleEditor();
+    f.editor().toggle();
     EXPECT_TRUE(f.session().editing());
     EXPECT_EQ(f.world().state().ground[cell(0, 0)].code, 1);
     EXPECT_EQ(game.platform.messages.back().text, "エディトモードを終了します。\n保存しますか？");
 
     game.platform.messageAnswers.push_back(MsgResult::No);
-    f.toggleEditor();
+    f.editor().toggle();
     EXPECT_FALSE(f.session().editing());
     EXPECT_EQ(f.world().state().ground[cell(0, 0)].code, 0) << "stage 1 is loaded again";
     EXPECT_EQ(stageTitle(f.session()), "stage1.txt");
@@ -116,17 +116,17 @@ TEST(Editor, ADrawnStageSavedAndReopenedIsTheSameStage) {
     TestGame game;
     game.load();
     Game& f = game.engine;
-    f.toggleEditor();
+    f.editor().toggle();
     game.platform.messageAnswers.push_back(MsgResult::Ok);
-    f.newStage();
-    f.chooseGroundBrush(15);
-    f.paintCell(cell(4, 9));
-    f.chooseBlockBrush(7);
-    f.paintCell(cell(4, 2));
+    f.editor().newStage();
+    f.editor().chooseGroundBrush(15);
+    f.editor().paintCell(cell(4, 9));
+    f.editor().chooseBlockBrush(7);
+    f.editor().paintCell(cell(4, 2));
     game.platform.textAnswers = {"階段へ行こう"};
     game.platform.inputAnswers = {"150"};
-    f.editComment();
-    f.editStepTarget();
+    f.editor().editComment();
+    f.editor().editStepTarget();
     const std::string path = game.stageFile("drawn.txt");
     game.platform.fileAnswers.push_back(path);
     f.saveStage();
@@ -151,15 +151,15 @@ TEST(Editor, ADrawnStageSavedAndReopenedIsTheSameStage) {
 TEST(Editor, NewStageAsksAndKeepsTheTarget) {
     TestGame game;
     game.ground(0, 1).comment("old").target(55).load();
-    game.engine.toggleEditor();
-    game.engine.newStage();  // Enter: the safe answer, keep the board
+    game.engine.editor().toggle();
+    game.engine.editor().newStage();  // Enter: the safe answer, keep the board
     EXPECT_EQ(game.world().state().ground[0].code, 1);
     EXPECT_EQ(game.platform.messages[0].onEnter, MsgResult::Cancel);
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
-    game.engine.newStage();
+    game.engine.editor().newStage();
     EXPECT_EQ(game.world().state().ground[0].code, 1);
     game.platform.messageAnswers.push_back(MsgResult::Ok);
-    game.engine.newStage();
+    game.engine.editor().newStage();
     EXPECT_EQ(game.world().state().ground[0].code, 0);
     EXPECT_EQ(game.session().comment, "");
     EXPECT_EQ(game.engine.fileDialogName(), "");
@@ -171,7 +171,7 @@ TEST(Editor, AStepTargetSetInTheEditorIsUsedByTheNextGame) {
     TestGame game;
     game.block(cell(5, 5), 7).target(20).load();
     game.platform.inputAnswers.push_back("150");
-    game.engine.editStepTarget();
+    game.engine.editor().editStepTarget();
     game.world().setUp().stepsLeft = 3;
     game.engine.startRound();
     EXPECT_EQ(game.world().state().stepsLeft, 150);
@@ -187,7 +187,7 @@ TEST(Editor, StepTargetAnswers) {
         TestGame game;
         game.target(77).load();
         game.platform.inputAnswers.push_back(c.answer);
-        game.engine.editStepTarget();
+        game.engine.editor().editStepTarget();
         EXPECT_EQ(game.world().state().stepTarget, c.target) << c.answer;
         EXPECT_EQ(game.world().state().stepsLeft, c.target) << c.answer;
     }
@@ -199,19 +199,19 @@ TEST(Editor, CommentAnswers) {
     TestGame game;
     game.comment("old").load();
     game.platform.textAnswers = {std::nullopt, "new, with commas", "絵文字😀", ""};
-    game.engine.editComment();
+    game.engine.editor().editComment();
     EXPECT_EQ(game.session().comment, "old");
     EXPECT_EQ(game.platform.inputs.back().defaultText, "old");
     EXPECT_EQ(game.platform.inputs.back().title, "Nerilo(コメント設定)");
-    game.engine.editComment();
+    game.engine.editor().editComment();
     EXPECT_EQ(game.session().comment, "new, with commas");
-    game.engine.editComment();
+    game.engine.editor().editComment();
     EXPECT_EQ(game.session().comment, "new, with commas");
     EXPECT_EQ(game.platform.messages.size(), 1u);
     game.engine.showComment();
     EXPECT_EQ(game.platform.messages.back().text, "new, with commas");
     EXPECT_EQ(game.platform.messages.back().icon, MsgIcon::Information);
-    game.engine.editComment();
+    game.engine.editor().editComment();
     EXPECT_EQ(game.session().comment, "");
 }
 
@@ -228,7 +228,7 @@ struct InterruptedGame {
         game.world().setUp().stepTry = true;
         game.start("stage4.txt");
         game.play("RRL");
-        game.engine.toggleEditor();
+        game.engine.editor().toggle();
     }
     TestGame game;
 };
@@ -238,7 +238,7 @@ TEST(EditorMends, SaveWritesTheTargetAndTheTargetBoxOffersIt) {
     TestGame& game = interrupted.game;
     EXPECT_EQ(game.world().state().stepsLeft, 77) << "the counter shows the target while editing";
     game.platform.inputAnswers.push_back("");
-    game.engine.editStepTarget();
+    game.engine.editor().editStepTarget();
     EXPECT_EQ(game.platform.inputs.back().defaultText, "77");
     EXPECT_EQ(game.platform.inputs.back().title, "Nerilo(タイマー設定)");
 
@@ -263,7 +263,7 @@ TEST(EditorMends, TheStageNameFollowsSaveAndNewStage) {
     EXPECT_EQ(viewOf(game.world().state(), game.session()).stageTitle.japanese(), "mine.txt");
 
     game.platform.messageAnswers.push_back(MsgResult::Ok);
-    game.engine.newStage();
+    game.engine.editor().newStage();
     EXPECT_EQ(viewOf(game.world().state(), game.session()).stageTitle.japanese(), "新規");
     EXPECT_EQ(game.session().stagePath, "");
     game.engine.saveStage();  // cancelled
@@ -279,7 +279,7 @@ TEST(EditorMends, SaveOffersTheStageBeingEditedNotTheFileLastOpened) {
     game.start("stage2.txt");
     game.play("RZ");
     ASSERT_EQ(stageTitle(game.session()), "stage3.txt");
-    game.engine.toggleEditor();
+    game.engine.editor().toggle();
     game.engine.saveStage();
     EXPECT_EQ(game.platform.dialogs.back().title.japanese(), "保存");
     EXPECT_EQ(game.platform.dialogs.back().fileName, game.stageFile("stage3.txt"));
@@ -289,38 +289,38 @@ TEST(EditorMends, DeleteAsksBeforeDiscardingEditsAndDoesNothingWhenNothingWouldB
     TestGame game;
     game.block(cell(5, 5), block::Player).comment("file").target(50).load();
     Game& f = game.engine;
-    f.toggleEditor();
+    f.editor().toggle();
     const GameSnapshot unchanged = f.snapshot();
     f.pressKey(PlayerKey::Delete);
     EXPECT_TRUE(f.snapshot() == unchanged);
     EXPECT_TRUE(game.platform.messages.empty());
 
-    f.chooseGroundBrush(ground::Wall);
-    f.paintCell(cell(1, 1));
+    f.editor().chooseGroundBrush(ground::Wall);
+    f.editor().paintCell(cell(1, 1));
     game.platform.textAnswers.push_back("edited");
-    f.editComment();
-    const Stage edited = f.editedStage();
+    f.editor().editComment();
+    const Stage edited = f.editor().editedStage();
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     f.pressKey(PlayerKey::Delete);
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
     EXPECT_EQ(game.platform.messages[0].buttons, MsgButtons::OkCancel);
     EXPECT_NE(game.platform.messages[0].text.find("保存していない変更"), std::string::npos);
-    EXPECT_EQ(f.editedStage(), edited);
+    EXPECT_EQ(f.editor().editedStage(), edited);
 
     game.platform.messageAnswers.push_back(MsgResult::Ok);
     f.pressKey(PlayerKey::Delete);  // the file comes back, board, comment and target
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Floor);
     EXPECT_EQ(f.session().comment, "file");
     EXPECT_TRUE(f.session().editing() && !f.world().state().ticking && f.world().state().inputLocked);
-    f.undoEdit();
-    EXPECT_EQ(f.editedStage(), edited) << "undo brings the edits back";
+    f.editor().undo();
+    EXPECT_EQ(f.editor().editedStage(), edited) << "undo brings the edits back";
 
     // A comment that saves to the same text ("" and ＂) is nothing lost.
     game.stage.comment = "say ＂hi＂";
     game.platform.messageAnswers.push_back(MsgResult::Ok);  // the undone edits go
     game.load();
-    f.session().comment = "say \"hi\"";
+    GameSetUp::session(f).comment = "say \"hi\"";
     const size_t asked = game.platform.messages.size();
     f.pressKey(PlayerKey::Delete);
     EXPECT_EQ(game.platform.messages.size(), asked);
@@ -331,18 +331,18 @@ TEST(EditorMends, DeleteWithoutAFileOrWithADamagedOne) {
     TestGame game;
     game.block(cell(5, 5), block::Player).load();
     Game& f = game.engine;
-    f.toggleEditor();
+    f.editor().toggle();
     game.platform.messageAnswers.push_back(MsgResult::Ok);
-    f.newStage();
-    f.chooseGroundBrush(ground::Wall);
-    f.paintCell(cell(1, 1));
+    f.editor().newStage();
+    f.editor().chooseGroundBrush(ground::Wall);
+    f.editor().paintCell(cell(1, 1));
     f.pressKey(PlayerKey::Delete);
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall) << "a new stage has no file to go back to";
 
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
     game.platform.messageAnswers.push_back(MsgResult::Ok);  // discard the new stage for the file
     f.openStage();
-    f.paintCell(cell(1, 1));
+    f.editor().paintCell(cell(1, 1));
     std::ofstream(game.stageFile("test.txt"), std::ios::binary) << "\"99\"";
     game.platform.messages.clear();
     f.pressKey(PlayerKey::Delete);
@@ -355,15 +355,15 @@ TEST(EditorMends, OpenInTheEditorAsksBeforeDiscardingEdits) {
     TestGame game;
     game.block(cell(5, 5), block::Player).load();
     Game& f = game.engine;
-    f.toggleEditor();
+    f.editor().toggle();
     game.platform.dialogs.clear();
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
     f.openStage();  // nothing to lose: no question
     EXPECT_TRUE(game.platform.messages.empty());
     EXPECT_EQ(game.platform.dialogs.size(), 1u);
 
-    f.chooseGroundBrush(ground::Wall);
-    f.paintCell(cell(1, 1));
+    f.editor().chooseGroundBrush(ground::Wall);
+    f.editor().paintCell(cell(1, 1));
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     f.openStage();
     EXPECT_EQ(game.platform.messages.size(), 1u);
@@ -378,9 +378,9 @@ TEST(EditorMends, StartOverInTheEditorAsksAndLeavesNoUndoIntoTheOldStage) {
     game.block(cell(5, 5), block::Player).load("stage1.txt");
     game.ground(cell(2, 2), ground::Wall).load("stage2.txt");
     Game& f = game.engine;
-    f.toggleEditor();
-    f.chooseGroundBrush(ground::Wall);
-    f.paintCell(cell(1, 1));
+    f.editor().toggle();
+    f.editor().chooseGroundBrush(ground::Wall);
+    f.editor().paintCell(cell(1, 1));
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     f.startOver();
     ASSERT_EQ(game.platform.messages.size(), 1u);
@@ -392,8 +392,8 @@ TEST(EditorMends, StartOverInTheEditorAsksAndLeavesNoUndoIntoTheOldStage) {
     f.startOver();
     EXPECT_EQ(stageTitle(f.session()), "stage1.txt");
     EXPECT_EQ(f.world().state().ground[cell(2, 2)].code, ground::Floor);
-    EXPECT_FALSE(f.canUndoEdit());
-    f.undoEdit();
+    EXPECT_FALSE(f.editor().canUndo());
+    f.editor().undo();
     EXPECT_EQ(f.world().state().ground[cell(2, 2)].code, ground::Floor);
 }
 
@@ -401,11 +401,11 @@ TEST(EditorMends, ASaveThatDidNotHappenKeepsTheEditorAndTheWindow) {
     TestGame game;
     game.block(cell(5, 5), block::Player).load();
     Game& f = game.engine;
-    f.toggleEditor();
-    f.chooseGroundBrush(ground::Wall);
-    f.paintCell(cell(1, 1));
+    f.editor().toggle();
+    f.editor().chooseGroundBrush(ground::Wall);
+    f.editor().paintCell(cell(1, 1));
     game.platform.messageAnswers.push_back(MsgResult::Yes);  // save, then cancel the file dialog
-    f.toggleEditor();
+    f.editor().toggle();
     EXPECT_TRUE(f.session().editing());
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall);
     game.platform.messageAnswers.push_back(MsgResult::Yes);
@@ -416,9 +416,9 @@ TEST(EditorMends, ASaveThatDidNotHappenKeepsTheEditorAndTheWindow) {
 TEST(EditorMends, ACommentOfSeveralLinesIsSavedWithCrLfAndReadBack) {
     TestGame game;
     game.block(cell(5, 5), block::Player).load();
-    game.engine.toggleEditor();
+    game.engine.editor().toggle();
     game.platform.textAnswers.push_back("一行目\n二行目\n\n四行目");
-    game.engine.editComment();
+    game.engine.editor().editComment();
     const std::string path = game.stageFile("lines.txt");
     game.platform.fileAnswers.push_back(path);
     game.engine.saveStage();

@@ -27,7 +27,7 @@ std::string playedStage(int number, const std::string& keys, int stagesClearedBe
     ScriptedPlatform platform("/nonexistent");
     platform.keepsFiles = false;
     Game game(platform);
-    for (int n = 0; n < stagesClearedBefore; ++n) game.progress()[n] = 1;
+    for (int n = 0; n < stagesClearedBefore; ++n) GameSetUp::progress(game)[n] = 1;
     game.updateUnlocks();
     platform.fileAnswers.push_back(shippedStage(number));
     game.openStage();

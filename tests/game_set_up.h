@@ -11,6 +11,9 @@ struct GameSetUp {
     static SessionState& session(Game& game) { return game.session_; }
     static Progress& progress(Game& game) { return game.player_.progress_; }
     static RecordBook& records(Game& game) { return game.player_.records_; }
+    // Rules that a test drives one at a time.
+    static void loseGame(World& world) { world.loseGame(); }
+    static void transformVacatedCell(World& world) { world.transformVacatedCell(); }
 };
 
 }  // namespace nerilo

@@ -296,7 +296,7 @@ TEST(Undo, EveryNewRoundBeginsANewHistory) {
     EXPECT_EQ(played([](TestGame& g) { g.play("T"); }), none);
     EXPECT_EQ(played([](TestGame& g) { g.play("X"); }), none);
     EXPECT_EQ(played([](TestGame& g) { g.load("stage6.txt"); }), none);
-    EXPECT_EQ(played([](TestGame& g) { g.engine.toggleEditor(); }), none);
+    EXPECT_EQ(played([](TestGame& g) { g.engine.editor().toggle(); }), none);
     EXPECT_EQ(played([](TestGame& g) { g.engine.startOver(); }), none);
     // The stage change after a clear.
     EXPECT_EQ(played([](TestGame& g) { g.play("RRZ"); }), none);
@@ -325,9 +325,9 @@ TEST(Undo, TheEditorHasNoUndo) {
     game.block(cell(5, 5), 7);
     game.start();
     game.play("R");
-    game.engine.toggleEditor();
-    game.engine.chooseGroundBrush(ground::Wall);
-    game.engine.paintCell(cell(2, 2));
+    game.engine.editor().toggle();
+    game.engine.editor().chooseGroundBrush(ground::Wall);
+    game.engine.editor().paintCell(cell(2, 2));
     EXPECT_FALSE(game.engine.canUndo());
     game.engine.undo();
     EXPECT_EQ(game.world().state().ground[cell(2, 2)].code, ground::Wall);

@@ -10,13 +10,13 @@ namespace {
 TEST(Modes, ProgressLevelsUnlockModesAndShowTheEndingOnce) {
     TestGame game;
     Game& f = game.engine;
-    f.session().progressLevel = ProgressLevel::NotChecked;
+    GameSetUp::session(f).progressLevel = ProgressLevel::NotChecked;
     f.updateUnlocks();
     EXPECT_EQ(f.session().progressLevel, ProgressLevel::Incomplete);
     EXPECT_FALSE(f.session().blockModeUnlocked);
 
-    f.progress().fill(2);
-    f.progress()[7] = 1;
+    GameSetUp::progress(f).fill(2);
+    GameSetUp::progress(f)[7] = 1;
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings, std::vector<bool>{false});
     EXPECT_EQ(f.session().progressLevel, ProgressLevel::AllCleared);
@@ -25,17 +25,17 @@ TEST(Modes, ProgressLevelsUnlockModesAndShowTheEndingOnce) {
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings.size(), 1u);
 
-    f.progress()[7] = 2;
+    GameSetUp::progress(f)[7] = 2;
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings, (std::vector<bool>{false, true}));
     EXPECT_EQ(f.session().progressLevel, ProgressLevel::AllClearedStepTry);
     EXPECT_TRUE(f.session().superModeUnlocked);
 
-    f.progress()[3] = 1;  // cleared again without step-try mode
+    GameSetUp::progress(f)[3] = 1;  // cleared again without step-try mode
     f.updateUnlocks();
     EXPECT_EQ(f.session().progressLevel, ProgressLevel::AllCleared);
     EXPECT_TRUE(f.session().superModeUnlocked) << "nothing is ever disabled again";
-    f.progress()[3] = 2;
+    GameSetUp::progress(f)[3] = 2;
     f.updateUnlocks();
     EXPECT_EQ(game.platform.endings.size(), 3u);
     EXPECT_TRUE(game.platform.endings.back());
@@ -95,10 +95,10 @@ TEST(Modes, SuperModeDrawsSpringsTwiceAsOftenAsEachArrow) {
     std::map<int, int> counts;
     for (int i = 0; i < 7000; ++i) {
         Game& f = game.engine;
-        f.world().setUp().ground[f.playerCell()].code = 0;
+        GameSetUp::state(f).ground[f.playerCell()].code = 0;
         const int left = f.playerCell();
-        f.world().setUp().movingBlock = f.world().state().playerBlock;
-        f.world().transformVacatedCell();
+        GameSetUp::state(f).movingBlock = f.world().state().playerBlock;
+        GameSetUp::transformVacatedCell(GameSetUp::world(f));
         ++counts[f.world().state().ground[left].code];
     }
     ASSERT_EQ(counts.size(), 6u);

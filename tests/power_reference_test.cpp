@@ -18,14 +18,14 @@ struct Pair {
 
 void setBoard(Game& form, const Stage& stage, int player) {
     for (int i = 0; i < CellCount; ++i) {
-        form.world().setUp().ground[i].code = stage.ground[i];
-        form.world().setUp().blocks[i].code = stage.blocks[i];
-        form.world().setUp().blockCell[i] = static_cast<uint8_t>(i);
+        GameSetUp::state(form).ground[i].code = stage.ground[i];
+        GameSetUp::state(form).blocks[i].code = stage.blocks[i];
+        GameSetUp::state(form).blockCell[i] = static_cast<uint8_t>(i);
     }
-    form.world().setUp().playerBlock = static_cast<uint8_t>(player);
-    form.world().setUp().movingBlock = form.world().state().playerBlock;
-    form.world().setUp().ticking = true;
-    noteLiveBlocks(form.world().state());
+    GameSetUp::state(form).playerBlock = static_cast<uint8_t>(player);
+    GameSetUp::state(form).movingBlock = form.world().state().playerBlock;
+    GameSetUp::state(form).ticking = true;
+    noteLiveBlocks(GameSetUp::state(form));
 }
 
 // Compares every power state, overlay and code after evaluateCircuit on both.
@@ -33,8 +33,8 @@ void expectSameEvaluation(const Stage& stage, int player, const std::string& lab
     Pair pair;
     setBoard(pair.fast, stage, player);
     setBoard(pair.literal, stage, player);
-    pair.fast.world().evaluateCircuit();
-    pair.literal.world().evaluateCircuit();
+    GameSetUp::world(pair.fast).evaluateCircuit();
+    GameSetUp::world(pair.literal).evaluateCircuit();
     for (int i = 0; i < CellCount; ++i) {
         ASSERT_EQ(pair.fast.world().state().ground[i].power, pair.literal.world().state().ground[i].power) << label << " cell " << i;
         ASSERT_EQ(pair.fast.world().state().ground[i].code, pair.literal.world().state().ground[i].code) << label << " cell " << i;
@@ -76,7 +76,7 @@ TEST(PowerReference, HandMadeWorstCasesEvaluateTheSame) {
     {
         Pair pair;
         setBoard(pair.fast, serpentine, cell(7, 7));
-        pair.fast.world().evaluateCircuit();
+        GameSetUp::world(pair.fast).evaluateCircuit();
         EXPECT_EQ(pair.fast.world().state().blocks[3].code, 0);
         EXPECT_EQ(pair.fast.world().state().ground[0].power, Power::Full);
     }

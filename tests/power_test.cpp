@@ -227,7 +227,7 @@ TEST(Power, LosingDuringAKickHandsControlBack) {
     game.engine.pressKey(PlayerKey::Right);
     game.engine.tick();
     ASSERT_EQ(game.world().state().movingBlock, cell(5, 6));
-    game.world().loseGame();
+    GameSetUp::loseGame(game.world());
     EXPECT_FALSE(game.engine.isLost());
     EXPECT_EQ(game.world().state().movingBlock, game.world().state().playerBlock);
     EXPECT_FALSE(game.world().state().inputLocked);

@@ -125,15 +125,15 @@ TEST(Presentation, TheStatusFollowsTheGame) {
     game.play("X");
     EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "プレイ中");
 
-    game.engine.toggleEditor();
+    game.engine.editor().toggle();
     EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "エディト中");
     // Lost in test play, the way back is said too.
-    game.engine.startTestPlay();
+    game.engine.editor().startTestPlay();
     game.play("U");
     EXPECT_EQ(said(statusOf(game.world().state(), game.session())).hints.back(), "Esc で編集に戻る");
     game.engine.pressKey(PlayerKey::Escape);
     game.platform.messageAnswers.push_back(MsgResult::No);
-    game.engine.toggleEditor();
+    game.engine.editor().toggle();
     EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "F1 で開始");
 
     // Stage 29 cleared with no stage 30 beside it: a clear, but not the last one.
@@ -159,8 +159,8 @@ TEST(Presentation, TheCircuitPreviewMarksTheReachOfTheSkullBallsItBlowsUp) {
     game.block(cell(10, 10), block::Player).ground(cell(5, 5), ground::Target);
     game.block(cell(5, 6), block::SkullBall).block(cell(1, 1), block::SkullBall);
     game.load();
-    game.engine.toggleEditor();
-    const WorldState started = game.engine.plainTestStart();
+    game.engine.editor().toggle();
+    const WorldState started = game.engine.editor().plainTestStart();
     const WorldState preview = circuitPreview(game.world().state(), started);
     for (int c = 0; c < CellCount; ++c) {
         const bool inReach = std::abs(rowOf(c) - 5) <= 1 && std::abs(columnOf(c) - 6) <= 1;

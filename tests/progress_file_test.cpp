@@ -209,7 +209,7 @@ TEST(Progress, AGameThatKeepsNoFilesWritesNoProgress) {
 TEST(Progress, ClosingInEditModeAsksAndCancelKeepsTheWindowButWritesProgress) {
     TestGame game;
     game.load();
-    game.engine.toggleEditor();
+    game.engine.editor().toggle();
     game.progress()[4] = 1;
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     game.engine.quit();

@@ -17,26 +17,26 @@ struct AskingCase {
 
 TEST(Questions, ACommandThatAsksWaitsForTheAnswerAndGoesOnAsAnswered) {
     const AskingCase cases[] = {
-        {"a target typed", [](Game& g) { g.editStepTarget(); }, QuestionKind::Line, {.text = "42"},
+        {"a target typed", [](Game& g) { g.editor().editStepTarget(); }, QuestionKind::Line, {.text = "42"},
          [](const TestGame& t) { return t.world().state().stepTarget == 42; }},
-        {"a target cancelled", [](Game& g) { g.editStepTarget(); }, QuestionKind::Line, {.button = MsgResult::Cancel},
+        {"a target cancelled", [](Game& g) { g.editor().editStepTarget(); }, QuestionKind::Line, {.button = MsgResult::Cancel},
          [](const TestGame& t) { return t.world().state().stepTarget == 200; }},
-        {"a comment typed", [](Game& g) { g.editComment(); }, QuestionKind::Lines, {.text = "two\nlines"},
+        {"a comment typed", [](Game& g) { g.editor().editComment(); }, QuestionKind::Lines, {.text = "two\nlines"},
          [](const TestGame& t) { return t.session().comment == "two\nlines"; }},
-        {"a new board refused", [](Game& g) { g.newStage(); }, QuestionKind::Message, {.button = MsgResult::Cancel},
+        {"a new board refused", [](Game& g) { g.editor().newStage(); }, QuestionKind::Message, {.button = MsgResult::Cancel},
          [](const TestGame& t) { return t.world().state().blocks[cell(5, 5)].code == block::Player; }},
-        {"a new board agreed", [](Game& g) { g.newStage(); }, QuestionKind::Message, {.button = MsgResult::Ok},
+        {"a new board agreed", [](Game& g) { g.editor().newStage(); }, QuestionKind::Message, {.button = MsgResult::Ok},
          [](const TestGame& t) { return t.world().state().blocks[cell(5, 5)].code == block::Empty; }},
-        {"leaving the editor cancelled", [](Game& g) { g.toggleEditor(); }, QuestionKind::Message,
+        {"leaving the editor cancelled", [](Game& g) { g.editor().toggle(); }, QuestionKind::Message,
          {.button = MsgResult::Cancel}, [](const TestGame& t) { return t.session().editing(); }},
-        {"leaving the editor unsaved", [](Game& g) { g.toggleEditor(); }, QuestionKind::Message,
+        {"leaving the editor unsaved", [](Game& g) { g.editor().toggle(); }, QuestionKind::Message,
          {.button = MsgResult::No}, [](const TestGame& t) { return !t.session().editing(); }},
     };
     for (const AskingCase& c : cases) {
         TestGame game;
         game.block(cell(5, 5), block::Player);
         game.load("stage1.txt");
-        game.engine.toggleEditor();
+        game.engine.editor().toggle();
         game.platform.deferAnswers = true;
         const GameSnapshot before = game.snapshot();
         c.command(game.engine);
@@ -45,7 +45,7 @@ TEST(Questions, ACommandThatAsksWaitsForTheAnswerAndGoesOnAsAnswered) {
         EXPECT_EQ(game.engine.question()->kind, c.kind) << c.name;
         // Nothing changed yet, and other commands wait with it.
         EXPECT_EQ(game.snapshot(), before) << c.name;
-        game.engine.newStage();
+        game.engine.editor().newStage();
         game.engine.pressKey(PlayerKey::Delete);
         EXPECT_EQ(game.snapshot(), before) << c.name;
         game.engine.answer(c.answer);

@@ -200,17 +200,17 @@ TEST(SecondCopy, AHandedStageOpensAsOpenDoes) {
         bool opened;
     };
     auto editSomething = [](TestGame& g) {
-        g.engine.toggleEditor();
-        g.engine.chooseGroundBrush(ground::Wall);
-        g.engine.paintCell(cell(1, 1));
+        g.engine.editor().toggle();
+        g.engine.editor().chooseGroundBrush(ground::Wall);
+        g.engine.editor().paintCell(cell(1, 1));
     };
     const Case cases[] = {
         {"playing", [](TestGame&) {}, false, std::nullopt, true},
-        {"editing without changes", [](TestGame& g) { g.engine.toggleEditor(); }, false, std::nullopt, true},
+        {"editing without changes", [](TestGame& g) { g.engine.editor().toggle(); }, false, std::nullopt, true},
         {"unsaved edits dropped", editSomething, true, MsgResult::Ok, true},
         {"unsaved edits kept", editSomething, true, MsgResult::Cancel, false},
         {"unsaved edits, Enter", editSomething, true, std::nullopt, false},
-        {"test play", [](TestGame& g) { g.engine.toggleEditor(); g.engine.startTestPlay(); }, false, std::nullopt, false},
+        {"test play", [](TestGame& g) { g.engine.editor().toggle(); g.engine.editor().startTestPlay(); }, false, std::nullopt, false},
     };
     for (const Case& c : cases) {
         TestGame game;

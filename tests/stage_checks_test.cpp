@@ -15,8 +15,8 @@ using solver::Problem;
 // The start of a round on the test game's stage as the editor draws it.
 WorldState startOf(TestGame& game) {
     game.load();
-    game.engine.toggleEditor();
-    return game.engine.plainTestStart();
+    game.engine.editor().toggle();
+    return game.engine.editor().plainTestStart();
 }
 
 std::vector<Problem> kinds(const std::vector<solver::StageProblem>& problems) {
@@ -158,9 +158,9 @@ struct CheckedEditor {
         if (stairs) game.ground(cell(5, 9), ground::Stairs);
         game.load("stage3.txt");
         game.engine.setSearchAside([](const std::function<void()>& work) { work(); });
-        game.engine.toggleEditor();
-        game.engine.chooseBlockBrush(block::BlackBall);
-        game.engine.paintCell(cell(1, 1));
+        game.engine.editor().toggle();
+        game.engine.editor().chooseBlockBrush(block::BlackBall);
+        game.engine.editor().paintCell(cell(1, 1));
     }
     TestGame game;
 };
@@ -193,7 +193,7 @@ TEST(StageChecks, AWarnedSaveStopsOnCancelAndGoesOnWithSave) {
 
     // Leaving the editor with "save" and then Cancel on the warning keeps the editor and the work.
     game.platform.messageAnswers = {MsgResult::Yes, MsgResult::Cancel};
-    game.engine.toggleEditor();
+    game.engine.editor().toggle();
     EXPECT_TRUE(game.session().editing());
     EXPECT_EQ(game.world().state().blocks[cell(1, 1)].code, block::BlackBall);
 

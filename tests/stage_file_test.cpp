@@ -237,7 +237,7 @@ TEST(StageFile, DirectoriesPipesAndHugeFilesAreRefusedWithoutReadingThem) {
 TEST(StageFile, OpenInEditModeLeavesStartAndRetryDisabled) {
     TestGame game;
     game.load();
-    game.engine.toggleEditor();
+    game.engine.editor().toggle();
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
     game.engine.openStage();
     EXPECT_FALSE(offered(game.engine, "start").enabled);

@@ -32,7 +32,7 @@ TEST(StageWithoutFile, PlaysAgainFromMemoryAndIsSavedWhereTheAuthorSays) {
     EXPECT_TRUE(game.platform.messages.empty()) << game.platform.messages.front().text;
     EXPECT_EQ(game.progress(), Progress{}) << "a stage without a file is no numbered stage";
 
-    game.engine.toggleEditor();
+    game.engine.editor().toggle();
     game.platform.fileAnswers.push_back(game.stageFile("shared.txt"));
     const size_t dialogs = game.platform.dialogs.size();
     ASSERT_TRUE(game.engine.saveStage());
@@ -71,7 +71,7 @@ TEST(StageWithoutFile, ATypedCodeOpensProvenOnlyWhenItsProofClears) {
         EXPECT_EQ(viewOf(game.engine).stageTitle.japanese() == "クリア確認済み", c.proven) << c.name;
         EXPECT_EQ(game.platform.messages.size(), c.messages) << c.name;
         if (!c.proven) continue;
-        game.engine.toggleEditor();
+        game.engine.editor().toggle();
         EXPECT_EQ(game.engine.proofInPlay(), nullptr) << "the editor's board is another stage";
     }
 }

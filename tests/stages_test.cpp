@@ -29,7 +29,7 @@ Played play(int number, const std::string& keys, bool stepTry) {
     ScriptedPlatform platform("/nonexistent");
     platform.keepsFiles = false;  // a clear would otherwise write the user's own data folder
     Game game(platform);
-    game.world().setUp().stepTry = stepTry;
+    GameSetUp::state(game).stepTry = stepTry;
     platform.fileAnswers.push_back(shippedStage(number));
     game.openStage();
     game.startRound();
@@ -99,7 +99,7 @@ TEST(Stages, ThirtyClearsInARowReachTheEnding) {
     }
     Progress allCleared;
     allCleared.fill(1);
-    EXPECT_EQ(form.progress(), allCleared);
+    EXPECT_EQ(form.playerData().progress(), allCleared);
     EXPECT_EQ(platform.endings, std::vector<bool>{false});
     EXPECT_TRUE(form.session().blockModeUnlocked);
     EXPECT_FALSE(form.session().superModeUnlocked);

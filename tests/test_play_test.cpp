@@ -18,19 +18,19 @@ struct EditedStage {
     EditedStage() {
         game.block(cell(5, 5), block::Player).comment("saved").target(40);
         game.start("stage5.txt");
-        game.engine.toggleEditor();
+        game.engine.editor().toggle();
         Game& f = game.engine;
-        f.chooseGroundBrush(ground::Stairs);
-        f.paintCell(cell(5, 7));
-        f.chooseBlockBrush(block::Key);
-        f.paintCell(cell(5, 6));
-        f.chooseBlockBrush(block::BlackBall);
-        f.paintCell(cell(6, 5));
+        f.editor().chooseGroundBrush(ground::Stairs);
+        f.editor().paintCell(cell(5, 7));
+        f.editor().chooseBlockBrush(block::Key);
+        f.editor().paintCell(cell(5, 6));
+        f.editor().chooseBlockBrush(block::BlackBall);
+        f.editor().paintCell(cell(6, 5));
         game.platform.textAnswers.push_back("edited");
-        f.editComment();
+        f.editor().editComment();
         game.platform.inputAnswers.push_back("25");
-        f.editStepTarget();
-        f.chooseGroundBrush(ground::Wall);
+        f.editor().editStepTarget();
+        f.editor().chooseGroundBrush(ground::Wall);
     }
     TestGame game;
 };
@@ -41,7 +41,7 @@ TEST(TestPlay, PlaysTheEditedBoardAndEscapeBringsTheEditorBackExactly) {
     game.world().setUp().stepTry = true;
     const GameSnapshot before = game.engine.snapshot();
 
-    game.engine.toggleTestPlay();
+    game.engine.editor().toggleTestPlay();
     EXPECT_TRUE(game.session().testPlaying());
     EXPECT_FALSE(game.session().editing());
     EXPECT_TRUE(game.world().state().ticking);
@@ -55,9 +55,9 @@ TEST(TestPlay, PlaysTheEditedBoardAndEscapeBringsTheEditorBackExactly) {
     EXPECT_TRUE(game.snapshot() == before);
 
     // The menu entry ends it the same way, and so does the clear.
-    game.engine.toggleTestPlay();
+    game.engine.editor().toggleTestPlay();
     game.play("RR");
-    game.engine.toggleTestPlay();
+    game.engine.editor().toggleTestPlay();
     EXPECT_TRUE(game.snapshot() == before);
     EXPECT_TRUE(game.platform.messages.empty());
 }
@@ -71,7 +71,7 @@ TEST(TestPlay, AClearShowsTheWindowRecordsNothingLoadsNothingAndEndsTestPlay) {
     const GameSnapshot before = game.engine.snapshot();
     const std::string stageBytes = readWholeFile(game.stageFile("stage5.txt"), 1 << 20).bytes;
 
-    game.engine.startTestPlay();
+    game.engine.editor().startTestPlay();
     game.play("RRZ");
     ASSERT_EQ(game.platform.clears.size(), 1u);
     EXPECT_EQ(game.platform.clears[0].background, Green);
@@ -86,7 +86,7 @@ TEST(TestPlay, AClearShowsTheWindowRecordsNothingLoadsNothingAndEndsTestPlay) {
 TEST(TestPlay, RetryAndDeleteStartAgainFromTheEditedBoardNeverFromTheFile) {
     EditedStage edited;
     TestGame& game = edited.game;
-    game.engine.startTestPlay();
+    game.engine.editor().startTestPlay();
     const GameSnapshot start = game.engine.snapshot();
     game.play("RR");
     game.engine.retryRound();
@@ -119,7 +119,7 @@ TEST(TestPlay, RetryAndDeleteKeepTheEditorsModes) {
         TestGame& game = edited.game;
         game.world().setUp().stepTry = true;
         game.world().setUp().extraMode = ExtraMode::Block;
-        game.engine.startTestPlay();
+        game.engine.editor().startTestPlay();
         game.play("D");
         restart(game);
         EXPECT_EQ(game.player(), cell(5, 5)) << what;
@@ -134,22 +134,22 @@ TEST(TestPlay, CommandsThatWouldLeaveOrChangeTheStageAreRefused) {
     TestGame& game = edited.game;
     Game& f = game.engine;
     game.session().blockModeUnlocked = game.session().superModeUnlocked = true;
-    f.startTestPlay();
+    f.editor().startTestPlay();
     const GameSnapshot playing = f.snapshot();
     game.platform.dialogs.clear();
     game.platform.fileAnswers.push_back(game.stageFile("stage5.txt"));
     f.openStage();
     f.saveStage();
-    f.toggleEditor();
+    f.editor().toggle();
     f.startOver();
-    f.newStage();
-    f.editComment();
-    f.editStepTarget();
+    f.editor().newStage();
+    f.editor().editComment();
+    f.editor().editStepTarget();
     f.toggleStepTry();
     f.toggleBlockMode();
     f.toggleSuperMode();
-    f.paintCell(cell(0, 0));
-    f.undoEdit();
+    f.editor().paintCell(cell(0, 0));
+    f.editor().undo();
     EXPECT_TRUE(f.snapshot() == playing);
     EXPECT_TRUE(game.platform.messages.empty() && game.platform.dialogs.empty() && game.platform.inputs.size() == 2);
 
@@ -166,7 +166,7 @@ TEST(TestPlay, CommandsThatWouldLeaveOrChangeTheStageAreRefused) {
     EXPECT_TRUE(offered(f, "retry").enabled && view.roundButton.enabled);
     EXPECT_EQ(view.roundButton.caption.japanese(), "再挑戦");
 
-    f.endTestPlay();
+    f.editor().endTestPlay();
     const WindowView editing = viewOf(f);
     EXPECT_TRUE(offered(f, "testPlay").enabled && !offered(f, "testPlay").checked);
     EXPECT_TRUE(editing.palettesEnabled && offered(f, "newStage").enabled && offered(f, "editor").enabled);
@@ -177,7 +177,7 @@ TEST(TestPlay, CommandsThatWouldLeaveOrChangeTheStageAreRefused) {
 TEST(TestPlay, ClosingInTestPlayAsksAboutTheEditedStage) {
     EditedStage edited;
     TestGame& game = edited.game;
-    game.engine.startTestPlay();
+    game.engine.editor().startTestPlay();
     game.play("R");
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     game.engine.quit();
@@ -191,16 +191,16 @@ TEST(TestPlay, ClosingInTestPlayAsksAboutTheEditedStage) {
 TEST(TestPlay, TheEditHistorySurvivesTestPlay) {
     EditedStage edited;
     Game& f = edited.game.engine;
-    f.startTestPlay();
+    f.editor().startTestPlay();
     edited.game.play("RRZ");
     EXPECT_TRUE(f.session().editing());
-    f.undoEdit();  // the target
+    f.editor().undo();  // the target
     EXPECT_EQ(f.world().state().stepTarget, 40);
-    f.undoEdit();  // the comment
+    f.editor().undo();  // the comment
     EXPECT_EQ(f.session().comment, "saved");
-    f.undoEdit();  // the ball
+    f.editor().undo();  // the ball
     EXPECT_EQ(f.world().state().blocks[cell(6, 5)].code, block::Empty);
-    f.redoEdit();
+    f.editor().redo();
     EXPECT_EQ(f.world().state().blocks[cell(6, 5)].code, block::BlackBall);
 }
 
@@ -210,7 +210,7 @@ TEST(TestPlay, TheSolverStartIsARoundWithoutModesOnTheEditedBoard) {
     game.world().setUp().stepTry = true;
     game.world().setUp().extraMode = ExtraMode::Super;
     const GameSnapshot before = game.engine.snapshot();
-    const WorldState start = game.engine.plainTestStart();
+    const WorldState start = game.engine.editor().plainTestStart();
     EXPECT_TRUE(game.snapshot() == before) << "the editor is left alone";
     EXPECT_FALSE(start.stepTry);
     EXPECT_EQ(start.extraMode, ExtraMode::None);
@@ -226,8 +226,8 @@ TEST(TestPlay, ASolutionPlaysOnePressAtRestAndTheClearBringsTheEditorBack) {
     TestGame& game = edited.game;
     game.world().setUp().extraMode = ExtraMode::Block;  // the solution is played without it, as it was found
     const GameSnapshot before = game.engine.snapshot();
-    game.engine.playSolution("RRZ");
-    EXPECT_TRUE(game.engine.playingSolution());
+    game.engine.editor().playSolution("RRZ");
+    EXPECT_TRUE(game.engine.editor().playingSolution());
     EXPECT_EQ(game.world().state().extraMode, ExtraMode::None);
 
     // The first tick presses R; the step takes four more ticks, then the next press comes.
@@ -242,7 +242,7 @@ TEST(TestPlay, ASolutionPlaysOnePressAtRestAndTheClearBringsTheEditorBack) {
     EXPECT_EQ(ticks, 9) << "two steps of four ticks, the next press in the tick after each, and the clear";
     EXPECT_EQ(game.platform.clears.size(), 1u);
     EXPECT_TRUE(game.snapshot() == before);
-    EXPECT_FALSE(game.engine.playingSolution());
+    EXPECT_FALSE(game.engine.editor().playingSolution());
 }
 
 TEST(TestPlay, AnyKeyStopsASolutionAndTheBoardReturns) {
@@ -250,7 +250,7 @@ TEST(TestPlay, AnyKeyStopsASolutionAndTheBoardReturns) {
         EditedStage edited;
         TestGame& game = edited.game;
         const GameSnapshot before = game.engine.snapshot();
-        game.engine.playSolution("RRZ");
+        game.engine.editor().playSolution("RRZ");
         for (int i = 0; i < 6; ++i) game.engine.tick();
         game.engine.pressKey(key);
         EXPECT_TRUE(game.snapshot() == before) << static_cast<int>(key);
@@ -260,11 +260,11 @@ TEST(TestPlay, AnyKeyStopsASolutionAndTheBoardReturns) {
     for (const auto command : {&Game::retryRound, &Game::undo, &Game::redo}) {
         EditedStage edited;
         const GameSnapshot before = edited.game.engine.snapshot();
-        edited.game.engine.playSolution("RRZ");
+        edited.game.engine.editor().playSolution("RRZ");
         for (int i = 0; i < 6; ++i) edited.game.engine.tick();
         (edited.game.engine.*command)();
         EXPECT_TRUE(edited.game.snapshot() == before);
-        EXPECT_FALSE(edited.game.engine.playingSolution());
+        EXPECT_FALSE(edited.game.engine.editor().playingSolution());
     }
 }
 
@@ -274,7 +274,7 @@ TEST(TestPlay, ItsPressesCannotBeUndoneOnceItEnds) {
     for (const bool byClear : {false, true}) {
         EditedStage edited;
         TestGame& game = edited.game;
-        game.engine.toggleTestPlay();
+        game.engine.editor().toggleTestPlay();
         game.play(byClear ? "RRZ" : "RD");
         if (!byClear) game.engine.pressKey(PlayerKey::Escape);
         ASSERT_TRUE(game.session().editing());
@@ -282,7 +282,7 @@ TEST(TestPlay, ItsPressesCannotBeUndoneOnceItEnds) {
         // Leaving the editor when stage 1 cannot be read keeps the board; undo
         // then has nothing of test play to go back to.
         game.platform.messageAnswers.push_back(MsgResult::No);
-        game.engine.toggleEditor();
+        game.engine.editor().toggle();
         game.engine.undo();
         EXPECT_FALSE(game.session().testPlaying()) << byClear;
         EXPECT_FALSE(game.session().editing()) << byClear;

@@ -80,11 +80,11 @@ std::span<const Command> table() {
         {"superMode", NERILO_TEXT("commands", "スーパーモード(&N)"), M::Options, SuperModeKeys, true, false, superMode,
          [](Game& g) { g.toggleSuperMode(); }},
         {"editor", NERILO_TEXT("commands", "エディトモード(&E)"), M::Options, EditorKeys, true, true, editor,
-         [](Game& g) { g.toggleEditor(); }},
+         [](Game& g) { g.editor().toggle(); }},
         {"comment", NERILO_TEXT("commands", "コメント(&C)"), M::Bar, {}, false, false, always,
          [](Game& g) { g.showComment(); }},
         {"newStage", NERILO_TEXT("commands", "新規(&N)"), M::Editor, {}, false, false, editing,
-         [](Game& g) { g.newStage(); }},
+         [](Game& g) { g.editor().newStage(); }},
         {"openInEditor", NERILO_TEXT("commands", "開く(&O)"), M::Editor, {}, false, false, editing,
          [](Game& g) { g.openStage(); }},
         {"saveStage", NERILO_TEXT("commands", "保存(&S)"), M::Editor, {}, false, false, editing,
@@ -92,15 +92,15 @@ std::span<const Command> table() {
         {"copyStageCodeInEditor", NERILO_TEXT("commands", "コードをコピー(&D)"), M::Editor, {}, false, false, editing,
          [](Game& g) { g.copyStageCode(); }},
         {"undoEdit", NERILO_TEXT("commands", "元に戻す(&U)"), M::Editor, UndoEditKeys, false, true, undoEdit,
-         [](Game& g) { g.undoEdit(); }},
+         [](Game& g) { g.editor().undo(); }},
         {"redoEdit", NERILO_TEXT("commands", "やり直す(&R)"), M::Editor, RedoEditKeys, false, false, redoEdit,
-         [](Game& g) { g.redoEdit(); }},
+         [](Game& g) { g.editor().redo(); }},
         {"editStepTarget", NERILO_TEXT("commands", "歩数設定(&T)"), M::Editor, {}, false, true, editing,
-         [](Game& g) { g.editStepTarget(); }},
+         [](Game& g) { g.editor().editStepTarget(); }},
         {"editComment", NERILO_TEXT("commands", "コメント設定(&C)"), M::Editor, {}, false, false, editing,
-         [](Game& g) { g.editComment(); }},
+         [](Game& g) { g.editor().editComment(); }},
         {"testPlay", NERILO_TEXT("commands", "テストプレイ(&P)"), M::Editor, TestPlayKeys, true, true, testPlay,
-         [](Game& g) { g.toggleTestPlay(); }},
+         [](Game& g) { g.editor().toggleTestPlay(); }},
         {"findSolution", NERILO_TEXT("commands", "解を探す(&F)"), M::Editor, FindSolutionKeys, false, false, editing,
          nullptr},
     };
@@ -121,7 +121,7 @@ Text menuCaption(CommandMenu menu) {
 
 CommandContext commandContext(const Game& game) {
     return {game.world().state(), game.session(),     game.canUndo(),         game.canRedo(),
-            game.canUndoEdit(),   game.canRedoEdit(), game.playbackRunning()};
+            game.editor().canUndo(), game.editor().canRedo(), game.playbackRunning()};
 }
 
 std::span<const Command> commands() { return table(); }

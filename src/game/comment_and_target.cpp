@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "model/fields.h"
+#include "game/editor.h"
 #include "game/game.h"
 #include "model/text_codec.h"
 
@@ -9,46 +10,46 @@ namespace nerilo {
 
 // Cancel keeps the comment; an empty answer clears it. The comment may run
 // over several lines.
-void Game::editComment() { run(typeComment()); }
+void Editor::editComment() { game_.run(typeComment()); }
 
-Task<> Game::typeComment() {
-    if (session_.testPlaying()) co_return;
+Task<> Editor::typeComment() {
+    if (game_.session_.testPlaying()) co_return;
     const Question question = textQuestion(QuestionKind::Lines, NERILO_TEXT("messages", "コメントを入力してください"),
-                                           NERILO_TEXT("messages", "Nerilo(コメント設定)"), session_.comment);
-    const Answer answer = co_await ask(question);
+                                           NERILO_TEXT("messages", "Nerilo(コメント設定)"), game_.session_.comment);
+    const Answer answer = co_await game_.ask(question);
     const std::optional<std::string>& text = answer.text;
     if (!text) co_return;
     // Refused here rather than at Save, so the author can still fix it.
     Conversion encoded = utf8ToCp932(*text);
     if (!encoded.ok()) {
-        tell(NERILO_TEXT("messages", "このコメントは保存できません。\n%1").arg(encoded.error));
+        game_.tell(NERILO_TEXT("messages", "このコメントは保存できません。\n%1").arg(encoded.error));
         co_return;
     }
     const Stage before = editedStage();
-    session_.comment = *text;
+    game_.session_.comment = *text;
     noteEdit(before);
 }
 
 // The box offers the target, not the counter of a game left in the middle.
 // "0" and an empty answer keep the target; any other text sets its leading
 // number (0 when it has none), a negative one included.
-void Game::editStepTarget() { run(typeStepTarget()); }
+void Editor::editStepTarget() { game_.run(typeStepTarget()); }
 
-Task<> Game::typeStepTarget() {
-    if (session_.testPlaying()) co_return;
+Task<> Editor::typeStepTarget() {
+    if (game_.session_.testPlaying()) co_return;
     const Question question = textQuestion(QuestionKind::Line, NERILO_TEXT("messages", "目標歩数を決めてください"),
                                            NERILO_TEXT("messages", "Nerilo(タイマー設定)"),
-                                           decimalText(world_.state().stepTarget));
-    const Answer answer = co_await ask(question);
+                                           decimalText(game_.world_.state().stepTarget));
+    const Answer answer = co_await game_.ask(question);
     const std::string text = answer.text.value_or(std::string());
     if (text.empty() || text == "0") co_return;
     const double value = std::trunc(leadingNumber(text));
     if (!(std::fabs(value) <= 99999999)) {
-        tell(NERILO_TEXT("messages", "目標歩数が大きすぎます。"));
+        game_.tell(NERILO_TEXT("messages", "目標歩数が大きすぎます。"));
         co_return;
     }
     const Stage before = editedStage();
-    world_.setStepTarget(static_cast<int32_t>(value));
+    game_.world_.setStepTarget(static_cast<int32_t>(value));
     noteEdit(before);
 }
 

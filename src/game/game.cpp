@@ -7,7 +7,9 @@
 
 namespace nerilo {
 
-Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform),
+Game::Game(Platform& platform, PowerSpreader spreader)
+    : platform_(platform),
+      conversation_(platform),
       world_(Watched::Yes, spreader),
       player_(platform, [this](const Text& text) { tell(text); }) {
     world_.events().listen(true);
@@ -18,18 +20,18 @@ Game::Game(Platform& platform, PowerSpreader spreader) : platform_(platform),
 // the stage file.
 void Game::pressKey(PlayerKey key, Modifiers modifiers) {
     if (asking()) return;
-    if (playingSolution() || (key == PlayerKey::Escape && session_.testPlaying())) {
-        endTestPlay();
+    if (editor_.playingSolution() || (key == PlayerKey::Escape && session_.testPlaying())) {
+        editor_.endTestPlay();
         return;
     }
     if (session_.editing()) {
-        if (key == PlayerKey::Delete) revertEdits();
+        if (key == PlayerKey::Delete) editor_.revert();
         return;
     }
     // A key pressed after an undo that waits is the later wish: the undo is dropped.
     waitingStep_.reset();
     deliverKey(key, modifiers);
-    if (testCleared_) endTestPlay();
+    if (editor_.testCleared_) editor_.endTestPlay();
 }
 
 // With the keyboard locked only Delete is heard: it starts the round again.
@@ -53,9 +55,9 @@ void Game::deliverKey(PlayerKey key, Modifiers modifiers) {
 // or Retry reaches it: the editor and Save treat block i as the block of cell i.
 void Game::tick() {
     if (session_.editing()) return;
-    if (playingSolution() && !asking()) {
-        stepSolution();
-        if (testCleared_) endTestPlay();
+    if (editor_.playingSolution() && !asking()) {
+        editor_.stepSolution();
+        if (editor_.testCleared_) editor_.endTestPlay();
         if (!session_.testPlaying()) return;
     }
     world_.tick();

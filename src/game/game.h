@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "game/background_work.h"
-#include "game/coroutine.h"
-#include "game/edit_history.h"
+#include "game/conversation.h"
+#include "game/editor.h"
 #include "game/platform.h"
 #include "game/player_data.h"
 #include "game/playback.h"
@@ -46,6 +46,7 @@ public:
     // Tests, benchmarks and fuzz targets set positions up through it; the
     // program and its tools change a game only through its commands.
     friend struct GameSetUp;
+    friend class Editor;
 
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
 
@@ -57,11 +58,11 @@ public:
     // show now, or none. A window shows it once the session's call has
     // returned and hands the player's answer to answer(); the command that
     // asked goes on from there. Notices are answered the same way.
-    const Question* question() const { return questions_.empty() ? nullptr : &questions_.front().second; }
+    const Question* question() const { return conversation_.question(); }
     void answer(const Answer& answer);
     // A command waits for its answer: keys, undo and other commands wait with
     // it, while the world goes on ticking.
-    bool asking() const { return awaited_ != 0; }
+    bool asking() const { return conversation_.asking(); }
 
     // Start-up, closing and stage files.
     void startUp();
@@ -151,6 +152,9 @@ public:
     // not (a search that proved neither tells nothing). The session decides
     // what counts: the entry into a dead end by a new press, once.
     void noteDeadEndVerdict(const WorldState& judged, bool deadEnd);
+    // Counts a dead end walked into, for the stage list, on the numbered
+    // stages in plain play.
+    void countDeadEnd();
 
     // The progress and the records, with what reading and writing them told.
     const PlayerData& playerData() const { return player_; }
@@ -177,44 +181,9 @@ public:
     void toggleStepTry();
     void seedRandom(uint32_t seed) { world_.seedRandom(seed); }
 
-    // The stage editor.
-    void toggleEditor();
-    void chooseGroundBrush(int code);
-    void chooseBlockBrush(int code);
-    void chooseEraser();
-    void togglePaintLayer();
-    void paintCell(int cell);
-    void pickBrushAt(int cell);
-    void newStage();
-    void editComment();
-    void editStepTarget();
-    // The stage being edited, as Save writes it.
-    Stage editedStage() const;
-
-    // Undo and redo in the editor: one step per stroke (press, drag, release),
-    // new stage, comment, target and reverting to the file.
-    void beginStroke();
-    void endStroke();
-    void undoEdit();
-    void redoEdit();
-    bool canUndoEdit() const { return session_.editing() && editHistory_.canUndo(); }
-    bool canRedoEdit() const { return session_.editing() && editHistory_.canRedo(); }
-
-    // Test play: a round on the edited board, from its own start; ending it
-    // (the same command, Escape, or a clear) brings the editor back exactly.
-    void toggleTestPlay();
-    void startTestPlay();
-    void endTestPlay();
-    // The start of a round on the edited board without the extra modes or
-    // step-try mode, as the solver and the checks on Save take it.
-    WorldState plainTestStart() const;
-    // The same start as a whole world, with where each block is drawn: the
-    // editor's circuit preview draws it.
-    World plainTestWorld() const;
-    // Plays a solution's key letters in test play at the game's speed: one press
-    // each time the game is at rest. Any key stops it and ends test play.
-    void playSolution(std::string keys);
-    bool playingSolution() const { return session_.testPlaying() && !solution_.empty(); }
+    // The stage editor, with test play.
+    Editor& editor() { return editor_; }
+    const Editor& editor() const { return editor_; }
 
     // How the program runs a short search in the middle of a command (the
     // checks before Save, a stage code's proof): the desktop runs it in a
@@ -253,19 +222,13 @@ public:
     static constexpr int AnalysisPauseMs = 150;
 
 private:
-    // Asking (questions.cpp). A command that asks is a Task: `co_await
-    // ask(question)` gives the answer, at once from a platform that can give
-    // it, else once the front end has answered.
-    class Asking;
-    Asking ask(const Question& question);
-    // A notice: the command goes on at once.
-    void tell(Question notice);
-    void tell(const Text& text, MsgIcon icon = MsgIcon::Exclamation);
-    // Runs a command until it asks or ends; one command at a time.
-    void run(Task<> command);
+    // A command that asks is a Task: `co_await ask(question)` gives the answer.
+    Conversation::Asking ask(const Question& question) { return conversation_.ask(question); }
+    void tell(Question notice) { conversation_.tell(std::move(notice)); }
+    void tell(const Text& text, MsgIcon icon = MsgIcon::Exclamation) { conversation_.tell(text, icon); }
+    void run(Task<> command) { conversation_.run(std::move(command)); }
     template <class T>
-    T run(Task<T> command, T whileAsking);
-    void finishCommand();
+    T run(Task<T> command, T whileAsking) { return conversation_.run(std::move(command), whileAsking); }
 
     // The commands that ask.
     Task<bool> close();
@@ -276,11 +239,6 @@ private:
     Task<> typeStageCode(std::string clipboard);
     Task<bool> save();
     Task<> startOverAfterAsking();
-    Task<> leaveEditor();
-    Task<> clearBoard();
-    Task<> revertAfterAsking();
-    Task<> typeComment();
-    Task<> typeStepTarget();
     Task<> celebrateClear();
 
     void applyStage(const Stage& stage, bool withCommentAndTarget);
@@ -324,25 +282,10 @@ private:
     // one rule for progress, records and dead-end counts.
     int numberedStage() const;
     void recordClear(const std::string& path);
-    // Counts a dead end walked into, for the stage list, on the numbered
-    // stages in plain play.
-    void countDeadEnd();
     void endPlayback(const Playback& ended);
-    // The editor.
-    void showEditedStage(const Stage& stage);
-    void noteEdit(const Stage& before);
-    bool hasUnsavedEdits();
-    // True unless the editor holds unsaved edits and the author keeps them when asked.
-    Task<bool> mayDropEdits(Text question);
-    void revertEdits();
-    // Undo never leads back into the edits of a stage no longer on the board.
-    void forgetEdits();
-    bool enterTestPlay(bool plain);
-    void beginTestRound(bool plain);
-    void restartTestPlay();
-    void stepSolution();
 
     Platform& platform_;
+    Conversation conversation_;
     World world_;
     std::vector<Event> events_;  // what happened since the last announcement
     SessionState session_;
@@ -359,6 +302,7 @@ private:
     bool reachedByPress_ = false;
     bool inDeadEnd_ = false;
     PlayerData player_;
+    Editor editor_{*this};
     std::optional<Playback> playback_;
     // The stage opened without a file, which a round with no stage path plays.
     std::optional<Stage> stageWithoutFile_;
@@ -369,18 +313,6 @@ private:
     };
     std::optional<ProvenStage> proven_;
 
-    // The editor's own memory, outside the state: none of this is part of a round.
-    EditHistory editHistory_;
-    std::optional<Stage> strokeBase_;  // the stage when the stroke began
-    // The editor as test play found it.
-    struct EditorAtTestPlay {
-        WorldSnapshot world;
-        SessionState session;
-    };
-    std::optional<EditorAtTestPlay> editorState_;
-    std::string solution_;     // key letters of a solution being shown
-    size_t solutionNext_ = 0;
-    bool testCleared_ = false; // test play ends once the clearing key is done
     Aside aside_;
     CodeReader codeReader_;
     CodeWriter codeWriter_;
@@ -388,38 +320,7 @@ private:
     Searches searches_;
     uint64_t lastJob_ = 0;
 
-    // Questions not yet answered, by number, and the one the command waits for.
-    std::deque<std::pair<uint64_t, Question>> questions_;
-    uint64_t lastQuestion_ = 0;
-    uint64_t awaited_ = 0;
-    coro::coroutine_handle<> waiting_;
-    std::optional<Answer> answer_;
-    std::optional<Task<>> command_;
 };
 
-class Game::Asking {
-public:
-    Asking(Game& game, const Question& question) : game_(game), question_(question) { question_.awaited = true; }
-    bool await_ready();
-    void await_suspend(coro::coroutine_handle<> command);
-    Answer await_resume();
-
-private:
-    Game& game_;
-    Question question_;
-    std::optional<Answer> answer_;
-};
-
-template <class T>
-T Game::run(Task<T> command, T whileAsking) {
-    if (command_) return whileAsking;
-    // Shared: a command that asks outlives this call.
-    auto result = std::make_shared<std::optional<T>>();
-    run([](Task<T> inner, std::shared_ptr<std::optional<T>> out) -> Task<> {
-        T value = co_await inner;
-        *out = std::move(value);
-    }(std::move(command), result));
-    return *result ? **result : whileAsking;
-}
 
 }  // namespace nerilo

@@ -1,5 +1,6 @@
 // Questions as data: a command that asks stops where it asks, and the
 // answer, from the platform at once or from the front end later, lets it go on.
+#include "game/conversation.h"
 #include "game/game.h"
 
 namespace nerilo {
@@ -67,50 +68,49 @@ Answer defaultAnswer(const Question& question) {
     return answer;
 }
 
-bool Game::Asking::await_ready() {
-    answer_ = game_.platform_.answerAtOnce(question_);
+bool Conversation::Asking::await_ready() {
+    answer_ = conversation_.platform_.answerAtOnce(question_);
     return answer_.has_value();
 }
 
-void Game::Asking::await_suspend(coro::coroutine_handle<> command) {
-    game_.questions_.emplace_back(++game_.lastQuestion_, std::move(question_));
-    game_.awaited_ = game_.lastQuestion_;
-    game_.waiting_ = command;
+void Conversation::Asking::await_suspend(coro::coroutine_handle<> command) {
+    Conversation& c = conversation_;
+    c.questions_.emplace_back(++c.lastQuestion_, std::move(question_));
+    c.awaited_ = c.lastQuestion_;
+    c.waiting_ = command;
 }
 
-Answer Game::Asking::await_resume() {
+Answer Conversation::Asking::await_resume() {
     if (answer_) return std::move(*answer_);
-    return *std::exchange(game_.answer_, std::nullopt);
+    return *std::exchange(conversation_.answer_, std::nullopt);
 }
 
-Game::Asking Game::ask(const Question& question) { return Asking(*this, question); }
+Conversation::Asking Conversation::ask(const Question& question) { return Asking(*this, question); }
 
-void Game::tell(Question notice) {
+void Conversation::tell(Question notice) {
     if (!platform_.answerAtOnce(notice)) questions_.emplace_back(++lastQuestion_, std::move(notice));
 }
 
-void Game::tell(const Text& text, MsgIcon icon) {
+void Conversation::tell(const Text& text, MsgIcon icon) {
     Question notice;
     notice.text = text;
     notice.icon = icon;
     tell(std::move(notice));
 }
 
-void Game::answer(const Answer& answer) {
-    if (questions_.empty()) return;
+bool Conversation::answer(const Answer& answer) {
+    if (questions_.empty()) return false;
     const uint64_t answered = questions_.front().first;
     questions_.pop_front();
-    if (answered != awaited_) return;
+    if (answered != awaited_) return false;
     awaited_ = 0;
     answer_ = answer;
     std::exchange(waiting_, {}).resume();
     finishCommand();
-    // A test play whose clear window was open ends once it closes.
-    if (testCleared_) endTestPlay();
-    followSearches();
+    return true;
 }
 
-void Game::run(Task<> command) {
+void Conversation::run(Task<> command) {
     if (command_) return;
     command_.emplace(std::move(command));
     command_->start();
@@ -118,11 +118,18 @@ void Game::run(Task<> command) {
 }
 
 // A command that ended is let go; one that failed passes its exception on.
-void Game::finishCommand() {
+void Conversation::finishCommand() {
     if (!command_ || !command_->done()) return;
     Task<> ended = std::move(*command_);
     command_.reset();
     ended.result();
+}
+
+void Game::answer(const Answer& answer) {
+    if (!conversation_.answer(answer)) return;
+    // A test play whose clear window was open ends once it closes.
+    if (editor_.testCleared_) editor_.endTestPlay();
+    followSearches();
 }
 
 }  // namespace nerilo

@@ -13,7 +13,7 @@ void Game::startRound() {
 
 void Game::retryRound() {
     if (session_.testPlaying()) {
-        restartTestPlay();
+        editor_.restartTestPlay();
         return;
     }
     // An unreadable stage file (after the last stage, or deleted meanwhile) is

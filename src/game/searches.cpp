@@ -66,7 +66,7 @@ void Game::setDeadEndWarning(bool on) {
 void Game::followAnalysis() {
     AnalysisSearch& a = searches_.analysis;
     if (!session_.editing() || !runner_) return;
-    const WorldState start = plainTestStart();
+    const WorldState start = editor_.plainTestStart();
     if (a.analysed && *a.analysed == start) return;
     dropJob(a.job);
     a.analysed = start;
@@ -100,7 +100,7 @@ void Game::dropHint() {
 // Without a player there is nothing to search: refused at once.
 void Game::startFullSearch(uint64_t maxStates) {
     closeFullSearch();
-    const WorldState start = plainTestStart();
+    const WorldState start = editor_.plainTestStart();
     for (const solver::StageProblem& problem : solver::layoutProblems(start)) {
         if (problem.kind != solver::Problem::NoPlayer) continue;
         searches_.full.result = solver::Result{};

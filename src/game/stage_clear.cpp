@@ -39,7 +39,7 @@ Task<> Game::celebrateClear() {
     if (s.testPlaying()) {
         world_.stop();
         co_await ask(window);
-        testCleared_ = true;
+        editor_.testCleared_ = true;
         co_return;
     }
     co_await ask(window);

@@ -45,7 +45,7 @@ bool Game::loadCurrentStage() {
     Stage stage;
     if (!readStage(session_.stagePath, stage)) return false;
     applyStage(stage, true);
-    forgetEdits();
+    editor_.forgetEdits();
     return true;
 }
 
@@ -54,7 +54,7 @@ void Game::openStage() { run(chooseStage()); }
 Task<> Game::chooseStage() {
     if (session_.testPlaying()) co_return;
     const Text dropEdits = dropEditsForOpen();
-    const bool dropped = co_await mayDropEdits(dropEdits);
+    const bool dropped = co_await editor_.mayDropEdits(dropEdits);
     if (!dropped) co_return;
     const FileDialogRequest request{NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()};
     const Question dialog = fileQuestion(QuestionKind::OpenFile, request);
@@ -71,7 +71,7 @@ bool Game::openHandedStage(const std::string& path) { return run(openHanded(path
 Task<bool> Game::openHanded(std::string path) {
     if (session_.testPlaying()) co_return false;
     const Text dropEdits = dropEditsForOpen();
-    const bool dropped = co_await mayDropEdits(dropEdits);
+    const bool dropped = co_await editor_.mayDropEdits(dropEdits);
     if (!dropped) co_return false;
     co_return openStageFile(path);
 }
@@ -83,7 +83,7 @@ bool Game::openStageWithoutFile(const Stage& stage) { return run(takeStageWithou
 Task<bool> Game::takeStageWithoutFile(Stage stage) {
     if (session_.testPlaying()) co_return false;
     const Text dropEdits = dropEditsForOpen();
-    const bool dropped = co_await mayDropEdits(dropEdits);
+    const bool dropped = co_await editor_.mayDropEdits(dropEdits);
     if (!dropped) co_return false;
     stageWithoutFile_ = stage;
     enterLoadedState({}, stage);
@@ -158,7 +158,7 @@ const std::string* Game::proofInPlay() const {
 }
 
 std::optional<Stage> Game::stageAsOpened() {
-    if (session_.editing()) return editedStage();
+    if (session_.editing()) return editor_.editedStage();
     if (session_.stagePath.empty()) return stageWithoutFile_;
     Stage stage;
     if (!readStage(session_.stagePath, stage)) return std::nullopt;
@@ -182,7 +182,7 @@ void Game::enterLoadedState(const std::string& path, const Stage& stage) {
     world_.load(stage);
     session_.stageFingerprint = stageFingerprint(stage);
     beginRoundHistory();
-    forgetEdits();
+    editor_.forgetEdits();
     session_.roundCommand = RoundCommand::Start;
     session_.roundStarted = false;
 }
@@ -195,7 +195,7 @@ Task<bool> Game::save() {
     if (session_.testPlaying()) co_return false;
     if (aside_) {
         Text warning;
-        const WorldState start = plainTestStart();
+        const WorldState start = editor_.plainTestStart();
         aside_([&] { warning = solver::checkBeforeSave(start); });
         if (!warning.empty()) {
             const Question check =
@@ -213,7 +213,7 @@ Task<bool> Game::save() {
     fileDialogName_ = choice->path;
     if (choice->title.empty()) co_return false;
 
-    Text error = writeStageFile(choice->path, editedStage());
+    Text error = writeStageFile(choice->path, editor_.editedStage());
     if (!error.empty()) {
         tell(NERILO_TEXT("messages", "ステージファイル「%1」を保存できません。\n%2").arg(choice->title).arg(error));
         co_return false;

@@ -53,7 +53,7 @@ bool Game::prepareToClose() { return run(close(), false); }
 
 Task<bool> Game::close() {
     bool closing = true;
-    if (session_.testPlaying()) endTestPlay();
+    if (session_.testPlaying()) editor_.endTestPlay();
     if (session_.editing()) {
         const Question question = messageQuestion(NERILO_TEXT("messages", "終了します。\n保存しますか？"),
                                                   MsgButtons::YesNoCancel, MsgIcon::Question);
@@ -84,7 +84,7 @@ void Game::startOver() { run(startOverAfterAsking()); }
 Task<> Game::startOverAfterAsking() {
     if (session_.testPlaying()) co_return;
     const Text dropEdits = NERILO_TEXT("messages", "保存していない変更があります。\n変更を捨てて、中止しますか？");
-    const bool dropped = co_await mayDropEdits(dropEdits);
+    const bool dropped = co_await editor_.mayDropEdits(dropEdits);
     if (!dropped) co_return;
     world_.halt();
     startUp();

@@ -45,8 +45,8 @@ void Game::redo() { askStep(HistoryStep::Redo); }
 // meanwhile, the last one pressed is the one that waits.
 void Game::askStep(HistoryStep step) {
     if (asking()) return;
-    if (playingSolution()) {
-        endTestPlay();
+    if (editor_.playingSolution()) {
+        editor_.endTestPlay();
         return;
     }
     if (!(step == HistoryStep::Undo ? canUndo() : canRedo())) return;

@@ -59,6 +59,9 @@ std::vector<int> blastCells(int cell);
 
 class World {
 public:
+    // Tests drive single rules through it.
+    friend struct GameSetUp;
+
     explicit World(Watched watched = Watched::Yes, PowerSpreader spreader = spreadPower);
 
     const WorldState& state() const { return state_; }

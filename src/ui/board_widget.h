@@ -26,7 +26,7 @@ public:
     void showHint(const HintArrow& arrow);
     void clearHint();
     // While editing, the board as a round would start on it: power, beams and
-    // their marks, blasts (Game::plainTestWorld()); off, the painted codes alone.
+    // their marks, blasts (Editor::plainTestWorld()); off, the painted codes alone.
     void setCircuitPreview(bool on);
     bool circuitPreview() const { return circuitPreview_; }
 

@@ -53,7 +53,7 @@ bool takeScreenshot(MainWindow& window, const ScreenshotRequest& request) {
     }
     Replay replay;
     window.run([&] { playKeys(game, request.keys.toStdString(), 200, replay); });
-    if (request.edit) window.run([&] { game.toggleEditor(); });
+    if (request.edit) window.run([&] { game.editor().toggle(); });
     window.show();
     QApplication::processEvents();
     return window.grab().save(request.file);

@@ -117,12 +117,12 @@ MainWindow::MainWindow() : game_(platform_) {
     // The right button picks the brush under the pointer; the others paint.
     connect(board_, &BoardWidget::cellPressed, this, [this](int cell, Qt::MouseButton button) {
         run([&] {
-            if (button == Qt::RightButton) game_.pickBrushAt(cell);
-            else game_.paintCell(cell);
+            if (button == Qt::RightButton) game_.editor().pickBrushAt(cell);
+            else game_.editor().paintCell(cell);
         });
     });
-    connect(board_, &BoardWidget::strokeStarted, this, [this] { run([this] { game_.beginStroke(); }); });
-    connect(board_, &BoardWidget::strokeEnded, this, [this] { run([this] { game_.endStroke(); }); });
+    connect(board_, &BoardWidget::strokeStarted, this, [this] { run([this] { game_.editor().beginStroke(); }); });
+    connect(board_, &BoardWidget::strokeEnded, this, [this] { run([this] { game_.editor().endStroke(); }); });
     buildPanel(area);
     buildPalettes(area);
     buildMenus();
@@ -210,7 +210,7 @@ void MainWindow::buildPalettes(QWidget* area) {
         auto* entry = place(new ClickLabel(area), 480 * (k % 15), k < 15 ? 7440 : 7920, 480, 480);
         besideAt(k, 0);
         showFixedPicture(entry, groundPicture(k));
-        connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseGroundBrush(k); }); });
+        connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.editor().chooseGroundBrush(k); }); });
         groundPalette_[k] = entry;
         palettes_.push_back(entry);
     }
@@ -219,19 +219,19 @@ void MainWindow::buildPalettes(QWidget* area) {
         besideAt(k, BlockRowsBeside);
         showFixedPicture(entry, blockPicture(k));
         entry->setStyleSheet(QStringLiteral("background: #505060;"));
-        connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.chooseBlockBrush(k); }); });
+        connect(entry, &ClickLabel::clicked, this, [this, k] { run([this, k] { game_.editor().chooseBlockBrush(k); }); });
         blockPalette_[k] = entry;
         palettes_.push_back(entry);
     }
     groundBrush_ = place(new ClickLabel(area), 7320, 7560, 480, 480);
     layerButton_ = addLabelButton(area, 7320, 8040, 10);
-    connect(layerButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.togglePaintLayer(); }); });
+    connect(layerButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.editor().togglePaintLayer(); }); });
     blockBrush_ = place(new ClickLabel(area), 7320, 8280, 480, 480);
     // Beside, the three keep their places relative to one another.
     for (size_t k = placed_.size() - 3; k < placed_.size(); ++k)
         placed_[k].beside = placed_[k].units.translated(PanelRightUnits - 7320, BesideBrushesTop - 7560);
     blockBrush_->setStyleSheet(QStringLiteral("background: #505060;"));
-    connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.chooseEraser(); }); });
+    connect(blockBrush_, &ClickLabel::clicked, this, [this] { run([this] { game_.editor().chooseEraser(); }); });
     palettes_.push_back(groundBrush_);
     palettes_.push_back(blockBrush_);
 }
@@ -400,7 +400,7 @@ void MainWindow::buildViewMenu() {
 void MainWindow::findSolution() {
     if (!game_.session().editing()) return;
     SolverDialog dialog(game_, *runner_, searchLimit_, this);
-    if (dialog.exec() == QDialog::Accepted) game_.playSolution(dialog.solutionToPlay());
+    if (dialog.exec() == QDialog::Accepted) game_.editor().playSolution(dialog.solutionToPlay());
 }
 
 QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
@@ -577,8 +577,9 @@ std::unique_ptr<StageListWindow> MainWindow::stageListWindow() {
     const SessionState& s = game_.session();
     const std::string folder = game_.programFolder();
     int current = numberedStageAt(folder, s.stagePath);
-    if (current == 0) current = startStage(game_.playerData().progress());
-    return std::make_unique<StageListWindow>(stageList(folder, game_.playerData().progress(), game_.playerData().records()), game_, *runner_,
+    const PlayerData& player = game_.playerData();
+    if (current == 0) current = startStage(player.progress());
+    return std::make_unique<StageListWindow>(stageList(folder, player.progress(), player.records()), game_, *runner_,
                                              current, this);
 }
 
@@ -675,7 +676,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     }
     std::optional<PlayerKey> key = gameKey(event->key());
     // Any key but a modifier alone stops a solution being played.
-    if (!key && game_.playingSolution() && !isModifierKey(event->key())) key = PlayerKey::Other;
+    if (!key && game_.editor().playingSolution() && !isModifierKey(event->key())) key = PlayerKey::Other;
     if (!key) {
         QMainWindow::keyPressEvent(event);
         return;

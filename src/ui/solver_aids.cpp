@@ -33,7 +33,7 @@ void MainWindow::buildSolverAids(QWidget* area) {
     place<QWidget>(editorAnalysis_, below.x(), below.y(), below.width(), below.height(), &figures);
     placed_.back().beside = AnalysisBesideUnits;
     connect(editorAnalysis_, &EditorAnalysis::solutionAsked, this,
-            [this](const std::string& keys) { run([&] { game_.playSolution(keys); }); });
+            [this](const std::string& keys) { run([&] { game_.editor().playSolution(keys); }); });
     board_->setCircuitPreview(QSettings().value(CircuitPreviewKey, true).toBool());
 }
 

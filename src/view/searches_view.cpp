@@ -56,7 +56,7 @@ SearchWindowView searchWindowView(const Game& game) {
     view.cancel = texts.cancel;
     view.play = texts.play;
     view.close = texts.close;
-    for (const solver::StageProblem& problem : solver::layoutProblems(game.plainTestStart()))
+    for (const solver::StageProblem& problem : solver::layoutProblems(game.editor().plainTestStart()))
         view.notes.push_back(problem.text);
     view.searching = search.job != 0;
     if (view.searching) {

@@ -227,9 +227,9 @@ public:
     // The shortest clears come from the session's searches: a tile not yet
     // known says so, and asking again later gives its length.
     std::string stageList() {
-        const SessionState& s = game_.session();
+        const PlayerData& player = game_.playerData();
         json tiles = json::array();
-        for (const StageListEntry& entry : nerilo::stageList(ProgramFolder, game_.playerData().progress(), game_.playerData().records())) {
+        for (const StageListEntry& entry : nerilo::stageList(ProgramFolder, player.progress(), player.records())) {
             const ShortestLength shortest =
                 entry.readable() ? game_.shortestLength(entry.fingerprint, entry.stage) : ShortestLength{false, {}};
             const StageTileView tile = tileViewOf(entry, shortest.presses, shortest.searching);

@@ -77,11 +77,11 @@ private slots:
              }},
             {"the editor with a stroke to undo and one to redo", [&] {
                  runCommand(f, "editor");
-                 f.chooseGroundBrush(ground::Wall);
+                 f.editor().chooseGroundBrush(ground::Wall);
                  for (int at : {cell(3, 3), cell(3, 4)}) {
-                     f.beginStroke();
-                     f.paintCell(at);
-                     f.endStroke();
+                     f.editor().beginStroke();
+                     f.editor().paintCell(at);
+                     f.editor().endStroke();
                  }
                  runCommand(f, "undoEdit");
              }},

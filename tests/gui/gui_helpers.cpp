@@ -27,11 +27,10 @@ Window::Window(TestGame& game, const std::string& stage) {
     window.setProgramFolder(game.dir.path().string());
     window.run([&] {
         Game& f = window.game();
-        f.session().stagePath = game.stageFile(stage);
+        GameSetUp::session(f).stagePath = game.stageFile(stage);
         f.loadCurrentStage();
-        f.world().resetPictures();
-        f.world().findPlayer();
-        f.world().setUp().inputLocked = true;
+        GameSetUp::world(f).showAsPlaced();
+        GameSetUp::state(f).inputLocked = true;
     });
     window.show();
     window.activateWindow();

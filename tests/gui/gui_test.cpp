@@ -277,8 +277,8 @@ private slots:
         };
         QTest::keyClick(&window, Qt::Key_F8);
         window.run([&] {
-            window.game().chooseGroundBrush(ground::Wall);
-            window.game().paintCell(cell(1, 1));
+            window.game().editor().chooseGroundBrush(ground::Wall);
+            window.game().editor().paintCell(cell(1, 1));
         });
         for (const auto& question : questions) {
             bool asked = false, cancelIsDefault = false, cancelHasFocus = false;
@@ -434,7 +434,7 @@ private slots:
         game.block(cell(5, 5), 7).ground(cell(6, 7), ground::Stairs).load("stage1.txt");
         Window w(game);
         Game& g = w.window.game();
-        g.records().offer(1, stageFingerprint(game.stage), false, "RRDZ");
+        GameSetUp::records(g).offer(1, stageFingerprint(game.stage), false, "RRDZ");
 
         auto startReplay = [&] {
             withStageList(w.window, [](ui::StageListWindow* list) {
@@ -463,7 +463,7 @@ private slots:
             QTest::keyClick(modal, Qt::Key_Return);
         });
         QTRY_VERIFY_WITH_TIMEOUT(cleared && !g.playbackRunning(), 20000);
-        QCOMPARE(g.progress()[0], uint8_t(0));
+        QCOMPARE(g.playerData().progress()[0], uint8_t(0));
         QCOMPARE(g.session().roundCommand, RoundCommand::Start);
         QCOMPARE(g.playerCell(), cell(5, 5));
     }
@@ -569,7 +569,7 @@ private slots:
         QTest::keyClick(&w.window, Qt::Key_F11);
         QCOMPARE(headline, QStringLiteral("最短 3 手でクリアできます"));
         QVERIFY2(analysis.startsWith(QStringLiteral("到達できる局面 ")), qPrintable(analysis));
-        QVERIFY(f.playingSolution());
+        QVERIFY(f.editor().playingSolution());
         QVERIFY(w.window.worldTimer().isActive());
         QTRY_VERIFY(clearShown);
         QTRY_VERIFY(f.snapshot() == editing);

@@ -233,7 +233,7 @@ private slots:
     void theSearchWindowShowsItsWholeText() {
         TestGame game;
         game.block(cell(5, 5), block::Player).ground(cell(5, 7), ground::Stairs).load("stage1.txt");
-        game.engine.toggleEditor();
+        game.engine.editor().toggle();
         const auto whole = [](const QLabel* label) {
             if (label->wordWrap()) return label->height() >= label->heightForWidth(label->width());
             return label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height();

@@ -175,7 +175,7 @@ private slots:
                                                                                 : QSize(4000, 4000);
                     w.window.setAvailableArea(QRect(QPoint(0, 0), screen));
                     w.window.setZoom(zoom);
-                    if (w.window.game().session().editing() != a.editing) w.window.run([&] { w.window.game().toggleEditor(); });
+                    if (w.window.game().session().editing() != a.editing) w.window.run([&] { w.window.game().editor().toggle(); });
                     QCOMPARE(w.window.zoom(), zoom);
                     QCOMPARE(w.window.layout(), a.layout);
 

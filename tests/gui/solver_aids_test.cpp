@@ -87,7 +87,7 @@ private slots:
         press(w.window, Qt::Key_Right);
         QTRY_COMPARE(w.window.deadEndLine()->text(), Warning);
         const auto deadEnds = [&] {
-            return w.window.game().records().deadEnds(2, w.window.game().session().stageFingerprint);
+            return w.window.game().playerData().records().deadEnds(2, w.window.game().session().stageFingerprint);
         };
         QCOMPARE(deadEnds(), 1u);
         // A press inside the dead end is warned of again, but made nothing worse.
@@ -156,7 +156,7 @@ private slots:
         // The clear in test play says so in its window, which the author closes.
         test::whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
         QTest::mouseClick(panel->findChildren<ui::ClickLabel*>().first(), Qt::LeftButton);
-        QVERIFY(w.window.game().playingSolution());
+        QVERIFY(w.window.game().editor().playingSolution());
         QVERIFY2(!panel->isVisible(), "test play hides the panel");
         QTRY_VERIFY(!w.window.game().session().testPlaying());
         QTRY_VERIFY(panel->isVisible());

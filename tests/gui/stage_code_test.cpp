@@ -128,8 +128,8 @@ private slots:
         w.window.run([&] { w.window.game().openStageWithoutFile(shared); });
         w.window.action("editor")->trigger();
         QCOMPARE(panelTitle(w.window), QStringLiteral("新規"));
-        w.window.run([&] { w.window.game().chooseGroundBrush(ground::Wall); });
-        w.window.run([&] { w.window.game().paintCell(cell(4, 4)); });
+        w.window.run([&] { w.window.game().editor().chooseGroundBrush(ground::Wall); });
+        w.window.run([&] { w.window.game().editor().paintCell(cell(4, 4)); });
 
         QString said;
         closeNextBox(said);
@@ -137,7 +137,7 @@ private slots:
         const StageCodeRead read = parseStageCode(QGuiApplication::clipboard()->text().toStdString());
         QVERIFY(read.ok());
         QCOMPARE(read.stage.ground[cell(4, 4)], uint8_t(ground::Wall));
-        QVERIFY(read.stage == w.window.game().editedStage());
+        QVERIFY(read.stage == w.window.game().editor().editedStage());
 
         const QString path = QString::fromStdString(game.stageFile("from-code.txt"));
         QString offered = QStringLiteral("unset");
