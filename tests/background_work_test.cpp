@@ -19,7 +19,7 @@ public:
     bool live(uint64_t id) const { return id != 0 && std::find(cancelled.begin(), cancelled.end(), id) == cancelled.end(); }
     // Runs the job started `back` jobs ago and hands its result to the game,
     // even when it was cancelled: a result that comes anyway.
-    void finish(Game& game, size_t back = 0) { game.jobDone(runJob(started.at(started.size() - 1 - back))); }
+    void finish(Game& game, size_t back = 0) { game.searches().jobDone(runJob(started.at(started.size() - 1 - back))); }
     std::vector<Job> started;
     std::vector<uint64_t> cancelled;
 };
@@ -29,50 +29,50 @@ struct Played {
     FakeRunner runner;
     explicit Played(bool deadEndWarning = false) {
         trapStage(game);
-        game.engine.setRunner(&runner);
-        game.engine.setDeadEndWarning(deadEndWarning);
+        game.engine.searches().setRunner(&runner);
+        game.engine.searches().setDeadEndWarning(deadEndWarning);
         game.start();
-        game.engine.followSearches();
+        GameSetUp::followSearches(game.engine);
     }
     void play(std::string_view keys) {
         game.play(keys);
-        game.engine.followSearches();
+        GameSetUp::followSearches(game.engine);
     }
-    const Searches& searches() const { return game.engine.searches(); }
+    const BackgroundSearches& searches() const { return game.engine.searches(); }
 };
 
 TEST(BackgroundWork, EachResultMeansWhatItsSearchIsFor) {
     {  // the hint: shown from the player's cell and counted
         Played p;
-        p.game.engine.askForHint();
+        p.game.engine.searches().askForHint();
         ASSERT_EQ(p.runner.started.back().kind, JobKind::Hint);
         p.runner.finish(p.game.engine);
-        ASSERT_TRUE(p.searches().hint.shown);
-        EXPECT_EQ(p.searches().hint.shown->press, 'L');
-        EXPECT_EQ(p.searches().hint.cell, cell(5, 5));
+        ASSERT_TRUE(p.searches().state().hint.shown);
+        EXPECT_EQ(p.searches().state().hint.shown->press, 'L');
+        EXPECT_EQ(p.searches().state().hint.cell, cell(5, 5));
         EXPECT_EQ(p.game.engine.history().hintsUsed(), 1);
     }
     {  // the dead-end warning: said, and the entry counted by the session
         Played p(true);
         EXPECT_EQ(p.runner.started.back().kind, JobKind::DeadEnd);
         p.runner.finish(p.game.engine);
-        EXPECT_FALSE(p.searches().deadEnd.warning) << "the start can be cleared";
+        EXPECT_FALSE(p.searches().state().deadEnd.warning) << "the start can be cleared";
         p.play("R");
         p.runner.finish(p.game.engine);
-        EXPECT_TRUE(p.searches().deadEnd.warning);
+        EXPECT_TRUE(p.searches().state().deadEnd.warning);
         p.play("B");
-        EXPECT_FALSE(p.searches().deadEnd.warning) << "undo leaves the dead end";
+        EXPECT_FALSE(p.searches().state().deadEnd.warning) << "undo leaves the dead end";
     }
     {  // the editor's analysis waits for the pause after a stroke
         Played p;
         p.game.engine.editor().toggle();
-        p.game.engine.followSearches();
+        GameSetUp::followSearches(p.game.engine);
         ASSERT_EQ(p.runner.started.back().kind, JobKind::Analysis);
-        EXPECT_EQ(p.runner.started.back().pauseMs, Game::AnalysisPauseMs);
+        EXPECT_EQ(p.runner.started.back().pauseMs, BackgroundSearches::AnalysisPauseMs);
         p.runner.finish(p.game.engine);
-        ASSERT_TRUE(p.searches().analysis.result);
-        EXPECT_EQ(p.searches().analysis.result->keys, "LLZ");
-        EXPECT_TRUE(p.searches().analysis.result->analysis);
+        ASSERT_TRUE(p.searches().state().analysis.result);
+        EXPECT_EQ(p.searches().state().analysis.result->keys, "LLZ");
+        EXPECT_TRUE(p.searches().state().analysis.result->analysis);
     }
 }
 
@@ -83,14 +83,14 @@ TEST(BackgroundWork, ShortestLengthsAreSearchedOneAtATimeAndKeptByFingerprint) {
     stairs.ground[cell(5, 7)] = ground::Stairs;
     Game& g = p.game.engine;
     const size_t before = p.runner.started.size();
-    EXPECT_TRUE(g.shortestLength(7, stairs).searching);
-    EXPECT_TRUE(g.shortestLength(8, Stage{}).searching);
+    EXPECT_TRUE(g.searches().shortestLength(7, stairs).searching);
+    EXPECT_TRUE(g.searches().shortestLength(8, Stage{}).searching);
     ASSERT_EQ(p.runner.started.size(), before + 1) << "the second waits for the first";
     p.runner.finish(g);
-    EXPECT_EQ(g.shortestLength(7, Stage{}).presses, std::optional<int>(3)) << "the stage the list read, not this one";
+    EXPECT_EQ(g.searches().shortestLength(7, Stage{}).presses, std::optional<int>(3)) << "the stage the list read, not this one";
     ASSERT_EQ(p.runner.started.size(), before + 2);
     p.runner.finish(g);
-    const ShortestLength none = g.shortestLength(8, Stage{});
+    const ShortestLength none = g.searches().shortestLength(8, Stage{});
     EXPECT_FALSE(none.searching);
     EXPECT_FALSE(none.presses) << "no player, no clear";
 }
@@ -103,13 +103,13 @@ TEST(BackgroundWork, ADroppedJobIsNeverHeardOf) {
         std::function<void(Played&)> start, drop;
     };
     const Case cases[] = {
-        {"a hint, by a press", false, [](Played& p) { p.game.engine.askForHint(); },
+        {"a hint, by a press", false, [](Played& p) { p.game.engine.searches().askForHint(); },
          [](Played& p) { p.play("L"); }},
-        {"a hint, asked again", false, [](Played& p) { p.game.engine.askForHint(); },
-         [](Played& p) { p.game.engine.askForHint(); }},
+        {"a hint, asked again", false, [](Played& p) { p.game.engine.searches().askForHint(); },
+         [](Played& p) { p.game.engine.searches().askForHint(); }},
         {"a dead end, by a press", true, [](Played& p) { p.play("R"); }, [](Played& p) { p.play("B"); }},
         {"a dead end, by the option", true, [](Played& p) { p.play("R"); },
-         [](Played& p) { p.game.engine.setDeadEndWarning(false); }},
+         [](Played& p) { p.game.engine.searches().setDeadEndWarning(false); }},
     };
     for (const Case& c : cases) {
         Played p(c.deadEndWarning);
@@ -117,10 +117,10 @@ TEST(BackgroundWork, ADroppedJobIsNeverHeardOf) {
         const uint64_t job = p.runner.started.back().id;
         c.drop(p);
         EXPECT_FALSE(p.runner.live(job)) << c.what;
-        p.game.engine.jobDone(runJob(*std::find_if(p.runner.started.begin(), p.runner.started.end(),
+        p.game.engine.searches().jobDone(runJob(*std::find_if(p.runner.started.begin(), p.runner.started.end(),
                                                    [&](const Job& j) { return j.id == job; })));
-        EXPECT_FALSE(p.searches().hint.shown) << c.what;
-        EXPECT_FALSE(p.searches().deadEnd.warning) << c.what;
+        EXPECT_FALSE(p.searches().state().hint.shown) << c.what;
+        EXPECT_FALSE(p.searches().state().deadEnd.warning) << c.what;
         EXPECT_EQ(p.game.engine.history().hintsUsed(), 0) << c.what;
         EXPECT_EQ(p.game.engine.question(), nullptr) << c.what;
     }
@@ -128,32 +128,32 @@ TEST(BackgroundWork, ADroppedJobIsNeverHeardOf) {
 
 TEST(BackgroundWork, AJobThatThrowsIsAFailedSearch) {
     Played p;
-    p.game.engine.askForHint();
+    p.game.engine.searches().askForHint();
     const JobResult failed =
         runJob(p.runner.started.back(), [](const solver::Progress&) { throw std::bad_alloc(); });
     EXPECT_TRUE(failed.failed);
-    p.game.engine.jobDone(failed);
-    EXPECT_TRUE(p.searches().hint.notFound);
+    p.game.engine.searches().jobDone(failed);
+    EXPECT_TRUE(p.searches().state().hint.notFound);
     EXPECT_EQ(p.game.engine.history().hintsUsed(), 0);
 }
 
 TEST(BackgroundWork, WithoutARunnerNothingRuns) {
     TestGame game;
     trapStage(game);
-    game.engine.setDeadEndWarning(true);
+    game.engine.searches().setDeadEndWarning(true);
     game.start();
-    game.engine.followSearches();
-    game.engine.askForHint();
-    EXPECT_EQ(game.engine.searches().deadEnd.job, 0u);
-    EXPECT_EQ(game.engine.searches().hint.job, 0u);
-    EXPECT_FALSE(game.engine.shortestLength(1, Stage{}).searching);
+    GameSetUp::followSearches(game.engine);
+    game.engine.searches().askForHint();
+    EXPECT_EQ(game.engine.searches().state().deadEnd.job, 0u);
+    EXPECT_EQ(game.engine.searches().state().hint.job, 0u);
+    EXPECT_FALSE(game.engine.searches().shortestLength(1, Stage{}).searching);
 }
 
 // The page's worker hands them over as bytes: every field comes back, and a
 // cut-off copy is refused.
 TEST(BackgroundWork, JobsAndResultsCrossAsBytesUnchanged) {
     Played p;
-    p.game.engine.startFullSearch(0);
+    p.game.engine.searches().startFullSearch(0);
     const Job job = p.runner.started.back();
     JobResult result = runJob(job);
     result.search.refusal = "why";

@@ -11,6 +11,8 @@ struct GameSetUp {
     static SessionState& session(Game& game) { return game.session_; }
     static Progress& progress(Game& game) { return game.player_.progress_; }
     static RecordBook& records(Game& game) { return game.player_.records_; }
+    // What the front end's commands and clock ticks do after them.
+    static void followSearches(Game& game) { game.searches_.follow(); }
     // Rules that a test drives one at a time.
     static void loseGame(World& world) { world.loseGame(); }
     static void transformVacatedCell(World& world) { world.transformVacatedCell(); }

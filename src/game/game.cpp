@@ -70,14 +70,14 @@ void Game::clockTick() {
     if (!world_.state().ticking) return;
     advancePlayback();
     if (world_.state().ticking) tick();
-    followSearches();
+    searches_.follow();
 }
 
 void Game::perform(const std::function<void()>& command) {
-    dropHint();
+    searches_.dropHint();
     if (playbackRunning()) stopPlayback();
     else command();
-    followSearches();
+    searches_.follow();
 }
 
 // Every loss leaves the round button at Retry, however the round began: one

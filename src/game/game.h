@@ -47,6 +47,7 @@ public:
     // program and its tools change a game only through its commands.
     friend struct GameSetUp;
     friend class Editor;
+    friend class BackgroundSearches;
 
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
 
@@ -196,30 +197,10 @@ public:
     // (with the code writer the program hands in; without one it does nothing).
     void copyStageCode();
 
-    // Background searches (searches.cpp), run by the front end's runner; none
-    // run without one. They follow the game after every command, answer and
-    // clock tick; the front end hands each result back with jobDone() in its
-    // own thread, and the session decides what starts, what drops and what a
-    // result means.
-    void setRunner(Runner* runner);
-    void followSearches();
-    void jobDone(const JobResult& done);
-    void jobProgress(uint64_t job, const solver::Progress& progress);
-    const Searches& searches() const { return searches_; }
-    // At rest in a round no search is kept from: the hint may be asked.
-    bool searchable() const;
-    void askForHint();
-    void dropHint();
-    void setDeadEndWarning(bool on);
-    // The editor's search window: a search of plainTestStart() to the end.
-    void startFullSearch(uint64_t maxStates);
-    void stopFullSearch();
-    void closeFullSearch();
-    // What is known of the shortest clear of a stage the stage list shows;
-    // the first time it is asked, its search is queued.
-    ShortestLength shortestLength(uint64_t fingerprint, const Stage& stage);
-    // How long the editor's analysis waits after a change.
-    static constexpr int AnalysisPauseMs = 150;
+    // Background searches, run by the front end's runner; they follow the
+    // game after every command, answer and clock tick.
+    BackgroundSearches& searches() { return searches_; }
+    const BackgroundSearches& searches() const { return searches_; }
 
 private:
     // A command that asks is a Task: `co_await ask(question)` gives the answer.
@@ -267,15 +248,6 @@ private:
 
     void showEnding(bool redLabel);
 
-    // Background searches.
-    uint64_t startJob(JobKind kind, const WorldState& start, uint64_t maxStates = 0, int pauseMs = 0);
-    void dropJob(uint64_t& job);
-    void followHint();
-    void followDeadEnd();
-    void forgetDeadEnd();
-    void followAnalysis();
-    void startNextLength();
-    void showHint(const solver::Result& result);
 
     // Records.
     // The number of the stage in play when it is a numbered one, else 0: the
@@ -316,9 +288,7 @@ private:
     Aside aside_;
     CodeReader codeReader_;
     CodeWriter codeWriter_;
-    Runner* runner_ = nullptr;
-    Searches searches_;
-    uint64_t lastJob_ = 0;
+    BackgroundSearches searches_{*this};
 
 };
 

@@ -129,7 +129,7 @@ void Game::answer(const Answer& answer) {
     if (!conversation_.answer(answer)) return;
     // A test play whose clear window was open ends once it closes.
     if (editor_.testCleared_) editor_.endTestPlay();
-    followSearches();
+    searches_.follow();
 }
 
 }  // namespace nerilo

@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "game/background_work.h"
 #include "game/session_state.h"
 #include "rules/world_state.h"
 #include "solver/hint.h"
@@ -71,6 +72,59 @@ struct Searches {
     AnalysisSearch analysis;
     FullSearch full;
     ShortestLengths lengths;
+};
+
+class Game;
+
+// The session's background searches: which start and which drop as the game
+// goes on, and what a result means once it is back. The front end's runner
+// only runs them, and hands each result back with jobDone() in its own thread.
+class BackgroundSearches {
+public:
+    explicit BackgroundSearches(Game& game) : game_(game) {}
+
+    // None run without a runner; with one, those the game calls for now start.
+    void setRunner(Runner* runner) {
+        runner_ = runner;
+        follow();
+    }
+    void jobDone(const JobResult& done);
+    void jobProgress(uint64_t job, const solver::Progress& progress);
+    const Searches& state() const { return state_; }
+
+    // At rest in a round no search is kept from: the hint may be asked.
+    bool searchable() const;
+    void askForHint();
+    void dropHint();
+    void setDeadEndWarning(bool on);
+    // The editor's search window: a search of the plain test start to the end.
+    void startFullSearch(uint64_t maxStates);
+    void stopFullSearch();
+    void closeFullSearch();
+    // What is known of the shortest clear of a stage the stage list shows;
+    // the first time it is asked, its search is queued.
+    ShortestLength shortestLength(uint64_t fingerprint, const Stage& stage);
+    // How long the editor's analysis waits after a change.
+    static constexpr int AnalysisPauseMs = 150;
+
+private:
+    friend class Game;
+    friend struct GameSetUp;
+    // After every command, answer and clock tick.
+    void follow();
+    uint64_t startJob(JobKind kind, const WorldState& start, uint64_t maxStates = 0, int pauseMs = 0);
+    void dropJob(uint64_t& job);
+    void followHint();
+    void followDeadEnd();
+    void forgetDeadEnd();
+    void followAnalysis();
+    void startNextLength();
+    void showHint(const solver::Result& result);
+
+    Game& game_;
+    Runner* runner_ = nullptr;
+    Searches state_;
+    uint64_t lastJob_ = 0;
 };
 
 }  // namespace nerilo

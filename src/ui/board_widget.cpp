@@ -62,12 +62,8 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     }
     // Blocks may stand outside the grid in mid-step; they are clipped to it.
     painter.setClipRect(0, 0, side, side);
-    if (circuitPreview_ && game_.session().editing()) {
-        const World start = game_.editor().plainTestWorld();
-        paintBoard(painter, nerilo::circuitPreview(game_.world().state(), start.state()), start.drawing(), layout.factor);
-    } else {
-        paintBoard(painter, game_.world().state(), game_.world().drawing(), layout.factor);
-    }
+    const ShownBoard shown = shownBoard(game_, circuitPreview_);
+    paintBoard(painter, shown.state, shown.drawing, layout.factor);
     paintHint(painter, layout.factor);
 }
 

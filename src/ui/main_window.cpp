@@ -88,7 +88,7 @@ Modifiers modifiersOf(Qt::KeyboardModifiers modifiers) {
 MainWindow::MainWindow() : game_(platform_) {
     platform_.attach(this);
     runner_ = std::make_unique<ThreadRunner>(game_);
-    game_.setRunner(runner_.get());
+    game_.searches().setRunner(runner_.get());
     connect(runner_.get(), &ThreadRunner::reported, this, [this] {
         refresh();
         answerQuestions();
@@ -558,7 +558,7 @@ void MainWindow::answerQuestions() {
 // A hint is asked at rest; asking again while it is searched stops the search.
 void MainWindow::askForHint() {
     keyBuffer_.forget();
-    game_.askForHint();
+    game_.searches().askForHint();
     refresh();
 }
 

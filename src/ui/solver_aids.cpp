@@ -25,7 +25,7 @@ const QString CircuitPreviewKey = QStringLiteral("circuitPreview");
 void MainWindow::buildSolverAids(QWidget* area) {
     const QFont warning = gothicFont(8, true);
     deadEndLine_ = place(new PhraseLabel(area, QColor(0xff, 0x60, 0x60)), 7320, 5340, PanelTextWidth, 1860, &warning);
-    game_.setDeadEndWarning(savedDeadEndWarning());
+    game_.searches().setDeadEndWarning(savedDeadEndWarning());
 
     const QFont figures = gothicFont(8);
     editorAnalysis_ = new EditorAnalysis(area);
@@ -40,9 +40,9 @@ void MainWindow::buildSolverAids(QWidget* area) {
 void MainWindow::addDeadEndWarningEntry(QMenu* options) {
     QAction* entry = addCaptioned(options, QStringLiteral("deadEndWarning"), QT_TR_NOOP("詰みを知らせる(&W)"));
     entry->setCheckable(true);
-    entry->setChecked(game_.searches().deadEnd.enabled);
+    entry->setChecked(game_.searches().state().deadEnd.enabled);
     connect(entry, &QAction::triggered, this, [this](bool on) {
-        game_.setDeadEndWarning(on);
+        game_.searches().setDeadEndWarning(on);
         saveDeadEndWarning(on);
         refresh();
     });

@@ -47,14 +47,14 @@ SolverDialog::SolverDialog(Game& game, ThreadRunner& runner, uint64_t maxStates,
     for (QLabel* label : {analysis_, notes_}) label->setMinimumWidth(fontMetrics().horizontalAdvance(QChar(0x3042)) * 32);
 
     connect(&runner, &ThreadRunner::reported, this, &SolverDialog::refresh);
-    game_.startFullSearch(maxStates);
+    game_.searches().startFullSearch(maxStates);
     refresh();
 }
 
-SolverDialog::~SolverDialog() { game_.closeFullSearch(); }
+SolverDialog::~SolverDialog() { game_.searches().closeFullSearch(); }
 
 void SolverDialog::reject() {
-    if (searching()) game_.stopFullSearch();
+    if (searching()) game_.searches().stopFullSearch();
     QDialog::reject();
 }
 

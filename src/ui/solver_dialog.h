@@ -24,8 +24,8 @@ public:
     // The search is dropped when the window goes.
     ~SolverDialog() override;
 
-    bool searching() const { return game_.searches().full.job != 0; }
-    const std::optional<solver::Result>& result() const { return game_.searches().full.result; }
+    bool searching() const { return game_.searches().state().full.job != 0; }
+    const std::optional<solver::Result>& result() const { return game_.searches().state().full.result; }
     // The keys to play on the board: set when the dialog was accepted with 解を再生.
     const std::string& solutionToPlay() const { return solutionToPlay_; }
 

@@ -24,7 +24,7 @@ public:
         const size_t i = static_cast<size_t>(index.row());
         const StageListEntry& entry = window_.entries_[i];
         const ShortestLength shortest =
-            entry.readable() ? window_.game_.shortestLength(entry.fingerprint, entry.stage) : ShortestLength{false, {}};
+            entry.readable() ? window_.game_.searches().shortestLength(entry.fingerprint, entry.stage) : ShortestLength{false, {}};
         paintTile(*painter, option.rect, tileViewOf(entry, shortest.presses, shortest.searching), window_.thumbnails_[i],
                   option.state & QStyle::State_Selected);
     }

@@ -32,7 +32,7 @@ void ThreadRunner::launch(uint64_t id) {
                 this,
                 [this, id, p] {
                     if (!jobs_.count(id)) return;
-                    game_.jobProgress(id, p);
+                    game_.searches().jobProgress(id, p);
                     emit reported();
                 },
                 Qt::QueuedConnection);
@@ -49,7 +49,7 @@ void ThreadRunner::finish(uint64_t id, const JobResult& result) {
     found->second->thread.join();
     // Gone before the session hears of it: the session may start or drop jobs in turn.
     jobs_.erase(found);
-    game_.jobDone(result);
+    game_.searches().jobDone(result);
     emit reported();
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "game/game.h"
+
 namespace nerilo {
 
 WorldState circuitPreview(const WorldState& edited, const WorldState& started) {
@@ -11,6 +13,12 @@ WorldState circuitPreview(const WorldState& edited, const WorldState& started) {
         for (const int cell : blastCells(edited.blockCell[k])) preview.overlays[cell].marked = true;
     }
     return preview;
+}
+
+ShownBoard shownBoard(const Game& game, bool preview) {
+    if (!preview || !game.session().editing()) return {game.world().state(), game.world().drawing()};
+    const World start = game.editor().plainTestWorld();
+    return {circuitPreview(game.world().state(), start.state()), start.drawing()};
 }
 
 std::vector<DrawItem> drawingOrder(const WorldState& state, const Drawing& drawing) {

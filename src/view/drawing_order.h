@@ -22,4 +22,13 @@ std::vector<DrawItem> drawingOrder(const WorldState& state, const Drawing& drawi
 // circuit blew up marked, though the round clears those marks once the blast is over.
 WorldState circuitPreview(const WorldState& edited, const WorldState& started);
 
+class Game;
+// The board a front end draws now: the world as it stands or, in the editor
+// with the circuit preview on, the preview of the edited board.
+struct ShownBoard {
+    WorldState state;
+    Drawing drawing;
+};
+ShownBoard shownBoard(const Game& game, bool circuitPreview);
+
 }  // namespace nerilo

@@ -38,7 +38,7 @@ HintArrow hintArrowOf(int cell, char press) {
 }
 
 SearchesView searchesView(const Game& game) {
-    const Searches& searches = game.searches();
+    const Searches& searches = game.searches().state();
     SearchesView view;
     view.hintLine = hintLine(searches.hint);
     if (searches.hint.shown) view.hintArrow = hintArrowOf(searches.hint.cell, searches.hint.shown->press);
@@ -50,7 +50,7 @@ SearchesView searchesView(const Game& game) {
 // The quick problems are shown as notes whatever the search finds.
 SearchWindowView searchWindowView(const Game& game) {
     const solver::SearchWindowTexts& texts = solver::searchWindowTexts();
-    const FullSearch& search = game.searches().full;
+    const FullSearch& search = game.searches().state().full;
     SearchWindowView view;
     view.title = texts.title;
     view.cancel = texts.cancel;

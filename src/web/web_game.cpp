@@ -169,24 +169,25 @@ public:
     // The session's background searches (web/page/jobs.js runs them).
     void setRunner(val jobs) {
         runner_.emplace(std::move(jobs));
-        game_.setRunner(&*runner_);
-        game_.followSearches();
+        game_.searches().setRunner(&*runner_);
     }
     void jobDone(const val& bytes) {
         const std::vector<uint8_t> in = emscripten::convertJSArrayToNumberVector<uint8_t>(bytes);
         if (const std::optional<JobResult> result = decodeResult(std::string(in.begin(), in.end())))
-            game_.jobDone(*result);
+            game_.searches().jobDone(*result);
     }
     // The worker could not run the job (its engine not loaded, no more memory).
-    void jobFailed(double id) { game_.jobDone(failedJob(static_cast<uint64_t>(id))); }
+    void jobFailed(double id) { game_.searches().jobDone(failedJob(static_cast<uint64_t>(id))); }
     // ヒント: asked again while it is searched, it stops.
-    void askForHint() { game_.askForHint(); }
-    void setDeadEndWarning(bool on) { game_.setDeadEndWarning(on); }
+    void askForHint() { game_.searches().askForHint(); }
+    void setDeadEndWarning(bool on) { game_.searches().setDeadEndWarning(on); }
 
     // What the board shows, back to front: four numbers a picture, its set
     // (1 ground, 2 blocks, 3 player), its index, and its left and top in pixels at 1×.
     val board() const {
-        const WorldState& state = game_.world().state();
+        // The editor's circuit preview is on, as the desktop's is at first.
+        const ShownBoard shown = shownBoard(game_, true);
+        const WorldState& state = shown.state;
         std::vector<int> items;
         items.reserve(4 * (CellCount + 64));
         for (int c = 0; c < CellCount; ++c) {
@@ -194,7 +195,7 @@ public:
             items.insert(items.end(), {static_cast<int>(picture.palette), picture.index, cellLeft(c) / UnitsPerPixel,
                                        cellTop(c) / UnitsPerPixel});
         }
-        for (const DrawItem& item : drawingOrder(state, game_.world().drawing()))
+        for (const DrawItem& item : drawingOrder(state, shown.drawing))
             items.insert(items.end(), {static_cast<int>(item.picture.palette), item.picture.index,
                                        item.left / UnitsPerPixel, item.top / UnitsPerPixel});
         return val::global("Int32Array").new_(emscripten::typed_memory_view(items.size(), items.data()));
@@ -217,7 +218,7 @@ public:
                         {"colour", colour(v.status.colour)},
                         {"hints", hints}}},
             {"playback", game_.playbackRunning()},
-            {"deadEndWarning", game_.searches().deadEnd.enabled},
+            {"deadEndWarning", game_.searches().state().deadEnd.enabled},
             {"searches", searchesJson()},
         }
             .dump();
@@ -231,7 +232,7 @@ public:
         json tiles = json::array();
         for (const StageListEntry& entry : nerilo::stageList(ProgramFolder, player.progress(), player.records())) {
             const ShortestLength shortest =
-                entry.readable() ? game_.shortestLength(entry.fingerprint, entry.stage) : ShortestLength{false, {}};
+                entry.readable() ? game_.searches().shortestLength(entry.fingerprint, entry.stage) : ShortestLength{false, {}};
             const StageTileView tile = tileViewOf(entry, shortest.presses, shortest.searching);
             tiles.push_back({{"number", entry.number},
                              {"heading", tile.heading},
@@ -258,7 +259,7 @@ private:
         }
         return {{"hintLine", translation_.say(v.hintLine)},
                 {"hintArrow", arrow},
-                {"hintSearching", game_.searches().hint.job != 0},
+                {"hintSearching", game_.searches().state().hint.job != 0},
                 {"deadEndLine", translation_.say(v.deadEndLine)}};
     }
 

@@ -411,22 +411,22 @@ private slots:
     void shortestLengthsAreSearchedOnceInTheBackground() {
         TestGame game;
         ui::ThreadRunner runner(game.engine);
-        game.engine.setRunner(&runner);
+        game.engine.searches().setRunner(&runner);
         QSignalSpy searched(&runner, &ui::ThreadRunner::reported);
         Stage stairs;
         stairs.blocks[cell(5, 5)] = block::Player;
         stairs.ground[cell(5, 7)] = ground::Stairs;
         stairs.stepTarget = 20;
-        QVERIFY(game.engine.shortestLength(7, stairs).searching);
+        QVERIFY(game.engine.searches().shortestLength(7, stairs).searching);
         QTRY_COMPARE(searched.count(), 1);
-        const ShortestLength known = game.engine.shortestLength(7, Stage{});
+        const ShortestLength known = game.engine.searches().shortestLength(7, Stage{});
         QVERIFY(!known.searching);
         QCOMPARE(known.presses, std::optional<int>(3));
         // Another fingerprint is another stage: one with no player has no clear.
-        QVERIFY(game.engine.shortestLength(8, Stage{}).searching);
+        QVERIFY(game.engine.searches().shortestLength(8, Stage{}).searching);
         QTRY_COMPARE(searched.count(), 2);
-        QVERIFY(!game.engine.shortestLength(8, Stage{}).presses);
-        game.engine.setRunner(nullptr);
+        QVERIFY(!game.engine.searches().shortestLength(8, Stage{}).presses);
+        game.engine.searches().setRunner(nullptr);
     }
 
     void aReplayPlaysAtTheGamesSpeedAndAKeyStopsIt() {

@@ -241,14 +241,14 @@ private slots:
         for (const Language language : {Language::Japanese, Language::English}) {
             ui::useLanguage(language);
             ui::ThreadRunner runner(game.engine);
-            game.engine.setRunner(&runner);
+            game.engine.searches().setRunner(&runner);
             ui::SolverDialog dialog(game.engine, runner, 0, nullptr);
             dialog.show();
             QTRY_VERIFY(!dialog.searching());
             for (const QLabel* label : {dialog.headline(), dialog.detail(), dialog.analysis()})
                 QTRY_VERIFY2(whole(label), qPrintable(label->text()));
         }
-        game.engine.setRunner(nullptr);
+        game.engine.searches().setRunner(nullptr);
     }
 
     // When the stages change, their new comments need English too: this names each one missing.

@@ -50,8 +50,8 @@ void corridor(TestGame& game) {
     game.block(cell(5, 5), block::Player);
 }
 
-bool searchingDeadEnd(ui::MainWindow& window) { return window.game().searches().deadEnd.job != 0; }
-bool analysing(ui::MainWindow& window) { return window.game().searches().analysis.job != 0; }
+bool searchingDeadEnd(ui::MainWindow& window) { return window.game().searches().state().deadEnd.job != 0; }
+bool analysing(ui::MainWindow& window) { return window.game().searches().state().analysis.job != 0; }
 
 QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 QImage pictureImage(Picture picture) { return rgb(ui::Pictures::instance().of(picture).toImage()); }
