@@ -42,10 +42,13 @@ std::optional<Stage> generateStage(uint64_t seed, const GenerateBudget& budget,
             judged.shortfall = std::max(0, bands.mechanics - static_cast<int>(matter.size())) * 100;
         }
         ++done.candidates;
+        done.shortfall = judged.shortfall;
+        if (progress) progress(done);
         return judged;
     };
 
     while (done.positions < budget.positions) {
+        if (cancel && cancel->load()) return std::nullopt;
         Judged current = judge(seededRoom(random));
         // A room too large to judge, or with no clear, is no place to start from.
         if (current.figures.outcome != solver::Outcome::Solved) continue;
@@ -59,8 +62,6 @@ std::optional<Stage> generateStage(uint64_t seed, const GenerateBudget& budget,
             if (candidate.shortfall < current.shortfall) sinceBetter = 0;
             // Equal rooms are taken too, so that the search wanders across a plateau.
             if (candidate.shortfall <= current.shortfall) current = std::move(candidate);
-            done.shortfall = current.shortfall;
-            if (progress) progress(done);
         }
         if (cancel && cancel->load()) return std::nullopt;
         if (current.shortfall == 0) {

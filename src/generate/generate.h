@@ -19,14 +19,14 @@ namespace nerilo::generate {
 struct GenerateBudget {
     uint64_t positions = 150'000'000;  // positions judged in all, before giving up
     uint64_t positionsPerRoom = 150'000;  // a candidate that needs more is too large to judge
-    int patience = 120;  // candidates without a better room before starting from a new one
+    int patience = 80;  // candidates without a better room before starting from a new one
 };
 
 struct GenerateProgress {
     uint64_t positions = 0;  // judged so far, of GenerateBudget::positions
     uint64_t budget = 0;
     int candidates = 0;      // rooms judged
-    long long shortfall = 0; // the best room's distance from the bands (0: inside)
+    long long shortfall = 0; // the last room's distance from the bands (0: inside)
 };
 
 // The stage of `seed`, or nothing when no room inside the bands was found

@@ -90,8 +90,12 @@ void addOrRemoveTile(Room& room, SeededRandom& random) {
         room.stage.ground[pick(tiles, random)] = ground::Floor;
         return;
     }
+    // An arrow below a corridor would carry a wheel up it in one press.
     const int cell = anyCell(room, random, [&](int c) {
-        return !kept(room, c) && room.stage.ground[c] == ground::Floor && room.stage.blocks[c] == block::Empty;
+        const bool belowCorridor =
+            std::find(room.corridors.begin(), room.corridors.end(), columnOf(c)) != room.corridors.end();
+        return !kept(room, c) && !(arrow && belowCorridor) && room.stage.ground[c] == ground::Floor &&
+               room.stage.blocks[c] == block::Empty;
     });
     if (cell < 0) return;
     room.stage.ground[cell] = arrow ? static_cast<uint8_t>(ground::ArrowDown + random.below(4)) : ground::LowSpring;
@@ -135,10 +139,10 @@ Room seededRoom(SeededRandom& random) {
         room.corridors.push_back(column);
     }
     if (room.corridors.back() > BoardSide - 4) room.corridors = {2 + random.below(3), 7 + random.below(5)};
-    // Corridors of three to five cells; a room of three or four rows, no wider
+    // Corridors of four to six cells; a room of three or four rows, no wider
     // than the corridors need and a little more, so that a candidate stays
     // small enough to judge in a blink.
-    room.top = 5 + random.below(3);
+    room.top = 6 + random.below(3);
     room.bottom = room.top + 2 + random.below(2);
     room.left = std::max(1, room.corridors.front() - 1 - random.below(2));
     room.right = std::min(BoardSide - 2, room.corridors.back() + 1 + random.below(3));
