@@ -130,13 +130,13 @@ TEST(Generate, StopsAtItsBudgetOrWhenCancelled) {
 
     std::atomic<bool> cancel{false};
     int calls = 0;
-    auto stopAtThird = [&](const generate::GenerateProgress& p) {
+    auto stopAtThirtieth = [&](const generate::GenerateProgress& p) {
         ++calls;
         EXPECT_EQ(p.candidates, calls);
-        if (calls == 3) cancel = true;
+        if (calls == 30) cancel = true;
     };
-    EXPECT_EQ(generate::generateStage(3, {}, stopAtThird, &cancel), std::nullopt);
-    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(generate::generateStage(3, {}, stopAtThirtieth, &cancel), std::nullopt);
+    EXPECT_EQ(calls, 30);
 }
 
 TEST(GenerateTool, RefusesBadArgumentsAndWritesNothing) {
