@@ -135,7 +135,7 @@ TEST(Generate, StopsAtItsBudgetOrWhenCancelled) {
         EXPECT_EQ(p.candidates, calls);
         if (calls == 30) cancel = true;
     };
-    EXPECT_EQ(generate::generateStage(3, {}, stopAtThirtieth, &cancel), std::nullopt);
+    EXPECT_EQ(generate::generateStage(8, {}, stopAtThirtieth, &cancel), std::nullopt);
     EXPECT_EQ(calls, 30);
 }
 
