@@ -6,6 +6,7 @@
 #include "game_fixture.h"
 #include "solver/solver.h"
 #include "stage_solutions.h"
+#include "solver/walking.h"
 #include "tools/depth_table.h"
 
 namespace nerilo::test {
@@ -86,9 +87,9 @@ TEST(StageDepth, PlainWalkingCountsThePressesThatMoveOnlyThePlayer) {
     game.ground(cell(0, 4), ground::Stairs).ground(cell(0, 3), ground::Wall);
     game.start();
     const WorldState start = game.world().state();
-    EXPECT_EQ(plainWalkingPresses(start, "RRUZuUULZ"), 4);
-    EXPECT_EQ(plainWalkingPresses(start, "RRUZuUUL"), std::nullopt) << "not cleared";
-    EXPECT_EQ(plainWalkingPresses(start, "RRUZuUULZR"), std::nullopt) << "keys after the clear";
+    EXPECT_EQ(solver::plainWalkingPresses(start, "RRUZuUULZ"), 4);
+    EXPECT_EQ(solver::plainWalkingPresses(start, "RRUZuUUL"), std::nullopt) << "not cleared";
+    EXPECT_EQ(solver::plainWalkingPresses(start, "RRUZuUULZR"), std::nullopt) << "keys after the clear";
 }
 
 // The bands of the set, one test per ten stages.

@@ -498,6 +498,13 @@ Thank you for playing</translation>
     </message>
 </context>
 <context>
+    <name>generate</name>
+    <message>
+        <source>生成されたステージ（シード %1）</source>
+        <translation>Generated stage (seed %1)</translation>
+    </message>
+</context>
+<context>
     <name>hint</name>
     <message>
         <source>%1 あと %2 手</source>

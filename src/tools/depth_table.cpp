@@ -3,23 +3,11 @@
 #include <cstdio>
 #include <sstream>
 
-#include "rules/key_letters.h"
 #include "solver/solver.h"
+#include "solver/walking.h"
 
 namespace nerilo {
 namespace {
-
-// Everything a press can change besides where the player stands.
-bool sameBoardBesidesPlayer(const WorldState& a, const WorldState& b) {
-    if (a.keysHeld != b.keysHeld || a.playerBlock != b.playerBlock) return false;
-    for (int c = 0; c < CellCount; ++c) {
-        if (a.ground[c].code != b.ground[c].code || a.ground[c].power != b.ground[c].power) return false;
-        if (a.overlays[c].marked != b.overlays[c].marked) return false;
-        if (a.blocks[c].code != b.blocks[c].code) return false;
-        if (c != a.playerBlock && a.blockCell[c] != b.blockCell[c]) return false;
-    }
-    return true;
-}
 
 // Tenths of a percent, rounded half up.
 std::string share(uint64_t part, uint64_t whole) {
@@ -62,25 +50,6 @@ std::map<int, std::string> parseStageSolutions(std::string_view text) {
     return result;
 }
 
-std::optional<int> plainWalkingPresses(const WorldState& start, std::string_view keys) {
-    World world(Watched::No);
-    world.restore(start);
-    int plain = 0;
-    for (char letter : keys) {
-        const std::optional<KeyPress> press = pressOf(letter);
-        if (!press || world.outcome() != Outcome::AtRest) return std::nullopt;
-        const WorldState before = world.state();
-        const PressRun run = playPress(world, *press);
-        if (run.stuck) return std::nullopt;
-        if (run.outcome == Outcome::Cleared) continue;
-        const WorldState& after = world.state();
-        const bool moved = before.blockCell[before.playerBlock] != after.blockCell[after.playerBlock];
-        if (moved && sameBoardBesidesPlayer(before, after)) ++plain;
-    }
-    if (world.outcome() != Outcome::Cleared) return std::nullopt;
-    return plain;
-}
-
 std::optional<DepthRow> measureStage(int stage, const std::string& path, const std::string& storedKeys, int threads,
                                      std::string& error) {
     const solver::StageStart start = solver::stageStart(path);
@@ -96,11 +65,11 @@ std::optional<DepthRow> measureStage(int stage, const std::string& path, const s
         error = path + ": the solver finds no clear";
         return std::nullopt;
     }
-    if (!plainWalkingPresses(*start.state, result.keys)) {
+    if (!solver::plainWalkingPresses(*start.state, result.keys)) {
         error = path + ": the solver's clear does not clear the stage when played";
         return std::nullopt;
     }
-    const std::optional<int> walking = plainWalkingPresses(*start.state, storedKeys);
+    const std::optional<int> walking = solver::plainWalkingPresses(*start.state, storedKeys);
     if (!walking) {
         error = path + ": the stored solution does not clear the stage";
         return std::nullopt;

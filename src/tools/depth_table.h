@@ -28,15 +28,6 @@ struct DepthRow {
 // them are for reading only.
 std::map<int, std::string> parseStageSolutions(std::string_view text);
 
-// A plain walking press is one after which, once everything is at rest, only
-// the player's cell has changed: no block moved or changed its kind, no ground
-// cell changed its tile or its power, no beam or blast mark came or went and
-// no key was picked up or used. Walks, spring jumps and rides on arrows are
-// plain; pushes, kicks, cell actions, pickups and the clear are not.
-// Counts them while playing `keys` from `start`; nullopt when the keys do not
-// clear the stage or lose on the way.
-std::optional<int> plainWalkingPresses(const WorldState& start, std::string_view keys);
-
 // Analyses the stage file with the solver and counts the plain walking presses
 // of `storedKeys`. Fails (with `error`) when the file cannot be read, the stage
 // has no clear, the solver's clear does not clear it when played, or the stored
