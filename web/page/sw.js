@@ -9,8 +9,10 @@ const Version = 'unbuilt';
 const Files = ['./'];
 const Cache = `nerilo-${Version}`;
 
+// From the server itself, never the browser's own cache, which may still hold the build before.
 self.addEventListener('install', (event) => {
-    event.waitUntil(caches.open(Cache).then((cache) => cache.addAll(Files)).then(() => self.skipWaiting()));
+    const requests = Files.map((file) => new Request(file, { cache: 'reload' }));
+    event.waitUntil(caches.open(Cache).then((cache) => cache.addAll(requests)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {

@@ -93,7 +93,7 @@ test('installed on the first visit, the page reloads and plays with the server g
     writeMeasures({ serviceWorkerInstallBytes: kept.bytes });
 });
 
-test('a new build\'s worker replaces the cache of the one before', async () => {
+test('a new build\'s worker replaces the cache of the one before', { timeout: Patience }, async () => {
     const server = await servedCopy();
     const page = await session.openPage({ url: server.address_ });
     await installed(page);
@@ -102,11 +102,20 @@ test('a new build\'s worker replaces the cache of the one before', async () => {
     fs.appendFileSync(path.join(server.folder, 'style.css'), '\n/* changed */\n');
     fs.copyFileSync(path.join(Source, 'web/page/sw.js'), path.join(server.folder, 'sw.js'));
     execFileSync(process.execPath, [path.join(Source, 'web/tools/finish-page.js'), server.folder]);
-    await page.evaluate(() => navigator.serviceWorker.getRegistration().then((registration) => registration.update()));
-    await page.waitForFunction((old) => caches.keys().then((names) => names.length === 1 && names[0] !== old),
-                               before, { timeout: Patience });
-    const [after] = await cacheNames(page);
-    assert.match(after, /^nerilo-[0-9a-f]{16}$/);
+    // The new worker takes the page over once its cache is filled, and is
+    // activated once the old cache is gone.
+    await page.evaluate(() => new Promise((done) => {
+        navigator.serviceWorker.addEventListener('controllerchange', () => {
+            const worker = navigator.serviceWorker.controller;
+            if (worker.state === 'activated') done();
+            else worker.addEventListener('statechange', () => worker.state === 'activated' && done());
+        }, { once: true });
+        navigator.serviceWorker.getRegistration().then((registration) => registration.update());
+    }));
+    const names = await cacheNames(page);
+    assert.strictEqual(names.length, 1);
+    assert.notStrictEqual(names[0], before);
+    assert.match(names[0], /^nerilo-[0-9a-f]{16}$/);
     assert.match(await page.evaluate(() => caches.match('style.css').then((response) => response.text())), /changed/);
     await stop(server);
 });
