@@ -467,16 +467,14 @@ function browserKey(event) {
     return ['F5', 'F11', 'F12'].includes(key) || (event.ctrlKey && ['R', 'L'].includes(key));
 }
 
-// A field the player types or chooses in keeps every key; a focused button
-// or box keeps Enter, Space and the arrows, which press and move it.
-const typingIn = (target) => target.matches?.('input:not([type=checkbox]):not([type=radio]), select, textarea');
+// A focused control keeps Enter, Space and the arrows, which press, choose
+// and move it (the page's fields to type in are all in its dialogs).
 const gameHasFocus = (target) => target === document.body || target === document.documentElement || target === $('board');
 
 // While a dialog is open the keys are its own.
 function onKey(event) {
     page.byKeyboard = true;
     if (document.querySelector('dialog[open]') || event.altKey || event.metaKey || browserKey(event)) return;
-    if (typingIn(event.target)) return;
     const command = commandForKey(event);
     if (command) {
         event.preventDefault();
