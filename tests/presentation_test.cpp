@@ -1,6 +1,7 @@
 // What the window shows, derived from the game state: the Japanese captions and
 // colours players see, and which commands are offered when.
 #include <algorithm>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "view/drawing_order.h"
@@ -176,6 +177,40 @@ TEST(Presentation, TheCounterSaysWhatItCounts) {
     state.stepTry = true;
     EXPECT_EQ(viewOf(state).stepsLeftTip.japanese().rfind("歩数", 0), 0u);
     EXPECT_NE(viewOf(state).stepsLeftTip.japanese().find("一歩ごと"), std::string::npos);
+}
+
+// The board in words: what stands on a neighbouring cell is named before its
+// ground, a block that moved is found where it stands now, and the board's
+// edge, an empty block and the stipple are named as they read.
+TEST(Presentation, BoardDescription) {
+    struct Case {
+        const char* what;
+        int player;
+        std::vector<std::pair<int, int>> moved;  // block (its home cell), the cell it stands on now
+        const char* said;
+    };
+    const Case cases[] = {
+        {"in a corner", cell(0, 0), {},
+         "stage1.txt。プレイヤーは 1 列 1 行、白い床の上。左は盤の外、右は壁、上は盤の外、下は黒い玉。鍵 2 個、歩数 -3"},
+        {"a ball pushed beside him", cell(5, 5), {{cell(1, 0), cell(5, 4)}},
+         "stage1.txt。プレイヤーは 6 列 6 行、床の上。左は黒い玉、右は床、上は床、下は階段。鍵 2 個、歩数 -3"},
+    };
+    for (const Case& c : cases) {
+        WorldState world;
+        for (int k = 0; k < CellCount; ++k) world.blockCell[k] = static_cast<uint8_t>(k);
+        world.ground[cell(0, 0)].code = ground::WhitePlate;
+        world.ground[cell(0, 1)].code = ground::Wall;
+        world.blocks[cell(1, 0)].code = block::BlackBall;
+        world.blocks[cell(5, 6)].code = block::Empty;
+        world.blocks[cell(6, 5)].code = block::Stipple;
+        world.ground[cell(6, 5)].code = ground::Stairs;
+        world.blocks[c.player].code = block::Player;
+        world.playerBlock = static_cast<uint8_t>(c.player);
+        for (const auto& [k, at] : c.moved) world.blockCell[k] = static_cast<uint8_t>(at);
+        world.keysHeld = 2;
+        world.stepsLeft = -3;
+        EXPECT_EQ(boardDescription(world, Text::words("stage1.txt")).japanese(), c.said) << c.what;
+    }
 }
 
 }  // namespace

@@ -45,6 +45,21 @@
     </message>
 </context>
 <context>
+    <name>board</name>
+    <message>
+        <source>左は%1、右は%2、上は%3、下は%4</source>
+        <translation>left: %1, right: %2, up: %3, down: %4</translation>
+    </message>
+    <message>
+        <source>盤の外</source>
+        <translation>off the board</translation>
+    </message>
+    <message>
+        <source>%1。プレイヤーは %2 列 %3 行、%4の上。%5。鍵 %6 個、歩数 %7</source>
+        <translation>%1. The player is at column %2, row %3, on %4; %5. Keys: %6, steps: %7</translation>
+    </message>
+</context>
+<context>
     <name>buttons</name>
     <message>
         <source>OK</source>
@@ -508,7 +523,7 @@ Thank you for playing</translation>
     <name>hint</name>
     <message>
         <source>%1 あと %2 手</source>
-        <translation>%1  %2 presses to go</translation>
+        <translation>%1 (%2 presses to go)</translation>
     </message>
     <message>
         <source>ここからはクリアできません。元に戻すかリトライしてください。</source>
@@ -795,6 +810,81 @@ Starting with no records. The next time you set a record, this file will be kept
     <message>
         <source>この面の最少記録のクリアを再生します。</source>
         <translation>Replays this stage&apos;s best recorded clear.</translation>
+    </message>
+</context>
+<context>
+    <name>page</name>
+    <message>
+        <source>「開始」をタップ</source>
+        <translation>Tap Start</translation>
+    </message>
+    <message>
+        <source>「再挑戦」をタップしてリトライ</source>
+        <translation>Tap Retry to try again</translation>
+    </message>
+    <message>
+        <source>「元に戻す」をタップして一手戻す</source>
+        <translation>Tap Undo to take back a press</translation>
+    </message>
+    <message>
+        <source>F9 でステージ一覧</source>
+        <translation>F9: stage list</translation>
+    </message>
+    <message>
+        <source>「ステージ一覧」をタップ</source>
+        <translation>Tap Stage list</translation>
+    </message>
+    <message>
+        <source>歩数：歩数トライ（Ctrl+M）のときだけ数えます</source>
+        <translation>Steps: counted only in step-try mode (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>歩数：歩数トライのときだけ数えます</source>
+        <translation>Steps: counted only in step-try mode</translation>
+    </message>
+    <message>
+        <source>タッチキー</source>
+        <translation>Touch keys</translation>
+    </message>
+    <message>
+        <source>左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>残り歩数</source>
+        <translation>Steps left</translation>
+    </message>
+    <message>
+        <source>持っている鍵</source>
+        <translation>Keys held</translation>
+    </message>
+    <message>
+        <source>ヒントを探せません：探す仕組みを読み込めませんでした</source>
+        <translation>No hint: the search could not be loaded</translation>
+    </message>
+    <message>
+        <source>自分の次のステージへ</source>
+        <translation>Back to my next stage</translation>
+    </message>
+    <message>
+        <source>Z キー</source>
+        <translation>Z key</translation>
     </message>
 </context>
 <context>

@@ -40,10 +40,11 @@ constexpr Shortcut F(std::string_view key) { return {key}; }
 constexpr Shortcut Ctrl(std::string_view key) { return {key, ControlModifier}; }
 
 constexpr Shortcut StartKeys[] = {F("F1")}, RetryKeys[] = {F("F2")}, OpenKeys[] = {F("F3")},
-                   QuitKeys[] = {F("F4")}, StepTryKeys[] = {F("F5")}, BlockModeKeys[] = {F("F6")},
+                   QuitKeys[] = {F("F4")}, StepTryKeys[] = {F("F5"), Ctrl("M")}, BlockModeKeys[] = {F("F6")},
                    SuperModeKeys[] = {F("F7")}, EditorKeys[] = {F("F8")}, StageListKeys[] = {F("F9")},
                    TestPlayKeys[] = {F("F10")}, FindSolutionKeys[] = {F("F11")}, HintKeys[] = {Ctrl("H")},
                    StartOverKeys[] = {Ctrl("T")}, UndoEditKeys[] = {Ctrl("Z")}, RedoEditKeys[] = {Ctrl("Y")};
+// Step-try mode has a second key for the page, where F5 reloads.
 // Ctrl+Z undoes: it no longer reaches the game as the action key.
 constexpr Shortcut UndoKeys[] = {F("Backspace"), Ctrl("Z")};
 constexpr Shortcut RedoKeys[] = {Ctrl("Y"), {"Z", ControlModifier | ShiftModifier}};

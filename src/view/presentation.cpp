@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "model/fields.h"
+#include "model/tile_names.h"
 
 namespace nerilo {
 
@@ -70,6 +71,35 @@ WindowView viewOf(const WorldState& world, const SessionState& state) {
     view.blockBrush = blockPicture(state.blockBrush);
     view.height = state.editing() || testing ? EditingHeight : PlayingHeight;
     return view;
+}
+
+namespace {
+
+// What a cell shows on top: a block that stands there (an empty one and the
+// stipple are no blocks to a reader), else its ground.
+Text cellName(const WorldState& world, int cell) {
+    for (int k = 0; k < CellCount; ++k)
+        if (world.blockCell[k] == cell && k != world.playerBlock && world.blocks[k].code != block::Empty &&
+            world.blocks[k].code != block::Stipple)
+            return blockName(world.blocks[k].code);
+    return groundName(world.ground[cell].code);
+}
+
+}  // namespace
+
+Text boardDescription(const WorldState& world, const Text& stageTitle) {
+    const int cell = world.blockCell[world.playerBlock];
+    Text around = NERILO_TEXT("board", "左は%1、右は%2、上は%3、下は%4");
+    for (int d = 0; d < DirectionCount; ++d)
+        around = around.arg(hasNeighbour(cell, d) ? cellName(world, neighbourOf(cell, d)) : NERILO_TEXT("board", "盤の外"));
+    return NERILO_TEXT("board", "%1。プレイヤーは %2 列 %3 行、%4の上。%5。鍵 %6 個、歩数 %7")
+        .arg(stageTitle)
+        .arg(std::to_string(columnOf(cell) + 1))
+        .arg(std::to_string(rowOf(cell) + 1))
+        .arg(groundName(world.ground[cell].code))
+        .arg(around)
+        .arg(std::to_string(world.keysHeld))
+        .arg(decimalText(world.stepsLeft));
 }
 
 WindowView viewOf(const Game& game) {

@@ -61,6 +61,11 @@ std::vector<Text> keysAfterALoss();
 StatusView statusOf(const WorldState& world, const SessionState& session);
 
 WindowView viewOf(const WorldState& world, const SessionState& session);
+
+// The board in words, for a reader that cannot see it: the stage, the
+// player's cell and what stands or lies next to him each way, the keys he
+// holds and the steps left.
+Text boardDescription(const WorldState& world, const Text& stageTitle);
 class Game;
 WindowView viewOf(const Game& game);
 

@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "model/numbered_stages.h"
 #include "model/progress_file.h"
+#include "model/stage_file.h"
 #include "view/drawing_order.h"
 #include "view/presentation.h"
 #include "view/searches_view.h"
@@ -58,6 +59,29 @@ private:
     val jobs_;
 };
 
+// The page's own words where the desktop's name a key the page leaves to the
+// browser or a touch screen has none of: the stage list is F9 here (F3 opens
+// a file), step-try mode Ctrl+M (F5 reloads), and on a touch screen the
+// player taps the panel's buttons. An empty keyboard text keeps the desktop's.
+Text forThePage(const Text& text, bool touch) {
+    struct Swap {
+        Text desktop, keyboard, touch;
+    };
+    static const Swap swaps[] = {
+        {NERILO_TEXT("panel", "F1 で開始"), {}, NERILO_TEXT("page", "「開始」をタップ")},
+        {NERILO_TEXT("panel", "Delete でリトライ"), {}, NERILO_TEXT("page", "「再挑戦」をタップしてリトライ")},
+        {NERILO_TEXT("panel", "Backspace で一手戻す"), {}, NERILO_TEXT("page", "「元に戻す」をタップして一手戻す")},
+        {NERILO_TEXT("panel", "F3 でステージ選択"), NERILO_TEXT("page", "F9 でステージ一覧"),
+         NERILO_TEXT("page", "「ステージ一覧」をタップ")},
+        {NERILO_TEXT("panel", "歩数：歩数トライ（F5）のときだけ数えます"),
+         NERILO_TEXT("page", "歩数：歩数トライ（Ctrl+M）のときだけ数えます"),
+         NERILO_TEXT("page", "歩数：歩数トライのときだけ数えます")},
+    };
+    for (const Swap& swap : swaps)
+        if (text == swap.desktop) return touch ? swap.touch : swap.keyboard.empty() ? text : swap.keyboard;
+    return text;
+}
+
 }  // namespace
 
 class WebGame {
@@ -66,6 +90,32 @@ public:
 
     void listen(val listener) { platform_.listen(std::move(listener)); }
     void setTranslation(const std::string& json) { translation_.load(json); }
+    // The panel names taps on a touch screen, the page's keys on a keyboard.
+    void setTouch(bool touch) { touch_ = touch; }
+
+    // The page's own captions and names, in the language chosen.
+    std::string pageTexts() const {
+        const std::pair<const char*, Text> texts[] = {
+            {"touchKeys", NERILO_TEXT("page", "タッチキー")},
+            {"left", NERILO_TEXT("page", "左")},
+            {"right", NERILO_TEXT("page", "右")},
+            {"up", NERILO_TEXT("page", "上")},
+            {"down", NERILO_TEXT("page", "下")},
+            {"action", NERILO_TEXT("page", "Z キー")},
+            {"language", NERILO_TEXT("page", "言語")},
+            {"stepsLeft", NERILO_TEXT("page", "残り歩数")},
+            {"keysHeld", NERILO_TEXT("page", "持っている鍵")},
+            {"hintFailed", NERILO_TEXT("page", "ヒントを探せません：探す仕組みを読み込めませんでした")},
+            {"ownStage", NERILO_TEXT("page", "自分の次のステージへ")},
+        };
+        json said = json::object();
+        for (const auto& [id, text] : texts) said[id] = translation_.say(text);
+        return said.dump();
+    }
+    // The board in words, for a screen reader.
+    std::string boardText() const {
+        return translation_.say(boardDescription(game_.world().state(), viewOf(game_).stageTitle));
+    }
     void startUp() { run([this] { game_.startUp(); }); }
 
     // The world tick, as the desktop's timer runs it: a replay's next press first.
@@ -205,19 +255,23 @@ public:
     std::string view() const {
         const WindowView v = viewOf(game_);
         json hints = json::array();
-        for (const Text& hint : v.status.hints) hints.push_back(translation_.say(hint));
+        for (const Text& hint : v.status.hints) hints.push_back(translation_.say(forThePage(hint, touch_)));
         return json{
             {"stepsLeft", v.stepsLeft},
-            {"stepsLeftTip", translation_.say(v.stepsLeftTip)},
+            {"stepsLeftTip", translation_.say(forThePage(v.stepsLeftTip, touch_))},
             {"stageTitle", translation_.say(v.stageTitle)},
             {"keysHeld", v.keysHeld},
             {"roundButton", {{"caption", translation_.say(v.roundButton.caption)},
                              {"enabled", v.roundButton.enabled},
                              {"colour", colour(v.roundButton.colour)}}},
-            {"status", {{"headline", translation_.say(v.status.headline)},
+            {"status", {{"headline", translation_.say(forThePage(v.status.headline, touch_))},
                         {"colour", colour(v.status.colour)},
                         {"hints", hints}}},
             {"playback", game_.playbackRunning()},
+            // The stage's comment, which the page shows until the round starts.
+            {"comment", translation_.say(Text(StageCommentContext, game_.session().comment))},
+            {"roundStarted", game_.session().roundStarted},
+            {"stagePath", game_.session().stagePath},
             {"deadEndWarning", game_.searches().state().deadEnd.enabled},
             {"searches", searchesJson()},
         }
@@ -233,7 +287,10 @@ public:
         for (const StageListEntry& entry : nerilo::stageList(ProgramFolder, player.progress(), player.records())) {
             const ShortestLength shortest =
                 entry.readable() ? game_.searches().shortestLength(entry.fingerprint, entry.stage) : ShortestLength{false, {}};
-            const StageTileView tile = tileViewOf(entry, shortest.presses, shortest.searching);
+            StageListEntry shown = entry;
+            // The title in the language chosen, from the comment's translation, as the desktop's list has it.
+            if (entry.readable()) shown.title = stageTitleOf(translation_.say(Text(StageCommentContext, entry.stage.comment)));
+            const StageTileView tile = tileViewOf(shown, shortest.presses, shortest.searching);
             tiles.push_back({{"number", entry.number},
                              {"heading", tile.heading},
                              {"state", translation_.say(tile.state)},
@@ -270,6 +327,7 @@ private:
     Game game_;
     WebStageCodes codes_;
     std::optional<WebRunner> runner_;
+    bool touch_ = false;
 };
 
 }  // namespace nerilo::web
@@ -280,6 +338,9 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .constructor<>()
         .function("listen", &WebGame::listen)
         .function("setTranslation", &WebGame::setTranslation)
+        .function("setTouch", &WebGame::setTouch)
+        .function("pageTexts", &WebGame::pageTexts)
+        .function("boardText", &WebGame::boardText)
         .function("startUp", &WebGame::startUp)
         .function("tick", &WebGame::tick)
         .function("ticking", &WebGame::ticking)

@@ -1,7 +1,8 @@
 // Stage codes in the page: a link whose #CODE opens the stage ready to start,
-// as the desktop's コードから開く does, and the share button, which copies a
-// link to the current stage. The engine reads and writes the codes; the page
-// only lends it the browser's deflate, which answers asynchronously.
+// as the desktop's コードから開く does (and #5 numbered stage 5), and the share
+// button, which copies a link to the current stage. The engine reads and
+// writes the codes; the page only lends it the browser's deflate, which
+// answers asynchronously.
 'use strict';
 
 // Fed to the inflater a little at a time, so that a code made to inflate to
@@ -75,11 +76,15 @@ async function openLinkedCode() {
     const code = linkedCode();
     if (!code) return;
     $('shareNote').textContent = '';
-    const request = page.game.stageCodeStreams(code);
+    let opened = false;
+    // A number alone is a numbered stage's short link.
+    if (/^[0-9]+$/.test(code)) opened = page.game.openNumberedStage(Number(code));
+    const request = opened ? null : page.game.stageCodeStreams(code);
     if (request) {
         const inflated = await Promise.all(request.streams.map((bytes) => inflateExactly(bytes, request.maxBody)));
-        page.game.openStageCode(inflated);
+        opened = page.game.openStageCode(inflated);
     }
+    if (opened) followLink();
     after();
 }
 

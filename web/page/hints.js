@@ -45,7 +45,7 @@ function wireHints() {
     $('deadEndWarning').addEventListener('change', () => {
         localStorage.setItem('nerilo/deadEndWarning', String($('deadEndWarning').checked));
         page.game.setDeadEndWarning($('deadEndWarning').checked);
-        $('deadEndWarning').blur();
+        leaveControl($('deadEndWarning'));
         after();
     });
 }

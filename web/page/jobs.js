@@ -24,6 +24,7 @@ const jobs = {
         const lane = jobs.lanes.get(kind);
         stopJob(lane);
         lane.id = id;
+        lane.loadFailed = false;
         const post = () => {
             lane.pause = null;
             const worker = (lane.worker ??= startWorker(lane));
@@ -39,6 +40,8 @@ const jobs = {
     running(kind) { return (jobs.lanes.get(kind)?.id ?? 0) !== 0; },
     worker(kind) { return jobs.lanes.get(kind)?.worker ?? null; },
     lastAnswer(kind) { return jobs.lanes.get(kind)?.last ?? null; },
+    // Whether the last job of this kind failed because its worker could not load.
+    loadFailed(kind) { return jobs.lanes.get(kind)?.loadFailed ?? false; },
 };
 
 function startWorker(lane) {
@@ -48,7 +51,9 @@ function startWorker(lane) {
     // The worker could not start (its engine not loaded): a failed search, and a fresh worker next time.
     worker.onerror = (event) => {
         event.preventDefault();
-        if (worker === lane.worker) jobAnswered(lane, { failed: true });
+        if (worker !== lane.worker) return;
+        lane.loadFailed = true;
+        jobAnswered(lane, { failed: true });
     };
     return worker;
 }

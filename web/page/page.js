@@ -20,6 +20,11 @@ const page = {
     dialogs: [],           // the page's own windows waiting to be shown, in order
     choosingFile: false,   // the file chooser answers the session's open-file question
     boardDrawn: false,
+    texts: {},             // the page's own captions and names, in the language chosen
+    touch: false,          // a touch screen: the panel names taps, not keys
+    said: {},              // what the live region last said of each line, so that each change is said once
+    linkedStage: null,     // the stage a link opened (its path and comment), while it is open
+    byKeyboard: false,     // the last control was pressed by a key, not a pointer
 };
 
 const $ = (id) => document.getElementById(id);
@@ -59,13 +64,20 @@ async function loadPictures() {
 
 // The largest whole number of device pixels per art pixel at which the board
 // fits the window: every art pixel a whole square, crisp at any pixel ratio.
+// On a wide screen the side column stands beside the board; on a tall one it
+// goes below, where the touch keys must stay in view with the board (the
+// panel may be scrolled to). Only the window's size and the side column's
+// fixed width count, never what the panel says now, so every resize to the
+// same size gives the same board.
 function fitBoard() {
     const canvas = $('board');
     const ratio = window.devicePixelRatio || 1;
-    const panel = $('panel').getBoundingClientRect();
-    const wide = window.innerWidth >= window.innerHeight;
-    const roomWidth = wide ? window.innerWidth - panel.width - 24 : window.innerWidth - 16;
-    const roomHeight = wide ? window.innerHeight - 16 : window.innerHeight - panel.height - 200;
+    const [width, height] = [window.innerWidth, window.innerHeight];
+    const wide = width >= height;
+    const side = $('side').offsetWidth;
+    const touchKeys = page.touch ? $('touch').offsetHeight + 8 : 0;
+    const roomWidth = wide ? width - side - 24 : width - 16;
+    const roomHeight = wide ? height - 16 : height - touchKeys - 24;
     const room = Math.max(0, Math.min(roomWidth, roomHeight)) * ratio;
     page.factor = Math.max(1, Math.floor(room / BoardPixels));
     canvas.width = canvas.height = BoardPixels * page.factor;
@@ -97,6 +109,8 @@ function showPanel() {
     const view = JSON.parse(page.game.view());
     $('stepsLeft').textContent = view.stepsLeft;
     $('stepsLeft').title = view.stepsLeftTip;
+    $('stepsLeft').ariaLabel = `${page.texts.stepsLeft} ${view.stepsLeft}`;
+    $('keysHeld').ariaLabel = `${page.texts.keysHeld} ${view.keysHeld}`;
     $('stageTitle').textContent = view.stageTitle;
     $('status').textContent = view.status.headline;
     $('status').style.color = view.status.colour;
@@ -106,8 +120,15 @@ function showPanel() {
     round.textContent = view.roundButton.caption;
     round.disabled = !view.roundButton.enabled;
     round.style.color = view.roundButton.colour;
-    $('hintLine').textContent = view.searches.hintLine;
+    $('touchRound').textContent = round.textContent;
+    $('touchRound').disabled = round.disabled;
+    const hintLine = jobs.loadFailed(JobKinds.hint) && view.searches.hintLine && !view.searches.hintSearching
+        ? page.texts.hintFailed : view.searches.hintLine;
+    $('hintLine').textContent = hintLine;
     $('deadEndLine').textContent = view.searches.deadEndLine;
+    showIntro(view);
+    followLinkedStage(view);
+    announce({ status: view.status.headline, hint: hintLine, deadEnd: view.searches.deadEndLine });
     $('deadEndWarning').checked = view.deadEndWarning;
     for (const command of commandTable()) {
         for (const element of document.querySelectorAll(`[data-command="${command.id}"]`)) {
@@ -119,8 +140,36 @@ function showPanel() {
     }
 }
 
+// The stage's comment while its round has not started, and how to start it.
+function showIntro(view) {
+    $('intro').hidden = view.roundStarted || view.playback;
+    $('stageComment').textContent = view.comment;
+    $('startNote').textContent = view.status.headline;
+}
+
+// Each line that changed, said once by the live region: the game's state
+// (start, loss, clear), the hint and the dead-end warning.
+function announce(lines) {
+    const changed = [];
+    for (const [line, text] of Object.entries(lines)) {
+        if (page.said[line] !== text && text) changed.push(text);
+        page.said[line] = text;
+    }
+    if (changed.length > 0) say(changed.join('\n'));
+}
+
+function say(text) {
+    $('announce').textContent = text;
+}
+
+function describeBoard() {
+    const text = page.game.boardText();
+    if ($('board').ariaLabel !== text) $('board').ariaLabel = text;
+}
+
 function refresh() {
     drawBoard();
+    describeBoard();
     showPanel();
     keepSavedFiles();
 }
@@ -191,6 +240,7 @@ async function importSavedFile(file) {
 
 // A message of the page's own (a hint that finds no clear).
 function message(box) {
+    say(box.text);
     page.dialogs.push(() => {
         const dialog = $('messageDialog');
         dialog.querySelector('.title').textContent = box.title;
@@ -293,7 +343,9 @@ page.soundsPlayed = [];  // the names of the effects asked for, for the tests
 function sounds(names) {
     for (const name of names) {
         page.soundsPlayed.push(name);
+        if (!$('soundOn').checked) continue;
         const effect = (page.sounds[name] ??= new Audio(`sounds/${name}.wav`));
+        effect.volume = soundVolume() / 100;
         effect.currentTime = 0;
         // A browser refuses to play before the player's first key or click; the
         // game goes on without the sound.
@@ -331,13 +383,16 @@ function showStageList() {
         open.innerHTML = '<b></b><span class="state"></span><span class="records"></span>';
         open.querySelector('b').textContent = tile.heading;
         open.querySelector('.state').textContent = tile.state;
-        open.querySelector('.state').style.color = tile.stateColour;
+        // The state's colour marks it; its words keep the dialog's own, which every colour reads on.
+        open.querySelector('.state').style.borderLeftColor = tile.stateColour;
         open.querySelector('.records').textContent = tile.records;
         item.append(open);
         if (tile.replay) {
             const replay = document.createElement('button');
             replay.value = `replay:${tile.number}:${tile.replayStepTry ? 1 : 0}`;
             replay.textContent = '▶';
+            replay.ariaLabel = `${caption('nerilo::ui::StageListWindow', 'リプレイ')} ${tile.number}`;
+            replay.title = caption('nerilo::ui::StageListWindow', 'この面の最少記録のクリアを再生します。');
             item.append(replay);
         }
         tiles.append(item);
@@ -405,27 +460,107 @@ const GameKeys = {
     Delete: 'Delete', z: 'Action', Z: 'Action', Enter: 'Action', ' ': 'Action', Escape: 'Escape',
 };
 
+// The browser's own keys, which the page never takes: reload, the address
+// bar, full screen and the developer tools.
+function browserKey(event) {
+    const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+    return ['F5', 'F11', 'F12'].includes(key) || (event.ctrlKey && ['R', 'L'].includes(key));
+}
+
+// A focused control keeps Enter, Space and the arrows, which press, choose
+// and move it (the page's fields to type in are all in its dialogs).
+const gameHasFocus = (target) => target === document.body || target === document.documentElement || target === $('board');
+
 // While a dialog is open the keys are its own.
 function onKey(event) {
-    if (document.querySelector('dialog[open]') || event.altKey || event.metaKey) return;
+    page.byKeyboard = true;
+    if (document.querySelector('dialog[open]') || event.altKey || event.metaKey || browserKey(event)) return;
     const command = commandForKey(event);
     if (command) {
         event.preventDefault();
         return runCommand(command);
     }
-    if (event.ctrlKey) return;
+    if (event.ctrlKey || !gameHasFocus(event.target)) return;
     let key = GameKeys[event.key];
     if (!key && /^[a-zA-Z0-9]$/.test(event.key)) key = 'Other';
     if (!key) return;
     event.preventDefault();
-    page.game.pressKey(key, event.shiftKey, false);
+    pressKey(key, event.shiftKey);
+}
+
+// A key before Start does nothing in the game: the note that says how to
+// start flashes, and is said again.
+function pressKey(key, shift) {
+    page.game.pressKey(key, shift, false);
     after();
+    if (JSON.parse(page.game.view()).roundStarted) return;
+    const note = $('startNote');
+    note.classList.remove('flash');
+    void note.offsetWidth;  // starts the animation again
+    note.classList.add('flash');
+    say(`${note.textContent}${$('announce').textContent.endsWith(' ') ? '' : ' '}`);
 }
 
 function pressTouchKey(key) {
-    page.game.pressKey(key, page.shiftHeld, false);
-    page.shiftHeld = false;
-    $('shiftKey').classList.remove('held');
+    const shift = page.shiftHeld;
+    holdShift(false);
+    pressKey(key, shift);
+}
+
+function holdShift(held) {
+    page.shiftHeld = held;
+    $('shiftKey').classList.toggle('held', held);
+    $('shiftKey').ariaPressed = String(held);
+}
+
+// A control pressed with the mouse or a finger gives the focus back to the
+// page, where the game's keys act; one pressed by its key keeps it.
+function leaveControl(element) {
+    if (!page.byKeyboard) element.blur();
+}
+
+// ---- The sound settings, as the desktop's サウンド menu: on or off and one
+// of three volumes, remembered.
+
+const soundVolume = () => Number(document.querySelector('input[name=volume]:checked').value);
+
+function wireSound() {
+    const volumes = [...document.querySelectorAll('input[name=volume]')];
+    const kept = JSON.parse(localStorage.getItem('nerilo/sound') ?? 'null');
+    if (kept) {
+        $('soundOn').checked = kept.on;
+        for (const volume of volumes) volume.checked = Number(volume.value) === kept.volume;
+    }
+    for (const input of [$('soundOn'), ...volumes]) {
+        input.addEventListener('change', () => {
+            localStorage.setItem('nerilo/sound', JSON.stringify({ on: $('soundOn').checked, volume: soundVolume() }));
+            leaveControl(input);
+        });
+    }
+}
+
+// ---- Links: #5 opens numbered stage 5, any other # a stage code
+// (codes.js). While the linked stage is open the page offers the player's
+// own next stage; once he leaves it, the address loses its #.
+
+const stageKey = (view) => `${view.stagePath}|${view.comment}`;
+
+function followLink() {
+    page.linkedStage = stageKey(JSON.parse(page.game.view()));
+}
+
+function followLinkedStage(view) {
+    $('ownStageButton').hidden = page.linkedStage === null;
+    if (page.linkedStage === null || stageKey(view) === page.linkedStage) return;
+    page.linkedStage = null;
+    $('ownStageButton').hidden = true;
+    history.replaceState(null, '', location.pathname + location.search);
+}
+
+function openOwnStage() {
+    page.linkedStage = null;
+    history.replaceState(null, '', location.pathname + location.search);
+    page.game.readProgressAgain();
     after();
 }
 
@@ -437,27 +572,50 @@ function useLanguage(language) {
     document.documentElement.lang = language;
     $('language').value = language;
     page.game.setTranslation(language === 'en' ? JSON.stringify(page.english) : '');
+    page.texts = JSON.parse(page.game.pageTexts());
     for (const element of document.querySelectorAll('[data-caption]')) {
         const [context, japanese] = element.dataset.caption.split('|');
         element.textContent = caption(context, japanese);
     }
+    for (const element of document.querySelectorAll('[data-label]')) {
+        const [context, japanese] = element.dataset.label.split('|');
+        element.ariaLabel = caption(context, japanese);
+    }
+    for (const element of document.querySelectorAll('[data-name]')) element.ariaLabel = page.texts[element.dataset.name];
+    $('language').ariaLabel = page.texts.language;
+    $('touch').ariaLabel = page.texts.touchKeys;
+    $('ownStageButton').textContent = page.texts.ownStage;
+    page.said = {};
     refresh();
+}
+
+function useTouch(touch) {
+    page.touch = touch;
+    page.game.setTouch(touch);
 }
 
 function wire() {
     document.addEventListener('keydown', onKey);
-    for (const button of document.querySelectorAll('#panel [data-command]')) {
+    document.addEventListener('pointerdown', () => (page.byKeyboard = false), true);
+    for (const button of document.querySelectorAll('[data-command]')) {
         const event = button.type === 'checkbox' ? 'change' : 'click';
         button.addEventListener(event, () => {
-            button.blur();
+            leaveControl(button);
             runCommand(button.dataset.command);
         });
     }
-    $('roundButton').addEventListener('click', () => {
-        $('roundButton').blur();
-        page.game.runRoundCommand();
-        after();
-    });
+    for (const button of [$('roundButton'), $('touchRound')]) {
+        button.addEventListener('click', () => {
+            leaveControl(button);
+            page.game.runRoundCommand();
+            after();
+        });
+    }
+    $('ownStageButton').addEventListener('click', openOwnStage);
+    const coarse = matchMedia('(pointer: coarse)');
+    coarse.addEventListener('change', () => (useTouch(coarse.matches), fitBoard(), refresh()));
+    useTouch(coarse.matches);
+    wireSound();
     $('stageFile').addEventListener('change', () => {
         const file = $('stageFile').files[0];
         $('stageFile').value = '';
@@ -471,13 +629,15 @@ function wire() {
         $('savedFile').value = '';
         if (file) importSavedFile(file).then(showNextDialog);
     });
-    $('language').addEventListener('change', () => useLanguage($('language').value));
+    $('language').addEventListener('change', () => {
+        useLanguage($('language').value);
+        leaveControl($('language'));
+    });
     for (const button of document.querySelectorAll('#touch [data-key]'))
         button.addEventListener('pointerdown', (event) => (event.preventDefault(), pressTouchKey(button.dataset.key)));
     $('shiftKey').addEventListener('pointerdown', (event) => {
         event.preventDefault();
-        page.shiftHeld = !page.shiftHeld;
-        $('shiftKey').classList.toggle('held', page.shiftHeld);
+        holdShift(!page.shiftHeld);
     });
     window.addEventListener('resize', fitBoard);
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fitBoard);
@@ -508,6 +668,8 @@ async function start() {
     fitBoard();
     after();
     await wireCodes();
+    // Installed, the page plays offline (sw.js).
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
     document.body.dataset.ready = 'true';
 }
 

@@ -12,6 +12,13 @@ const Source = path.resolve(__dirname, '../..');
 const PageFolder = process.env.NERILO_PAGE;
 // A viewport where the board fits at 1×: each art pixel is one pixel.
 const Viewport = { width: 900, height: 700 };
+// The sizes a player meets: a desktop window, and a phone (touch, three device
+// pixels to a CSS pixel) held upright and sideways.
+const Devices = {
+    desktop: { viewport: { width: 1280, height: 800 } },
+    phone: { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+    landscape: { viewport: { width: 844, height: 390 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+};
 // Bounded waits on real conditions; a slow machine waits longer, never fails on speed.
 const Patience = 120000;
 
@@ -23,7 +30,7 @@ function usePage() {
     let server;
     test.before(async () => {
         assert.ok(PageFolder && fs.existsSync(path.join(PageFolder, 'index.html')), 'NERILO_PAGE names the built page');
-        server = await serve(PageFolder);
+        server = session.server = await serve(PageFolder);
         session.address = `http://127.0.0.1:${server.address().port}/`;
         // Headless, and in a fresh profile of playwright's own making, removed on close.
         session.browser = await chromium.launch({
@@ -80,4 +87,13 @@ async function play(page, letters) {
                                null, { timeout: Patience });
 }
 
-module.exports = { Source, PageFolder, Viewport, Patience, usePage, solution, play };
+// Adds figures to the measures file the test command names (NERILO_MEASURES), if any.
+function writeMeasures(figures) {
+    console.log(`measures: ${JSON.stringify(figures)}`);
+    const file = process.env.NERILO_MEASURES;
+    if (!file) return;
+    const kept = fs.existsSync(file) ? JSON.parse(fs.readFileSync(file, 'utf8')) : {};
+    fs.writeFileSync(file, JSON.stringify({ ...kept, ...figures }, null, 2) + '\n');
+}
+
+module.exports = { Source, PageFolder, Viewport, Devices, Patience, usePage, solution, play, writeMeasures };

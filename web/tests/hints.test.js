@@ -8,9 +8,8 @@ const assert = require('node:assert');
 const fs = require('fs');
 const path = require('path');
 const { spawnSync } = require('child_process');
-const { Source, PageFolder, Patience, usePage, play } = require('./browser.js');
+const { Source, PageFolder, Patience, usePage, play, writeMeasures } = require('./browser.js');
 
-const Measures = process.env.NERILO_MEASURES;
 // The native nerilo-solve, for the speed figure: named, or beside the desktop game.
 const NativeSolve = process.env.NERILO_SOLVE ||
     (process.env.NERILO_DESKTOP && path.join(path.dirname(process.env.NERILO_DESKTOP), 'nerilo-solve'));
@@ -190,9 +189,5 @@ test('measures: the solver in the browser against native', async () => {
             figures[`${room.name}BrowserToNative`] = Number((best.browser / best.native).toFixed(2));
         }
     }
-    console.log(`measures: ${JSON.stringify(figures)}`);
-    if (Measures) {
-        const kept = fs.existsSync(Measures) ? JSON.parse(fs.readFileSync(Measures, 'utf8')) : {};
-        fs.writeFileSync(Measures, JSON.stringify({ ...kept, ...figures }, null, 2) + '\n');
-    }
+    writeMeasures(figures);
 });

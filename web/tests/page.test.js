@@ -10,10 +10,9 @@ const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
 const zlib = require('zlib');
-const { Source, PageFolder, Patience, usePage, solution, play } = require('./browser.js');
+const { Source, PageFolder, Patience, usePage, solution, play, writeMeasures } = require('./browser.js');
 
 const Desktop = process.env.NERILO_DESKTOP;
-const Measures = process.env.NERILO_MEASURES;  // where the figures are written, if anywhere
 
 const session = usePage();
 const openPage = (options) => session.openPage(options);
@@ -177,10 +176,11 @@ test('the board at 1× is pixel for pixel the desktop screenshot of the same pos
     assert.strictEqual(difference.differing, 0);
 });
 
-// Figures, reported and never asserted: the page's size over the wire and the
-// time to the first drawn board.
+// Figures, reported and never asserted: the page's size over the wire, also
+// without the sounds (they come only when first played), and the time to the
+// first drawn board.
 test('measures', async () => {
-    let raw = 0, gzipped = 0;
+    let raw = 0, gzipped = 0, sounds = 0;
     const walk = (folder) => {
         for (const entry of fs.readdirSync(folder, { withFileTypes: true })) {
             const file = path.join(folder, entry.name);
@@ -188,18 +188,89 @@ test('measures', async () => {
             else {
                 const bytes = fs.readFileSync(file);
                 raw += bytes.length;
-                gzipped += zlib.gzipSync(bytes, { level: 9 }).length;
+                const size = zlib.gzipSync(bytes, { level: 9 }).length;
+                gzipped += size;
+                if (entry.name.endsWith('.wav')) sounds += size;
             }
         }
     };
     walk(PageFolder);
     const page = await openPage();
     const firstBoard = Number(await page.evaluate(() => document.body.dataset.firstBoard));
-    const figures = { pageBytes: raw, pageBytesGzip: gzipped, firstBoardMs: Math.round(firstBoard) };
-    console.log(`measures: ${JSON.stringify(figures)}`);
-    // The hints' test adds its own figures to the same file.
-    if (Measures) {
-        const kept = fs.existsSync(Measures) ? JSON.parse(fs.readFileSync(Measures, 'utf8')) : {};
-        fs.writeFileSync(Measures, JSON.stringify({ ...kept, ...figures }, null, 2) + '\n');
+    // The hints' and the offline tests add their own figures to the same file.
+    writeMeasures({ pageBytes: raw, pageBytesGzip: gzipped, pageBytesGzipWithoutSounds: gzipped - sounds,
+                    firstBoardMs: Math.round(firstBoard) });
+});
+
+// #5 is numbered stage 5's short link. While a linked stage is open the page
+// offers the player's own next stage; leaving the linked stage either way
+// takes the # off the address, so that a reload opens his own.
+test('#5 opens numbered stage 5, and the page leads back to the player\'s own stage', async () => {
+    const cases = [
+        { leave: (page) => page.click('#ownStageButton'), title: 'stage1.txt' },
+        {
+            leave: async (page) => {
+                await page.keyboard.press('F9');
+                await page.click('#stageListDialog .tiles li:nth-child(3) button');
+            },
+            title: 'stage3.txt',
+        },
+    ];
+    for (const c of cases) {
+        const page = await openPage({ url: `${session.address}#5` });
+        assert.strictEqual(await panelText(page, 'stageTitle'), 'stage5.txt');
+        assert.ok(await page.isVisible('#ownStageButton'));
+        await c.leave(page);
+        await page.waitForFunction((title) => document.getElementById('stageTitle').textContent === title, c.title,
+                                   { timeout: Patience });
+        assert.strictEqual(await page.evaluate(() => location.hash), '');
+        assert.ok(!(await page.isVisible('#ownStageButton')));
+        await page.context().close();
+    }
+});
+
+// The stage's comment stands beside the board until Start, in the page's
+// language; the stage list's titles are the comments' own, translated.
+test('the stage comment shows until Start, and the stage list\'s titles are in the page\'s language', async () => {
+    const english = JSON.parse(fs.readFileSync(path.join(PageFolder, 'en.json'), 'utf8'))['stage comments'];
+    const cases = [
+        { language: 'ja', title: /^1 はじめの一歩$/, comment: (text) => text in english },
+        { language: 'en', title: /^1 First Steps$/, comment: (text) => Object.values(english).includes(text) },
+    ];
+    for (const c of cases) {
+        const page = await openPage();
+        await page.selectOption('#language', c.language);
+        assert.ok(c.comment(await panelText(page, 'stageComment')), c.language);
+        await page.keyboard.press('F9');
+        const titles = await page.$$eval('#stageListDialog .tiles b', (all) => all.map((b) => b.textContent));
+        assert.strictEqual(titles.length, 30);
+        assert.match(titles[0], c.title);
+        if (c.language === 'en') assert.deepStrictEqual(titles.filter((t) => /[\u3000-\u9fff]/.test(t)), []);
+        await page.keyboard.press('Escape');
+        await page.keyboard.press('F1');
+        assert.ok(!(await page.isVisible('#stageComment')), c.language);
+        await page.context().close();
+    }
+});
+
+// The sound settings as the desktop's menu has them, kept over a reload.
+test('the effects are switched off or played at the volume chosen, and the choice is remembered', async () => {
+    const cases = [
+        { choose: (page) => page.uncheck('#soundOn'), played: null },
+        { choose: (page) => page.check('input[name=volume][value="30"]'), played: 0.3 },
+        { choose: (page) => page.check('input[name=volume][value="60"]'), played: 0.6 },
+    ];
+    for (const c of cases) {
+        const page = await openPage();
+        await c.choose(page);
+        await page.reload();
+        await page.waitForSelector('body[data-ready]', { timeout: Patience });
+        await page.keyboard.press('F1');
+        await play(page, solution(1).slice(0, 1));
+        const { asked, volumes } = await page.evaluate(() => ({
+            asked: page.soundsPlayed.length, volumes: Object.values(page.sounds).map((effect) => effect.volume) }));
+        assert.ok(asked > 0);
+        assert.deepStrictEqual([...new Set(volumes)], c.played === null ? [] : [c.played]);
+        await page.context().close();
     }
 });

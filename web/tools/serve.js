@@ -7,7 +7,8 @@ const path = require('path');
 
 const Types = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.json': 'application/json',
-    '.wasm': 'application/wasm', '.png': 'image/png', '.txt': 'text/plain',
+    '.wasm': 'application/wasm', '.png': 'image/png', '.txt': 'text/plain', '.wav': 'audio/wav',
+    '.webmanifest': 'application/manifest+json',
 };
 
 function serve(folder, port = 0) {
