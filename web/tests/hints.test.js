@@ -85,13 +85,13 @@ test('a hint says the next press of a shortest clear and points it from the play
     assert.deepStrictEqual(page.errors, []);
 });
 
-test('a worker that cannot start says no hint was found, and the next hint starts a fresh one', async () => {
+test('a worker that cannot start says the hint could not be searched, and the next hint starts a fresh one', async () => {
     const page = await openPage();
     await page.keyboard.press('F1');
     await page.context().route('**/job-worker.js', (route) => route.abort());
     await page.click('#hintButton');
     await waitForAnswer(page);
-    assert.strictEqual(await hintLine(page), 'ヒントが見つかりません');
+    assert.strictEqual(await hintLine(page), 'ヒントを探せません：探す仕組みを読み込めませんでした');
     assert.ok(!(await hintWorker(page)));
     await page.context().unroute('**/job-worker.js');
     await page.click('#hintButton');
