@@ -118,7 +118,7 @@ bool says(const ShownMessage& message, const std::string& words) { return messag
 // told again.
 TEST(SharedFiles, AWriteTheStoreRefusesIsToldOnceAndTheClearWrittenWhenItCan) {
     TestGame game;
-    for (const char* name : {"stage1.txt", "stage2.txt", "stage3.txt", "stage4.txt"}) {
+    for (const char* name : {"stage1.txt", "stage2.txt", "stage3.txt", "stage4.txt", "stage5.txt"}) {
         stairsStage(game);
         game.load(name);
     }
@@ -226,7 +226,9 @@ TEST(SharedFiles, ABroughtBackFileIsMergedOrRefusedWithTheReason) {
         EXPECT_EQ(readBytes(recordsPath) != recordsBefore, recordsTaken) << c.what;
         EXPECT_EQ(game.progress(), progressTaken ? progressOf({{1, 2}, {2, 2}}) : progressOf({{1, 2}}))
             << c.what;
-        if (progressTaken) EXPECT_EQ(readProgressFile(progressPath).progress, progressOf({{1, 2}, {2, 2}}));
+        if (progressTaken) {
+            EXPECT_EQ(readProgressFile(progressPath).progress, progressOf({{1, 2}, {2, 2}}));
+        }
         if (!recordsTaken) continue;
         const Records kept = readRecordsFile(recordsPath).records;
         EXPECT_EQ(kept[2], (StageRecord{7, "RRZ", "RZ", 1})) << c.what;
