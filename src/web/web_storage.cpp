@@ -14,10 +14,10 @@ Text WebFileKeeper::sendBack(const std::string& path) {
 }
 
 std::string storageTexts(const Translation& translation) {
+    const Text blocked = NERILO_TEXT("files", "このブラウザーでは、進行状況と記録を残せません（保存領域が使えません）。\n"
+                                              "遊ぶことはできますが、ページを閉じると消えます。残すときは、ファイルに書き出してください。");
     return nlohmann::json{
-        {"blocked", translation.say(NERILO_TEXT("files", "このブラウザーでは、進行状況と記録を残せません（保存領域が使えません）。\n"
-                                                         "遊ぶことはできますが、ページを閉じると消えます。"
-                                                         "残すときは、ファイルに書き出してください。"))},
+        {"blocked", translation.say(blocked)},
         {"export", translation.say(NERILO_TEXT("files", "書き出す"))},
         {"damaged", translation.say(NERILO_TEXT("files", "読めなかったため別に残したファイル"))},
         {"download", translation.say(NERILO_TEXT("files", "ダウンロード"))},
