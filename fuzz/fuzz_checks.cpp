@@ -9,7 +9,9 @@
 #include "model/stage_code.h"
 #include "model/stage_file.h"
 #include "game/key_script.h"
+#include "model/progress_store.h"
 #include "records/records_file.h"
+#include "records/records_store.h"
 #include "tools/scripted_platform.h"
 
 namespace nerilo::fuzz {
@@ -50,6 +52,72 @@ void checkRecordsReader(const uint8_t* data, size_t size) {
     if (!read.ok()) return;
     const RecordsRead again = parseRecords(formatRecords(read.records));
     if (!again.ok() || again.records != read.records) std::abort();
+}
+
+namespace {
+// Two files in one input: the bytes before the first NUL and those after it.
+std::pair<std::string_view, std::string_view> twoFiles(const uint8_t* data, size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const size_t nul = bytes.find('\0');
+    if (nul == std::string_view::npos) return {bytes, {}};
+    return {bytes.substr(0, nul), bytes.substr(nul + 1)};
+}
+
+// A stage's clear in one mode after a merge on the same fingerprint: the
+// shorter of the two, the first side's when they are as long, none only when
+// neither side had one.
+bool shorterClear(const std::string& merged, const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return merged == (a.empty() ? b : a);
+    return merged == (b.size() < a.size() ? b : a);
+}
+}  // namespace
+
+void checkProgressMerge(const uint8_t* data, size_t size) {
+    const auto [first, second] = twoFiles(data, size);
+    const Progress a = parseProgress(first).progress, b = parseProgress(second).progress;
+    const Progress merged = mergeProgress(a, b);
+    if (mergeProgress(b, a) != merged || mergeProgress(merged, merged) != merged || mergeProgress(a, a) != a ||
+        mergeProgress(a, Progress{}) != a || mergeProgress(merged, a) != merged)
+        std::abort();
+    for (size_t i = 0; i < merged.size(); ++i)
+        if (merged[i] < a[i] || merged[i] < b[i] || (merged[i] != a[i] && merged[i] != b[i])) std::abort();
+    if (parseProgress(formatProgress(merged)).progress != merged) std::abort();
+}
+
+void checkRecordsMerge(const uint8_t* data, size_t size) {
+    const auto [first, second] = twoFiles(data, size);
+    const Records a = parseRecords(first).records, b = parseRecords(second).records;
+    const Records merged = mergeRecords(a, b), swapped = mergeRecords(b, a);
+    for (size_t i = 0; i < merged.size(); ++i) {
+        const StageRecord &m = merged[i], &x = a[i], &y = b[i];
+        // A side with nothing changes nothing; the stage as it is now (the
+        // fresh side's fingerprint) replaces records of the stage as it was.
+        if (y.empty()) {
+            if (m != x) std::abort();
+            continue;
+        }
+        if (x.empty() || x.fingerprint != y.fingerprint) {
+            if (m != y) std::abort();
+            continue;
+        }
+        // The same stage: never worse than either side, and the order of the
+        // two sides changes no length and no count.
+        if (m.fingerprint != x.fingerprint || !shorterClear(m.normal, x.normal, y.normal) ||
+            !shorterClear(m.stepTry, x.stepTry, y.stepTry))
+            std::abort();
+        if (m.deadEnds != std::min<uint64_t>(MaxDeadEnds, uint64_t{x.deadEnds} + y.deadEnds)) std::abort();
+        const StageRecord& s = swapped[i];
+        if (s.normal.size() != m.normal.size() || s.stepTry.size() != m.stepTry.size() || s.deadEnds != m.deadEnds)
+            std::abort();
+    }
+    // Merged again with clears only (no counts), nothing changes.
+    Records clears = merged;
+    for (StageRecord& record : clears) record.deadEnds = 0;
+    for (size_t i = 0; i < clears.size(); ++i)
+        if (clears[i].normal.empty() && clears[i].stepTry.empty()) clears[i] = {};
+    if (mergeRecords(merged, clears) != merged) std::abort();
+    const RecordsRead again = parseRecords(formatRecords(merged));
+    if (!again.ok() || again.records != merged) std::abort();
 }
 
 void checkPlay(const uint8_t* data, size_t size) {

@@ -35,6 +35,8 @@ TEST(Hardening, FuzzRegressionCorpusReplays) {
                               {"stage_code", fuzz::checkStageCodeReader},
                               {"progress_reader", fuzz::checkProgressReader},
                               {"records_reader", fuzz::checkRecordsReader},
+                              {"progress_merge", fuzz::checkProgressMerge},
+                              {"records_merge", fuzz::checkRecordsMerge},
                               {"play", fuzz::checkPlay}};
     int replayed = 0;
     for (const Target& target : targets) {

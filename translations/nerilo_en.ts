@@ -342,6 +342,32 @@ Thank you for playing</translation>
 <context>
     <name>files</name>
     <message>
+        <source>ブラウザーの保存領域に書き込めません。空きがないか、保存が止められています。</source>
+        <translation>Cannot write to the browser's storage: it is full, or saving is blocked.</translation>
+    </message>
+    <message>
+        <source>このブラウザーでは、進行状況と記録を残せません（保存領域が使えません）。
+遊ぶことはできますが、ページを閉じると消えます。残すときは、ファイルに書き出してください。</source>
+        <translation>This browser cannot keep the progress and the records (its storage cannot be used).
+You can play, but they are gone when the page is closed. To keep them, export them to files.</translation>
+    </message>
+    <message>
+        <source>書き出す</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>読めなかったため別に残したファイル</source>
+        <translation>Files that could not be read, kept aside</translation>
+    </message>
+    <message>
+        <source>ダウンロード</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>捨てる</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
         <source>ファイルを開けません。</source>
         <translation>Cannot open the file.</translation>
     </message>
@@ -544,6 +570,20 @@ Thank you for playing</translation>
 </context>
 <context>
     <name>messages</name>
+    <message>
+        <source>このファイルは読み込めません。進行状況も記録も、何も変えていません。
+%1
+%2</source>
+        <translation>This file cannot be read. Nothing of the progress or the records has changed.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込み、いまの進行状況と記録にまとめました。
+%1</source>
+        <translation>The file was read and merged with the current progress and records.
+%1</translation>
+    </message>
     <message>
         <source>テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*</source>
         <translation>Text files(*.txt)|*.txt|All files(*.*)|*.*</translation>

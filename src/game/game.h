@@ -70,6 +70,14 @@ public:
     // Asks to save an edited stage and writes the progress; true when the
     // player agreed by the time it returns (false also while it asks).
     bool prepareToClose();
+    // The player's files as another copy wrote them (another tab of the page):
+    // read again and merged into memory, so the panel, the modes and the stage
+    // list show their clears. A file refused or unreadable changes nothing.
+    void takePlayerFiles();
+    // A progress file, or with `records` a records file, that the player brings
+    // back (the page's import): refused, it changes nothing and the player is
+    // told why, by `name`; read, it is merged into memory and written as a clear is.
+    void importPlayerFile(const std::string& path, const std::string& name, bool records);
     void quit();
     void startOver();
     std::string programFolder();

@@ -67,10 +67,9 @@ void PlayerData::writeProgress(const std::string& folder) {
                   .arg(path)
                   .arg(update.keptAside));
     }
-    if (!update.ok()) {
-        tell_(NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1\n次に保存するときに、もう一度試します。")
-                  .arg(update.error));
-    }
+    tellFailure(!update.ok(),
+                NERILO_TEXT("messages", "進行状況を保存できませんでした。\n%1\n次に保存するときに、もう一度試します。")
+                    .arg(update.error));
 }
 
 void PlayerData::saveRecords(const std::string& folder) {
@@ -80,10 +79,45 @@ void PlayerData::saveRecords(const std::string& folder) {
                   .arg(dataFilePath(folder, RecordsFileName))
                   .arg(saved.keptAside));
     }
-    if (!saved.ok()) {
-        tell_(NERILO_TEXT("messages", "記録を保存できませんでした。\n%1\n次に保存するときに、もう一度試します。")
-                  .arg(saved.error));
+    tellFailure(!saved.ok(),
+                NERILO_TEXT("messages", "記録を保存できませんでした。\n%1\n次に保存するときに、もう一度試します。")
+                    .arg(saved.error));
+}
+
+void PlayerData::tellFailure(bool failed, const Text& text) {
+    if (failed && !failureTold_) tell_(text);
+    failureTold_ = failed;
+}
+
+// Both sides are merged by the rules every write merges by
+// (model/progress_store.h, records/records_store.h): nothing either holds is lost.
+void PlayerData::takeFiles(const std::string& folder) {
+    const ProgressRead progress = readProgressFile(progressFilePath(folder));
+    if (progress.ok()) progress_ = mergeProgress(progress_, progress.progress);
+    if (!records_.isOpen()) return;
+    const RecordsRead records = readRecordsFile(dataFilePath(folder, RecordsFileName));
+    if (records.ok()) records_.takeIn(records.records);
+}
+
+void PlayerData::importFile(const std::string& folder, const std::string& path, const std::string& name,
+                            bool records) {
+    const RecordsRead recordsRead = records ? readRecordsFile(path) : RecordsRead{};
+    const ProgressRead progressRead = records ? ProgressRead{} : readProgressFile(path);
+    const FileRead& read = records ? static_cast<const FileRead&>(recordsRead) : progressRead;
+    if (!read.ok() || read.missing) {
+        tell_(NERILO_TEXT("messages", "このファイルは読み込めません。進行状況も記録も、何も変えていません。\n%1\n%2")
+                  .arg(name)
+                  .arg(read.error));
+        return;
     }
+    if (records) {
+        records_.add(recordsRead.records);
+        saveRecords(folder);
+    } else {
+        progress_ = mergeProgress(progress_, progressRead.progress);
+        writeProgress(folder);
+    }
+    tell_(NERILO_TEXT("messages", "ファイルを読み込み、いまの進行状況と記録にまとめました。\n%1").arg(name));
 }
 
 }  // namespace nerilo

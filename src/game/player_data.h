@@ -43,6 +43,14 @@ public:
     // A press on numbered stage n that walked into a dead end.
     void countDeadEnd(const std::string& folder, int n, uint64_t fingerprint);
 
+    // The files of `folder` as another copy wrote them (another tab of the
+    // page), merged into memory; a file refused or unreadable changes nothing.
+    void takeFiles(const std::string& folder);
+    // A progress file, or with `records` a records file, that the player
+    // brings back: refused, it changes nothing and the player is told why, by
+    // `name`; read, it is merged into memory and written as a clear is.
+    void importFile(const std::string& folder, const std::string& path, const std::string& name, bool records);
+
     // Writes the progress; a failure is told, and the next write tries again.
     void writeProgress(const std::string& folder);
     // Writes what the records hold that the file does not yet.
@@ -52,8 +60,13 @@ public:
 private:
     Platform& platform_;
     Tell tell_;
+    // Tells a failed write once: the same trouble at every clear (a full
+    // disk, full browser storage) is not told again until a write succeeds.
+    void tellFailure(bool failed, const Text& text);
+
     Progress progress_{};  // stage n at [n - 1]
     RecordBook records_;
+    bool failureTold_ = false;
 };
 
 }  // namespace nerilo

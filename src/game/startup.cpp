@@ -70,6 +70,26 @@ Task<bool> Game::close() {
     co_return closing;
 }
 
+namespace {
+// Unlocks follow progress merged from elsewhere; the ending belongs to the
+// game whose clear reached it, so none is shown here, as at the start-up.
+void unlockQuietly(Game& game, SessionState& s) {
+    if (s.progressLevel == ProgressLevel::NotChecked) return;
+    s.progressLevel = ProgressLevel::NotChecked;
+    game.updateUnlocks();
+}
+}  // namespace
+
+void Game::takePlayerFiles() {
+    player_.takeFiles(programFolder());
+    unlockQuietly(*this, session_);
+}
+
+void Game::importPlayerFile(const std::string& path, const std::string& name, bool records) {
+    player_.importFile(programFolder(), path, name, records);
+    unlockQuietly(*this, session_);
+}
+
 void Game::quit() {
     run([](Game& game) -> Task<> {
         const bool closing = co_await game.close();

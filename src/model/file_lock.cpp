@@ -9,6 +9,12 @@
 #include <unistd.h>
 
 namespace nerilo {
+namespace {
+FileKeeper* keeper = nullptr;
+}
+
+void keepFilesWith(FileKeeper* k) { keeper = k; }
+FileKeeper* fileKeeper() { return keeper; }
 
 FileLock::FileLock(const std::string& path, std::chrono::milliseconds patience) {
     const std::string lockPath = path + ".lock";

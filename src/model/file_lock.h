@@ -58,6 +58,25 @@ std::string setAsideDamaged(const std::string& path, Text& error);
 // left alone, as its bytes may hold what the merge would lose.
 bool mayReplace(const std::string& path, const FileRead& onDisk, FileUpdate& update);
 
+// Where the player's files are kept somewhere the file system only mirrors:
+// the page keeps them in the browser's storage, which all its tabs share.
+// There the lock is the moment to meet the other writers: taking it brings
+// in what is kept, so the merge sees another tab's write of a moment ago, and
+// what the write left (the merge, a copy set aside) is sent back at once.
+class FileKeeper {
+public:
+    virtual ~FileKeeper() = default;
+    // Puts the kept bytes of the file at path in the file system.
+    virtual void bringIn(const std::string& path) = 0;
+    // Keeps the file at path and the copies set aside beside it; returns the
+    // error, or empty text. A failed send fails the write, which the next tries again.
+    virtual Text sendBack(const std::string& path) = 0;
+};
+// The keeper every merging write goes through from now on; none (the
+// desktop's case) when the file system is where the files are kept.
+void keepFilesWith(FileKeeper* keeper);
+FileKeeper* fileKeeper();
+
 // A merging write: under the lock, `read(path)` reads what is on disk and,
 // when it may be replaced, `write(onDisk)` writes the merge and sets the
 // update's error. A missing file and its folder are created.
@@ -70,8 +89,13 @@ void updateFile(const std::string& path, std::chrono::milliseconds patience, Fil
     update.error = lock.error();
     update.busy = lock.busy();
     if (!update.ok()) return;
+    FileKeeper* keeper = fileKeeper();
+    if (keeper) keeper->bringIn(path);
     const auto onDisk = read(path);
     if (mayReplace(path, onDisk, update)) write(onDisk);
+    if (!keeper) return;
+    const Text sent = keeper->sendBack(path);
+    if (update.ok()) update.error = sent;
 }
 
 }  // namespace nerilo

@@ -45,6 +45,15 @@ uint32_t RecordBook::deadEnds(int n, uint64_t fingerprint) const {
     return record.fingerprint == fingerprint ? record.deadEnds : 0;
 }
 
+void RecordBook::takeIn(const Records& written) { records_ = mergeRecords(written, fresh_); }
+
+void RecordBook::add(Records other) {
+    for (size_t i = 0; i < other.size(); ++i)
+        if (!records_[i].empty() && records_[i].fingerprint != other[i].fingerprint) other[i] = {};
+    records_ = mergeRecords(records_, other);
+    fresh_ = mergeRecords(fresh_, other);
+}
+
 FileUpdate RecordBook::save(std::chrono::milliseconds patience) {
     if (!isOpen()) return {};
     RecordsUpdate update = updateRecordsFile(path_, fresh_, patience);

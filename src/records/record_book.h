@@ -31,6 +31,14 @@ public:
     // the book is open, and takes what the file then holds, other copies'
     // records included. A failed save keeps the clears for the next one.
     FileUpdate save(std::chrono::milliseconds patience = LockPatience);
+    // Takes what another copy wrote to the file: the clears and dead ends
+    // kept since the last save stay on top, as the next save merges them.
+    void takeIn(const Records& written);
+    // Adds another book's records (a file the player brings back) as clears
+    // of this copy's, written at the next save. A stage this book holds
+    // records of under another fingerprint keeps them: the other book's were
+    // played on the stage as it was before a change, or after one to come.
+    void add(Records other);
     // Whether clears or dead ends kept since the last save are still to be written.
     bool hasUnsaved() const { return fresh_ != Records{}; }
 

@@ -16,6 +16,7 @@
 #include "view/stage_list.h"
 #include "web/web_codes.h"
 #include "web/web_platform.h"
+#include "web/web_storage.h"
 
 namespace nerilo::web {
 namespace {
@@ -24,8 +25,8 @@ using emscripten::val;
 using nlohmann::json;
 
 // The program folder in the page's file system: the numbered stages under
-// stage/, and data.nrl and records.json, which the script keeps in the
-// browser's storage.
+// stage/, and data.nrl and records.json, which the browser's storage keeps
+// (web_storage.h).
 const std::string ProgramFolder = "/nerilo/";
 constexpr int UnitsPerPixel = 15;
 
@@ -213,8 +214,15 @@ public:
     std::string linkCopied() const {
         return translation_.say(NERILO_TEXT("codes", "ステージへのリンクをコピーしました。"));
     }
-    // Writes the progress file, after the page has put one read from a file in its place.
-    void readProgressAgain() { run([this] { game_.startUp(); }); }
+    // The player's files (web_storage.h): the shelf every write goes
+    // through; what another tab wrote, merged into memory; a file the player
+    // brings back, read and merged, or refused with the reason.
+    void keepFilesOn(val shelf) { keeper_.emplace(std::move(shelf)); }
+    void takePlayerFiles() { game_.takePlayerFiles(); }
+    void importPlayerFile(const std::string& path, const std::string& name, bool records) {
+        game_.importPlayerFile(path, name, records);
+    }
+    std::string storageTexts() const { return web::storageTexts(translation_); }
 
     // The session's background searches (web/page/jobs.js runs them).
     void setRunner(val jobs) {
@@ -328,6 +336,7 @@ private:
     WebStageCodes codes_;
     std::optional<WebRunner> runner_;
     bool touch_ = false;
+    std::optional<WebFileKeeper> keeper_;
 };
 
 }  // namespace nerilo::web
@@ -360,7 +369,10 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("stageCodeBody", &WebGame::stageCodeBody)
         .function("stageCodeOf", &WebGame::stageCodeOf)
         .function("linkCopied", &WebGame::linkCopied)
-        .function("readProgressAgain", &WebGame::readProgressAgain)
+        .function("keepFilesOn", &WebGame::keepFilesOn)
+        .function("takePlayerFiles", &WebGame::takePlayerFiles)
+        .function("importPlayerFile", &WebGame::importPlayerFile)
+        .function("storageTexts", &WebGame::storageTexts)
         .function("setRunner", &WebGame::setRunner)
         .function("jobDone", &WebGame::jobDone)
         .function("jobFailed", &WebGame::jobFailed)

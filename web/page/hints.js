@@ -41,9 +41,9 @@ function drawHint(context, factor) {
 
 function wireHints() {
     page.game.setRunner(jobs);
-    page.game.setDeadEndWarning(localStorage.getItem('nerilo/deadEndWarning') === 'true');
+    page.game.setDeadEndWarning(storage.get('nerilo/deadEndWarning') === 'true');
     $('deadEndWarning').addEventListener('change', () => {
-        localStorage.setItem('nerilo/deadEndWarning', String($('deadEndWarning').checked));
+        storage.set('nerilo/deadEndWarning', String($('deadEndWarning').checked));
         page.game.setDeadEndWarning($('deadEndWarning').checked);
         leaveControl($('deadEndWarning'));
         after();

@@ -1,11 +1,10 @@
 // The page's front end: it owns the clock, draws what the engine's view says,
 // turns keys, touches and buttons into the engine's commands, shows the
 // engine's windows as dialogs, and keeps data.nrl and records.json in the
-// browser's storage, byte for byte as the desktop writes them.
+// browser's storage (storage.js).
 'use strict';
 
 const ProgramFolder = '/nerilo/';
-const SavedFiles = ['data.nrl', 'records.json'];
 const BoardPixels = 480;  // 15 cells of 32 pixels at 1×
 const Palettes = { 1: 'ground', 2: 'block', 3: 'player' };
 
@@ -171,81 +170,23 @@ function refresh() {
     drawBoard();
     describeBoard();
     showPanel();
-    keepSavedFiles();
-}
-
-// ---- The browser's storage: the engine writes its files in its own file
-// system; whatever changed is copied into localStorage, as bytes in base64.
-
-function toBase64(bytes) {
-    let text = '';
-    for (const byte of bytes) text += String.fromCharCode(byte);
-    return btoa(text);
-}
-
-function fromBase64(text) {
-    return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
-}
-
-function readSavedFile(name) {
-    try {
-        return page.engine.FS.readFile(ProgramFolder + name);
-    } catch {
-        return null;
-    }
-}
-
-function keepSavedFiles() {
-    for (const name of SavedFiles) {
-        const bytes = readSavedFile(name);
-        if (!bytes) continue;
-        const kept = toBase64(bytes);
-        if (localStorage.getItem(`nerilo/${name}`) !== kept) localStorage.setItem(`nerilo/${name}`, kept);
-    }
-}
-
-function restoreSavedFiles() {
-    for (const name of SavedFiles) {
-        const kept = localStorage.getItem(`nerilo/${name}`);
-        if (kept !== null) page.engine.FS.writeFile(ProgramFolder + name, fromBase64(kept));
-    }
-}
-
-function download(name, bytes) {
-    const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([bytes]));
-    link.download = name;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-}
-
-function exportSavedFiles() {
-    for (const name of SavedFiles) {
-        const bytes = readSavedFile(name);
-        if (bytes) download(name, bytes);
-    }
-}
-
-// A progress or records file read back in: the engine reads it as it reads its
-// own at start-up, and a file it refuses is set aside there with a message.
-async function importSavedFile(file) {
-    const name = file.name.endsWith('.json') ? 'records.json' : 'data.nrl';
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    page.engine.FS.writeFile(ProgramFolder + name, bytes);
-    page.game.readProgressAgain();
-    refresh();
 }
 
 // ---- The session's questions and the page's own windows, as dialogs, one at a time.
 
-// A message of the page's own (a hint that finds no clear).
+// A message of the page's own (a hint that finds no clear), with a button
+// that exports the player's files when it offers to (storage.js).
 function message(box) {
     say(box.text);
     page.dialogs.push(() => {
         const dialog = $('messageDialog');
         dialog.querySelector('.title').textContent = box.title;
         dialog.querySelector('.text').textContent = box.text;
-        showAnswers(dialog, [{ answer: 0, caption: 'OK' }], 0, 'none');
+        const exporting = box.exportButton ? [{ answer: 'export', caption: box.exportButton }] : [];
+        showAnswers(dialog, [...exporting, { answer: 0, caption: 'OK' }], 0, 'none');
+        dialog.addEventListener('close', () => {
+            if (dialog.returnValue === 'export') exportSavedFiles();
+        }, { once: true });
         return dialog;
     });
 }
@@ -568,7 +509,7 @@ function openOwnStage() {
 
 function useLanguage(language) {
     page.language = language;
-    localStorage.setItem('nerilo/language', language);
+    storage.set('nerilo/language', language);
     document.documentElement.lang = language;
     $('language').value = language;
     page.game.setTranslation(language === 'en' ? JSON.stringify(page.english) : '');
@@ -586,6 +527,7 @@ function useLanguage(language) {
     $('touch').ariaLabel = page.texts.touchKeys;
     $('ownStageButton').textContent = page.texts.ownStage;
     page.said = {};
+    showDamagedFiles();
     refresh();
 }
 
@@ -658,12 +600,12 @@ async function start() {
     ]);
     page.engine = engine;
     page.english = english;
-    restoreSavedFiles();
     page.game = new engine.Game();
     page.game.listen({ message, ending, sounds });
+    openStorage();
     wireHints();
     wire();
-    useLanguage(localStorage.getItem('nerilo/language') === 'en' ? 'en' : 'ja');
+    useLanguage(storage.get('nerilo/language') === 'en' ? 'en' : 'ja');
     page.game.startUp();
     fitBoard();
     after();

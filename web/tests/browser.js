@@ -44,11 +44,14 @@ function usePage() {
         await session.browser?.close();
         server?.close();
     });
+    // A browser profile of its own (its own storage), as openPage makes.
+    session.newContext = (context = {}) =>
+        session.browser.newContext({ viewport: Viewport, deviceScaleFactor: 1, ...context });
     // A fresh browser profile (its own storage) at `url`, the page ready;
-    // `context` adds to the browser context's options.
-    session.openPage = async ({ url = session.address, context = {} } = {}) => {
-        const browserContext = await session.browser.newContext({ viewport: Viewport, deviceScaleFactor: 1, ...context });
-        const page = await browserContext.newPage();
+    // `context` adds to the browser context's options; a tab of `browserContext`
+    // shares that one's storage with its other tabs.
+    session.openPage = async ({ url = session.address, context = {}, browserContext } = {}) => {
+        const page = await (browserContext ?? await session.newContext(context)).newPage();
         const errors = [];
         page.on('pageerror', (error) => errors.push(error.message));
         // File choosers are caught from the start: Playwright turns catching
