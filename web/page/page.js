@@ -308,6 +308,9 @@ function showNextDialog() {
     dialog.addEventListener('close', () => {
         refresh();
         showNextDialog();
+        // A window closed with the pointer hands the keys back to the board,
+        // so the arrows play on; by keyboard the focus goes back where it was.
+        if (!document.querySelector('dialog[open]') && !page.byKeyboard) $('board').focus();
     }, { once: true });
     dialog.showModal();
 }
@@ -467,14 +470,14 @@ const soundVolume = () => Number(document.querySelector('input[name=volume]:chec
 
 function wireSound() {
     const volumes = [...document.querySelectorAll('input[name=volume]')];
-    const kept = JSON.parse(localStorage.getItem('nerilo/sound') ?? 'null');
+    const kept = JSON.parse(storage.get('nerilo/sound') ?? 'null');
     if (kept) {
         $('soundOn').checked = kept.on;
         for (const volume of volumes) volume.checked = Number(volume.value) === kept.volume;
     }
     for (const input of [$('soundOn'), ...volumes]) {
         input.addEventListener('change', () => {
-            localStorage.setItem('nerilo/sound', JSON.stringify({ on: $('soundOn').checked, volume: soundVolume() }));
+            storage.set('nerilo/sound', JSON.stringify({ on: $('soundOn').checked, volume: soundVolume() }));
             leaveControl(input);
         });
     }
@@ -501,7 +504,7 @@ function followLinkedStage(view) {
 function openOwnStage() {
     page.linkedStage = null;
     history.replaceState(null, '', location.pathname + location.search);
-    page.game.readProgressAgain();
+    page.game.runCommand('startOver');
     after();
 }
 
@@ -553,7 +556,6 @@ function wire() {
             after();
         });
     }
-    $('ownStageButton').addEventListener('click', openOwnStage);
     const coarse = matchMedia('(pointer: coarse)');
     coarse.addEventListener('change', () => (useTouch(coarse.matches), fitBoard(), refresh()));
     useTouch(coarse.matches);
@@ -564,8 +566,14 @@ function wire() {
         answerWithFile(file);
     });
     $('stageFile').addEventListener('cancel', () => answerWithFile(null));
-    $('exportButton').addEventListener('click', exportSavedFiles);
-    $('importButton').addEventListener('click', () => $('savedFile').click());
+    // Pressed with the pointer, they hand the keys back to the board as every button does.
+    const actions = { ownStageButton: openOwnStage, exportButton: exportSavedFiles, importButton: () => $('savedFile').click() };
+    for (const [id, action] of Object.entries(actions)) {
+        $(id).addEventListener('click', () => {
+            leaveControl($(id));
+            action();
+        });
+    }
     $('savedFile').addEventListener('change', () => {
         const file = $('savedFile').files[0];
         $('savedFile').value = '';
