@@ -90,33 +90,35 @@ void PlayerData::tellFailure(bool failed, const Text& text) {
 }
 
 // Both sides are merged by the rules every write merges by
-// (model/progress_store.h, records/records_store.h): nothing either holds is lost.
+// (model/progress_store.h, records/records_store.h): nothing either holds is
+// lost. What another copy wrote is already stored; what the player brings back
+// is new, and written with the next save.
+FileRead PlayerData::mergeFile(const std::string& path, bool records, bool stored) {
+    if (records) {
+        const RecordsRead read = readRecordsFile(path);
+        if (read.ok()) stored ? records_.takeIn(read.records) : records_.add(read.records);
+        return read;
+    }
+    const ProgressRead read = readProgressFile(path);
+    if (read.ok()) progress_ = mergeProgress(progress_, read.progress);
+    return read;
+}
+
 void PlayerData::takeFiles(const std::string& folder) {
-    const ProgressRead progress = readProgressFile(progressFilePath(folder));
-    if (progress.ok()) progress_ = mergeProgress(progress_, progress.progress);
-    if (!records_.isOpen()) return;
-    const RecordsRead records = readRecordsFile(dataFilePath(folder, RecordsFileName));
-    if (records.ok()) records_.takeIn(records.records);
+    mergeFile(progressFilePath(folder), false, true);
+    if (records_.isOpen()) mergeFile(dataFilePath(folder, RecordsFileName), true, true);
 }
 
 void PlayerData::importFile(const std::string& folder, const std::string& path, const std::string& name,
                             bool records) {
-    const RecordsRead recordsRead = records ? readRecordsFile(path) : RecordsRead{};
-    const ProgressRead progressRead = records ? ProgressRead{} : readProgressFile(path);
-    const FileRead& read = records ? static_cast<const FileRead&>(recordsRead) : progressRead;
+    const FileRead read = mergeFile(path, records, false);
     if (!read.ok() || read.missing) {
         tell_(NERILO_TEXT("messages", "このファイルは読み込めません。進行状況も記録も、何も変えていません。\n%1\n%2")
                   .arg(name)
                   .arg(read.error));
         return;
     }
-    if (records) {
-        records_.add(recordsRead.records);
-        saveRecords(folder);
-    } else {
-        progress_ = mergeProgress(progress_, progressRead.progress);
-        writeProgress(folder);
-    }
+    records ? saveRecords(folder) : writeProgress(folder);
     tell_(NERILO_TEXT("messages", "ファイルを読み込み、いまの進行状況と記録にまとめました。\n%1").arg(name));
 }
 

@@ -63,6 +63,10 @@ private:
     // Tells a failed write once: the same trouble at every clear (a full
     // disk, full browser storage) is not told again until a write succeeds.
     void tellFailure(bool failed, const Text& text);
+    // Reads a progress file, or with `records` a records file, and merges what
+    // it holds into memory: as already `stored` (another copy's write), or as
+    // new, to be written. A file refused or unreadable changes nothing.
+    FileRead mergeFile(const std::string& path, bool records, bool stored);
 
     Progress progress_{};  // stage n at [n - 1]
     RecordBook records_;
