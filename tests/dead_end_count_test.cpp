@@ -57,8 +57,8 @@ TEST(DeadEndCount, ThePlayersDeadEndsOnANumberedStageShowInTheStageList) {
     corridor(game);
     game.records().open(game.dir.file("records.json"));
     game.start("stage30.txt");
-    game.engine.countDeadEnd();
-    game.engine.countDeadEnd();
+    GameSetUp::countDeadEnd(game.engine);
+    GameSetUp::countDeadEnd(game.engine);
     const uint64_t fingerprint = game.session().stageFingerprint;
     EXPECT_EQ(game.records().deadEnds(30, fingerprint), 2u);
     EXPECT_EQ(readRecordsFile(game.dir.file("records.json")).records[29].deadEnds, 2u);
@@ -83,7 +83,7 @@ TEST(DeadEndCount, ThePlayersDeadEndsOnANumberedStageShowInTheStageList) {
         other.records().open(other.dir.file("records.json"));
         other.start(o.stageName);
         o.before(other);
-        other.engine.countDeadEnd();
+        GameSetUp::countDeadEnd(other.engine);
         EXPECT_EQ(other.records().records(), Records{}) << o.what;
     }
 }

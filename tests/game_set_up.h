@@ -13,6 +13,8 @@ struct GameSetUp {
     static RecordBook& records(Game& game) { return game.player_.records_; }
     // What the front end's commands and clock ticks do after them.
     static void followSearches(Game& game) { game.searches_.follow(); }
+    // A dead end entered, as a new press into one counts it.
+    static void countDeadEnd(Game& game) { game.countDeadEnd(); }
     // Rules that a test drives one at a time.
     static void loseGame(World& world) { world.loseGame(); }
     static void transformVacatedCell(World& world) { world.transformVacatedCell(); }
