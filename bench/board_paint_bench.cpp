@@ -16,7 +16,7 @@ void repaintBoard(benchmark::State& state) {
     nerilo::Game game(platform);
     // The last stage: a full board of walls, tiles and blocks, with the round started.
     platform.fileAnswers.push_back(NERILO_SOURCE_DIR "/stage/stage30.txt");
-    game.openStage();
+    game.stages().open();
     game.startRound();
     nerilo::ui::BoardWidget board(game, nullptr);
     board.setZoom(zoom);

@@ -130,7 +130,7 @@ TEST(EditHistory, StartsAfreshInEveryEditorAndWithEveryOpenedStage) {
     f.editor().paintCell(cell(0, 0));
     game.platform.messageAnswers.push_back(MsgResult::Ok);  // discard the unsaved wall
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
-    f.openStage();
+    f.stages().open();
     EXPECT_FALSE(f.editor().canUndo());
     EXPECT_FALSE(offered(f, "undoEdit").enabled);
 }

@@ -129,7 +129,7 @@ TEST(Editor, ADrawnStageSavedAndReopenedIsTheSameStage) {
     f.editor().editStepTarget();
     const std::string path = game.stageFile("drawn.txt");
     game.platform.fileAnswers.push_back(path);
-    f.saveStage();
+    f.stages().save();
 
     StageRead read = readStageFile(path);
     ASSERT_TRUE(read.ok()) << read.error;
@@ -162,7 +162,7 @@ TEST(Editor, NewStageAsksAndKeepsTheTarget) {
     game.engine.editor().newStage();
     EXPECT_EQ(game.world().state().ground[0].code, 0);
     EXPECT_EQ(game.session().comment, "");
-    EXPECT_EQ(game.engine.fileDialogName(), "");
+    EXPECT_EQ(game.engine.stages().fileDialogName(), "");
     EXPECT_EQ(game.world().state().stepTarget, 55);
     EXPECT_EQ(game.platform.messages[0].text, "クリアします。\n保存をしていない場合はキャンセルを押してください");
 }
@@ -208,7 +208,7 @@ TEST(Editor, CommentAnswers) {
     game.engine.editor().editComment();
     EXPECT_EQ(game.session().comment, "new, with commas");
     EXPECT_EQ(game.platform.messages.size(), 1u);
-    game.engine.showComment();
+    game.engine.stages().showComment();
     EXPECT_EQ(game.platform.messages.back().text, "new, with commas");
     EXPECT_EQ(game.platform.messages.back().icon, MsgIcon::Information);
     game.engine.editor().editComment();
@@ -244,13 +244,13 @@ TEST(EditorMends, SaveWritesTheTargetAndTheTargetBoxOffersIt) {
 
     const std::string path = game.stageFile("copy.txt");
     game.platform.fileAnswers.push_back(path);
-    ASSERT_TRUE(game.engine.saveStage());
+    ASSERT_TRUE(game.engine.stages().save());
     EXPECT_EQ(readStageFile(path).stage.stepTarget, 77);
 
     // The target is written even when the counter was never reset.
     game.world().setUp().stepsLeft = 3;
     game.platform.fileAnswers.push_back(path);
-    game.engine.saveStage();
+    game.engine.stages().save();
     EXPECT_EQ(readStageFile(path).stage.stepTarget, 77);
 }
 
@@ -258,7 +258,7 @@ TEST(EditorMends, TheStageNameFollowsSaveAndNewStage) {
     InterruptedGame interrupted;
     TestGame& game = interrupted.game;
     game.platform.fileAnswers.push_back(game.stageFile("mine.txt"));
-    game.engine.saveStage();
+    game.engine.stages().save();
     EXPECT_EQ(stageTitle(game.session()), "mine.txt");
     EXPECT_EQ(viewOf(game.world().state(), game.session()).stageTitle.japanese(), "mine.txt");
 
@@ -266,7 +266,7 @@ TEST(EditorMends, TheStageNameFollowsSaveAndNewStage) {
     game.engine.editor().newStage();
     EXPECT_EQ(viewOf(game.world().state(), game.session()).stageTitle.japanese(), "新規");
     EXPECT_EQ(game.session().stagePath, "");
-    game.engine.saveStage();  // cancelled
+    game.engine.stages().save();  // cancelled
     EXPECT_EQ(game.platform.dialogs.back().fileName, "") << "a new stage offers no name";
     EXPECT_EQ(game.platform.dialogs.back().initialFolder, game.dir.path().string() + "/stage");
 }
@@ -280,7 +280,7 @@ TEST(EditorMends, SaveOffersTheStageBeingEditedNotTheFileLastOpened) {
     game.play("RZ");
     ASSERT_EQ(stageTitle(game.session()), "stage3.txt");
     game.engine.editor().toggle();
-    game.engine.saveStage();
+    game.engine.stages().save();
     EXPECT_EQ(game.platform.dialogs.back().title.japanese(), "保存");
     EXPECT_EQ(game.platform.dialogs.back().fileName, game.stageFile("stage3.txt"));
 }
@@ -341,7 +341,7 @@ TEST(EditorMends, DeleteWithoutAFileOrWithADamagedOne) {
 
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
     game.platform.messageAnswers.push_back(MsgResult::Ok);  // discard the new stage for the file
-    f.openStage();
+    f.stages().open();
     f.editor().paintCell(cell(1, 1));
     std::ofstream(game.stageFile("test.txt"), std::ios::binary) << "\"99\"";
     game.platform.messages.clear();
@@ -358,14 +358,14 @@ TEST(EditorMends, OpenInTheEditorAsksBeforeDiscardingEdits) {
     f.editor().toggle();
     game.platform.dialogs.clear();
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
-    f.openStage();  // nothing to lose: no question
+    f.stages().open();  // nothing to lose: no question
     EXPECT_TRUE(game.platform.messages.empty());
     EXPECT_EQ(game.platform.dialogs.size(), 1u);
 
     f.editor().chooseGroundBrush(ground::Wall);
     f.editor().paintCell(cell(1, 1));
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
-    f.openStage();
+    f.stages().open();
     EXPECT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.dialogs.size(), 1u) << "Cancel opens no dialog";
     EXPECT_EQ(f.world().state().ground[cell(1, 1)].code, ground::Wall);
@@ -421,7 +421,7 @@ TEST(EditorMends, ACommentOfSeveralLinesIsSavedWithCrLfAndReadBack) {
     game.engine.editor().editComment();
     const std::string path = game.stageFile("lines.txt");
     game.platform.fileAnswers.push_back(path);
-    game.engine.saveStage();
+    game.engine.stages().save();
     const std::string bytes = readWholeFile(path, 1 << 20).bytes;
     EXPECT_NE(bytes.find("\r\n\x93\xF1\x8D\x73\x96\xDA\r\n\r\n"), std::string::npos) << "CR LF between the lines";
     EXPECT_EQ(readStageFile(path).stage.comment, "一行目\n二行目\n\n四行目");

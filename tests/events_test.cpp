@@ -30,7 +30,7 @@ std::string playedStage(int number, const std::string& keys, int stagesClearedBe
     for (int n = 0; n < stagesClearedBefore; ++n) GameSetUp::progress(game)[n] = 1;
     game.updateUnlocks();
     platform.fileAnswers.push_back(shippedStage(number));
-    game.openStage();
+    game.stages().open();
     game.startRound();
     Replay replay;
     EXPECT_TRUE(playKeys(game, keys, 2000, replay));
@@ -96,7 +96,7 @@ TEST(Events, AWorldNotesOnlyWhileListenedToAndWithinItsCapacity) {
     ScriptedPlatform platform("/nonexistent");
     Game game(platform);
     platform.fileAnswers.push_back(shippedStage(1));
-    game.openStage();
+    game.stages().open();
     game.startRound();
     World world = game.world();
     world.events().listen(false);

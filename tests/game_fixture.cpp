@@ -55,7 +55,7 @@ void TestGame::load(const std::string& name) {
     const std::string path = stageFile(name);
     if (!writeStageFile(path, stage).empty()) throw std::runtime_error("cannot write " + path);
     platform.fileAnswers.push_back(path);
-    engine.openStage();
+    engine.stages().open();
     if (engine.session().stagePath != path) throw std::runtime_error("cannot load " + path);
 }
 

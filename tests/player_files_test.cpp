@@ -234,7 +234,7 @@ TEST(PlayerFiles, TheGameSaysWhyItCannotWriteAndWritesWhenItCan) {
         ASSERT_EQ(game.platform.messages.size(), 1u) << file;
         EXPECT_TRUE(says(game.platform.messages[0], "読めません。\n" + path)) << game.platform.messages[0].text;
         game.platform.fileAnswers.push_back(game.stageFile("stage30.txt"));
-        copy.openStage();
+        copy.stages().open();
         copy.startRound();
         Replay replay;
         playKeys(copy, "RRZ", 200, replay);

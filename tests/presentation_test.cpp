@@ -138,7 +138,7 @@ TEST(Presentation, TheStatusFollowsTheGame) {
     EXPECT_EQ(statusOf(game.world().state(), game.session()).headline.japanese(), "F1 で開始");
 
     // Stage 29 cleared with no stage 30 beside it: a clear, but not the last one.
-    game.engine.openStageFile(game.stageFile("stage29.txt"));
+    game.engine.stages().openFile(game.stageFile("stage29.txt"));
     game.engine.startRound();
     game.play("RZ");
     EXPECT_EQ(said(statusOf(game.world().state(), game.session())), (SaidStatus{"クリア！", Green, {"F3 でステージ選択"}}));

@@ -130,7 +130,7 @@ TEST(Progress, EveryClearIsWrittenAtOnceAndStartingOverKeepsIt) {
         game.load(name);
     }
     const std::string path = game.dir.file("data.nrl");
-    game.engine.openStageFile(game.stageFile("stage1.txt"));
+    game.engine.stages().openFile(game.stageFile("stage1.txt"));
     game.engine.startRound();
     game.play("RZ");
     EXPECT_EQ(readBytes(path), formatProgress(progressOf({{1, 1}}, 0)));

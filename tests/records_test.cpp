@@ -318,7 +318,7 @@ TEST(Records, OnlyPlainClearsOfTheNumberedStagesSetRecords) {
     game.load("stage30.txt");
     std::filesystem::copy_file(game.stageFile("stage30.txt"), game.dir.path() / "elsewhere" / "stage30.txt");
     game.platform.fileAnswers.push_back((game.dir.path() / "elsewhere" / "stage30.txt").string());
-    game.engine.openStage();
+    game.engine.stages().open();
     game.engine.startRound();
     game.play("RRZ");
     EXPECT_NE(game.records().records(), Records{});
@@ -372,7 +372,7 @@ TEST(Records, ADamagedFileIsReportedOnceLeftAloneAndSetAsideByANewRecord) {
     EXPECT_EQ(readBytes(file), "{\"version\":");
 
     game.platform.fileAnswers.push_back(game.stageFile("stage30.txt"));
-    fresh.openStage();
+    fresh.stages().open();
     fresh.startRound();
     Replay replay;
     playKeys(fresh, "RRZ", 200, replay);
@@ -479,7 +479,7 @@ TEST(StageList, EveryNumberedStageWithItsStateRecordsAndTitle) {
     game.comment("no brackets　then a hint");
     game.load("stage3.txt");
     std::ofstream(game.stageFile("stage4.txt"), std::ios::binary) << "broken";
-    ASSERT_TRUE(game.engine.openStageFile(game.stageFile("stage2.txt")));
+    ASSERT_TRUE(game.engine.stages().openFile(game.stageFile("stage2.txt")));
     game.engine.startRound();
     game.play("RRZ");
     game.progress()[2] = 2;

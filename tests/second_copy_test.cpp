@@ -150,7 +150,7 @@ TEST(SecondCopy, ARefusedFileIsSetAsideBeforeTheFirstWriteAndNamed) {
         ASSERT_EQ(game.platform.messages.size(), 1u) << c.bytes;
         if (c.clearFirst) {
             game.platform.fileAnswers.push_back(game.stageFile("stage30.txt"));
-            copy.openStage();
+            copy.stages().open();
             copy.startRound();
             Replay replay;
             playKeys(copy, "RRZ", 200, replay);
@@ -221,7 +221,7 @@ TEST(SecondCopy, AHandedStageOpensAsOpenDoes) {
         game.block(cell(5, 5), 7).load("stage1.txt");
         c.before(game);
         if (c.answer) game.platform.messageAnswers.push_back(*c.answer);
-        EXPECT_EQ(game.engine.openHandedStage(game.stageFile("handed.txt")), c.opened) << c.what;
+        EXPECT_EQ(game.engine.stages().openHanded(game.stageFile("handed.txt")), c.opened) << c.what;
         EXPECT_EQ(game.platform.messages.size(), c.asked ? 1u : 0u) << c.what;
         EXPECT_EQ(game.session().stagePath == game.stageFile("handed.txt"), c.opened) << c.what;
         if (c.opened) {

@@ -132,7 +132,7 @@ TEST(SharedFiles, AWriteTheStoreRefusesIsToldOnceAndTheClearWrittenWhenItCan) {
     } clears[] = {{"stage1.txt", true, 1}, {"stage2.txt", true, 1}, {"stage3.txt", false, 1}, {"stage4.txt", true, 2}};
     for (const auto& c : clears) {
         keeper.full = c.full;
-        game.engine.openStageFile(game.stageFile(c.stage));
+        game.engine.stages().openFile(game.stageFile(c.stage));
         game.engine.startRound();
         game.play("RZ");
         EXPECT_EQ(game.platform.messages.size(), c.messages) << c.stage;

@@ -157,7 +157,7 @@ struct CheckedEditor {
         game.block(cell(5, 5), block::Player);
         if (stairs) game.ground(cell(5, 9), ground::Stairs);
         game.load("stage3.txt");
-        game.engine.setSearchAside([](const std::function<void()>& work) { work(); });
+        game.engine.stages().setSearchAside([](const std::function<void()>& work) { work(); });
         game.engine.editor().toggle();
         game.engine.editor().chooseBlockBrush(block::BlackBall);
         game.engine.editor().paintCell(cell(1, 1));
@@ -169,7 +169,7 @@ TEST(StageChecks, AFineStageSavesAsBefore) {
     CheckedEditor editor(true);
     const std::string path = editor.game.stageFile("fine.txt");
     editor.game.platform.fileAnswers.push_back(path);
-    EXPECT_TRUE(editor.game.engine.saveStage());
+    EXPECT_TRUE(editor.game.engine.stages().save());
     EXPECT_TRUE(editor.game.platform.messages.empty());
     EXPECT_TRUE(readStageFile(path).ok());
 }
@@ -181,7 +181,7 @@ TEST(StageChecks, AWarnedSaveStopsOnCancelAndGoesOnWithSave) {
     game.platform.messageAnswers.push_back(MsgResult::Cancel);
     game.platform.fileAnswers.push_back(path);
     game.platform.dialogs.clear();
-    EXPECT_FALSE(game.engine.saveStage());
+    EXPECT_FALSE(game.engine.stages().save());
     ASSERT_EQ(game.platform.messages.size(), 1u);
     const ShownMessage& warning = game.platform.messages[0];
     EXPECT_EQ(warning.title, "Nerilo");
@@ -198,7 +198,7 @@ TEST(StageChecks, AWarnedSaveStopsOnCancelAndGoesOnWithSave) {
     EXPECT_EQ(game.world().state().blocks[cell(1, 1)].code, block::BlackBall);
 
     game.platform.messageAnswers.push_back(MsgResult::Save);
-    EXPECT_TRUE(game.engine.saveStage());
+    EXPECT_TRUE(game.engine.stages().save());
     EXPECT_EQ(readStageFile(path).stage.blocks[cell(1, 1)], block::BlackBall);
     EXPECT_EQ(stageTitle(game.session()), "warned.txt");
 }

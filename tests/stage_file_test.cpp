@@ -36,7 +36,7 @@ TEST(StageFile, SaveAndReopenReproducesEveryCodeCommentAndTarget) {
     game.comment("階段へ, 鍵を拾って, 進め").target(150);
     game.load();
     game.platform.fileAnswers.push_back(game.stageFile("copy.txt"));
-    game.engine.saveStage();
+    game.engine.stages().save();
 
     StageRead reread = readStageFile(game.stageFile("copy.txt"));
     ASSERT_TRUE(reread.ok()) << reread.error;
@@ -170,7 +170,7 @@ TEST(StageFile, CommentThatCodePage932CannotHoldIsReportedBeforeWriting) {
     const std::string path = game.stageFile("out.txt");
     writeBytes(path, "old contents");
     game.platform.fileAnswers.push_back(path);
-    game.engine.saveStage();
+    game.engine.stages().save();
     EXPECT_EQ(readBytes(path), "old contents");
     ASSERT_EQ(game.platform.messages.size(), 1u);
     EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
@@ -197,7 +197,7 @@ TEST(StageFile, OpeningABadFileChangesNothing) {
     for (const std::string& bytes : cases) {
         writeBytes(bad, bytes);
         game.platform.fileAnswers.push_back(bad);
-        game.engine.openStage();
+        game.engine.stages().open();
         EXPECT_EQ(game.session().stagePath, before.session.stagePath);
         EXPECT_EQ(game.session().comment, "good");
         EXPECT_EQ(game.world().state().stepTarget, 77);
@@ -239,7 +239,7 @@ TEST(StageFile, OpenInEditModeLeavesStartAndRetryDisabled) {
     game.load();
     game.engine.editor().toggle();
     game.platform.fileAnswers.push_back(game.stageFile("test.txt"));
-    game.engine.openStage();
+    game.engine.stages().open();
     EXPECT_FALSE(offered(game.engine, "start").enabled);
     EXPECT_FALSE(offered(game.engine, "retry").enabled);
     EXPECT_FALSE(viewOf(game.world().state(), game.session()).roundButton.enabled);
@@ -247,7 +247,7 @@ TEST(StageFile, OpenInEditModeLeavesStartAndRetryDisabled) {
 
 TEST(StageFile, OpenDialogStartsInTheStageFolderWithItsFilter) {
     TestGame game;
-    game.engine.openStage();
+    game.engine.stages().open();
     ASSERT_EQ(game.platform.dialogs.size(), 1u);
     EXPECT_EQ(game.platform.dialogs[0].title.japanese(), "開く");
     EXPECT_EQ(game.platform.dialogs[0].initialFolder, game.dir.path().string() + "/stage");
@@ -266,7 +266,7 @@ TEST(StageFile, OpeningAFileByNameIsOpenWithoutTheDialog) {
     game.engine.startRound();
     game.play("R");
 
-    ASSERT_TRUE(game.engine.openStageFile(game.stageFile("named.txt")));
+    ASSERT_TRUE(game.engine.stages().openFile(game.stageFile("named.txt")));
     const SessionState& s = game.session();
     EXPECT_EQ(s.stagePath, game.stageFile("named.txt"));
     EXPECT_EQ(stageTitle(s), "named.txt");
@@ -277,14 +277,14 @@ TEST(StageFile, OpeningAFileByNameIsOpenWithoutTheDialog) {
     EXPECT_TRUE(game.world().state().inputLocked);
     EXPECT_FALSE(s.roundStarted);
     EXPECT_EQ(s.roundCommand, RoundCommand::Start);
-    game.engine.openStage();
+    game.engine.stages().open();
     EXPECT_EQ(game.platform.dialogs.back().fileName, game.stageFile("named.txt"));
 
     // A damaged or missing file is reported and the game stays as it was.
     std::ofstream(game.stageFile("bad.txt"), std::ios::binary) << "\"x\"\r\n";
     for (const std::string& name : {std::string("bad.txt"), std::string("missing.txt")}) {
         game.platform.messages.clear();
-        EXPECT_FALSE(game.engine.openStageFile(game.stageFile(name)));
+        EXPECT_FALSE(game.engine.stages().openFile(game.stageFile(name)));
         ASSERT_EQ(game.platform.messages.size(), 1u) << name;
         EXPECT_EQ(game.platform.messages[0].title, "Nerilo");
         EXPECT_NE(game.platform.messages[0].text.find(name), std::string::npos);

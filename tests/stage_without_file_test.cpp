@@ -16,7 +16,7 @@ TEST(StageWithoutFile, PlaysAgainFromMemoryAndIsSavedWhereTheAuthorSays) {
     game.load("stage1.txt");  // a numbered stage, so that a clear of it would count
     game.engine.startRound();
 
-    ASSERT_TRUE(game.engine.openStageWithoutFile(opened));
+    ASSERT_TRUE(game.engine.stages().openWithoutFile(opened));
     EXPECT_TRUE(game.session().stagePath.empty());
     EXPECT_FALSE(game.session().roundStarted) << "waits for Start";
     EXPECT_EQ(game.session().comment, "コードの面");
@@ -35,7 +35,7 @@ TEST(StageWithoutFile, PlaysAgainFromMemoryAndIsSavedWhereTheAuthorSays) {
     game.engine.editor().toggle();
     game.platform.fileAnswers.push_back(game.stageFile("shared.txt"));
     const size_t dialogs = game.platform.dialogs.size();
-    ASSERT_TRUE(game.engine.saveStage());
+    ASSERT_TRUE(game.engine.stages().save());
     ASSERT_EQ(game.platform.dialogs.size(), dialogs + 1);
     EXPECT_EQ(game.platform.dialogs.back().fileName, "") << "no file to offer";
     EXPECT_EQ(readStageFile(game.stageFile("shared.txt")).stage, opened);
@@ -63,16 +63,16 @@ TEST(StageWithoutFile, ATypedCodeOpensProvenOnlyWhenItsProofClears) {
         TestGame game;
         game.block(cell(5, 5), block::Player);
         game.load("stage1.txt");
-        game.engine.setCodeTools([](std::string_view text) { return parseStageCode(text); }, {});
+        game.engine.stages().setCodeTools([](std::string_view text) { return parseStageCode(text); }, {});
         game.platform.inputAnswers.push_back(c.typed);
-        game.engine.askForStageCode("");
+        game.engine.stages().askForCode("");
         EXPECT_EQ(game.session().stagePath.empty(), c.opened) << c.name;
-        EXPECT_EQ(game.engine.proofInPlay() != nullptr, c.proven) << c.name;
+        EXPECT_EQ(game.engine.stages().proofInPlay() != nullptr, c.proven) << c.name;
         EXPECT_EQ(viewOf(game.engine).stageTitle.japanese() == "クリア確認済み", c.proven) << c.name;
         EXPECT_EQ(game.platform.messages.size(), c.messages) << c.name;
         if (!c.proven) continue;
         game.engine.editor().toggle();
-        EXPECT_EQ(game.engine.proofInPlay(), nullptr) << "the editor's board is another stage";
+        EXPECT_EQ(game.engine.stages().proofInPlay(), nullptr) << "the editor's board is another stage";
     }
 }
 

@@ -31,7 +31,7 @@ Played play(int number, const std::string& keys, bool stepTry) {
     Game game(platform);
     GameSetUp::state(game).stepTry = stepTry;
     platform.fileAnswers.push_back(shippedStage(number));
-    game.openStage();
+    game.stages().open();
     game.startRound();
     Replay replay;
     EXPECT_TRUE(playKeys(game, keys, 2000, replay));

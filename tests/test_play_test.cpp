@@ -138,8 +138,8 @@ TEST(TestPlay, CommandsThatWouldLeaveOrChangeTheStageAreRefused) {
     const GameSnapshot playing = f.snapshot();
     game.platform.dialogs.clear();
     game.platform.fileAnswers.push_back(game.stageFile("stage5.txt"));
-    f.openStage();
-    f.saveStage();
+    f.stages().open();
+    f.stages().save();
     f.editor().toggle();
     f.startOver();
     f.editor().newStage();

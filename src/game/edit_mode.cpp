@@ -33,7 +33,7 @@ Task<> Editor::leave() {
     if (answer != MsgResult::Yes && answer != MsgResult::No) co_return;
     // A save that did not happen keeps the editor, so the work is not lost.
     if (answer == MsgResult::Yes) {
-        const bool saved = co_await game_.save();
+        const bool saved = co_await game_.stages_.checkAndSave();
         if (!saved) co_return;
     }
     s.mode = Mode::Playing;
@@ -60,7 +60,7 @@ Task<> Editor::clearBoard() {
     }
     game_.session_.comment.clear();
     game_.session_.stagePath.clear();  // a stage with no file yet: the panel says 新規
-    game_.fileDialogName_.clear();
+    game_.stages_.fileDialogName_.clear();
     noteEdit(before);
 }
 
@@ -98,7 +98,7 @@ void Editor::revert() { game_.run(revertAfterAsking()); }
 Task<> Editor::revertAfterAsking() {
     if (game_.session_.stagePath.empty()) co_return;
     Stage stage;
-    if (!game_.readStage(game_.session_.stagePath, stage)) co_return;
+    if (!game_.stages_.read(game_.session_.stagePath, stage)) co_return;
     const Stage edited = editedStage();
     if (formatStage(stage) == formatStage(edited)) co_return;
     const Question question = messageQuestion(

@@ -65,6 +65,7 @@ public:
 
 private:
     friend class Game;
+    friend class StageFiles;
 
     Task<> leave();
     Task<> clearBoard();

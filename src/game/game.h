@@ -21,6 +21,7 @@
 #include "game/playback.h"
 #include "game/player_key.h"
 #include "game/searches.h"
+#include "game/stage_files.h"
 #include "game/session_state.h"
 #include "game/task.h"
 #include "history/history.h"
@@ -48,6 +49,7 @@ public:
     friend struct GameSetUp;
     friend class Editor;
     friend class BackgroundSearches;
+    friend class StageFiles;
 
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
 
@@ -82,52 +84,11 @@ public:
     void startOver();
     std::string programFolder();
     bool loadCurrentStage();
-    void openStage();
-    // Opens a stage file as Open does: read whole, then waiting for Start; a
-    // damaged file is reported and changes nothing. False when it was not opened.
-    bool openStageFile(const std::string& path);
-    // A stage file named on the command line or handed over by a second copy
-    // of the program: opened as Open opens the chosen file, not during test
-    // play and after asking about unsaved edits. False when it was not opened.
-    bool openHandedStage(const std::string& path);
     // Reads the records file beside the progress file, once; new records are written to it.
     void openRecords() { player_.openRecords(programFolder()); }
-    // Opens a stage that has no file (one read from a stage code) as Open opens
-    // a file: waiting for Start. Retry and the clear take it again from here,
-    // and Save asks for a file. False when it was not opened.
-    bool openStageWithoutFile(const Stage& stage);
-    const std::optional<Stage>& stageWithoutFile() const { return stageWithoutFile_; }
-    // The stage a stage code is made of: the board being edited, or the file or
-    // code the stage in play came from (not the board as the round has changed
-    // it). A file that no longer reads is reported and gives nothing.
-    std::optional<Stage> stageAsOpened();
-    // Opens the stage of a stage code read by the code reader: a refused code is
-    // told with its reason and changes nothing. Its proof is played first, on
-    // a copy no one sees; one that does not clear is told once the stage is
-    // open. False when it was not opened.
-    bool openStageCode(const StageCodeRead& read);
-    // コードから開く: asks for a code, offering `clipboard` when it holds one,
-    // and opens it as openStageCode does, read by the reader the program hands
-    // in (the desktop's inflates at once; without one the command does nothing).
-    void askForStageCode(const std::string& clipboard);
-    using CodeReader = std::function<StageCodeRead(std::string_view text)>;
-    // The desktop's writer of codes (deflated at once), for コードをコピー.
-    using CodeWriter = std::function<std::string(const Stage& stage, std::string_view proof)>;
-    void setCodeTools(CodeReader reader, CodeWriter writer) {
-        codeReader_ = std::move(reader);
-        codeWriter_ = std::move(writer);
-    }
-    // The proof of the stage in play, when it was opened from a code whose
-    // proof cleared it: its code carries the proof on, and the panel says so.
-    const std::string* proofInPlay() const;
-    // Checks the stage, asks for a file and writes it; true when it was written
-    // by the time it returns (false also while it asks).
-    bool saveStage();
-    void showComment();
-    // Makes a stage read whole and good the current one, waiting for Start.
-    void enterLoadedState(const std::string& path, const Stage& stage);
-    // What the file dialogs' name field last held; not part of the game, so undo leaves it.
-    const std::string& fileDialogName() const { return fileDialogName_; }
+    // Opening and saving stages, and stage codes.
+    StageFiles& stages() { return stages_; }
+    const StageFiles& stages() const { return stages_; }
 
     // Rounds and the keyboard.
     void startRound();
@@ -161,9 +122,6 @@ public:
     // not (a search that proved neither tells nothing). The session decides
     // what counts: the entry into a dead end by a new press, once.
     void noteDeadEndVerdict(const WorldState& judged, bool deadEnd);
-    // Counts a dead end walked into, for the stage list, on the numbered
-    // stages in plain play.
-    void countDeadEnd();
 
     // The progress and the records, with what reading and writing them told.
     const PlayerData& playerData() const { return player_; }
@@ -194,17 +152,6 @@ public:
     Editor& editor() { return editor_; }
     const Editor& editor() const { return editor_; }
 
-    // How the program runs a short search in the middle of a command (the
-    // checks before Save, a stage code's proof): the desktop runs it in a
-    // worker while its window paints. Without one, Save checks nothing and a
-    // code carries only the proof it was opened with.
-    using Aside = std::function<void(const std::function<void()>& work)>;
-    void setSearchAside(Aside aside) { aside_ = std::move(aside); }
-    // コードをコピー: the code of the stage as opened onto the clipboard, with a
-    // shortest clear as its proof when one is found within a bound, and says so
-    // (with the code writer the program hands in; without one it does nothing).
-    void copyStageCode();
-
     // Background searches, run by the front end's runner; they follow the
     // game after every command, answer and clock tick.
     BackgroundSearches& searches() { return searches_; }
@@ -221,17 +168,9 @@ private:
 
     // The commands that ask.
     Task<bool> close();
-    Task<> chooseStage();
-    Task<bool> openHanded(std::string path);
-    Task<bool> takeStageWithoutFile(Stage stage);
-    Task<bool> takeStageCode(StageCodeRead read);
-    Task<> typeStageCode(std::string clipboard);
-    Task<bool> save();
     Task<> startOverAfterAsking();
     Task<> celebrateClear();
 
-    void applyStage(const Stage& stage, bool withCommentAndTarget);
-    bool readStage(const std::string& path, Stage& stage);
 
     // Keyboard.
     void deliverKey(PlayerKey key, Modifiers modifiers);
@@ -241,6 +180,10 @@ private:
     void note(Event event);
     void takeWorldEvents();
     void clearStage();
+    // The stage in play: read and placed, or placed again for a new round.
+    void applyStage(const Stage& stage, bool withCommentAndTarget);
+    // Makes a stage read whole and good the current one, waiting for Start.
+    void enterLoadedState(const std::string& path, const Stage& stage);
 
     // History.
     enum class HistoryStep : uint8_t { Undo, Redo };
@@ -262,6 +205,9 @@ private:
     // one rule for progress, records and dead-end counts.
     int numberedStage() const;
     void recordClear(const std::string& path);
+    // Counts a dead end walked into, for the stage list, on the numbered
+    // stages in plain play.
+    void countDeadEnd();
     void endPlayback(const Playback& ended);
 
     Platform& platform_;
@@ -269,7 +215,6 @@ private:
     World world_;
     std::vector<Event> events_;  // what happened since the last announcement
     SessionState session_;
-    std::string fileDialogName_;
     History history_;
     // Whether step-try mode or an extra mode was switched since the round
     // began: such a round was played in two ways and sets no record.
@@ -284,18 +229,7 @@ private:
     PlayerData player_;
     Editor editor_{*this};
     std::optional<Playback> playback_;
-    // The stage opened without a file, which a round with no stage path plays.
-    std::optional<Stage> stageWithoutFile_;
-    // The stage last opened from a code whose proof cleared it, and the proof.
-    struct ProvenStage {
-        uint64_t fingerprint = 0;
-        std::string proof;
-    };
-    std::optional<ProvenStage> proven_;
-
-    Aside aside_;
-    CodeReader codeReader_;
-    CodeWriter codeWriter_;
+    StageFiles stages_{*this};
     BackgroundSearches searches_{*this};
 
 };

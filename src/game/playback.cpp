@@ -11,7 +11,7 @@ bool Game::startPlayback(int n, bool stepTry) {
     if (session_.editing() || playback_) return false;
     const std::string path = numberedStagePath(programFolder(), n);
     Stage stage;
-    if (!readStage(path, stage)) return false;
+    if (!stages_.read(path, stage)) return false;
     const std::string& keys = player_.records().best(n, stageFingerprint(stage), stepTry);
     if (keys.empty()) return false;
     const WorldState& w = world_.state();
@@ -44,7 +44,7 @@ void Game::stopPlayback() {
 void Game::endPlayback(const Playback& ended) {
     world_.setModes(ended.playerStepTry, ended.playerExtraMode);
     Stage stage;
-    if (readStage(session_.stagePath, stage)) enterLoadedState(session_.stagePath, stage);
+    if (stages_.read(session_.stagePath, stage)) enterLoadedState(session_.stagePath, stage);
     else world_.stop();
 }
 

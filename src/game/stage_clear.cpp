@@ -64,7 +64,7 @@ Task<> Game::celebrateClear() {
         StageRead read = readStageFile(nextPath);
         if (!read.ok()) co_return;
         stage = std::move(read.stage);
-    } else if (!readStage(nextPath, stage)) {
+    } else if (!stages_.read(nextPath, stage)) {
         co_return;
     }
 

@@ -1,6 +1,9 @@
-// Reading the current stage, opening a stage and saving the board.
+// Opening a stage (a file, a code, a stage handed over), saving the board and
+// copying the stage code.
 #include "model/file_io.h"
 #include "model/stage_code.h"
+#include "game/stage_files.h"
+
 #include "game/game.h"
 #include "solver/proof_check.h"
 #include "solver/solver.h"
@@ -17,107 +20,91 @@ Text dropEditsForOpen() {
 // Reads a whole stage file into a separate value; the board changes only when
 // the file is good, so a damaged file leaves everything as it was. A stage
 // opened without a file has no path, and is taken again as it was opened.
-bool Game::readStage(const std::string& path, Stage& stage) {
-    if (path.empty() && stageWithoutFile_) {
-        stage = *stageWithoutFile_;
+bool StageFiles::read(const std::string& path, Stage& stage) {
+    if (path.empty() && withoutFile_) {
+        stage = *withoutFile_;
         return true;
     }
     StageRead read = readStageFile(path);
     if (!read.ok()) {
-        tell(NERILO_TEXT("messages", "ステージファイル「%1」を読み込めません。\n%2").arg(fileTitle(path)).arg(read.error));
+        game_.tell(NERILO_TEXT("messages", "ステージファイル「%1」を読み込めません。\n%2").arg(fileTitle(path)).arg(read.error));
         return false;
     }
     stage = std::move(read.stage);
     return true;
 }
 
-void Game::applyStage(const Stage& stage, bool withCommentAndTarget) {
-    world_.placeStage(stage.ground, stage.blocks);
-    if (withCommentAndTarget) {
-        session_.comment = stage.comment;
-        world_.setStepTarget(static_cast<int32_t>(stage.stepTarget));
-    }
-    session_.stageFingerprint = stageFingerprint(stage.ground, stage.blocks, world_.state().stepTarget);
-    beginRoundHistory();
-}
 
-bool Game::loadCurrentStage() {
-    Stage stage;
-    if (!readStage(session_.stagePath, stage)) return false;
-    applyStage(stage, true);
-    editor_.forgetEdits();
-    return true;
-}
 
-void Game::openStage() { run(chooseStage()); }
+void StageFiles::open() { game_.run(choose()); }
 
-Task<> Game::chooseStage() {
-    if (session_.testPlaying()) co_return;
+Task<> StageFiles::choose() {
+    if (game_.session_.testPlaying()) co_return;
     const Text dropEdits = dropEditsForOpen();
-    const bool dropped = co_await editor_.mayDropEdits(dropEdits);
+    const bool dropped = co_await game_.editor_.mayDropEdits(dropEdits);
     if (!dropped) co_return;
-    const FileDialogRequest request{NERILO_TEXT("messages", "開く"), programFolder() + "stage", fileDialogName_, stageFilter()};
+    const FileDialogRequest request{NERILO_TEXT("messages", "開く"), game_.programFolder() + "stage", fileDialogName_, stageFilter()};
     const Question dialog = fileQuestion(QuestionKind::OpenFile, request);
-    const Answer answer = co_await ask(dialog);
+    const Answer answer = co_await game_.ask(dialog);
     const std::optional<FileChoice>& choice = answer.file;
     if (!choice) co_return;
     fileDialogName_ = choice->path;
     if (choice->title.empty()) co_return;
-    openStageFile(choice->path);
+    openFile(choice->path);
 }
 
-bool Game::openHandedStage(const std::string& path) { return run(openHanded(path), false); }
+bool StageFiles::openHanded(const std::string& path) { return game_.run(takeHanded(path), false); }
 
-Task<bool> Game::openHanded(std::string path) {
-    if (session_.testPlaying()) co_return false;
+Task<bool> StageFiles::takeHanded(std::string path) {
+    if (game_.session_.testPlaying()) co_return false;
     const Text dropEdits = dropEditsForOpen();
-    const bool dropped = co_await editor_.mayDropEdits(dropEdits);
+    const bool dropped = co_await game_.editor_.mayDropEdits(dropEdits);
     if (!dropped) co_return false;
-    co_return openStageFile(path);
+    co_return openFile(path);
 }
 
-bool Game::openStageWithoutFile(const Stage& stage) { return run(takeStageWithoutFile(stage), false); }
+bool StageFiles::openWithoutFile(const Stage& stage) { return game_.run(takeWithoutFile(stage), false); }
 
 // A stage read from a stage code has no file: Retry and the clear take it
 // again from memory, and Save asks for a file.
-Task<bool> Game::takeStageWithoutFile(Stage stage) {
-    if (session_.testPlaying()) co_return false;
+Task<bool> StageFiles::takeWithoutFile(Stage stage) {
+    if (game_.session_.testPlaying()) co_return false;
     const Text dropEdits = dropEditsForOpen();
-    const bool dropped = co_await editor_.mayDropEdits(dropEdits);
+    const bool dropped = co_await game_.editor_.mayDropEdits(dropEdits);
     if (!dropped) co_return false;
-    stageWithoutFile_ = stage;
-    enterLoadedState({}, stage);
+    withoutFile_ = stage;
+    game_.enterLoadedState({}, stage);
     co_return true;
 }
 
-bool Game::openStageCode(const StageCodeRead& read) { return run(takeStageCode(read), false); }
+bool StageFiles::openCode(const StageCodeRead& read) { return game_.run(takeCode(read), false); }
 
-Task<bool> Game::takeStageCode(StageCodeRead read) {
+Task<bool> StageFiles::takeCode(StageCodeRead read) {
     if (!read.ok()) {
-        tell(NERILO_TEXT("codes", "コードからステージを開けません。\n%1").arg(read.error));
+        game_.tell(NERILO_TEXT("codes", "コードからステージを開けません。\n%1").arg(read.error));
         co_return false;
     }
     const bool cleared = !read.proof.empty() && solver::proofClears(read.stage, read.proof);
-    const bool taken = co_await takeStageWithoutFile(read.stage);
+    const bool taken = co_await takeWithoutFile(read.stage);
     if (!taken) co_return false;
     proven_.reset();
     if (cleared) proven_ = ProvenStage{stageFingerprint(read.stage), read.proof};
     else if (!read.proof.empty())
-        tell(NERILO_TEXT("codes", "このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。"));
+        game_.tell(NERILO_TEXT("codes", "このコードに付いている解ではクリアできません。ステージは開きましたが、クリア確認済みではありません。"));
     co_return true;
 }
 
-void Game::askForStageCode(const std::string& clipboard) { run(typeStageCode(clipboard)); }
+void StageFiles::askForCode(const std::string& clipboard) { game_.run(typeCode(clipboard)); }
 
-Task<> Game::typeStageCode(std::string clipboard) {
-    if (session_.testPlaying() || !codeReader_) co_return;
+Task<> StageFiles::typeCode(std::string clipboard) {
+    if (game_.session_.testPlaying() || !codeReader_) co_return;
     const std::string offered = looksLikeStageCode(clipboard) ? clipboard : std::string();
     const Question question = textQuestion(QuestionKind::Line, NERILO_TEXT("codes", "ステージのコードを貼り付けてください"),
                                            NERILO_TEXT("codes", "Nerilo(コードから開く)"), offered);
-    const Answer reply = co_await ask(question);
+    const Answer reply = co_await game_.ask(question);
     if (!reply.text || reply.text->empty()) co_return;
     const StageCodeRead read = codeReader_(*reply.text);
-    const bool opened = co_await takeStageCode(read);
+    const bool opened = co_await takeCode(read);
     (void)opened;
 }
 
@@ -126,8 +113,8 @@ Task<> Game::typeStageCode(std::string clipboard) {
 // within seconds.
 constexpr uint64_t ProofSearchStates = 2'000'000;
 
-void Game::copyStageCode() {
-    if (session_.testPlaying() || !codeWriter_) return;
+void StageFiles::copyCode() {
+    if (game_.session_.testPlaying() || !codeWriter_) return;
     const std::optional<Stage> stage = stageAsOpened();
     if (!stage) return;
     // A stage opened from a code passes its proof on; any other is searched.
@@ -140,89 +127,76 @@ void Game::copyStageCode() {
         });
     }
     const std::string code = codeWriter_(*stage, proof);
-    platform_.copyText(code);
+    game_.platform_.copyText(code);
     const Text copied = NERILO_TEXT("codes", "ステージのコードをコピーしました（%1 文字）。").arg(std::to_string(code.size()));
     if (proof.empty()) {
-        tell(NERILO_TEXT("codes", "%1\n数秒のうちに解が見つからなかったので、クリアの証明は付いていません。").arg(copied),
+        game_.tell(NERILO_TEXT("codes", "%1\n数秒のうちに解が見つからなかったので、クリアの証明は付いていません。").arg(copied),
              MsgIcon::Information);
     } else {
-        tell(NERILO_TEXT("codes", "%1\n最短の解（%2 手）をクリアの証明として付けました。").arg(copied).arg(std::to_string(proof.size())),
+        game_.tell(NERILO_TEXT("codes", "%1\n最短の解（%2 手）をクリアの証明として付けました。").arg(copied).arg(std::to_string(proof.size())),
              MsgIcon::Information);
     }
 }
 
-const std::string* Game::proofInPlay() const {
-    const bool inPlay = proven_ && session_.stagePath.empty() && !session_.editing() && !session_.testPlaying() &&
-                        proven_->fingerprint == session_.stageFingerprint;
+const std::string* StageFiles::proofInPlay() const {
+    const bool inPlay = proven_ && game_.session_.stagePath.empty() && !game_.session_.editing() && !game_.session_.testPlaying() &&
+                        proven_->fingerprint == game_.session_.stageFingerprint;
     return inPlay ? &proven_->proof : nullptr;
 }
 
-std::optional<Stage> Game::stageAsOpened() {
-    if (session_.editing()) return editor_.editedStage();
-    if (session_.stagePath.empty()) return stageWithoutFile_;
+std::optional<Stage> StageFiles::stageAsOpened() {
+    if (game_.session_.editing()) return game_.editor_.editedStage();
+    if (game_.session_.stagePath.empty()) return withoutFile_;
     Stage stage;
-    if (!readStage(session_.stagePath, stage)) return std::nullopt;
+    if (!read(game_.session_.stagePath, stage)) return std::nullopt;
     return stage;
 }
 
-bool Game::openStageFile(const std::string& path) {
+bool StageFiles::openFile(const std::string& path) {
     Stage stage;
-    if (!readStage(path, stage)) return false;
+    if (!read(path, stage)) return false;
     fileDialogName_ = path;  // the next Open starts beside it
-    enterLoadedState(path, stage);
+    game_.enterLoadedState(path, stage);
     return true;
 }
 
-// A stage read whole and good becomes the current one, waiting for Start:
-// after Open and after the stage change.
-void Game::enterLoadedState(const std::string& path, const Stage& stage) {
-    if (!path.empty()) stageWithoutFile_.reset();
-    session_.stagePath = path;
-    session_.comment = stage.comment;
-    world_.load(stage);
-    session_.stageFingerprint = stageFingerprint(stage);
-    beginRoundHistory();
-    editor_.forgetEdits();
-    session_.roundCommand = RoundCommand::Start;
-    session_.roundStarted = false;
-}
 
 // The file dialog offers the stage being edited, or no name for a new one.
 // The target is written, not the counter of a game the editor interrupted.
-bool Game::saveStage() { return run(save(), false); }
+bool StageFiles::save() { return game_.run(checkAndSave(), false); }
 
-Task<bool> Game::save() {
-    if (session_.testPlaying()) co_return false;
+Task<bool> StageFiles::checkAndSave() {
+    if (game_.session_.testPlaying()) co_return false;
     if (aside_) {
         Text warning;
-        const WorldState start = editor_.plainTestStart();
+        const WorldState start = game_.editor_.plainTestStart();
         aside_([&] { warning = solver::checkBeforeSave(start); });
         if (!warning.empty()) {
             const Question check =
                 messageQuestion(warning, MsgButtons::SaveCancel, MsgIcon::Exclamation, MsgResult::Cancel);
-            const Answer answer = co_await ask(check);
+            const Answer answer = co_await game_.ask(check);
             if (answer.button != MsgResult::Save) co_return false;
         }
     }
-    const FileDialogRequest request{NERILO_TEXT("messages", "保存"), programFolder() + "stage", session_.stagePath,
+    const FileDialogRequest request{NERILO_TEXT("messages", "保存"), game_.programFolder() + "stage", game_.session_.stagePath,
                                     stageFilter()};
     const Question dialog = fileQuestion(QuestionKind::SaveFile, request);
-    const Answer answer = co_await ask(dialog);
+    const Answer answer = co_await game_.ask(dialog);
     const std::optional<FileChoice>& choice = answer.file;
     if (!choice) co_return false;
     fileDialogName_ = choice->path;
     if (choice->title.empty()) co_return false;
 
-    Text error = writeStageFile(choice->path, editor_.editedStage());
+    Text error = writeStageFile(choice->path, game_.editor_.editedStage());
     if (!error.empty()) {
-        tell(NERILO_TEXT("messages", "ステージファイル「%1」を保存できません。\n%2").arg(choice->title).arg(error));
+        game_.tell(NERILO_TEXT("messages", "ステージファイル「%1」を保存できません。\n%2").arg(choice->title).arg(error));
         co_return false;
     }
-    session_.stagePath = choice->path;
+    game_.session_.stagePath = choice->path;
     co_return true;
 }
 
 // A shipped stage's comment is said in the player's language; any other comment as written.
-void Game::showComment() { tell(Text(StageCommentContext, session_.comment), MsgIcon::Information); }
+void StageFiles::showComment() { game_.tell(Text(StageCommentContext, game_.session_.comment), MsgIcon::Information); }
 
 }  // namespace nerilo

@@ -60,7 +60,7 @@ Task<bool> Game::close() {
         const Answer reply = co_await ask(question);
         const MsgResult answer = reply.button;
         if (answer == MsgResult::Cancel) closing = false;
-        else if (answer == MsgResult::Yes) closing = co_await save();
+        else if (answer == MsgResult::Yes) closing = co_await stages_.checkAndSave();
     }
     player_.writeProgress(programFolder());
     // A record whose save failed (a busy lock, a file that could not be read)

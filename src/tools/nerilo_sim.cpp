@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     std::error_code error;
     const std::string path = std::filesystem::absolute(stageFile, error).string();
     platform.fileAnswers.push_back(path);
-    game.openStage();
+    game.stages().open();
     if (game.session().stagePath != path) {
         std::cerr << "nerilo-sim: " << (platform.messages.empty() ? "cannot load " + stageFile : platform.messages.back().text)
                   << "\n";

@@ -17,7 +17,7 @@ namespace nerilo::ui {
 bool openNamedStage(MainWindow& window, const NamedStage& stage) {
     const QDir folder(stage.folder);
     auto openFile = [&](const QString& path) {
-        return window.game().openHandedStage(folder.absoluteFilePath(path).toStdString());
+        return window.game().stages().openHanded(folder.absoluteFilePath(path).toStdString());
     };
     if (stage.name.startsWith(QLatin1String("file:"))) return openFile(QUrl(stage.name).toLocalFile());
     if (!QFileInfo::exists(folder.absoluteFilePath(stage.name)) && looksLikeStageCode(stage.name.toStdString()))

@@ -94,13 +94,13 @@ MainWindow::MainWindow() : game_(platform_) {
         answerQuestions();
     });
     // The search on Save runs aside so the window keeps painting; it is bounded to a few seconds.
-    game_.setSearchAside([](const std::function<void()>& work) {
+    game_.stages().setSearchAside([](const std::function<void()>& work) {
         runAside([&] {
             work();
             return Text();
         });
     });
-    game_.setCodeTools([](std::string_view text) { return parseStageCode(text); },
+    game_.stages().setCodeTools([](std::string_view text) { return parseStageCode(text); },
                        [](const Stage& stage, std::string_view proof) { return formatStageCode(stage, proof); });
     setWindowTitle(QStringLiteral("Nerilo"));
     setWindowIcon(QIcon(Pictures::instance().of(blockPicture(block::Player))));
@@ -172,8 +172,8 @@ void MainWindow::buildPanel(QWidget* area) {
     openButton_ = addLabelButton(area, 7320, 1800, 11);
     commentButton_ = addLabelButton(area, 7320, 2160, 11);
     connect(roundButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.runRoundCommand(); }); });
-    connect(openButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.openStage(); }); });
-    connect(commentButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.showComment(); }); });
+    connect(openButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.stages().open(); }); });
+    connect(commentButton_, &ClickLabel::clicked, this, [this] { run([this] { game_.stages().showComment(); }); });
     stageListButton_ = addLabelButton(area, 7320, 2520, 9);
     connect(stageListButton_, &ClickLabel::clicked, this, [this] { run([this] { showStageList(); }); });
 
@@ -589,7 +589,7 @@ void MainWindow::showStageList() {
     if (list->exec() != QDialog::Accepted) return;
     const StageListEntry& entry = list->chosen();
     if (list->choice() == StageListWindow::Choice::Replay) game_.startPlayback(entry.number, entry.replaysStepTry());
-    else game_.openStageFile(entry.path);
+    else game_.stages().openFile(entry.path);
 }
 
 // Called after every game command, ten times a second while a game runs: a

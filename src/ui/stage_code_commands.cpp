@@ -9,11 +9,11 @@
 namespace nerilo::ui {
 
 void askForStageCode(MainWindow& window) {
-    window.game().askForStageCode(QGuiApplication::clipboard()->text().trimmed().toStdString());
+    window.game().stages().askForCode(QGuiApplication::clipboard()->text().trimmed().toStdString());
 }
 
 bool openStageCode(MainWindow& window, const QString& text) {
-    return window.game().openStageCode(parseStageCode(text.toStdString()));
+    return window.game().stages().openCode(parseStageCode(text.toStdString()));
 }
 
 }  // namespace nerilo::ui

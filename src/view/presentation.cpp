@@ -104,7 +104,7 @@ Text boardDescription(const WorldState& world, const Text& stageTitle) {
 
 WindowView viewOf(const Game& game) {
     WindowView view = viewOf(game.world().state(), game.session());
-    if (std::optional<Text> title = codeStageTitle(game.session(), game.proofInPlay() != nullptr)) view.stageTitle = *title;
+    if (std::optional<Text> title = codeStageTitle(game.session(), game.stages().proofInPlay() != nullptr)) view.stageTitle = *title;
     return view;
 }
 

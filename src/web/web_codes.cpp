@@ -57,7 +57,7 @@ InflateEnd inflateEndNamed(const std::string& name) {
 val WebStageCodes::streamsToInflate(const std::string& text) {
     pending_ = stageCodeStreams(text, Tools);
     if (pending_.refused()) {
-        game_.openStageCode(pending_.refusal);
+        game_.stages().openCode(pending_.refusal);
         return val::null();
     }
     val streams = val::array();
@@ -79,13 +79,13 @@ bool WebStageCodes::open(val inflated) {
     }
     const StageCodeRead read = readInflatedStageCode(pending_, found);
     pending_ = {};
-    return game_.openStageCode(read);
+    return game_.stages().openCode(read);
 }
 
 val WebStageCodes::bodyToDeflate() {
-    const std::optional<Stage> stage = game_.stageAsOpened();
+    const std::optional<Stage> stage = game_.stages().stageAsOpened();
     if (!stage) return val::null();
-    const std::string* proof = game_.proofInPlay();
+    const std::string* proof = game_.stages().proofInPlay();
     return bytesFor(stageCodeBody(*stage, proof ? *proof : std::string()));
 }
 

@@ -188,7 +188,7 @@ public:
 
     bool openStageFile(const std::string& path) {
         bool opened = false;
-        run([&] { opened = game_.openStageFile(path); });
+        run([&] { opened = game_.stages().openFile(path); });
         return opened;
     }
     bool openNumberedStage(int n) { return openStageFile(numberedStagePath(ProgramFolder, n)); }

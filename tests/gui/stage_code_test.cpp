@@ -66,7 +66,7 @@ private slots:
         const Stage shared = sharedStage(game);
         Window w(game);
         QVERIFY(writeStageFile(game.stageFile("shared.txt"), shared).empty());
-        w.window.run([&] { w.window.game().openStageFile(game.stageFile("shared.txt")); });
+        w.window.run([&] { w.window.game().stages().openFile(game.stageFile("shared.txt")); });
 
         QString said;
         closeNextBox(said);
@@ -79,7 +79,7 @@ private slots:
         QVERIFY2(said.contains(QStringLiteral("（4 手）")), qPrintable(said));
 
         // Back on stage 1, the player opens what is on the clipboard.
-        w.window.run([&] { w.window.game().openStageFile(game.stageFile("stage1.txt")); });
+        w.window.run([&] { w.window.game().stages().openFile(game.stageFile("stage1.txt")); });
         openFromBox(w.window, [&](QInputDialog* input) {
             QCOMPARE(input->textValue(), copied);
             input->accept();
@@ -125,7 +125,7 @@ private slots:
         TestGame game;
         const Stage shared = sharedStage(game);
         Window w(game);
-        w.window.run([&] { w.window.game().openStageWithoutFile(shared); });
+        w.window.run([&] { w.window.game().stages().openWithoutFile(shared); });
         w.window.action("editor")->trigger();
         QCOMPARE(panelTitle(w.window), QStringLiteral("新規"));
         w.window.run([&] { w.window.game().editor().chooseGroundBrush(ground::Wall); });
