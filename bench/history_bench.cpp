@@ -46,14 +46,14 @@ void UndoThenRedoAfterTenThousandPresses(benchmark::State& state) {
     nerilo::Replay replay;
     nerilo::playKeys(game, presses(), 100, replay);
     const size_t heapAfter = heapInUse();
-    const size_t steps = game.history().undoDepth();
+    const size_t steps = game.round().history().undoDepth();
     for (auto _ : state) {
-        game.undo();
-        game.redo();
+        game.round().undo();
+        game.round().redo();
     }
     state.counters["undo_steps"] = static_cast<double>(steps);
-    state.counters["history_MB"] = static_cast<double>(game.history().bytes()) / 1e6;
-    state.counters["bytes_per_press"] = static_cast<double>(game.history().bytes()) / static_cast<double>(steps);
+    state.counters["history_MB"] = static_cast<double>(game.round().history().bytes()) / 1e6;
+    state.counters["bytes_per_press"] = static_cast<double>(game.round().history().bytes()) / static_cast<double>(steps);
     state.counters["heap_MB"] = static_cast<double>(heapAfter - heapBefore) / 1e6;
 }
 BENCHMARK(UndoThenRedoAfterTenThousandPresses)->Unit(benchmark::kMicrosecond);
@@ -64,11 +64,11 @@ void UndoTheWholeRound(benchmark::State& state) {
     buildRound(game);
     nerilo::Replay replay;
     nerilo::playKeys(game, presses(), 100, replay);
-    const size_t steps = game.history().undoDepth();
+    const size_t steps = game.round().history().undoDepth();
     for (auto _ : state) {
-        while (game.canUndo()) game.undo();
+        while (game.round().canUndo()) game.round().undo();
         state.PauseTiming();
-        while (game.canRedo()) game.redo();
+        while (game.round().canRedo()) game.round().redo();
         state.ResumeTiming();
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * steps));

@@ -153,11 +153,11 @@ void checkPlay(const uint8_t* data, size_t size) {
     // to where it ended. Delete, Start, Retry and a clear begin a new round.
     if (!settled || replay.stuck || !platform.clears.empty() || keys.find_first_of("XST") != std::string::npos) return;
     const GameSnapshot end = game.snapshot();
-    const size_t steps = game.history().undoDepth(), undone = game.history().redoDepth();
-    for (size_t i = 0; i < steps; ++i) game.undo();
-    if (game.canUndo() || !sameGame(game.world().state(), start.world)) std::abort();
-    for (size_t i = 0; i < steps; ++i) game.redo();
-    if (game.history().redoDepth() != undone || !(game.snapshot() == end)) std::abort();
+    const size_t steps = game.round().history().undoDepth(), undone = game.round().history().redoDepth();
+    for (size_t i = 0; i < steps; ++i) game.round().undo();
+    if (game.round().canUndo() || !sameGame(game.world().state(), start.world)) std::abort();
+    for (size_t i = 0; i < steps; ++i) game.round().redo();
+    if (game.round().history().redoDepth() != undone || !(game.snapshot() == end)) std::abort();
 }
 
 }  // namespace nerilo::fuzz

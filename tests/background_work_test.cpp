@@ -50,7 +50,7 @@ TEST(BackgroundWork, EachResultMeansWhatItsSearchIsFor) {
         ASSERT_TRUE(p.searches().state().hint.shown);
         EXPECT_EQ(p.searches().state().hint.shown->press, 'L');
         EXPECT_EQ(p.searches().state().hint.cell, cell(5, 5));
-        EXPECT_EQ(p.game.engine.history().hintsUsed(), 1);
+        EXPECT_EQ(p.game.engine.round().history().hintsUsed(), 1);
     }
     {  // the dead-end warning: said, and the entry counted by the session
         Played p(true);
@@ -121,7 +121,7 @@ TEST(BackgroundWork, ADroppedJobIsNeverHeardOf) {
                                                    [&](const Job& j) { return j.id == job; })));
         EXPECT_FALSE(p.searches().state().hint.shown) << c.what;
         EXPECT_FALSE(p.searches().state().deadEnd.warning) << c.what;
-        EXPECT_EQ(p.game.engine.history().hintsUsed(), 0) << c.what;
+        EXPECT_EQ(p.game.engine.round().history().hintsUsed(), 0) << c.what;
         EXPECT_EQ(p.game.engine.question(), nullptr) << c.what;
     }
 }
@@ -134,7 +134,7 @@ TEST(BackgroundWork, AJobThatThrowsIsAFailedSearch) {
     EXPECT_TRUE(failed.failed);
     p.game.engine.searches().jobDone(failed);
     EXPECT_TRUE(p.searches().state().hint.notFound);
-    EXPECT_EQ(p.game.engine.history().hintsUsed(), 0);
+    EXPECT_EQ(p.game.engine.round().history().hintsUsed(), 0);
 }
 
 TEST(BackgroundWork, WithoutARunnerNothingRuns) {

@@ -119,7 +119,7 @@ TEST(DeadEndCount, OnlyANewPressIntoADeadEndCountsNeverUndoOrRedo) {
         for (const Verdict& v : c.verdicts) {
             const WorldState before = game.world().state();
             game.play(v.keys);
-            game.engine.noteDeadEndVerdict(v.ofThePositionBefore ? before : game.world().state(), v.deadEnd);
+            game.engine.round().noteDeadEndVerdict(v.ofThePositionBefore ? before : game.world().state(), v.deadEnd);
         }
         EXPECT_EQ(game.records().deadEnds(30, game.session().stageFingerprint), c.counted) << c.what;
     }

@@ -8,8 +8,8 @@
 namespace nerilo::test {
 namespace {
 
-size_t undoDepth(const TestGame& game) { return game.engine.history().undoDepth(); }
-size_t redoDepth(const TestGame& game) { return game.engine.history().redoDepth(); }
+size_t undoDepth(const TestGame& game) { return game.engine.round().history().undoDepth(); }
+size_t redoDepth(const TestGame& game) { return game.engine.round().history().redoDepth(); }
 
 // Plays one press and checks that it is one undo step: undo gives back the
 // state before it exactly, redo the state after it, and undo once more the
@@ -21,13 +21,13 @@ void expectOneStep(TestGame& game, std::string_view press) {
     const GameSnapshot after = game.engine.snapshot();
     ASSERT_EQ(undoDepth(game), depth + 1) << press;
     ASSERT_FALSE(sameGame(before.world, after.world)) << press;
-    game.engine.undo();
+    game.engine.round().undo();
     EXPECT_TRUE(game.snapshot() == before) << press;
     EXPECT_EQ(redoDepth(game), 1u);
-    game.engine.redo();
+    game.engine.round().redo();
     EXPECT_TRUE(game.snapshot() == after) << press;
     EXPECT_EQ(redoDepth(game), 0u);
-    game.engine.undo();
+    game.engine.round().undo();
     EXPECT_TRUE(game.snapshot() == before) << press;
 }
 
@@ -70,8 +70,8 @@ TEST(Undo, RefusedPressesAndPressesThatChangeNothingAreNoSteps) {
     game.play("Z_E");               // the action key on plain floor
     game.engine.pressKey(PlayerKey::Other);
     EXPECT_EQ(undoDepth(game), 0u);
-    EXPECT_FALSE(game.engine.canUndo());
-    EXPECT_EQ(game.engine.history().path(), "");
+    EXPECT_FALSE(game.engine.round().canUndo());
+    EXPECT_EQ(game.engine.round().history().path(), "");
 }
 
 TEST(Undo, RestoresTheFacingOfTheMomentBeforeThePress) {
@@ -81,7 +81,7 @@ TEST(Undo, RestoresTheFacingOfTheMomentBeforeThePress) {
     game.play("U");  // turns to face the wall
     const GameSnapshot facingUp = game.engine.snapshot();
     game.play("R");
-    game.engine.undo();
+    game.engine.round().undo();
     EXPECT_TRUE(game.snapshot() == facingUp);
     EXPECT_EQ(pictureOf(game.world().state(), game.world().drawing(), game.world().state().playerBlock), playerPicture(RestFrame[Up]));
 }
@@ -95,8 +95,8 @@ TEST(Undo, ALostGameGoesBackBeforeTheLosingPressAndRunsAgain) {
     const GameSnapshot before = game.engine.snapshot();
     game.play("R");
     ASSERT_TRUE(game.engine.isLost());
-    EXPECT_TRUE(game.engine.canUndo());
-    game.engine.undo();
+    EXPECT_TRUE(game.engine.round().canUndo());
+    game.engine.round().undo();
     EXPECT_TRUE(game.snapshot() == before);
     EXPECT_TRUE(game.world().state().ticking);
     EXPECT_FALSE(game.world().state().inputLocked);
@@ -132,7 +132,7 @@ TEST(Undo, StepTryModeSwitchedSinceThePressStaysAsItIsNow) {
         game.play("R");
         c.switchMode(game);
         ASSERT_EQ(game.world().state().stepTry, !c.before) << c.what;
-        game.engine.undo();
+        game.engine.round().undo();
         EXPECT_EQ(game.world().state().stepTry, !c.before) << c.what;
     }
 }
@@ -147,13 +147,13 @@ TEST(Undo, TheStepCounterComesBackAndRunningOutIsUndone) {
     game.play("R");
     ASSERT_TRUE(game.engine.isLost());
     EXPECT_EQ(game.world().state().stepsLeft, 0);
-    game.engine.undo();
+    game.engine.round().undo();
     EXPECT_EQ(game.world().state().stepsLeft, 1);
     EXPECT_TRUE(game.world().state().ticking);
-    game.engine.undo();
+    game.engine.round().undo();
     EXPECT_EQ(game.world().state().stepsLeft, 2);
     EXPECT_EQ(game.player(), cell(5, 5));
-    EXPECT_FALSE(game.engine.canUndo());
+    EXPECT_FALSE(game.engine.round().canUndo());
     // Back at the round's first key, step-try mode may be switched again.
     EXPECT_TRUE(game.world().state().awaitingFirstKey);
 }
@@ -165,12 +165,12 @@ TEST(Undo, BlockModeWallsAndSuperModeTilesAreTakenBackExactly) {
     walls.start();
     walls.play("RR");
     ASSERT_EQ(walls.world().state().ground[cell(5, 6)].code, ground::Wall);
-    walls.engine.undo();
+    walls.engine.round().undo();
     EXPECT_EQ(walls.world().state().ground[cell(5, 6)].code, ground::Floor);
     EXPECT_EQ(walls.world().state().ground[cell(5, 5)].code, ground::Wall);
     // Switching the mode off is the player's choice, which undo keeps.
     walls.engine.toggleBlockMode();
-    walls.engine.undo();
+    walls.engine.round().undo();
     EXPECT_EQ(walls.world().state().ground[cell(5, 5)].code, ground::Floor);
     EXPECT_EQ(walls.world().state().extraMode, ExtraMode::None);
 
@@ -182,7 +182,7 @@ TEST(Undo, BlockModeWallsAndSuperModeTilesAreTakenBackExactly) {
     super.start();
     for (int i = 0; i < 20; ++i) super.play("D");
     const WorldSnapshot after = super.world().snapshot();
-    super.engine.undo();
+    super.engine.round().undo();
     super.play("D");
     EXPECT_TRUE(sameGame(super.world().snapshot(), after));
     EXPECT_TRUE(super.world().random() == after.random);
@@ -249,17 +249,17 @@ TEST(Undo, UnlimitedBackToTheStartAndANewPressForgetsTheRedoSteps) {
     game.play(presses);
     const GameSnapshot end = game.engine.snapshot();
     const size_t steps = undoDepth(game);
-    for (size_t i = 0; i < steps; ++i) game.engine.undo();
-    EXPECT_FALSE(game.engine.canUndo());
+    for (size_t i = 0; i < steps; ++i) game.engine.round().undo();
+    EXPECT_FALSE(game.engine.round().canUndo());
     EXPECT_TRUE(game.snapshot() == start);
-    for (size_t i = 0; i < steps; ++i) game.engine.redo();
+    for (size_t i = 0; i < steps; ++i) game.engine.round().redo();
     EXPECT_TRUE(game.snapshot() == end);
-    EXPECT_FALSE(game.engine.canRedo());
+    EXPECT_FALSE(game.engine.round().canRedo());
 
-    game.engine.undo();
-    game.engine.undo();
+    game.engine.round().undo();
+    game.engine.round().undo();
     game.play("U");
-    EXPECT_FALSE(game.engine.canRedo());
+    EXPECT_FALSE(game.engine.round().canRedo());
     EXPECT_EQ(undoDepth(game), steps - 1);
 }
 
@@ -270,11 +270,11 @@ TEST(Undo, ThePathHoldsTheLettersOfThePressesThatCount) {
     game.play("r");    // the slot turns: kept in lower case
     game.play("RDD");  // into the turned slot: refused
     game.play("E_");   // E picks up the key and is kept as Z; _ finds nothing
-    EXPECT_EQ(game.engine.history().path(), "rDDZ");
+    EXPECT_EQ(game.engine.round().history().path(), "rDDZ");
     game.play("BB");
-    EXPECT_EQ(game.engine.history().path(), "rD");
+    EXPECT_EQ(game.engine.round().history().path(), "rD");
     game.play("F");
-    EXPECT_EQ(game.engine.history().path(), "rDD");
+    EXPECT_EQ(game.engine.round().history().path(), "rDD");
 }
 
 TEST(Undo, EveryNewRoundBeginsANewHistory) {
@@ -287,9 +287,9 @@ TEST(Undo, EveryNewRoundBeginsANewHistory) {
         game.load("stage5.txt");
         game.engine.startRound();
         game.play("RRRB");
-        game.engine.countHint();
+        game.engine.round().countHint();
         act(game);
-        return std::make_tuple(undoDepth(game), redoDepth(game), game.engine.history().hintsUsed());
+        return std::make_tuple(undoDepth(game), redoDepth(game), game.engine.round().history().hintsUsed());
     };
     const auto none = std::make_tuple(size_t{0}, size_t{0}, 0);
     EXPECT_EQ(played([](TestGame& g) { g.engine.startRound(); }), none);
@@ -317,7 +317,7 @@ TEST(Undo, AClearCannotBeUndone) {
     const GameSnapshot cleared = game.engine.snapshot();
     game.play("B");
     EXPECT_TRUE(game.snapshot() == cleared);
-    EXPECT_FALSE(game.engine.canUndo());
+    EXPECT_FALSE(game.engine.round().canUndo());
 }
 
 TEST(Undo, TheEditorHasNoUndo) {
@@ -328,8 +328,8 @@ TEST(Undo, TheEditorHasNoUndo) {
     game.engine.editor().toggle();
     game.engine.editor().chooseGroundBrush(ground::Wall);
     game.engine.editor().paintCell(cell(2, 2));
-    EXPECT_FALSE(game.engine.canUndo());
-    game.engine.undo();
+    EXPECT_FALSE(game.engine.round().canUndo());
+    game.engine.round().undo();
     EXPECT_EQ(game.world().state().ground[cell(2, 2)].code, ground::Wall);
 }
 
@@ -343,7 +343,7 @@ TEST(Undo, TwoThousandPressesKeepLittleMemory) {
     for (int i = 0; i < 500; ++i) presses += "RDLU";
     game.play(presses);
     ASSERT_EQ(undoDepth(game), 2000u);
-    EXPECT_LT(game.engine.history().bytes(), 2000u * 200u);
+    EXPECT_LT(game.engine.round().history().bytes(), 2000u * 200u);
 }
 
 TEST(SnapshotStack, SnapshotsComeBackWhole) {

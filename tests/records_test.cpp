@@ -291,7 +291,7 @@ TEST(Records, OnlyPlainClearsOfTheNumberedStagesSetRecords) {
         const char* stageName;
     };
     const Case cases[] = {
-        {"a hint was taken", [](TestGame& g) { g.engine.countHint(); }, "stage30.txt"},
+        {"a hint was taken", [](TestGame& g) { g.engine.round().countHint(); }, "stage30.txt"},
         {"block mode", [](TestGame& g) { g.engine.toggleBlockMode(); }, "stage30.txt"},
         {"super mode", [](TestGame& g) { g.engine.toggleSuperMode(); }, "stage30.txt"},
         {"files not kept", [](TestGame& g) { g.platform.keepsFiles = false; }, "stage30.txt"},
@@ -410,8 +410,8 @@ TEST(Records, TheRecordsFileLivesBesideTheProgressFile) {
 
 // Plays the world as the window does: a replay press at rest, then a tick.
 void runPlayback(TestGame& game) {
-    for (int i = 0; i < 10000 && game.engine.playbackRunning(); ++i) {
-        game.engine.advancePlayback();
+    for (int i = 0; i < 10000 && game.engine.round().playbackRunning(); ++i) {
+        game.engine.round().advancePlayback();
         if (game.world().state().ticking) game.engine.tick();
     }
 }
@@ -431,15 +431,15 @@ TEST(Replays, AReplayPlaysTheRecordAndLeavesProgressAndRecordsAlone) {
     game.world().setUp().stepTry = true;
     game.engine.toggleBlockMode();
 
-    EXPECT_FALSE(game.engine.startPlayback(30, true)) << "no step-try record";
-    EXPECT_FALSE(game.engine.startPlayback(29, false)) << "no such stage";
-    ASSERT_TRUE(game.engine.startPlayback(30, false));
+    EXPECT_FALSE(game.engine.round().startPlayback(30, true)) << "no step-try record";
+    EXPECT_FALSE(game.engine.round().startPlayback(29, false)) << "no such stage";
+    ASSERT_TRUE(game.engine.round().startPlayback(30, false));
     EXPECT_FALSE(game.world().state().stepTry);
     EXPECT_EQ(game.world().state().extraMode, ExtraMode::None);
     EXPECT_TRUE(game.world().state().ticking);
     const size_t clears = game.platform.clears.size();
     runPlayback(game);
-    EXPECT_FALSE(game.engine.playbackRunning());
+    EXPECT_FALSE(game.engine.round().playbackRunning());
     ASSERT_EQ(game.platform.clears.size(), clears + 1);
     EXPECT_EQ(game.platform.clears.back().letters[0], "C");
     EXPECT_EQ(game.progress()[29], 2);
@@ -457,13 +457,13 @@ TEST(Replays, StoppingAReplayLoadsTheStageReadyToStart) {
     stairsStage(game);
     game.start("stage30.txt");
     game.play("RRZ");
-    ASSERT_TRUE(game.engine.startPlayback(30, false));
-    game.engine.advancePlayback();
+    ASSERT_TRUE(game.engine.round().startPlayback(30, false));
+    game.engine.round().advancePlayback();
     game.engine.tick();
     game.engine.tick();
     ASSERT_NE(game.world().drawing().left[game.world().state().playerBlock], cellLeft(cell(5, 5)));
-    game.engine.stopPlayback();
-    EXPECT_FALSE(game.engine.playbackRunning());
+    game.engine.round().stopPlayback();
+    EXPECT_FALSE(game.engine.round().playbackRunning());
     EXPECT_EQ(game.player(), cell(5, 5));
     EXPECT_EQ(game.world().drawing().left[game.world().state().playerBlock], cellLeft(cell(5, 5)));
     EXPECT_TRUE(game.world().state().inputLocked);

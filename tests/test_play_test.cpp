@@ -1,5 +1,7 @@
 // Test play: a round on the edited board inside the editor, and the editor
 // brought back exactly; a solution shown on the board at the game's speed.
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -257,12 +259,14 @@ TEST(TestPlay, AnyKeyStopsASolutionAndTheBoardReturns) {
         EXPECT_TRUE(game.platform.clears.empty());
     }
     // Retry, undo and redo stop it too rather than acting on the round under it.
-    for (const auto command : {&Game::retryRound, &Game::undo, &Game::redo}) {
+    const std::function<void(Game&)> commands[] = {&Game::retryRound, [](Game& g) { g.round().undo(); },
+                                                   [](Game& g) { g.round().redo(); }};
+    for (const auto& command : commands) {
         EditedStage edited;
         const GameSnapshot before = edited.game.engine.snapshot();
         edited.game.engine.editor().playSolution("RRZ");
         for (int i = 0; i < 6; ++i) edited.game.engine.tick();
-        (edited.game.engine.*command)();
+        command(edited.game.engine);
         EXPECT_TRUE(edited.game.snapshot() == before);
         EXPECT_FALSE(edited.game.engine.editor().playingSolution());
     }
@@ -278,12 +282,12 @@ TEST(TestPlay, ItsPressesCannotBeUndoneOnceItEnds) {
         game.play(byClear ? "RRZ" : "RD");
         if (!byClear) game.engine.pressKey(PlayerKey::Escape);
         ASSERT_TRUE(game.session().editing());
-        EXPECT_FALSE(game.engine.history().canUndo()) << byClear;
+        EXPECT_FALSE(game.engine.round().history().canUndo()) << byClear;
         // Leaving the editor when stage 1 cannot be read keeps the board; undo
         // then has nothing of test play to go back to.
         game.platform.messageAnswers.push_back(MsgResult::No);
         game.engine.editor().toggle();
-        game.engine.undo();
+        game.engine.round().undo();
         EXPECT_FALSE(game.session().testPlaying()) << byClear;
         EXPECT_FALSE(game.session().editing()) << byClear;
     }

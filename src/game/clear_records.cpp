@@ -10,22 +10,12 @@ namespace nerilo {
 // stage (model/numbered_stages.h). `path` holds the presses that cleared.
 void Game::recordClear(const std::string& path) {
     const WorldState& w = world_.state();
-    if (history_.hintsUsed() > 0 || w.extraMode != ExtraMode::None || modesChangedInRound_) return;
+    if (round_.history_.hintsUsed() > 0 || w.extraMode != ExtraMode::None || round_.modesChanged_) return;
     const int n = numberedStage();
     if (n == 0) return;
     player_.offerRecord(programFolder(), n, session_.stageFingerprint, w.stepTry, path);
 }
 
-// Every position of a dead end is warned of, but only the press into it
-// counts: presses made inside it walked into nothing new, and undo or redo
-// into it is the same entry again. A verdict on a position no longer in play
-// counts nothing.
-void Game::noteDeadEndVerdict(const WorldState& judged, bool deadEnd) {
-    if (!sameGame(judged, world_.state())) return;
-    const bool entered = deadEnd && !inDeadEnd_ && reachedByPress_;
-    inDeadEnd_ = deadEnd;
-    if (entered) countDeadEnd();
-}
 
 // A warning does not reveal the way on, so it counts even in a round that can
 // set no record any more; test play and the extra modes play other boards.

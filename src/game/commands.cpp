@@ -58,9 +58,9 @@ std::span<const Command> table() {
         {"retry", NERILO_TEXT("commands", "リトライ(&R)"), M::Game, RetryKeys, false, false, retry,
          [](Game& g) { g.retryRound(); }},
         {"undo", NERILO_TEXT("commands", "元に戻す(&U)"), M::Game, UndoKeys, false, false, undo,
-         [](Game& g) { g.undo(); }},
+         [](Game& g) { g.round().undo(); }},
         {"redo", NERILO_TEXT("commands", "やり直し(&Y)"), M::Game, RedoKeys, false, false, redo,
-         [](Game& g) { g.redo(); }},
+         [](Game& g) { g.round().redo(); }},
         {"hint", NERILO_TEXT("commands", "ヒント(&H)"), M::Game, HintKeys, false, false, hint, nullptr},
         {"openStage", NERILO_TEXT("commands", "ステージ選択(&S)"), M::Game, OpenKeys, false, false, notInTestPlay,
          [](Game& g) { g.stages().open(); }},
@@ -121,8 +121,8 @@ Text menuCaption(CommandMenu menu) {
 }
 
 CommandContext commandContext(const Game& game) {
-    return {game.world().state(), game.session(),     game.canUndo(),         game.canRedo(),
-            game.editor().canUndo(), game.editor().canRedo(), game.playbackRunning()};
+    return {game.world().state(), game.session(),     game.round().canUndo(),         game.round().canRedo(),
+            game.editor().canUndo(), game.editor().canRedo(), game.round().playbackRunning()};
 }
 
 std::span<const Command> commands() { return table(); }

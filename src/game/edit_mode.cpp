@@ -19,7 +19,7 @@ void Editor::toggle() {
         // target, which is what Save writes.
         s.mode = Mode::Editing;
         game_.world_.holdForEditing();
-        game_.beginRoundHistory();
+        game_.round_.begin();
         forgetEdits();
     }
 }

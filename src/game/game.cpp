@@ -29,7 +29,7 @@ void Game::pressKey(PlayerKey key, Modifiers modifiers) {
         return;
     }
     // A key pressed after an undo that waits is the later wish: the undo is dropped.
-    waitingStep_.reset();
+    round_.waitingStep_.reset();
     deliverKey(key, modifiers);
     if (editor_.testCleared_) editor_.endTestPlay();
 }
@@ -40,12 +40,12 @@ void Game::deliverKey(PlayerKey key, Modifiers modifiers) {
         if (key == PlayerKey::Delete) retryRound();
         return;
     }
-    beginPress(ruleKeyOf(key), modifiers);
+    round_.beginPress(ruleKeyOf(key), modifiers);
     world_.press(ruleKeyOf(key), modifiers);
     noteLoss();
     if (key == PlayerKey::Delete && session_.roundCommand == RoundCommand::Retry) runRoundCommand();
     if (world_.outcome() == Outcome::Cleared) clearStage();
-    settlePress();
+    round_.settlePress();
     announceEvents();
 }
 
@@ -62,20 +62,20 @@ void Game::tick() {
     }
     world_.tick();
     noteLoss();
-    settlePress();
+    round_.settlePress();
     announceEvents();
 }
 
 void Game::clockTick() {
     if (!world_.state().ticking) return;
-    advancePlayback();
+    round_.advancePlayback();
     if (world_.state().ticking) tick();
     searches_.follow();
 }
 
 void Game::perform(const std::function<void()>& command) {
     searches_.dropHint();
-    if (playbackRunning()) stopPlayback();
+    if (round_.playbackRunning()) round_.stopPlayback();
     else command();
     searches_.follow();
 }

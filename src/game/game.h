@@ -20,6 +20,7 @@
 #include "game/player_data.h"
 #include "game/playback.h"
 #include "game/player_key.h"
+#include "game/round.h"
 #include "game/searches.h"
 #include "game/stage_files.h"
 #include "game/session_state.h"
@@ -50,6 +51,7 @@ public:
     friend class Editor;
     friend class BackgroundSearches;
     friend class StageFiles;
+    friend class Round;
 
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
 
@@ -109,33 +111,12 @@ public:
     bool isLost() const { return nerilo::isLost(world_.state()); }
     int playerCell() const { return world_.playerCell(); }
 
-    // Undo and redo: every press that changed the world is one step, back to
-    // the start of the round. Pressed while something moves, they wait for
-    // the board to come to rest; a key, a new round or another stage drops them.
-    void undo();
-    void redo();
-    bool canUndo() const;
-    bool canRedo() const;
-    const History& history() const { return history_; }
-    void countHint() { history_.countHint(); }
-    // What the dead-end warning proved of a position at rest: a dead end or
-    // not (a search that proved neither tells nothing). The session decides
-    // what counts: the entry into a dead end by a new press, once.
-    void noteDeadEndVerdict(const WorldState& judged, bool deadEnd);
+    // The round in play: undo, redo and replays.
+    Round& round() { return round_; }
+    const Round& round() const { return round_; }
 
     // The progress and the records, with what reading and writing them told.
     const PlayerData& playerData() const { return player_; }
-
-    // Replays of the records.
-    // Replays the best clear of numbered stage n from its start (its step-try
-    // record with stepTry); false when there is none or the file is bad.
-    bool startPlayback(int n, bool stepTry);
-    // Plays the replay's next press when the game is at rest; the window calls
-    // it once a tick, so the replay runs at the game's own speed.
-    void advancePlayback();
-    // Ends the replay: the stage waits for Start again, the player's modes come back.
-    void stopPlayback();
-    bool playbackRunning() const { return playback_.has_value(); }
 
     // Modes and progress.
     void updateUnlocks();
@@ -171,7 +152,6 @@ private:
     Task<> startOverAfterAsking();
     Task<> celebrateClear();
 
-
     // Keyboard.
     void deliverKey(PlayerKey key, Modifiers modifiers);
     void noteLoss();
@@ -185,20 +165,7 @@ private:
     // Makes a stage read whole and good the current one, waiting for Start.
     void enterLoadedState(const std::string& path, const Stage& stage);
 
-    // History.
-    enum class HistoryStep : uint8_t { Undo, Redo };
-    void beginPress(Key key, Modifiers modifiers);
-    void settlePress();
-    bool atRestOrLost() const;
-    void askStep(HistoryStep step);
-    void takeStep(HistoryStep step);
-    void restoreFromHistory(WorldSnapshot past);
-    // A round begins: no undo, no path, no hints, and the modes it is played in.
-    void beginRoundHistory();
-    void noteModeChange();
-
     void showEnding(bool redLabel);
-
 
     // Records.
     // The number of the stage in play when it is a numbered one, else 0: the
@@ -208,31 +175,17 @@ private:
     // Counts a dead end walked into, for the stage list, on the numbered
     // stages in plain play.
     void countDeadEnd();
-    void endPlayback(const Playback& ended);
 
     Platform& platform_;
     Conversation conversation_;
     World world_;
     std::vector<Event> events_;  // what happened since the last announcement
     SessionState session_;
-    History history_;
-    // Whether step-try mode or an extra mode was switched since the round
-    // began: such a round was played in two ways and sets no record.
-    bool modesChangedInRound_ = false;
-    // An undo or redo pressed while something moved, run once it is at rest.
-    std::optional<HistoryStep> waitingStep_;
-    // What counting dead ends needs to know of the round: whether a new press
-    // led to the position in play (not undo, redo or the round's start), and
-    // whether the last position proven was a dead end.
-    bool reachedByPress_ = false;
-    bool inDeadEnd_ = false;
     PlayerData player_;
     Editor editor_{*this};
-    std::optional<Playback> playback_;
+    Round round_{*this};
     StageFiles stages_{*this};
     BackgroundSearches searches_{*this};
-
 };
-
 
 }  // namespace nerilo

@@ -51,8 +51,8 @@ void Game::updateUnlocks() {
 // of playing in one path, which no record may hold. With none on the path the
 // round starts afresh in the new mode: the presses that could be redone were
 // played in the other.
-void Game::noteModeChange() {
-    if (history_.canUndo() || history_.pressPending()) modesChangedInRound_ = true;
+void Round::noteModeChange() {
+    if (history_.canUndo() || history_.pressPending()) modesChanged_ = true;
     else history_.forgetUndone();
 }
 
@@ -61,14 +61,14 @@ void Game::toggleBlockMode() {
     if (session_.testPlaying()) return;
     const WorldState& w = world_.state();
     world_.setModes(w.stepTry, w.extraMode == ExtraMode::Block ? ExtraMode::None : ExtraMode::Block);
-    noteModeChange();
+    round_.noteModeChange();
 }
 
 void Game::toggleSuperMode() {
     if (session_.testPlaying()) return;
     const WorldState& w = world_.state();
     world_.setModes(w.stepTry, w.extraMode == ExtraMode::Super ? ExtraMode::None : ExtraMode::Super);
-    noteModeChange();
+    round_.noteModeChange();
 }
 
 // Switching off is always allowed; switching on is refused only while a game
@@ -79,7 +79,7 @@ void Game::toggleStepTry() {
     if (session_.testPlaying()) return;
     if (w.awaitingFirstKey || w.inputLocked || w.stepTry) {
         world_.setModes(!w.stepTry, w.extraMode);
-        noteModeChange();
+        round_.noteModeChange();
     } else {
         tell(NERILO_TEXT("messages", "ゲーム中には切り替えられません。"));
     }

@@ -7,33 +7,33 @@
 
 namespace nerilo {
 
-bool Game::startPlayback(int n, bool stepTry) {
-    if (session_.editing() || playback_) return false;
-    const std::string path = numberedStagePath(programFolder(), n);
+bool Round::startPlayback(int n, bool stepTry) {
+    if (game_.session_.editing() || playback_) return false;
+    const std::string path = numberedStagePath(game_.programFolder(), n);
     Stage stage;
-    if (!stages_.read(path, stage)) return false;
-    const std::string& keys = player_.records().best(n, stageFingerprint(stage), stepTry);
+    if (!game_.stages_.read(path, stage)) return false;
+    const std::string& keys = game_.player_.records().best(n, stageFingerprint(stage), stepTry);
     if (keys.empty()) return false;
-    const WorldState& w = world_.state();
+    const WorldState& w = game_.world_.state();
     playback_ = Playback{keys, 0, w.stepTry, w.extraMode};
     // Records are set in plain play only, so they are replayed in plain play.
-    world_.setModes(stepTry, ExtraMode::None);
-    enterLoadedState(path, stage);
-    startRound();
+    game_.world_.setModes(stepTry, ExtraMode::None);
+    game_.enterLoadedState(path, stage);
+    game_.startRound();
     return true;
 }
 
-void Game::advancePlayback() {
-    if (!playback_ || asking()) return;
-    const bool free = !world_.state().inputLocked;
-    if (isLost() || (free && playback_->next == playback_->keys.size())) {
+void Round::advancePlayback() {
+    if (!playback_ || game_.asking()) return;
+    const bool free = !game_.world_.state().inputLocked;
+    if (game_.isLost() || (free && playback_->next == playback_->keys.size())) {
         stopPlayback();
         return;
     }
-    if (free) pressLetter(*this, playback_->keys[playback_->next++]);
+    if (free) pressLetter(game_, playback_->keys[playback_->next++]);
 }
 
-void Game::stopPlayback() {
+void Round::stopPlayback() {
     if (!playback_) return;
     const Playback ended = std::move(*playback_);
     playback_.reset();
@@ -41,11 +41,11 @@ void Game::stopPlayback() {
 }
 
 // The stage waits for Start again, as after Open, with the player's own modes.
-void Game::endPlayback(const Playback& ended) {
-    world_.setModes(ended.playerStepTry, ended.playerExtraMode);
+void Round::endPlayback(const Playback& ended) {
+    game_.world_.setModes(ended.playerStepTry, ended.playerExtraMode);
     Stage stage;
-    if (stages_.read(session_.stagePath, stage)) enterLoadedState(session_.stagePath, stage);
-    else world_.stop();
+    if (game_.stages_.read(game_.session_.stagePath, stage)) game_.enterLoadedState(game_.session_.stagePath, stage);
+    else game_.world_.stop();
 }
 
 }  // namespace nerilo

@@ -10,7 +10,7 @@ void Game::applyStage(const Stage& stage, bool withCommentAndTarget) {
         world_.setStepTarget(static_cast<int32_t>(stage.stepTarget));
     }
     session_.stageFingerprint = stageFingerprint(stage.ground, stage.blocks, world_.state().stepTarget);
-    beginRoundHistory();
+    round_.begin();
 }
 
 bool Game::loadCurrentStage() {
@@ -29,7 +29,7 @@ void Game::enterLoadedState(const std::string& path, const Stage& stage) {
     session_.comment = stage.comment;
     world_.load(stage);
     session_.stageFingerprint = stageFingerprint(stage);
-    beginRoundHistory();
+    round_.begin();
     editor_.forgetEdits();
     session_.roundCommand = RoundCommand::Start;
     session_.roundStarted = false;
@@ -39,7 +39,7 @@ void Game::startRound() {
     session_.roundCommand = RoundCommand::Retry;
     session_.roundStarted = true;
     world_.startRound();
-    beginRoundHistory();
+    round_.begin();
     announceEvents();
 }
 
@@ -56,7 +56,7 @@ void Game::retryRound() {
     world_.restartRound();
     noteLoss();
     session_.roundStarted = true;
-    beginRoundHistory();
+    round_.begin();
     announceEvents();
 }
 

@@ -26,7 +26,7 @@ bool mayStartSearch(const WorldState& world, const SessionState& session, bool p
     return !session.editing() && atRest(world) && world.extraMode != ExtraMode::Super && !playbackRunning;
 }
 
-bool BackgroundSearches::searchable() const { return mayStartSearch(game_.world_.state(), game_.session_, game_.playbackRunning()); }
+bool BackgroundSearches::searchable() const { return mayStartSearch(game_.world_.state(), game_.session_, game_.round_.playbackRunning()); }
 
 void BackgroundSearches::follow() {
     followHint();
@@ -156,7 +156,7 @@ void BackgroundSearches::jobDone(const JobResult& done) {
         const solver::Verdict verdict = solver::verdictOf(result);
         if (verdict == solver::Verdict::Unknown) return;
         state_.deadEnd.warning = verdict == solver::Verdict::DeadEnd;
-        game_.noteDeadEndVerdict(*state_.deadEnd.watched, state_.deadEnd.warning);
+        game_.round_.noteDeadEndVerdict(*state_.deadEnd.watched, state_.deadEnd.warning);
     } else if (done.id == state_.analysis.job) {
         state_.analysis.job = 0;
         state_.analysis.result = result;
@@ -176,7 +176,7 @@ void BackgroundSearches::jobDone(const JobResult& done) {
 // A hint found is counted; a search that proved no clear can be reached says so.
 void BackgroundSearches::showHint(const solver::Result& result) {
     if (const std::optional<solver::Hint> hint = solver::hintOf(result)) {
-        game_.countHint();
+        game_.round_.countHint();
         state_.hint.shown = hint;
         state_.hint.cell = game_.playerCell();
     } else if (result.outcome == solver::Outcome::Unsolvable) {

@@ -18,9 +18,9 @@ Task<> Game::celebrateClear() {
     const bool stepTry = world_.state().stepTry;
     // The press that cleared ends here: the world goes on ticking under the
     // clear window, and nothing it does there belongs to the path.
-    const std::string path = history_.endPressAtClear();
+    const std::string path = round_.history_.endPressAtClear();
     // A replay shows its clear and ends: it sets no record and no progress.
-    std::optional<Playback> replay = std::exchange(playback_, std::nullopt);
+    std::optional<Playback> replay = std::exchange(round_.playback_, std::nullopt);
     // The clear and its record are written at once, before the celebration, so
     // that neither 中止 (which reads the files again) nor a game ended while the
     // window is open (a crash, a logout) can lose them.
@@ -45,11 +45,11 @@ Task<> Game::celebrateClear() {
     co_await ask(window);
     world_.stop();
     if (replay) {
-        endPlayback(*replay);
+        round_.endPlayback(*replay);
         co_return;
     }
     // A clear cannot be undone.
-    history_.clear();
+    round_.history_.clear();
 
     // A stage number outside the progress table records nothing and changes nothing.
     if (n == 0 || n > StageCount) co_return;

@@ -28,7 +28,7 @@ void Game::startUp() {
     tell(std::move(splash));
     seedRandom(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     SessionState& s = session_;
-    history_.clear();
+    round_.history_.clear();
     s.groundBrush = ground::Floor;
     s.blockBrush = block::BlackBall;
     world_.emptyBoard();

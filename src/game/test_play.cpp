@@ -34,7 +34,7 @@ void Editor::endTestPlay() {
     game_.world_.restore(atTestPlay_->world);
     game_.session_ = std::move(atTestPlay_->session);
     atTestPlay_.reset();
-    game_.beginRoundHistory();
+    game_.round_.begin();
 }
 
 // The way a round starts on a loaded stage, on the board as it stands. Plain:

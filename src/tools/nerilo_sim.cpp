@@ -63,8 +63,8 @@ json report(const nerilo::Game& game, const nerilo::ScriptedPlatform& platform, 
         {"progress", game.playerData().progress()},
         {"mode_level", static_cast<int>(session.progressLevel)},
         {"messages", messages},
-        {"undo_depth", game.history().undoDepth()},
-        {"redo_depth", game.history().redoDepth()},
+        {"undo_depth", game.round().history().undoDepth()},
+        {"redo_depth", game.round().history().redoDepth()},
     };
 }
 

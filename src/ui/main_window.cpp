@@ -588,7 +588,7 @@ void MainWindow::showStageList() {
     const std::unique_ptr<StageListWindow> list = stageListWindow();
     if (list->exec() != QDialog::Accepted) return;
     const StageListEntry& entry = list->chosen();
-    if (list->choice() == StageListWindow::Choice::Replay) game_.startPlayback(entry.number, entry.replaysStepTry());
+    if (list->choice() == StageListWindow::Choice::Replay) game_.round().startPlayback(entry.number, entry.replaysStepTry());
     else game_.stages().openFile(entry.path);
 }
 
@@ -670,7 +670,7 @@ void MainWindow::showStatus(const StatusView& status) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // During a replay any key only stops it.
-    if (game_.playbackRunning()) {
+    if (game_.round().playbackRunning()) {
         run([] {});
         return;
     }
@@ -706,7 +706,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 // A click beside the buttons and the board stops a replay too.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    if (game_.playbackRunning()) run([] {});
+    if (game_.round().playbackRunning()) run([] {});
     else QMainWindow::mousePressEvent(event);
 }
 
@@ -722,7 +722,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     // Closing asks about unsaved edits: the window closes when the session agrees.
     event->ignore();
-    game_.stopPlayback();
+    game_.round().stopPlayback();
     run([&] { game_.quit(); });
 }
 

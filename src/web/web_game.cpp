@@ -194,14 +194,14 @@ public:
     bool openNumberedStage(int n) { return openStageFile(numberedStagePath(ProgramFolder, n)); }
     bool replay(int n, bool stepTry) {
         bool started = false;
-        run([&] { started = game_.startPlayback(n, stepTry); });
+        run([&] { started = game_.round().startPlayback(n, stepTry); });
         return started;
     }
-    bool playbackRunning() const { return game_.playbackRunning(); }
+    bool playbackRunning() const { return game_.round().playbackRunning(); }
 
     // Stage codes (web_codes.h): a link's code opens as on the desktop, a replay stopped first.
     val stageCodeStreams(const std::string& text) {
-        if (game_.playbackRunning()) game_.stopPlayback();
+        if (game_.round().playbackRunning()) game_.round().stopPlayback();
         return codes_.streamsToInflate(text);
     }
     bool openStageCode(val inflated) {
@@ -275,7 +275,7 @@ public:
             {"status", {{"headline", translation_.say(forThePage(v.status.headline, touch_))},
                         {"colour", colour(v.status.colour)},
                         {"hints", hints}}},
-            {"playback", game_.playbackRunning()},
+            {"playback", game_.round().playbackRunning()},
             // The stage's comment, which the page shows until the round starts.
             {"comment", translation_.say(Text(StageCommentContext, game_.session().comment))},
             {"roundStarted", game_.session().roundStarted},

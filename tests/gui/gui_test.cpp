@@ -333,7 +333,7 @@ private slots:
         QTest::keyClick(&w.window, Qt::Key_H, Qt::ControlModifier);
         // The search runs aside; the answer arrives through the event loop.
         QTRY_COMPARE(w.window.hintLine()->text(), QStringLiteral("→ あと 3 手"));
-        QCOMPARE(g.history().hintsUsed(), 1);
+        QCOMPARE(g.round().history().hintsUsed(), 1);
         QTest::keyClick(&w.window, Qt::Key_Right);
         // A hint holds for the position it was asked in.
         QVERIFY(w.window.hintLine()->text().isEmpty());
@@ -353,7 +353,7 @@ private slots:
         QTest::keyClick(&v.window, Qt::Key_H, Qt::ControlModifier);
         QTRY_VERIFY(!said.isEmpty());
         QCOMPARE(said, QStringLiteral("ここからはクリアできません。元に戻すかリトライしてください。"));
-        QCOMPARE(v.window.game().history().hintsUsed(), 0);
+        QCOMPARE(v.window.game().round().history().hintsUsed(), 0);
     }
 
     void theStageListOpensTheChosenStageReadyToStart() {
@@ -442,14 +442,14 @@ private slots:
                 QTest::mouseClick(list->replayButton(), Qt::LeftButton);
             });
             // The presses come one by one with the world's ticks, none at once.
-            QVERIFY(g.playbackRunning());
+            QVERIFY(g.round().playbackRunning());
             QCOMPARE(g.playerCell(), cell(5, 5));
             QVERIFY(w.window.worldTimer().isActive());
         };
         startReplay();
         QTRY_COMPARE(g.playerCell(), cell(5, 6));
         QTest::keyClick(&w.window, Qt::Key_Down);
-        QVERIFY(!g.playbackRunning());
+        QVERIFY(!g.round().playbackRunning());
         QCOMPARE(g.playerCell(), cell(5, 5));
         QCOMPARE(g.session().roundCommand, RoundCommand::Start);
 
@@ -462,7 +462,7 @@ private slots:
             cleared = true;
             QTest::keyClick(modal, Qt::Key_Return);
         });
-        QTRY_VERIFY_WITH_TIMEOUT(cleared && !g.playbackRunning(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(cleared && !g.round().playbackRunning(), 20000);
         QCOMPARE(g.playerData().progress()[0], uint8_t(0));
         QCOMPARE(g.session().roundCommand, RoundCommand::Start);
         QCOMPARE(g.playerCell(), cell(5, 5));
