@@ -954,6 +954,14 @@ Starting with no records. The next time you set a record, this file will be kept
         <source>「%1」をダウンロードします。</source>
         <translation>Downloading “%1”.</translation>
     </message>
+    <message>
+        <source>「エディトモード」をタップして終了</source>
+        <translation>Tap Edit Mode to finish</translation>
+    </message>
+    <message>
+        <source>「テストプレイ」をタップして編集に戻る</source>
+        <translation>Tap Test play to go back to the editor</translation>
+    </message>
 </context>
 <context>
     <name>panel</name>

@@ -75,6 +75,8 @@ Text forThePage(const Text& text, bool touch) {
         {NERILO_TEXT("panel", "Backspace で一手戻す"), {}, NERILO_TEXT("page", "「元に戻す」をタップして一手戻す")},
         {NERILO_TEXT("panel", "F3 でステージ選択"), NERILO_TEXT("page", "F9 でステージ一覧"),
          NERILO_TEXT("page", "「ステージ一覧」をタップ")},
+        {NERILO_TEXT("panel", "F8 で終了"), {}, NERILO_TEXT("page", "「エディトモード」をタップして終了")},
+        {NERILO_TEXT("panel", "Esc で編集に戻る"), {}, NERILO_TEXT("page", "「テストプレイ」をタップして編集に戻る")},
         {NERILO_TEXT("panel", "歩数：歩数トライ（F5）のときだけ数えます"),
          NERILO_TEXT("page", "歩数：歩数トライ（Ctrl+M）のときだけ数えます"),
          NERILO_TEXT("page", "歩数：歩数トライのときだけ数えます")},

@@ -9,6 +9,7 @@
 const editor = {
     stroke: null,    // the pointer pressed on the board: its id, whether it picks, the last cell it touched
     picking: false,  // the next press on the board picks a brush (the right button always does)
+    cursor: 112,     // the cell the keys paint, the board's middle at first
 };
 
 // Where the page's file system keeps the stages saved: the folder is
@@ -61,6 +62,10 @@ function showEditor(view) {
     $('pickBrush').ariaPressed = String(editor.picking);
     $('pickBrush').textContent = page.texts.pickBrush;
     $('board').classList.toggle('painting', shown.palettesEnabled);
+    // On a touch screen the touch keys serve test play only: there they come
+    // first, under the board; while painting they are put away.
+    document.body.classList.toggle('painting', shown.palettesEnabled);
+    document.body.classList.toggle('testPlaying', shown.shown && !shown.palettesEnabled);
     showAnalysis(shown.analysis);
 }
 
@@ -128,6 +133,42 @@ function endStroke(event) {
     after();
 }
 
+// ---- Painting by keys, on the focused board: the arrows move a cursor,
+// Space or Enter paints its cell, and with Shift picks the brush there.
+
+const CursorMoves = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };
+
+function paintByKey(event) {
+    if (!page.view?.editor.palettesEnabled || event.ctrlKey || event.target !== $('board')) return false;
+    const move = CursorMoves[event.key];
+    if (move) {
+        const column = Math.min(14, Math.max(0, (editor.cursor % 15) + move[0]));
+        const row = Math.min(14, Math.max(0, Math.floor(editor.cursor / 15) + move[1]));
+        editor.cursor = row * 15 + column;
+        say(`${column + 1}, ${row + 1}`);
+    } else if (event.key === ' ' || event.key === 'Enter') {
+        if (event.shiftKey) page.game.pickBrushAt(editor.cursor);
+        else page.game.paintCell(editor.cursor);
+    } else {
+        return false;
+    }
+    event.preventDefault();
+    after();
+    return true;
+}
+
+// A yellow frame on the cursor's cell while the board has the keys.
+function drawCursor(context, factor) {
+    if (!page.view?.editor.palettesEnabled || document.activeElement !== $('board')) return;
+    const pitch = 32 * factor;
+    context.save();
+    context.lineWidth = 2 * factor;
+    context.strokeStyle = '#ffdc00';
+    context.strokeRect((editor.cursor % 15) * pitch + factor, Math.floor(editor.cursor / 15) * pitch + factor,
+                       pitch - 2 * factor, pitch - 2 * factor);
+    context.restore();
+}
+
 // ---- Save: the session's file question answered with a name; the engine
 // writes the file, and the page hands its bytes to the player as a download.
 
@@ -191,4 +232,6 @@ function wireEditor() {
         after();
     });
     window.addEventListener('beforeunload', warnBeforeLeaving);
+    board.addEventListener('focus', drawBoard);
+    board.addEventListener('blur', drawBoard);
 }

@@ -100,6 +100,7 @@ function drawBoard() {
         if (image) context.drawImage(image, items[i + 2] * f, items[i + 3] * f, image.width * f, image.height * f);
     }
     drawHint(context, f);
+    drawCursor(context, f);
     if (!page.boardDrawn) {
         page.boardDrawn = true;
         document.body.dataset.firstBoard = String(performance.now());
@@ -433,6 +434,7 @@ function onKey(event) {
         return runCommand(command);
     }
     if (event.ctrlKey || !gameHasFocus(event.target)) return;
+    if (paintByKey(event)) return;
     let key = GameKeys[event.key];
     if (!key && /^[a-zA-Z0-9]$/.test(event.key)) key = 'Other';
     if (!key) return;

@@ -78,7 +78,7 @@ test('a stage painted in the editor is shared as a link, and a fresh page opens 
     await fresh.context().close();
 });
 
-test('a stroke paints every cell it crosses as one undo step, and the right button picks a brush', async () => {
+test('a stroke paints every cell it crosses as one undo step, the right button picks a brush, and the keys paint too', async () => {
     const page = await openPage();
     await newStage(page);
     const empty = await groundCodes(page);
@@ -96,6 +96,11 @@ test('a stroke paints every cell it crosses as one undo step, and the right butt
     assert.match(await page.getAttribute('#groundBrush', 'src'), /ground01\.png$/);
     await stroke(page, [20]);
     assert.strictEqual((await groundCodes(page))[20], Wall);
+    // By keys on the focused board: from the middle cell (112) two right, then Enter paints.
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('Enter');
+    assert.strictEqual((await groundCodes(page))[114], Wall);
     assert.deepStrictEqual(page.errors, []);
 });
 
