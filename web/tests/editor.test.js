@@ -7,7 +7,7 @@
 const test = require('node:test');
 const assert = require('node:assert');
 const fs = require('fs');
-const { Patience, usePage, play } = require('./browser.js');
+const { Devices, Patience, usePage, play, seriousFaults } = require('./browser.js');
 
 const session = usePage();
 const openPage = (url) => session.openPage({ url, context: { permissions: ['clipboard-read', 'clipboard-write'] } });
@@ -168,4 +168,19 @@ test('Save downloads the file the engine wrote, Shift_JIS with CR LF, and it ope
     assert.strictEqual(await fresh.textContent('#stageComment'), 'はしごの前');
     await clears(fresh);
     await fresh.context().close();
+});
+
+test('the editor has a name for every control and no serious axe-core fault, in both languages, on a desktop and a phone', async () => {
+    for (const device of ['desktop', 'phone']) {
+        for (const language of ['ja', 'en']) {
+            const page = await session.openPage({ context: Devices[device] });
+            await page.selectOption('#language', language);
+            await page.click('#editMode');
+            await page.waitForSelector('#editor:not([hidden])', { timeout: Patience });
+            assert.deepStrictEqual(await seriousFaults(page), [], `${device}, ${language}`);
+            const unnamed = await page.$$eval('#editor button', (all) => all.filter((b) => !b.ariaLabel && !b.textContent.trim()).length);
+            assert.strictEqual(unnamed, 0, `${device}, ${language}`);
+            await page.context().close();
+        }
+    }
 });
