@@ -64,6 +64,16 @@ test('a stage painted in the editor is shared as a link, and a fresh page opens 
     const page = await openPage();
     await newStage(page);
     await paintSmallStage(page);
+    // The live analysis finds the two presses; its line plays them in test play, and the clear leads back to the editor.
+    const painted = await groundCodes(page);
+    const shortest = page.locator('#analysisLines .solution');
+    await shortest.waitFor({ timeout: Patience });
+    assert.strictEqual(await shortest.textContent(), '最短 2 手');
+    await shortest.click();
+    await page.waitForSelector('#clearDialog[open]', { timeout: Patience });
+    await page.click('#clearDialog button');
+    await page.waitForFunction(() => page.view.editor.palettesEnabled, null, { timeout: Patience });
+    assert.deepStrictEqual(await groundCodes(page), painted);
     await page.click('#shareEditedButton');
     await page.waitForFunction(() => document.getElementById('shareNote').textContent !== '', null, { timeout: Patience });
     const link = await page.evaluate(() => navigator.clipboard.readText());
