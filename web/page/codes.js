@@ -87,6 +87,7 @@ async function openLinkedCode() {
         opened = page.game.openStageCode(inflated);
     }
     if (opened) followLink();
+    else if (page.view?.editor.palettesEnabled && page.game.question() !== null) page.linkAsked = stageKey(page.view);
     after();
 }
 

@@ -24,6 +24,7 @@ const page = {
     touch: false,          // a touch screen: the panel names taps, not keys
     said: {},              // what the live region last said of each line, so that each change is said once
     linkedStage: null,     // the stage a link opened (its path and comment), while it is open
+    linkAsked: null,       // the edited stage, while a link waits for the answer about its unsaved edits
     byKeyboard: false,     // the last control was pressed by a key, not a pointer
     view: null,            // the view last shown
 };
@@ -504,6 +505,14 @@ function followLink() {
 }
 
 function followLinkedStage(view) {
+    // A link followed from the editor is followed once the edits are
+    // dropped, and forgotten when they are kept.
+    if (page.linkAsked !== null && page.game.question() === null) {
+        const kept = stageKey(view) === page.linkAsked;
+        page.linkAsked = null;
+        if (kept) history.replaceState(null, '', location.pathname + location.search);
+        else page.linkedStage = stageKey(view);
+    }
     $('ownStageButton').hidden = page.linkedStage === null;
     if (page.linkedStage === null || stageKey(view) === page.linkedStage) return;
     page.linkedStage = null;

@@ -132,7 +132,7 @@ test('unsaved edits are asked about before leaving the editor, following a link,
         assert.deepStrictEqual(await groundCodes(page), painted, c.what);
         assert.ok(await page.isChecked('#editMode'), c.what);
     }
-    // Closing or reloading the page: the browser's own question.
+    // Closing or reloading the page: the browser's own question, answered by staying.
     const asked = new Promise((resolve) => {
         page.once('dialog', (dialog) => {
             resolve(dialog.type());
@@ -142,7 +142,15 @@ test('unsaved edits are asked about before leaving the editor, following a link,
     });
     await page.close({ runBeforeUnload: true });
     assert.strictEqual(await asked, 'beforeunload');
+    // The link kept from, the address forgets it; followed after OK, it leads back to the player's own stage.
+    assert.strictEqual(await page.evaluate(() => location.hash), '');
+    await page.evaluate(() => (location.hash = '5'));
+    await answer(page, 'OK');
+    await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'stage5.txt', null,
+                               { timeout: Patience });
+    assert.ok(await page.isVisible('#ownStageButton'));
     assert.deepStrictEqual(page.errors, []);
+    await page.context().close();
 });
 
 test('Save downloads the file the engine wrote, Shift_JIS with CR LF, and it opens again as the same stage', async () => {
