@@ -17,21 +17,18 @@ const Wall = 1, Stairs = 15, Player = 7;  // ground, ground, block
 // The ground code of every cell: the board's first 225 pictures, four numbers each.
 const groundCodes = (page) => page.evaluate(() => Array.from(page.game.board().slice(0, 900)).filter((_, i) => i % 4 === 1));
 
-async function cellPoint(page, cell) {
-    const box = await page.locator('#board').boundingBox();
-    const pitch = box.width / 15;
-    return { x: box.x + ((cell % 15) + 0.5) * pitch, y: box.y + (Math.floor(cell / 15) + 0.5) * pitch };
-}
-
-// One press of the pointer, dragged over the cells in turn, then released.
+// One press of the pointer, dragged over the middles of the cells in turn, then released.
 async function stroke(page, cells, button = 'left') {
+    const box = await page.locator('#board').boundingBox();
     for (const [i, cell] of cells.entries()) {
-        const { x, y } = await cellPoint(page, cell);
-        await page.mouse.move(x, y);
+        await page.mouse.move(box.x + ((cell % 15) + 0.5) * (box.width / 15), box.y + (Math.floor(cell / 15) + 0.5) * (box.height / 15));
         if (i === 0) await page.mouse.down({ button });
     }
     await page.mouse.up({ button });
 }
+
+const waitForTitle = (page, title) => page.waitForFunction((t) => document.getElementById('stageTitle').textContent === t,
+                                                           title, { timeout: Patience });
 
 // The session's question in the page's dialog, answered by the button of that caption.
 async function answer(page, caption) {
@@ -70,8 +67,7 @@ test('a stage painted in the editor is shared as a link, and a fresh page opens 
     await shortest.waitFor({ timeout: Patience });
     assert.strictEqual(await shortest.textContent(), '最短 2 手');
     await shortest.click();
-    await page.waitForSelector('#clearDialog[open]', { timeout: Patience });
-    await page.click('#clearDialog button');
+    await page.click('#clearDialog[open] button', { timeout: Patience });
     await page.waitForFunction(() => page.view.editor.palettesEnabled, null, { timeout: Patience });
     assert.deepStrictEqual(await groundCodes(page), painted);
     await page.click('#shareEditedButton');
@@ -107,9 +103,7 @@ test('a stroke paints every cell it crosses as one undo step, the right button p
     await stroke(page, [20]);
     assert.strictEqual((await groundCodes(page))[20], Wall);
     // By keys on the focused board: from the middle cell (112) two right, then Enter paints.
-    await page.keyboard.press('ArrowRight');
-    await page.keyboard.press('ArrowRight');
-    await page.keyboard.press('Enter');
+    for (const key of ['ArrowRight', 'ArrowRight', 'Enter']) await page.keyboard.press(key);
     assert.strictEqual((await groundCodes(page))[114], Wall);
     assert.deepStrictEqual(page.errors, []);
 });
@@ -134,10 +128,7 @@ test('unsaved edits are asked about before leaving the editor, following a link,
     }
     // Closing or reloading the page: the browser's own question, answered by staying.
     const asked = new Promise((resolve) => {
-        page.once('dialog', (dialog) => {
-            resolve(dialog.type());
-            dialog.dismiss();
-        });
+        page.once('dialog', (dialog) => (resolve(dialog.type()), dialog.dismiss()));
         page.once('close', () => resolve('closed without asking'));
     });
     await page.close({ runBeforeUnload: true });
@@ -146,8 +137,7 @@ test('unsaved edits are asked about before leaving the editor, following a link,
     assert.strictEqual(await page.evaluate(() => location.hash), '');
     await page.evaluate(() => (location.hash = '5'));
     await answer(page, 'OK');
-    await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'stage5.txt', null,
-                               { timeout: Patience });
+    await waitForTitle(page, 'stage5.txt');
     assert.ok(await page.isVisible('#ownStageButton'));
     assert.deepStrictEqual(page.errors, []);
     await page.context().close();
@@ -158,13 +148,11 @@ test('Save downloads the file the engine wrote, Shift_JIS with CR LF, and it ope
     await newStage(page);
     await paintSmallStage(page);
     await page.click('#editCommentButton');
-    await page.waitForSelector('#messageDialog[open]', { timeout: Patience });
-    await page.fill('#messageDialog textarea.typed', 'はしごの前');
+    await page.fill('#messageDialog[open] textarea.typed', 'はしごの前', { timeout: Patience });
     await answer(page, 'OK');
     const downloading = page.waitForEvent('download', { timeout: Patience });
     await page.click('#saveStageButton');
-    await page.waitForSelector('#messageDialog[open] input.typed', { timeout: Patience });
-    await page.fill('#messageDialog input.typed', 'mine');
+    await page.fill('#messageDialog[open] input.typed', 'mine', { timeout: Patience });
     await answer(page, 'OK');
     const download = await downloading;
     assert.strictEqual(download.suggestedFilename(), 'mine.txt');
@@ -181,14 +169,13 @@ test('Save downloads the file the engine wrote, Shift_JIS with CR LF, and it ope
     const chooser = fresh.waitForEvent('filechooser');
     await fresh.click('#openButton');
     await (await chooser).setFiles({ name: 'mine.txt', mimeType: 'text/plain', buffer: bytes });
-    await fresh.waitForFunction(() => document.getElementById('stageTitle').textContent === 'mine.txt', null,
-                                { timeout: Patience });
+    await waitForTitle(fresh, 'mine.txt');
     assert.strictEqual(await fresh.textContent('#stageComment'), 'はしごの前');
     await clears(fresh);
     await fresh.context().close();
 });
 
-test('the editor has a name for every control and no serious axe-core fault, in both languages, on a desktop and a phone', async () => {
+test('axe-core finds no serious fault in the editor (a control without a name), in both languages, on a desktop and a phone', async () => {
     for (const device of ['desktop', 'phone']) {
         for (const language of ['ja', 'en']) {
             const page = await session.openPage({ context: Devices[device] });
@@ -196,8 +183,6 @@ test('the editor has a name for every control and no serious axe-core fault, in 
             await page.click('#editMode');
             await page.waitForSelector('#editor:not([hidden])', { timeout: Patience });
             assert.deepStrictEqual(await seriousFaults(page), [], `${device}, ${language}`);
-            const unnamed = await page.$$eval('#editor button', (all) => all.filter((b) => !b.ariaLabel && !b.textContent.trim()).length);
-            assert.strictEqual(unnamed, 0, `${device}, ${language}`);
             await page.context().close();
         }
     }
