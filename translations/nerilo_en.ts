@@ -926,6 +926,42 @@ Starting with no records. The next time you set a record, this file will be kept
         <source>Z キー</source>
         <translation>Z key</translation>
     </message>
+    <message>
+        <source>地面のパレット</source>
+        <translation>Ground palette</translation>
+    </message>
+    <message>
+        <source>ブロックのパレット</source>
+        <translation>Block palette</translation>
+    </message>
+    <message>
+        <source>地面のブラシ</source>
+        <translation>Ground brush</translation>
+    </message>
+    <message>
+        <source>ブロックのブラシ（押すと消しゴム）</source>
+        <translation>Block brush (press for the eraser)</translation>
+    </message>
+    <message>
+        <source>マスからブラシを拾う</source>
+        <translation>Pick a brush from a cell</translation>
+    </message>
+    <message>
+        <source>ファイル名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>「%1」をダウンロードします。</source>
+        <translation>Downloading “%1”.</translation>
+    </message>
+    <message>
+        <source>「エディトモード」をタップして終了</source>
+        <translation>Tap Edit Mode to finish</translation>
+    </message>
+    <message>
+        <source>「テストプレイ」をタップして編集に戻る</source>
+        <translation>Tap Test play to go back to the editor</translation>
+    </message>
 </context>
 <context>
     <name>panel</name>

@@ -40,6 +40,8 @@ public:
     void editStepTarget();
     // The stage being edited, as Save writes it.
     Stage editedStage() const;
+    // Whether Save would write something the stage file does not hold.
+    bool hasUnsavedEdits() const;
 
     // Undo and redo of strokes, new stage, comment, target and reverting to the file.
     void undo();
@@ -75,7 +77,6 @@ private:
     void revert();
     void show(const Stage& stage);
     void noteEdit(const Stage& before);
-    bool hasUnsavedEdits() const;
     // True unless the editor holds unsaved edits and the author keeps them when asked.
     Task<bool> mayDropEdits(Text question);
     // Undo never leads back into the edits of a stage no longer on the board.

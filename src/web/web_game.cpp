@@ -10,6 +10,7 @@
 #include "model/numbered_stages.h"
 #include "model/progress_file.h"
 #include "model/stage_file.h"
+#include "model/tile_names.h"
 #include "view/drawing_order.h"
 #include "view/presentation.h"
 #include "view/searches_view.h"
@@ -74,6 +75,8 @@ Text forThePage(const Text& text, bool touch) {
         {NERILO_TEXT("panel", "Backspace で一手戻す"), {}, NERILO_TEXT("page", "「元に戻す」をタップして一手戻す")},
         {NERILO_TEXT("panel", "F3 でステージ選択"), NERILO_TEXT("page", "F9 でステージ一覧"),
          NERILO_TEXT("page", "「ステージ一覧」をタップ")},
+        {NERILO_TEXT("panel", "F8 で終了"), {}, NERILO_TEXT("page", "「エディトモード」をタップして終了")},
+        {NERILO_TEXT("panel", "Esc で編集に戻る"), {}, NERILO_TEXT("page", "「テストプレイ」をタップして編集に戻る")},
         {NERILO_TEXT("panel", "歩数：歩数トライ（F5）のときだけ数えます"),
          NERILO_TEXT("page", "歩数：歩数トライ（Ctrl+M）のときだけ数えます"),
          NERILO_TEXT("page", "歩数：歩数トライのときだけ数えます")},
@@ -87,7 +90,11 @@ Text forThePage(const Text& text, bool touch) {
 
 class WebGame {
 public:
-    WebGame() : platform_(translation_, ProgramFolder), game_(platform_), codes_(game_) {}
+    WebGame() : platform_(translation_, ProgramFolder), game_(platform_), codes_(game_) {
+        // The checks on Save search the stage for a clear, bounded to a few
+        // seconds; the page waits for them as the desktop's window does.
+        game_.setSearchAside([](const std::function<void()>& work) { work(); });
+    }
 
     void listen(val listener) { platform_.listen(std::move(listener)); }
     void setTranslation(const std::string& json) { translation_.load(json); }
@@ -108,6 +115,13 @@ public:
             {"keysHeld", NERILO_TEXT("page", "持っている鍵")},
             {"hintFailed", NERILO_TEXT("page", "ヒントを探せません：探す仕組みを読み込めませんでした")},
             {"ownStage", NERILO_TEXT("page", "自分の次のステージへ")},
+            {"groundPalette", NERILO_TEXT("page", "地面のパレット")},
+            {"blockPalette", NERILO_TEXT("page", "ブロックのパレット")},
+            {"groundBrush", NERILO_TEXT("page", "地面のブラシ")},
+            {"blockBrush", NERILO_TEXT("page", "ブロックのブラシ（押すと消しゴム）")},
+            {"pickBrush", NERILO_TEXT("page", "マスからブラシを拾う")},
+            {"fileName", NERILO_TEXT("page", "ファイル名")},
+            {"saved", NERILO_TEXT("page", "「%1」をダウンロードします。")},
         };
         json said = json::object();
         for (const auto& [id, text] : texts) said[id] = translation_.say(text);
@@ -134,6 +148,36 @@ public:
 
     // The panel's round button: 開始 or 再挑戦.
     void runRoundCommand() { run([this] { game_.runRoundCommand(); }); }
+
+    // The editor (game/editor.h): a stroke of the pointer, from press to
+    // release, is one undo step however many cells it paints.
+    void beginStroke() { run([this] { game_.editor().beginStroke(); }); }
+    void paintCell(int cell) { onBoard(cell, [this, cell] { game_.editor().paintCell(cell); }); }
+    void endStroke() { run([this] { game_.editor().endStroke(); }); }
+    void pickBrushAt(int cell) { onBoard(cell, [this, cell] { game_.editor().pickBrushAt(cell); }); }
+    void chooseGroundBrush(int code) {
+        if (code >= 0 && code < GroundCodeCount) run([this, code] { game_.editor().chooseGroundBrush(code); });
+    }
+    void chooseBlockBrush(int code) {
+        if (code >= 0 && code < BlockBrushCount) run([this, code] { game_.editor().chooseBlockBrush(code); });
+    }
+    void chooseEraser() { run([this] { game_.editor().chooseEraser(); }); }
+    void togglePaintLayer() { run([this] { game_.editor().togglePaintLayer(); }); }
+    // The analysis's shortest clear, played in test play.
+    void playSolution(const std::string& keys) { run([&] { game_.editor().playSolution(keys); }); }
+    bool hasUnsavedEdits() const { return game_.editor().hasUnsavedEdits(); }
+    // On at first, as on the desktop; the page remembers the player's choice.
+    void setCircuitPreview(bool on) { circuitPreview_ = on; }
+
+    // The palettes as the desktop's show them: each entry's picture and name.
+    std::string palettes() const {
+        json ground = json::array(), blocks = json::array();
+        for (int k = 0; k < GroundCodeCount; ++k)
+            ground.push_back(paletteEntry(groundPicture(k), groundName(static_cast<uint8_t>(k))));
+        for (int k = 0; k < BlockBrushCount; ++k)
+            blocks.push_back(paletteEntry(blockPicture(k), blockName(static_cast<uint8_t>(k))));
+        return json{{"ground", ground}, {"blocks", blocks}}.dump();
+    }
 
     // The session's command table in the language chosen, with each entry's
     // state now: the page's buttons and keys are made of it.
@@ -191,7 +235,12 @@ public:
         run([&] { opened = game_.stages().openFile(path); });
         return opened;
     }
-    bool openNumberedStage(int n) { return openStageFile(numberedStagePath(ProgramFolder, n)); }
+    // A link's numbered stage: unsaved edits are asked about first.
+    bool openNumberedStage(int n) {
+        bool opened = false;
+        run([&] { opened = game_.openHandedStage(numberedStagePath(ProgramFolder, n)); });
+        return opened;
+    }
     bool replay(int n, bool stepTry) {
         bool started = false;
         run([&] { started = game_.round().startPlayback(n, stepTry); });
@@ -243,8 +292,7 @@ public:
     // What the board shows, back to front: four numbers a picture, its set
     // (1 ground, 2 blocks, 3 player), its index, and its left and top in pixels at 1×.
     val board() const {
-        // The editor's circuit preview is on, as the desktop's is at first.
-        const ShownBoard shown = shownBoard(game_, true);
+        const ShownBoard shown = shownBoard(game_, circuitPreview_);
         const WorldState& state = shown.state;
         std::vector<int> items;
         items.reserve(4 * (CellCount + 64));
@@ -282,6 +330,7 @@ public:
             {"stagePath", game_.session().stagePath},
             {"deadEndWarning", game_.searches().state().deadEnd.enabled},
             {"searches", searchesJson()},
+            {"editor", editorJson(v)},
         }
             .dump();
     }
@@ -313,6 +362,38 @@ public:
     }
 
 private:
+    // The desktop's block palette: the empty block (the eraser) to the player.
+    static constexpr int BlockBrushCount = 8;
+
+    json paletteEntry(const Picture& picture, const Text& name) const {
+        return {{"picture", {static_cast<int>(picture.palette), picture.index}}, {"name", translation_.say(name)}};
+    }
+
+    // A cell of the board, or nothing: the page hands over what the pointer touched.
+    void onBoard(int cell, const std::function<void()>& call) {
+        if (cell >= 0 && cell < CellCount) run(call);
+    }
+
+    // The editor's palettes, brushes and layer button, and its analysis of the
+    // board as a round would start on it.
+    json editorJson(const WindowView& v) const {
+        const AnalysisPanelView analysis = searchesView(game_).analysis;
+        json lines = json::array();
+        for (const Text& line : analysis.lines) lines.push_back(translation_.say(line));
+        const auto picture = [](const Picture& p) { return json{static_cast<int>(p.palette), p.index}; };
+        return {{"shown", v.editorMenuVisible},
+                {"palettesEnabled", v.palettesEnabled},
+                {"groundBrush", picture(v.groundBrush)},
+                {"blockBrush", picture(v.blockBrush)},
+                {"groundBrushName", translation_.say(groundName(game_.session().groundBrush))},
+                {"blockBrushName", translation_.say(blockName(game_.session().blockBrush))},
+                {"layer", {{"caption", translation_.say(v.layerButton.caption)}, {"enabled", v.layerButton.enabled}}},
+                {"analysis", {{"shown", analysis.shown},
+                              {"title", translation_.say(analysis.title)},
+                              {"lines", lines},
+                              {"solution", analysis.solution}}}};
+    }
+
     // The hint line and arrow, the dead-end warning. The arrow starts on the
     // player's cell and points the press's way (0 to 3: left, right, up,
     // down), or is a ring (-1) for the action key.
@@ -336,6 +417,7 @@ private:
     WebStageCodes codes_;
     std::optional<WebRunner> runner_;
     bool touch_ = false;
+    bool circuitPreview_ = true;
     std::optional<WebFileKeeper> keeper_;
 };
 
@@ -356,6 +438,18 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("atRest", &WebGame::atRest)
         .function("pressKey", &WebGame::pressKey)
         .function("runRoundCommand", &WebGame::runRoundCommand)
+        .function("beginStroke", &WebGame::beginStroke)
+        .function("paintCell", &WebGame::paintCell)
+        .function("endStroke", &WebGame::endStroke)
+        .function("pickBrushAt", &WebGame::pickBrushAt)
+        .function("chooseGroundBrush", &WebGame::chooseGroundBrush)
+        .function("chooseBlockBrush", &WebGame::chooseBlockBrush)
+        .function("chooseEraser", &WebGame::chooseEraser)
+        .function("togglePaintLayer", &WebGame::togglePaintLayer)
+        .function("playSolution", &WebGame::playSolution)
+        .function("hasUnsavedEdits", &WebGame::hasUnsavedEdits)
+        .function("setCircuitPreview", &WebGame::setCircuitPreview)
+        .function("palettes", &WebGame::palettes)
         .function("commands", &WebGame::commands)
         .function("runCommand", &WebGame::runCommand)
         .function("question", &WebGame::question)

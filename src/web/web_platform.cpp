@@ -55,8 +55,10 @@ std::string colour(Rgb rgb) {
 }  // namespace
 
 nlohmann::json questionJson(const Question& question, const Translation& translation) {
-    // A text box has the desktop's input dialog's buttons; the clear window one.
-    const bool typed = question.kind == QuestionKind::Line || question.kind == QuestionKind::Lines;
+    // A text box, and the page's save dialog (a file name to type), have the
+    // desktop's input dialog's buttons; the clear window one.
+    const bool typed = question.kind == QuestionKind::Line || question.kind == QuestionKind::Lines ||
+                       question.kind == QuestionKind::SaveFile;
     const MsgButtons buttons = typed ? MsgButtons::OkCancel : question.buttons;
     nlohmann::json shown = nlohmann::json::array();
     for (const MsgResult button : buttonsOf(buttons))
@@ -73,6 +75,8 @@ nlohmann::json questionJson(const Question& question, const Translation& transla
             {"cancel", static_cast<int>(MsgResult::Cancel)},
             {"awaited", question.awaited},
             {"letters", letters},
+            // A file question: the name its dialog offers, without the folder.
+            {"fileName", question.file.fileName.substr(question.file.fileName.find_last_of('/') + 1)},
             {"background", colour(question.banner.background)}};
 }
 

@@ -77,14 +77,17 @@ async function openLinkedCode() {
     if (!code) return;
     $('shareNote').textContent = '';
     let opened = false;
-    // A number alone is a numbered stage's short link.
+    // A number alone is a numbered stage's short link. While the session asks
+    // about the editor's unsaved edits, the answer decides, not the code.
     if (/^[0-9]+$/.test(code)) opened = page.game.openNumberedStage(Number(code));
-    const request = opened ? null : page.game.stageCodeStreams(code);
+    const asking = page.game.question() !== null;
+    const request = opened || asking ? null : page.game.stageCodeStreams(code);
     if (request) {
         const inflated = await Promise.all(request.streams.map((bytes) => inflateExactly(bytes, request.maxBody)));
         opened = page.game.openStageCode(inflated);
     }
     if (opened) followLink();
+    else if (page.view?.editor.palettesEnabled && page.game.question() !== null) page.linkAsked = stageKey(page.view);
     after();
 }
 

@@ -1,7 +1,8 @@
 // The page's front end: it owns the clock, draws what the engine's view says,
 // turns keys, touches and buttons into the engine's commands, shows the
 // engine's windows as dialogs, and keeps data.nrl and records.json in the
-// browser's storage (storage.js).
+// browser's storage (storage.js). The editor's palettes and painting are in
+// editor.js.
 'use strict';
 
 const ProgramFolder = '/nerilo/';
@@ -23,7 +24,9 @@ const page = {
     touch: false,          // a touch screen: the panel names taps, not keys
     said: {},              // what the live region last said of each line, so that each change is said once
     linkedStage: null,     // the stage a link opened (its path and comment), while it is open
+    linkAsked: null,       // the edited stage, while a link waits for the answer about its unsaved edits
     byKeyboard: false,     // the last control was pressed by a key, not a pointer
+    view: null,            // the view last shown
 };
 
 const $ = (id) => document.getElementById(id);
@@ -98,6 +101,7 @@ function drawBoard() {
         if (image) context.drawImage(image, items[i + 2] * f, items[i + 3] * f, image.width * f, image.height * f);
     }
     drawHint(context, f);
+    drawCursor(context, f);
     if (!page.boardDrawn) {
         page.boardDrawn = true;
         document.body.dataset.firstBoard = String(performance.now());
@@ -105,7 +109,7 @@ function drawBoard() {
 }
 
 function showPanel() {
-    const view = JSON.parse(page.game.view());
+    const view = page.view = JSON.parse(page.game.view());
     $('stepsLeft').textContent = view.stepsLeft;
     $('stepsLeft').title = view.stepsLeftTip;
     $('stepsLeft').ariaLabel = `${page.texts.stepsLeft} ${view.stepsLeft}`;
@@ -126,6 +130,7 @@ function showPanel() {
     $('hintLine').textContent = hintLine;
     $('deadEndLine').textContent = view.searches.deadEndLine;
     showIntro(view);
+    showEditor(view);
     followLinkedStage(view);
     announce({ status: view.status.headline, hint: hintLine, deadEnd: view.searches.deadEndLine });
     $('deadEndWarning').checked = view.deadEndWarning;
@@ -228,6 +233,11 @@ function questionDialog(asked) {
             letters.append(box);
         });
         showAnswers(dialog, asked.buttons, asked.enter, 'none');
+    } else if (asked.kind === 'saveFile') {
+        // The page's save dialog is a file name to type (editor.js).
+        dialog.querySelector('.title').textContent = asked.title;
+        dialog.querySelector('.text').textContent = page.texts.fileName;
+        showAnswers(dialog, asked.buttons, asked.enter, 'line', asked.fileName);
     } else {
         dialog.querySelector('.title').textContent = asked.title;
         dialog.querySelector('.text').textContent = asked.text;
@@ -236,21 +246,17 @@ function questionDialog(asked) {
     dialog.addEventListener('close', () => {
         const escape = asked.buttons.some((b) => b.answer === asked.cancel) ? asked.cancel : asked.enter;
         const button = dialog.returnValue === '' ? escape : Number(dialog.returnValue);
-        const typed = asked.kind === 'line' ? dialog.querySelector('input.typed').value
+        const typed = asked.kind === 'line' || asked.kind === 'saveFile' ? dialog.querySelector('input.typed').value
             : asked.kind === 'lines' ? dialog.querySelector('textarea.typed').value : null;
-        page.game.answer(button, button === asked.cancel ? null : typed, null);
+        if (asked.kind === 'saveFile') answerSave(asked, button, typed);
+        else page.game.answer(button, button === asked.cancel ? null : typed, null);
     }, { once: true });
     return dialog;
 }
 
 // An open-file question: the page's file chooser, its file written into the
-// engine's file system; a save-file question is answered Cancel, as the
-// page keeps no files of its own choosing.
-function answerFileQuestion(asked) {
-    if (asked.kind === 'saveFile') {
-        page.game.answer(asked.cancel, null, null);
-        return after();
-    }
+// engine's file system.
+function answerFileQuestion() {
     if (page.choosingFile) return;
     page.choosingFile = true;
     $('stageFile').click();
@@ -302,7 +308,7 @@ function showNextDialog() {
         const asked = page.game.question();
         if (asked === null) return;
         const question = JSON.parse(asked);
-        if (question.kind === 'openFile' || question.kind === 'saveFile') return answerFileQuestion(question);
+        if (question.kind === 'openFile') return answerFileQuestion();
         dialog = questionDialog(question);
     }
     dialog.addEventListener('close', () => {
@@ -367,13 +373,17 @@ function after() {
     showNextDialog();
 }
 
-// ---- The session's commands and keys, from its command table. The page
-// offers the round's commands; the editor is not in the page.
+// ---- The session's commands and keys, from its command table: the round's
+// and the editor's, but for the solution search, which has no window here
+// (the analysis's shortest clear plays in test play).
 
 const PageCommands = new Set(['start', 'retry', 'undo', 'redo', 'hint', 'openStage', 'copyStageCode', 'stageList',
-                              'startOver', 'stepTry', 'blockMode', 'superMode', 'comment']);
+                              'startOver', 'stepTry', 'blockMode', 'superMode', 'comment', 'editor', 'newStage',
+                              'openInEditor', 'saveStage', 'copyStageCodeInEditor', 'undoEdit', 'redoEdit',
+                              'editStepTarget', 'editComment', 'testPlay']);
 // The commands the page still runs itself.
-const OwnRuns = { hint: () => askForHint(), stageList: () => showStageList(), copyStageCode: () => shareStage() };
+const OwnRuns = { hint: () => askForHint(), stageList: () => showStageList(), copyStageCode: () => shareStage(),
+                  copyStageCodeInEditor: () => shareStage() };
 
 function commandTable() {
     return JSON.parse(page.game.commands()).filter((command) => PageCommands.has(command.id));
@@ -425,6 +435,7 @@ function onKey(event) {
         return runCommand(command);
     }
     if (event.ctrlKey || !gameHasFocus(event.target)) return;
+    if (paintByKey(event)) return;
     let key = GameKeys[event.key];
     if (!key && /^[a-zA-Z0-9]$/.test(event.key)) key = 'Other';
     if (!key) return;
@@ -494,6 +505,14 @@ function followLink() {
 }
 
 function followLinkedStage(view) {
+    // A link followed from the editor is followed once the edits are
+    // dropped, and forgotten when they are kept.
+    if (page.linkAsked !== null && page.game.question() === null) {
+        const kept = stageKey(view) === page.linkAsked;
+        page.linkAsked = null;
+        if (kept) history.replaceState(null, '', location.pathname + location.search);
+        else page.linkedStage = stageKey(view);
+    }
     $('ownStageButton').hidden = page.linkedStage === null;
     if (page.linkedStage === null || stageKey(view) === page.linkedStage) return;
     page.linkedStage = null;
@@ -517,6 +536,7 @@ function useLanguage(language) {
     $('language').value = language;
     page.game.setTranslation(language === 'en' ? JSON.stringify(page.english) : '');
     page.texts = JSON.parse(page.game.pageTexts());
+    buildPalettes();
     for (const element of document.querySelectorAll('[data-caption]')) {
         const [context, japanese] = element.dataset.caption.split('|');
         element.textContent = caption(context, japanese);
@@ -613,6 +633,7 @@ async function start() {
     openStorage();
     wireHints();
     wire();
+    wireEditor();
     useLanguage(storage.get('nerilo/language') === 'en' ? 'en' : 'ja');
     page.game.startUp();
     fitBoard();

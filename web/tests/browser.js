@@ -99,4 +99,13 @@ function writeMeasures(figures) {
     fs.writeFileSync(file, JSON.stringify({ ...kept, ...figures }, null, 2) + '\n');
 }
 
-module.exports = { Source, PageFolder, Viewport, Devices, Patience, usePage, solution, play, writeMeasures };
+// axe-core's serious and critical faults on the page as it stands, each with the elements at fault.
+const axeSource = fs.readFileSync(require.resolve('axe-core'), 'utf8');
+async function seriousFaults(page) {
+    await page.addScriptTag({ content: axeSource });
+    const results = await page.evaluate(() => axe.run(document));
+    return results.violations.filter((v) => v.impact === 'serious' || v.impact === 'critical')
+        .map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`);
+}
+
+module.exports = { Source, PageFolder, Viewport, Devices, Patience, usePage, solution, play, writeMeasures, seriousFaults };
