@@ -93,7 +93,7 @@ public:
     WebGame() : platform_(translation_, ProgramFolder), game_(platform_), codes_(game_) {
         // The checks on Save search the stage for a clear, bounded to a few
         // seconds; the page waits for them as the desktop's window does.
-        game_.setSearchAside([](const std::function<void()>& work) { work(); });
+        game_.stages().setSearchAside([](const std::function<void()>& work) { work(); });
     }
 
     void listen(val listener) { platform_.listen(std::move(listener)); }
@@ -238,7 +238,7 @@ public:
     // A link's numbered stage: unsaved edits are asked about first.
     bool openNumberedStage(int n) {
         bool opened = false;
-        run([&] { opened = game_.openHandedStage(numberedStagePath(ProgramFolder, n)); });
+        run([&] { opened = game_.stages().openHanded(numberedStagePath(ProgramFolder, n)); });
         return opened;
     }
     bool replay(int n, bool stepTry) {
