@@ -34,7 +34,6 @@ function buildPalettes() {
             button.ariaLabel = entry.name;
             button.title = entry.name;
             button.addEventListener('click', () => {
-                leaveControl(button);
                 choose(code);
                 after();
             });
@@ -83,7 +82,6 @@ function showAnalysis(analysis) {
         if (playable) {
             item.className = 'solution';
             item.addEventListener('click', () => {
-                leaveControl(item);
                 page.game.playSolution(analysis.solution);
                 after();
             });
@@ -217,7 +215,6 @@ function wireEditor() {
     };
     for (const [id, action] of Object.entries(actions)) {
         $(id).addEventListener('click', () => {
-            leaveControl($(id));
             action();
             after();
         });
@@ -228,7 +225,6 @@ function wireEditor() {
     preview.addEventListener('change', () => {
         storage.set('nerilo/circuitPreview', String(preview.checked));
         page.game.setCircuitPreview(preview.checked);
-        leaveControl(preview);
         after();
     });
     window.addEventListener('beforeunload', warnBeforeLeaving);

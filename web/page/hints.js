@@ -45,7 +45,6 @@ function wireHints() {
     $('deadEndWarning').addEventListener('change', () => {
         storage.set('nerilo/deadEndWarning', String($('deadEndWarning').checked));
         page.game.setDeadEndWarning($('deadEndWarning').checked);
-        leaveControl($('deadEndWarning'));
         after();
     });
 }

@@ -469,9 +469,16 @@ function holdShift(held) {
 }
 
 // A control pressed with the mouse or a finger gives the focus back to the
-// page, where the game's keys act; one pressed by its key keeps it.
-function leaveControl(element) {
-    if (!page.byKeyboard) element.blur();
+// page, where the game's keys act; one pressed by its key keeps it. Heard as
+// the event bubbles up to the document, after the control's own handler. A
+// select only on change: blurred on its click, its list would close at once.
+function leaveControls() {
+    const leave = (selector) => (event) => {
+        const control = event.target.closest?.(selector);
+        if (control && !page.byKeyboard) control.blur();
+    };
+    document.addEventListener('click', leave('button, input[type=checkbox], input[type=radio]'));
+    document.addEventListener('change', leave('select, input[type=checkbox], input[type=radio]'));
 }
 
 // ---- The sound settings, as the desktop's サウンド menu: on or off and one
@@ -489,7 +496,6 @@ function wireSound() {
     for (const input of [$('soundOn'), ...volumes]) {
         input.addEventListener('change', () => {
             storage.set('nerilo/sound', JSON.stringify({ on: $('soundOn').checked, volume: soundVolume() }));
-            leaveControl(input);
         });
     }
 }
@@ -562,16 +568,15 @@ function useTouch(touch) {
 function wire() {
     document.addEventListener('keydown', onKey);
     document.addEventListener('pointerdown', () => (page.byKeyboard = false), true);
+    leaveControls();
     for (const button of document.querySelectorAll('[data-command]')) {
         const event = button.type === 'checkbox' ? 'change' : 'click';
         button.addEventListener(event, () => {
-            leaveControl(button);
             runCommand(button.dataset.command);
         });
     }
     for (const button of [$('roundButton'), $('touchRound')]) {
         button.addEventListener('click', () => {
-            leaveControl(button);
             page.game.runRoundCommand();
             after();
         });
@@ -586,14 +591,9 @@ function wire() {
         answerWithFile(file);
     });
     $('stageFile').addEventListener('cancel', () => answerWithFile(null));
-    // Pressed with the pointer, they hand the keys back to the board as every button does.
-    const actions = { ownStageButton: openOwnStage, exportButton: exportSavedFiles, importButton: () => $('savedFile').click() };
-    for (const [id, action] of Object.entries(actions)) {
-        $(id).addEventListener('click', () => {
-            leaveControl($(id));
-            action();
-        });
-    }
+    $('ownStageButton').addEventListener('click', openOwnStage);
+    $('exportButton').addEventListener('click', exportSavedFiles);
+    $('importButton').addEventListener('click', () => $('savedFile').click());
     $('savedFile').addEventListener('change', () => {
         const file = $('savedFile').files[0];
         $('savedFile').value = '';
@@ -601,7 +601,6 @@ function wire() {
     });
     $('language').addEventListener('change', () => {
         useLanguage($('language').value);
-        leaveControl($('language'));
     });
     for (const button of document.querySelectorAll('#touch [data-key]'))
         button.addEventListener('pointerdown', (event) => (event.preventDefault(), pressTouchKey(button.dataset.key)));
