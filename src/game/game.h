@@ -1,9 +1,11 @@
 #pragma once
-// The session: one World and everything around it that is not a rule. Stage
-// and progress files, start-up and closing, rounds and the stage change, undo,
-// records and replays, the editor and test play; everything it needs of the
-// desktop goes through the Platform. The procedures are defined in this
-// folder, one subject a file.
+// The session: one World and everything around it that is not a rule, in
+// parts with a job each: the round's undo and replays (game/round.h), the stage
+// files and codes (game/stage_files.h), the editor with test play
+// (game/editor.h), the player's files (game/player_data.h), the background
+// searches (game/searches.h) and the questions (game/conversation.h). Game
+// holds the world and routes keys, the clock and commands between them;
+// everything it needs of the front end goes through the Platform.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -48,6 +50,7 @@ public:
     // Tests, benchmarks and fuzz targets set positions up through it; the
     // program and its tools change a game only through its commands.
     friend struct GameSetUp;
+    // Its parts work on the world and the session state it holds.
     friend class Editor;
     friend class BackgroundSearches;
     friend class StageFiles;
