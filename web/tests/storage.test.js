@@ -97,14 +97,12 @@ test('a file brought back is merged with the player\'s, or refused with the reas
     await clearStage(page, 1);
     let progress = await stored(page, 'data.nrl');
     let stages = ['1'];
-    const records = await stored(page, 'records.json');
-    const older = JSON.parse(records);
+    const older = JSON.parse(await stored(page, 'records.json'));
     older.stages = { 2: { fingerprint: '0123456789abcdef', normal: 'RRRDDRRRZ' } };
     const png = Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 13]);
+    // The reasons for refusing each kind of file are the engine's, tested with it; here the page's part.
     const cases = [
-        { what: 'garbage', name: 'data.nrl', bytes: Buffer.from('garbage'), taken: false },
         { what: 'a picture', name: 'data.nrl', bytes: png, taken: false },
-        { what: 'a truncated records file', name: 'records.json', bytes: Buffer.from(records.slice(0, 40)), taken: false },
         { what: 'an older progress file', name: 'data.nrl', bytes: Buffer.from(progressLine({ 2: 2 })), taken: true,
           progress: progressLine({ 1: 1, 2: 2 }) },
         { what: 'an older records file', name: 'records.json', bytes: Buffer.from(JSON.stringify(older)), taken: true,
@@ -147,14 +145,12 @@ test('storage that fails: the page plays on, says so once, and writes the clears
         const context = await session.newContext();
         await context.addInitScript(c.stub);
         const page = await openTab(context);
-        // Blocked is told at the start, with the files to export from the box.
-        if (c.what === 'blocked') {
-            assert.match(await closeMessage(page), c.told);
-            assert.strictEqual(await page.locator('#messageDialog .answers button').count(), 2);
-        }
-        const told = [...await clearStage(page, 1), ...await clearStage(page, 2)];
-        assert.strictEqual(told.length, c.what === 'full' ? 1 : 0, c.what);
-        if (c.what === 'full') assert.match(told[0], c.told);
+        // Blocked is told at the start, with the files to export from the box; full at the first clear.
+        const told = c.what === 'blocked' ? [await closeMessage(page)] : [];
+        if (c.what === 'blocked') assert.strictEqual(await page.locator('#messageDialog .answers button').count(), 2);
+        told.push(...await clearStage(page, 1), ...await clearStage(page, 2));
+        assert.strictEqual(told.length, 1, c.what);
+        assert.match(told[0], c.told, c.what);
         assert.strictEqual((await messages(page)).length, 1, c.what);
         assert.strictEqual(await page.textContent('#stageTitle'), 'stage3.txt', c.what);
         assert.strictEqual(await stageState(page, 1), await stageState(page, 2), c.what);
