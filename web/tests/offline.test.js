@@ -62,13 +62,9 @@ test('installed on the first visit, the page reloads and plays with the server g
     // Every file of the page is kept, and only those.
     const kept = await page.evaluate(async () => {
         const cache = await caches.open((await caches.keys())[0]);
-        let bytes = 0;
-        const names = [];
-        for (const request of await cache.keys()) {
-            names.push(new URL(request.url).pathname.slice(1));
-            bytes += (await (await cache.match(request)).arrayBuffer()).byteLength;
-        }
-        return { names, bytes };
+        const requests = await cache.keys();
+        const sizes = await Promise.all(requests.map(async (r) => (await (await cache.match(r)).arrayBuffer()).byteLength));
+        return { names: requests.map((r) => new URL(r.url).pathname.slice(1)), bytes: sizes.reduce((a, b) => a + b, 0) };
     });
     for (const name of ['', 'index.html', 'engine.js', 'engine.wasm', 'job-worker.js', 'en.json', 'sounds/clear.wav',
                         'pictures/player00.png', 'manifest.webmanifest'])
