@@ -146,7 +146,6 @@ TEST(GenerateTool, RefusesBadArgumentsAndWritesNothing) {
         std::string arguments;
         const char* says;
     } cases[] = {
-        {"", "--seed is required"},
         {out, "--seed is required"},
         {"--seed 1", "FILE is required"},
         {"--seed abc " + out, "\"abc\" is not a whole number"},

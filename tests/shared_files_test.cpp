@@ -105,12 +105,6 @@ TEST(SharedFiles, EveryMergingWriteReadsTheKeptFileAndSendsItsResultBack) {
     EXPECT_EQ(readBytes(dir.file("data.nrl")), formatProgress(progressOf({{1, 1}})));
 }
 
-// The stairs of the progress tests: "RZ" clears the stage.
-void stairsStage(TestGame& game) {
-    game.stage = Stage{};
-    game.block(cell(5, 5), 7).ground(cell(5, 6), 15).target(30);
-}
-
 bool says(const ShownMessage& message, const std::string& words) { return message.text.find(words) != std::string::npos; }
 
 // A full store: the clear is told once, stays in memory while the store
@@ -118,8 +112,10 @@ bool says(const ShownMessage& message, const std::string& words) { return messag
 // told again.
 TEST(SharedFiles, AWriteTheStoreRefusesIsToldOnceAndTheClearWrittenWhenItCan) {
     TestGame game;
+    // The stairs of the progress tests: "RZ" clears each stage.
     for (const char* name : {"stage1.txt", "stage2.txt", "stage3.txt", "stage4.txt", "stage5.txt"}) {
-        stairsStage(game);
+        game.stage = Stage{};
+        game.block(cell(5, 5), 7).ground(cell(5, 6), 15).target(30);
         game.load(name);
     }
     game.records().open(game.dir.file("records.json"));
@@ -224,11 +220,9 @@ TEST(SharedFiles, ABroughtBackFileIsMergedOrRefusedWithTheReason) {
         const bool progressTaken = c.taken && !c.records, recordsTaken = c.taken && c.records;
         EXPECT_EQ(readBytes(progressPath) != progressBefore, progressTaken) << c.what;
         EXPECT_EQ(readBytes(recordsPath) != recordsBefore, recordsTaken) << c.what;
-        EXPECT_EQ(game.progress(), progressTaken ? progressOf({{1, 2}, {2, 2}}) : progressOf({{1, 2}}))
-            << c.what;
-        if (progressTaken) {
-            EXPECT_EQ(readProgressFile(progressPath).progress, progressOf({{1, 2}, {2, 2}}));
-        }
+        const Progress progress = progressTaken ? progressOf({{1, 2}, {2, 2}}) : progressOf({{1, 2}});
+        EXPECT_EQ(game.progress(), progress) << c.what;
+        EXPECT_EQ(readProgressFile(progressPath).progress, progress) << c.what;
         if (!recordsTaken) continue;
         const Records kept = readRecordsFile(recordsPath).records;
         EXPECT_EQ(kept[2], (StageRecord{7, "RRZ", "RZ", 1})) << c.what;

@@ -16,16 +16,15 @@ const { Source, PageFolder, Patience, usePage, solution, play, writeMeasures } =
 const session = usePage();
 
 // A copy of the built page served on a port of its own until the test `t`
-// ends; `change` alters the copy first.
-async function servedCopy(t, change = () => {}) {
+// ends, opened and installed: the service worker controls it, its cache filled.
+async function installedCopy(t) {
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'nerilo-page-'));
     fs.cpSync(PageFolder, folder, { recursive: true });
-    change(folder);
     const server = await serve(folder);
-    server.folder = folder;
-    server.address_ = `http://127.0.0.1:${server.address().port}/`;
     t.after(() => stop(server));
-    return server;
+    const page = await session.openPage({ url: `http://127.0.0.1:${server.address().port}/` });
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: Patience });
+    return { server, folder, page };
 }
 
 function stop(server) {
@@ -34,8 +33,6 @@ function stop(server) {
     return new Promise((done) => server.close(done));
 }
 
-// Until the service worker controls the page, its cache filled.
-const installed = (page) => page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: Patience });
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
 test('the manifest names the game, starts the page standalone, and its icons are the game\'s own pictures', async () => {
@@ -61,19 +58,13 @@ test('the manifest names the game, starts the page standalone, and its icons are
 });
 
 test('installed on the first visit, the page reloads and plays with the server gone, and its hint still searches', async (t) => {
-    const server = await servedCopy(t);
-    const page = await session.openPage({ url: server.address_ });
-    await installed(page);
+    const { server, page } = await installedCopy(t);
     // Every file of the page is kept, and only those.
     const kept = await page.evaluate(async () => {
         const cache = await caches.open((await caches.keys())[0]);
-        let bytes = 0;
-        const names = [];
-        for (const request of await cache.keys()) {
-            names.push(new URL(request.url).pathname.slice(1));
-            bytes += (await (await cache.match(request)).arrayBuffer()).byteLength;
-        }
-        return { names, bytes };
+        const requests = await cache.keys();
+        const sizes = await Promise.all(requests.map(async (r) => (await (await cache.match(r)).arrayBuffer()).byteLength));
+        return { names: requests.map((r) => new URL(r.url).pathname.slice(1)), bytes: sizes.reduce((a, b) => a + b, 0) };
     });
     for (const name of ['', 'index.html', 'engine.js', 'engine.wasm', 'job-worker.js', 'en.json', 'sounds/clear.wav',
                         'pictures/player00.png', 'manifest.webmanifest'])
@@ -96,14 +87,12 @@ test('installed on the first visit, the page reloads and plays with the server g
 });
 
 test('a new build\'s worker replaces the cache of the one before', { timeout: Patience }, async (t) => {
-    const server = await servedCopy(t);
-    const page = await session.openPage({ url: server.address_ });
-    await installed(page);
+    const { folder, page } = await installedCopy(t);
     const [before] = await cacheNames(page);
     // The page built again from a changed file.
-    fs.appendFileSync(path.join(server.folder, 'style.css'), '\n/* changed */\n');
-    fs.copyFileSync(path.join(Source, 'web/page/sw.js'), path.join(server.folder, 'sw.js'));
-    execFileSync(process.execPath, [path.join(Source, 'web/tools/finish-page.js'), server.folder]);
+    fs.appendFileSync(path.join(folder, 'style.css'), '\n/* changed */\n');
+    fs.copyFileSync(path.join(Source, 'web/page/sw.js'), path.join(folder, 'sw.js'));
+    execFileSync(process.execPath, [path.join(Source, 'web/tools/finish-page.js'), folder]);
     // The new worker takes the page over once its cache is filled, and is
     // activated once the old cache is gone.
     await page.evaluate(() => new Promise((done) => {
@@ -119,13 +108,4 @@ test('a new build\'s worker replaces the cache of the one before', { timeout: Pa
     assert.notStrictEqual(names[0], before);
     assert.match(names[0], /^nerilo-[0-9a-f]{16}$/);
     assert.match(await page.evaluate(() => caches.match('style.css').then((response) => response.text())), /changed/);
-});
-
-test('a hint whose worker could not load says so', async (t) => {
-    const server = await servedCopy(t, (folder) => fs.rmSync(path.join(folder, 'job-worker.js')));
-    const page = await session.openPage({ url: server.address_ });
-    await page.keyboard.press('F1');
-    await page.keyboard.press('Control+H');
-    await page.waitForFunction(() => !JSON.parse(page.game.view()).searches.hintSearching, null, { timeout: Patience });
-    assert.strictEqual(await page.textContent('#hintLine'), 'ヒントを探せません：探す仕組みを読み込めませんでした');
 });
