@@ -335,6 +335,24 @@ public:
             .dump();
     }
 
+    // A small picture of numbered stage n as its file places it, for the stage
+    // list: [palette, index, left, top] per picture, ground before blocks, in
+    // the board's pixels. Empty when the file does not read.
+    val stagePreview(int n) const {
+        std::vector<int> items;
+        const StageRead read = readStageFile(numberedStagePath(ProgramFolder, n));
+        for (int layer = 0; read.ok() && layer < 2; ++layer) {
+            for (int c = 0; c < CellCount; ++c) {
+                const int block = read.stage.blocks[c];
+                if (layer == 1 && block == block::Empty) continue;
+                const Picture picture = layer == 0 ? groundPicture(read.stage.ground[c]) : blockPicture(block);
+                items.insert(items.end(), {static_cast<int>(picture.palette), picture.index, cellLeft(c) / UnitsPerPixel,
+                                           cellTop(c) / UnitsPerPixel});
+            }
+        }
+        return val::global("Int32Array").new_(emscripten::typed_memory_view(items.size(), items.data()));
+    }
+
     // The stage list's tiles, in the language chosen.
     // The shortest clears come from the session's searches: a tile not yet
     // known says so, and asking again later gives its length.
@@ -474,5 +492,6 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("setDeadEndWarning", &WebGame::setDeadEndWarning)
         .function("board", &WebGame::board)
         .function("view", &WebGame::view)
-        .function("stageList", &WebGame::stageList);
+        .function("stageList", &WebGame::stageList)
+        .function("stagePreview", &WebGame::stagePreview);
 }

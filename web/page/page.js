@@ -330,7 +330,8 @@ function showStageList() {
         const open = document.createElement('button');
         open.value = `open:${tile.number}`;
         open.disabled = !tile.readable;
-        open.innerHTML = '<b></b><span class="state"></span><span class="records"></span>';
+        open.innerHTML = '<canvas aria-hidden="true"></canvas><b></b><span class="state"></span><span class="records"></span>';
+        if (tile.readable) drawPreview(open.querySelector('canvas'), page.game.stagePreview(tile.number));
         open.querySelector('b').textContent = tile.heading;
         open.querySelector('.state').textContent = tile.state;
         // The state's colour marks it; its words keep the dialog's own, which every colour reads on.
@@ -355,6 +356,32 @@ function showStageList() {
     }, { once: true });
     dialog.returnValue = '';
     dialog.showModal();
+}
+
+// The stage's board in small, as the board is drawn.
+function drawPreview(canvas, items) {
+    const side = 90, ratio = window.devicePixelRatio || 1;
+    canvas.width = canvas.height = Math.round(side * ratio);
+    const context = canvas.getContext('2d');
+    const f = canvas.width / BoardPixels;
+    for (let i = 0; i < items.length; i += 4) {
+        const image = page.pictures.get(pictureName(items[i], items[i + 1]));
+        if (image) context.drawImage(image, items[i + 2] * f, items[i + 3] * f, image.width * f, image.height * f);
+    }
+}
+
+// The arrows move between the list's tiles as they stand in the grid.
+function moveInStageList(event) {
+    const moves = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: 'up', ArrowDown: 'down' };
+    const tiles = [...$('stageListDialog').querySelectorAll('.tiles li > button:first-child')];
+    const at = tiles.indexOf(document.activeElement);
+    if (!(event.key in moves) || at < 0) return;
+    const columns = getComputedStyle(tiles[0].closest('.tiles')).gridTemplateColumns.split(' ').length;
+    const move = moves[event.key];
+    const to = typeof move === 'number' ? at + move : at + (move === 'up' ? -columns : columns);
+    event.preventDefault();
+    event.stopPropagation();
+    tiles[Math.max(0, Math.min(tiles.length - 1, to))].focus();
 }
 
 // The shortest clears come in from the session's searches while the list is open.
@@ -599,6 +626,7 @@ function wire() {
         $('savedFile').value = '';
         if (file) importSavedFile(file).then(showNextDialog);
     });
+    $('stageListDialog').addEventListener('keydown', moveInStageList);
     $('language').addEventListener('change', () => {
         useLanguage($('language').value);
     });

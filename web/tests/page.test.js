@@ -246,6 +246,20 @@ test('the stage comment shows until Start, and the stage list\'s titles are in t
         assert.strictEqual(titles.length, 30);
         assert.match(titles[0], c.title);
         if (c.language === 'en') assert.deepStrictEqual(titles.filter((t) => /[\u3000-\u9fff]/.test(t)), []);
+        // Each tile shows its own board in small, and the arrows walk the grid as it stands.
+        const previews = await page.$$eval('#stageListDialog .tiles canvas', (all) => all.map((c) => c.toDataURL()));
+        assert.strictEqual(new Set(previews).size, 30, c.language);
+        await page.focus('#stageListDialog .tiles li:nth-child(1) button');
+        const focused = () => page.evaluate(() => {
+            const tile = document.activeElement;
+            return { title: tile.querySelector('b')?.textContent, left: tile.offsetLeft, top: tile.offsetTop };
+        });
+        await page.keyboard.press('ArrowRight');
+        const second = await focused();
+        assert.match(second.title, /^2 /);
+        await page.keyboard.press('ArrowDown');
+        const below = await focused();
+        assert.ok(below.left === second.left && below.top > second.top, JSON.stringify(below));
         await page.keyboard.press('Escape');
         await page.keyboard.press('F1');
         assert.ok(!(await page.isVisible('#stageComment')), c.language);
