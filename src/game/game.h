@@ -15,6 +15,7 @@
 
 #include "game/background_work.h"
 #include "game/conversation.h"
+#include "game/daily.h"
 #include "game/editor.h"
 #include "game/platform.h"
 #include "game/player_data.h"
@@ -48,6 +49,7 @@ public:
     friend struct GameSetUp;
     friend class Editor;
     friend class BackgroundSearches;
+    friend class DailyStage;
 
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
 
@@ -210,6 +212,10 @@ public:
     BackgroundSearches& searches() { return searches_; }
     const BackgroundSearches& searches() const { return searches_; }
 
+    // 今日のステージ (game/daily.h).
+    DailyStage& daily() { return daily_; }
+    const DailyStage& daily() const { return daily_; }
+
 private:
     // A command that asks is a Task: `co_await ask(question)` gives the answer.
     Conversation::Asking ask(const Question& question) { return conversation_.ask(question); }
@@ -297,6 +303,7 @@ private:
     CodeReader codeReader_;
     CodeWriter codeWriter_;
     BackgroundSearches searches_{*this};
+    DailyStage daily_{*this};
 
 };
 

@@ -17,6 +17,13 @@ Text hintLine(const HintSearch& hint) {
     return {};
 }
 
+// The generation tells the rooms it has judged: its budget is a bound, seldom
+// reached, so a share of it would say little of the time left.
+Text dailyLine(const DailyGeneration& generation) {
+    if (generation.job == 0) return {};
+    return NERILO_TEXT("daily", "今日のステージを作っています…（%1 部屋目）").arg(std::to_string(generation.rooms + 1));
+}
+
 }  // namespace
 
 AnalysisPanelView analysisPanel(bool shown, const std::optional<solver::Result>& result) {
@@ -41,6 +48,7 @@ SearchesView searchesView(const Game& game) {
     const Searches& searches = game.searches().state();
     SearchesView view;
     view.hintLine = hintLine(searches.hint);
+    if (view.hintLine.empty()) view.hintLine = dailyLine(game.daily().generation());
     if (searches.hint.shown) view.hintArrow = hintArrowOf(searches.hint.cell, searches.hint.shown->press);
     if (searches.deadEnd.warning) view.deadEndLine = solver::deadEndText();
     view.analysis = analysisPanel(game.session().editing(), searches.analysis.result);

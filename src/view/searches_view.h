@@ -28,7 +28,7 @@ struct AnalysisPanelView {
 };
 
 struct SearchesView {
-    Text hintLine;
+    Text hintLine;  // or, while there is no hint, how far the stage of the day's generation has come
     std::optional<HintArrow> hintArrow;
     Text deadEndLine;
     AnalysisPanelView analysis;
