@@ -31,18 +31,19 @@ solver::Options optionsFor(const Job& job) {
 }
 
 // The figures of a result, which travel as the bytes of a plain value; the
-// texts follow them.
+// texts follow them: the keys, the stage's file and the refusal. Flags travel
+// as bytes, checked when read: a bool is read only once it is 0 or 1.
 struct ResultFigures {
     uint64_t id;
     JobKind kind;
-    bool failed;
+    uint8_t failed;
     solver::Outcome outcome;
     uint64_t expanded, stored, storedBytes;
     double seconds;
-    bool analysed;
+    uint8_t analysed;
     solver::Analysis analysis;
     uint32_t keysSize;
-    bool hasStage;
+    uint8_t hasStage;
     uint32_t stageSize;
 };
 
@@ -75,8 +76,8 @@ namespace {
 
 // A generation that found no room within its budget is a search that reached
 // its bound; one stopped is cancelled.
-JobResult generate(const Job& job, const std::function<void(const solver::Progress&)>& progress,
-                   const std::atomic<bool>* stop) {
+JobResult generateStage(const Job& job, const std::function<void(const solver::Progress&)>& progress,
+                        const std::atomic<bool>* stop) {
     generate::GenerateBudget budget;
     if (job.maxStates != 0) budget.positions = job.maxStates;
     JobResult result;
@@ -98,7 +99,7 @@ JobResult runJob(const Job& job, const std::function<void(const solver::Progress
                  const std::atomic<bool>* stop) {
     JobResult result;
     try {
-        if (job.kind == JobKind::Generate) result = generate(job, progress, stop);
+        if (job.kind == JobKind::Generate) result = generateStage(job, progress, stop);
         else result.search = solver::solve(job.start, optionsFor(job), progress, stop);
     } catch (...) {
         result = failedJob(job.id);
@@ -138,7 +139,8 @@ std::string encodeResult(const JobResult& result) {
 
 std::optional<JobResult> decodeResult(std::string_view bytes) {
     const std::optional<ResultFigures> figures = readPlain<ResultFigures>(bytes);
-    if (!figures || bytes.size() - sizeof(ResultFigures) < uint64_t{figures->keysSize} + figures->stageSize)
+    if (!figures || bytes.size() - sizeof(ResultFigures) < uint64_t{figures->keysSize} + figures->stageSize ||
+        (figures->failed | figures->analysed | figures->hasStage) > 1)
         return std::nullopt;
     JobResult result;
     result.id = figures->id;

@@ -59,7 +59,7 @@ void DailyStage::open() {
     if (!today || !isDayDate(*today) || generation_.job != 0) return;
     const std::string path = dailyStagePath(game_.programFolder(), *today);
     if (readDailyStage(path, *today)) {
-        game_.openHandedStage(path);
+        openKept(path, *today);
         return;
     }
     const uint64_t job = game_.searches_.startGeneration(*today, budget_);
@@ -87,7 +87,17 @@ void DailyStage::generated(const JobResult& result) {
         game_.openStageWithoutFile(*result.stage);
         return;
     }
-    game_.openHandedStage(path);
+    openKept(path, date);
+}
+
+void DailyStage::openKept(const std::string& path, DayDate date) {
+    if (!game_.openHandedStage(path)) return;
+    openedPath_ = path;
+    openedDate_ = date;
+}
+
+DayDate DailyStage::inPlay() const {
+    return !openedPath_.empty() && game_.session().stagePath == openedPath_ ? openedDate_ : 0;
 }
 
 }  // namespace nerilo

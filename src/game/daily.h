@@ -55,11 +55,17 @@ public:
         generation_.rooms = progress.depth;
     }
     const DailyGeneration& generation() const { return generation_; }
+    // The date of the stage of the day in play, or 0 when another is.
+    DayDate inPlay() const;
     // How many positions a generation judges; tests make it small.
     void setBudget(uint64_t positions) { budget_ = positions; }
 
 private:
+    void openKept(const std::string& path, DayDate date);
+
     Game& game_;
+    std::string openedPath_;  // the kept file last opened, and its date
+    DayDate openedDate_ = 0;
     DailyGeneration generation_;
     uint64_t budget_ = DailyBudget;
 };

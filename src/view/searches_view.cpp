@@ -24,6 +24,21 @@ Text dailyLine(const DailyGeneration& generation) {
     return NERILO_TEXT("daily", "今日のステージを作っています…（%1 部屋目）").arg(std::to_string(generation.rooms + 1));
 }
 
+// With the stage of the day in play: the days lately cleared, newest first.
+Text daysClearedLine(const Records& records, DayDate inPlay) {
+    if (inPlay == 0) return {};
+    constexpr int Shown = 5;
+    std::string days;
+    int shown = 0;
+    for (auto day = records.days.rbegin(); day != records.days.rend() && shown < Shown; ++day) {
+        if (day->second.normal.empty() && day->second.stepTry.empty()) continue;
+        const DayDate date = day->first;
+        days += (shown++ ? " " : "") + std::to_string(date / 100 % 100) + "/" + std::to_string(date % 100);
+    }
+    if (days.empty()) return NERILO_TEXT("daily", "今日のステージ　クリアした日はまだありません");
+    return NERILO_TEXT("daily", "今日のステージ　クリアした日: %1").arg(days);
+}
+
 }  // namespace
 
 AnalysisPanelView analysisPanel(bool shown, const std::optional<solver::Result>& result) {
@@ -49,6 +64,8 @@ SearchesView searchesView(const Game& game) {
     SearchesView view;
     view.hintLine = hintLine(searches.hint);
     if (view.hintLine.empty()) view.hintLine = dailyLine(game.daily().generation());
+    if (view.hintLine.empty())
+        view.hintLine = daysClearedLine(game.playerData().records().records(), game.daily().inPlay());
     if (searches.hint.shown) view.hintArrow = hintArrowOf(searches.hint.cell, searches.hint.shown->press);
     if (searches.deadEnd.warning) view.deadEndLine = solver::deadEndText();
     view.analysis = analysisPanel(game.session().editing(), searches.analysis.result);

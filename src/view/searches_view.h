@@ -28,7 +28,9 @@ struct AnalysisPanelView {
 };
 
 struct SearchesView {
-    Text hintLine;  // or, while there is no hint, how far the stage of the day's generation has come
+    // Or, while there is no hint: how far the stage of the day's generation
+    // has come, or with that stage in play the days lately cleared.
+    Text hintLine;
     std::optional<HintArrow> hintArrow;
     Text deadEndLine;
     AnalysisPanelView analysis;

@@ -371,7 +371,7 @@ function after() {
 // offers the round's commands; the editor is not in the page.
 
 const PageCommands = new Set(['start', 'retry', 'undo', 'redo', 'hint', 'openStage', 'copyStageCode', 'stageList',
-                              'startOver', 'stepTry', 'blockMode', 'superMode', 'comment']);
+                              'dailyStage', 'startOver', 'stepTry', 'blockMode', 'superMode', 'comment']);
 // The commands the page still runs itself.
 const OwnRuns = { hint: () => askForHint(), stageList: () => showStageList(), copyStageCode: () => shareStage() };
 
