@@ -118,7 +118,10 @@ TEST(DailyStage, TheKeptStageOpensAtOnceAndADamagedOneIsMadeAgain) {
         Daily d;
         c.onDisk(d.kept());
         d.command();
-        EXPECT_EQ(d.runner.started.size(), c.generated ? 1u : 0u) << c.what;
+        if (d.runner.started.size() != (c.generated ? 1u : 0u)) {
+            ADD_FAILURE() << c.what << ": " << d.runner.started.size() << " generations";
+            continue;
+        }
         if (c.generated) d.game.engine.searches().jobDone(resultOf(d.runner.started.back(), generatedFor(Today)));
         EXPECT_EQ(d.game.session().stagePath, d.kept()) << c.what;
         EXPECT_EQ(readStageFile(d.kept()).stage, generatedFor(Today)) << c.what;
