@@ -351,16 +351,22 @@ No room that meets the conditions was found within the search's budget.</transla
 It opens without being saved.</translation>
     </message>
     <message>
-        <source>今日のステージを作っています…（%1 部屋目）</source>
-        <translation>Making today's stage… (room %1)</translation>
+        <source>今日のステージ
+作成中… %1</source>
+        <translation>Today's stage:
+room %1…</translation>
     </message>
     <message>
-        <source>今日のステージ　クリアした日はまだありません</source>
-        <translation>Today's stage: no day cleared yet</translation>
+        <source>クリアした日:
+まだありません</source>
+        <translation>Days cleared:
+none yet</translation>
     </message>
     <message>
-        <source>今日のステージ　クリアした日: %1</source>
-        <translation>Today's stage: days cleared %1</translation>
+        <source>クリアした日:
+%1</source>
+        <translation>Days cleared:
+%1</translation>
     </message>
 </context>
 <context>

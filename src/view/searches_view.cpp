@@ -18,16 +18,17 @@ Text hintLine(const HintSearch& hint) {
 }
 
 // The generation tells the rooms it has judged: its budget is a bound, seldom
-// reached, so a share of it would say little of the time left.
+// reached, so a share of it would say little of the time left. The hint line
+// has room for two short lines.
 Text dailyLine(const DailyGeneration& generation) {
     if (generation.job == 0) return {};
-    return NERILO_TEXT("daily", "今日のステージを作っています…（%1 部屋目）").arg(std::to_string(generation.rooms + 1));
+    return NERILO_TEXT("daily", "今日のステージ\n作成中… %1").arg(std::to_string(generation.rooms + 1));
 }
 
 // With the stage of the day in play: the days lately cleared, newest first.
 Text daysClearedLine(const Records& records, DayDate inPlay) {
     if (inPlay == 0) return {};
-    constexpr int Shown = 5;
+    constexpr int Shown = 3;
     std::string days;
     int shown = 0;
     for (auto day = records.days.rbegin(); day != records.days.rend() && shown < Shown; ++day) {
@@ -35,8 +36,8 @@ Text daysClearedLine(const Records& records, DayDate inPlay) {
         const DayDate date = day->first;
         days += (shown++ ? " " : "") + std::to_string(date / 100 % 100) + "/" + std::to_string(date % 100);
     }
-    if (days.empty()) return NERILO_TEXT("daily", "今日のステージ　クリアした日はまだありません");
-    return NERILO_TEXT("daily", "今日のステージ　クリアした日: %1").arg(days);
+    if (days.empty()) return NERILO_TEXT("daily", "クリアした日:\nまだありません");
+    return NERILO_TEXT("daily", "クリアした日:\n%1").arg(days);
 }
 
 }  // namespace
