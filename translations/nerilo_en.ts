@@ -336,7 +336,7 @@ A shortest clear (%2 presses) goes with it as proof.</translation>
     <name>daily</name>
     <message>
         <source>今日のステージを作れませんでした。
-決められた手数の中で、条件に合う部屋が見つかりませんでした。</source>
+決められた量の探索の中で、条件に合う部屋が見つかりませんでした。</source>
         <translation>Today's stage could not be made.
 No room that meets the conditions was found within the search's budget.</translation>
     </message>

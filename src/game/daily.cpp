@@ -71,8 +71,8 @@ void DailyStage::generated(const JobResult& result) {
     const DayDate date = generation_.date;
     generation_ = {};
     if (!result.stage) {
-        game_.tell(NERILO_TEXT("daily", "今日のステージを作れませんでした。\n決められた手数の中で、条件に合う部屋が"
-                                        "見つかりませんでした。"));
+        game_.tell(NERILO_TEXT("daily", "今日のステージを作れませんでした。\n決められた量の探索の中で、条件に合う"
+                                        "部屋が見つかりませんでした。"));
         return;
     }
     if (!game_.platform_.keepsPlayerFiles()) {
