@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "game/background_work.h"
 #include "game/game.h"
 #include "game_set_up.h"
 #include "model/progress_file.h"
@@ -15,6 +16,19 @@
 #include "tools/scripted_platform.h"
 
 namespace nerilo::fuzz {
+
+void checkJobBytes(const uint8_t* data, size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (const std::optional<Job> job = decodeJob(bytes)) {
+        const std::optional<Job> again = decodeJob(encodeJob(*job));
+        if (!again || encodeJob(*again) != encodeJob(*job)) std::abort();
+    }
+    if (const std::optional<JobResult> result = decodeResult(bytes)) {
+        const std::string encoded = encodeResult(*result);
+        const std::optional<JobResult> again = decodeResult(encoded);
+        if (!again || encodeResult(*again) != encoded || again->stage != result->stage) std::abort();
+    }
+}
 
 void checkStageReader(const uint8_t* data, size_t size) {
     const StageRead read = parseStageBytes({reinterpret_cast<const char*>(data), size});

@@ -28,6 +28,10 @@ void checkProgressMerge(const uint8_t* data, size_t size);
 // merged again change nothing; on a changed stage the second side's records
 // replace the first's; the merge writes back to a file that reads the same.
 void checkRecordsMerge(const uint8_t* data, size_t size);
+// Any bytes as a job or a job's result from another copy of the engine (the
+// page's worker): refused, or read into a value that crosses again unchanged,
+// a generated stage included.
+void checkJobBytes(const uint8_t* data, size_t size);
 // A board from the first 450 bytes and key letters from the rest, played on
 // the engine: it must stay inside its arrays whatever it meets, and undoing
 // every step must bring back the round's start.

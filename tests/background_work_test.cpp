@@ -154,16 +154,35 @@ TEST(BackgroundWork, WithoutARunnerNothingRuns) {
 TEST(BackgroundWork, JobsAndResultsCrossAsBytesUnchanged) {
     Played p;
     p.game.engine.searches().startFullSearch(0);
-    const Job job = p.runner.started.back();
-    JobResult result = runJob(job);
-    result.search.refusal = "why";
-    const std::string jobBytes = encodeJob(job), resultBytes = encodeResult(result);
-    ASSERT_TRUE(decodeJob(jobBytes) && decodeResult(resultBytes));
-    EXPECT_EQ(encodeJob(*decodeJob(jobBytes)), jobBytes);
-    EXPECT_EQ(encodeResult(*decodeResult(resultBytes)), resultBytes);
-    EXPECT_TRUE(result.search.analysis && !result.search.keys.empty()) << "every part of a result is there to cross";
-    EXPECT_FALSE(decodeJob(jobBytes.substr(1)));
-    EXPECT_FALSE(decodeResult(resultBytes.substr(0, 10)));
+    const Job search = p.runner.started.back();
+    JobResult searched = runJob(search);
+    searched.search.refusal = "why";
+    // The stage of the day's: the seed out, the stage back, with the text
+    // that follows it in the bytes.
+    p.game.engine.searches().startGeneration(20261208, 77);
+    const Job generation = p.runner.started.back();
+    JobResult generated;
+    generated.id = generation.id;
+    generated.kind = JobKind::Generate;
+    generated.stage = p.game.stage;
+    generated.stage->comment = "生成されたステージ";
+    generated.search.keys = "RZ";
+    generated.search.refusal = "why";
+    EXPECT_EQ(decodeJob(encodeJob(generation))->seed, 20261208u);
+    EXPECT_EQ(decodeJob(encodeJob(generation))->maxStates, 77u);
+    EXPECT_EQ(decodeResult(encodeResult(generated))->stage, generated.stage);
+    for (const auto& [job, result] : {std::pair(search, searched), std::pair(generation, generated)}) {
+        const std::string jobBytes = encodeJob(job), resultBytes = encodeResult(result);
+        ASSERT_TRUE(decodeJob(jobBytes) && decodeResult(resultBytes));
+        EXPECT_EQ(encodeJob(*decodeJob(jobBytes)), jobBytes);
+        EXPECT_EQ(encodeResult(*decodeResult(resultBytes)), resultBytes);
+        EXPECT_EQ(decodeResult(resultBytes)->search.refusal, "why");
+        EXPECT_FALSE(decodeJob(jobBytes.substr(1)));
+        EXPECT_FALSE(decodeResult(resultBytes.substr(0, 10)));
+        EXPECT_FALSE(decodeResult(resultBytes.substr(0, resultBytes.size() - 5))) << "cut into its keys or stage";
+    }
+    EXPECT_TRUE(searched.search.analysis && !searched.search.keys.empty()) << "every part of a result is there to cross";
+    EXPECT_FALSE(decodeResult(encodeResult(searched))->stage) << "a search has no stage";
 }
 
 }  // namespace

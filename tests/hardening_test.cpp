@@ -37,7 +37,8 @@ TEST(Hardening, FuzzRegressionCorpusReplays) {
                               {"records_reader", fuzz::checkRecordsReader},
                               {"progress_merge", fuzz::checkProgressMerge},
                               {"records_merge", fuzz::checkRecordsMerge},
-                              {"play", fuzz::checkPlay}};
+                              {"play", fuzz::checkPlay},
+                              {"job_bytes", fuzz::checkJobBytes}};
     int replayed = 0;
     for (const Target& target : targets) {
         for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(NERILO_REGRESSIONS) / target.folder)) {

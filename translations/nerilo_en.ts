@@ -327,6 +327,47 @@ A shortest clear (%2 presses) goes with it as proof.</translation>
         <source>コードから開く(&amp;P)</source>
         <translation>O&amp;pen Code...</translation>
     </message>
+    <message>
+        <source>今日のステージ(&amp;G)</source>
+        <translation>&amp;Today's Stage</translation>
+    </message>
+</context>
+<context>
+    <name>daily</name>
+    <message>
+        <source>今日のステージを作れませんでした。
+決められた量の探索の中で、条件に合う部屋が見つかりませんでした。</source>
+        <translation>Today's stage could not be made.
+No room that meets the conditions was found within the search's budget.</translation>
+    </message>
+    <message>
+        <source>今日のステージを保存できませんでした。
+%1
+%2
+保存しないで開きます。</source>
+        <translation>Today's stage could not be saved.
+%1
+%2
+It opens without being saved.</translation>
+    </message>
+    <message>
+        <source>今日のステージ
+作成中… %1</source>
+        <translation>Today's stage:
+room %1…</translation>
+    </message>
+    <message>
+        <source>クリアした日:
+まだありません</source>
+        <translation>Days cleared:
+none yet</translation>
+    </message>
+    <message>
+        <source>クリアした日:
+%1</source>
+        <translation>Days cleared:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ending</name>
@@ -1107,6 +1148,14 @@ Starting with no records. The next time you set a record, this file will be kept
     <message>
         <source>「stages」のオブジェクトがありません。</source>
         <translation>There is no &quot;stages&quot; object.</translation>
+    </message>
+    <message>
+        <source>「days」がオブジェクトではありません。</source>
+        <translation>&quot;days&quot; is not an object.</translation>
+    </message>
+    <message>
+        <source>日付でない「days」の項目があります。</source>
+        <translation>An entry of &quot;days&quot; is not a date.</translation>
     </message>
     <message>
         <source>入れ子が深すぎます。</source>

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "generate/generate.h"
 #include "solver/dead_end.h"
 #include "solver/hint.h"
 #include "solver/live_analysis.h"
@@ -23,23 +24,27 @@ solver::Options optionsFor(const Job& job) {
         options.maxStates = 1'000'000;
         break;
     case JobKind::ShortestClear: options.maxStates = 5'000'000; break;
+    case JobKind::Generate: break;
     }
     if (job.maxStates != 0) options.maxStates = job.maxStates;
     return options;
 }
 
 // The figures of a result, which travel as the bytes of a plain value; the
-// texts follow them.
+// texts follow them: the keys, the stage's file and the refusal. Flags travel
+// as bytes, checked when read: a bool is read only once it is 0 or 1.
 struct ResultFigures {
     uint64_t id;
     JobKind kind;
-    bool failed;
+    uint8_t failed;
     solver::Outcome outcome;
     uint64_t expanded, stored, storedBytes;
     double seconds;
-    bool analysed;
+    uint8_t analysed;
     solver::Analysis analysis;
     uint32_t keysSize;
+    uint8_t hasStage;
+    uint32_t stageSize;
 };
 
 template <class T>
@@ -67,11 +72,35 @@ JobResult failedJob(uint64_t id) {
     return result;
 }
 
+namespace {
+
+// A generation that found no room within its budget is a search that reached
+// its bound; one stopped is cancelled.
+JobResult generateStage(const Job& job, const std::function<void(const solver::Progress&)>& progress,
+                        const std::atomic<bool>* stop) {
+    generate::GenerateBudget budget;
+    if (job.maxStates != 0) budget.positions = job.maxStates;
+    JobResult result;
+    uint64_t judged = 0;
+    result.stage = generate::generateStage(job.seed, budget, [&](const generate::GenerateProgress& done) {
+        judged = done.positions;
+        if (progress) progress({done.positions, 0, done.candidates, 0});
+    }, stop);
+    result.search.expanded = judged;
+    result.search.outcome = result.stage                ? solver::Outcome::Solved
+                            : stop && stop->load()      ? solver::Outcome::Cancelled
+                                                        : solver::Outcome::LimitReached;
+    return result;
+}
+
+}  // namespace
+
 JobResult runJob(const Job& job, const std::function<void(const solver::Progress&)>& progress,
                  const std::atomic<bool>* stop) {
     JobResult result;
     try {
-        result.search = solver::solve(job.start, optionsFor(job), progress, stop);
+        if (job.kind == JobKind::Generate) result = generateStage(job, progress, stop);
+        else result.search = solver::solve(job.start, optionsFor(job), progress, stop);
     } catch (...) {
         result = failedJob(job.id);
     }
@@ -101,12 +130,18 @@ std::string encodeResult(const JobResult& result) {
     figures.analysed = s.analysis.has_value();
     if (s.analysis) figures.analysis = *s.analysis;
     figures.keysSize = static_cast<uint32_t>(s.keys.size());
-    return plainBytes(figures) + s.keys + s.refusal;
+    // The stage crosses as the text of its file, which its reader checks again.
+    const std::string stage = result.stage ? formatStage(*result.stage) : std::string();
+    figures.hasStage = result.stage.has_value();
+    figures.stageSize = static_cast<uint32_t>(stage.size());
+    return plainBytes(figures) + s.keys + stage + s.refusal;
 }
 
 std::optional<JobResult> decodeResult(std::string_view bytes) {
     const std::optional<ResultFigures> figures = readPlain<ResultFigures>(bytes);
-    if (!figures || bytes.size() - sizeof(ResultFigures) < figures->keysSize) return std::nullopt;
+    if (!figures || bytes.size() - sizeof(ResultFigures) < uint64_t{figures->keysSize} + figures->stageSize ||
+        (figures->failed | figures->analysed | figures->hasStage) > 1)
+        return std::nullopt;
     JobResult result;
     result.id = figures->id;
     result.kind = figures->kind;
@@ -120,7 +155,15 @@ std::optional<JobResult> decodeResult(std::string_view bytes) {
     if (figures->analysed) s.analysis = figures->analysis;
     bytes.remove_prefix(sizeof(ResultFigures));
     s.keys = std::string(bytes.substr(0, figures->keysSize));
-    s.refusal = std::string(bytes.substr(figures->keysSize));
+    bytes.remove_prefix(figures->keysSize);
+    if (figures->hasStage) {
+        StageRead read = parseStage(bytes.substr(0, figures->stageSize));
+        if (!read.ok()) return std::nullopt;
+        result.stage = std::move(read.stage);
+    } else if (figures->stageSize != 0) {
+        return std::nullopt;
+    }
+    s.refusal = std::string(bytes.substr(figures->stageSize));
     return result;
 }
 

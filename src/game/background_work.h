@@ -1,7 +1,7 @@
 #pragma once
 // The session's searches in the background: the hint, the dead-end warning,
-// the editor's analysis and search window, and the stage list's shortest
-// clears. A job is a plain value (what to search and from where); the front
+// the editor's analysis and search window, the stage list's shortest clears,
+// and the generation of the stage of the day. A job is a plain value (what to search and from where); the front
 // end's Runner runs it away from the window (threads on the desktop, a worker
 // in the page), always through runJob, and hands the result back to the
 // session in the window's own thread (Game::jobDone). Without a runner (the
@@ -13,21 +13,23 @@
 #include <string>
 #include <string_view>
 
+#include "model/stage_file.h"
 #include "rules/world_state.h"
 #include "solver/solver.h"
 
 namespace nerilo {
 
-enum class JobKind : uint8_t { Hint, DeadEnd, Analysis, FullSearch, ShortestClear };
+enum class JobKind : uint8_t { Hint, DeadEnd, Analysis, FullSearch, ShortestClear, Generate };
 
 struct Job {
     uint64_t id = 0;
     JobKind kind = JobKind::Hint;
     WorldState start{};
-    uint64_t maxStates = 0;  // 0: the kind's own bound
+    uint64_t maxStates = 0;  // 0: the kind's own bound; Generate: positions judged in all
     // How long the runner waits before it starts: a stroke in the editor paints
     // several cells in a row, and only the last board is worth a search.
     int pauseMs = 0;
+    uint64_t seed = 0;  // Generate: the stage's seed (`start` is not used)
 };
 
 struct JobResult {
@@ -37,6 +39,9 @@ struct JobResult {
     // told as a search that found nothing.
     bool failed = false;
     solver::Result search;
+    // Generate: the stage, when one inside the bands was found within the
+    // budget; `search` holds the positions judged as expanded.
+    std::optional<Stage> stage;
 };
 
 // A job whose search could not run or ended on something other than its
@@ -44,7 +49,9 @@ struct JobResult {
 JobResult failedJob(uint64_t id);
 
 // The job's search, in the caller's thread; stops soon after `stop` is set.
-// Never throws: whatever the search throws ends it as a failed one.
+// Never throws: whatever the search throws ends it as a failed one. A
+// generation reports after every room it judged, as a search would: the
+// positions judged as expanded, the rooms as depth.
 JobResult runJob(const Job& job, const std::function<void(const solver::Progress&)>& progress = {},
                  const std::atomic<bool>* stop = nullptr);
 

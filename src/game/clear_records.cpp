@@ -1,4 +1,4 @@
-// Records: the best clear of each numbered stage, set when a stage is cleared.
+// Records: the best clear of each numbered stage and of each day's stage, set when it is cleared.
 #include "game/game.h"
 #include "model/numbered_stages.h"
 
@@ -12,8 +12,9 @@ void Game::recordClear(const std::string& path) {
     const WorldState& w = world_.state();
     if (round_.history_.hintsUsed() > 0 || w.extraMode != ExtraMode::None || round_.modesChanged_) return;
     const int n = numberedStage();
-    if (n == 0) return;
-    player_.offerRecord(programFolder(), n, session_.stageFingerprint, w.stepTry, path);
+    if (n != 0) player_.offerRecord(programFolder(), n, session_.stageFingerprint, w.stepTry, path);
+    else if (const DayDate day = dailyDateOf(programFolder(), session_.stagePath))
+        player_.offerDayRecord(programFolder(), day, session_.stageFingerprint, w.stepTry, path);
 }
 
 

@@ -68,6 +68,8 @@ std::span<const Command> table() {
          [](Game& g) { g.stages().copyCode(); }},
         {"openStageCode", NERILO_TEXT("commands", "コードから開く(&P)"), M::Game, {}, false, false, notInTestPlay,
          nullptr},
+        {"dailyStage", NERILO_TEXT("commands", "今日のステージ(&G)"), M::Game, {}, false, false, stageList,
+         [](Game& g) { g.daily().open(); }},
         {"stageList", NERILO_TEXT("commands", "ステージ一覧(&L)"), M::Game, StageListKeys, false, false, stageList,
          nullptr},
         {"startOver", NERILO_TEXT("commands", "中止(&T)"), M::Game, StartOverKeys, false, false, notInTestPlay,

@@ -17,6 +17,7 @@
 
 #include "game/background_work.h"
 #include "game/conversation.h"
+#include "game/daily.h"
 #include "game/editor.h"
 #include "game/platform.h"
 #include "game/player_data.h"
@@ -55,6 +56,7 @@ public:
     friend class BackgroundSearches;
     friend class StageFiles;
     friend class Round;
+    friend class DailyStage;
 
     explicit Game(Platform& platform, PowerSpreader spreader = spreadPower);
 
@@ -141,6 +143,10 @@ public:
     BackgroundSearches& searches() { return searches_; }
     const BackgroundSearches& searches() const { return searches_; }
 
+    // 今日のステージ (game/daily.h).
+    DailyStage& daily() { return daily_; }
+    const DailyStage& daily() const { return daily_; }
+
 private:
     // A command that asks is a Task: `co_await ask(question)` gives the answer.
     Conversation::Asking ask(const Question& question) { return conversation_.ask(question); }
@@ -189,6 +195,7 @@ private:
     Round round_{*this};
     StageFiles stages_{*this};
     BackgroundSearches searches_{*this};
+    DailyStage daily_{*this};
 };
 
 }  // namespace nerilo

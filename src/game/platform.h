@@ -146,6 +146,9 @@ public:
     // window must not seem frozen; a tool, which has no later write to try
     // again at, may wait longer.
     virtual std::chrono::milliseconds lockPatience() { return LockPatience; }
+    // Today's date in UTC as 20261208, which names the stage of the day; none
+    // where there is no clock to ask (a tool), and no stage of the day.
+    virtual std::optional<uint32_t> todayUtc() { return std::nullopt; }
 
 };
 

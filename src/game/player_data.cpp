@@ -50,6 +50,12 @@ void PlayerData::offerRecord(const std::string& folder, int n, uint64_t fingerpr
     if (records_.offer(n, fingerprint, stepTry, path)) saveRecords(folder);
 }
 
+void PlayerData::offerDayRecord(const std::string& folder, DayDate date, uint64_t fingerprint, bool stepTry,
+                                const std::string& path) {
+    if (!platform_.keepsPlayerFiles()) return;
+    if (records_.offerDay(date, fingerprint, stepTry, path)) saveRecords(folder);
+}
+
 void PlayerData::countDeadEnd(const std::string& folder, int n, uint64_t fingerprint) {
     if (!platform_.keepsPlayerFiles()) return;
     records_.countDeadEnd(n, fingerprint);

@@ -40,6 +40,9 @@ public:
     void noteClear(const std::string& folder, int n, bool stepTry);
     // A clear the player found himself: kept and written when it beats the record.
     void offerRecord(const std::string& folder, int n, uint64_t fingerprint, bool stepTry, const std::string& path);
+    // The same for the stage of the day of `date`.
+    void offerDayRecord(const std::string& folder, DayDate date, uint64_t fingerprint, bool stepTry,
+                        const std::string& path);
     // A press on numbered stage n that walked into a dead end.
     void countDeadEnd(const std::string& folder, int n, uint64_t fingerprint);
 

@@ -140,8 +140,18 @@ void BackgroundSearches::startNextLength() {
     l.waiting.pop_front();
 }
 
+uint64_t BackgroundSearches::startGeneration(uint64_t seed, uint64_t budget) {
+    if (!runner_) return 0;
+    Job job{++lastJob_, JobKind::Generate, {}, budget};
+    job.seed = seed;
+    runner_->start(job);
+    return job.id;
+}
+
 void BackgroundSearches::jobProgress(uint64_t job, const solver::Progress& progress) {
-    if (job != 0 && job == state_.full.job) state_.full.progress = progress;
+    if (job == 0) return;
+    if (job == state_.full.job) state_.full.progress = progress;
+    if (job == game_.daily_.generation().job) game_.daily_.progress(progress);
 }
 
 // A result whose job was dropped (its position is no longer in play) is ignored.
@@ -163,6 +173,8 @@ void BackgroundSearches::jobDone(const JobResult& done) {
     } else if (done.id == state_.full.job) {
         state_.full.job = 0;
         state_.full.result = result;
+    } else if (done.id == game_.daily_.generation().job) {
+        game_.daily_.generated(done);
     } else if (done.id == state_.lengths.job) {
         ShortestLengths& l = state_.lengths;
         l.job = 0;

@@ -104,6 +104,8 @@ public:
     // What is known of the shortest clear of a stage the stage list shows;
     // the first time it is asked, its search is queued.
     ShortestLength shortestLength(uint64_t fingerprint, const Stage& stage);
+    // The stage of the day's generation (game/daily.h), which hears its result.
+    uint64_t startGeneration(uint64_t seed, uint64_t budget);
     // How long the editor's analysis waits after a change.
     static constexpr int AnalysisPauseMs = 150;
 

@@ -26,6 +26,9 @@ public:
     bool offer(int n, uint64_t fingerprint, bool stepTry, const std::string& keys);
     // Counts a press on stage n that walked into a dead end; how many so far on the stage as it is.
     void countDeadEnd(int n, uint64_t fingerprint);
+    // The same for the stage of the day of `date`, kept by its date.
+    bool offerDay(DayDate date, uint64_t fingerprint, bool stepTry, const std::string& keys);
+    const std::string& bestOfDay(DayDate date, uint64_t fingerprint, bool stepTry) const;
     uint32_t deadEnds(int n, uint64_t fingerprint) const;
     // Merges the clears kept since the last save into the records file when
     // the book is open, and takes what the file then holds, other copies'
@@ -43,6 +46,9 @@ public:
     bool hasUnsaved() const { return fresh_ != Records{}; }
 
 private:
+    static const std::string& best(const StageRecord& record, uint64_t fingerprint, bool stepTry);
+    static bool offer(StageRecord& record, StageRecord& fresh, uint64_t fingerprint, bool stepTry,
+                      const std::string& keys);
     Records records_{};
     Records fresh_{};  // the clears kept since the last save, still to be written
     std::string path_;

@@ -41,6 +41,13 @@ int stageNumberOf(const std::string& key) {
     return n <= StageCount ? n : 0;
 }
 
+// "20261208" exactly as written by formatRecords, or 0.
+DayDate dayDateOf(const std::string& key) {
+    if (key.size() != 8 || key.find_first_not_of("0123456789") != std::string::npos) return 0;
+    const uint64_t date = std::stoull(key);
+    return isDayDate(date) ? static_cast<DayDate>(date) : 0;
+}
+
 bool readFingerprint(const std::string& text, uint64_t& value) {
     if (text.size() != 16) return false;
     value = 0;
@@ -61,9 +68,8 @@ std::string fingerprintText(uint64_t value) {
     return text;
 }
 
-// The problem with stage n's recorded clear `name`, or empty text.
-Text clearProblem(int n, const std::string& name, const nlohmann::json& value) {
-    const std::string stage = std::to_string(n);
+// The problem with the recorded clear `name` of `stage` (its number or its date), or empty text.
+Text clearProblem(const std::string& stage, const std::string& name, const nlohmann::json& value) {
     if (!value.is_string()) return NERILO_TEXT("records", "ステージ %1 の「%2」が文字列ではありません。").arg(stage).arg(name);
     const std::string& keys = value.get_ref<const std::string&>();
     if (keys.empty()) return NERILO_TEXT("records", "ステージ %1 の「%2」が空です。").arg(stage).arg(name);
@@ -75,8 +81,7 @@ Text clearProblem(int n, const std::string& name, const nlohmann::json& value) {
     return {};
 }
 
-Text readStage(int n, const nlohmann::json& entry, StageRecord& record) {
-    const std::string stage = std::to_string(n);
+Text readStage(const std::string& stage, const nlohmann::json& entry, StageRecord& record) {
     if (!entry.is_object()) return NERILO_TEXT("records", "ステージ %1 の記録がオブジェクトではありません。").arg(stage);
     bool hasFingerprint = false;
     for (const auto& [name, value] : entry.items()) {
@@ -89,7 +94,7 @@ Text readStage(int n, const nlohmann::json& entry, StageRecord& record) {
                 return NERILO_TEXT("records", "ステージ %1 の「dead_ends」が数ではありません。").arg(stage);
             record.deadEnds = value.get<uint32_t>();
         } else if (name == "normal" || name == "step_try") {
-            if (Text problem = clearProblem(n, name, value); !problem.empty()) return problem;
+            if (Text problem = clearProblem(stage, name, value); !problem.empty()) return problem;
             (name == "normal" ? record.normal : record.stepTry) = value.get<std::string>();
         } else {
             return NERILO_TEXT("records", "ステージ %1 の記録に知らない項目があります。").arg(stage);
@@ -108,11 +113,20 @@ Text readRecords(const nlohmann::json& file, Records& records) {
     if (!file.contains("stages") || !file["stages"].is_object())
         return NERILO_TEXT("records", "「stages」のオブジェクトがありません。");
     for (const auto& [name, value] : file.items())
-        if (name != "version" && name != "stages") return NERILO_TEXT("records", "知らない項目があります。");
+        if (name != "version" && name != "stages" && name != "days") return NERILO_TEXT("records", "知らない項目があります。");
     for (const auto& [name, entry] : file["stages"].items()) {
         const int n = stageNumberOf(name);
         if (n == 0) return NERILO_TEXT("records", "1 から 30 の数でないステージ番号があります。");
-        if (Text error = readStage(n, entry, records[static_cast<size_t>(n - 1)]); !error.empty()) return error;
+        if (Text error = readStage(name, entry, records[static_cast<size_t>(n - 1)]); !error.empty()) return error;
+    }
+    if (!file.contains("days")) return {};
+    if (!file["days"].is_object()) return NERILO_TEXT("records", "「days」がオブジェクトではありません。");
+    for (const auto& [name, entry] : file["days"].items()) {
+        const DayDate date = dayDateOf(name);
+        if (date == 0) return NERILO_TEXT("records", "日付でない「days」の項目があります。");
+        StageRecord record;
+        if (Text error = readStage(name, entry, record); !error.empty()) return error;
+        if (!record.empty()) records.days[date] = std::move(record);
     }
     return {};
 }
@@ -141,18 +155,30 @@ RecordsRead readRecordsFile(const std::string& path) {
     return result;
 }
 
+namespace {
+nlohmann::ordered_json entryOf(const StageRecord& record) {
+    nlohmann::ordered_json entry = {{"fingerprint", fingerprintText(record.fingerprint)}};
+    if (!record.normal.empty()) entry["normal"] = record.normal;
+    if (!record.stepTry.empty()) entry["step_try"] = record.stepTry;
+    if (record.deadEnds > 0) entry["dead_ends"] = record.deadEnds;
+    return entry;
+}
+}  // namespace
+
+bool isDayDate(uint64_t date) {
+    const uint64_t month = date / 100 % 100, day = date % 100;
+    return date >= 20000101 && date <= 99991231 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
 std::string formatRecords(const Records& records) {
     nlohmann::ordered_json stages = nlohmann::ordered_json::object();
-    for (size_t i = 0; i < records.size(); ++i) {
-        const StageRecord& record = records[i];
-        if (record.empty()) continue;
-        nlohmann::ordered_json entry = {{"fingerprint", fingerprintText(record.fingerprint)}};
-        if (!record.normal.empty()) entry["normal"] = record.normal;
-        if (!record.stepTry.empty()) entry["step_try"] = record.stepTry;
-        if (record.deadEnds > 0) entry["dead_ends"] = record.deadEnds;
-        stages[std::to_string(i + 1)] = std::move(entry);
-    }
-    const nlohmann::ordered_json file = {{"version", 1}, {"stages", std::move(stages)}};
+    for (size_t i = 0; i < records.size(); ++i)
+        if (!records[i].empty()) stages[std::to_string(i + 1)] = entryOf(records[i]);
+    nlohmann::ordered_json file = {{"version", 1}, {"stages", std::move(stages)}};
+    nlohmann::ordered_json days = nlohmann::ordered_json::object();
+    for (const auto& [date, record] : records.days)
+        if (!record.empty()) days[std::to_string(date)] = entryOf(record);
+    if (!days.empty()) file["days"] = std::move(days);
     return file.dump(2) + "\n";
 }
 

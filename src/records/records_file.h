@@ -9,13 +9,20 @@
 //     "stages": {
 //       "1": { "fingerprint": "0123456789abcdef", "normal": "UURRRRDDDZ", "step_try": "UURRRRDDDZ",
 //              "dead_ends": 3 }
+//     },
+//     "days": {
+//       "20261208": { "fingerprint": "fedcba9876543210", "normal": "LLUURZ" }
 //     }
 //   }
 //
 // "dead_ends" (the presses that walked into a dead end the warning proved) may
-// be missing, as in the files written before it was counted.
+// be missing, as in the files written before it was counted. "days" holds the
+// records of the stage of the day by its date (UTC, YYYYMMDD), in the same
+// form; it is written only when there is one, so that a file without any stays
+// readable by the copies made before the stage of the day.
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include <string_view>
@@ -43,7 +50,16 @@ struct StageRecord {
     friend bool operator==(const StageRecord&, const StageRecord&) = default;
 };
 
-using Records = std::array<StageRecord, StageCount>;  // stage n at [n - 1]
+// A date as the stage of the day is named by: 20261208 for 8 December 2026.
+using DayDate = uint32_t;
+// Whether a number reads as such a date (the year 2000 or later).
+bool isDayDate(uint64_t date);
+
+// Numbered stage n at [n - 1]; the stage of each day it was cleared on in `days`.
+struct Records : std::array<StageRecord, StageCount> {
+    std::map<DayDate, StageRecord> days = {};
+    friend bool operator==(const Records&, const Records&) = default;
+};
 
 // A file refused or unreadable reads as no records; so does a missing one,
 // with no error.

@@ -7,22 +7,24 @@ namespace {
 void offerClear(std::string& best, const std::string& fresh) {
     if (!fresh.empty() && (best.empty() || fresh.size() < best.size())) best = fresh;
 }
+
+void mergeRecord(StageRecord& record, const StageRecord& clear) {
+    if (clear.empty()) return;
+    if (record.fingerprint != clear.fingerprint || record.empty()) {
+        record = clear;
+        return;
+    }
+    offerClear(record.normal, clear.normal);
+    offerClear(record.stepTry, clear.stepTry);
+    // The fresh count holds only what this copy counted since its last save.
+    record.deadEnds = std::min(MaxDeadEnds, record.deadEnds + clear.deadEnds);
+}
 }  // namespace
 
 Records mergeRecords(Records records, const Records& fresh) {
-    for (size_t i = 0; i < records.size(); ++i) {
-        const StageRecord& clear = fresh[i];
-        StageRecord& record = records[i];
-        if (clear.empty()) continue;
-        if (record.fingerprint != clear.fingerprint || record.empty()) {
-            record = clear;
-            continue;
-        }
-        offerClear(record.normal, clear.normal);
-        offerClear(record.stepTry, clear.stepTry);
-        // The fresh count holds only what this copy counted since its last save.
-        record.deadEnds = std::min(MaxDeadEnds, record.deadEnds + clear.deadEnds);
-    }
+    for (size_t i = 0; i < records.size(); ++i) mergeRecord(records[i], fresh[i]);
+    for (const auto& [date, clear] : fresh.days) mergeRecord(records.days[date], clear);
+    std::erase_if(records.days, [](const auto& day) { return day.second.empty(); });
     return records;
 }
 

@@ -14,7 +14,8 @@ namespace nerilo {
 // both are as long); on another fingerprint the stage has changed since the
 // records were made, and the fresh clears, played later, replace them whole,
 // as one copy's record book does. Stages with no fresh clear keep theirs.
-// Dead ends counted on the same stage are added up.
+// Dead ends counted on the same stage are added up. The days' records merge
+// by the same rules, date by date.
 Records mergeRecords(Records records, const Records& fresh);
 
 struct RecordsUpdate : FileUpdate {

@@ -39,6 +39,7 @@ public:
     std::string executableFolder() override { return programFolder; }
     bool keepsPlayerFiles() override { return keepsFiles; }
     std::chrono::milliseconds lockPatience() override { return patience; }
+    std::optional<uint32_t> todayUtc() override { return today; }
 
     // Answers to give, in order; when empty, message boxes get the answer
     // Enter gives, input and text boxes their default text and dialogs a cancel.
@@ -54,6 +55,7 @@ public:
     // How long a write waits for another copy's lock: as long as the window
     // waits, unless a tool with no later write to try again at waits longer.
     std::chrono::milliseconds patience = LockPatience;
+    std::optional<uint32_t> today;  // the date the stage of the day is of: none unless a test sets one
 
     std::string programFolder;
     std::vector<ShownMessage> messages;

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -244,6 +245,15 @@ void QtPlatform::announce(std::span<const Event> events) {
 
 void QtPlatform::copyText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+}  // namespace nerilo::ui
+
+namespace nerilo::ui {
+
+std::optional<uint32_t> QtPlatform::todayUtc() {
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    return static_cast<uint32_t>(today.year() * 10000 + today.month() * 100 + today.day());
 }
 
 }  // namespace nerilo::ui

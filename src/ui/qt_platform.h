@@ -37,6 +37,8 @@ public:
     std::string executableFolder() override;
     void announce(std::span<const Event> events) override;
     void copyText(const std::string& text) override;
+    // The system clock's date in UTC.
+    std::optional<uint32_t> todayUtc() override;
 
 
 private:

@@ -25,9 +25,9 @@ void ThreadRunner::launch(uint64_t id) {
     if (found == jobs_.end()) return;
     Running& running = *found->second;
     running.thread = std::thread([this, id, job = running.job, stop = &running.stop] {
-        // Only the search window shows how far its search has come.
+        // Only the search window and the stage of the day show how far they have come.
         std::function<void(const solver::Progress&)> progress;
-        if (job.kind == JobKind::FullSearch) progress = [this, id](const solver::Progress& p) {
+        if (job.kind == JobKind::FullSearch || job.kind == JobKind::Generate) progress = [this, id](const solver::Progress& p) {
             QMetaObject::invokeMethod(
                 this,
                 [this, id, p] {

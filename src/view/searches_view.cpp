@@ -17,6 +17,29 @@ Text hintLine(const HintSearch& hint) {
     return {};
 }
 
+// The generation tells the rooms it has judged: its budget is a bound, seldom
+// reached, so a share of it would say little of the time left. The hint line
+// has room for two short lines.
+Text dailyLine(const DailyGeneration& generation) {
+    if (generation.job == 0) return {};
+    return NERILO_TEXT("daily", "今日のステージ\n作成中… %1").arg(std::to_string(generation.rooms + 1));
+}
+
+// With the stage of the day in play: the days lately cleared, newest first.
+Text daysClearedLine(const Records& records, DayDate inPlay) {
+    if (inPlay == 0) return {};
+    constexpr int Shown = 3;
+    std::string days;
+    int shown = 0;
+    for (auto day = records.days.rbegin(); day != records.days.rend() && shown < Shown; ++day) {
+        if (day->second.normal.empty() && day->second.stepTry.empty()) continue;
+        const DayDate date = day->first;
+        days += (shown++ ? " " : "") + std::to_string(date / 100 % 100) + "/" + std::to_string(date % 100);
+    }
+    if (days.empty()) return NERILO_TEXT("daily", "クリアした日:\nまだありません");
+    return NERILO_TEXT("daily", "クリアした日:\n%1").arg(days);
+}
+
 }  // namespace
 
 AnalysisPanelView analysisPanel(bool shown, const std::optional<solver::Result>& result) {
@@ -41,6 +64,9 @@ SearchesView searchesView(const Game& game) {
     const Searches& searches = game.searches().state();
     SearchesView view;
     view.hintLine = hintLine(searches.hint);
+    if (view.hintLine.empty()) view.hintLine = dailyLine(game.daily().generation());
+    if (view.hintLine.empty())
+        view.hintLine = daysClearedLine(game.playerData().records().records(), game.daily().inPlay());
     if (searches.hint.shown) view.hintArrow = hintArrowOf(searches.hint.cell, searches.hint.shown->press);
     if (searches.deadEnd.warning) view.deadEndLine = solver::deadEndText();
     view.analysis = analysisPanel(game.session().editing(), searches.analysis.result);

@@ -28,6 +28,8 @@ struct AnalysisPanelView {
 };
 
 struct SearchesView {
+    // Or, while there is no hint: how far the stage of the day's generation
+    // has come, or with that stage in play the days lately cleared.
     Text hintLine;
     std::optional<HintArrow> hintArrow;
     Text deadEndLine;

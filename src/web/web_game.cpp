@@ -283,6 +283,10 @@ public:
         if (const std::optional<JobResult> result = decodeResult(std::string(in.begin(), in.end())))
             game_.searches().jobDone(*result);
     }
+    // How far a job has come: positions judged and rooms, for the stage of the day.
+    void jobProgress(double id, double judged, int rooms) {
+        game_.searches().jobProgress(static_cast<uint64_t>(id), {static_cast<uint64_t>(judged), 0, rooms, 0});
+    }
     // The worker could not run the job (its engine not loaded, no more memory).
     void jobFailed(double id) { game_.searches().jobDone(failedJob(static_cast<uint64_t>(id))); }
     // ヒント: asked again while it is searched, it stops.
@@ -488,6 +492,7 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("setRunner", &WebGame::setRunner)
         .function("jobDone", &WebGame::jobDone)
         .function("jobFailed", &WebGame::jobFailed)
+        .function("jobProgress", &WebGame::jobProgress)
         .function("askForHint", &WebGame::askForHint)
         .function("setDeadEndWarning", &WebGame::setDeadEndWarning)
         .function("board", &WebGame::board)

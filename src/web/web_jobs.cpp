@@ -15,6 +15,15 @@ namespace {
 
 using emscripten::val;
 
+// The stage of the day's generation tells the page how far it has come, in
+// messages of its own that the page reads while the job runs on.
+void postProgress(const solver::Progress& progress) {
+    val message = val::object();
+    message.set("progress", static_cast<double>(progress.expanded));
+    message.set("rooms", progress.depth);
+    val::global("postMessage")(message);
+}
+
 // A job's bytes (Game's job, encodeJob) in; its result's bytes out, with the
 // positions it stored, by which the page tells a worker grown large, and the
 // search's figures for the page's measures.
@@ -23,7 +32,7 @@ val runJobBytes(const val& bytes) {
     val answer = val::object();
     const std::optional<Job> job = decodeJob(std::string(in.begin(), in.end()));
     if (!job) return answer;
-    const JobResult result = runJob(*job);
+    const JobResult result = runJob(*job, job->kind == JobKind::Generate ? postProgress : nullptr);
     const std::string out = encodeResult(result);
     answer.set("result", val(emscripten::typed_memory_view(out.size(), reinterpret_cast<const uint8_t*>(out.data())))
                              .call<val>("slice"));

@@ -97,4 +97,10 @@ void WebPlatform::showMessage(const Question& question) {
 
 void WebPlatform::showEnding(bool redLabel) { tell("ending", emscripten::val(redLabel)); }
 
+std::optional<uint32_t> WebPlatform::todayUtc() {
+    const emscripten::val now = emscripten::val::global("Date").new_();
+    return static_cast<uint32_t>(now.call<int>("getUTCFullYear") * 10000 + (now.call<int>("getUTCMonth") + 1) * 100 +
+                                 now.call<int>("getUTCDate"));
+}
+
 }  // namespace nerilo::web

@@ -40,6 +40,8 @@ public:
     std::string executableFolder() override { return programFolder_; }
     // The page plays the desktop's own effect files, by the events' names.
     void announce(std::span<const Event> events) override;
+    // The browser's clock's date in UTC.
+    std::optional<uint32_t> todayUtc() override;
     // A message of the front end's own (the hint's), shown by the page's script.
     void showMessage(const Question& question);
 

@@ -1,5 +1,5 @@
 // The session's background searches in the page: the hint, the dead-end
-// warning and the stage list's shortest clears. The session hands each job
+// warning, the stage list's shortest clears and the stage of the day. The session hands each job
 // over as bytes (start) and drops it when its position is gone (cancel); a
 // worker (job-worker.js) runs it on the page's own engine while the page goes
 // on, and its result's bytes go back to the session, which decides what they
@@ -13,7 +13,7 @@
 // second. Smaller searches keep their worker, ready at once for the next job.
 const LargeSearch = 1000000;
 
-const JobKinds = { hint: 0, deadEnd: 1, analysis: 2, fullSearch: 3, shortestClear: 4 };
+const JobKinds = { hint: 0, deadEnd: 1, analysis: 2, fullSearch: 3, shortestClear: 4, generate: 5 };
 
 const jobs = {
     // kind → { worker, id, pause, last }: its worker, the job it runs, a start
@@ -47,7 +47,9 @@ const jobs = {
 function startWorker(lane) {
     const worker = new Worker('job-worker.js');
     // An answer from a worker already ended or replaced is dropped.
-    worker.onmessage = (event) => worker === lane.worker && jobAnswered(lane, event.data);
+    worker.onmessage = (event) => worker === lane.worker && (event.data.progress === undefined
+        ? jobAnswered(lane, event.data)
+        : jobProgressed(lane, event.data));
     // The worker could not start (its engine not loaded): a failed search, and a fresh worker next time.
     worker.onerror = (event) => {
         event.preventDefault();
@@ -69,6 +71,13 @@ function stopJob(lane) {
         lane.worker = null;
     }
     lane.id = 0;
+}
+
+// How far a job has come (the stage of the day's generation tells it).
+function jobProgressed(lane, progress) {
+    if (lane.id === 0) return;
+    page.game.jobProgress(lane.id, progress.progress, progress.rooms);
+    after();
 }
 
 function jobAnswered(lane, answer) {

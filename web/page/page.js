@@ -405,7 +405,7 @@ function after() {
 // (the analysis's shortest clear plays in test play).
 
 const PageCommands = new Set(['start', 'retry', 'undo', 'redo', 'hint', 'openStage', 'copyStageCode', 'stageList',
-                              'startOver', 'stepTry', 'blockMode', 'superMode', 'comment', 'editor', 'newStage',
+                              'dailyStage', 'startOver', 'stepTry', 'blockMode', 'superMode', 'comment', 'editor', 'newStage',
                               'openInEditor', 'saveStage', 'copyStageCodeInEditor', 'undoEdit', 'redoEdit',
                               'editStepTarget', 'editComment', 'testPlay']);
 // The commands the page still runs itself.

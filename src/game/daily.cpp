@@ -1,0 +1,103 @@
+#include "game/daily.h"
+
+#include "game/game.h"
+#include "generate/generate.h"
+#include "model/file_lock.h"
+#include "model/progress_location.h"
+
+namespace nerilo {
+namespace {
+
+constexpr const char* DailyFolder = "daily/";
+// A stage file is a few kilobytes; anything much larger is no kept stage.
+constexpr long long MaxKeptStageBytes = 1 << 20;
+
+// A file whose bytes are no stage counts as damaged: it is set aside, never
+// overwritten, as the other player files are.
+FileBytes readKeptBytes(const std::string& path) {
+    FileBytes file = readWholeFile(path, MaxKeptStageBytes);
+    if (file.ok()) file.error = parseStageBytes(file.bytes).error;
+    return file;
+}
+
+}  // namespace
+
+std::string dailyStagePath(const std::string& programFolder, DayDate date) {
+    return dataFilePath(programFolder, DailyFolder + std::to_string(date) + ".txt");
+}
+
+DayDate dailyDateOf(const std::string& programFolder, const std::string& path) {
+    const std::string folder = dataFilePath(programFolder, DailyFolder);
+    if (!path.starts_with(folder) || !path.ends_with(".txt")) return 0;
+    const std::string name = path.substr(folder.size(), path.size() - folder.size() - 4);
+    if (name.size() != 8 || name.find_first_not_of("0123456789") != std::string::npos) return 0;
+    const DayDate date = static_cast<DayDate>(std::stoul(name));
+    return isDayDate(date) ? date : 0;
+}
+
+// The page keeps its files in the browser's storage: taking the lock brings
+// the kept bytes into the file system first, as for every player file.
+std::optional<Stage> readDailyStage(const std::string& path, DayDate date) {
+    if (FileKeeper* keeper = fileKeeper(); keeper && prepareFolderOf(path).empty()) {
+        const FileLock lock(path, LockPatience);
+        if (lock.error().empty()) keeper->bringIn(path);
+    }
+    StageRead read = readStageFile(path);
+    if (!read.ok() || read.stage.comment != generate::generatedComment(date).japanese()) return std::nullopt;
+    return std::move(read.stage);
+}
+
+Text keepDailyStage(const std::string& path, const Stage& stage) {
+    FileUpdate update;
+    updateFile(path, LockPatience, update, readKeptBytes,
+               [&](const FileRead&) { update.error = writeStageFile(path, stage); });
+    return update.error;
+}
+
+void DailyStage::open() {
+    const std::optional<DayDate> today = game_.platform_.todayUtc();
+    if (!today || !isDayDate(*today) || generation_.job != 0) return;
+    const std::string path = dailyStagePath(game_.programFolder(), *today);
+    if (readDailyStage(path, *today)) {
+        openKept(path, *today);
+        return;
+    }
+    const uint64_t job = game_.searches_.startGeneration(*today, budget_);
+    if (job != 0) generation_ = {job, *today, budget_, 0, 0};
+}
+
+// A stage that cannot be kept is still played, as a stage opened from a code is.
+void DailyStage::generated(const JobResult& result) {
+    const DayDate date = generation_.date;
+    generation_ = {};
+    if (!result.stage) {
+        game_.tell(NERILO_TEXT("daily", "今日のステージを作れませんでした。\n決められた量の探索の中で、条件に合う"
+                                        "部屋が見つかりませんでした。"));
+        return;
+    }
+    if (!game_.platform_.keepsPlayerFiles()) {
+        game_.stages_.openWithoutFile(*result.stage);
+        return;
+    }
+    const std::string path = dailyStagePath(game_.programFolder(), date);
+    if (const Text error = keepDailyStage(path, *result.stage); !error.empty()) {
+        game_.tell(NERILO_TEXT("daily", "今日のステージを保存できませんでした。\n%1\n%2\n保存しないで開きます。")
+                       .arg(path)
+                       .arg(error));
+        game_.stages_.openWithoutFile(*result.stage);
+        return;
+    }
+    openKept(path, date);
+}
+
+void DailyStage::openKept(const std::string& path, DayDate date) {
+    if (!game_.stages_.openHanded(path)) return;
+    openedPath_ = path;
+    openedDate_ = date;
+}
+
+DayDate DailyStage::inPlay() const {
+    return !openedPath_.empty() && game_.session().stagePath == openedPath_ ? openedDate_ : 0;
+}
+
+}  // namespace nerilo
