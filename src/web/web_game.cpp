@@ -197,7 +197,9 @@ public:
                                {"shortcuts", shortcuts},
                                {"enabled", state.enabled},
                                {"checked", state.checked},
-                               {"runsHere", command.run != nullptr}});
+                               {"runsHere", command.run != nullptr},
+                               {"editor", command.menu == CommandMenu::Editor},
+                               {"checkable", command.checkable}});
         }
         return entries.dump();
     }

@@ -404,16 +404,16 @@ function after() {
 // and the editor's, but for the solution search, which has no window here
 // (the analysis's shortest clear plays in test play).
 
-const PageCommands = new Set(['start', 'retry', 'undo', 'redo', 'hint', 'openStage', 'copyStageCode', 'stageList',
-                              'dailyStage', 'startOver', 'stepTry', 'blockMode', 'superMode', 'comment', 'editor', 'newStage',
-                              'openInEditor', 'saveStage', 'copyStageCodeInEditor', 'undoEdit', 'redoEdit',
-                              'editStepTarget', 'editComment', 'testPlay']);
+// Every command of the table is offered but these: the page opens codes from
+// its links, is closed with its tab, and has no window for the solution search
+// (the analysis's shortest clear plays in test play).
+const NotInPage = new Set(['openStageCode', 'quit', 'findSolution']);
 // The commands the page still runs itself.
 const OwnRuns = { hint: () => askForHint(), stageList: () => showStageList(), copyStageCode: () => shareStage(),
                   copyStageCodeInEditor: () => shareStage() };
 
 function commandTable() {
-    return JSON.parse(page.game.commands()).filter((command) => PageCommands.has(command.id));
+    return JSON.parse(page.game.commands()).filter((command) => !NotInPage.has(command.id));
 }
 
 function runCommand(id) {
@@ -592,7 +592,28 @@ function useTouch(touch) {
     page.game.setTouch(touch);
 }
 
+// A command the session adds reaches the page with no change here: one the
+// layout has no place for gets a control among the stage's buttons (or the
+// editor's), captioned and enabled from the table as every control is.
+function placeNewCommands() {
+    for (const command of commandTable()) {
+        if (document.querySelector(`[data-command="${command.id}"]`)) continue;
+        const place = command.editor ? $('editor').querySelector('.buttons') : $('openButton').parentElement;
+        if (command.checkable) {
+            const label = document.createElement('label');
+            label.innerHTML = '<input type="checkbox"><span></span>';
+            label.firstChild.dataset.command = command.id;
+            place.append(label);
+        } else {
+            const button = document.createElement('button');
+            button.dataset.command = command.id;
+            place.append(button);
+        }
+    }
+}
+
 function wire() {
+    placeNewCommands();
     document.addEventListener('keydown', onKey);
     document.addEventListener('pointerdown', () => (page.byKeyboard = false), true);
     leaveControls();

@@ -45,7 +45,8 @@ test('the stage of the day is the generator\'s, kept, and opened at once the sec
     await context.clock.setFixedTime(Day);
     const first = await session.openPage({ browserContext: context });
     const before = await shown(first);
-    await first.click('#dailyButton');
+    // The page has no button of its own for it: the control comes from the session's command table.
+    await first.click('[data-command=dailyStage]');
     await first.waitForFunction((key) => localStorage.getItem(key) !== null && !jobs.running(JobKinds.generate),
                                 StoredKey, { timeout: Patience });
     const stored = await first.evaluate((key) => localStorage.getItem(key), StoredKey);
@@ -57,7 +58,7 @@ test('the stage of the day is the generator\'s, kept, and opened at once the sec
 
     // Another tab of the same browser: the kept stage, with no generation.
     const second = await session.openPage({ browserContext: context });
-    await second.click('#dailyButton');
+    await second.click('[data-command=dailyStage]');
     assert.strictEqual(await second.evaluate(() => jobs.running(JobKinds.generate)), false);
     assert.deepStrictEqual(await shown(second), opened);
     assert.deepStrictEqual([...first.errors, ...second.errors], []);
