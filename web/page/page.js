@@ -594,10 +594,11 @@ function useTouch(touch) {
 
 // A command the session adds reaches the page with no change here: one the
 // layout has no place for gets a control among the stage's buttons (or the
-// editor's), captioned and enabled from the table as every control is.
+// editor's), captioned and enabled from the table as every control is. Start
+// and Retry share the round button, which says the one the round offers.
 function placeNewCommands() {
     for (const command of commandTable()) {
-        if (document.querySelector(`[data-command="${command.id}"]`)) continue;
+        if (document.querySelector(`[data-command="${command.id}"], [data-serves~="${command.id}"]`)) continue;
         const place = command.editor ? $('editor').querySelector('.buttons') : $('openButton').parentElement;
         if (command.checkable) {
             const label = document.createElement('label');
