@@ -35,13 +35,10 @@ DayDate dailyDateOf(const std::string& programFolder, const std::string& path) {
     return isDayDate(date) ? date : 0;
 }
 
-// The page keeps its files in the browser's storage: taking the lock brings
-// the kept bytes into the file system first, as for every player file.
+// The page keeps its files in the browser's storage: another tab may have
+// kept today's stage since this one started.
 std::optional<Stage> readDailyStage(const std::string& path, DayDate date) {
-    if (FileKeeper* keeper = fileKeeper(); keeper && prepareFolderOf(path).empty()) {
-        const FileLock lock(path, LockPatience);
-        if (lock.error().empty()) keeper->bringIn(path);
-    }
+    bringInKept(path, LockPatience);
     StageRead read = readStageFile(path);
     if (!read.ok() || read.stage.comment != generate::generatedComment(date).japanese()) return std::nullopt;
     return std::move(read.stage);
@@ -59,7 +56,7 @@ void DailyStage::open() {
     if (!today || !isDayDate(*today) || generation_.job != 0) return;
     const std::string path = dailyStagePath(game_.programFolder(), *today);
     if (readDailyStage(path, *today)) {
-        openKept(path, *today);
+        openKept(path);
         return;
     }
     const uint64_t job = game_.searches_.startGeneration(*today, budget_);
@@ -87,17 +84,14 @@ void DailyStage::generated(const JobResult& result) {
         game_.stages_.openWithoutFile(*result.stage);
         return;
     }
-    openKept(path, date);
+    openKept(path);
 }
 
-void DailyStage::openKept(const std::string& path, DayDate date) {
-    if (!game_.stages_.openHanded(path)) return;
-    openedPath_ = path;
-    openedDate_ = date;
+void DailyStage::openKept(const std::string& path) {
+    game_.stages_.openHanded(path);
 }
 
-DayDate DailyStage::inPlay() const {
-    return !openedPath_.empty() && game_.session().stagePath == openedPath_ ? openedDate_ : 0;
-}
+// Any stage file kept under a date is that day's stage, as its record is (Game::recordClear).
+DayDate DailyStage::inPlay() const { return dailyDateOf(game_.programFolder(), game_.session().stagePath); }
 
 }  // namespace nerilo

@@ -61,11 +61,9 @@ public:
     void setBudget(uint64_t positions) { budget_ = positions; }
 
 private:
-    void openKept(const std::string& path, DayDate date);
+    void openKept(const std::string& path);
 
     Game& game_;
-    std::string openedPath_;  // the kept file last opened, and its date
-    DayDate openedDate_ = 0;
     DailyGeneration generation_;
     uint64_t budget_ = DailyBudget;
 };

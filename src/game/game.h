@@ -89,7 +89,7 @@ public:
     void importPlayerFile(const std::string& path, const std::string& name, bool records);
     void quit();
     void startOver();
-    std::string programFolder();
+    std::string programFolder() const;
     bool loadCurrentStage();
     // Reads the records file beside the progress file, once; new records are written to it.
     void openRecords() { player_.openRecords(programFolder()); }

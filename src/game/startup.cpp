@@ -16,7 +16,7 @@ int startStage(const Progress& progress) {
     return static_cast<int>(progress.size());
 }
 
-std::string Game::programFolder() {
+std::string Game::programFolder() const {
     std::string folder = platform_.executableFolder();
     if (folder.empty() || folder.back() != '/') folder += '/';
     return folder;

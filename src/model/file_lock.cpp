@@ -16,6 +16,12 @@ FileKeeper* keeper = nullptr;
 void keepFilesWith(FileKeeper* k) { keeper = k; }
 FileKeeper* fileKeeper() { return keeper; }
 
+void bringInKept(const std::string& path, std::chrono::milliseconds patience) {
+    if (!keeper || !prepareFolderOf(path).empty()) return;
+    const FileLock lock(path, patience);
+    if (lock.error().empty()) keeper->bringIn(path);
+}
+
 FileLock::FileLock(const std::string& path, std::chrono::milliseconds patience) {
     const std::string lockPath = path + ".lock";
     fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);

@@ -76,6 +76,10 @@ public:
 // desktop's case) when the file system is where the files are kept.
 void keepFilesWith(FileKeeper* keeper);
 FileKeeper* fileKeeper();
+// Before a read outside a merging write: brings in what the keeper keeps of
+// the file, under the lock, so the read sees another tab's write of a moment
+// ago. Nothing to do without a keeper.
+void bringInKept(const std::string& path, std::chrono::milliseconds patience);
 
 // A merging write: under the lock, `read(path)` reads what is on disk and,
 // when it may be replaced, `write(onDisk)` writes the merge and sets the
