@@ -7,22 +7,11 @@
 #include <new>
 
 #include "game/background_work.h"
+#include "fake_runner.h"
 #include "game_fixture.h"
 
 namespace nerilo::test {
 namespace {
-
-class FakeRunner : public Runner {
-public:
-    void start(const Job& job) override { started.push_back(job); }
-    void cancel(uint64_t id) override { cancelled.push_back(id); }
-    bool live(uint64_t id) const { return id != 0 && std::find(cancelled.begin(), cancelled.end(), id) == cancelled.end(); }
-    // Runs the job started `back` jobs ago and hands its result to the game,
-    // even when it was cancelled: a result that comes anyway.
-    void finish(Game& game, size_t back = 0) { game.searches().jobDone(runJob(started.at(started.size() - 1 - back))); }
-    std::vector<Job> started;
-    std::vector<uint64_t> cancelled;
-};
 
 struct Played {
     TestGame game;

@@ -99,10 +99,6 @@ TEST(SharedFiles, EveryMergingWriteReadsTheKeptFileAndSendsItsResultBack) {
         EXPECT_EQ(keeper.store["data.nrl"], c.storedAfter) << c.what;
         EXPECT_EQ(copiesAside(keeper), c.aside) << c.what;
     }
-    // Without a keeper the file system is the only place.
-    TempDir dir;
-    EXPECT_TRUE(updateProgressFile(dir.file("data.nrl"), progressOf({{1, 1}})).ok());
-    EXPECT_EQ(readBytes(dir.file("data.nrl")), formatProgress(progressOf({{1, 1}})));
 }
 
 bool says(const ShownMessage& message, const std::string& words) { return message.text.find(words) != std::string::npos; }
@@ -183,7 +179,6 @@ TEST(SharedFiles, ABroughtBackFileIsMergedOrRefusedWithTheReason) {
     older[2] = {7, "RRRRZ", "RZ", 1};  // same stage: the shorter step-try clear counts
     older[3] = {6, "RZ", "", 0};       // stage 4 as it was before it changed: the book's stays
     older[5] = {9, "RRZ", "", 0};      // a stage the book has nothing of
-    const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
     struct Case {
         const char* what;
         const char* name;
@@ -193,7 +188,6 @@ TEST(SharedFiles, ABroughtBackFileIsMergedOrRefusedWithTheReason) {
     };
     const Case cases[] = {
         {"garbage as progress", "data.nrl", "garbage", false, false},
-        {"a picture", "photo.png", png, false, false},
         {"a truncated records file", "records.json", formatRecords(older).substr(0, 60), true, false},
         {"an older progress file", "data.nrl", formatProgress(progressOf({{1, 1}, {2, 2}})), false, true},
         {"an older records file", "records.json", formatRecords(older), true, true},

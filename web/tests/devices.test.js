@@ -4,7 +4,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { Devices, Patience, usePage, solution, play } = require('./browser.js');
+const { Devices, Patience, usePage, solution, play, seriousFaults: audit } = require('./browser.js');
 
 const session = usePage();
 const openPage = (device, options = {}) => session.openPage({ ...options, context: { ...Devices[device], ...options.context } });
@@ -175,15 +175,7 @@ test('a screen reader finds the board as an image described in words, and hears 
     assert.match(await label(), /^stage1\.txt\. The player is at column \d+, row \d+, on .+; left: .+\. Keys: 0, steps: \d+$/);
 });
 
-const axeSource = require('fs').readFileSync(require.resolve('axe-core'), 'utf8');
-async function audit(page) {
-    await page.addScriptTag({ content: axeSource });
-    const results = await page.evaluate(() => axe.run(document));
-    return results.violations.filter((v) => v.impact === 'serious' || v.impact === 'critical')
-        .map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`);
-}
-
-test('axe-core finds no serious or critical fault, in Japanese and in English, on a desktop and a phone', async () => {
+test('axe-core finds no serious or critical fault, in Japanese and in English, on a desktop and a phone, in play, the stage list and the editor', async () => {
     for (const device of ['desktop', 'phone']) {
         for (const language of ['ja', 'en']) {
             const page = await openPage(device);
@@ -192,6 +184,10 @@ test('axe-core finds no serious or critical fault, in Japanese and in English, o
             await page.click('#stageListButton');
             await page.waitForSelector('#stageListDialog[open]');
             assert.deepStrictEqual(await audit(page), [], `${device}, ${language}, the stage list`);
+            await page.keyboard.press('Escape');
+            await page.click('#editMode');
+            await page.waitForSelector('#editor:not([hidden])', { timeout: Patience });
+            assert.deepStrictEqual(await audit(page), [], `${device}, ${language}, the editor`);
             await page.context().close();
         }
     }
