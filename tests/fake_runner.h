@@ -22,4 +22,16 @@ public:
     std::vector<uint64_t> cancelled;
 };
 
+// A runner that runs each job at once, inside start, as the checks on Save
+// and a code's proof ran before they went to the background.
+class ImmediateRunner : public Runner {
+public:
+    explicit ImmediateRunner(Game& game) : game_(game) {}
+    void start(const Job& job) override { game_.searches().jobDone(runJob(job)); }
+    void cancel(uint64_t) override {}
+
+private:
+    Game& game_;
+};
+
 }  // namespace nerilo::test

@@ -4,7 +4,10 @@
 
 #include <filesystem>
 
+#include "fake_runner.h"
 #include "game_fixture.h"
+#include "game/commands.h"
+#include "solver/proof_check.h"
 #include "solver/stage_checks.h"
 
 namespace nerilo::test {
@@ -36,20 +39,20 @@ TEST(StageChecks, PlayersAndStairs) {
     none.ground(cell(5, 9), ground::Stairs);
     const auto noPlayer = solver::stageProblems(startOf(none));
     ASSERT_EQ(kinds(noPlayer), std::vector<Problem>{Problem::NoPlayer});
-    EXPECT_EQ(noPlayer[0].text.japanese(), "プレイヤーがいません。");
+    EXPECT_EQ(noPlayer[0].text().japanese(), "プレイヤーがいません。");
 
     TestGame three;
     three.block(cell(1, 1), block::Player).block(cell(3, 3), block::Player).block(cell(5, 5), block::Player);
     three.ground(cell(5, 9), ground::Stairs);
     const auto several = solver::stageProblems(startOf(three));
     ASSERT_EQ(kinds(several), std::vector<Problem>{Problem::SeveralPlayers});
-    EXPECT_NE(several[0].text.japanese().find("3 人"), std::string::npos) << several[0].text;
+    EXPECT_NE(several[0].text().japanese().find("3 人"), std::string::npos) << several[0].text();
 
     TestGame noStairs;
     noStairs.block(cell(5, 5), block::Player);
     const auto withoutStairs = solver::stageProblems(startOf(noStairs));
     ASSERT_EQ(kinds(withoutStairs), std::vector<Problem>{Problem::NoStairs}) << "no search is needed to know it";
-    EXPECT_EQ(withoutStairs[0].text.japanese(), "階段がありません。");
+    EXPECT_EQ(withoutStairs[0].text().japanese(), "階段がありません。");
 
     TestGame empty;
     EXPECT_EQ(kinds(solver::stageProblems(startOf(empty))), (std::vector<Problem>{Problem::NoPlayer, Problem::NoStairs}));
@@ -117,7 +120,7 @@ TEST(StageChecks, UnsolvableOnlyWhenTheSearchFinished) {
     EXPECT_TRUE(solver::provenUnsolvable(start));
     const auto problems = solver::stageProblems(start);
     ASSERT_EQ(kinds(problems), std::vector<Problem>{Problem::Unsolvable});
-    EXPECT_EQ(problems[0].text.japanese(), "どう動いてもクリアできません。");
+    EXPECT_EQ(problems[0].text().japanese(), "どう動いてもクリアできません。");
     EXPECT_FALSE(solver::provenUnsolvable(start, {10, 3})) << "a search that hit its bound proves nothing";
     EXPECT_TRUE(solver::stageProblems(start, {10, 3}).empty());
 
@@ -144,8 +147,7 @@ TEST(StageChecks, AStepTargetTooLowForStepTryMode) {
 
 TEST(StageChecks, TheWarningNamesEveryProblemAndAsksToSave) {
     EXPECT_TRUE(solver::saveWarning({}).empty());
-    const std::string text = solver::saveWarning({{Problem::NoPlayer, Text::words("プレイヤーがいません。")},
-                                                  {Problem::NoStairs, Text::words("階段がありません。")}})
+    const std::string text = solver::saveWarning({{Problem::NoPlayer}, {Problem::NoStairs}})
                                  .japanese();
     EXPECT_EQ(text, "このステージには問題があります。\n\n・プレイヤーがいません。\n・階段がありません。\n\nこのまま保存しますか？");
 }
@@ -157,12 +159,13 @@ struct CheckedEditor {
         game.block(cell(5, 5), block::Player);
         if (stairs) game.ground(cell(5, 9), ground::Stairs);
         game.load("stage3.txt");
-        game.engine.stages().setSearchAside([](const std::function<void()>& work) { work(); });
+        game.engine.searches().setRunner(&runner);
         game.engine.editor().toggle();
         game.engine.editor().chooseBlockBrush(block::BlackBall);
         game.engine.editor().paintCell(cell(1, 1));
     }
     TestGame game;
+    ImmediateRunner runner{game.engine};
 };
 
 TEST(StageChecks, AFineStageSavesAsBefore) {
@@ -201,6 +204,47 @@ TEST(StageChecks, AWarnedSaveStopsOnCancelAndGoesOnWithSave) {
     EXPECT_TRUE(game.engine.stages().save());
     EXPECT_EQ(readStageFile(path).stage.blocks[cell(1, 1)], block::BlackBall);
     EXPECT_EQ(stageTitle(game.session()), "warned.txt");
+}
+
+
+// The checks on Save and a code's proof are searches in the background that
+// the command waits for: meanwhile no paint, key or command is taken, and the
+// result, whenever it comes, lets the command go on where it stopped.
+TEST(StageChecks, ACommandWaitsForItsSearchAndGoesOnWithItsResult) {
+    CheckedEditor unsolvable(false), solvable(true);
+    FakeRunner runner;
+    Game& game = unsolvable.game.engine;
+    game.searches().setRunner(&runner);
+    const std::string path = unsolvable.game.stageFile("waited.txt");
+    unsolvable.game.platform.messageAnswers.push_back(MsgResult::Save);
+    unsolvable.game.platform.fileAnswers.push_back(path);
+    const GameSnapshot before = game.snapshot();
+    EXPECT_FALSE(game.stages().save());
+    ASSERT_EQ(runner.started.back().kind, JobKind::SaveCheck);
+    game.perform([&] { game.editor().togglePaintLayer(); });
+    game.editor().paintCell(cell(2, 3));
+    game.pressKey(PlayerKey::Right);
+    EXPECT_FALSE(commandState(game, *findCommand("saveStage")).enabled);
+    EXPECT_TRUE(game.snapshot() == before);
+    EXPECT_TRUE(unsolvable.game.platform.messages.empty() && !std::filesystem::exists(path));
+    runner.finish(game);
+    EXPECT_EQ(unsolvable.game.platform.messages.size(), 1u) << "the warning, answered Save";
+    EXPECT_TRUE(readStageFile(path).ok());
+    EXPECT_FALSE(game.searches().awaiting());
+
+    Game& shared = solvable.game.engine;
+    shared.searches().setRunner(&runner);
+    std::optional<std::string> proof;
+    shared.stages().setCodeTools({}, [&](const Stage&, std::string_view keys) {
+        proof = keys;
+        return std::string("code");
+    });
+    shared.stages().copyCode();
+    ASSERT_EQ(runner.started.back().kind, JobKind::Proof);
+    EXPECT_FALSE(proof) << "no code before its proof is known";
+    runner.finish(shared);
+    ASSERT_TRUE(proof);
+    EXPECT_TRUE(solver::clearsFrom(shared.editor().plainTestStart(), *proof)) << *proof;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "game/background_work.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
@@ -24,7 +25,9 @@ solver::Options optionsFor(const Job& job) {
         options.maxStates = 1'000'000;
         break;
     case JobKind::ShortestClear: options.maxStates = 5'000'000; break;
-    case JobKind::Generate: break;
+    case JobKind::Proof:
+    case JobKind::Generate:
+    case JobKind::SaveCheck: break;
     }
     if (job.maxStates != 0) options.maxStates = job.maxStates;
     return options;
@@ -45,6 +48,8 @@ struct ResultFigures {
     uint32_t keysSize;
     uint8_t hasStage;
     uint32_t stageSize;
+    uint8_t problemCount;
+    solver::StageProblem problems[solver::ProblemKinds];
 };
 
 template <class T>
@@ -100,6 +105,7 @@ JobResult runJob(const Job& job, const std::function<void(const solver::Progress
     JobResult result;
     try {
         if (job.kind == JobKind::Generate) result = generateStage(job, progress, stop);
+        else if (job.kind == JobKind::SaveCheck) result.problems = solver::stageProblems(job.start);
         else result.search = solver::solve(job.start, optionsFor(job), progress, stop);
     } catch (...) {
         result = failedJob(job.id);
@@ -113,7 +119,9 @@ std::string encodeJob(const Job& job) { return plainBytes(job); }
 
 std::optional<Job> decodeJob(std::string_view bytes) {
     if (bytes.size() != sizeof(Job)) return std::nullopt;
-    return readPlain<Job>(bytes);
+    const std::optional<Job> job = readPlain<Job>(bytes);
+    if (static_cast<int>(job->kind) >= JobKinds) return std::nullopt;
+    return job;
 }
 
 std::string encodeResult(const JobResult& result) {
@@ -134,14 +142,20 @@ std::string encodeResult(const JobResult& result) {
     const std::string stage = result.stage ? formatStage(*result.stage) : std::string();
     figures.hasStage = result.stage.has_value();
     figures.stageSize = static_cast<uint32_t>(stage.size());
+    // At most one problem of each kind.
+    figures.problemCount = static_cast<uint8_t>(std::min<size_t>(result.problems.size(), solver::ProblemKinds));
+    std::copy_n(result.problems.begin(), figures.problemCount, figures.problems);
     return plainBytes(figures) + s.keys + stage + s.refusal;
 }
 
 std::optional<JobResult> decodeResult(std::string_view bytes) {
     const std::optional<ResultFigures> figures = readPlain<ResultFigures>(bytes);
     if (!figures || bytes.size() - sizeof(ResultFigures) < uint64_t{figures->keysSize} + figures->stageSize ||
-        (figures->failed | figures->analysed | figures->hasStage) > 1)
+        (figures->failed | figures->analysed | figures->hasStage) > 1 || figures->problemCount > solver::ProblemKinds ||
+        static_cast<int>(figures->kind) >= JobKinds)
         return std::nullopt;
+    for (int i = 0; i < figures->problemCount; ++i)
+        if (static_cast<int>(figures->problems[i].kind) >= solver::ProblemKinds) return std::nullopt;
     JobResult result;
     result.id = figures->id;
     result.kind = figures->kind;
@@ -153,6 +167,7 @@ std::optional<JobResult> decodeResult(std::string_view bytes) {
     s.storedBytes = figures->storedBytes;
     s.seconds = figures->seconds;
     if (figures->analysed) s.analysis = figures->analysis;
+    result.problems.assign(figures->problems, figures->problems + figures->problemCount);
     bytes.remove_prefix(sizeof(ResultFigures));
     s.keys = std::string(bytes.substr(0, figures->keysSize));
     bytes.remove_prefix(figures->keysSize);

@@ -1,7 +1,8 @@
 #pragma once
 // The session's searches in the background: the hint, the dead-end warning,
 // the editor's analysis and search window, the stage list's shortest clears,
-// and the generation of the stage of the day. A job is a plain value (what to search and from where); the front
+// the generation of the stage of the day, and the searches a command waits
+// for (the checks on Save, a stage code's proof). A job is a plain value (what to search and from where); the front
 // end's Runner runs it away from the window (threads on the desktop, a worker
 // in the page), always through runJob, and hands the result back to the
 // session in the window's own thread (Game::jobDone). Without a runner (the
@@ -12,14 +13,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/stage_file.h"
 #include "rules/world_state.h"
 #include "solver/solver.h"
+#include "solver/stage_checks.h"
 
 namespace nerilo {
 
-enum class JobKind : uint8_t { Hint, DeadEnd, Analysis, FullSearch, ShortestClear, Generate };
+enum class JobKind : uint8_t { Hint, DeadEnd, Analysis, FullSearch, ShortestClear, Generate, SaveCheck, Proof };
+constexpr int JobKinds = 8;
 
 struct Job {
     uint64_t id = 0;
@@ -42,6 +46,8 @@ struct JobResult {
     // Generate: the stage, when one inside the bands was found within the
     // budget; `search` holds the positions judged as expanded.
     std::optional<Stage> stage;
+    // SaveCheck: what is wrong with the stage, or nothing.
+    std::vector<solver::StageProblem> problems;
 };
 
 // A job whose search could not run or ended on something other than its

@@ -135,7 +135,12 @@ const Command* findCommand(std::string_view id) {
     return nullptr;
 }
 
-CommandState commandState(const Game& game, const Command& command) { return command.state(commandContext(game)); }
+// None is offered while a command waits for its search.
+CommandState commandState(const Game& game, const Command& command) {
+    CommandState state = command.state(commandContext(game));
+    if (game.searches().awaiting()) state.enabled = false;
+    return state;
+}
 
 bool runCommand(Game& game, std::string_view id) {
     const Command* command = findCommand(id);

@@ -21,8 +21,8 @@ public:
 
     // The question to show now, oldest first, or none.
     const Question* question() const { return questions_.empty() ? nullptr : &questions_.front().second; }
-    // A command waits for its answer.
-    bool asking() const { return awaited_ != 0; }
+    // A command waits for its answer, or for a search it started.
+    bool asking() const { return awaited_ != 0 || searching_; }
     // The front end's answer to question(); true when it let a waiting command go on.
     bool answer(const Answer& answer);
 
@@ -31,6 +31,12 @@ public:
     // A notice: the command goes on at once.
     void tell(Question notice);
     void tell(const Text& text, MsgIcon icon = MsgIcon::Exclamation);
+
+    // A command that waits for a search rather than an answer (the checks on
+    // Save, a code's proof): it holds the conversation as a question does, and
+    // goOn lets it go on with the result where it waits.
+    void waitForSearch(coro::coroutine_handle<> command);
+    void goOn();
 
     // Runs a command until it asks or ends; one command at a time.
     void run(Task<> command);
@@ -46,6 +52,7 @@ private:
     std::deque<std::pair<uint64_t, Question>> questions_;
     uint64_t lastQuestion_ = 0;
     uint64_t awaited_ = 0;
+    bool searching_ = false;
     coro::coroutine_handle<> waiting_;
     std::optional<Answer> answer_;
     std::optional<Task<>> command_;

@@ -73,7 +73,10 @@ void Game::clockTick() {
     searches_.follow();
 }
 
+// While a command waits for its search nothing else is taken: the search is
+// of the board as it was asked.
 void Game::perform(const std::function<void()>& command) {
+    if (searches_.awaiting()) return;
     searches_.dropHint();
     if (round_.playbackRunning()) round_.stopPlayback();
     else command();

@@ -38,7 +38,7 @@ void Editor::endStroke() {
 // painted. A cell painted outside a stroke is a stroke of its own.
 void Editor::paintCell(int cell) {
     const SessionState& s = game_.session_;
-    if (!s.editing()) return;
+    if (!s.editing() || game_.asking()) return;
     const bool ownStroke = !strokeBase_;
     if (ownStroke) beginStroke();
     if (s.paintLayer == PaintLayer::Blocks) game_.world_.paintBlock(cell, s.blockBrush);
@@ -48,7 +48,7 @@ void Editor::paintCell(int cell) {
 
 void Editor::pickBrushAt(int cell) {
     SessionState& s = game_.session_;
-    if (!s.editing()) return;
+    if (!s.editing() || game_.asking()) return;
     const WorldState& w = game_.world_.state();
     if (s.paintLayer == PaintLayer::Blocks) s.blockBrush = w.blocks[cell].code;
     else s.groundBrush = w.ground[cell].code;

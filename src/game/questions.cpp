@@ -110,6 +110,18 @@ bool Conversation::answer(const Answer& answer) {
     return true;
 }
 
+void Conversation::waitForSearch(coro::coroutine_handle<> command) {
+    searching_ = true;
+    waiting_ = command;
+}
+
+void Conversation::goOn() {
+    if (!searching_) return;
+    searching_ = false;
+    std::exchange(waiting_, {}).resume();
+    finishCommand();
+}
+
 void Conversation::run(Task<> command) {
     if (command_) return;
     command_.emplace(std::move(command));

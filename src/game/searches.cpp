@@ -148,6 +148,28 @@ uint64_t BackgroundSearches::startGeneration(uint64_t seed, uint64_t budget) {
     return job.id;
 }
 
+BackgroundSearches::Awaited BackgroundSearches::awaitJob(JobKind kind, const WorldState& start, uint64_t maxStates) {
+    return Awaited(*this, Job{0, kind, start, maxStates});
+}
+
+// A runner may answer inside start (a test's): the command then goes on
+// without stopping.
+bool BackgroundSearches::Awaited::await_suspend(coro::coroutine_handle<> command) {
+    AwaitedJob& a = searches_.awaited_;
+    job_.id = ++searches_.lastJob_;
+    a = {job_.id, false, std::nullopt};
+    searches_.runner_->start(job_);
+    if (a.result) return false;
+    a.suspended = true;
+    searches_.game_.conversation_.waitForSearch(command);
+    return true;
+}
+
+std::optional<JobResult> BackgroundSearches::Awaited::await_resume() {
+    if (!searches_.runner_) return std::nullopt;
+    return std::exchange(searches_.awaited_, {}).result;
+}
+
 void BackgroundSearches::jobProgress(uint64_t job, const solver::Progress& progress) {
     if (job == 0) return;
     if (job == state_.full.job) state_.full.progress = progress;
@@ -158,7 +180,11 @@ void BackgroundSearches::jobProgress(uint64_t job, const solver::Progress& progr
 void BackgroundSearches::jobDone(const JobResult& done) {
     if (done.id == 0) return;
     const solver::Result& result = done.search;
-    if (done.id == state_.hint.job) {
+    if (done.id == awaited_.job) {
+        awaited_.job = 0;
+        awaited_.result = done;
+        if (awaited_.suspended) game_.conversation_.goOn();
+    } else if (done.id == state_.hint.job) {
         state_.hint.job = 0;
         showHint(result);
     } else if (done.id == state_.deadEnd.job) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "game/background_work.h"
+#include "game/coroutine.h"
 #include "game/session_state.h"
 #include "rules/world_state.h"
 #include "solver/hint.h"
@@ -106,6 +107,16 @@ public:
     ShortestLength shortestLength(uint64_t fingerprint, const Stage& stage);
     // The stage of the day's generation (game/daily.h), which hears its result.
     uint64_t startGeneration(uint64_t seed, uint64_t budget);
+    // A search a command waits for, as it waits for an answer (the checks on
+    // Save, a stage code's proof): `co_await searches.awaitJob(...)` runs it on
+    // the runner and gives its result; keys and commands wait meanwhile, the
+    // world goes on ticking and the window painting. Without a runner it
+    // gives nothing at once.
+    class Awaited;
+    Awaited awaitJob(JobKind kind, const WorldState& start, uint64_t maxStates = 0);
+    // A command waits for one: the front end shows that it is busy.
+    bool awaiting() const { return awaited_.job != 0; }
+
     // How long the editor's analysis waits after a change.
     static constexpr int AnalysisPauseMs = 150;
 
@@ -127,6 +138,24 @@ private:
     Runner* runner_ = nullptr;
     Searches state_;
     uint64_t lastJob_ = 0;
+    struct AwaitedJob {
+        uint64_t job = 0;
+        bool suspended = false;  // the command stopped to wait (the runner did not answer at once)
+        std::optional<JobResult> result;
+    };
+    AwaitedJob awaited_;
+};
+
+class BackgroundSearches::Awaited {
+public:
+    Awaited(BackgroundSearches& searches, Job job) : searches_(searches), job_(job) {}
+    bool await_ready() const { return searches_.runner_ == nullptr; }
+    bool await_suspend(coro::coroutine_handle<> command);
+    std::optional<JobResult> await_resume();
+
+private:
+    BackgroundSearches& searches_;
+    Job job_;
 };
 
 }  // namespace nerilo

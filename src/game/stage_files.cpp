@@ -114,28 +114,49 @@ Task<> StageFiles::typeCode(std::string clipboard) {
 constexpr uint64_t ProofSearchStates = 2'000'000;
 
 void StageFiles::copyCode() {
-    if (game_.session_.testPlaying() || !codeWriter_) return;
-    const std::optional<Stage> stage = stageAsOpened();
-    if (!stage) return;
-    // A stage opened from a code passes its proof on; any other is searched.
-    const std::string* known = proofInPlay();
-    std::string proof = known ? *known : std::string();
-    if (!known && aside_) {
-        aside_([&] {
-            const JobResult found = runJob({0, JobKind::ShortestClear, solver::roundStart(*stage), ProofSearchStates});
-            if (found.search.outcome == solver::Outcome::Solved) proof = found.search.keys;
-        });
+    if (!codeWriter_) return;
+    proveStage([this](const Stage* stage, const std::string& proof) {
+        if (!stage) return;
+        const std::string code = codeWriter_(*stage, proof);
+        game_.platform_.copyText(code);
+        const Text copied = NERILO_TEXT("codes", "ステージのコードをコピーしました（%1 文字）。").arg(std::to_string(code.size()));
+        if (proof.empty()) {
+            game_.tell(NERILO_TEXT("codes", "%1\n数秒のうちに解が見つからなかったので、クリアの証明は付いていません。").arg(copied),
+                       MsgIcon::Information);
+        } else {
+            game_.tell(NERILO_TEXT("codes", "%1\n最短の解（%2 手）をクリアの証明として付けました。").arg(copied).arg(std::to_string(proof.size())),
+                       MsgIcon::Information);
+        }
+    });
+}
+
+void StageFiles::proveStage(ProvenUse use) {
+    // Another command waits: this one is not taken, and its user hears so.
+    if (game_.asking()) {
+        use(nullptr, {});
+        return;
     }
-    const std::string code = codeWriter_(*stage, proof);
-    game_.platform_.copyText(code);
-    const Text copied = NERILO_TEXT("codes", "ステージのコードをコピーしました（%1 文字）。").arg(std::to_string(code.size()));
-    if (proof.empty()) {
-        game_.tell(NERILO_TEXT("codes", "%1\n数秒のうちに解が見つからなかったので、クリアの証明は付いていません。").arg(copied),
-             MsgIcon::Information);
+    game_.run(searchProof(std::move(use)));
+}
+
+// A stage opened from a code passes its proof on; any other is searched, in
+// the background while the command waits.
+Task<> StageFiles::searchProof(ProvenUse use) {
+    std::optional<Stage> stage;
+    if (!game_.session_.testPlaying()) stage = stageAsOpened();
+    if (!stage) {
+        use(nullptr, {});
+        co_return;
+    }
+    std::string proof;
+    if (const std::string* known = proofInPlay()) {
+        proof = *known;
     } else {
-        game_.tell(NERILO_TEXT("codes", "%1\n最短の解（%2 手）をクリアの証明として付けました。").arg(copied).arg(std::to_string(proof.size())),
-             MsgIcon::Information);
+        const std::optional<JobResult> found =
+            co_await game_.searches_.awaitJob(JobKind::Proof, solver::roundStart(*stage), ProofSearchStates);
+        if (found && found->search.outcome == solver::Outcome::Solved) proof = found->search.keys;
     }
+    use(&*stage, proof);
 }
 
 const std::string* StageFiles::proofInPlay() const {
@@ -167,10 +188,9 @@ bool StageFiles::save() { return game_.run(checkAndSave(), false); }
 
 Task<bool> StageFiles::checkAndSave() {
     if (game_.session_.testPlaying()) co_return false;
-    if (aside_) {
-        Text warning;
-        const WorldState start = game_.editor_.plainTestStart();
-        aside_([&] { warning = solver::checkBeforeSave(start); });
+    const std::optional<JobResult> checked = co_await game_.searches_.awaitJob(JobKind::SaveCheck, game_.editor_.plainTestStart());
+    if (checked) {
+        const Text warning = solver::saveWarning(checked->problems);
         if (!warning.empty()) {
             const Question check =
                 messageQuestion(warning, MsgButtons::SaveCancel, MsgIcon::Exclamation, MsgResult::Cancel);

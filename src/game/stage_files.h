@@ -59,23 +59,23 @@ public:
     // コードをコピー: the code of the stage as opened onto the clipboard, with a
     // shortest clear as its proof when one is found within a bound, and says so.
     void copyCode();
+    // The stage as opened and its proof, handed to `use` once known: the proof
+    // it was opened with, or a shortest clear searched for in the background
+    // within a bound, or none. `use` hears a null stage when there is none to
+    // give (told why) or another command waits. The page's share link is made so.
+    using ProvenUse = std::function<void(const Stage* stage, const std::string& proof)>;
+    void proveStage(ProvenUse use);
     // The proof of the stage in play, when it was opened from a code whose
     // proof cleared it: its code carries the proof on, and the panel says so.
     const std::string* proofInPlay() const;
 
-    // Checks the stage, asks for a file and writes it; true when it was written
-    // by the time it returns (false also while it asks).
+    // Checks the stage (a search in the background), asks for a file and
+    // writes it; true when it was written by the time it returns (false also
+    // while it searches or asks).
     bool save();
     void showComment();
     // What the file dialogs' name field last held; not part of the game, so undo leaves it.
     const std::string& fileDialogName() const { return fileDialogName_; }
-
-    // How the program runs a short search in the middle of a command (the
-    // checks before Save, a stage code's proof): the desktop runs it in a
-    // worker while its window paints. Without one, Save checks nothing and a
-    // code carries only the proof it was opened with.
-    using Aside = std::function<void(const std::function<void()>& work)>;
-    void setSearchAside(Aside aside) { aside_ = std::move(aside); }
 
 private:
     friend class Game;
@@ -93,6 +93,7 @@ private:
     Task<bool> takeCode(StageCodeRead read);
     Task<> typeCode(std::string clipboard);
     Task<bool> checkAndSave();
+    Task<> searchProof(ProvenUse use);
 
     Game& game_;
     std::optional<Stage> withoutFile_;
@@ -103,7 +104,6 @@ private:
     };
     std::optional<ProvenStage> proven_;
     std::string fileDialogName_;
-    Aside aside_;
     CodeReader codeReader_;
     CodeWriter codeWriter_;
 };

@@ -9,10 +9,9 @@
 #include "solver/solver.h"
 
 namespace nerilo::solver {
-namespace {
 
 // Every text of the warning, in one place.
-Text problemText(Problem kind, int number = 0, int enough = 0) {
+Text StageProblem::text() const {
     switch (kind) {
     case Problem::NoPlayer: return NERILO_TEXT("checks", "プレイヤーがいません。");
     case Problem::SeveralPlayers:
@@ -27,6 +26,8 @@ Text problemText(Problem kind, int number = 0, int enough = 0) {
     }
     return {};
 }
+
+namespace {
 
 // A search that gives up at the limits.
 Result searchWithin(const WorldState& start, const ProofLimits& limits) {
@@ -51,10 +52,10 @@ std::vector<StageProblem> layoutProblems(const WorldState& start) {
         players += start.blocks[i].code == block::Player;
         stairs |= start.ground[i].code == ground::Stairs;
     }
-    if (players == 0) problems.push_back({Problem::NoPlayer, problemText(Problem::NoPlayer)});
-    if (players > 1) problems.push_back({Problem::SeveralPlayers, problemText(Problem::SeveralPlayers, players)});
-    if (!stairs) problems.push_back({Problem::NoStairs, problemText(Problem::NoStairs)});
-    if (players > 0 && boxedIn(start)) problems.push_back({Problem::BoxedIn, problemText(Problem::BoxedIn)});
+    if (players == 0) problems.push_back({Problem::NoPlayer});
+    if (players > 1) problems.push_back({Problem::SeveralPlayers, players});
+    if (!stairs) problems.push_back({Problem::NoStairs});
+    if (players > 0 && boxedIn(start)) problems.push_back({Problem::BoxedIn});
     return problems;
 }
 
@@ -92,10 +93,10 @@ std::vector<StageProblem> stageProblems(const WorldState& start, const ProofLimi
     if (!searchable) return problems;
     const Result plain = searchWithin(start, limits);
     if (plain.outcome == Outcome::Unsolvable)
-        problems.push_back({Problem::Unsolvable, problemText(Problem::Unsolvable)});
+        problems.push_back({Problem::Unsolvable});
     else if (plain.outcome == Outcome::Solved) {
         if (const std::optional<int> enough = enoughStepTarget(start, plain.keys, limits))
-            problems.push_back({Problem::StepTargetTooLow, problemText(Problem::StepTargetTooLow, start.stepTarget, *enough)});
+            problems.push_back({Problem::StepTargetTooLow, start.stepTarget, *enough});
     }
     return problems;
 }
@@ -105,10 +106,8 @@ Text saveWarning(const std::vector<StageProblem>& problems) {
     // One line a problem, built from the last: each line holds the ones after it.
     Text list = Text::words("");
     for (auto problem = problems.rbegin(); problem != problems.rend(); ++problem)
-        list = NERILO_TEXT("checks", "・%1\n%2").arg(problem->text).arg(list);
+        list = NERILO_TEXT("checks", "・%1\n%2").arg(problem->text()).arg(list);
     return NERILO_TEXT("checks", "このステージには問題があります。\n\n%1\nこのまま保存しますか？").arg(list);
 }
-
-Text checkBeforeSave(const WorldState& start) { return saveWarning(stageProblems(start)); }
 
 }  // namespace nerilo::solver

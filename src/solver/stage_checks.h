@@ -13,10 +13,16 @@ namespace nerilo::solver {
 
 enum class Problem : uint8_t { NoPlayer, SeveralPlayers, NoStairs, BoxedIn, Unsolvable, StepTargetTooLow };
 
+// A problem found, as data: it crosses from a search in the background (the
+// page's worker) as plain bytes, and is told in the player's language there.
 struct StageProblem {
-    Problem kind;
-    Text text;
+    Problem kind = Problem::NoPlayer;
+    int32_t number = 0;  // the players (SeveralPlayers), the step target (StepTargetTooLow)
+    int32_t enough = 0;  // StepTargetTooLow: a target that is enough
+    Text text() const;
+    friend bool operator==(const StageProblem&, const StageProblem&) = default;
 };
+constexpr int ProblemKinds = 6;
 
 // How far the search for a clear may go before the check gives up and says nothing.
 struct ProofLimits {
@@ -52,7 +58,5 @@ std::vector<StageProblem> stageProblems(const WorldState& start, const ProofLimi
 // The warning Save shows before it asks for a file, or empty text when there is no problem.
 Text saveWarning(const std::vector<StageProblem>& problems);
 
-// Both together, as Game::setSaveCheck takes them.
-Text checkBeforeSave(const WorldState& start);
 
 }  // namespace nerilo::solver

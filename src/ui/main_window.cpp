@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -24,7 +25,6 @@
 #include "ui/placement.h"
 #include "ui/window_settings.h"
 #include "ui/stage_list_window.h"
-#include "ui/run_aside.h"
 #include "ui/solver_dialog.h"
 #include "view/searches_view.h"
 #include "ui/stage_code_commands.h"
@@ -92,13 +92,6 @@ MainWindow::MainWindow() : game_(platform_) {
     connect(runner_.get(), &ThreadRunner::reported, this, [this] {
         refresh();
         answerQuestions();
-    });
-    // The search on Save runs aside so the window keeps painting; it is bounded to a few seconds.
-    game_.stages().setSearchAside([](const std::function<void()>& work) {
-        runAside([&] {
-            work();
-            return Text();
-        });
     });
     game_.stages().setCodeTools([](std::string_view text) { return parseStageCode(text); },
                        [](const Stage& stage, std::string_view proof) { return formatStageCode(stage, proof); });
@@ -601,14 +594,20 @@ void MainWindow::refresh() {
         palettesShown_ = palettes;
         fitToScreen();
     }
-    const CommandContext context = commandContext(game_);
     for (const MenuBinding& binding : menuBindings_) {
-        const CommandState entry = binding.command->state(context);
+        const CommandState entry = commandState(game_, *binding.command);
         if (binding.action->isEnabled() != entry.enabled) binding.action->setEnabled(entry.enabled);
         if (binding.action->isChecked() != entry.checked) binding.action->setChecked(entry.checked);
     }
     if (editMenu_->menuAction()->isVisible() != view.editorMenuVisible)
         editMenu_->menuAction()->setVisible(view.editorMenuVisible);
+
+    // A command that waits for its search takes nothing else meanwhile: the window says it is busy.
+    if (const bool busy = game_.searches().awaiting(); busy != waitCursor_) {
+        waitCursor_ = busy;
+        if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+        else QApplication::restoreOverrideCursor();
+    }
 
     showText(stepsLeft_, q(view.stepsLeft));
     const QString stepsLeftTip = translated(view.stepsLeftTip);

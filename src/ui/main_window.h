@@ -209,6 +209,7 @@ private:
     uint64_t searchLimit_ = 1'000'000;
     bool closeAccepted_ = false;
     bool answering_ = false;
+    bool waitCursor_ = false;  // the override cursor is set while a command waits for its search
     bool watchingScreen_ = false;
 
     BoardWidget* board_ = nullptr;

@@ -83,7 +83,7 @@ SearchWindowView searchWindowView(const Game& game) {
     view.play = texts.play;
     view.close = texts.close;
     for (const solver::StageProblem& problem : solver::layoutProblems(game.editor().plainTestStart()))
-        view.notes.push_back(problem.text);
+        view.notes.push_back(problem.text());
     view.searching = search.job != 0;
     if (view.searching) {
         view.headline = texts.searching;

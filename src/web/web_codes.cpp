@@ -82,11 +82,10 @@ bool WebStageCodes::open(val inflated) {
     return game_.stages().openCode(read);
 }
 
-val WebStageCodes::bodyToDeflate() {
-    const std::optional<Stage> stage = game_.stages().stageAsOpened();
-    if (!stage) return val::null();
-    const std::string* proof = game_.stages().proofInPlay();
-    return bytesFor(stageCodeBody(*stage, proof ? *proof : std::string()));
+void WebStageCodes::share(val then) {
+    game_.stages().proveStage([then](const Stage* stage, const std::string& proof) {
+        then(stage ? bytesFor(stageCodeBody(*stage, proof)) : val::null());
+    });
 }
 
 std::string WebStageCodes::codeOf(val deflated) const { return stageCodeOfStream(bytesOf(deflated), Tools); }

@@ -29,10 +29,11 @@ public:
     // body: Uint8Array} each. Its proof is played first, on a copy no one sees.
     bool open(emscripten::val inflated);
 
-    // The body of the current stage's code, for the script to deflate, or null
-    // when there is no stage to share (the game has told why). It carries the
-    // proof the stage was opened with, when that cleared it.
-    emscripten::val bodyToDeflate();
+    // Hands `then` the body of the current stage's code, for the script to
+    // deflate, once the session knows its proof (a search in the worker, or
+    // the proof it was opened with), or null when there is no stage to share
+    // (the game has told why).
+    void share(emscripten::val then);
     // The code of the body the script deflated (raw deflate).
     std::string codeOf(emscripten::val deflated) const;
 

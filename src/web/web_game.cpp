@@ -90,11 +90,7 @@ Text forThePage(const Text& text, bool touch) {
 
 class WebGame {
 public:
-    WebGame() : platform_(translation_, ProgramFolder), game_(platform_), codes_(game_) {
-        // The checks on Save search the stage for a clear, bounded to a few
-        // seconds; the page waits for them as the desktop's window does.
-        game_.stages().setSearchAside([](const std::function<void()>& work) { work(); });
-    }
+    WebGame() : platform_(translation_, ProgramFolder), game_(platform_), codes_(game_) {}
 
     void listen(val listener) { platform_.listen(std::move(listener)); }
     void setTranslation(const std::string& json) { translation_.load(json); }
@@ -182,7 +178,6 @@ public:
     // The session's command table in the language chosen, with each entry's
     // state now: the page's buttons and keys are made of it.
     std::string commands() const {
-        const CommandContext context = commandContext(game_);
         json entries = json::array();
         for (const Command& command : nerilo::commands()) {
             json shortcuts = json::array();
@@ -191,7 +186,7 @@ public:
                                      {"shift", (shortcut.modifiers & ShiftModifier) != 0},
                                      {"control", (shortcut.modifiers & ControlModifier) != 0},
                                      {"alt", (shortcut.modifiers & AltModifier) != 0}});
-            const CommandState state = command.state(context);
+            const CommandState state = commandState(game_, command);
             entries.push_back({{"id", std::string(command.id)},
                                {"caption", translation_.say(command.caption)},
                                {"shortcuts", shortcuts},
@@ -260,7 +255,16 @@ public:
         run([&] { opened = codes_.open(std::move(inflated)); });
         return opened;
     }
-    val stageCodeBody() { return codes_.bodyToDeflate(); }
+    // The share link's body, with its proof, handed to `then` once the
+    // session has it (null when there is none to share).
+    void shareStage(val then) {
+        bool taken = false;
+        run([&] {
+            taken = true;
+            codes_.share(then);
+        });
+        if (!taken) then(val::null());
+    }
     std::string stageCodeOf(val deflated) const { return codes_.codeOf(std::move(deflated)); }
     std::string linkCopied() const {
         return translation_.say(NERILO_TEXT("codes", "ステージへのリンクをコピーしました。"));
@@ -333,6 +337,8 @@ public:
             // The stage's comment, which the page shows until the round starts.
             {"comment", translation_.say(Text(StageCommentContext, game_.session().comment))},
             {"roundStarted", game_.session().roundStarted},
+            // A command waits for its search: the page takes nothing meanwhile.
+            {"busy", game_.searches().awaiting()},
             {"stagePath", game_.session().stagePath},
             {"deadEndWarning", game_.searches().state().deadEnd.enabled},
             {"searches", searchesJson()},
@@ -484,7 +490,7 @@ EMSCRIPTEN_BINDINGS(nerilo) {
         .function("playbackRunning", &WebGame::playbackRunning)
         .function("stageCodeStreams", &WebGame::stageCodeStreams)
         .function("openStageCode", &WebGame::openStageCode)
-        .function("stageCodeBody", &WebGame::stageCodeBody)
+        .function("shareStage", &WebGame::shareStage)
         .function("stageCodeOf", &WebGame::stageCodeOf)
         .function("linkCopied", &WebGame::linkCopied)
         .function("keepFilesOn", &WebGame::keepFilesOn)

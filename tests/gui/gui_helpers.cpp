@@ -53,4 +53,9 @@ QImage cellImage(ui::MainWindow& window, int at) {
     return window.board()->grab().toImage().copy(columnOf(at) * pitch, rowOf(at) * pitch, pitch, pitch);
 }
 
+void triggerAndWait(ui::MainWindow& window, const char* command) {
+    window.action(command)->trigger();
+    QTRY_VERIFY(!window.game().searches().awaiting());
+}
+
 }  // namespace nerilo::test

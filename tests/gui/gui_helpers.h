@@ -27,6 +27,11 @@ struct Window {
     ui::MainWindow window;
 };
 
+// Triggers the window's command and waits while it searches in the background
+// (the checks on Save, a code's proof): the questions it then asks have been
+// shown and answered by the time this returns.
+void triggerAndWait(ui::MainWindow& window, const char* command);
+
 // Types a path into Qt's own file dialog, as a player would, and accepts it.
 void choose(QFileDialog* dialog, const QString& path);
 

@@ -188,7 +188,7 @@ private slots:
             dialogTitle = dialog->windowTitle();
             choose(dialog, saved);
         });
-        w.window.action("saveStage")->trigger();
+        nerilo::test::triggerAndWait(w.window, "saveStage");
         QCOMPARE(dialogTitle, QStringLiteral("保存"));
         StageRead read = readStageFile(saved.toStdString());
         QVERIFY(read.ok());
@@ -687,7 +687,7 @@ private slots:
                 for (QAbstractButton* button : box->buttons())
                     if (button->text() == answer) QTest::mouseClick(button, Qt::LeftButton);
             });
-            w.window.action("saveStage")->trigger();
+            nerilo::test::triggerAndWait(w.window, "saveStage");
             QCOMPARE(title, QStringLiteral("Nerilo"));
             QVERIFY2(text.contains(warning), qPrintable(text));
             buttons.sort();

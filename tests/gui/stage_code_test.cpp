@@ -70,7 +70,7 @@ private slots:
 
         QString said;
         closeNextBox(said);
-        w.window.action("copyStageCode")->trigger();
+        nerilo::test::triggerAndWait(w.window, "copyStageCode");
         const QString copied = QGuiApplication::clipboard()->text();
         const StageCodeRead read = parseStageCode(copied.toStdString());
         QVERIFY2(read.ok(), qPrintable(copied));
@@ -133,7 +133,7 @@ private slots:
 
         QString said;
         closeNextBox(said);
-        w.window.action("copyStageCodeInEditor")->trigger();
+        nerilo::test::triggerAndWait(w.window, "copyStageCodeInEditor");
         const StageCodeRead read = parseStageCode(QGuiApplication::clipboard()->text().toStdString());
         QVERIFY(read.ok());
         QCOMPARE(read.stage.ground[cell(4, 4)], uint8_t(ground::Wall));
@@ -147,7 +147,7 @@ private slots:
             offered = dialog->selectedFiles().value(0);
             nerilo::test::choose(dialog, path);
         });
-        w.window.action("saveStage")->trigger();
+        nerilo::test::triggerAndWait(w.window, "saveStage");
         QVERIFY2(!offered.endsWith(QStringLiteral(".txt")), qPrintable(offered));
         QVERIFY(readStageFile(path.toStdString()).stage == read.stage);
     }

@@ -92,8 +92,12 @@ async function openLinkedCode() {
 }
 
 // The current stage's link: this page's address with the code after the #.
+// The session searches the proof in the worker first, while the page goes on.
 async function stageLink() {
-    const body = page.game.stageCodeBody();
+    const body = await new Promise((resolve) => {
+        page.game.shareStage(resolve);
+        after();
+    });
     if (!body) return null;
     const code = page.game.stageCodeOf(await deflateRaw(body));
     return `${location.href.split('#')[0]}#${code}`;

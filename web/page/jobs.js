@@ -13,7 +13,7 @@
 // second. Smaller searches keep their worker, ready at once for the next job.
 const LargeSearch = 1000000;
 
-const JobKinds = { hint: 0, deadEnd: 1, analysis: 2, fullSearch: 3, shortestClear: 4, generate: 5 };
+const JobKinds = { hint: 0, deadEnd: 1, analysis: 2, fullSearch: 3, shortestClear: 4, generate: 5, saveCheck: 6, proof: 7 };
 
 const jobs = {
     // kind → { worker, id, pause, last }: its worker, the job it runs, a start

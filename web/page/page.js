@@ -121,7 +121,10 @@ function showPanel() {
     $('keysHeld').textContent = view.keysHeld;
     const round = $('roundButton');
     round.textContent = view.roundButton.caption;
-    round.disabled = !view.roundButton.enabled;
+    // A command waits for its search (the checks on Save, a link's proof): nothing is taken meanwhile.
+    document.body.style.cursor = view.busy ? 'progress' : '';
+    document.body.ariaBusy = view.busy ? 'true' : null;
+    round.disabled = !view.roundButton.enabled || view.busy;
     round.style.color = view.roundButton.colour;
     $('touchRound').textContent = round.textContent;
     $('touchRound').disabled = round.disabled;
