@@ -1,50 +1,29 @@
 #pragma once
 // The session: one World and everything around it that is not a rule, in
-// parts with a job each: the round's undo and replays (game/round.h), the stage
-// files and codes (game/stage_files.h), the editor with test play
-// (game/editor.h), the player's files (game/player_data.h), the background
-// searches (game/searches.h) and the questions (game/conversation.h). Game
-// holds the world and routes keys, the clock and commands between them;
-// everything it needs of the front end goes through the Platform.
+// parts with a job each, reached through it: the round's undo and replays
+// (round.h), the stage files and codes (stage_files.h), the editor with test
+// play (editor.h), the player's files (player_data.h), the background
+// searches (searches.h), the stage of the day (daily.h) and the questions
+// (conversation.h). Game holds the world and routes keys, the clock and
+// commands between them; all it needs of the front end goes through the Platform.
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "game/background_work.h"
 #include "game/conversation.h"
 #include "game/daily.h"
 #include "game/editor.h"
 #include "game/platform.h"
 #include "game/player_data.h"
-#include "game/playback.h"
 #include "game/player_key.h"
 #include "game/round.h"
 #include "game/searches.h"
+#include "game/snapshot.h"
 #include "game/stage_files.h"
-#include "game/session_state.h"
-#include "game/task.h"
-#include "history/history.h"
-#include "model/stage_file.h"
-#include "records/record_book.h"
 #include "rules/world.h"
 
 namespace nerilo {
-
-struct StageCodeRead;
-
-// Everything a game is at one moment: for tests and tools that compare or
-// copy whole games.
-struct GameSnapshot {
-    WorldState world;
-    Drawing drawing;
-    SessionState session;
-    friend bool operator==(const GameSnapshot&, const GameSnapshot&) = default;
-};
 
 class Game {
 public:
@@ -63,89 +42,75 @@ public:
     const World& world() const { return world_; }
     const SessionState& session() const { return session_; }
     GameSnapshot snapshot() const { return {world_.state(), world_.drawing(), session_}; }
+    int playerCell() const { return world_.playerCell(); }
+    bool isLost() const { return nerilo::isLost(world_.state()); }
+    // A round under way with nothing moving: a key is taken at once, and a search can start from here.
+    bool atRest() const { return !session_.editing() && nerilo::atRest(world_.state()); }
 
-    // Questions for the front end (game/platform.h), oldest first: the one to
-    // show now, or none. A window shows it once the session's call has
-    // returned and hands the player's answer to answer(); the command that
-    // asked goes on from there. Notices are answered the same way.
+    // The parts.
+    Round& round() { return round_; }
+    const Round& round() const { return round_; }
+    StageFiles& stages() { return stages_; }
+    const StageFiles& stages() const { return stages_; }
+    Editor& editor() { return editor_; }
+    const Editor& editor() const { return editor_; }
+    // Run by the front end's runner; they follow the game after every command, answer and clock tick.
+    BackgroundSearches& searches() { return searches_; }
+    const BackgroundSearches& searches() const { return searches_; }
+    DailyStage& daily() { return daily_; }
+    const DailyStage& daily() const { return daily_; }
+    const PlayerData& playerData() const { return player_; }
+
+    // Questions for the front end, oldest first: the one to show now, or none.
+    // A window shows it once the session's call has returned and hands the
+    // player's answer to answer(); the command that asked goes on from there.
     const Question* question() const { return conversation_.question(); }
     void answer(const Answer& answer);
-    // A command waits for its answer: keys, undo and other commands wait with
-    // it, while the world goes on ticking.
+    // A command waits for its answer or its search: keys, undo and other
+    // commands wait with it, while the world goes on ticking.
     bool asking() const { return conversation_.asking(); }
 
-    // Start-up, closing and stage files.
+    // A command of the player's, from either front end: it ends a hint (a hint
+    // holds for the position it was asked in), and while a replay plays it only stops it.
+    void perform(const std::function<void()>& command);
+    void pressKey(PlayerKey key, Modifiers modifiers = NoModifiers);
+    // The window's clock: a replay's next press at rest, then the world tick;
+    // tick() alone is the world tick, ten times a second.
+    void clockTick();
+    void tick();
+
+    // Start-up and closing.
     void startUp();
     // Asks to save an edited stage and writes the progress; true when the
     // player agreed by the time it returns (false also while it asks).
     bool prepareToClose();
-    // The player's files as another copy wrote them (another tab of the page):
-    // read again and merged into memory, so the panel, the modes and the stage
-    // list show their clears. A file refused or unreadable changes nothing.
+    void quit();
+    void startOver();
+    std::string programFolder() const;
+    bool loadCurrentStage();
+    // The player's files as another copy wrote them (another tab of the page),
+    // merged into memory; a file refused or unreadable changes nothing.
     void takePlayerFiles();
     // A progress file, or with `records` a records file, that the player brings
     // back (the page's import): refused, it changes nothing and the player is
     // told why, by `name`; read, it is merged into memory and written as a clear is.
     void importPlayerFile(const std::string& path, const std::string& name, bool records);
-    void quit();
-    void startOver();
-    std::string programFolder() const;
-    bool loadCurrentStage();
     // Reads the records file beside the progress file, once; new records are written to it.
     void openRecords() { player_.openRecords(programFolder()); }
-    // Opening and saving stages, and stage codes.
-    StageFiles& stages() { return stages_; }
-    const StageFiles& stages() const { return stages_; }
 
-    // Rounds and the keyboard.
+    // Rounds and modes.
     void startRound();
     void retryRound();
     void runRoundCommand();
-    void pressKey(PlayerKey key, Modifiers modifiers = NoModifiers);
-    // The world tick, ten times a second; a board being edited does not move.
-    void tick();
-    // The window's clock: a replay's next press at rest, then the world tick.
-    void clockTick();
-    // A command of the player's, from either front end: it ends a hint (a hint
-    // holds for the position it was asked in), and while a replay plays it
-    // only stops it.
-    void perform(const std::function<void()>& command);
-    // A round under way with nothing moving: a key is taken at once, and a
-    // search can start from here.
-    bool atRest() const { return !session_.editing() && nerilo::atRest(world_.state()); }
-    bool isLost() const { return nerilo::isLost(world_.state()); }
-    int playerCell() const { return world_.playerCell(); }
-
-    // The round in play: undo, redo and replays.
-    Round& round() { return round_; }
-    const Round& round() const { return round_; }
-
-    // The progress and the records, with what reading and writing them told.
-    const PlayerData& playerData() const { return player_; }
-
-    // Modes and progress.
     void updateUnlocks();
+    void toggleBlockMode();
+    void toggleSuperMode();
+    void toggleStepTry();
     // A tool's made-up progress, checked as at start-up (no ending shown), and
     // the modes it plays in, whatever they unlock: nerilo-sim's options.
     void assumeProgress(const Progress& progress);
     void assumeModes(bool stepTry, ExtraMode extraMode);
-    void toggleBlockMode();
-    void toggleSuperMode();
-    void toggleStepTry();
     void seedRandom(uint32_t seed) { world_.seedRandom(seed); }
-
-    // The stage editor, with test play.
-    Editor& editor() { return editor_; }
-    const Editor& editor() const { return editor_; }
-
-    // Background searches, run by the front end's runner; they follow the
-    // game after every command, answer and clock tick.
-    BackgroundSearches& searches() { return searches_; }
-    const BackgroundSearches& searches() const { return searches_; }
-
-    // 今日のステージ (game/daily.h).
-    DailyStage& daily() { return daily_; }
-    const DailyStage& daily() const { return daily_; }
 
 private:
     // A command that asks is a Task: `co_await ask(question)` gives the answer.
@@ -155,34 +120,28 @@ private:
     void run(Task<> command) { conversation_.run(std::move(command)); }
     template <class T>
     T run(Task<T> command, T whileAsking) { return conversation_.run(std::move(command), whileAsking); }
-
-    // The commands that ask.
     Task<bool> close();
     Task<> startOverAfterAsking();
     Task<> celebrateClear();
 
-    // Keyboard.
     void deliverKey(PlayerKey key, Modifiers modifiers);
     void noteLoss();
+    void clearStage();
     // Hands what happened on to the platform and forgets it.
     void announceEvents();
     void note(Event event);
     void takeWorldEvents();
-    void clearStage();
     // The stage in play: read and placed, or placed again for a new round.
     void applyStage(const Stage& stage, bool withCommentAndTarget);
     // Makes a stage read whole and good the current one, waiting for Start.
     void enterLoadedState(const std::string& path, const Stage& stage);
-
     void showEnding(bool redLabel);
 
-    // Records.
     // The number of the stage in play when it is a numbered one, else 0: the
     // one rule for progress, records and dead-end counts.
     int numberedStage() const;
     void recordClear(const std::string& path);
-    // Counts a dead end walked into, for the stage list, on the numbered
-    // stages in plain play.
+    // Counts a dead end walked into, for the stage list, on the numbered stages in plain play.
     void countDeadEnd();
 
     Platform& platform_;
