@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace nerilo {
 namespace {
@@ -9,6 +10,10 @@ namespace {
 struct Cp932Pair {
     uint32_t bytes;      // one byte, or the lead byte times 256 plus the trail byte
     uint32_t codePoint;
+};
+struct Cp932ShortPair {
+    uint16_t bytes;
+    uint16_t codePoint;
 };
 // The bytes of a character that iconv writes as nothing.
 constexpr uint32_t DroppedCharacter = 0x10000;
@@ -18,15 +23,31 @@ constexpr uint32_t DroppedCharacter = 0x10000;
 std::optional<uint32_t> codePointOf(uint32_t bytes) {
     const auto* end = std::end(Cp932Decoding);
     const auto* it = std::lower_bound(std::begin(Cp932Decoding), end, bytes,
-                                      [](const Cp932Pair& pair, uint32_t b) { return pair.bytes < b; });
+                                      [](const Cp932ShortPair& pair, uint32_t b) { return pair.bytes < b; });
     if (it == end || it->bytes != bytes) return std::nullopt;
     return it->codePoint;
 }
 
+// The encoding, sorted by code point: the decoding's pairs that iconv also
+// writes, and those it only writes. The table holds only the difference, as it
+// is part of the page's download.
+const std::vector<Cp932Pair>& encoding() {
+    static const std::vector<Cp932Pair> pairs = [] {
+        std::vector<Cp932Pair> result(std::begin(Cp932EncodedOnly), std::end(Cp932EncodedOnly));
+        for (const Cp932ShortPair& pair : Cp932Decoding)
+            if (!std::binary_search(std::begin(Cp932DecodedOnly), std::end(Cp932DecodedOnly), pair.bytes))
+                result.push_back({pair.bytes, pair.codePoint});
+        std::sort(result.begin(), result.end(),
+                  [](const Cp932Pair& a, const Cp932Pair& b) { return a.codePoint < b.codePoint; });
+        return result;
+    }();
+    return pairs;
+}
+
 std::optional<uint32_t> bytesOf(uint32_t codePoint) {
-    const auto* end = std::end(Cp932Encoding);
-    const auto* it = std::lower_bound(std::begin(Cp932Encoding), end, codePoint,
-                                      [](const Cp932Pair& pair, uint32_t c) { return pair.codePoint < c; });
+    const auto end = encoding().end();
+    const auto it = std::lower_bound(encoding().begin(), end, codePoint,
+                                     [](const Cp932Pair& pair, uint32_t c) { return pair.codePoint < c; });
     if (it == end || it->codePoint != codePoint) return std::nullopt;
     return it->bytes;
 }

@@ -4,14 +4,17 @@
 // SHIFT_JIS differs at 0x8160 and ends before the NEC and IBM extensions).
 //   nerilo-make-cp932-table OUTPUT
 // The output is C++ for cp932_table.cpp to include: every byte's class, and
-// the characters sorted both ways. Every character iconv converts is in it.
+// the characters sorted by bytes, and where writing differs from reading.
+// Every character iconv converts is in it.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iconv.h>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -103,16 +106,38 @@ int main(int argc, char** argv) {
     iconv_close(decoder);
     iconv_close(encoder);
 
+    // The encoding is mostly the decoding read backwards, and the page downloads
+    // the table: so only where they differ is written out, the pairs iconv reads
+    // but does not write and those it writes but does not read, and the reader
+    // puts the encoding together from them. The decoding's pairs fit 16 bits each.
+    auto pairsOf = [](const std::vector<Pair>& pairs) {
+        std::set<std::pair<uint32_t, uint32_t>> set;
+        for (const Pair& pair : pairs) set.insert({pair.bytes, pair.codePoint});
+        return set;
+    };
+    const auto decoded = pairsOf(decoding);
+    const auto encoded = pairsOf(encoding);
+    std::vector<uint32_t> decodedOnly;
+    std::vector<Pair> encodedOnly;
+    for (const Pair& pair : decoding) {
+        if (pair.bytes > 0xFFFF || pair.codePoint > 0xFFFF) return fail("a decoded pair does not fit 16 bits");
+        if (!encoded.contains({pair.bytes, pair.codePoint})) decodedOnly.push_back(pair.bytes);
+    }
+    for (const Pair& pair : encoding)
+        if (!decoded.contains({pair.bytes, pair.codePoint})) encodedOnly.push_back(pair);
+
     std::ofstream file(argv[1], std::ios::binary);
     file << "// Made by nerilo-make-cp932-table from this machine's iconv; do not edit.\n";
     file << "constexpr uint8_t Cp932ByteClass[256] = {";
     for (int b = 0; b < 256; ++b) file << (b % 32 == 0 ? "\n    " : "") << byteClass[b] << ",";
-    file << "\n};\n// Sorted by bytes.\nconstexpr Cp932Pair Cp932Decoding[] = {";
+    file << "\n};\n// Sorted by bytes.\nconstexpr Cp932ShortPair Cp932Decoding[] = {";
     for (size_t i = 0; i < decoding.size(); ++i)
         file << (i % 8 == 0 ? "\n    " : " ") << "{" << decoding[i].bytes << "," << decoding[i].codePoint << "},";
-    file << "\n};\n// Sorted by code point.\nconstexpr Cp932Pair Cp932Encoding[] = {";
-    for (size_t i = 0; i < encoding.size(); ++i)
-        file << (i % 8 == 0 ? "\n    " : " ") << "{" << encoding[i].bytes << "," << encoding[i].codePoint << "},";
+    file << "\n};\n// The decoding's bytes that iconv never writes, sorted.\nconstexpr uint16_t Cp932DecodedOnly[] = {";
+    for (size_t i = 0; i < decodedOnly.size(); ++i) file << (i % 16 == 0 ? "\n    " : " ") << decodedOnly[i] << ",";
+    file << "\n};\n// What iconv writes but does not read back so, sorted by code point.\nconstexpr Cp932Pair Cp932EncodedOnly[] = {";
+    for (size_t i = 0; i < encodedOnly.size(); ++i)
+        file << (i % 8 == 0 ? "\n    " : " ") << "{" << encodedOnly[i].bytes << "," << encodedOnly[i].codePoint << "},";
     file << "\n};\n";
     if (!file.flush()) return fail("cannot write the output");
     return 0;
