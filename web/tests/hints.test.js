@@ -73,7 +73,8 @@ test('a hint says the next press of a shortest clear and points it from the play
         assert.ok(hintYellow(await boardPixel(page, c.cell, c.direction, part)), `stage ${c.stage} ${c.keys}: the arrow`);
         if (c.end === 'link') {
             await page.evaluate(async () => { location.hash = (await stageLink()).split('#')[1]; });
-            await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'コード', null,
+            // The link carries the proof its share found.
+            await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'クリア確認済み', null,
                                        { timeout: Patience });
         } else {
             await page.keyboard.press(c.end);

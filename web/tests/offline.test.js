@@ -79,8 +79,12 @@ test('installed on the first visit, the page reloads and plays with the server g
     await page.keyboard.press('Enter');
     await page.waitForFunction(() => document.getElementById('stageTitle').textContent === 'stage2.txt', null, { timeout: Patience });
     await page.keyboard.press('F1');
+    // A hint is taken at rest: asked before the round has settled, it would be refused.
+    await page.waitForFunction(() => JSON.parse(page.game.commands()).find((c) => c.id === 'hint').enabled, null,
+                               { timeout: Patience });
     await page.keyboard.press('Control+H');
-    await page.waitForFunction(() => !JSON.parse(page.game.view()).searches.hintSearching, null, { timeout: Patience });
+    await page.waitForFunction(() => !JSON.parse(page.game.view()).searches.hintSearching
+                               && document.getElementById('hintLine').textContent !== '', null, { timeout: Patience });
     assert.match(await page.textContent('#hintLine'), /[←→↑↓Z].* あと \d+ 手$/);
     assert.deepStrictEqual(page.errors, []);
     writeMeasures({ serviceWorkerInstallBytes: kept.bytes });
