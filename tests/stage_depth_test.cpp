@@ -132,7 +132,9 @@ TEST(StageDepth, StagesElevenToTwentyCanBeRuinedAndTakeWork) {
 }
 
 // 21 to 30: large, with at least a fifth of the positions lost causes; the
-// last five long, and long because of the puzzle rather than the walk.
+// last five long, and long because of the puzzle rather than the walk, and
+// deep: a hundred thousand positions, most of them lost causes, and the first
+// of those only a few presses away, so that a careless start is punished.
 TEST(StageDepth, TheLastTenAreDeepAndTheLastFiveLongByThePuzzle) {
     const std::map<int, DepthRow> table = storedTable();
     for (int n = 21; n <= 30; ++n) {
@@ -142,6 +144,10 @@ TEST(StageDepth, TheLastTenAreDeepAndTheLastFiveLongByThePuzzle) {
         EXPECT_GE(row.shortest, n > 25 ? 60 : 40) << "stage " << n;
         if (n > 25) {
             EXPECT_LE(row.walking * 2, row.shortest) << "stage " << n;
+            EXPECT_GE(row.analysis.reachable, 100000u) << "stage " << n;
+            EXPECT_GE(row.analysis.deadEnds * 10, row.analysis.reachable * 7) << "stage " << n;
+            EXPECT_GE(row.analysis.firstDeadEndDepth, 0) << "stage " << n;
+            EXPECT_LE(row.analysis.firstDeadEndDepth, 5) << "stage " << n;
         }
     }
 }
