@@ -64,7 +64,9 @@ async function clearStage(page, n) {
         told.push(await closeMessage(page));
     }
     await page.click('#clearDialog button');
-    await page.waitForFunction(() => !document.querySelector('#clearDialog[open]'), null, { timeout: Patience });
+    // The dialog's close event, which answers the session, comes a moment after the dialog closes.
+    await page.waitForFunction(() => !document.querySelector('#clearDialog[open]')
+                               && JSON.parse(page.game.question() ?? '{}').kind !== 'stageClear', null, { timeout: Patience });
     return told;
 }
 
