@@ -221,7 +221,7 @@ TEST(StageChecks, ACommandWaitsForItsSearchAndGoesOnWithItsResult) {
     const GameSnapshot before = game.snapshot();
     EXPECT_FALSE(game.stages().save());
     ASSERT_EQ(runner.started.back().kind, JobKind::SaveCheck);
-    game.perform([&] { game.editor().togglePaintLayer(); });
+    EXPECT_FALSE(game.perform([&] { game.editor().togglePaintLayer(); }));
     game.editor().paintCell(cell(2, 3));
     game.pressKey(PlayerKey::Right);
     EXPECT_FALSE(commandState(game, *findCommand("saveStage")).enabled);

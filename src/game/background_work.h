@@ -23,7 +23,7 @@
 namespace nerilo {
 
 enum class JobKind : uint8_t { Hint, DeadEnd, Analysis, FullSearch, ShortestClear, Generate, SaveCheck, Proof };
-constexpr int JobKinds = 8;
+constexpr int JobKinds = static_cast<int>(JobKind::Proof) + 1;
 
 struct Job {
     uint64_t id = 0;

@@ -75,12 +75,14 @@ void Game::clockTick() {
 
 // While a command waits for its search nothing else is taken: the search is
 // of the board as it was asked.
-void Game::perform(const std::function<void()>& command) {
-    if (searches_.awaiting()) return;
+bool Game::perform(const std::function<void()>& command) {
+    if (searches_.awaiting()) return false;
     searches_.dropHint();
-    if (round_.playbackRunning()) round_.stopPlayback();
-    else command();
+    const bool ran = !round_.playbackRunning();
+    if (ran) command();
+    else round_.stopPlayback();
     searches_.follow();
+    return ran;
 }
 
 // Every loss leaves the round button at Retry, however the round began: one

@@ -72,7 +72,9 @@ public:
 
     // A command of the player's, from either front end: it ends a hint (a hint
     // holds for the position it was asked in), and while a replay plays it only stops it.
-    void perform(const std::function<void()>& command);
+    // False when the command did not run: it only stopped a replay, or a
+    // command waits for its search.
+    bool perform(const std::function<void()>& command);
     void pressKey(PlayerKey key, Modifiers modifiers = NoModifiers);
     // The window's clock: a replay's next press at rest, then the world tick;
     // tick() alone is the world tick, ten times a second.

@@ -157,10 +157,9 @@ BackgroundSearches::Awaited BackgroundSearches::awaitJob(JobKind kind, const Wor
 bool BackgroundSearches::Awaited::await_suspend(coro::coroutine_handle<> command) {
     AwaitedJob& a = searches_.awaited_;
     job_.id = ++searches_.lastJob_;
-    a = {job_.id, false, std::nullopt};
+    a = {job_.id, std::nullopt};
     searches_.runner_->start(job_);
     if (a.result) return false;
-    a.suspended = true;
     searches_.game_.conversation_.waitForSearch(command);
     return true;
 }
@@ -183,7 +182,8 @@ void BackgroundSearches::jobDone(const JobResult& done) {
     if (done.id == awaited_.job) {
         awaited_.job = 0;
         awaited_.result = done;
-        if (awaited_.suspended) game_.conversation_.goOn();
+        // Answered inside start, the command has not stopped: the conversation is not waiting.
+        game_.conversation_.goOn();
     } else if (done.id == state_.hint.job) {
         state_.hint.job = 0;
         showHint(result);

@@ -140,7 +140,6 @@ private:
     uint64_t lastJob_ = 0;
     struct AwaitedJob {
         uint64_t job = 0;
-        bool suspended = false;  // the command stopped to wait (the runner did not answer at once)
         std::optional<JobResult> result;
     };
     AwaitedJob awaited_;

@@ -22,7 +22,7 @@ struct StageProblem {
     Text text() const;
     friend bool operator==(const StageProblem&, const StageProblem&) = default;
 };
-constexpr int ProblemKinds = 6;
+constexpr int ProblemKinds = static_cast<int>(Problem::StepTargetTooLow) + 1;
 
 // How far the search for a clear may go before the check gives up and says nothing.
 struct ProofLimits {

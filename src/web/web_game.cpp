@@ -258,12 +258,7 @@ public:
     // The share link's body, with its proof, handed to `then` once the
     // session has it (null when there is none to share).
     void shareStage(val then) {
-        bool taken = false;
-        run([&] {
-            taken = true;
-            codes_.share(then);
-        });
-        if (!taken) then(val::null());
+        if (!run([&] { codes_.share(then); })) then(val::null());
     }
     std::string stageCodeOf(val deflated) const { return codes_.codeOf(std::move(deflated)); }
     std::string linkCopied() const {
@@ -439,7 +434,7 @@ private:
                 {"deadEndLine", translation_.say(v.deadEndLine)}};
     }
 
-    void run(const std::function<void()>& call) { game_.perform(call); }
+    bool run(const std::function<void()>& call) { return game_.perform(call); }
 
     Translation translation_;
     WebPlatform platform_;
