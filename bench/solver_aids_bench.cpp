@@ -5,14 +5,23 @@
 //                     explores everything it reaches: the stage without its
 //                     stairs, from the start, is that worst case (a bound above
 //                     any real position), searched as the warning searches.
+//   deadEndAlongClear/N the verdict from every position along stage N's
+//                     stored clear, as a player who plays it meets them: the
+//                     time is the slowest of them; the mean and the verdict
+//                     at the round's start are counters.
 //   strokeToFigures/N from a stroke to the editor's figures: the round's start on
 //                     the board and the analysis search the panel runs.
 // Goals: 100 ms and 300 ms on one core.
 #include <benchmark/benchmark.h>
 #include <string>
 
+#include <algorithm>
+#include <chrono>
+
+#include "model/file_io.h"
 #include "solver/dead_end.h"
 #include "solver/live_analysis.h"
+#include "tools/depth_table.h"
 
 namespace {
 
@@ -29,6 +38,45 @@ void deadEndVerdict(benchmark::State& state) {
     state.counters["proven"] = verdict == nerilo::solver::Verdict::DeadEnd ? 1 : 0;
 }
 
+// As the game searches them: the verdict at the round's start, which the
+// player's first look at the board leaves time for, finds the first clear
+// known; each verdict after a press meets the clear the one before found.
+// The slowest of those is the figure: a warning that is late once is late.
+void deadEndAlongClear(benchmark::State& state) {
+    const int number = static_cast<int>(state.range(0));
+    const nerilo::FileBytes text = nerilo::readWholeFile(NERILO_SOLUTIONS, 1 << 16);
+    const std::string keys = nerilo::parseStageSolutions(text.bytes).at(number);
+    const nerilo::WorldState start = *nerilo::solver::stageStart(stagePath(number)).state;
+    std::vector<nerilo::WorldState> along;
+    for (size_t i = 1; i < keys.size(); ++i) along.push_back(*nerilo::solver::positionAfter(start, keys.substr(0, i)).state);
+    using Clock = std::chrono::steady_clock;
+    const auto millisecondsSince = [](Clock::time_point began) {
+        return std::chrono::duration<double, std::milli>(Clock::now() - began).count();
+    };
+    double total = 0, atStart = 0;
+    for (auto _ : state) {
+        double slowest = 0;
+        auto began = Clock::now();
+        nerilo::solver::Result result = nerilo::solver::deadEndSearch(start);
+        atStart += millisecondsSince(began);
+        nerilo::solver::KnownClear known{start, result.keys};
+        for (const nerilo::WorldState& position : along) {
+            began = Clock::now();
+            result = nerilo::solver::deadEndSearch(position, &known);
+            const double ms = millisecondsSince(began);
+            if (result.outcome != nerilo::solver::Outcome::Solved) state.SkipWithError("a position along the clear not found clearable");
+            known = {position, result.keys};
+            slowest = std::max(slowest, ms);
+            total += ms;
+        }
+        state.SetIterationTime(slowest / 1000);
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["mean_ms"] = total / (static_cast<double>(along.size()) * runs);
+    state.counters["start_ms"] = atStart / runs;
+    state.counters["positions"] = static_cast<double>(along.size());
+}
+
 void strokeToFigures(benchmark::State& state) {
     const nerilo::StageRead read = nerilo::readStageFile(stagePath(static_cast<int>(state.range(0))));
     for (auto _ : state) {
@@ -41,4 +89,5 @@ void strokeToFigures(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(deadEndVerdict)->DenseRange(1, 30)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(deadEndAlongClear)->Arg(24)->Arg(27)->Arg(30)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 BENCHMARK(strokeToFigures)->DenseRange(1, 30)->Unit(benchmark::kMillisecond)->UseRealTime();

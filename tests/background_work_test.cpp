@@ -44,9 +44,14 @@ TEST(BackgroundWork, EachResultMeansWhatItsSearchIsFor) {
     {  // the dead-end warning: said, and the entry counted by the session
         Played p(true);
         EXPECT_EQ(p.runner.started.back().kind, JobKind::DeadEnd);
+        EXPECT_FALSE(p.runner.started.back().known) << "no clear known yet";
+        const WorldState atStart = p.game.world().state();
         p.runner.finish(p.game.engine);
         EXPECT_FALSE(p.searches().state().deadEnd.warning) << "the start can be cleared";
         p.play("R");
+        ASSERT_TRUE(p.runner.started.back().known) << "the next search meets the clear found";
+        EXPECT_EQ(p.runner.started.back().known->from, atStart);
+        EXPECT_EQ(p.runner.started.back().known->keys, "LLZ");
         p.runner.finish(p.game.engine);
         EXPECT_TRUE(p.searches().state().deadEnd.warning);
         p.play("B");
@@ -160,7 +165,11 @@ TEST(BackgroundWork, JobsAndResultsCrossAsBytesUnchanged) {
     EXPECT_EQ(decodeJob(encodeJob(generation))->seed, 20261208u);
     EXPECT_EQ(decodeJob(encodeJob(generation))->maxStates, 77u);
     EXPECT_EQ(decodeResult(encodeResult(generated))->stage, generated.stage);
-    for (const auto& [job, result] : {std::pair(search, searched), std::pair(generation, generated)}) {
+    Job deadEnd = search;
+    deadEnd.kind = JobKind::DeadEnd;
+    deadEnd.known = solver::KnownClear{search.start, "LLZ"};
+    EXPECT_EQ(decodeJob(encodeJob(deadEnd))->known->keys, "LLZ");
+    for (const auto& [job, result] : {std::pair(search, searched), std::pair(generation, generated), std::pair(deadEnd, searched)}) {
         const std::string jobBytes = encodeJob(job), resultBytes = encodeResult(result);
         ASSERT_TRUE(decodeJob(jobBytes) && decodeResult(resultBytes));
         EXPECT_EQ(encodeJob(*decodeJob(jobBytes)), jobBytes);

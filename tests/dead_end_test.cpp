@@ -85,6 +85,59 @@ TEST(DeadEnd, EveryShippedStageStaysClearableAlongItsStoredClear) {
     }
 }
 
+// Whether `keys` clear the stage from `from` with their last press.
+bool clearsFrom(const WorldState& from, const std::string& keys) {
+    return !keys.empty() && solver::positionAfter(from, keys).error ==
+                                "press " + std::to_string(keys.size()) + " '" + keys.back() + "' clears the stage";
+}
+
+// A verdict stops where it meets the clear the one before found and follows
+// it: the answer is the same, the search a few presses' instead of the
+// stage's. A known clear that does not clear, or from another stage, is not
+// followed, and a dead end stays one.
+TEST(DeadEnd, AVerdictMeetsTheClearFoundBeforeAndFollowsIt) {
+    const WorldState start = *solver::stageStart(shippedStage(24)).state;
+    const std::string stored = storedSolutions().at(24);
+    const WorldState onTheClear = *solver::positionAfter(start, stored.substr(0, 10)).state;
+    // Off the clear: a push taken back is no way back, the player walks round.
+    const WorldState aside = *solver::positionAfter(start, stored.substr(0, 4) + "L").state;
+    const Stage stage = readStageFile(shippedStage(24)).stage;
+    const WorldState blockStart = solver::roundStart(stage, false, true);
+    TestGame trap;
+    const WorldState trapped = *solver::positionAfter(trapStart(trap), "R").state;
+    const solver::KnownClear known{start, stored};
+    const solver::KnownClear cut{start, stored.substr(0, stored.size() - 1)};
+    const solver::KnownClear otherStage{*solver::stageStart(shippedStage(23)).state, storedSolutions().at(23)};
+    struct Case {
+        const char* what;
+        WorldState from;
+        const solver::KnownClear* known;
+        Verdict verdict;
+        bool followed;
+    };
+    const Case cases[] = {
+        {"on the known clear", onTheClear, &known, Verdict::Clearable, true},
+        {"a press aside", aside, &known, Verdict::Clearable, true},
+        {"a known clear cut short", aside, &cut, Verdict::Clearable, false},
+        {"another stage's clear", aside, &otherStage, Verdict::Clearable, false},
+        {"a dead end", trapped, &known, Verdict::DeadEnd, false},
+        // Block mode walls the cells walked off: the clear of the plain mode is not one there.
+        {"a clear known in another mode", blockStart, &known, solver::deadEndVerdict(blockStart), false},
+    };
+    for (const Case& c : cases) {
+        const solver::Result alone = solver::deadEndSearch(c.from);
+        const solver::Result met = solver::deadEndSearch(c.from, c.known);
+        EXPECT_EQ(solver::verdictOf(met), c.verdict) << c.what;
+        EXPECT_EQ(met.through, -1) << c.what;
+        if (c.verdict == Verdict::Clearable) EXPECT_TRUE(clearsFrom(c.from, met.keys)) << c.what << ": " << met.keys;
+        if (c.followed) {
+            EXPECT_LT(met.expanded * 50, alone.expanded) << c.what;
+        } else {
+            EXPECT_EQ(met.expanded, alone.expanded) << c.what;
+        }
+    }
+}
+
 // The worst dead end of a shipped stage is the whole stage without a way out:
 // the warning's bound proves it on the larger half too.
 TEST(DeadEnd, EveryLargeShippedStageWithoutItsStairsIsProvenADeadEnd) {

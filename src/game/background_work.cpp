@@ -52,6 +52,19 @@ struct ResultFigures {
     solver::StageProblem problems[solver::ProblemKinds];
 };
 
+// A job's plain fields; the known clear's keys follow them.
+struct JobFigures {
+    uint64_t id;
+    JobKind kind;
+    WorldState start;
+    uint64_t maxStates;
+    int pauseMs;
+    uint64_t seed;
+    uint8_t hasKnown;
+    WorldState knownFrom;
+    uint32_t knownKeysSize;
+};
+
 template <class T>
 std::optional<T> readPlain(std::string_view bytes) {
     static_assert(std::is_trivially_copyable_v<T>);
@@ -106,6 +119,8 @@ JobResult runJob(const Job& job, const std::function<void(const solver::Progress
     try {
         if (job.kind == JobKind::Generate) result = generateStage(job, progress, stop);
         else if (job.kind == JobKind::SaveCheck) result.problems = solver::stageProblems(job.start);
+        else if (job.kind == JobKind::DeadEnd && job.maxStates == 0)
+            result.search = solver::deadEndSearch(job.start, job.known ? &*job.known : nullptr, progress, stop);
         else result.search = solver::solve(job.start, optionsFor(job), progress, stop);
     } catch (...) {
         result = failedJob(job.id);
@@ -115,12 +130,30 @@ JobResult runJob(const Job& job, const std::function<void(const solver::Progress
     return result;
 }
 
-std::string encodeJob(const Job& job) { return plainBytes(job); }
+std::string encodeJob(const Job& job) {
+    JobFigures figures{};
+    figures.id = job.id;
+    figures.kind = job.kind;
+    figures.start = job.start;
+    figures.maxStates = job.maxStates;
+    figures.pauseMs = job.pauseMs;
+    figures.seed = job.seed;
+    figures.hasKnown = job.known.has_value();
+    if (job.known) {
+        figures.knownFrom = job.known->from;
+        figures.knownKeysSize = static_cast<uint32_t>(job.known->keys.size());
+    }
+    return plainBytes(figures) + (job.known ? job.known->keys : std::string());
+}
 
 std::optional<Job> decodeJob(std::string_view bytes) {
-    if (bytes.size() != sizeof(Job)) return std::nullopt;
-    const std::optional<Job> job = readPlain<Job>(bytes);
-    if (static_cast<int>(job->kind) >= JobKinds) return std::nullopt;
+    const std::optional<JobFigures> figures = readPlain<JobFigures>(bytes);
+    if (!figures || bytes.size() - sizeof(JobFigures) != figures->knownKeysSize || figures->hasKnown > 1 ||
+        (!figures->hasKnown && figures->knownKeysSize != 0) || static_cast<int>(figures->kind) >= JobKinds)
+        return std::nullopt;
+    Job job{figures->id, figures->kind, figures->start, figures->maxStates, figures->pauseMs, figures->seed, {}};
+    if (figures->hasKnown)
+        job.known = solver::KnownClear{figures->knownFrom, std::string(bytes.substr(sizeof(JobFigures)))};
     return job;
 }
 

@@ -17,6 +17,7 @@
 
 #include "model/stage_file.h"
 #include "rules/world_state.h"
+#include "solver/dead_end.h"
 #include "solver/solver.h"
 #include "solver/stage_checks.h"
 
@@ -34,6 +35,8 @@ struct Job {
     // several cells in a row, and only the last board is worth a search.
     int pauseMs = 0;
     uint64_t seed = 0;  // Generate: the stage's seed (`start` is not used)
+    // DeadEnd: the clear the last verdict found, for the search to meet.
+    std::optional<solver::KnownClear> known;
 };
 
 struct JobResult {

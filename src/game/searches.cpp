@@ -9,8 +9,12 @@
 namespace nerilo {
 
 uint64_t BackgroundSearches::startJob(JobKind kind, const WorldState& start, uint64_t maxStates, int pauseMs) {
+    return startJob(Job{0, kind, start, maxStates, pauseMs});
+}
+
+uint64_t BackgroundSearches::startJob(Job job) {
     if (!runner_) return 0;
-    const Job job{++lastJob_, kind, start, maxStates, pauseMs};
+    job.id = ++lastJob_;
     runner_->start(job);
     return job.id;
 }
@@ -46,7 +50,7 @@ void BackgroundSearches::followDeadEnd() {
     if (d.watched && *d.watched == state) return;
     forgetDeadEnd();
     d.watched = state;
-    d.job = startJob(JobKind::DeadEnd, state);
+    d.job = startJob(Job{0, JobKind::DeadEnd, state, 0, 0, 0, d.known});
 }
 
 void BackgroundSearches::forgetDeadEnd() {
@@ -141,11 +145,7 @@ void BackgroundSearches::startNextLength() {
 }
 
 uint64_t BackgroundSearches::startGeneration(uint64_t seed, uint64_t budget) {
-    if (!runner_) return 0;
-    Job job{++lastJob_, JobKind::Generate, {}, budget};
-    job.seed = seed;
-    runner_->start(job);
-    return job.id;
+    return startJob(Job{0, JobKind::Generate, {}, budget, 0, seed});
 }
 
 BackgroundSearches::Awaited BackgroundSearches::awaitJob(JobKind kind, const WorldState& start, uint64_t maxStates) {
@@ -192,6 +192,7 @@ void BackgroundSearches::jobDone(const JobResult& done) {
         const solver::Verdict verdict = solver::verdictOf(result);
         if (verdict == solver::Verdict::Unknown) return;
         state_.deadEnd.warning = verdict == solver::Verdict::DeadEnd;
+        if (verdict == solver::Verdict::Clearable) state_.deadEnd.known = solver::KnownClear{*state_.deadEnd.watched, result.keys};
         game_.round_.noteDeadEndVerdict(*state_.deadEnd.watched, state_.deadEnd.warning);
     } else if (done.id == state_.analysis.job) {
         state_.analysis.job = 0;

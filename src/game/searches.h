@@ -36,6 +36,8 @@ struct DeadEndSearch {
     uint64_t job = 0;
     std::optional<WorldState> watched;
     bool warning = false;
+    // The clear the last verdict found, which the next search may meet.
+    std::optional<solver::KnownClear> known;
 };
 
 // The editor's panel: the board as a round would start on it.
@@ -126,6 +128,7 @@ private:
     // After every command, answer and clock tick.
     void follow();
     uint64_t startJob(JobKind kind, const WorldState& start, uint64_t maxStates = 0, int pauseMs = 0);
+    uint64_t startJob(Job job);
     void dropJob(uint64_t& job);
     void followHint();
     void followDeadEnd();

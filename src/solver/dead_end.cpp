@@ -54,6 +54,43 @@ Verdict deadEndVerdict(const WorldState& from, const std::atomic<bool>* cancel) 
     return verdictOf(solve(from, deadEndOptions(), {}, cancel));
 }
 
+namespace {
+
+// The positions along `known` before each of its presses, or none when its
+// presses do not clear from where it starts.
+std::vector<WorldState> positionsAlong(const KnownClear& known) {
+    std::vector<WorldState> positions;
+    if (!atRest(known.from)) return {};
+    WorldState position = known.from;
+    PressTrial trial;
+    for (size_t i = 0; i < known.keys.size(); ++i) {
+        const std::optional<KeyPress> press = pressOf(known.keys[i]);
+        if (!press) return {};
+        positions.push_back(position);
+        switch (trial.press(position, *press)) {
+        case PressOutcome::Position: position = trial.state(); break;
+        case PressOutcome::Cleared: return i + 1 == known.keys.size() ? positions : std::vector<WorldState>{};
+        default: return {};
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+Result deadEndSearch(const WorldState& from, const KnownClear* known,
+                     const std::function<void(const Progress&)>& progress, const std::atomic<bool>* cancel) {
+    const std::vector<WorldState> along = known ? positionsAlong(*known) : std::vector<WorldState>{};
+    Options options = deadEndOptions();
+    options.leadsToClear = along;
+    Result result = solve(from, options, progress, cancel);
+    if (result.through >= 0) {
+        result.keys += known->keys.substr(static_cast<size_t>(result.through));
+        result.through = -1;
+    }
+    return result;
+}
+
 // The zero-width space marks where a narrow panel may break the line between
 // クリア and できません, which nothing else tells apart (ui/phrase_label.h).
 Text deadEndText() { return NERILO_TEXT("hint", "詰み：ここからはクリア\u200bできません。Backspace で戻せます"); }

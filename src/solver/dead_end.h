@@ -32,6 +32,20 @@ Options deadEndOptions();
 // The verdict on `from`, searched in the caller's thread; stops soon after `cancel` is set.
 Verdict deadEndVerdict(const WorldState& from, const std::atomic<bool>* cancel = nullptr);
 
+// A clear found from an earlier position of the round: where it starts and its presses.
+struct KnownClear {
+    WorldState from{};
+    std::string keys;
+};
+// The warning's search from `from`: a clear from there when there is one,
+// not always a shortest. It stops where it meets a position along `known`,
+// checked by playing it, and follows it from there: a player who plays on
+// mostly stays near the clear found a press before, so on a large stage the
+// verdict takes a few presses' search instead of the whole stage's.
+Result deadEndSearch(const WorldState& from, const KnownClear* known = nullptr,
+                     const std::function<void(const Progress&)>& progress = {},
+                     const std::atomic<bool>* cancel = nullptr);
+
 // "詰み：ここからはクリアできません。Backspace で戻せます"
 Text deadEndText();
 

@@ -105,6 +105,49 @@ const std::array<KeyPress, Presses.size()> KeyPresses = [] {
     return presses;
 }();
 
+// The positions of Options::leadsToClear that the search's keys can hold,
+// looked up by their keys' hashes. A position the keys cannot hold exactly
+// (decoded, it is not itself) is left out: it is not reachable from this
+// start, or not one the search could tell apart.
+class KnownClearable {
+public:
+    KnownClearable(std::span<const WorldState> positions, const WorldState& start, PositionCodec& codec)
+        : keyBytes_(codec.keyBytes()) {
+        World decoded{Watched::No};
+        decoded.restore(start);
+        std::vector<uint8_t> key(keyBytes_);
+        for (size_t i = 0; i < positions.size(); ++i) {
+            codec.encode(positions[i], key.data());
+            codec.decode(key.data(), decoded);
+            if (!(decoded.state() == positions[i])) continue;
+            entries_.push_back({hashOfKey(key.data(), keyBytes_), static_cast<int>(i)});
+            keys_.insert(keys_.end(), key.begin(), key.end());
+        }
+        // Sorted by hash, each entry keeps where its key lies.
+        for (size_t e = 0; e < entries_.size(); ++e) entries_[e].at = e;
+        std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return a.hash < b.hash; });
+    }
+    bool empty() const { return entries_.empty(); }
+    // The index of the known position `key` is, or -1.
+    int find(const uint8_t* key, uint64_t hash) const {
+        auto it = std::lower_bound(entries_.begin(), entries_.end(), hash,
+                                   [](const Entry& e, uint64_t h) { return e.hash < h; });
+        for (; it != entries_.end() && it->hash == hash; ++it)
+            if (std::memcmp(&keys_[it->at * keyBytes_], key, keyBytes_) == 0) return it->index;
+        return -1;
+    }
+
+private:
+    struct Entry {
+        uint64_t hash;
+        int index;
+        size_t at = 0;
+    };
+    size_t keyBytes_;
+    std::vector<Entry> entries_;
+    std::vector<uint8_t> keys_;
+};
+
 // A thread with nothing to do spins a little before it sleeps: on a small
 // search the threads wait for each other for a few microseconds at every
 // small layer, and waking a sleeping thread can take longer than that.
@@ -186,7 +229,8 @@ public:
            const std::atomic<bool>* cancel)
         : start_(start), options_(options), progress_(progress), cancel_(cancel), codec_(start),
           limit_(std::min<uint64_t>(options.maxStates, MaxPositions)), arena_(codec_.keyBytes(), limit_),
-          visited_(0, KeyHash{&arena_, &pending_}, KeyEqual{&arena_}) {
+          visited_(0, KeyHash{&arena_, &pending_}, KeyEqual{&arena_}),
+          known_(options.analyse ? std::span<const WorldState>() : options.leadsToClear, start, codec_) {
         visited_.max_load_factor(VisitedLoad);
         const int threads = std::max(1, options.threads);
         for (int t = 0; t < threads; ++t) expanders_.emplace_back(std::make_unique<Expander>(start, codec_));
@@ -232,6 +276,7 @@ private:
     KeyArena arena_;
     PendingHash pending_;
     VisitedSet visited_;
+    KnownClearable known_;
     std::deque<uint32_t> backLinks_;
     std::vector<uint32_t> layerStarts_;
     std::vector<std::unique_ptr<Expander>> expanders_;
@@ -410,6 +455,15 @@ bool Search::merge(const Batch& batch) {
             if (added) {
                 backLinks_.push_back(backLink(step.parent, step.press));
                 if (analyse) clearsAtOnce_.push_back(false);
+                if (!known_.empty()) {
+                    const int through = known_.find(arena_.at(candidate), pending_.hash);
+                    if (through >= 0) {
+                        solvedParent_ = step.parent;
+                        solvedPress_ = step.press;
+                        result_.through = through;
+                        return stop();
+                    }
+                }
             } else {
                 arena_.pop();
             }
@@ -492,6 +546,14 @@ Result Search::run() {
     backLinks_.push_back(0);
     clearsAtOnce_.push_back(false);
     result_.outcome = Outcome::Unsolvable;
+    if (!known_.empty()) {
+        result_.through = known_.find(key.data(), hashOfKey(key.data(), key.size()));
+        if (result_.through >= 0) {
+            result_.outcome = Outcome::Solved;
+            result_.stored = 1;
+            return result_;
+        }
+    }
 
     layerStarts_.push_back(0);
     const bool going = expandAll();

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "model/stage_file.h"
@@ -28,6 +29,9 @@ struct Options {
     uint64_t maxStates = 20'000'000;  // positions stored before the search gives up
     int threads = 1;
     bool analyse = false;             // explore everything, not only up to the first clear
+    // Positions known to lead to a clear. A search for any clear, not the
+    // shortest, may stop at the first of them it meets (not with analyse).
+    std::span<const WorldState> leadsToClear;
 };
 
 struct Progress {
@@ -57,6 +61,9 @@ struct Analysis {
 struct Result {
     Outcome outcome = Outcome::Unsolvable;
     std::string keys;        // a shortest clear, when solved
+    // When solved by meeting a position of Options::leadsToClear: its index,
+    // and `keys` lead there instead of clearing. -1 otherwise.
+    int through = -1;
     std::string refusal;     // why the state was refused
     uint64_t expanded = 0;
     uint64_t stored = 0;
