@@ -86,6 +86,33 @@ TEST(DailyStage, TheDaysStageIsGeneratedKeptAndOpenedWaitingForStart) {
     EXPECT_TRUE(d.game.platform.messages.empty());
 }
 
+// Made while the player is in the editor, the stage waits, said on the hint
+// line, until he leaves the editor, kept or (in a page that keeps no files)
+// played from memory; test play and its end keep him where he is.
+TEST(DailyStage, AStageMadeInTheEditorWaitsUntilTheEditorIsLeft) {
+    for (const bool testPlay : {false, true}) {
+        for (const bool keepsFiles : {true, false}) {
+            SCOPED_TRACE(std::string(testPlay ? "test play" : "editing") + (keepsFiles ? ", kept" : ", no files"));
+            Daily d;
+            d.game.platform.keepsFiles = keepsFiles;
+            d.command();
+            d.game.engine.editor().toggle();
+            if (testPlay) d.game.engine.editor().toggleTestPlay();
+            d.game.engine.searches().jobDone(resultOf(d.runner.started.back(), generatedFor(Today)));
+            EXPECT_TRUE(d.game.session().editing() || d.game.session().testPlaying()) << "still in the editor";
+            EXPECT_EQ(searchesView(d.game.engine).hintLine.japanese(), "今日のステージ\nエディタを終えると開きます");
+            if (testPlay) d.game.engine.pressKey(PlayerKey::Escape);
+            EXPECT_TRUE(d.game.engine.daily().waiting()) << "ending test play is not leaving the editor";
+            d.game.platform.messageAnswers.push_back(MsgResult::No);
+            d.game.engine.editor().toggle();
+            EXPECT_FALSE(d.game.session().editing());
+            EXPECT_FALSE(d.game.engine.daily().waiting());
+            EXPECT_EQ(d.game.session().comment, generatedFor(Today).comment);
+            EXPECT_EQ(d.game.session().stagePath, keepsFiles ? d.kept() : "");
+        }
+    }
+}
+
 // The second time the kept file opens at once; a file that does not read
 // whole as that day's stage is made again, and a damaged one set aside as the
 // other player files are, never lost.

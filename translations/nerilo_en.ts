@@ -352,6 +352,12 @@ It opens without being saved.</translation>
     </message>
     <message>
         <source>今日のステージ
+エディタを終えると開きます</source>
+        <translation>Today's stage:
+opens when you leave the editor</translation>
+    </message>
+    <message>
+        <source>今日のステージ
 作成中… %1</source>
         <translation>Today's stage:
 room %1…</translation>

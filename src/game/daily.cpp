@@ -72,19 +72,26 @@ void DailyStage::generated(const JobResult& result) {
                                         "部屋が見つかりませんでした。"));
         return;
     }
-    if (!game_.platform_.keepsPlayerFiles()) {
-        game_.stages_.openWithoutFile(*result.stage);
-        return;
+    Made made{{}, *result.stage};
+    if (game_.platform_.keepsPlayerFiles()) {
+        const std::string path = dailyStagePath(game_.programFolder(), date);
+        if (const Text error = keepDailyStage(path, made.stage); !error.empty()) {
+            game_.tell(NERILO_TEXT("daily", "今日のステージを保存できませんでした。\n%1\n%2\n保存しないで開きます。")
+                           .arg(path)
+                           .arg(error));
+        } else {
+            made.path = path;
+        }
     }
-    const std::string path = dailyStagePath(game_.programFolder(), date);
-    if (const Text error = keepDailyStage(path, *result.stage); !error.empty()) {
-        game_.tell(NERILO_TEXT("daily", "今日のステージを保存できませんでした。\n%1\n%2\n保存しないで開きます。")
-                       .arg(path)
-                       .arg(error));
-        game_.stages_.openWithoutFile(*result.stage);
-        return;
-    }
-    openKept(path);
+    waiting_ = std::move(made);
+    if (!game_.session_.editing() && !game_.session_.testPlaying()) game_.run(openWaiting());
+}
+
+Task<> DailyStage::openWaiting() {
+    if (!waiting_) co_return;
+    const Made made = std::move(*std::exchange(waiting_, std::nullopt));
+    if (made.path.empty()) co_await game_.stages_.takeWithoutFile(made.stage);
+    else co_await game_.stages_.takeHanded(made.path);
 }
 
 void DailyStage::openKept(const std::string& path) {

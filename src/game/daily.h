@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/background_work.h"
+#include "game/task.h"
 #include "model/stage_file.h"
 #include "records/records_file.h"
 
@@ -55,6 +56,10 @@ public:
         generation_.rooms = progress.depth;
     }
     const DailyGeneration& generation() const { return generation_; }
+    // A stage made while the player is in the editor waits until he leaves
+    // it: the author is never taken out of his work.
+    bool waiting() const { return waiting_.has_value(); }
+    Task<> openWaiting();
     // The date of the stage of the day in play, or 0 when another is.
     DayDate inPlay() const;
     // How many positions a generation judges; tests make it small.
@@ -63,8 +68,14 @@ public:
 private:
     void openKept(const std::string& path);
 
+    // The stage made and where it is kept (empty: played without a file).
+    struct Made {
+        std::string path;
+        Stage stage;
+    };
     Game& game_;
     DailyGeneration generation_;
+    std::optional<Made> waiting_;
     uint64_t budget_ = DailyBudget;
 };
 

@@ -42,6 +42,7 @@ Task<> Editor::leave() {
     game_.loadCurrentStage();
     game_.world_.showAsPlaced(true);
     s.roundStarted = false;
+    co_await game_.daily_.openWaiting();
 }
 
 void Editor::newStage() { game_.run(clearBoard()); }

@@ -81,6 +81,7 @@ private:
     friend class Game;
     friend class Editor;
     friend class Round;
+    friend class DailyStage;
 
     // Reads a whole stage file into a separate value, or takes the stage
     // opened without a file for an empty path; false, told, when it is damaged.

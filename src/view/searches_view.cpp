@@ -20,9 +20,10 @@ Text hintLine(const HintSearch& hint) {
 // The generation tells the rooms it has judged: its budget is a bound, seldom
 // reached, so a share of it would say little of the time left. The hint line
 // has room for two short lines.
-Text dailyLine(const DailyGeneration& generation) {
-    if (generation.job == 0) return {};
-    return NERILO_TEXT("daily", "今日のステージ\n作成中… %1").arg(std::to_string(generation.rooms + 1));
+Text dailyLine(const DailyStage& daily) {
+    if (daily.waiting()) return NERILO_TEXT("daily", "今日のステージ\nエディタを終えると開きます");
+    if (daily.generation().job == 0) return {};
+    return NERILO_TEXT("daily", "今日のステージ\n作成中… %1").arg(std::to_string(daily.generation().rooms + 1));
 }
 
 // With the stage of the day in play: the days lately cleared, newest first.
@@ -64,7 +65,7 @@ SearchesView searchesView(const Game& game) {
     const Searches& searches = game.searches().state();
     SearchesView view;
     view.hintLine = hintLine(searches.hint);
-    if (view.hintLine.empty()) view.hintLine = dailyLine(game.daily().generation());
+    if (view.hintLine.empty()) view.hintLine = dailyLine(game.daily());
     if (view.hintLine.empty())
         view.hintLine = daysClearedLine(game.playerData().records().records(), game.daily().inPlay());
     if (searches.hint.shown) view.hintArrow = hintArrowOf(searches.hint.cell, searches.hint.shown->press);
