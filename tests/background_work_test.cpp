@@ -101,7 +101,9 @@ TEST(BackgroundWork, ADroppedJobIsNeverHeardOf) {
          [](Played& p) { p.play("L"); }},
         {"a hint, asked again", false, [](Played& p) { p.game.engine.searches().askForHint(); },
          [](Played& p) { p.game.engine.searches().askForHint(); }},
-        {"a dead end, by a press", true, [](Played& p) { p.play("R"); }, [](Played& p) { p.play("B"); }},
+        // Once a clear is known (the start's verdict): the first is let finish.
+        {"a dead end, by a press", true, [](Played& p) { p.runner.finish(p.game.engine); p.play("R"); },
+         [](Played& p) { p.play("B"); }},
         {"a dead end, by the option", true, [](Played& p) { p.play("R"); },
          [](Played& p) { p.game.engine.searches().setDeadEndWarning(false); }},
     };
@@ -141,6 +143,34 @@ TEST(BackgroundWork, WithoutARunnerNothingRuns) {
     EXPECT_EQ(game.engine.searches().state().deadEnd.job, 0u);
     EXPECT_EQ(game.engine.searches().state().hint.job, 0u);
     EXPECT_FALSE(game.engine.searches().shortestLength(1, Stage{}).searching);
+}
+
+// A verdict that knows no clear yet is let finish as the player presses on,
+// and says nothing of a position he has left; the clear it finds guides the
+// next, which is dropped at the next press, as it costs little.
+TEST(BackgroundWork, AVerdictWithoutAKnownClearIsLetFinish) {
+    Played p;
+    p.play("R");
+    p.game.engine.searches().setDeadEndWarning(true);  // the trap, searched knowing no clear
+    const uint64_t trap = p.runner.started.back().id;
+    p.play("B");
+    EXPECT_EQ(p.runner.started.size(), 1u);
+    EXPECT_TRUE(p.runner.live(trap));
+    p.runner.finish(p.game.engine);
+    EXPECT_FALSE(p.searches().state().deadEnd.warning) << "the trap's verdict is not the start's";
+    GameSetUp::followSearches(p.game.engine);
+    ASSERT_EQ(p.runner.started.size(), 2u);
+    EXPECT_EQ(p.runner.started.back().start, p.game.world().state());
+    EXPECT_FALSE(p.runner.started.back().known) << "a dead end has no clear to give";
+    p.runner.finish(p.game.engine);
+    p.play("R");
+    ASSERT_EQ(p.runner.started.size(), 3u);
+    EXPECT_TRUE(p.runner.started.back().known);
+    p.runner.finish(p.game.engine);
+    EXPECT_TRUE(p.searches().state().deadEnd.warning);
+    p.play("B");
+    p.play("L");
+    EXPECT_FALSE(p.runner.live(p.runner.started[3].id)) << "a search that knows a clear is begun again";
 }
 
 // The page's worker hands them over as bytes: every field comes back, and a

@@ -9,7 +9,7 @@
 namespace nerilo {
 
 uint64_t BackgroundSearches::startJob(JobKind kind, const WorldState& start, uint64_t maxStates, int pauseMs) {
-    return startJob(Job{0, kind, start, maxStates, pauseMs});
+    return startJob(Job{.kind = kind, .start = start, .maxStates = maxStates, .pauseMs = pauseMs});
 }
 
 uint64_t BackgroundSearches::startJob(Job job) {
@@ -26,8 +26,9 @@ void BackgroundSearches::dropJob(uint64_t& job) {
 }
 
 // Super mode draws random tiles, which no search can plan ahead for.
-bool mayStartSearch(const WorldState& world, const SessionState& session, bool playbackRunning) {
-    return !session.editing() && atRest(world) && world.extraMode != ExtraMode::Super && !playbackRunning;
+bool mayStartSearch(const WorldState& world, const SessionState& session, bool playbackRunning, WhileMoving moving) {
+    return !session.editing() && (atRest(world) || (moving == WhileMoving::Yes && world.ticking)) &&
+           world.extraMode != ExtraMode::Super && !playbackRunning;
 }
 
 bool BackgroundSearches::searchable() const { return mayStartSearch(game_.world_.state(), game_.session_, game_.round_.playbackRunning()); }
@@ -39,18 +40,27 @@ void BackgroundSearches::follow() {
 }
 
 // After every press that comes to rest; a round that moves, ends or leaves
-// drops the search and its warning.
+// drops the search and its warning. A search that knows no clear yet is let
+// finish while the round goes on, its warning put away: the clear it finds
+// makes every verdict after it quick, and begun again from the next position
+// it would take as long, again and again for a player who presses quickly.
 void BackgroundSearches::followDeadEnd() {
     DeadEndSearch& d = state_.deadEnd;
     const WorldState& state = game_.world_.state();
-    if (!d.enabled || !runner_ || !searchable() || game_.isLost()) {
+    const bool inRound = d.enabled && runner_ && !game_.isLost() &&
+                         mayStartSearch(state, game_.session_, game_.round_.playbackRunning(), WhileMoving::Yes);
+    if (!inRound || (!atRest(state) && (d.known || d.job == 0))) {
         forgetDeadEnd();
         return;
     }
     if (d.watched && *d.watched == state) return;
+    if (d.job != 0 && !d.known) {
+        d.warning = false;
+        return;
+    }
     forgetDeadEnd();
     d.watched = state;
-    d.job = startJob(Job{0, JobKind::DeadEnd, state, 0, 0, 0, d.known});
+    d.job = startJob(Job{.kind = JobKind::DeadEnd, .start = state, .known = d.known});
 }
 
 void BackgroundSearches::forgetDeadEnd() {
@@ -145,11 +155,11 @@ void BackgroundSearches::startNextLength() {
 }
 
 uint64_t BackgroundSearches::startGeneration(uint64_t seed, uint64_t budget) {
-    return startJob(Job{0, JobKind::Generate, {}, budget, 0, seed});
+    return startJob(Job{.kind = JobKind::Generate, .maxStates = budget, .seed = seed});
 }
 
 BackgroundSearches::Awaited BackgroundSearches::awaitJob(JobKind kind, const WorldState& start, uint64_t maxStates) {
-    return Awaited(*this, Job{0, kind, start, maxStates});
+    return Awaited(*this, Job{.kind = kind, .start = start, .maxStates = maxStates});
 }
 
 // A runner may answer inside start (a test's): the command then goes on
@@ -190,9 +200,10 @@ void BackgroundSearches::jobDone(const JobResult& done) {
     } else if (done.id == state_.deadEnd.job) {
         state_.deadEnd.job = 0;
         const solver::Verdict verdict = solver::verdictOf(result);
-        if (verdict == solver::Verdict::Unknown) return;
-        state_.deadEnd.warning = verdict == solver::Verdict::DeadEnd;
         if (verdict == solver::Verdict::Clearable) state_.deadEnd.known = solver::KnownClear{*state_.deadEnd.watched, result.keys};
+        // A search let finish after the player moved on: the next follow searches where he is.
+        if (verdict == solver::Verdict::Unknown || !(*state_.deadEnd.watched == game_.world_.state())) return;
+        state_.deadEnd.warning = verdict == solver::Verdict::DeadEnd;
         game_.round_.noteDeadEndVerdict(*state_.deadEnd.watched, state_.deadEnd.warning);
     } else if (done.id == state_.analysis.job) {
         state_.analysis.job = 0;

@@ -18,8 +18,11 @@ namespace nerilo {
 
 // The one rule for when a search (a hint, the dead-end warning) may start from
 // the position in play: a round at rest, not in super mode (its tiles are
-// random), and no replay running.
-bool mayStartSearch(const WorldState& world, const SessionState& session, bool playbackRunning);
+// random), and no replay running. A search under way may also go on while
+// the round moves between presses.
+enum class WhileMoving : bool { No, Yes };
+bool mayStartSearch(const WorldState& world, const SessionState& session, bool playbackRunning,
+                    WhileMoving moving = WhileMoving::No);
 
 // Asked at rest; it holds for the position it was asked in, as any command ends it.
 struct HintSearch {
