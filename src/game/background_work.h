@@ -36,7 +36,7 @@ struct Job {
     int pauseMs = 0;
     uint64_t seed = 0;  // Generate: the stage's seed (`start` is not used)
     // DeadEnd: the clear the last verdict found, for the search to meet.
-    std::optional<solver::KnownClear> known;
+    std::optional<solver::KnownClear> known = std::nullopt;
 };
 
 struct JobResult {
