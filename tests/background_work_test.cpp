@@ -173,6 +173,24 @@ TEST(BackgroundWork, AVerdictWithoutAKnownClearIsLetFinish) {
     EXPECT_FALSE(p.runner.live(p.runner.started[3].id)) << "a search that knows a clear is begun again";
 }
 
+// A clear that a hint or the stage list found guides the first verdict too.
+TEST(BackgroundWork, AClearFoundByAHintOrTheStageListGuidesTheWarning) {
+    const std::function<void(Played&)> finders[] = {
+        [](Played& p) { p.game.engine.searches().askForHint(); },
+        [](Played& p) { p.game.engine.searches().shortestLength(p.game.session().stageFingerprint, p.game.stage); },
+    };
+    for (const auto& find : finders) {
+        Played p;
+        find(p);
+        p.runner.finish(p.game.engine);
+        p.game.engine.searches().setDeadEndWarning(true);
+        ASSERT_EQ(p.runner.started.back().kind, JobKind::DeadEnd);
+        ASSERT_TRUE(p.runner.started.back().known);
+        EXPECT_EQ(p.runner.started.back().known->keys, "LLZ");
+        EXPECT_EQ(p.runner.started.back().known->from, p.game.world().state());
+    }
+}
+
 // The page's worker hands them over as bytes: every field comes back, and a
 // cut-off copy is refused.
 TEST(BackgroundWork, JobsAndResultsCrossAsBytesUnchanged) {

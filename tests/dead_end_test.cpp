@@ -129,7 +129,9 @@ TEST(DeadEnd, AVerdictMeetsTheClearFoundBeforeAndFollowsIt) {
         const solver::Result met = solver::deadEndSearch(c.from, c.known);
         EXPECT_EQ(solver::verdictOf(met), c.verdict) << c.what;
         EXPECT_EQ(met.through, -1) << c.what;
-        if (c.verdict == Verdict::Clearable) EXPECT_TRUE(clearsFrom(c.from, met.keys)) << c.what << ": " << met.keys;
+        if (c.verdict == Verdict::Clearable) {
+            EXPECT_TRUE(clearsFrom(c.from, met.keys)) << c.what << ": " << met.keys;
+        }
         if (c.followed) {
             EXPECT_LT(met.expanded * 50, alone.expanded) << c.what;
         } else {

@@ -54,6 +54,10 @@ void BackgroundSearches::followDeadEnd() {
         return;
     }
     if (d.watched && *d.watched == state) return;
+    // The stage list's search of this stage found a clear from its start.
+    if (const auto length = state_.lengths.known.find(game_.session_.stageFingerprint);
+        !d.known && length != state_.lengths.known.end())
+        d.known = length->second.clear;
     if (d.job != 0 && !d.known) {
         d.warning = false;
         return;
@@ -150,7 +154,8 @@ void BackgroundSearches::startNextLength() {
     ShortestLengths& l = state_.lengths;
     if (l.job != 0 || l.waiting.empty()) return;
     l.searched = l.waiting.front().first;
-    l.job = startJob(JobKind::ShortestClear, l.waiting.front().second);
+    l.searchedStart = l.waiting.front().second;
+    l.job = startJob(JobKind::ShortestClear, l.searchedStart);
     l.waiting.pop_front();
 }
 
@@ -196,6 +201,7 @@ void BackgroundSearches::jobDone(const JobResult& done) {
         game_.conversation_.goOn();
     } else if (done.id == state_.hint.job) {
         state_.hint.job = 0;
+        if (result.outcome == solver::Outcome::Solved) state_.deadEnd.known = solver::KnownClear{*state_.hint.askedAt, result.keys};
         showHint(result);
     } else if (done.id == state_.deadEnd.job) {
         state_.deadEnd.job = 0;
@@ -216,9 +222,12 @@ void BackgroundSearches::jobDone(const JobResult& done) {
     } else if (done.id == state_.lengths.job) {
         ShortestLengths& l = state_.lengths;
         l.job = 0;
-        l.known[l.searched] = {false, result.outcome == solver::Outcome::Solved
-                                          ? std::optional<int>(static_cast<int>(result.keys.size()))
-                                          : std::nullopt};
+        ShortestLength& length = l.known[l.searched];
+        length = {false, std::nullopt, std::nullopt};
+        if (result.outcome == solver::Outcome::Solved) {
+            length.presses = static_cast<int>(result.keys.size());
+            length.clear = solver::KnownClear{l.searchedStart, result.keys};
+        }
         startNextLength();
     }
 }

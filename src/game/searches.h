@@ -60,6 +60,8 @@ struct FullSearch {
 struct ShortestLength {
     bool searching = true;
     std::optional<int> presses;  // when found
+    // The clear found, from the round's start, which the dead-end warning may meet.
+    std::optional<solver::KnownClear> clear = std::nullopt;
 };
 
 // The stage list's shortest clears, kept for the program's run by the
@@ -70,6 +72,7 @@ struct ShortestLengths {
     std::deque<std::pair<uint64_t, WorldState>> waiting;
     uint64_t job = 0;
     uint64_t searched = 0;  // the fingerprint of the stage being searched
+    WorldState searchedStart{};
 };
 
 struct Searches {
