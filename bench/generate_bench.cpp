@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <string>
 
 #include "generate/generate.h"
 
@@ -33,7 +34,7 @@ void stageOfTheDay(benchmark::State& state) {
     }
     const double runs = static_cast<double>(state.iterations()) * Dates;
     state.counters["slowest_s"] = slowest;
-    state.counters["slowest_date"] = static_cast<double>(slowestDate);
+    state.SetLabel("slowest date " + std::to_string(slowestDate));
     state.counters["mean_s"] = total / runs;
     state.counters["rooms"] = static_cast<double>(candidates) / runs;
     state.counters["rooms/s"] = benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
