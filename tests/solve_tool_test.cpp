@@ -31,6 +31,7 @@ TEST(SolveTool, AnswersWithExitStatusAndJson) {
     EXPECT_EQ(json["reachable"], 225) << "every cell of an empty board, the edges wrapping";
     EXPECT_EQ(json["dead_ends"], 225);
     EXPECT_EQ(json["first_dead_end_depth"], 0);
+    EXPECT_EQ(json["decisions"], 0) << "no clear to walk";
 
     ToolRun limited = runTool(NERILO_SOLVE, "--json --max-states 20 " + shippedStage(26));
     EXPECT_EQ(limited.status, 3) << limited.output;

@@ -91,6 +91,29 @@ TEST(Solver, AnalysisCountsPositionsDeadEndsAndLosingPresses) {
     EXPECT_EQ(result.analysis->losingPresses, 2u) << "U and u onto the powered yellow plate";
 }
 
+TEST(Solver, AnalysisCountsTheDecisionsAlongTheClear) {
+    // Along LLZ: at (5,5) R rides the arrow into a dead end, at (5,4) U loses
+    // on the plate, at (5,3) nothing goes wrong. Each way of going wrong
+    // counts on its own.
+    const struct {
+        bool arrow, plate;
+        int decisions;
+    } cases[] = {{true, true, 2}, {true, false, 1}, {false, true, 1}, {false, false, 0}};
+    for (const auto& c : cases) {
+        TestGame game;
+        trapStage(game);
+        if (!c.arrow) game.ground(cell(5, 6), ground::Floor);
+        if (!c.plate) game.ground(cell(4, 4), ground::Wall);
+        game.load();
+        solver::Options options;
+        options.analyse = true;
+        const solver::Result result = solveFile(game.stageFile("test.txt"), options);
+        ASSERT_EQ(result.keys, "LLZ");
+        ASSERT_TRUE(result.analysis);
+        EXPECT_EQ(result.analysis->decisions, c.decisions) << "arrow " << c.arrow << ", plate " << c.plate;
+    }
+}
+
 TEST(Solver, ProvesStagesUnsolvableAndStopsAtItsLimit) {
     TestGame noStairs;
     noStairs.block(cell(5, 5), block::Player).block(cell(5, 6), block::BlackBall);

@@ -34,10 +34,12 @@ long long shortfall(const Figures& figures, const Bands& bands) {
     const solver::Analysis& a = figures.analysis;
     const long long reachable = static_cast<long long>(a.reachable);
     const long long dead = static_cast<long long>(a.deadEnds);
+    // Rounded up, so that a room a hair outside a band is never taken for inside it.
+    auto over = [](long long amount, long long divisor) { return (std::max(0LL, amount) + divisor - 1) / divisor; };
     long long out = 0;
     out += std::max(0, bands.shortest - figures.shortest) * 40;
-    out += std::max(0LL, static_cast<long long>(bands.reachable) - reachable) / 25;
-    out += std::max(0LL, reachable * bands.deadPercent - dead * 100) * 5 / std::max(1LL, reachable);
+    out += over(static_cast<long long>(bands.reachable) - reachable, 25);
+    out += over((reachable * bands.deadPercent - dead * 100) * 5, std::max(1LL, reachable));
     out += a.firstDeadEndDepth < 0 ? 300 : std::max(0, a.firstDeadEndDepth - bands.firstDeadEnd) * 40;
     out += std::max(0, figures.walking * 100 - figures.shortest * bands.walkingPercent) / 5;
     return out;

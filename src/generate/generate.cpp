@@ -1,5 +1,7 @@
 #include "generate/generate.h"
 
+#include <algorithm>
+
 #include "generate/room.h"
 
 namespace nerilo::generate {
@@ -52,8 +54,9 @@ std::optional<Stage> generateStage(uint64_t seed, const GenerateBudget& budget,
         Judged current = judge(seededRoom(random));
         // A room too large to judge, or with no clear, is no place to start from.
         if (current.figures.outcome != solver::Outcome::Solved) continue;
+        const uint64_t climbEnd = std::min(budget.positions, done.positions + budget.positionsPerClimb);
         int sinceBetter = 0;
-        while (current.shortfall > 0 && sinceBetter < budget.patience && done.positions < budget.positions) {
+        while (current.shortfall > 0 && sinceBetter < budget.patience && done.positions < climbEnd) {
             if (cancel && cancel->load()) return std::nullopt;
             Room next = mutated(current.room, random);
             if (random.oneIn(2)) next = mutated(next, random);

@@ -20,6 +20,10 @@ struct GenerateBudget {
     uint64_t positions = 150'000'000;  // positions judged in all, before giving up
     uint64_t positionsPerRoom = 150'000;  // a candidate that needs more is too large to judge
     int patience = 80;  // candidates without a better room before starting from a new one
+    // Positions judged on one climb from a seeded room before starting from a
+    // new one: a climb that creeps towards the bands by small steps keeps its
+    // patience and would otherwise take the whole budget.
+    uint64_t positionsPerClimb = 2'000'000;
 };
 
 struct GenerateProgress {

@@ -48,6 +48,21 @@ int pick(const std::vector<int>& cells, SeededRandom& random) {
 }
 
 bool isArrow(uint8_t code) { return code >= ground::ArrowDown && code <= ground::ArrowLeft; }
+bool movesOn(uint8_t code) { return isArrow(code) || (code >= ground::LowSpring && code <= ground::HighSpring); }
+
+// Whether an arrow or a spring lies within two cells of `cell`. A block sent
+// by one onto another may be sent back for ever (two springs two cells apart,
+// two arrows face to face): every press onto them then runs to the tick cap,
+// a thousand times the cost of a press, and the room takes far longer to
+// judge than its positions say.
+bool nearMover(const Room& room, int cell) {
+    for (int row = rowOf(cell) - 2; row <= rowOf(cell) + 2; ++row)
+        for (int column = columnOf(cell) - 2; column <= columnOf(cell) + 2; ++column)
+            if (row >= 0 && row < BoardSide && column >= 0 && column < BoardSide &&
+                movesOn(room.stage.ground[at(row, column)]))
+                return true;
+    return false;
+}
 
 // A key in the room and its lock in a corridor, which neither the player nor
 // a wheel passes before the key opens it.
@@ -94,8 +109,8 @@ void addOrRemoveTile(Room& room, SeededRandom& random) {
     const int cell = anyCell(room, random, [&](int c) {
         const bool belowCorridor =
             std::find(room.corridors.begin(), room.corridors.end(), columnOf(c)) != room.corridors.end();
-        return !kept(room, c) && !(arrow && belowCorridor) && room.stage.ground[c] == ground::Floor &&
-               room.stage.blocks[c] == block::Empty;
+        return !kept(room, c) && !(arrow && belowCorridor) && !nearMover(room, c) &&
+               room.stage.ground[c] == ground::Floor && room.stage.blocks[c] == block::Empty;
     });
     if (cell < 0) return;
     room.stage.ground[cell] = arrow ? static_cast<uint8_t>(ground::ArrowDown + random.below(4)) : ground::LowSpring;

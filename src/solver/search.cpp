@@ -509,7 +509,6 @@ void Search::finishAnalysis() {
     std::vector<uint32_t> fill(parentStarts.begin(), parentStarts.end() - 1);
     for (uint32_t i = 0; i < count; ++i)
         for (uint32_t e = childStarts_[i]; e < childStarts_[i + 1]; ++e) parentsOf[fill[children_[e]]++] = i;
-    children_ = {};
 
     std::vector<bool> canClear(clearsAtOnce_);
     std::vector<uint32_t> queue;
@@ -526,6 +525,30 @@ void Search::finishAnalysis() {
         }
     }
     Analysis analysis;
+    // The clear found, walked from the start: a position on it counts when
+    // one of its children cannot clear, or when a press from it loses. Losing
+    // presses are not kept per position, so they are tried again here: a few
+    // per press of the clear.
+    if (solvedParent_ != NoParent) {
+        std::vector<uint32_t> path;
+        for (uint32_t i = solvedParent_; i != 0; i = parentOf(backLinks_[i])) path.push_back(i);
+        path.push_back(0);
+        std::reverse(path.begin(), path.end());
+        const std::string keys = pathTo(solvedParent_, solvedPress_);
+        PressTrial trial;
+        WorldState at = start_;
+        for (size_t k = 0; k < path.size(); ++k) {
+            bool wrongTurn = false;
+            for (uint32_t e = childStarts_[path[k]]; e < childStarts_[path[k] + 1] && !wrongTurn; ++e)
+                wrongTurn = !canClear[children_[e]];
+            for (size_t p = 0; p < Presses.size() && !wrongTurn; ++p)
+                wrongTurn = trial.press(at, KeyPresses[p]) == PressOutcome::Lost;
+            analysis.decisions += wrongTurn;
+            trial.press(at, keys[k]);
+            at = trial.state();
+        }
+    }
+    children_ = {};
     analysis.reachable = count;
     analysis.losingPresses = losingPresses_;
     for (size_t depth = 0; depth + 1 < layerStarts_.size(); ++depth) {

@@ -55,6 +55,10 @@ struct Analysis {
     uint64_t deadEnds = 0;       // of those, positions from which no clear can be reached
     uint64_t losingPresses = 0;  // presses from reachable positions that lose at once
     int firstDeadEndDepth = -1;  // fewest presses from the start to a dead end; -1: none
+    // Positions along the shortest clear found (the start included, the clear
+    // not) from which some press leads into a dead end or loses at once: the
+    // moments a player following that clear can go wrong. 0 when unsolved.
+    int decisions = 0;
     bool operator==(const Analysis&) const = default;
 };
 

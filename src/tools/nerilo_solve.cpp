@@ -40,6 +40,7 @@ json report(const nerilo::solver::Result& result) {
         out["losing_presses"] = result.analysis->losingPresses;
         out["first_dead_end_depth"] =
             result.analysis->firstDeadEndDepth < 0 ? json(nullptr) : json(result.analysis->firstDeadEndDepth);
+        out["decisions"] = result.analysis->decisions;
     }
     return out;
 }
@@ -60,6 +61,9 @@ void printText(const nerilo::solver::Result& result) {
                   << " losing presses, first dead end after ";
         if (a->firstDeadEndDepth < 0) std::cout << "none\n";
         else std::cout << a->firstDeadEndDepth << " presses\n";
+        if (result.outcome == Outcome::Solved)
+            std::cout << a->decisions << " of the clear's " << result.keys.size()
+                      << " positions can go wrong (a press into a dead end or a loss)\n";
     }
 }
 
