@@ -94,11 +94,12 @@ TEST(Solver, AnalysisCountsPositionsDeadEndsAndLosingPresses) {
 TEST(Solver, AnalysisCountsTheDecisionsAlongTheClear) {
     // Along LLZ: at (5,5) R rides the arrow into a dead end, at (5,4) U loses
     // on the plate, at (5,3) nothing goes wrong. Each way of going wrong
-    // counts on its own.
+    // counts on its own. A position is quiet when no way wrong lies within a
+    // few presses: the arrow is two presses from (5,4) and three from (5,3).
     const struct {
         bool arrow, plate;
-        int decisions;
-    } cases[] = {{true, true, 2}, {true, false, 1}, {false, true, 1}, {false, false, 0}};
+        int decisions, longestQuiet;
+    } cases[] = {{true, true, 2, 0}, {true, false, 1, 0}, {false, true, 1, 1}, {false, false, 0, 3}};
     for (const auto& c : cases) {
         TestGame game;
         trapStage(game);
@@ -111,6 +112,7 @@ TEST(Solver, AnalysisCountsTheDecisionsAlongTheClear) {
         ASSERT_EQ(result.keys, "LLZ");
         ASSERT_TRUE(result.analysis);
         EXPECT_EQ(result.analysis->decisions, c.decisions) << "arrow " << c.arrow << ", plate " << c.plate;
+        EXPECT_EQ(result.analysis->longestQuiet, c.longestQuiet) << "arrow " << c.arrow << ", plate " << c.plate;
     }
 }
 

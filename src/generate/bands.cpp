@@ -42,6 +42,7 @@ long long shortfall(const Figures& figures, const Bands& bands) {
     out += over((reachable * bands.deadPercent - dead * 100) * 5, std::max(1LL, reachable));
     out += a.firstDeadEndDepth < 0 ? 300 : std::max(0, a.firstDeadEndDepth - bands.firstDeadEnd) * 40;
     out += std::max(0, figures.walking * 100 - figures.shortest * bands.walkingPercent) / 5;
+    out += std::max(0, a.longestQuiet - bands.longestQuiet) * 40;
     return out;
 }
 

@@ -19,6 +19,11 @@ struct Bands {
     int firstDeadEnd = 6;         // a dead end within so many presses
     int mechanics = 3;            // mechanics that matter, at least
     int walkingPercent = 50;      // plain walking presses of the shortest clear, at most
+    // Presses in a row along the clear with no way to go wrong within a few
+    // presses, at most: a wheel pushed up a long corridor and the walk back
+    // are not walking, yet play as busywork. The longest of a shipped stage
+    // is 24 (stage 22).
+    int longestQuiet = 24;
 };
 
 // The solver's figures of a room: one search to the end with its analysis,

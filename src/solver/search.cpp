@@ -264,6 +264,7 @@ private:
     // Merges one batch; returns false when the search must stop.
     bool merge(const Batch& batch);
     void finishAnalysis();
+    bool deadEndWithin(uint32_t from, int presses, const std::vector<bool>& canClear) const;
     std::string pathTo(uint32_t index, uint8_t lastPress) const;
     void report(bool force);
 
@@ -496,6 +497,26 @@ void Search::report(bool force) {
                std::chrono::duration<double>(now - started_).count()});
 }
 
+// Whether a dead end lies within `presses` presses of `from`, by the moves
+// the analysis kept.
+bool Search::deadEndWithin(uint32_t from, int presses, const std::vector<bool>& canClear) const {
+    std::vector<uint32_t> layer{from}, next, seen{from};
+    for (int depth = 0; depth < presses && !layer.empty(); ++depth) {
+        next.clear();
+        for (uint32_t u : layer) {
+            for (uint32_t e = childStarts_[u]; e < childStarts_[u + 1]; ++e) {
+                const uint32_t v = children_[e];
+                if (!canClear[v]) return true;
+                if (std::find(seen.begin(), seen.end(), v) != seen.end()) continue;
+                seen.push_back(v);
+                next.push_back(v);
+            }
+        }
+        layer.swap(next);
+    }
+    return false;
+}
+
 // A position is a dead end when no clear can be reached from it: every
 // position that can reach one is found by walking the moves backwards from
 // the positions that clear at once.
@@ -537,6 +558,7 @@ void Search::finishAnalysis() {
         const std::string keys = pathTo(solvedParent_, solvedPress_);
         PressTrial trial;
         WorldState at = start_;
+        int quiet = 0;
         for (size_t k = 0; k < path.size(); ++k) {
             bool wrongTurn = false;
             for (uint32_t e = childStarts_[path[k]]; e < childStarts_[path[k] + 1] && !wrongTurn; ++e)
@@ -544,6 +566,8 @@ void Search::finishAnalysis() {
             for (size_t p = 0; p < Presses.size() && !wrongTurn; ++p)
                 wrongTurn = trial.press(at, KeyPresses[p]) == PressOutcome::Lost;
             analysis.decisions += wrongTurn;
+            quiet = wrongTurn || deadEndWithin(path[k], QuietReach, canClear) ? 0 : quiet + 1;
+            analysis.longestQuiet = std::max(analysis.longestQuiet, quiet);
             trial.press(at, keys[k]);
             at = trial.state();
         }

@@ -49,6 +49,9 @@ enum class Outcome {
     Refused,       // the state cannot be searched (super mode draws random tiles; not at rest)
 };
 
+// How far ahead a player following a clear is taken to look for a wrong turn.
+constexpr int QuietReach = 5;
+
 // What --analyse finds out about everything reachable from the start.
 struct Analysis {
     uint64_t reachable = 0;      // positions at rest, neither lost nor cleared
@@ -59,6 +62,10 @@ struct Analysis {
     // not) from which some press leads into a dead end or loses at once: the
     // moments a player following that clear can go wrong. 0 when unsolved.
     int decisions = 0;
+    // The longest run of positions along that clear with no way to go wrong
+    // within QuietReach presses: pushing a wheel up a long corridor, walking
+    // a long way round. 0 when unsolved.
+    int longestQuiet = 0;
     bool operator==(const Analysis&) const = default;
 };
 

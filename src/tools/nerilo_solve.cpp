@@ -41,6 +41,7 @@ json report(const nerilo::solver::Result& result) {
         out["first_dead_end_depth"] =
             result.analysis->firstDeadEndDepth < 0 ? json(nullptr) : json(result.analysis->firstDeadEndDepth);
         out["decisions"] = result.analysis->decisions;
+        out["longest_quiet"] = result.analysis->longestQuiet;
     }
     return out;
 }
@@ -63,7 +64,8 @@ void printText(const nerilo::solver::Result& result) {
         else std::cout << a->firstDeadEndDepth << " presses\n";
         if (result.outcome == Outcome::Solved)
             std::cout << a->decisions << " of the clear's " << result.keys.size()
-                      << " positions can go wrong (a press into a dead end or a loss)\n";
+                      << " positions can go wrong (a press into a dead end or a loss); at most "
+                      << a->longestQuiet << " in a row with no way wrong within " << nerilo::solver::QuietReach << " presses\n";
     }
 }
 
