@@ -44,14 +44,9 @@ TEST(BackgroundWork, EachResultMeansWhatItsSearchIsFor) {
     {  // the dead-end warning: said, and the entry counted by the session
         Played p(true);
         EXPECT_EQ(p.runner.started.back().kind, JobKind::DeadEnd);
-        EXPECT_FALSE(p.runner.started.back().known) << "no clear known yet";
-        const WorldState atStart = p.game.world().state();
         p.runner.finish(p.game.engine);
         EXPECT_FALSE(p.searches().state().deadEnd.warning) << "the start can be cleared";
         p.play("R");
-        ASSERT_TRUE(p.runner.started.back().known) << "the next search meets the clear found";
-        EXPECT_EQ(p.runner.started.back().known->from, atStart);
-        EXPECT_EQ(p.runner.started.back().known->keys, "LLZ");
         p.runner.finish(p.game.engine);
         EXPECT_TRUE(p.searches().state().deadEnd.warning);
         p.play("B");
@@ -162,10 +157,13 @@ TEST(BackgroundWork, AVerdictWithoutAKnownClearIsLetFinish) {
     ASSERT_EQ(p.runner.started.size(), 2u);
     EXPECT_EQ(p.runner.started.back().start, p.game.world().state());
     EXPECT_FALSE(p.runner.started.back().known) << "a dead end has no clear to give";
+    const WorldState atStart = p.game.world().state();
     p.runner.finish(p.game.engine);
     p.play("R");
     ASSERT_EQ(p.runner.started.size(), 3u);
-    EXPECT_TRUE(p.runner.started.back().known);
+    ASSERT_TRUE(p.runner.started.back().known) << "the next search meets the clear found";
+    EXPECT_EQ(p.runner.started.back().known->from, atStart);
+    EXPECT_EQ(p.runner.started.back().known->keys, "LLZ");
     p.runner.finish(p.game.engine);
     EXPECT_TRUE(p.searches().state().deadEnd.warning);
     p.play("B");

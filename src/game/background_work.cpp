@@ -18,13 +18,13 @@ solver::Options optionsFor(const Job& job) {
     solver::Options options;
     switch (job.kind) {
     case JobKind::Hint: options = solver::hintOptions(); break;
-    case JobKind::DeadEnd: options = solver::deadEndOptions(); break;
     case JobKind::Analysis: options = solver::liveAnalysisOptions(); break;
     case JobKind::FullSearch:
         options.analyse = true;
         options.maxStates = 1'000'000;
         break;
     case JobKind::ShortestClear: options.maxStates = 5'000'000; break;
+    case JobKind::DeadEnd:
     case JobKind::Proof:
     case JobKind::Generate:
     case JobKind::SaveCheck: break;
@@ -119,7 +119,7 @@ JobResult runJob(const Job& job, const std::function<void(const solver::Progress
     try {
         if (job.kind == JobKind::Generate) result = generateStage(job, progress, stop);
         else if (job.kind == JobKind::SaveCheck) result.problems = solver::stageProblems(job.start);
-        else if (job.kind == JobKind::DeadEnd && job.maxStates == 0)
+        else if (job.kind == JobKind::DeadEnd)
             result.search = solver::deadEndSearch(job.start, job.known ? &*job.known : nullptr, progress, stop);
         else result.search = solver::solve(job.start, optionsFor(job), progress, stop);
     } catch (...) {

@@ -51,7 +51,7 @@ Options deadEndOptions() {
 }
 
 Verdict deadEndVerdict(const WorldState& from, const std::atomic<bool>* cancel) {
-    return verdictOf(solve(from, deadEndOptions(), {}, cancel));
+    return verdictOf(deadEndSearch(from, nullptr, {}, cancel));
 }
 
 namespace {
